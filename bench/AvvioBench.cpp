@@ -1,0 +1,201 @@
+// Start of the program with the real archive: from opening the data folder to the main window
+// shown, offscreen, and the memory the program then holds.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "core/db/FileArchivio.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Dialoghi.h"
+#include "core/ui/Inizio.h"
+#include "core/ui/Programma.h"
+
+using namespace quorvane;
+
+namespace {
+
+QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
+
+// A box the program shows is a failure here: remember it instead of waiting for a click.
+QString ultimoMessaggio;
+
+void rispondiDialoghi() {
+    auto& d = Dialoghi::correnti();
+    d.messaggio = [](QWidget*, QMessageBox::Icon, const QString& titolo, const QString& testo) {
+        ultimoMessaggio = titolo + QStringLiteral(": ") + testo;
+    };
+    d.conferma = [](QWidget*, const QString&, const QString&) { return false; };
+    d.apriFile = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
+    d.chiediTesto = [](QWidget*, const QString&, const QString&, const QString&) {
+        return std::optional<QString>();
+    };
+}
+
+// Value of a "VmRSS:" style line of /proc/self/status, in MB.
+double memoriaMB(const char* chiave) {
+    std::ifstream stato("/proc/self/status");
+    std::string riga;
+    const std::size_t n = std::strlen(chiave);
+    while (std::getline(stato, riga))
+        if (riga.compare(0, n, chiave) == 0) return std::stod(riga.substr(n)) / 1024.0;
+    return -1;
+}
+
+// Peak RSS from here on, so that the import done while preparing the folder is not counted.
+bool azzeraPicco() {
+    std::ofstream f("/proc/self/clear_refs");
+    f << "5";
+    f.flush();
+    return static_cast<bool>(f);
+}
+
+// A data folder as a user has it after importing the real archive and choosing it.
+struct CartellaReale {
+    QTemporaryDir radice;
+    QString cartella;
+    QString archivio;
+    QString errore;
+    bool pronta = false;
+
+    CartellaReale() {
+        archivio = radice.filePath(QStringLiteral("ArchivioReale.db"));
+        cartella = radice.filePath(QStringLiteral("dati"));
+        if (!importaStorico(fileStorico(), archivio, &errore)) return;
+        if (!QDir().mkpath(cartella)) {
+            errore = QStringLiteral("cartella dati non creata");
+            return;
+        }
+        {
+            auto sessione = Sessione::avvia(cartella, Programma::oggi(), &errore);
+            if (!sessione) return;
+            sessione->selezionaArchivio(archivio);
+        }
+        // The next start must really read the real archive, not the demonstration one.
+        auto verifica = Sessione::avvia(cartella, Programma::oggi(), &errore);
+        if (!verifica) return;
+        if (QFileInfo(verifica->PercorsoArchivio) != QFileInfo(archivio) || !verifica->archivioAperto()) {
+            errore = QStringLiteral("il programma non usa l'archivio scelto: ") + verifica->PercorsoArchivio;
+            return;
+        }
+        pronta = true;
+    }
+};
+
+CartellaReale* reale = nullptr;
+
+// One start as the user does it: the start-up window, PROCEDI, the main window on screen.
+std::unique_ptr<Programma> avviaProgramma(QString* errore) {
+    ultimoMessaggio.clear();
+    auto p = Programma::avvia(reale->cartella, errore);
+    if (!p) return nullptr;
+    p->inizio()->PROCEDI();
+    QApplication::processEvents();
+    if (!p->container() || !p->container()->isVisible()) {
+        *errore = QStringLiteral("finestra principale non mostrata. ") + ultimoMessaggio;
+        return nullptr;
+    }
+    if (!ultimoMessaggio.isEmpty()) {
+        *errore = ultimoMessaggio;
+        return nullptr;
+    }
+    return p;
+}
+
+void BM_AvvioFinestraPrincipale(benchmark::State& state) {
+    if (!reale->pronta) {
+        state.SkipWithError(reale->errore.toStdString().c_str());
+        return;
+    }
+    int estrazioni = 0;
+    double rss = 0;
+    for (auto _ : state) {
+        QString errore;
+        auto p = avviaProgramma(&errore);
+        if (!p) {
+            state.SkipWithError(errore.toStdString().c_str());
+            break;
+        }
+        state.PauseTiming();
+        estrazioni = p->sessione().archivio.NumEstrazioni;
+        rss = memoriaMB("VmRSS:");
+        p.reset();
+        QApplication::processEvents();  // deleteLater of the closed windows
+        state.ResumeTiming();
+    }
+    state.counters["estrazioni"] = estrazioni;
+    state.counters["rss_mb"] = rss;
+}
+BENCHMARK(BM_AvvioFinestraPrincipale)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// A fresh process started once: resident memory with the real archive loaded.
+int misuraMemoria() {
+    if (!reale->pronta) {
+        std::fprintf(stderr, "%s\n", qPrintable(reale->errore));
+        return 1;
+    }
+    const double prima = memoriaMB("VmRSS:");
+    const bool picco = azzeraPicco();
+    QString errore;
+    auto p = avviaProgramma(&errore);
+    if (!p) {
+        std::fprintf(stderr, "%s\n", qPrintable(errore));
+        return 1;
+    }
+    std::printf("estrazioni caricate: %d\n", p->sessione().archivio.NumEstrazioni);
+    std::printf("VmRSS prima dell'avvio: %.1f MB\n", prima);
+    std::printf("VmRSS finestra principale mostrata: %.1f MB\n", memoriaMB("VmRSS:"));
+    std::printf("VmHWM %s: %.1f MB\n", picco ? "dall'avvio" : "del processo (import compreso)",
+                memoriaMB("VmHWM:"));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Windows that look up the user's data folder must not touch the real one.
+    QTemporaryDir xdg;
+    qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+
+    bool memoria = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--memoria") == 0) {
+            memoria = true;
+            for (int j = i; j + 1 < argc; ++j) argv[j] = argv[j + 1];
+            --argc;
+            break;
+        }
+
+    QApplication app(argc, argv);
+    Programma::preparaApplicazione(app);
+    if (!QFileInfo::exists(fileStorico())) {
+        std::printf("Archivio reale assente (%s): nessuna misura.\n", qPrintable(fileStorico()));
+        return 0;
+    }
+    rispondiDialoghi();
+    CartellaReale cartella;
+    reale = &cartella;
+    if (memoria) return misuraMemoria();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

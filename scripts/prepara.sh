@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian packages) and builds into ./build.
+# Sourced by ./run and ./test.
+set -euo pipefail
+
+QUORVANE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+QUORVANE_BUILD="$QUORVANE_DIR/build"
+
+pacchetti=(cmake ninja-build g++ pkg-config
+           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
+           qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev xvfb xauth)
+
+installa_mancanti() {
+    local mancanti=()
+    for p in "${pacchetti[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
+    done
+    [ ${#mancanti[@]} -eq 0 ] && return 0
+    echo "Installazione dei pacchetti mancanti: ${mancanti[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
+}
+
+compila() {
+    local extra=("$@")
+    cmake -S "$QUORVANE_DIR" -B "$QUORVANE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "${extra[@]}" >/dev/null
+    cmake --build "$QUORVANE_BUILD" -j "$(nproc)"
+}

@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QMessageBox>
+
+#include "core/db/CartellaDati.h"
+#include "core/ui/Programma.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    quorvane::Programma::preparaApplicazione(app);
+    QString errore;
+    auto programma = quorvane::Programma::avvia(quorvane::cartellaDati(), &errore);
+    if (!programma) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quorvane"), errore);
+        return 1;
+    }
+    return app.exec();
+}

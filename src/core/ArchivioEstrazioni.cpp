@@ -1,0 +1,97 @@
+#include "core/ArchivioEstrazioni.h"
+
+#include <utility>
+
+namespace quorvane {
+
+EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchivio>& righe,
+                                                   TipoCaricamento tipo,
+                                                   const Avanzamento& avanzamento) {
+    // Built aside and swapped in at the end, so that a failed load leaves the tables whole.
+    ArchivioEstrazioni nuovo = tipo == TipoCaricamento::SoloEstratti ? *this : ArchivioEstrazioni{};
+    nuovo.RuoteSel = RuoteSel;
+    nuovo.EstrazioneIniziale = EstrazioneIniziale;
+    nuovo.FineAnalisi = FineAnalisi;
+
+    const int n = static_cast<int>(righe.size());
+    if (n == 0) return EsitoCaricamento::ArchivioVuoto;
+    const std::size_t celle = static_cast<std::size_t>(n + 1) * NumRuote;
+    nuovo.estratti_.assign(celle * NumPosizioni, 0);
+    nuovo.maschere_.assign(celle, Maschera90{});
+    nuovo.dateTesto_.assign(n + 1, std::string{});
+    nuovo.date_.assign(n + 1, Data{});
+
+    for (int e = 1; e <= n; ++e) {
+        if (avanzamento) avanzamento(e, n);
+        const RigaArchivio& riga = righe[e - 1];
+        auto data = Data::daTesto(riga.data);
+        if (!data) return EsitoCaricamento::ArchivioVuoto;
+        nuovo.dateTesto_[e] = riga.data;
+        nuovo.date_[e] = *data;
+        for (int r = 1; r <= NumRuote; ++r) {
+            CinqueNumeri numeri = leggiTestoRuota(riga.ruote[r - 1]);
+            std::size_t cella = indice(e, r);
+            for (int k = 0; k < NumPosizioni; ++k) {
+                nuovo.estratti_[cella * NumPosizioni + k] = numeri[k];
+                nuovo.maschere_[cella].aggiungi(numeri[k]);
+            }
+        }
+    }
+    nuovo.NumEstrazioni = n;
+
+    if (tipo == TipoCaricamento::SoloEstratti) {
+        // Draws beyond the previous load have no ordinals until the next full load.
+        nuovo.progMese_.resize(n + 1, 0);
+        nuovo.progAnno_.resize(n + 1, 0);
+    } else {
+        nuovo.numeraProgressivi();
+        nuovo.UltimaEstrazione = n;
+        if (tipo == TipoCaricamento::Ricarica) {
+            nuovo.costruisciModello(1);
+            nuovo.FineAnalisi = n;
+        } else {
+            if (EstrazioneIniziale > n) return EsitoCaricamento::InizialeOltreArchivio;
+            nuovo.costruisciModello(EstrazioneIniziale < 1 ? 1 : EstrazioneIniziale);
+        }
+    }
+    *this = std::move(nuovo);
+    return EsitoCaricamento::Riuscito;
+}
+
+// Ordinal within the month and the year; only the month number (or the year) is compared
+// with the previous draw's, so a gap of a whole year in the same month keeps counting.
+void ArchivioEstrazioni::numeraProgressivi() {
+    progMese_.assign(NumEstrazioni + 1, 0);
+    progAnno_.assign(NumEstrazioni + 1, 0);
+    int mese = date_[1].mese, anno = date_[1].anno;
+    int contaMese = 1, contaAnno = 1;
+    progMese_[1] = progAnno_[1] = 1;
+    for (int e = 2; e <= NumEstrazioni; ++e) {
+        const Data& d = date_[e];
+        contaMese = d.mese != mese ? 1 : contaMese + 1;
+        contaAnno = d.anno != anno ? 1 : contaAnno + 1;
+        mese = d.mese;
+        anno = d.anno;
+        progMese_[e] = contaMese;
+        progAnno_[e] = contaAnno;
+    }
+}
+
+void ArchivioEstrazioni::costruisciModello(int primo) {
+    indiciModello_.clear();
+    indiciModello_.reserve(NumEstrazioni - primo + 1);
+    for (int e = primo; e <= NumEstrazioni; ++e) indiciModello_.push_back(e);
+}
+
+PeriodoModello ArchivioEstrazioni::periodoModello() const {
+    PeriodoModello p;
+    if (indiciModello_.empty()) return p;
+    p.inizio = indiciModello_.front();
+    p.fine = indiciModello_.back();
+    p.dataInizio = DateEstrazioni(p.inizio);
+    p.dataFine = DateEstrazioni(p.fine);
+    p.estrazioni = p.fine - p.inizio + 1;
+    return p;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,30 @@
+#pragma once
+// A Griglia written for the command line: TSV as the window shows it, or JSON with its colours.
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "core/Griglia.h"
+
+namespace quorvane {
+
+// Header line (row 0, trimmed), then one line per visible data row; hidden columns left out.
+std::string grigliaTsv(const Griglia& griglia);
+
+// Labels that go with a grid ("Coperti", "Scoperti"): a text or an integer.
+using ValoreExtra = std::variant<std::string, long long>;
+using CampiExtra = std::vector<std::pair<std::string, ValoreExtra>>;
+
+// {"griglia", "intestazione", "colonne_nascoste", "righe": [{"nascosta", "celle": [...]}]}
+// followed by the extra keys in the given order.
+std::string grigliaJson(const Griglia& griglia, const CampiExtra& extra = {});
+
+// A JSON string literal, quotes included; UTF-8 passes through unchanged.
+std::string stringaJson(std::string_view testo);
+
+// Spaces and tabs removed from both ends.
+std::string_view senzaSpazi(std::string_view testo);
+
+}  // namespace quorvane

@@ -1,0 +1,41 @@
+#pragma once
+// A set of Lotto numbers 1..90 as two machine words, so that coverage counts are a few
+// AND and popcount instructions instead of walks over draws.
+#include <bit>
+#include <cstdint>
+
+namespace quorvane {
+
+class Maschera90 {
+public:
+    constexpr void aggiungi(int numero) {
+        if (numero < 1 || numero > 90) return;
+        int b = numero - 1;
+        if (b < 64) basso_ |= std::uint64_t{1} << b;
+        else alto_ |= std::uint64_t{1} << (b - 64);
+    }
+    constexpr bool contiene(int numero) const {
+        if (numero < 1 || numero > 90) return false;
+        int b = numero - 1;
+        return b < 64 ? (basso_ >> b) & 1 : (alto_ >> (b - 64)) & 1;
+    }
+    constexpr int conta() const { return std::popcount(basso_) + std::popcount(alto_); }
+    constexpr bool vuota() const { return (basso_ | alto_) == 0; }
+    constexpr Maschera90 operator&(const Maschera90& o) const { return {basso_ & o.basso_, alto_ & o.alto_}; }
+    constexpr Maschera90 operator|(const Maschera90& o) const { return {basso_ | o.basso_, alto_ | o.alto_}; }
+    constexpr Maschera90& operator|=(const Maschera90& o) {
+        basso_ |= o.basso_;
+        alto_ |= o.alto_;
+        return *this;
+    }
+    constexpr bool operator==(const Maschera90&) const = default;
+
+    constexpr Maschera90() = default;
+
+private:
+    constexpr Maschera90(std::uint64_t basso, std::uint64_t alto) : basso_(basso), alto_(alto) {}
+    std::uint64_t basso_ = 0;  // numbers 1..64
+    std::uint64_t alto_ = 0;   // numbers 65..90
+};
+
+}  // namespace quorvane

@@ -1,0 +1,33 @@
+#pragma once
+// One SQLite connection through Qt Sql, with its own connection name, closed on destruction.
+#include <QSqlDatabase>
+#include <QString>
+
+namespace quorvane {
+
+class Connessione {
+public:
+    Connessione() = default;
+    ~Connessione();
+    Connessione(const Connessione&) = delete;
+    Connessione& operator=(const Connessione&) = delete;
+
+    enum class Modo { Esistente, SolaLettura, CreaSeManca };
+
+    // Opens an SQLite file (never creating one unless asked) and checks that it is a
+    // database: SQLite opens anything lazily, so a first read is what finds a bad file.
+    bool apri(const QString& percorso, Modo modo, QString* errore);
+    QSqlDatabase& db() { return db_; }
+    const QString& percorso() const { return percorso_; }
+    bool haTabella(const QString& nome) const;
+
+private:
+    QSqlDatabase db_;
+    QString nome_;
+    QString percorso_;
+};
+
+// Runs every statement in order; stops at the first failure and describes it.
+bool eseguiTutte(QSqlDatabase& db, const QStringList& istruzioni, QString* errore);
+
+}  // namespace quorvane

@@ -1,0 +1,126 @@
+#include "core/db/DatabaseArchivio.h"
+
+#include <algorithm>
+
+#include <QDateTime>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace quorvane {
+
+namespace {
+const QStringList schema = {
+    // "To" (Torino) is an SQL keyword and is always quoted. Dates are stored as "AAAA-MM-GG" so that ordering by DataEstrazione is chronological.
+    QStringLiteral("CREATE TABLE IF NOT EXISTS EstrazioniLotto ("
+                   "DataEstrazione TEXT NOT NULL PRIMARY KEY, "
+                   "Ba TEXT, Ca TEXT, Fi TEXT, Ge TEXT, Mi TEXT, Na TEXT, Pa TEXT, Ro TEXT, "
+                   "\"To\" TEXT, Ve TEXT, Nz TEXT, datareg TEXT, orareg TEXT)"),
+    QStringLiteral("CREATE VIEW IF NOT EXISTS Query_AAMMGG AS SELECT "
+                   "CAST(substr(DataEstrazione, 1, 4) AS INTEGER) AS A, "
+                   "CAST(substr(DataEstrazione, 6, 2) AS INTEGER) AS M, "
+                   "CAST(substr(DataEstrazione, 9, 2) AS INTEGER) AS G, "
+                   "DataEstrazione FROM EstrazioniLotto"),
+};
+
+const QString letturaEstrazioni = QStringLiteral(
+    "SELECT EstrazioniLotto.DataEstrazione, EstrazioniLotto.Ba, EstrazioniLotto.Ca, "
+    "EstrazioniLotto.Fi, EstrazioniLotto.Ge, EstrazioniLotto.Mi, EstrazioniLotto.Na, "
+    "EstrazioniLotto.Pa, EstrazioniLotto.Ro, EstrazioniLotto.\"To\", EstrazioniLotto.Ve, "
+    "EstrazioniLotto.Nz From EstrazioniLotto ORDER BY EstrazioniLotto.DataEstrazione");
+
+// "AAAA-MM-GG", possibly followed by a time, becomes "GG/MM/AAAA"; anything else is kept
+// as it is and the load refuses it.
+std::string testoData(const QString& memorizzata) {
+    std::string iso = memorizzata.left(10).toStdString();
+    auto data = Data::daTestoIso(iso);
+    return data ? data->testo() : memorizzata.toStdString();
+}
+}  // namespace
+
+std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apri(const QString& percorso, QString* errore,
+                                                         bool solaLettura) {
+    auto db = std::unique_ptr<DatabaseArchivio>(new DatabaseArchivio);
+    auto modo = solaLettura ? Connessione::Modo::SolaLettura : Connessione::Modo::Esistente;
+    if (!db->connessione_.apri(percorso, modo, errore)) return nullptr;
+    if (!db->connessione_.haTabella(QStringLiteral("EstrazioniLotto"))) {
+        *errore = QStringLiteral("Il file \"%1\" non contiene un archivio delle estrazioni.").arg(percorso);
+        return nullptr;
+    }
+    return db;
+}
+
+std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apriOCrea(const QString& percorso, QString* errore) {
+    auto db = std::unique_ptr<DatabaseArchivio>(new DatabaseArchivio);
+    if (!db->connessione_.apri(percorso, Connessione::Modo::CreaSeManca, errore) || !db->creaSchema(errore)) return nullptr;
+    return db;
+}
+
+bool DatabaseArchivio::creaSchema(QString* errore) {
+    QString motivo;
+    if (eseguiTutte(connessione_.db(), schema, &motivo)) return true;
+    *errore = QStringLiteral("Impossibile preparare l'archivio \"%1\": %2").arg(percorso(), motivo);
+    return false;
+}
+
+std::optional<std::vector<RigaArchivio>> DatabaseArchivio::leggiEstrazioni(QString* errore) {
+    QSqlQuery q(connessione_.db());
+    q.setForwardOnly(true);
+    if (!q.exec(letturaEstrazioni)) {
+        *errore = q.lastError().text();
+        return std::nullopt;
+    }
+    std::vector<RigaArchivio> righe;
+    righe.reserve(static_cast<std::size_t>(std::max(numeroEstrazioni(), 0)));
+    while (q.next()) {
+        RigaArchivio riga;
+        riga.data = testoData(q.value(0).toString());
+        for (int r = 0; r < NumRuote; ++r) riga.ruote[r] = q.value(r + 1).toString().toStdString();
+        righe.push_back(std::move(riga));
+    }
+    return righe;
+}
+
+int DatabaseArchivio::numeroEstrazioni() {
+    QSqlQuery q(connessione_.db());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM EstrazioniLotto")) || !q.next()) return -1;
+    return q.value(0).toInt();
+}
+
+std::optional<int> DatabaseArchivio::aggiungiEstrazioni(const std::vector<Estrazione>& estrazioni,
+                                                        QString* errore) {
+    QSqlDatabase& db = connessione_.db();
+    if (!db.transaction()) {
+        *errore = db.lastError().text();
+        return std::nullopt;
+    }
+    const QDateTime adesso = QDateTime::currentDateTime();
+    const QString giorno = adesso.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString ora = adesso.toString(QStringLiteral("HH:mm:ss"));
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "INSERT OR IGNORE INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, "
+        "\"To\", Ve, Nz, datareg, orareg) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    int aggiunte = 0;
+    for (const Estrazione& e : estrazioni) {
+        q.bindValue(0, QString::fromStdString(e.data.testoIso()));
+        for (int r = 0; r < NumRuote; ++r)
+            q.bindValue(r + 1, QString::fromStdString(scriviTestoRuota(e.ruote[r])));
+        q.bindValue(12, giorno);
+        q.bindValue(13, ora);
+        if (!q.exec()) {
+            *errore = q.lastError().text();
+            db.rollback();
+            return std::nullopt;
+        }
+        aggiunte += q.numRowsAffected();
+    }
+    if (!db.commit()) {
+        *errore = db.lastError().text();
+        db.rollback();
+        return std::nullopt;
+    }
+    return aggiunte;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,105 @@
+#include "core/db/DatabaseProgramma.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace quorvane {
+
+namespace {
+const QStringList schema = {
+    // NOCASE: parameter keys are written in more than one letter case over the years.
+    QStringLiteral("CREATE TABLE IF NOT EXISTS ParametriProgramma ("
+                   "Parametro TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, Valore1 TEXT, Valore2 TEXT)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS Salvataggi ("
+                   "IdSalvataggio INTEGER PRIMARY KEY AUTOINCREMENT, Descrizione TEXT)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS Configurazioni ("
+                   "IdConfig INTEGER PRIMARY KEY AUTOINCREMENT, "
+                   "Configurazione TEXT NOT NULL UNIQUE CHECK (length(Configurazione) <= 60), "
+                   "NE INTEGER, Mesi INTEGER, Mensile INTEGER, Colpi INTEGER, Ruote TEXT, Fine INTEGER)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS ConfigNumeri ("
+                   "ID INTEGER PRIMARY KEY AUTOINCREMENT, "
+                   "IdConfig INTEGER NOT NULL REFERENCES Configurazioni(IdConfig) ON DELETE CASCADE, "
+                   "Riga INTEGER, Sorte INTEGER, Esiti INTEGER, Et INTEGER, Numeri TEXT)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS ConfigNumeriPerConfig ON ConfigNumeri(IdConfig)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS Sist_Ortogonali ("
+                   "IdOrto INTEGER PRIMARY KEY AUTOINCREMENT, Denominazione TEXT, "
+                   "sviluppo INTEGER, Numeri INTEGER)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS Sist_OrtoSv ("
+                   "NuRiga INTEGER, Qn TEXT, Num TEXT, "
+                   "RifOrto INTEGER NOT NULL REFERENCES Sist_Ortogonali(IdOrto) ON DELETE CASCADE)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS Sist_OrtoSvPerSistema ON Sist_OrtoSv(RifOrto)"),
+};
+}  // namespace
+
+std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartella,
+                                                           const QList<Parametro>& valoriIniziali,
+                                                           QString* errore) {
+    if (!QDir().mkpath(cartella)) {
+        *errore = QStringLiteral("Impossibile creare la cartella dei dati \"%1\".").arg(cartella);
+        return nullptr;
+    }
+    auto db = std::unique_ptr<DatabaseProgramma>(new DatabaseProgramma);
+    const QString percorso = QDir(cartella).filePath(NomeFile);
+    db->creato_ = !QFileInfo::exists(percorso);
+    QString motivo;
+    if (!db->connessione_.apri(percorso, Connessione::Modo::CreaSeManca, &motivo)) {
+        *errore = QStringLiteral("Il database del programma non si può usare.\n%1").arg(motivo);
+        return nullptr;
+    }
+    QSqlDatabase& sql = db->db();
+    sql.transaction();
+    bool ok = eseguiTutte(sql, schema, &motivo);
+    if (ok && db->creato_) {
+        for (const Parametro& p : valoriIniziali) {
+            QSqlQuery q(sql);
+            q.prepare(QStringLiteral(
+                "INSERT INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
+            q.addBindValue(p.nome);
+            q.addBindValue(p.valore1);
+            q.addBindValue(p.valore2);
+            if (!q.exec()) {
+                ok = false;
+                break;
+            }
+        }
+    }
+    if (!ok || !sql.commit()) {
+        sql.rollback();
+        *errore = QStringLiteral("Il database del programma \"%1\" non si può preparare.\n%2")
+                      .arg(percorso, motivo);
+        return nullptr;
+    }
+    return db;
+}
+
+std::optional<QString> DatabaseProgramma::parametro(const QString& nome) {
+    QSqlQuery q(db());
+    q.prepare(QStringLiteral("SELECT Valore1 FROM ParametriProgramma WHERE Parametro = ?"));
+    q.addBindValue(nome);
+    if (!q.exec() || !q.next()) return std::nullopt;
+    return q.value(0).toString();
+}
+
+bool DatabaseProgramma::impostaParametro(const QString& nome, const QString& valore) {
+    QSqlQuery q(db());
+    q.prepare(QStringLiteral("UPDATE ParametriProgramma SET Valore1 = ? WHERE Parametro = ?"));
+    q.addBindValue(valore);
+    q.addBindValue(nome);
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+QList<Parametro> DatabaseProgramma::parametri() {
+    QList<Parametro> elenco;
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT Parametro, Valore1, Valore2 FROM ParametriProgramma "
+                               "ORDER BY Parametro")))
+        return elenco;
+    while (q.next())
+        elenco.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+    return elenco;
+}
+
+}  // namespace quorvane

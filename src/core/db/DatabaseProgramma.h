@@ -1,0 +1,45 @@
+#pragma once
+// The program's own database: parameters, saved configurations, orthogonal systems.
+#include <QList>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "core/db/Connessione.h"
+
+namespace quorvane {
+
+struct Parametro {
+    QString nome;
+    QString valore1;
+    QString valore2;
+};
+
+class DatabaseProgramma {
+public:
+    static inline const QString NomeFile = QStringLiteral("DbQuorvane.db");
+
+    // Opens the program database of a data folder. A missing file is created with every table
+    // and the parameter rows the program expects (`valoriIniziali`); an existing file gets any
+    // table it lacks. Null, with an Italian message, when the file is not a usable database.
+    static std::unique_ptr<DatabaseProgramma> apri(const QString& cartella,
+                                                   const QList<Parametro>& valoriIniziali,
+                                                   QString* errore);
+
+    const QString& percorso() const { return connessione_.percorso(); }
+    bool creato() const { return creato_; }
+    QSqlDatabase& db() { return connessione_.db(); }
+
+    // Looked up whatever the letter case of the key; nullopt when there is no such row.
+    std::optional<QString> parametro(const QString& nome);
+    // Updates an existing row only; false when the row is missing or cannot be written.
+    bool impostaParametro(const QString& nome, const QString& valore);
+    // Every parameter row, sorted by name.
+    QList<Parametro> parametri();
+
+private:
+    Connessione connessione_;
+    bool creato_ = false;
+};
+
+}  // namespace quorvane

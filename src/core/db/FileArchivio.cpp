@@ -1,0 +1,53 @@
+#include "core/db/FileArchivio.h"
+
+#include <QFile>
+
+#include "archive/StoricoUfficiale.h"
+#include "core/Estrazione.h"
+#include "core/db/DatabaseArchivio.h"
+
+namespace quorvane {
+
+namespace {
+bool eDatabaseSqlite(const QString& percorso) {
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+std::optional<std::vector<Estrazione>> leggiStoricoQt(const QString& percorso, QString* errore) {
+    auto letto = leggiStoricoFile(std::filesystem::path(percorso.toStdString()));
+    if (auto* e = std::get_if<ErroreStorico>(&letto)) {
+        *errore = QString::fromStdString(e->messaggio);
+        return std::nullopt;
+    }
+    return std::get<std::vector<Estrazione>>(std::move(letto));
+}
+}  // namespace
+
+std::optional<std::vector<RigaArchivio>> leggiFileArchivio(const QString& percorso, QString* errore) {
+    if (eDatabaseSqlite(percorso)) {
+        auto db = DatabaseArchivio::apri(percorso, errore, true);
+        if (!db) return std::nullopt;
+        return db->leggiEstrazioni(errore);
+    }
+    auto estrazioni = leggiStoricoQt(percorso, errore);
+    if (!estrazioni) return std::nullopt;
+    std::vector<RigaArchivio> righe;
+    righe.reserve(estrazioni->size());
+    for (const Estrazione& e : *estrazioni) righe.push_back(e.riga());
+    return righe;
+}
+
+std::optional<EsitoImportazione> importaStorico(const QString& fileStorico, const QString& archivio,
+                                                QString* errore) {
+    auto estrazioni = leggiStoricoQt(fileStorico, errore);
+    if (!estrazioni) return std::nullopt;
+    auto db = DatabaseArchivio::apriOCrea(archivio, errore);
+    if (!db) return std::nullopt;
+    auto aggiunte = db->aggiungiEstrazioni(*estrazioni, errore);
+    if (!aggiunte) return std::nullopt;
+    return EsitoImportazione{static_cast<int>(estrazioni->size()), *aggiunte};
+}
+
+}  // namespace quorvane

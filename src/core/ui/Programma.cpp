@@ -1,0 +1,45 @@
+#include "core/ui/Programma.h"
+
+#include <QDate>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Inizio.h"
+
+namespace quorvane {
+
+void Programma::preparaApplicazione(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSIONE));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    auto* traduzione = new QTranslator(&app);
+    if (traduzione->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traduzione);
+}
+
+Data Programma::oggi() {
+    const QDate d = QDate::currentDate();
+    return Data{d.year(), d.month(), d.day()};
+}
+
+std::unique_ptr<Programma> Programma::avvia(const QString& cartellaDati, QString* errore) {
+    auto programma = std::unique_ptr<Programma>(new Programma);
+    programma->sessione_ = Sessione::avvia(cartellaDati, oggi(), errore);
+    if (!programma->sessione_) return nullptr;
+    programma->inizio_ = std::make_unique<Inizio>(*programma->sessione_);
+    Programma* p = programma.get();
+    QObject::connect(p->inizio_.get(), &Inizio::archivioCaricato, p->inizio_.get(), [p] {
+        p->container_ = std::make_unique<Container>(*p->sessione_);
+        p->container_->show();
+    });
+    p->inizio_->avvia();
+    return programma;
+}
+
+Programma::~Programma() = default;
+
+}  // namespace quorvane

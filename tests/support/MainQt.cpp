@@ -1,0 +1,25 @@
+// Entry point of the test programs that need a Qt application object.
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#ifdef QUORVANE_TEST_WIDGETS
+#include <QApplication>
+using Applicazione = QApplication;
+#else
+#include <QCoreApplication>
+using Applicazione = QCoreApplication;
+#endif
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Windows find their data folder through QStandardPaths: keep it away from the user's.
+    QTemporaryDir dati;
+    qputenv("XDG_DATA_HOME", dati.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    Applicazione app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,41 @@
+#include "support/Supporto.h"
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace test {
+
+std::filesystem::path percorsoStorico() {
+    std::filesystem::path p(QUORVANE_STORICO);
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec) ? p : std::filesystem::path();
+}
+
+CartellaTemporanea::CartellaTemporanea() {
+    static std::atomic<int> contatore{0};
+    std::random_device rd;
+    auto nome = "quorvane-test-" + std::to_string(rd()) + "-" + std::to_string(contatore++);
+    percorso_ = std::filesystem::temp_directory_path() / nome;
+    std::filesystem::create_directories(percorso_);
+}
+
+CartellaTemporanea::~CartellaTemporanea() {
+    std::error_code ec;
+    std::filesystem::remove_all(percorso_, ec);
+}
+
+void scriviFile(const std::filesystem::path& percorso, const std::string& contenuto) {
+    std::ofstream out(percorso, std::ios::binary);
+    out << contenuto;
+}
+
+std::string leggiFile(const std::filesystem::path& percorso) {
+    std::ifstream in(percorso, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace test

@@ -1,0 +1,37 @@
+#pragma once
+// Shared helpers of the test programs: where the real archive lives, scratch folders.
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace test {
+
+// The official historical file beside the repository, or empty when it is absent.
+std::filesystem::path percorsoStorico();
+
+// A fresh folder under the system's temporary folder, removed when the object dies.
+class CartellaTemporanea {
+public:
+    CartellaTemporanea();
+    ~CartellaTemporanea();
+    CartellaTemporanea(const CartellaTemporanea&) = delete;
+    CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
+    const std::filesystem::path& percorso() const { return percorso_; }
+    std::filesystem::path operator/(const std::string& nome) const { return percorso_ / nome; }
+
+private:
+    std::filesystem::path percorso_;
+};
+
+void scriviFile(const std::filesystem::path& percorso, const std::string& contenuto);
+std::string leggiFile(const std::filesystem::path& percorso);
+
+}  // namespace test
+
+// Skips the current test when the real archive is not beside the repository.
+#define RICHIEDE_STORICO()                                                              \
+    do {                                                                                \
+        if (test::percorsoStorico().empty())                                            \
+            GTEST_SKIP() << "archivio reale assente: " << QUORVANE_STORICO;             \
+    } while (0)
