@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -81,13 +82,18 @@ Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), s
     lblEv_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: white; font-weight: bold; }")
                               .arg(coloreCss(VerdeScuro)));
     lblEv_->setToolTip(QStringLiteral("Estrazioni archivio modello"));
-    periodo->addWidget(inizio, 0, 0);
-    periodo->addWidget(lblInizioNE_, 0, 1);
-    periodo->addWidget(lblInizio_, 0, 2);
-    periodo->addWidget(fine, 1, 0);
-    periodo->addWidget(lblFineNE_, 1, 1);
-    periodo->addWidget(lblFine_, 1, 2);
-    periodo->addWidget(lblEv_, 0, 3, 2, 1);
+    auto* titolo = new QLabel(QStringLiteral("<b>Archivio modello</b>"), centro);
+    auto* conteggio = new QLabel(QStringLiteral("Estrazioni"), centro);
+    conteggio->setAlignment(Qt::AlignCenter);
+    periodo->addWidget(titolo, 0, 0, 1, 3);
+    periodo->addWidget(conteggio, 0, 3);
+    periodo->addWidget(inizio, 1, 0);
+    periodo->addWidget(lblInizioNE_, 1, 1);
+    periodo->addWidget(lblInizio_, 1, 2);
+    periodo->addWidget(fine, 2, 0);
+    periodo->addWidget(lblFineNE_, 2, 1);
+    periodo->addWidget(lblFine_, 2, 2);
+    periodo->addWidget(lblEv_, 1, 3, 2, 1);
 
     auto* picture1 = new QFrame(centro);
     picture1->setObjectName(QStringLiteral("Picture1"));
@@ -124,7 +130,7 @@ Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), s
     layout->addLayout(sinistra, 1);
     layout->addWidget(picture1);
     setCentralWidget(centro);
-    resize(760, 640);
+    resize(640, 640);
     installaHelp(this, ArgomentoHelp);
 
     riempiElenco();
@@ -135,6 +141,7 @@ void Container::riempiElenco() {
     riempiElencoEstrazioni(fgpa_->griglia(), sessione_.archivio);
     fgpa_->aggiorna();
     fgpa_->adattaColonne(1, 4);
+    fgpa_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 void Container::ImpostazioniArchivioModello() {

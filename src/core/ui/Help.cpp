@@ -6,12 +6,16 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+// The topics live in a static library: their resources must be registered by hand.
+static void registraArgomenti() { Q_INIT_RESOURCE(quorvane); }
+
 namespace quorvane {
 
 namespace {
 class FinestraHelp : public QWidget {
 public:
     FinestraHelp() {
+        registraArgomenti();
         setObjectName(QStringLiteral("FinestraHelp"));
         setAttribute(Qt::WA_DeleteOnClose);
         setWindowTitle(QStringLiteral("Quorvane - Help in linea"));

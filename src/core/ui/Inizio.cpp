@@ -130,6 +130,7 @@ void Inizio::mostraArchivio() { lblDimostrativo_->setVisible(sessione_.archivioD
 void Inizio::mostraParametri() {
     Griglia& g = fgP_->griglia();
     g.impostaIntestazione("|Parametro|Valore1|Valore2");
+    g.nascondiColonna(0);
     const auto parametri = sessione_.programma().parametri();
     g.impostaRighe(1);
     g.impostaRighe(static_cast<int>(parametri.size()) + 1);

@@ -1,0 +1,299 @@
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "archive/ArchivioDemo.h"
+#include "core/db/DatabaseArchivio.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Dialoghi.h"
+#include "core/ui/Help.h"
+#include "core/ui/Inizio.h"
+#include "core/ui/Programma.h"
+#include "core/ui/VistaGriglia.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+
+namespace {
+
+QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+struct Messaggio {
+    QMessageBox::Icon icona;
+    QString titolo;
+    QString testo;
+};
+
+// Answers every box the windows open and remembers what they said.
+class DialoghiFinti {
+public:
+    DialoghiFinti() : originali_(Dialoghi::correnti()) {
+        Dialoghi& d = Dialoghi::correnti();
+        d.messaggio = [this](QWidget*, QMessageBox::Icon icona, const QString& titolo, const QString& testo) {
+            messaggi.push_back({icona, titolo, testo});
+        };
+        d.apriFile = [this](QWidget*, const QString&, const QString& cartella, const QString&) {
+            cartelleProposte.push_back(cartella);
+            return fileScelto;
+        };
+    }
+    ~DialoghiFinti() { Dialoghi::correnti() = originali_; }
+
+    std::vector<Messaggio> messaggi;
+    std::vector<QString> cartelleProposte;
+    QString fileScelto;  // empty: the user cancels
+
+private:
+    Dialoghi originali_;
+};
+
+// An archive database of `quante` simulated draws.
+QString creaArchivio(const std::filesystem::path& percorso, std::size_t quante) {
+    auto estrazioni = generaArchivioDemo(Data{2026, 1, 1});
+    estrazioni.resize(quante);
+    QString errore;
+    auto db = DatabaseArchivio::apriOCrea(qpath(percorso), &errore);
+    EXPECT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
+    return qpath(percorso);
+}
+
+template <class T>
+T* trova(QWidget* finestra, const char* nome) {
+    T* w = finestra->findChild<T*>(QString::fromLatin1(nome));
+    EXPECT_NE(w, nullptr) << nome;
+    return w;
+}
+
+QString testo(QWidget* finestra, const char* nome) { return trova<QLabel>(finestra, nome)->text(); }
+
+void clicca(QWidget* finestra, const char* pulsante) {
+    QTest::mouseClick(trova<QPushButton>(finestra, pulsante), Qt::LeftButton);
+}
+
+// A data folder whose program database names `archivio` and starts the model at `iniziale`.
+void preparaCartella(const QString& cartella, const QString& archivio, const QString& iniziale) {
+    QString errore;
+    auto s = Sessione::avvia(cartella, Data{2026, 12, 8}, &errore);
+    ASSERT_TRUE(s) << errore.toStdString();
+    s->selezionaArchivio(archivio);
+    s->programma().impostaParametro("EstrazioneIniziale", iniziale);
+}
+
+}  // namespace
+
+TEST(Inizio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    preparaCartella(dati, qpath(cartella / "sparito.db"), "1");
+    const QString scelto = creaArchivio(cartella / "scelto.db", 300);
+
+    DialoghiFinti dialoghi;
+    dialoghi.fileScelto = scelto;
+    QString errore;
+    auto programma = Programma::avvia(dati, &errore);
+    ASSERT_TRUE(programma) << errore.toStdString();
+    Inizio* inizio = programma->inizio();
+    EXPECT_TRUE(inizio->isVisible());
+    EXPECT_EQ(inizio->objectName(), "INIZIO");
+    EXPECT_EQ(inizio->windowTitle(), "Quorvane: Versione " QUORVANE_VERSIONE);
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Warning);
+    EXPECT_EQ(dialoghi.messaggi[0].titolo, "Selezionare Archivio");
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "Attenzione, la prima volta è necessario configurare l'origine dell'archivio");
+    ASSERT_EQ(dialoghi.cartelleProposte.size(), 1u);
+    EXPECT_EQ(dialoghi.cartelleProposte[0], dati);
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), "Database: " + scelto);
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), "\"" + scelto.toStdString() + "\"\n");
+    EXPECT_FALSE(trova<QLabel>(inizio, "LblDimostrativo")->isVisible());
+
+    clicca(inizio, "Command2");
+    EXPECT_EQ(dialoghi.messaggi.size(), 1u);
+    ASSERT_NE(programma->container(), nullptr);
+    EXPECT_TRUE(programma->container()->isVisible());
+    EXPECT_FALSE(inizio->isVisible());
+    EXPECT_EQ(trova<QProgressBar>(inizio, "pb1")->value(), 300);
+    const Griglia& fgpa = trova<VistaGriglia>(programma->container(), "fgpa")->griglia();
+    EXPECT_EQ(fgpa.righe(), 301);
+}
+
+TEST(Inizio, AnnullareLaSceltaNonCambiaNulla) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    const QString archivio = creaArchivio(cartella / "primo.db", 20);
+    preparaCartella(dati, archivio, "1");
+
+    DialoghiFinti dialoghi;
+    QString errore;
+    auto programma = Programma::avvia(dati, &errore);
+    ASSERT_TRUE(programma);
+    EXPECT_TRUE(dialoghi.messaggi.empty());
+    Inizio* inizio = programma->inizio();
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
+    clicca(inizio, "Command4");
+    EXPECT_EQ(dialoghi.cartelleProposte.size(), 1u);
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
+    EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), archivio);
+    EXPECT_TRUE(dialoghi.messaggi.empty());
+}
+
+TEST(Inizio, UnAltroArchivioSceltoVieneCaricato) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    const QString primo = creaArchivio(cartella / "primo.db", 20);
+    const QString secondo = creaArchivio(cartella / "secondo.db", 35);
+    preparaCartella(dati, primo, "1");
+
+    DialoghiFinti dialoghi;
+    dialoghi.fileScelto = secondo;
+    QString errore;
+    auto programma = Programma::avvia(dati, &errore);
+    ASSERT_TRUE(programma);
+    clicca(programma->inizio(), "Command4");
+    EXPECT_EQ(testo(programma->inizio(), "Lbl_Archivio"), "Database: " + secondo);
+    EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), secondo);
+    clicca(programma->inizio(), "Command2");
+    ASSERT_NE(programma->container(), nullptr);
+    EXPECT_EQ(programma->sessione().archivio.NumEstrazioni, 35);
+    EXPECT_EQ(testo(programma->container(), "Lbl_Ev"), "35");
+}
+
+TEST(Inizio, EstrazioneInizialeOltreLArchivioLasciaLaFinestra) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    preparaCartella(dati, creaArchivio(cartella / "corto.db", 40), "41");
+
+    DialoghiFinti dialoghi;
+    QString errore;
+    auto programma = Programma::avvia(dati, &errore);
+    ASSERT_TRUE(programma);
+    clicca(programma->inizio(), "Command2");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Critical);
+    EXPECT_EQ(dialoghi.messaggi[0].titolo, "Avviso");
+    EXPECT_EQ(dialoghi.messaggi[0].testo, Inizio::MessaggioCaricamento);
+    EXPECT_EQ(programma->container(), nullptr);
+    EXPECT_TRUE(programma->inizio()->isVisible());
+}
+
+TEST(Inizio, ArchivioDimostrativoAlPrimoAvvio) {
+    test::CartellaTemporanea cartella;
+    DialoghiFinti dialoghi;
+    QString errore;
+    auto programma = Programma::avvia(qpath(cartella / "nuova"), &errore);
+    ASSERT_TRUE(programma) << errore.toStdString();
+    EXPECT_TRUE(dialoghi.messaggi.empty());
+    EXPECT_TRUE(trova<QLabel>(programma->inizio(), "LblDimostrativo")->isVisible());
+    EXPECT_TRUE(testo(programma->inizio(), "LblDimostrativo").contains("simulate"));
+    const Griglia& fgP = trova<VistaGriglia>(programma->inizio(), "FgP")->griglia();
+    ASSERT_EQ(fgP.righe(), 5);
+    EXPECT_EQ(fgP.testo(1, 1), "EstrazioneIniziale");  // sorted by name
+    clicca(programma->inizio(), "Command2");
+    ASSERT_NE(programma->container(), nullptr);
+    EXPECT_EQ(testo(programma->container(), "Lbl_inizioNE"), "1");
+}
+
+TEST(Container, PeriodoDelModelloEdElenco) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    preparaCartella(dati, creaArchivio(cartella / "a.db", 1250), "1200");
+    DialoghiFinti dialoghi;
+    QString errore;
+    auto programma = Programma::avvia(dati, &errore);
+    ASSERT_TRUE(programma);
+    clicca(programma->inizio(), "Command2");
+    Container* c = programma->container();
+    ASSERT_NE(c, nullptr);
+    const ArchivioEstrazioni& a = programma->sessione().archivio;
+    EXPECT_EQ(c->windowTitle(), "Quorvane");
+    EXPECT_EQ(testo(c, "Lbl_inizioNE"), "1200");
+    EXPECT_EQ(testo(c, "Lbl_fineNE"), "1250");
+    EXPECT_EQ(testo(c, "LblInizio"), QString::fromStdString(a.DateEstrazioni(1200)));
+    EXPECT_EQ(testo(c, "LblFine"), QString::fromStdString(a.DateEstrazioni(1250)));
+    EXPECT_EQ(testo(c, "Lbl_Ev"), "51");
+    EXPECT_EQ(testo(c, "Label4_0"), "Inizio");
+    EXPECT_EQ(testo(c, "Label4_1"), "Fine");
+    EXPECT_EQ(a.FineAnalisi, 1250);
+
+    const Griglia& fgpa = trova<VistaGriglia>(c, "fgpa")->griglia();
+    ASSERT_EQ(fgpa.righe(), 1251);
+    EXPECT_EQ(fgpa.testo(1, 2), "07/01/1939");
+    EXPECT_EQ(fgpa.testo(1250, 1), "1250");
+    EXPECT_EQ(fgpa.testo(1250, 3), std::to_string(a.ProgAnno(1250)));
+    EXPECT_EQ(fgpa.testo(1250, 4), std::to_string(a.ProgMese(1250)));
+
+    // After a reload the model is the whole archive; the list keeps the first load.
+    QString motivo;
+    ASSERT_TRUE(programma->sessione().caricaArchivio(TipoCaricamento::Ricarica, {}, &motivo));
+    c->ImpostazioniArchivioModello();
+    EXPECT_EQ(testo(c, "Lbl_inizioNE"), "1");
+    EXPECT_EQ(testo(c, "Lbl_fineNE"), "1250");
+    EXPECT_EQ(testo(c, "Lbl_Ev"), "1250");
+}
+
+TEST(Container, UnModuloSiApreUnaVolta) {
+    test::CartellaTemporanea cartella;
+    DialoghiFinti dialoghi;
+    QString errore;
+    auto programma = Programma::avvia(qpath(cartella / "dati"), &errore);
+    ASSERT_TRUE(programma);
+    clicca(programma->inizio(), "Command2");
+    Container* c = programma->container();
+    ASSERT_NE(c, nullptr);
+
+    int create = 0;
+    Container::registraModulo("Quadrature", [&create](Container&) {
+        ++create;
+        auto* w = new QWidget;
+        w->setObjectName("Quadrature");
+        return w;
+    });
+    clicca(c, "Command3");
+    clicca(c, "Command3");
+    EXPECT_EQ(create, 1);
+    auto finestre = c->findChildren<QWidget*>("Quadrature");
+    ASSERT_EQ(finestre.size(), 1);
+    EXPECT_TRUE(finestre[0]->isVisible());
+    finestre[0]->close();
+    clicca(c, "Command3");
+    EXPECT_EQ(create, 1);
+    EXPECT_TRUE(finestre[0]->isVisible());  // shown again, not made again
+    Container::registraModulo("Quadrature", nullptr);
+
+    // Buttons of modules not built yet do nothing.
+    clicca(c, "Command6");
+    EXPECT_TRUE(c->findChildren<QWidget*>("SistemiOrtogonali").isEmpty());
+}
+
+TEST(Help, PulsantiETastoF1AprononoLArgomentoDellaFinestra) {
+    test::CartellaTemporanea cartella;
+    DialoghiFinti dialoghi;
+    QString errore;
+    auto programma = Programma::avvia(qpath(cartella / "dati"), &errore);
+    ASSERT_TRUE(programma);
+    clicca(programma->inizio(), "CmDHelp");
+    EXPECT_EQ(argomentoHelpMostrato(), 300);
+    clicca(programma->inizio(), "Command2");
+    Container* c = programma->container();
+    ASSERT_NE(c, nullptr);
+    clicca(c, "Command33");
+    EXPECT_EQ(argomentoHelpMostrato(), 310);
+    mostraHelp(300);
+    c->activateWindow();
+    QApplication::setActiveWindow(c);
+    QTest::keyClick(c, Qt::Key_F1);
+    EXPECT_EQ(argomentoHelpMostrato(), 310);
+    mostraHelp(9999);
+    EXPECT_EQ(argomentoHelpMostrato(), 0);  // unknown topic: the index
+}
+
+TEST(Programma, PulsantiStandardInItaliano) {
+    Programma::preparaApplicazione(*qApp);
+    QMessageBox box(QMessageBox::Question, "Avviso", "Procedere?", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Sì");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "No");
+}
