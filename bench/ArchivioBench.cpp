@@ -73,7 +73,7 @@ void BM_Procedi(benchmark::State& state) {
     }
     state.counters["estrazioni"] = estrazioni;
 }
-BENCHMARK(BM_Procedi)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Procedi)->Unit(benchmark::kMillisecond);
 
 // The storage half alone: open and read every row.
 void BM_LeggiEstrazioni(benchmark::State& state) {
@@ -90,7 +90,7 @@ void BM_LeggiEstrazioni(benchmark::State& state) {
         benchmark::DoNotOptimize(righe->size());
     }
 }
-BENCHMARK(BM_LeggiEstrazioni)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LeggiEstrazioni)->Unit(benchmark::kMillisecond);
 
 // The engine half alone: CaricaArchivio on rows already in memory.
 void BM_CaricaArchivio(benchmark::State& state) {
@@ -109,7 +109,7 @@ void BM_CaricaArchivio(benchmark::State& state) {
     }
     state.counters["estrazioni"] = estrazioni;
 }
-BENCHMARK(BM_CaricaArchivio)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CaricaArchivio)->Unit(benchmark::kMillisecond);
 
 // importa-storico into a new database: the timed part creates the file and its table and
 // writes every draw; removing the previous file is outside the timing.
@@ -132,7 +132,18 @@ void BM_ImportaStorico(benchmark::State& state) {
     }
     state.counters["estrazioni"] = aggiunte;
 }
-BENCHMARK(BM_ImportaStorico)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ImportaStorico)->Unit(benchmark::kMillisecond);
+
+// Medians by default: ten repetitions, aggregates only. Flags given on the command line come
+// later and so win.
+std::vector<char*> argomentiConMediane(int argc, char** argv) {
+    static char ripetizioni[] = "--benchmark_repetitions=10";
+    static char aggregati[] = "--benchmark_report_aggregates_only=true";
+    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
+    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
+    argomenti.push_back(nullptr);
+    return argomenti;
+}
 
 }  // namespace
 
@@ -142,8 +153,10 @@ int main(int argc, char** argv) {
         std::printf("Archivio reale assente (%s): nessuna misura.\n", qPrintable(fileStorico()));
         return 0;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    auto argomenti = argomentiConMediane(argc, argv);
+    int n = static_cast<int>(argomenti.size()) - 1;
+    benchmark::Initialize(&n, argomenti.data());
+    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
@@ -143,10 +144,7 @@ void BM_AvvioFinestraPrincipale(benchmark::State& state) {
     state.counters["estrazioni"] = estrazioni;
     state.counters["rss_mb"] = rss;
 }
-BENCHMARK(BM_AvvioFinestraPrincipale)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_AvvioFinestraPrincipale)->Unit(benchmark::kMillisecond);
 
 // A fresh process started once: resident memory with the real archive loaded, and the time of
 // a first start, which pays Qt's one-time costs (fonts, style) that the repeated runs do not.
@@ -173,6 +171,17 @@ int misuraMemoria() {
     std::printf("VmHWM %s: %.1f MB\n", picco ? "dall'avvio" : "del processo (import compreso)",
                 memoriaMB("VmHWM:"));
     return 0;
+}
+
+// Medians by default: ten repetitions, aggregates only. Flags given on the command line come
+// later and so win.
+std::vector<char*> argomentiConMediane(int argc, char** argv) {
+    static char ripetizioni[] = "--benchmark_repetitions=10";
+    static char aggregati[] = "--benchmark_report_aggregates_only=true";
+    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
+    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
+    argomenti.push_back(nullptr);
+    return argomenti;
 }
 
 }  // namespace
@@ -206,8 +215,10 @@ int main(int argc, char** argv) {
     reale = &cartella;
     if (memoria) return misuraMemoria();
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    auto argomenti = argomentiConMediane(argc, argv);
+    int n = static_cast<int>(argomenti.size()) - 1;
+    benchmark::Initialize(&n, argomenti.data());
+    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -186,7 +186,7 @@ TEST(Sessione, PrimoAvvioCreaProgrammaEArchivioDimostrativo) {
     EXPECT_TRUE(s->programma().parametro("IndirizzoInternet").has_value());
     EXPECT_TRUE(s->programma().parametro("PercorsoDati.iii").has_value());
     EXPECT_EQ(s->archivio.EstrazioneIniziale, 1);
-    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), "\"" + demo.toStdString() + "\"\n");
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(demo).toStdString());
 
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     const ArchivioEstrazioni& a = s->archivio;
@@ -217,7 +217,7 @@ TEST(Sessione, ArchivioSceltoInUnAltraCartella) {
     EXPECT_EQ(s->PercorsoArchivio, scelto);
     EXPECT_FALSE(s->archivioDimostrativo());
     EXPECT_EQ(s->programma().parametro("PercorsoArchivio").value_or(""), scelto);
-    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), "\"" + scelto.toStdString() + "\"\n");
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     EXPECT_EQ(s->archivio.NumEstrazioni, 3);
 

@@ -75,29 +75,47 @@ void clicca(QWidget* finestra, const char* pulsante) {
     QTest::mouseClick(trova<QPushButton>(finestra, pulsante), Qt::LeftButton);
 }
 
-// A data folder whose program database names `archivio` and starts the model at `iniziale`.
-void preparaCartella(const QString& cartella, const QString& archivio, const QString& iniziale) {
-    QString errore;
-    auto s = Sessione::avvia(cartella, Data{2026, 12, 8}, &errore);
-    ASSERT_TRUE(s) << errore.toStdString();
-    s->selezionaArchivio(archivio);
-    s->programma().impostaParametro("EstrazioneIniziale", iniziale);
-}
+// A run of the program on a scratch data folder, with every box answered.
+class Avvio : public ::testing::Test {
+protected:
+    QString dati() const { return qpath(cartella / "dati"); }
+
+    // A data folder whose program database names `archivio` and starts the model at `iniziale`.
+    void preparaCartella(const QString& archivio, const QString& iniziale) {
+        QString errore;
+        auto s = Sessione::avvia(dati(), Data{2026, 12, 8}, &errore);
+        ASSERT_TRUE(s) << errore.toStdString();
+        s->selezionaArchivio(archivio);
+        s->programma().impostaParametro("EstrazioneIniziale", iniziale);
+    }
+
+    Inizio* avvia() {
+        QString errore;
+        programma = Programma::avvia(dati(), &errore);
+        EXPECT_TRUE(programma) << errore.toStdString();
+        return programma ? programma->inizio() : nullptr;
+    }
+
+    // PROCEDI; the main window, or null when the load failed.
+    Container* procedi() {
+        clicca(programma->inizio(), "Command2");
+        return programma->container();
+    }
+
+    test::CartellaTemporanea cartella;
+    DialoghiFinti dialoghi;
+    std::unique_ptr<Programma> programma;
+};
 
 }  // namespace
 
-TEST(Inizio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
-    test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "dati");
-    preparaCartella(dati, qpath(cartella / "sparito.db"), "1");
+TEST_F(Avvio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
+    preparaCartella(qpath(cartella / "sparito.db"), "1");
     const QString scelto = creaArchivio(cartella / "scelto.db", 300);
 
-    DialoghiFinti dialoghi;
     dialoghi.fileScelto = scelto;
-    QString errore;
-    auto programma = Programma::avvia(dati, &errore);
-    ASSERT_TRUE(programma) << errore.toStdString();
-    Inizio* inizio = programma->inizio();
+    Inizio* inizio = avvia();
+    ASSERT_TRUE(inizio);
     EXPECT_TRUE(inizio->isVisible());
     EXPECT_EQ(inizio->objectName(), "INIZIO");
     EXPECT_EQ(inizio->windowTitle(), "Quorvane: Versione " QUORVANE_VERSIONE);
@@ -106,14 +124,13 @@ TEST(Inizio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
     EXPECT_EQ(dialoghi.messaggi[0].titolo, "Selezionare Archivio");
     EXPECT_EQ(dialoghi.messaggi[0].testo, "Attenzione, la prima volta è necessario configurare l'origine dell'archivio");
     ASSERT_EQ(dialoghi.cartelleProposte.size(), 1u);
-    EXPECT_EQ(dialoghi.cartelleProposte[0], dati);
+    EXPECT_EQ(dialoghi.cartelleProposte[0], dati());
     EXPECT_EQ(testo(inizio, "Lbl_Archivio"), "Database: " + scelto);
-    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), "\"" + scelto.toStdString() + "\"\n");
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
     EXPECT_FALSE(trova<QLabel>(inizio, "LblDimostrativo")->isVisible());
 
-    clicca(inizio, "Command2");
+    ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(dialoghi.messaggi.size(), 1u);
-    ASSERT_NE(programma->container(), nullptr);
     EXPECT_TRUE(programma->container()->isVisible());
     EXPECT_FALSE(inizio->isVisible());
     EXPECT_EQ(trova<QProgressBar>(inizio, "pb1")->value(), 300);
@@ -121,18 +138,13 @@ TEST(Inizio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
     EXPECT_EQ(fgpa.righe(), 301);
 }
 
-TEST(Inizio, AnnullareLaSceltaNonCambiaNulla) {
-    test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "dati");
+TEST_F(Avvio, AnnullareLaSceltaNonCambiaNulla) {
     const QString archivio = creaArchivio(cartella / "primo.db", 20);
-    preparaCartella(dati, archivio, "1");
+    preparaCartella(archivio, "1");
 
-    DialoghiFinti dialoghi;
-    QString errore;
-    auto programma = Programma::avvia(dati, &errore);
-    ASSERT_TRUE(programma);
+    Inizio* inizio = avvia();
+    ASSERT_TRUE(inizio);
     EXPECT_TRUE(dialoghi.messaggi.empty());
-    Inizio* inizio = programma->inizio();
     EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
     clicca(inizio, "Command4");
     EXPECT_EQ(dialoghi.cartelleProposte.size(), 1u);
@@ -141,37 +153,26 @@ TEST(Inizio, AnnullareLaSceltaNonCambiaNulla) {
     EXPECT_TRUE(dialoghi.messaggi.empty());
 }
 
-TEST(Inizio, UnAltroArchivioSceltoVieneCaricato) {
-    test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "dati");
+TEST_F(Avvio, UnAltroArchivioSceltoVieneCaricato) {
     const QString primo = creaArchivio(cartella / "primo.db", 20);
     const QString secondo = creaArchivio(cartella / "secondo.db", 35);
-    preparaCartella(dati, primo, "1");
+    preparaCartella(primo, "1");
 
-    DialoghiFinti dialoghi;
     dialoghi.fileScelto = secondo;
-    QString errore;
-    auto programma = Programma::avvia(dati, &errore);
-    ASSERT_TRUE(programma);
+    ASSERT_TRUE(avvia());
     clicca(programma->inizio(), "Command4");
     EXPECT_EQ(testo(programma->inizio(), "Lbl_Archivio"), "Database: " + secondo);
     EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), secondo);
-    clicca(programma->inizio(), "Command2");
-    ASSERT_NE(programma->container(), nullptr);
+    ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(programma->sessione().archivio.NumEstrazioni, 35);
     EXPECT_EQ(testo(programma->container(), "Lbl_Ev"), "35");
 }
 
-TEST(Inizio, EstrazioneInizialeOltreLArchivioLasciaLaFinestra) {
-    test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "dati");
-    preparaCartella(dati, creaArchivio(cartella / "corto.db", 40), "41");
+TEST_F(Avvio, EstrazioneInizialeOltreLArchivioLasciaLaFinestra) {
+    preparaCartella(creaArchivio(cartella / "corto.db", 40), "41");
 
-    DialoghiFinti dialoghi;
-    QString errore;
-    auto programma = Programma::avvia(dati, &errore);
-    ASSERT_TRUE(programma);
-    clicca(programma->inizio(), "Command2");
+    ASSERT_TRUE(avvia());
+    EXPECT_EQ(procedi(), nullptr);
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Critical);
     EXPECT_EQ(dialoghi.messaggi[0].titolo, "Avviso");
@@ -180,33 +181,22 @@ TEST(Inizio, EstrazioneInizialeOltreLArchivioLasciaLaFinestra) {
     EXPECT_TRUE(programma->inizio()->isVisible());
 }
 
-TEST(Inizio, ArchivioDimostrativoAlPrimoAvvio) {
-    test::CartellaTemporanea cartella;
-    DialoghiFinti dialoghi;
-    QString errore;
-    auto programma = Programma::avvia(qpath(cartella / "nuova"), &errore);
-    ASSERT_TRUE(programma) << errore.toStdString();
+TEST_F(Avvio, ArchivioDimostrativoAlPrimoAvvio) {
+    ASSERT_TRUE(avvia());
     EXPECT_TRUE(dialoghi.messaggi.empty());
     EXPECT_TRUE(trova<QLabel>(programma->inizio(), "LblDimostrativo")->isVisible());
     EXPECT_TRUE(testo(programma->inizio(), "LblDimostrativo").contains("simulate"));
     const Griglia& fgP = trova<VistaGriglia>(programma->inizio(), "FgP")->griglia();
     ASSERT_EQ(fgP.righe(), 5);
     EXPECT_EQ(fgP.testo(1, 1), "EstrazioneIniziale");  // sorted by name
-    clicca(programma->inizio(), "Command2");
-    ASSERT_NE(programma->container(), nullptr);
+    ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(testo(programma->container(), "Lbl_inizioNE"), "1");
 }
 
-TEST(Container, PeriodoDelModelloEdElenco) {
-    test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "dati");
-    preparaCartella(dati, creaArchivio(cartella / "a.db", 1250), "1200");
-    DialoghiFinti dialoghi;
-    QString errore;
-    auto programma = Programma::avvia(dati, &errore);
-    ASSERT_TRUE(programma);
-    clicca(programma->inizio(), "Command2");
-    Container* c = programma->container();
+TEST_F(Avvio, PeriodoDelModelloEdElenco) {
+    preparaCartella(creaArchivio(cartella / "a.db", 1250), "1200");
+    ASSERT_TRUE(avvia());
+    Container* c = procedi();
     ASSERT_NE(c, nullptr);
     const ArchivioEstrazioni& a = programma->sessione().archivio;
     EXPECT_EQ(c->windowTitle(), "Quorvane");
@@ -235,14 +225,9 @@ TEST(Container, PeriodoDelModelloEdElenco) {
     EXPECT_EQ(testo(c, "Lbl_Ev"), "1250");
 }
 
-TEST(Container, UnModuloSiApreUnaVolta) {
-    test::CartellaTemporanea cartella;
-    DialoghiFinti dialoghi;
-    QString errore;
-    auto programma = Programma::avvia(qpath(cartella / "dati"), &errore);
-    ASSERT_TRUE(programma);
-    clicca(programma->inizio(), "Command2");
-    Container* c = programma->container();
+TEST_F(Avvio, UnModuloSiApreUnaVolta) {
+    ASSERT_TRUE(avvia());
+    Container* c = procedi();
     ASSERT_NE(c, nullptr);
 
     int create = 0;
@@ -269,16 +254,11 @@ TEST(Container, UnModuloSiApreUnaVolta) {
     EXPECT_TRUE(c->findChildren<QWidget*>("SistemiOrtogonali").isEmpty());
 }
 
-TEST(Help, PulsantiETastoF1AprononoLArgomentoDellaFinestra) {
-    test::CartellaTemporanea cartella;
-    DialoghiFinti dialoghi;
-    QString errore;
-    auto programma = Programma::avvia(qpath(cartella / "dati"), &errore);
-    ASSERT_TRUE(programma);
+TEST_F(Avvio, PulsantiETastoF1AprononoLArgomentoDellaFinestra) {
+    ASSERT_TRUE(avvia());
     clicca(programma->inizio(), "CmDHelp");
     EXPECT_EQ(argomentoHelpMostrato(), 300);
-    clicca(programma->inizio(), "Command2");
-    Container* c = programma->container();
+    Container* c = procedi();
     ASSERT_NE(c, nullptr);
     clicca(c, "Command33");
     EXPECT_EQ(argomentoHelpMostrato(), 310);
