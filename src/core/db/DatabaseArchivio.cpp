@@ -1,17 +1,21 @@
 #include "core/db/DatabaseArchivio.h"
 
-#include <algorithm>
-
 #include <QDateTime>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
+#include <memory>
+
+#include <sqlite3.h>
 
 namespace quorvane {
 
 namespace {
 const QStringList schema = {
-    // "To" (Torino) is an SQL keyword and is always quoted. Dates are stored as "AAAA-MM-GG" so that ordering by DataEstrazione is chronological.
+    // "To" (Torino) is an SQL keyword and is always quoted. Dates are stored as "AAAA-MM-GG"
+    // so that ordering by DataEstrazione is chronological.
     QStringLiteral("CREATE TABLE IF NOT EXISTS EstrazioniLotto ("
                    "DataEstrazione TEXT NOT NULL PRIMARY KEY, "
                    "Ba TEXT, Ca TEXT, Fi TEXT, Ge TEXT, Mi TEXT, Na TEXT, Pa TEXT, Ro TEXT, "
@@ -23,18 +27,31 @@ const QStringList schema = {
                    "DataEstrazione FROM EstrazioniLotto"),
 };
 
-const QString letturaEstrazioni = QStringLiteral(
+const char* const letturaEstrazioni =
     "SELECT EstrazioniLotto.DataEstrazione, EstrazioniLotto.Ba, EstrazioniLotto.Ca, "
     "EstrazioniLotto.Fi, EstrazioniLotto.Ge, EstrazioniLotto.Mi, EstrazioniLotto.Na, "
     "EstrazioniLotto.Pa, EstrazioniLotto.Ro, EstrazioniLotto.\"To\", EstrazioniLotto.Ve, "
-    "EstrazioniLotto.Nz From EstrazioniLotto ORDER BY EstrazioniLotto.DataEstrazione");
+    "EstrazioniLotto.Nz From EstrazioniLotto ORDER BY EstrazioniLotto.DataEstrazione";
 
 // "AAAA-MM-GG", possibly followed by a time, becomes "GG/MM/AAAA"; anything else is kept
 // as it is and the load refuses it.
-std::string testoData(const QString& memorizzata) {
-    std::string iso = memorizzata.left(10).toStdString();
-    auto data = Data::daTestoIso(iso);
-    return data ? data->testo() : memorizzata.toStdString();
+std::string testoData(std::string_view memorizzata) {
+    auto data = Data::daTestoIso(memorizzata.substr(0, 10));
+    return data ? data->testo() : std::string(memorizzata);
+}
+
+std::string_view testoColonna(sqlite3_stmt* istruzione, int colonna) {
+    auto* testo = reinterpret_cast<const char*>(sqlite3_column_text(istruzione, colonna));
+    if (!testo) return {};
+    return {testo, static_cast<std::size_t>(sqlite3_column_bytes(istruzione, colonna))};
+}
+
+// The driver's own connection: the whole archive is read on every load, and going through
+// SQLite's interface directly avoids a variant and a UTF-16 copy per value, most of its time.
+sqlite3* connessioneSqlite(QSqlDatabase& db) {
+    QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
 }
 }  // namespace
 
@@ -64,19 +81,26 @@ bool DatabaseArchivio::creaSchema(QString* errore) {
 }
 
 std::optional<std::vector<RigaArchivio>> DatabaseArchivio::leggiEstrazioni(QString* errore) {
-    QSqlQuery q(connessione_.db());
-    q.setForwardOnly(true);
-    if (!q.exec(letturaEstrazioni)) {
-        *errore = q.lastError().text();
+    sqlite3* sqlite = connessioneSqlite(connessione_.db());
+    sqlite3_stmt* grezza = nullptr;
+    if (!sqlite || sqlite3_prepare_v2(sqlite, letturaEstrazioni, -1, &grezza, nullptr) != SQLITE_OK) {
+        *errore = sqlite ? QString::fromUtf8(sqlite3_errmsg(sqlite))
+                         : QStringLiteral("Connessione SQLite non disponibile.");
         return std::nullopt;
     }
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> istruzione(grezza, sqlite3_finalize);
     std::vector<RigaArchivio> righe;
     righe.reserve(static_cast<std::size_t>(std::max(numeroEstrazioni(), 0)));
-    while (q.next()) {
+    int esito;
+    while ((esito = sqlite3_step(istruzione.get())) == SQLITE_ROW) {
         RigaArchivio riga;
-        riga.data = testoData(q.value(0).toString());
-        for (int r = 0; r < NumRuote; ++r) riga.ruote[r] = q.value(r + 1).toString().toStdString();
+        riga.data = testoData(testoColonna(istruzione.get(), 0));
+        for (int r = 0; r < NumRuote; ++r) riga.ruote[r] = testoColonna(istruzione.get(), r + 1);
         righe.push_back(std::move(riga));
+    }
+    if (esito != SQLITE_DONE) {
+        *errore = QString::fromUtf8(sqlite3_errmsg(sqlite));
+        return std::nullopt;
     }
     return righe;
 }
