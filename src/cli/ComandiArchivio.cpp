@@ -1,0 +1,50 @@
+// Commands on the archive itself: import, list of draws, model period.
+#include <QString>
+#include <iostream>
+
+#include "cli/Comune.h"
+#include "core/ElencoEstrazioni.h"
+#include "core/db/FileArchivio.h"
+
+namespace quorvane::cli {
+
+namespace {
+int importaStoricoCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 1);
+    if (!opzioni.archivio) throw ErroreComando{EsitoUsoErrato, "importa-storico richiede --archivio DB"};
+    QString errore;
+    auto esito = importaStorico(QString::fromStdString(opzioni.argomenti[0]),
+                                QString::fromStdString(*opzioni.archivio), &errore);
+    if (!esito) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    std::cout << "Estrazioni lette: " << esito->lette << ", aggiunte all'archivio: " << esito->aggiunte << "\n";
+    return 0;
+}
+
+int estrazioniCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 0);
+    Griglia fgpa("fgpa");
+    riempiElencoEstrazioni(fgpa, caricaArchivio(opzioni));
+    stampa(opzioni, fgpa);
+    return 0;
+}
+
+int periodoCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"iniziale"}, 0);
+    auto iniziale = opzioni.valori.find("iniziale");
+    int n = iniziale == opzioni.valori.end() ? 1 : intero(iniziale->second, "iniziale");
+    stampa(opzioni, grigliaPeriodo(caricaArchivio(opzioni, n).periodoModello()));
+    return 0;
+}
+}  // namespace
+
+std::vector<Comando> comandiArchivio() {
+    return {
+        {"importa-storico", "FILE --archivio DB",
+         "aggiunge a DB (creato se manca) le estrazioni del file storico ufficiale", importaStoricoCmd},
+        {"estrazioni", "", "elenco delle estrazioni: indice, data, progressivo nell'anno e nel mese",
+         estrazioniCmd},
+        {"periodo", "[--iniziale N]", "archivio modello dall'estrazione N (1 se omessa)", periodoCmd},
+    };
+}
+
+}  // namespace quorvane::cli

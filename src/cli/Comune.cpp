@@ -1,0 +1,75 @@
+#include "cli/Comune.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+#include <cstdio>
+
+#include "core/db/CartellaDati.h"
+#include "core/db/DatabaseProgramma.h"
+#include "core/db/FileArchivio.h"
+
+namespace quorvane::cli {
+
+void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& extra) {
+    std::string testo = opzioni.json ? grigliaJson(griglia, extra) + "\n" : grigliaTsv(griglia);
+    std::fwrite(testo.data(), 1, testo.size(), stdout);
+}
+
+namespace {
+QString archivioDelProgramma() {
+    const QString cartella = cartellaDati();
+    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile)))
+        throw ErroreComando{EsitoInputErrato,
+                            "il programma non è mai stato avviato: indicare l'archivio con --archivio FILE"};
+    QString errore;
+    auto programma = DatabaseProgramma::apri(cartella, {}, &errore);
+    if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    QString percorso = programma->parametro(QStringLiteral("PercorsoArchivio")).value_or(QString());
+    if (percorso.isEmpty())
+        throw ErroreComando{EsitoInputErrato, "nessun archivio configurato: usare --archivio FILE"};
+    return percorso;
+}
+}  // namespace
+
+ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale) {
+    const QString percorso = opzioni.archivio ? QString::fromStdString(*opzioni.archivio) : archivioDelProgramma();
+    QString errore;
+    auto righe = leggiFileArchivio(percorso, &errore);
+    if (!righe) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    ArchivioEstrazioni archivio;
+    archivio.EstrazioneIniziale = estrazioneIniziale;
+    switch (archivio.CaricaArchivio(*righe, TipoCaricamento::Avvio)) {
+        case EsitoCaricamento::Riuscito:
+            break;
+        case EsitoCaricamento::ArchivioVuoto:
+            throw ErroreComando{EsitoInputErrato, "l'archivio non contiene estrazioni leggibili"};
+        case EsitoCaricamento::InizialeOltreArchivio:
+            throw ErroreComando{EsitoInputErrato, "l'estrazione iniziale " + std::to_string(estrazioneIniziale) +
+                                                      " è oltre l'ultima estrazione dell'archivio"};
+    }
+    return archivio;
+}
+
+int intero(const std::string& testo, const std::string& opzione) {
+    try {
+        std::size_t fine = 0;
+        int valore = std::stoi(testo, &fine);
+        if (fine == testo.size()) return valore;
+    } catch (const std::exception&) {
+    }
+    throw ErroreComando{EsitoInputErrato, "valore non valido per --" + opzione + ": " + testo};
+}
+
+void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
+                      std::size_t posizionali) {
+    for (const auto& [nome, valore] : opzioni.valori) {
+        bool nota = false;
+        for (const char* a : ammesse) nota = nota || nome == a;
+        if (!nota) throw ErroreComando{EsitoUsoErrato, "opzione sconosciuta: --" + nome};
+    }
+    if (opzioni.argomenti.size() != posizionali)
+        throw ErroreComando{EsitoUsoErrato, "numero di argomenti errato per " + opzioni.comando};
+}
+
+}  // namespace quorvane::cli

@@ -1,0 +1,48 @@
+#pragma once
+// What every command of quorvane-cli shares: errors, loading the archive, printing a grid.
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "cli/Opzioni.h"
+#include "core/ArchivioEstrazioni.h"
+#include "core/Griglia.h"
+#include "core/GrigliaTesto.h"
+
+namespace quorvane::cli {
+
+inline constexpr int EsitoInputErrato = 1;
+inline constexpr int EsitoUsoErrato = 2;
+
+// Thrown by a command; main prints the message on one line and exits with `esito`.
+struct ErroreComando {
+    int esito;
+    std::string messaggio;
+};
+
+struct Comando {
+    std::string nome;
+    std::string argomenti;    // as the help shows them, e.g. "FILE --archivio DB"
+    std::string descrizione;  // one line, Italian
+    std::function<int(const Opzioni&)> esegui;
+};
+
+// TSV, or JSON with --json (with the labels that go with the grid).
+void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& extra = {});
+
+// The archive of --archivio, or the one the program's parameter names, loaded with the model
+// archive starting at `estrazioneIniziale`.
+ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale = 1);
+
+// Value of an integer option; a bad value is an input error naming the option.
+int intero(const std::string& testo, const std::string& opzione);
+
+// Refuses options other than `ammesse` and a count of positional arguments other than `posizionali`.
+void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
+                      std::size_t posizionali);
+
+// The commands of each part of the program.
+std::vector<Comando> comandiArchivio();
+
+}  // namespace quorvane::cli
