@@ -30,8 +30,8 @@ int estrazioniCmd(const Opzioni& opzioni) {
 
 int periodoCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {"iniziale"}, 0);
-    auto iniziale = opzioni.valori.find("iniziale");
-    int n = iniziale == opzioni.valori.end() ? 1 : intero(iniziale->second, "iniziale");
+    auto iniziale = opzioni.valore("iniziale");
+    int n = iniziale ? intero(*iniziale, "iniziale") : 1;
     stampa(opzioni, grigliaPeriodo(caricaArchivio(opzioni, n).periodoModello()));
     return 0;
 }

@@ -63,11 +63,13 @@ int intero(const std::string& testo, const std::string& opzione) {
 
 void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
                       std::size_t posizionali) {
-    for (const auto& [nome, valore] : opzioni.valori) {
+    auto controlla = [&ammesse](const std::string& nome) {
         bool nota = false;
         for (const char* a : ammesse) nota = nota || nome == a;
         if (!nota) throw ErroreComando{EsitoUsoErrato, "opzione sconosciuta: --" + nome};
-    }
+    };
+    for (const auto& [nome, valori] : opzioni.valori) controlla(nome);
+    for (const auto& nome : opzioni.segnali) controlla(nome);
     if (opzioni.argomenti.size() != posizionali)
         throw ErroreComando{EsitoUsoErrato, "numero di argomenti errato per " + opzioni.comando};
 }

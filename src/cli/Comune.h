@@ -38,7 +38,7 @@ ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale
 // Value of an integer option; a bad value is an input error naming the option.
 int intero(const std::string& testo, const std::string& opzione);
 
-// Refuses options other than `ammesse` and a count of positional arguments other than `posizionali`.
+// Refuses options (with or without a value) other than `ammesse` and a count of positional arguments other than `posizionali`.
 void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
                       std::size_t posizionali);
 

@@ -2,27 +2,33 @@
 
 namespace quorvane::cli {
 
+std::optional<std::string> Opzioni::valore(const std::string& nome) const {
+    auto trovato = valori.find(nome);
+    if (trovato == valori.end() || trovato->second.empty()) return std::nullopt;
+    return trovato->second.back();
+}
+
 std::optional<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti, std::string* errore) {
     Opzioni opzioni;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
-        if (a == "--json") {
+        if (a.rfind("--", 0) != 0) {
+            if (opzioni.comando.empty()) opzioni.comando = a;
+            else opzioni.argomenti.push_back(a);
+            continue;
+        }
+        const std::string nome = a.substr(2);
+        if (nome == "json") {
             opzioni.json = true;
-        } else if (a.rfind("--", 0) == 0) {
-            if (i + 1 >= argomenti.size()) {
-                *errore = "manca il valore dell'opzione " + a;
-                return std::nullopt;
-            }
-            const std::string& valore = argomenti[++i];
-            if (a == "--archivio") opzioni.archivio = valore;
-            else if (opzioni.comando.empty()) {
-                *errore = "opzione sconosciuta prima del comando: " + a;
-                return std::nullopt;
-            } else opzioni.valori[a.substr(2)] = valore;
-        } else if (opzioni.comando.empty()) {
-            opzioni.comando = a;
+        } else if (Segnali.count(nome)) {
+            opzioni.segnali.insert(nome);
+        } else if (i + 1 >= argomenti.size()) {
+            *errore = "manca il valore dell'opzione " + a;
+            return std::nullopt;
+        } else if (nome == "archivio") {
+            opzioni.archivio = argomenti[++i];
         } else {
-            opzioni.argomenti.push_back(a);
+            opzioni.valori[nome].push_back(argomenti[++i]);
         }
     }
     if (opzioni.comando.empty()) {

@@ -2,17 +2,26 @@
 // The command line: global options, the command and its own options.
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace quorvane::cli {
 
+// Options that take no value.
+inline const std::set<std::string> Segnali = {"json", "forza-ultima", "fine-ricerca", "veloce", "correggi"};
+
 struct Opzioni {
     std::optional<std::string> archivio;  // --archivio FILE
     bool json = false;                    // --json
     std::string comando;
-    std::vector<std::string> argomenti;           // positional, after the command
-    std::map<std::string, std::string> valori;    // --nome valore, after the command
+    std::vector<std::string> argomenti;                       // positional, after the command
+    std::map<std::string, std::vector<std::string>> valori;   // --nome valore, in the order given
+    std::set<std::string> segnali;                            // --nome, without a value
+
+    // The last value given to --nome.
+    std::optional<std::string> valore(const std::string& nome) const;
+    bool segnale(const std::string& nome) const { return segnali.count(nome) > 0; }
 };
 
 // Bad usage (unknown option, missing value) is reported as an Italian message.
