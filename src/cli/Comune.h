@@ -44,5 +44,6 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
 
 // The commands of each part of the program.
 std::vector<Comando> comandiArchivio();
+std::vector<Comando> comandiIndice();
 
 }  // namespace quorvane::cli

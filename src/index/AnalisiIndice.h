@@ -1,0 +1,67 @@
+#pragma once
+// The index analysis: its options, the model draws with their windows, and the state that
+// later steps (coverage, searches, forecasts, verification) read and write.
+#include <array>
+#include <vector>
+
+#include "core/ArchivioEstrazioni.h"
+#include "core/Maschera90.h"
+#include "core/Ruote.h"
+
+namespace quorvane {
+
+// One model draw and the window of draws that followed it (Inizio..End, both included).
+struct RigaModello {
+    int numero = 0;  // N°: 1 = most recent model draw
+    int estr = 0;    // draw index of the model draw
+    int inizio = 0;  // estr + 1
+    int fine = 0;    // estr + colpi, not beyond FineRicerca
+    int end = 0;     // fine, or the next more recent model draw when the windows overlap
+
+    bool senzaSeguito = false;      // estr is FineRicerca itself: nothing follows it
+    bool inizioSovrapposto = false; // this window starts inside the next older one
+    bool endAccorciato = false;     // end cut back to the next more recent model draw
+    bool tagliata = false;          // the window is cut short by FineRicerca
+    bool coperta = false;           // covered by a forecast of the list
+
+    // Rows that the elaborations still work on.
+    bool scoperta() const { return !coperta; }
+};
+
+struct AnalisiIndice {
+    static constexpr int ColpiMassimi = 20;
+    static constexpr int PresenzeMinime = 5;
+    static constexpr int PresenzeMassime = 200;
+
+    int EstrazioneSelezionata = 0;
+    int FineRicerca = 0;
+    int NumeroColpi = 12;
+    int Presenze = 12;
+    int Mensile = 0;  // 0 = last draw of the month ("U"), else that ordinal within the month
+    int QuantitaNumeri = 3;
+    int Capogioco = 0;          // 0 = none
+    int SorteElaborazione = 2;  // 2 = "Ambata e Ambo", 3 = "Terno"
+    bool fineRicerca = false;   // "Fine ricerca": windows end at the selected draw
+    bool forzaUltima = false;   // "Forza ultima mensile"
+    bool veloce = false;        // "Velocizza ricerca ma meno precisione"
+    // The wheel board: BA alone is in play when the window opens.
+    std::array<bool, NumRuote> ruoteInGioco = {true};
+
+    // Model draws, most recent first (row r of the table is modello[r - 1]).
+    std::vector<RigaModello> modello;
+
+    // "Fine ricerca" ticked: the selected draw, else the last draw of the archive.
+    int calcolaFineRicerca(const ArchivioEstrazioni& archivio) const {
+        return fineRicerca ? EstrazioneSelezionata : archivio.NumEstrazioni;
+    }
+};
+
+// Selects the model draws going back from EstrazioneSelezionata and builds their windows
+// (FineRicerca is recomputed first). False when no draw qualifies: the table is then empty.
+bool RicavaBaseDati(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio);
+
+// Numbers drawn in the window of a model row on the wheels in play.
+Maschera90 numeriFinestra(const RigaModello& riga, const ArchivioEstrazioni& archivio,
+                          const std::array<bool, NumRuote>& ruote);
+
+}  // namespace quorvane
