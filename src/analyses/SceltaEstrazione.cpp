@@ -1,0 +1,32 @@
+#include "analyses/SceltaEstrazione.h"
+
+#include <algorithm>
+
+#include "core/GrigliaTesto.h"
+
+namespace quorvane {
+
+int ultimaEstrazione(const ArchivioEstrazioni& archivio) {
+    return std::min(archivio.UltimaEstrazione, archivio.NumEstrazioni);
+}
+
+std::optional<int> indiceDigitato(const ArchivioEstrazioni& archivio, std::string_view testo) {
+    testo = senzaSpazi(testo);
+    if (testo.empty() || testo.size() > 6) return std::nullopt;
+    int valore = 0;
+    for (char c : testo) {
+        if (c < '0' || c > '9') return std::nullopt;
+        valore = valore * 10 + (c - '0');
+    }
+    if (valore < 1 || valore > ultimaEstrazione(archivio)) return std::nullopt;
+    return valore;
+}
+
+std::optional<int> estrazioneDellaData(const ArchivioEstrazioni& archivio, std::string_view testo) {
+    const int ultima = ultimaEstrazione(archivio);
+    for (int i = 1; i <= ultima; ++i)
+        if (archivio.DateEstrazioni(i) == testo) return i;
+    return std::nullopt;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,19 @@
+#pragma once
+// Choosing a draw by the index or the date the user types.
+#include <optional>
+#include <string_view>
+
+#include "core/ArchivioEstrazioni.h"
+
+namespace quorvane {
+
+// The last draw a window may move to: UltimaEstrazione, never past the draws in memory.
+int ultimaEstrazione(const ArchivioEstrazioni& archivio);
+
+// A whole number from 1 to the last draw; anything else is nullopt.
+std::optional<int> indiceDigitato(const ArchivioEstrazioni& archivio, std::string_view testo);
+
+// The first draw whose date text is exactly `testo` ("GG/MM/AAAA": 1/3/2024 is not 01/03/2024).
+std::optional<int> estrazioneDellaData(const ArchivioEstrazioni& archivio, std::string_view testo);
+
+}  // namespace quorvane
