@@ -1,0 +1,53 @@
+#pragma once
+// The 55 number boxes of draw entry: what each box accepts, where the keys move the focus,
+// the numbers read from the clipboard and the wheel texts a save stores.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Ruote.h"
+
+namespace quorvane {
+
+inline constexpr int NumCaselle = NumRuote * NumPosizioni;  // box i = 5 * (wheel - 1) + position
+
+// Box texts 1..55 at indexes 0..54.
+using TestiCaselle = std::array<std::string, NumCaselle>;
+
+// The text a box keeps after a change: "99" stays; a value above 90, a single non-digit or a
+// second character that is not a digit empty the box.
+std::string filtraCasella(std::string_view testo);
+
+// "0#": one digit gets a leading zero; empty and other texts stay as they are.
+std::string formattaCasella(std::string_view testo);
+
+// Value of a box text read as a leading number (0 for empty).
+int valoreCasella(std::string_view testo);
+
+enum class Tasto { Invio, Destra, Sinistra, Su, Giu };
+
+// The box the focus moves to (1..55) from box i.
+int casellaDestinazione(int casella, Tasto tasto);
+
+// Up to 55 numbers of a clipboard text, in box order: each run of digits closed by another
+// character is a number; a run still open at the end is dropped.
+std::vector<int> numeriDaAppunti(std::string_view appunti);
+
+// The 55 box texts after a paste: the numbers formatted "00" through the box filter, "00"
+// where there is no number.
+TestiCaselle caselleDaAppunti(std::string_view appunti);
+
+// The eleven wheel texts to store, or the reason the boxes cannot be stored.
+struct RuoteInserite {
+    std::array<std::string, NumRuote> ruote;
+    std::string errore;  // empty when the boxes can be stored
+};
+
+// A wheel is stored when its five boxes are all filled with different numbers (99 may repeat)
+// or all empty (a wheel not drawn, stored as its four "-"); a wheel filled only in part, a
+// repeated number, a text that is no number or a draw without any number is refused.
+RuoteInserite ruoteDaCaselle(const TestiCaselle& caselle);
+
+}  // namespace quorvane

@@ -1,0 +1,220 @@
+#include <algorithm>
+
+#include "archive/ControlloAggiornamento.h"
+#include "archive/FileAggiornamento.h"
+#include "archive/GrigliaArchivio.h"
+#include "archive/SorgenteAggiornamento.h"
+#include "core/Colori.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+
+namespace {
+
+RigaArchivio riga(const std::string& data, const std::string& bari, const std::string& nazionale = "") {
+    RigaArchivio r;
+    r.data = data;
+    r.ruote.fill("01-02-03-04-05");
+    r.ruote[0] = bari;
+    r.ruote[NumRuote - 1] = nazionale;
+    return r;
+}
+
+std::string linea(const RigaArchivio& r) { return rigaFileAggiornamento(r); }
+
+std::vector<RigaAggiornamento> righe(const std::string& testo) { return leggiRigheAggiornamento(testo); }
+
+}  // namespace
+
+TEST(FileAggiornamento, LaPrimaRigaDeveAvere178CaratteriEFinireInPr) {
+    const std::string buona = linea(riga("14/01/2023", "10-20-30-40-50", "11-22-33-44-55"));
+    ASSERT_EQ(buona.size(), 178u);
+    EXPECT_TRUE(primaRigaCorretta(buona));
+    EXPECT_FALSE(primaRigaCorretta(buona.substr(1)));                    // 177 characters
+    EXPECT_FALSE(primaRigaCorretta(buona.substr(0, 176) + "PR"));        // upper case
+    EXPECT_FALSE(primaRigaCorretta(buona + " "));
+
+    test::CartellaTemporanea cartella;
+    test::scriviFile(cartella / "corto.txt", buona.substr(1) + "\r\n" + buona + "\r\n");
+    auto esito = leggiFileAggiornamento(cartella / "corto.txt");
+    ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(esito));
+    EXPECT_TRUE(std::get<ErroreSorgente>(esito).formatoErrato);
+    EXPECT_EQ(std::get<ErroreSorgente>(esito).messaggio, MessaggioFormatoErrato);
+
+    // Only the first line is tested: a later short line is still cut by position.
+    test::scriviFile(cartella / "buono.txt", buona + "\r\n" + buona.substr(0, 40) + "\r\n\r\n");
+    auto lette = leggiFileAggiornamento(cartella / "buono.txt");
+    ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(lette));
+    const auto& r = std::get<std::vector<RigaAggiornamento>>(lette);
+    ASSERT_EQ(r.size(), 2u);  // the empty last line is no row
+    EXPECT_EQ(r[1].ruote[1], "01-02-03-04-05");
+    EXPECT_EQ(r[1].ruote[2], "");
+}
+
+TEST(FileAggiornamento, RigheTagliatePerPosizione) {
+    const RigaArchivio originale = riga("02/01/2024", "10-20-30-40-50");
+    const std::string l = linea(originale);
+    auto letta = righe(l + "\r\n" + "   " + l + "\n" + l);  // CR LF, leading blanks, no final end
+    ASSERT_EQ(letta.size(), 3u);
+    for (const auto& r : letta) {
+        EXPECT_EQ(r.data, "02/01/2024");
+        EXPECT_EQ(r.ruote[0], "10-20-30-40-50");
+        EXPECT_EQ(r.ruote[NumRuote - 1], std::string(14, ' '));  // a wheel not drawn is blank
+    }
+
+    // A comma ends the line: the wheels from it on are cut short or empty.
+    std::string conVirgola = l;
+    conVirgola[11 + 15 * 7 + 1] = ',';
+    auto tagliata = tagliaRiga(conVirgola);
+    EXPECT_EQ(tagliata.ruote[6], "01-02-03-04-05");
+    EXPECT_EQ(tagliata.ruote[7], "0");
+    EXPECT_EQ(tagliata.ruote[10], "");
+    EXPECT_TRUE(testoRuotaValido(tagliata.ruote[6]));
+    EXPECT_FALSE(testoRuotaValido(tagliata.ruote[7]));
+    EXPECT_FALSE(testoRuotaValido(tagliata.ruote[10]));
+}
+
+TEST(FileAggiornamento, TestiDiRuotaValidi) {
+    EXPECT_EQ(testoRuotaValido("05-12-33-47-89"), "05-12-33-47-89");
+    EXPECT_EQ(testoRuotaValido(std::string(14, ' ')), "");
+    EXPECT_FALSE(testoRuotaValido(""));
+    EXPECT_FALSE(testoRuotaValido("05 12 33 47 89"));  // separators other than "-"
+    EXPECT_FALSE(testoRuotaValido("05-12-33-47-91"));
+    EXPECT_FALSE(testoRuotaValido("05-12-33-47-00"));
+    EXPECT_FALSE(testoRuotaValido("05-12-33-12-89"));  // a repeated number
+    EXPECT_FALSE(testoRuotaValido("05-12-33-47-8"));   // cut short
+    EXPECT_FALSE(testoRuotaValido("5-12-33-47-89 "));
+
+    EXPECT_TRUE(ruotaNonEstratta(""));
+    EXPECT_TRUE(ruotaNonEstratta("----"));
+    EXPECT_TRUE(ruotaNonEstratta("00-00-00-00-00"));
+    EXPECT_FALSE(ruotaNonEstratta("00-00-00-00-01"));
+}
+
+TEST(FileAggiornamento, LeDueSorgentiSiRiconosconoDallaPrimaRiga) {
+    test::CartellaTemporanea cartella;
+    test::scriviFile(cartella / "storico.txt",
+                     "1948/05/01\tNA\t1\t2\t3\t4\t5\n1948/05/08\tBA\t10\t20\t30\t40\t50\n");
+    test::scriviFile(cartella / "agg.txt", linea(riga("08/05/1948", "10-20-30-40-50")) + "\r\n");
+    auto storico = leggiSorgenteAggiornamento(cartella / "storico.txt");
+    ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(storico));
+    const auto& s = std::get<std::vector<RigaAggiornamento>>(storico);
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[0].data, "01/05/1948");
+    EXPECT_EQ(s[0].ruote[5], "01-02-03-04-05");
+    EXPECT_EQ(s[0].ruote[0], std::string(14, ' '));  // Bari not drawn that day
+
+    auto agg = leggiSorgenteAggiornamento(cartella / "agg.txt");
+    ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(agg));
+    EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(agg)[0].data, "08/05/1948");
+
+    EXPECT_TRUE(std::holds_alternative<ErroreSorgente>(leggiSorgenteAggiornamento(cartella / "manca.txt")));
+}
+
+TEST(ControlloAggiornamento, SegnaMancantiUgualiDiverseEMalformate) {
+    const std::vector<RigaArchivio> archivio = {
+        riga("03/01/2023", "10-20-30-40-50", "----"),
+        riga("05/01/2023", "10-20-30-40-50", "11-22-33-44-55"),
+        riga("07/01/2023", "05 12 33 47 89"),
+    };
+    std::string file;
+    file += linea(riga("03/01/2023", "10-20-30-40-50")) + "\r\n";                     // equal: blank Nazionale
+    file += linea(riga("05/01/2023", "10-20-30-40-51", "11-22-33-44-55")) + "\r\n";   // Bari differs
+    file += linea(riga("10/01/2023", "01-02-03-04-05", "06-07-08-09-10")) + "\r\n";   // missing
+    std::string cattiva = linea(riga("07/01/2023", "05-12-33-47-89"));
+    cattiva.replace(12 + 15 * 3, 14, "05 12 33 47 89");                                 // Genova with blanks
+    file += cattiva + "\r\n";
+    file += linea(riga("31/02/2023", "01-02-03-04-05")).substr(0, 60) + "\r\n";        // truncated, bad date
+
+    const auto r = righe(file);
+    ASSERT_EQ(r.size(), 5u);
+    std::vector<std::pair<int, int>> passi;
+    const auto c = ConfrontoAggiornamento(r, archivio, [&](int i, int n) { passi.emplace_back(i, n); });
+
+    EXPECT_EQ(c.righe[0].stato, StatoRiga::Uguale);
+    EXPECT_EQ(c.righe[1].stato, StatoRiga::Diversa);
+    EXPECT_FALSE(c.righe[1].ruotaUguale[0]);
+    EXPECT_TRUE(c.righe[1].ruotaUguale[1]);
+    EXPECT_EQ(c.righe[2].stato, StatoRiga::Mancante);
+    EXPECT_EQ(c.righe[3].stato, StatoRiga::Malformata);
+    EXPECT_FALSE(c.righe[3].ruotaValida[3]);
+    EXPECT_TRUE(c.righe[3].ruotaValida[0]);
+    EXPECT_EQ(c.righe[4].stato, StatoRiga::Malformata);
+    EXPECT_FALSE(c.righe[4].dataValida);
+    EXPECT_EQ(c.errori, 3);  // the missing draw is no error
+    // From the last row to the first.
+    EXPECT_EQ(c.List4, (std::vector<std::string>{
+                           "Riga non valida del 31/02/2023 (data, Genova, Milano, Napoli, "
+                           "Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta",
+                           "Riga non valida del 07/01/2023 (Genova): non sarà scritta",
+                           "Manca estrazione del: 10/01/2023",
+                           "Errori Estrazione del 05/01/2023",
+                       }));
+    EXPECT_EQ(passi.front(), std::make_pair(0, 5));
+    EXPECT_EQ(passi.back(), std::make_pair(4, 5));
+
+    Griglia fg("FgImporta");
+    riempiFgImporta(fg, r);
+    segnaControllo(fg, c);
+    EXPECT_EQ(fg.testo(0, 1), "Data    estraz   ");
+    EXPECT_EQ(fg.testo(0, 12), "Nazionale");
+    EXPECT_EQ(fg.sfondo(3, 1), 8438015);
+    EXPECT_EQ(fg.sfondo(1, 2), 8454016);
+    EXPECT_EQ(fg.sfondo(1, 12), 8454016);
+    EXPECT_EQ(fg.sfondo(2, 2), std::nullopt);  // the differing wheel stays white
+    EXPECT_EQ(fg.colore(2, 1), Rosso);
+    EXPECT_TRUE(fg.grassetto(2, 1));
+    EXPECT_EQ(fg.sfondo(2, 1), std::nullopt);
+    EXPECT_EQ(fg.sfondo(4, 5), Rosso);
+    EXPECT_EQ(fg.sfondo(4, 1), std::nullopt);
+    EXPECT_EQ(fg.sfondo(5, 1), Rosso);
+
+    // What AGGIORNAMENTO writes: the missing draw, and the corrections only when asked.
+    auto senza = pianoAggiornamento(r, c, false);
+    ASSERT_EQ(senza.size(), 1u);
+    EXPECT_TRUE(senza[0].aggiunta);
+    EXPECT_EQ(senza[0].data, (Data{2023, 1, 10}));
+    auto con = pianoAggiornamento(r, c, true);
+    ASSERT_EQ(con.size(), 2u);
+    EXPECT_FALSE(con[0].aggiunta);
+    EXPECT_EQ(con[0].ruote[0], "10-20-30-40-51");
+    EXPECT_EQ(con[0].ruote[10], "11-22-33-44-55");
+    EXPECT_EQ(con[1].ruote[10], "06-07-08-09-10");
+}
+
+TEST(ControlloAggiornamento, UnFileGiaPresenteNonHaAnomalie) {
+    const std::vector<RigaArchivio> archivio = {riga("03/01/2023", "10-20-30-40-50"),
+                                                riga("05/01/2023", "11-20-30-40-50")};
+    std::string file;
+    for (const auto& a : archivio) file += linea(a) + "\r\n";
+    const auto r = righe(file);
+    const auto c = ConfrontoAggiornamento(r, archivio);
+    EXPECT_EQ(c.List4, std::vector<std::string>{"Nessuna anomalia rilevata"});
+    EXPECT_TRUE(pianoAggiornamento(r, c, true).empty());
+
+    Griglia fg("FgImporta");
+    riempiFgImporta(fg, r);
+    segnaControllo(fg, c);
+    for (int riga = 1; riga <= 2; ++riga)
+        for (int col = 2; col <= 12; ++col) EXPECT_EQ(fg.sfondo(riga, col), VerdeMedio);
+
+    // Only new draws: listed, then no anomaly.
+    const auto nuove = ConfrontoAggiornamento(r, {});
+    EXPECT_EQ(nuove.List4, (std::vector<std::string>{"Manca estrazione del: 05/01/2023",
+                                                     "Manca estrazione del: 03/01/2023",
+                                                     "Nessuna anomalia rilevata"}));
+}
+
+TEST(GrigliaArchivio, ElencoEstrazioniEClic) {
+    Griglia fg("FgDB");
+    riempiFgDB(fg, {riga("03/01/2023", "10-20-30-40-50"), riga("05/01/2023", "")});
+    EXPECT_EQ(fg.righe(), 3);
+    EXPECT_EQ(fg.testo(0, 10), "To");
+    EXPECT_EQ(fg.testo(2, 1), "05/01/2023");
+    EXPECT_EQ(fg.testo(1, 2), "10-20-30-40-50");
+    evidenziaRigaFgDB(fg, 2);
+    evidenziaRigaFgDB(fg, 1);
+    EXPECT_EQ(fg.sfondo(1, 12), Giallo);
+    EXPECT_EQ(fg.sfondo(2, 1), Bianco);
+    EXPECT_EQ(fg.sfondo(0, 1), std::nullopt);
+}
