@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "analyses/db/DatabaseSistemi.h"
+
 namespace quorvane {
 
 namespace {
@@ -51,6 +53,7 @@ std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartel
     QSqlDatabase& sql = db->db();
     sql.transaction();
     bool ok = eseguiTutte(sql, schema, &motivo);
+    if (ok) ok = preparaBibliotecaSistemi(sql, &motivo);
     if (ok && db->creato_) {
         for (const Parametro& p : valoriIniziali) {
             QSqlQuery q(sql);
