@@ -1,11 +1,25 @@
 #include "app/Moduli.h"
 
+#include "analyses/ui/Estrazioni_minielenco.h"
+#include "analyses/ui/Quadrature.h"
+#include "analyses/ui/Ripetizionenumeri.h"
+#include "analyses/ui/SistemiOrtogonali.h"
+#include "archive/ui/Archivio.h"
+#include "core/db/Sessione.h"
 #include "core/ui/Container.h"
+#include "index/ui/Ventrallo.h"
 
 namespace quorvane {
 
 void registraModuli() {
-    // One line per module window: Container::registraModulo("Nome", [](Container& c) { ... });
+    Container::registraModulo("archivio", [](Container& c) { return new Archivio(c); });
+    Container::registraModulo("Quadrature", [](Container&) { return new Quadrature; });
+    Container::registraModulo("SistemiOrtogonali",
+                              [](Container& c) { return new SistemiOrtogonali(c.sessione().programma()); });
+    Container::registraModulo("Ripetizionenumeri", [](Container& c) { return new Ripetizionenumeri(c.sessione()); });
+    Container::registraModulo("Estrazioni_minielenco",
+                              [](Container& c) { return new Estrazioni_minielenco(c.sessione()); });
+    Container::registraModulo("Ventrallo", [](Container& c) { return new Ventrallo(c.sessione(), c.Pb1()); });
 }
 
 }  // namespace quorvane

@@ -25,8 +25,7 @@ int estrazioneScelta(const Opzioni& opzioni, const ArchivioEstrazioni& archivio)
     auto testo = opzioni.valore("estrazione");
     if (!testo) return archivio.UltimaEstrazione;
     if (testo->find('/') != std::string::npos) {
-        for (int e = 1; e <= archivio.UltimaEstrazione; ++e)
-            if (archivio.DateEstrazioni(e) == *testo) return e;
+        if (int e = archivio.cercaData(*testo)) return e;
         throw ErroreComando{EsitoInputErrato, "Data non trovata: " + *testo};
     }
     return interoTra(opzioni, "estrazione", 1, archivio.UltimaEstrazione, archivio.UltimaEstrazione);

@@ -14,6 +14,12 @@ public:
         if (b < 64) basso_ |= std::uint64_t{1} << b;
         else alto_ |= std::uint64_t{1} << (b - 64);
     }
+    constexpr void rimuovi(int numero) {
+        if (numero < 1 || numero > 90) return;
+        int b = numero - 1;
+        if (b < 64) basso_ &= ~(std::uint64_t{1} << b);
+        else alto_ &= ~(std::uint64_t{1} << (b - 64));
+    }
     constexpr bool contiene(int numero) const {
         if (numero < 1 || numero > 90) return false;
         int b = numero - 1;

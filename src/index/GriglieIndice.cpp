@@ -25,6 +25,69 @@ void impostaIntestazioneFgCC(Griglia& fgCC) {
     centraColonne(fgCC);
 }
 
+void impostaIntestazioneFgZZ(Griglia& fgZZ) {
+    fgZZ.impostaIntestazione("N° |Sorte |Esiti|ET  |1|2|3|4|5|6|7|8");
+    fgZZ.impostaElencoModifica(1, "|1|2|3|4|5");
+    centraColonne(fgZZ);
+}
+
+void impostaIntestazioneFgRit(Griglia& fgRit) {
+    fgRit.impostaIntestazione("N°  |B|C|F|G|M|N|P|R|T|V|Z");
+    centraColonne(fgRit);
+}
+
+void riempiFga(Griglia& fga, const ArchivioEstrazioni& archivio, int estrazione) {
+    fga.impostaRigheFisse(0);
+    fga.impostaRighe(NumRuote);
+    fga.impostaColonne(1 + NumPosizioni);
+    centraColonne(fga);
+    fga.impostaSfondo(0, 1, NumRuote - 1, NumPosizioni, Bianco);
+    for (int w = 1; w <= NumRuote; ++w) {
+        fga.impostaTesto(w - 1, 0, std::string(SiglaRuota[w]));
+        for (int k = 1; k <= NumPosizioni; ++k)
+            fga.impostaTesto(w - 1, k, std::to_string(archivio.Estratti(estrazione, w, k)));
+    }
+}
+
+void riempiFgR(Griglia& fgR, const std::array<bool, NumRuote>& ruote) {
+    fgR.impostaRigheFisse(0);
+    fgR.impostaColonneFisse(0);
+    fgR.impostaRighe(1);
+    fgR.impostaColonne(NumRuote);
+    centraColonne(fgR);
+    for (int w = 1; w <= NumRuote; ++w) {
+        fgR.impostaTesto(0, w - 1, std::string(SiglaRuota[w]));
+        fgR.impostaSfondo(0, w - 1, ruote[w - 1] ? Verde : Bianco);
+    }
+}
+
+void riempiFg90(Griglia& fg90, const TavolaNumeri& tavola) {
+    fg90.impostaRigheFisse(0);
+    fg90.impostaColonneFisse(0);
+    fg90.impostaRighe(9);
+    fg90.impostaColonne(10);
+    centraColonne(fg90);
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 10; ++j) {
+            const int n = 10 * i + j + 1;
+            fg90.impostaTesto(i, j, std::to_string(n));
+            fg90.impostaSfondo(i, j, tavola.scelto(n) ? Verde : Bianco);
+        }
+    }
+}
+
+void riempiFgcolore(Griglia& fgcolore) {
+    fgcolore.impostaRigheFisse(0);
+    fgcolore.impostaColonneFisse(0);
+    fgcolore.impostaRighe(5);
+    fgcolore.impostaColonne(2);
+    centraColonne(fgcolore);
+    for (int k = 1; k <= 5; ++k) {
+        fgcolore.impostaSfondo(k - 1, 0, ColoriEsiti[k]);
+        fgcolore.impostaTesto(k - 1, 1, std::to_string(k));
+    }
+}
+
 void riempiFgV(Griglia& fgV, const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio) {
     impostaIntestazioneFgV(fgV);
     const int n = static_cast<int>(analisi.modello.size());
@@ -51,8 +114,7 @@ void riempiFgV(Griglia& fgV, const AnalisiIndice& analisi, const ArchivioEstrazi
 }
 
 void riempiFgRit(Griglia& fgRit, const TabellaRitardi& ritardi, const std::array<bool, NumRuote>& ruoteSel) {
-    fgRit.impostaIntestazione("N°  |B|C|F|G|M|N|P|R|T|V|Z");
-    centraColonne(fgRit);
+    impostaIntestazioneFgRit(fgRit);
     fgRit.impostaRighe(NumeroMassimo + 1);
     for (int n = 1; n <= NumeroMassimo; ++n) {
         fgRit.impostaTesto(n, 0, std::to_string(n));

@@ -5,14 +5,29 @@
 #include "index/AnalisiIndice.h"
 #include "index/Copertura.h"
 #include "index/Ritardi.h"
+#include "index/TavolaNumeri.h"
 
 namespace quorvane {
 
 inline constexpr Colore CelesteRisultati = 0xFFFFC0;  // the Pr column of the model table
 inline constexpr Colore GialloRitardi = 0x80FFFF;     // wheels in play, coverage counts
 
+// Colours of outcomes by hit count 1..5 (index 0 unused), shown in the legend Fgcolore.
+inline constexpr std::array<Colore, 6> ColoriEsiti = {0, 65535, 65280, 0x80C0FF, 0xFFFF80, 0xFFC0C0};
+
 void impostaIntestazioneFgV(Griglia& fgV);
 void impostaIntestazioneFgCC(Griglia& fgCC);
+void impostaIntestazioneFgZZ(Griglia& fgZZ);
+void impostaIntestazioneFgRit(Griglia& fgRit);
+
+// fga: the selected draw, one row per wheel: its code, then its five numbers.
+void riempiFga(Griglia& fga, const ArchivioEstrazioni& archivio, int estrazione);
+// FgR: one row of wheel codes, green where the wheel is in play.
+void riempiFgR(Griglia& fgR, const std::array<bool, NumRuote>& ruote);
+// Fg90: 1..90 row by row on 9 x 10 cells, green where chosen.
+void riempiFg90(Griglia& fg90, const TavolaNumeri& tavola);
+// Fgcolore: the legend of the outcome colours.
+void riempiFgcolore(Griglia& fgcolore);
 
 // FgV: one row per model draw, most recent first.
 void riempiFgV(Griglia& fgV, const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio);

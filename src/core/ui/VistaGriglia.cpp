@@ -262,7 +262,8 @@ void VistaGriglia::aggiorna() {
     const int mCorrente = modello_->rigaModello(rigaCorrente);
     if (mCorrente >= 0 && mCorrente < righeModello && colonnaCorrente < g.colonne())
         selectionModel()->setCurrentIndex(modello_->index(mCorrente, colonnaCorrente),
-                                          QItemSelectionModel::ClearAndSelect);
+                                          selectionMode() == NoSelection ? QItemSelectionModel::NoUpdate
+                                                                         : QItemSelectionModel::ClearAndSelect);
 
     executeDelayedItemsLayout();
     int mPrima = std::max(modello_->rigaModello(prima), 0);

@@ -1,0 +1,102 @@
+// The index analysis on the real archive with the heaviest options of the window: 200 model
+// draws, 20 colpi, all eleven wheels.
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "archive/StoricoUfficiale.h"
+#include "core/ui/VistaGriglia.h"
+#include "index/Copertura.h"
+#include "index/GriglieIndice.h"
+
+using namespace quorvane;
+
+namespace {
+
+const ArchivioEstrazioni* archivioReale() {
+    static ArchivioEstrazioni archivio;
+    static bool caricato = [] {
+        const char* altro = std::getenv("QUORVANE_STORICO");
+        auto letto = leggiStoricoFile(altro ? altro : QUORVANE_STORICO);
+        auto* estrazioni = std::get_if<std::vector<Estrazione>>(&letto);
+        if (!estrazioni) return false;
+        std::vector<RigaArchivio> righe;
+        for (const auto& e : *estrazioni) righe.push_back(e.riga());
+        return archivio.CaricaArchivio(righe, TipoCaricamento::Avvio) == EsitoCaricamento::Riuscito;
+    }();
+    return caricato ? &archivio : nullptr;
+}
+
+AnalisiIndice analisiPiuPesante(const ArchivioEstrazioni& archivio) {
+    AnalisiIndice a;
+    a.EstrazioneSelezionata = archivio.NumEstrazioni;
+    a.Mensile = 0;
+    a.forzaUltima = true;
+    a.Presenze = AnalisiIndice::PresenzeMassime;
+    a.NumeroColpi = AnalisiIndice::ColpiMassimi;
+    a.ruoteInGioco.fill(true);
+    return a;
+}
+
+void BM_RicavaBaseDatiERitardi(benchmark::State& state) {
+    const ArchivioEstrazioni* archivio = archivioReale();
+    if (!archivio) return state.SkipWithError("archivio reale assente");
+    AnalisiIndice a = analisiPiuPesante(*archivio);
+    for (auto _ : state) {
+        RicavaBaseDati(a, *archivio);
+        benchmark::DoNotOptimize(calcolaRitardi(*archivio, a.EstrazioneSelezionata));
+    }
+    state.counters["righe"] = static_cast<double>(a.modello.size());
+}
+
+void BM_Elabora(benchmark::State& state) {
+    const ArchivioEstrazioni* reale = archivioReale();
+    if (!reale) return state.SkipWithError("archivio reale assente");
+    ArchivioEstrazioni archivio = *reale;
+    AnalisiIndice a = analisiPiuPesante(archivio);
+    RicavaBaseDati(a, archivio);
+    impostaRuoteInGioco(archivio, a);
+    for (auto _ : state) benchmark::DoNotOptimize(Elabora(a, archivio));
+}
+
+// What the window does after ELABORA: fill Fg9090, fit its columns and paint it.
+void BM_MostraFg9090(benchmark::State& state) {
+    const ArchivioEstrazioni* reale = archivioReale();
+    if (!reale) return state.SkipWithError("archivio reale assente");
+    ArchivioEstrazioni archivio = *reale;
+    AnalisiIndice a = analisiPiuPesante(archivio);
+    RicavaBaseDati(a, archivio);
+    impostaRuoteInGioco(archivio, a);
+    const auto coppie = Elabora(a, archivio);
+    VistaGriglia vista("Fg9090");
+    vista.resize(480, 400);
+    vista.show();
+    for (auto _ : state) {
+        riempiFg9090(vista.griglia(), coppie);
+        vista.aggiorna();
+        vista.adattaColonne(1);
+        vista.repaint();
+    }
+}
+
+BENCHMARK(BM_RicavaBaseDatiERitardi)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Elabora)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MostraFg9090)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (!archivioReale()) {
+        std::puts("Archivio reale assente: nessuna misura.");
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,446 @@
+#include "index/ui/Ventrallo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/Colori.h"
+#include "core/db/Sessione.h"
+#include "core/ui/EtichettaCliccabile.h"
+#include "core/ui/Help.h"
+#include "core/ui/VistaGriglia.h"
+#include "index/GriglieIndice.h"
+
+namespace quorvane {
+
+namespace {
+
+QPushButton* pulsante(QWidget* padre, const char* nome, const QString& testo) {
+    auto* p = new QPushButton(testo, padre);
+    p->setObjectName(QString::fromLatin1(nome));
+    return p;
+}
+
+QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo = {}) {
+    auto* l = new QLabel(testo, padre);
+    l->setObjectName(QString::fromLatin1(nome));
+    return l;
+}
+
+QComboBox* combo(QWidget* padre, const char* nome, const QStringList& voci, int scelta) {
+    auto* c = new QComboBox(padre);
+    c->setObjectName(QString::fromLatin1(nome));
+    c->addItems(voci);
+    c->setCurrentIndex(scelta);
+    return c;
+}
+
+QStringList numeri(int da, int a) {
+    QStringList voci;
+    for (int n = da; n <= a; ++n) voci << QString::number(n);
+    return voci;
+}
+
+// A grid sized to show all its cells, for the small boards.
+void dimensionaTavola(VistaGriglia* vista, int larghezzaCella) {
+    vista->horizontalHeader()->setDefaultSectionSize(larghezzaCella);
+    vista->horizontalHeader()->setMinimumSectionSize(larghezzaCella / 2);
+    vista->verticalHeader()->setDefaultSectionSize(22);
+    vista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vista->setSelectionMode(QAbstractItemView::NoSelection);
+    vista->setFocusPolicy(Qt::NoFocus);
+    vista->clearSelection();
+    vista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void adattaAltezza(VistaGriglia* vista) {
+    const int righe = vista->model()->rowCount();
+    const int testata = vista->horizontalHeader()->isVisible() ? vista->horizontalHeader()->height() : 0;
+    vista->setFixedHeight(righe * vista->verticalHeader()->defaultSectionSize() + testata + 2 * vista->frameWidth());
+}
+
+}  // namespace
+
+Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* padre)
+    : QWidget(padre), sessione_(sessione), archivio_(sessione.archivio), avanzamento_(avanzamento) {
+    setObjectName(QStringLiteral("Ventrallo"));
+    setWindowTitle(QStringLiteral(" Quorvane"));
+
+    auto* sinistra = new QVBoxLayout;
+    auto* destra = new QVBoxLayout;
+    sinistra->addWidget(creaTestata());
+    auto* modello = new QVBoxLayout;
+    fgV_ = new VistaGriglia("FgV", this);
+    impostaIntestazioneFgV(fgV_->griglia());
+    fgV_->aggiorna();
+    fgV_->adattaColonne();
+    auto* comandiModello = new QHBoxLayout;
+    auto* copiaV = pulsante(this, "Command25", QStringLiteral("Copia tabella"));
+    auto* stampaV = pulsante(this, "Command37", QStringLiteral("Stampa grid"));
+    comandiModello->addWidget(copiaV);
+    comandiModello->addWidget(stampaV);
+    comandiModello->addStretch(1);
+    comandiModello->addWidget(pulsanteHelp("Command33"));
+    modello->addWidget(fgV_, 1);
+    modello->addLayout(comandiModello);
+    sinistra->addLayout(modello, 3);
+
+    ssTab1_ = new QTabWidget(this);
+    ssTab1_->setObjectName(QStringLiteral("SSTab1"));
+    ssTab1_->addTab(creaTabSelezione(), QStringLiteral("Selezione"));
+    ssTab1_->addTab(creaTabElenco(), QStringLiteral("Elenco"));
+    ssTab1_->addTab(creaTabCoppie(), QStringLiteral("Coppie"));
+    ssTab1_->addTab(creaTabDatabase(), QStringLiteral("Database"));
+    ssTab1_->setCurrentIndex(1);
+    sinistra->addWidget(creaRitardiEMemo(), 2);
+    destra->addWidget(creaEstrazioneMostrata());
+    destra->addWidget(ssTab1_, 3);
+    destra->addWidget(creaPrevisioni(), 2);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(sinistra, 3);
+    layout->addLayout(destra, 2);
+    resize(1260, 880);
+    installaHelp(this, ArgomentoHelp);
+
+    connect(copiaV, &QPushButton::clicked, fgV_, &VistaGriglia::copiaTabella);
+    connect(stampaV, &QPushButton::clicked, this,
+            [this] { fgV_->stampaConDialogo(QString(), QPageLayout::Landscape, 350); });
+
+    // The end of the period starts at the last draw, the month ordinal at the last draw's.
+    hFine_->setRange(1, std::max(archivio_.NumEstrazioni, 1));
+    hFine_->setValue(archivio_.NumEstrazioni);
+    sceltaEstrazione(hFine_->value());
+    if (archivio_.NumEstrazioni > 0) comboMensile_->setCurrentIndex(archivio_.ProgMese(archivio_.NumEstrazioni));
+}
+
+QWidget* Ventrallo::pulsanteHelp(const char* nome) {
+    auto* p = pulsante(this, nome, QStringLiteral("Help in linea"));
+    connect(p, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
+    return p;
+}
+
+QWidget* Ventrallo::creaTestata() {
+    auto* testata = new QWidget(this);
+    auto* verticale = new QVBoxLayout(testata);
+    verticale->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QHBoxLayout;
+    verticale->addLayout(layout);
+
+    auto* periodo = new QGroupBox(QStringLiteral("Estrazione finale del periodo"), testata);
+    auto* lp = new QGridLayout(periodo);
+    hFine_ = new QScrollBar(Qt::Horizontal, periodo);
+    hFine_->setObjectName(QStringLiteral("hFine"));
+    hFine_->setMinimumWidth(300);
+    labend_ = etichetta(periodo, "labend");
+    labend_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    label4_ = etichetta(periodo, "Label4");
+    label7_ = etichetta(periodo, "Label7");
+    label7_->setToolTip(QStringLiteral("Progressivo nel mese dell'estrazione selezionata"));
+    auto* ultima = pulsante(periodo, "Command22", QStringLiteral("Ultima"));
+    auto* perIndice = pulsante(periodo, "Command23", QStringLiteral("Seleziona per numero indice"));
+    auto* perData = pulsante(periodo, "Command24", QStringLiteral("Seleziona per data"));
+    auto* usaMese = pulsante(periodo, "Command26", QStringLiteral("Utilizza questa estrazione del mese"));
+    lp->addWidget(hFine_, 0, 0, 1, 3);
+    lp->addWidget(ultima, 0, 3);
+    lp->addWidget(labend_, 1, 0);
+    lp->addWidget(label4_, 1, 1);
+    lp->addWidget(new QLabel(QStringLiteral("Nel mese:"), periodo), 1, 2, Qt::AlignRight);
+    lp->addWidget(label7_, 1, 3);
+    lp->addWidget(perIndice, 2, 0, 1, 2);
+    lp->addWidget(perData, 2, 2, 1, 2);
+    lp->addWidget(usaMese, 3, 0, 1, 4);
+    layout->addWidget(periodo);
+
+    auto* opzioni = new QGroupBox(QStringLiteral("Estrazioni modello"), testata);
+    auto* lo = new QGridLayout(opzioni);
+    comboMensile_ = combo(opzioni, "ComboMensile", QStringList{QStringLiteral("U")} + numeri(1, 31), 0);
+    comboPresenze_ = combo(opzioni, "ComboPresenze", numeri(AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime), 7);
+    comboC_ = combo(opzioni, "ComboC", numeri(1, AnalisiIndice::ColpiMassimi), 11);
+    auto* label10 = new EtichettaCliccabile(QStringLiteral("Label10"), QStringLiteral("max"), opzioni);
+    label10->setToolTip(QStringLiteral("Presenze: 200"));
+    chFine_ = new QCheckBox(QStringLiteral("Fine ricerca"), opzioni);
+    chFine_->setObjectName(QStringLiteral("Ch_Fine"));
+    chUltima_ = new QCheckBox(QStringLiteral("Forza ultima mensile"), opzioni);
+    chUltima_->setObjectName(QStringLiteral("Ch_ultima"));
+    lo->addWidget(new QLabel(QStringLiteral("Mensile"), opzioni), 0, 0);
+    lo->addWidget(comboMensile_, 0, 1);
+    lo->addWidget(new QLabel(QStringLiteral("Presenze"), opzioni), 1, 0);
+    lo->addWidget(comboPresenze_, 1, 1);
+    lo->addWidget(label10, 1, 2);
+    lo->addWidget(new QLabel(QStringLiteral("Colpi"), opzioni), 2, 0);
+    lo->addWidget(comboC_, 2, 1);
+    lo->addWidget(chFine_, 0, 3);
+    lo->addWidget(chUltima_, 1, 3);
+    layout->addWidget(opzioni);
+
+    auto* ruote = new QGroupBox(QStringLiteral("Ruote in gioco"), testata);
+    auto* lr = new QHBoxLayout(ruote);
+    fgR_ = new VistaGriglia("FgR", ruote);
+    dimensionaTavola(fgR_, 30);
+    riempiFgR(fgR_->griglia(), analisi_.ruoteInGioco);
+    fgR_->aggiorna();
+    adattaAltezza(fgR_);
+    fgR_->setFixedWidth(NumRuote * 30 + 2 * fgR_->frameWidth());
+    auto* tutte = new EtichettaCliccabile(QStringLiteral("Label6"), QStringLiteral("Seleziona tutti"), ruote);
+    auto* nessuna = new EtichettaCliccabile(QStringLiteral("Label1"), QStringLiteral("Deseleziona"), ruote);
+    auto* ricava = pulsante(ruote, "Command13", QStringLiteral("RICAVA BASE DATI"));
+    ricava->setMinimumHeight(34);
+    ricava->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    ricava->setMinimumWidth(200);
+    lr->addWidget(fgR_);
+    lr->addWidget(tutte);
+    lr->addWidget(nessuna);
+    lr->addStretch(1);
+    lr->addWidget(ricava);
+    verticale->addWidget(ruote);
+
+
+    connect(hFine_, &QScrollBar::valueChanged, this, &Ventrallo::sceltaEstrazione);
+    connect(ultima, &QPushButton::clicked, this, &Ventrallo::Ultima);
+    connect(perIndice, &QPushButton::clicked, this, &Ventrallo::SelezionaPerNumeroIndice);
+    connect(perData, &QPushButton::clicked, this, &Ventrallo::SelezionaPerData);
+    connect(usaMese, &QPushButton::clicked, this, &Ventrallo::UtilizzaQuestaEstrazioneDelMese);
+    connect(label10, &EtichettaCliccabile::clic, this,
+            [this] { comboPresenze_->setCurrentIndex(comboPresenze_->count() - 1); });
+    connect(comboC_, &QComboBox::currentIndexChanged, this,
+            [this] { analisi_.NumeroColpi = comboC_->currentText().toInt(); });
+    connect(fgR_, &VistaGriglia::clic, this, [this](int, int colonna) {
+        if (colonna < 0 || colonna >= NumRuote) return;
+        analisi_.ruoteInGioco[colonna] = !analisi_.ruoteInGioco[colonna];
+        mostraRuote();
+    });
+    connect(tutte, &EtichettaCliccabile::clic, this, [this] {
+        analisi_.ruoteInGioco.fill(true);
+        mostraRuote();
+    });
+    connect(nessuna, &EtichettaCliccabile::clic, this, [this] {
+        analisi_.ruoteInGioco.fill(false);
+        mostraRuote();
+    });
+    connect(ricava, &QPushButton::clicked, this, &Ventrallo::RicavaBaseDati);
+    return testata;
+}
+
+QWidget* Ventrallo::creaEstrazioneMostrata() {
+    auto* riquadro = new QGroupBox(QStringLiteral("Estrazione selezionata"), this);
+    auto* layout = new QHBoxLayout(riquadro);
+    fga_ = new VistaGriglia("fga", riquadro);
+    riempiFga(fga_->griglia(), archivio_, 0);
+    fga_->aggiorna();
+    dimensionaTavola(fga_, 30);
+    fga_->verticalHeader()->setDefaultSectionSize(15);
+    adattaAltezza(fga_);
+    fga_->setFixedWidth(6 * 30 + 2 * fga_->frameWidth());
+
+    auto* legenda = new VistaGriglia("Fgcolore", riquadro);
+    riempiFgcolore(legenda->griglia());
+    legenda->aggiorna();
+    dimensionaTavola(legenda, 22);
+    adattaAltezza(legenda);
+    legenda->setFixedWidth(2 * 22 + 2 * legenda->frameWidth());
+    legenda->setToolTip(QStringLiteral("Colori degli esiti per numero di punti"));
+    auto* spiegazione = new QLabel(QStringLiteral("Colori degli esiti\nper punti (1-5)"), riquadro);
+    layout->addWidget(fga_);
+    layout->addSpacing(12);
+    layout->addWidget(legenda, 0, Qt::AlignTop);
+    layout->addWidget(spiegazione, 0, Qt::AlignTop);
+    layout->addStretch(1);
+    return riquadro;
+}
+
+QWidget* Ventrallo::creaTabSelezione() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QHBoxLayout(tab);
+    fg90_ = new VistaGriglia("Fg90", tab);
+    riempiFg90(fg90_->griglia(), tavola_);
+    fg90_->aggiorna();
+    dimensionaTavola(fg90_, 30);
+    adattaAltezza(fg90_);
+    fg90_->setFixedWidth(10 * 30 + 2 * fg90_->frameWidth());
+    auto* colonna = new QVBoxLayout;
+    auto* azzera = pulsante(tab, "Command3", QStringLiteral("Azzera"));
+    azzera->setToolTip(QStringLiteral("Deseleziona tutti i numeri"));
+    auto* sorte = new QGroupBox(QStringLiteral("Sorte"), tab);
+    auto* ls = new QVBoxLayout(sorte);
+    const char* nomi[] = {"Option1", "Option2", "Option5"};
+    const char* testi[] = {"Ambata", "Ambo", "Terno"};
+    for (int i = 0; i < 3; ++i) {
+        auto* o = new QRadioButton(QString::fromLatin1(testi[i]), sorte);
+        o->setObjectName(QString::fromLatin1(nomi[i]));
+        o->setChecked(i == 1);
+        ls->addWidget(o);
+    }
+    colonna->addWidget(azzera);
+    colonna->addWidget(sorte);
+    colonna->addStretch(1);
+    colonna->addWidget(pulsanteHelp("Command34"));
+    layout->addWidget(fg90_, 0, Qt::AlignTop);
+    layout->addLayout(colonna);
+    layout->addStretch(1);
+
+    connect(fg90_, &VistaGriglia::clic, this, [this](int riga, int colonna) {
+        if (riga < 0 || riga > 8 || colonna < 0 || colonna > 9) return;
+        if (tavola_.commuta(10 * riga + colonna + 1)) mostraTavola();
+    });
+    connect(azzera, &QPushButton::clicked, this, [this] {
+        tavola_.svuota();
+        mostraTavola();
+    });
+    return tab;
+}
+
+QWidget* Ventrallo::creaTabElenco() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QGridLayout(tab);
+    fgCC_ = new VistaGriglia("Fg_CC", tab);
+    impostaIntestazioneFgCC(fgCC_->griglia());
+    fgCC_->aggiorna();
+    fgCC_->horizontalHeader()->setDefaultSectionSize(40);
+    comboN_ = combo(tab, "ComboN", numeri(1, TavolaNumeri::Massimo), 2);
+    comboCG_ = combo(tab, "ComboCG", QStringList{QStringLiteral("No")} + numeri(1, 90), 0);
+    option3_ = new QRadioButton(QStringLiteral("Ambata e Ambo"), tab);
+    option3_->setObjectName(QStringLiteral("Option3"));
+    option3_->setChecked(true);
+    auto* option4 = new QRadioButton(QStringLiteral("Terno"), tab);
+    option4->setObjectName(QStringLiteral("Option4"));
+    chFast_ = new QCheckBox(QStringLiteral("Velocizza ricerca ma meno precisione"), tab);
+    chFast_->setObjectName(QStringLiteral("ChFast"));
+    auto* memo = pulsante(tab, "Command20", QStringLiteral("Aggiunge riga selezionata a memo serie"));
+    auto* copia = pulsante(tab, "Command11", QStringLiteral("Copia tabella"));
+
+    auto* opzioni = new QHBoxLayout;
+    opzioni->addWidget(new QLabel(QStringLiteral("QN"), tab));
+    opzioni->addWidget(comboN_);
+    opzioni->addWidget(new QLabel(QStringLiteral("Capogioco"), tab));
+    opzioni->addWidget(comboCG_);
+    opzioni->addStretch(1);
+    auto* sorte = new QHBoxLayout;
+    sorte->addWidget(option3_);
+    sorte->addWidget(option4);
+    sorte->addStretch(1);
+    layout->addLayout(opzioni, 0, 0, 1, 2);
+    layout->addLayout(sorte, 1, 0, 1, 2);
+    layout->addWidget(chFast_, 2, 0, 1, 2);
+    layout->addWidget(fgCC_, 3, 0, 1, 2);
+    layout->addWidget(memo, 4, 0);
+    layout->addWidget(copia, 4, 1);
+    layout->addWidget(pulsanteHelp("Command35"), 5, 1);
+
+    connect(comboN_, &QComboBox::currentIndexChanged, this,
+            [this] { analisi_.QuantitaNumeri = comboN_->currentText().toInt(); });
+    connect(fgCC_, &VistaGriglia::clic, this, [this](int riga, int) { clicFormazione(riga); });
+    connect(memo, &QPushButton::clicked, this, &Ventrallo::aggiungiAMemo);
+    connect(copia, &QPushButton::clicked, fgCC_, &VistaGriglia::copiaTabella);
+    return tab;
+}
+
+QWidget* Ventrallo::creaTabCoppie() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    fg9090_ = new VistaGriglia("Fg9090", tab);
+    riempiFg9090(fg9090_->griglia(), {});
+    fg9090_->aggiorna();
+    fg9090_->setColumnWidth(0, 18);
+    auto* elabora = pulsante(tab, "Command60", QStringLiteral("ELABORA"));
+    elabora->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(elabora);
+    comandi->addStretch(1);
+    comandi->addWidget(pulsanteHelp("Command36"));
+    layout->addLayout(comandi);
+    layout->addWidget(fg9090_, 1);
+    connect(elabora, &QPushButton::clicked, this, &Ventrallo::Elabora);
+    return tab;
+}
+
+QWidget* Ventrallo::creaTabDatabase() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    auto* ssTab3 = new QTabWidget(tab);
+    ssTab3->setObjectName(QStringLiteral("SSTab3"));
+    ssTab3->addTab(new QWidget(ssTab3), QStringLiteral("Memorizza"));
+    ssTab3->addTab(new QWidget(ssTab3), QStringLiteral("Elenco"));
+    layout->addWidget(ssTab3, 1);
+    layout->addWidget(pulsanteHelp("Command38"), 0, Qt::AlignRight);
+    return tab;
+}
+
+QWidget* Ventrallo::creaRitardiEMemo() {
+    auto* ssTab2 = new QTabWidget(this);
+    ssTab2->setObjectName(QStringLiteral("SSTab2"));
+    fgRit_ = new VistaGriglia("FgRit", ssTab2);
+    impostaIntestazioneFgRit(fgRit_->griglia());
+    fgRit_->aggiorna();
+    fgRit_->horizontalHeader()->setDefaultSectionSize(34);
+    ssTab2->addTab(fgRit_, QStringLiteral("Ritardo dei numeri"));
+
+    auto* memo = new QWidget(ssTab2);
+    auto* lm = new QVBoxLayout(memo);
+    fgSerie_ = new VistaGriglia("FgSerie", memo);
+    fgSerie_->griglia().impostaIntestazione("CC|N1 |N2 |N3 |N4 |N5 |N6 |N7 |N8 ");
+    fgSerie_->aggiorna();
+    fgSerie_->horizontalHeader()->setDefaultSectionSize(40);
+    auto* svuota = pulsante(memo, "Command21", QStringLiteral("Svuota"));
+    svuota->setToolTip(QStringLiteral("Svuota il memo serie"));
+    auto* copia = pulsante(memo, "Command32", QStringLiteral("Copia numeri riga in selezione"));
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(copia);
+    comandi->addWidget(svuota);
+    comandi->addStretch(1);
+    lm->addWidget(fgSerie_, 1);
+    lm->addLayout(comandi);
+    ssTab2->addTab(memo, QStringLiteral("Memo serie"));
+
+    connect(svuota, &QPushButton::clicked, this, [this] {
+        fgSerie_->griglia().impostaRighe(1);
+        fgSerie_->aggiorna();
+    });
+    connect(copia, &QPushButton::clicked, this, &Ventrallo::copiaMemoInSelezione);
+    return ssTab2;
+}
+
+QWidget* Ventrallo::creaPrevisioni() {
+    auto* riquadro = new QGroupBox(QStringLiteral("Previsioni"), this);
+    auto* layout = new QGridLayout(riquadro);
+    fgZZ_ = new VistaGriglia("Fg_ZZ", riquadro);
+    impostaIntestazioneFgZZ(fgZZ_->griglia());
+    fgZZ_->aggiorna();
+    fgZZ_->horizontalHeader()->setDefaultSectionSize(30);
+    lblT_ = etichetta(riquadro, "Lbl_T");
+    lblS_ = etichetta(riquadro, "Lbl_S");
+    for (QLabel* l : {lblT_, lblS_}) {
+        l->setFrameShape(QFrame::StyledPanel);
+        l->setMinimumWidth(50);
+        l->setAlignment(Qt::AlignCenter);
+        l->setAutoFillBackground(true);
+    }
+    auto* copia = pulsante(riquadro, "Command4", QStringLiteral("Copia tabella"));
+    auto* stampa = pulsante(riquadro, "Command6", QStringLiteral("Stampa grid"));
+    layout->addWidget(fgZZ_, 0, 0, 1, 5);
+    layout->addWidget(new QLabel(QStringLiteral("Coperti"), riquadro), 1, 0);
+    layout->addWidget(lblT_, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Scoperti"), riquadro), 1, 2);
+    layout->addWidget(lblS_, 1, 3);
+    layout->setColumnStretch(4, 1);
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(copia);
+    comandi->addWidget(stampa);
+    comandi->addStretch(1);
+    comandi->addWidget(pulsanteHelp("Command39"));
+    layout->addLayout(comandi, 2, 0, 1, 5);
+    connect(copia, &QPushButton::clicked, fgZZ_, &VistaGriglia::copiaTabella);
+    connect(stampa, &QPushButton::clicked, this,
+            [this] { fgZZ_->stampaConDialogo(QString(), QPageLayout::Landscape, 450); });
+    return riquadro;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,241 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "archive/ArchivioDemo.h"
+#include "core/Colori.h"
+#include "core/db/DatabaseArchivio.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Dialoghi.h"
+#include "core/ui/EtichettaCliccabile.h"
+#include "core/ui/VistaGriglia.h"
+#include "index/ui/Ventrallo.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+
+namespace {
+
+QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+// A session on an archive of the first `quante` simulated draws, loaded in memory.
+class FinestraIndice : public ::testing::Test {
+protected:
+    void apri(std::size_t quante) {
+        auto estrazioni = generaArchivioDemo(Data{2026, 1, 1});
+        estrazioni.resize(quante);
+        QString errore;
+        const QString archivio = qpath(cartella / "archivio.db");
+        auto db = DatabaseArchivio::apriOCrea(archivio, &errore);
+        ASSERT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
+        db.reset();
+        sessione = Sessione::avvia(qpath(cartella / "dati"), Data{2026, 12, 8}, &errore);
+        ASSERT_TRUE(sessione) << errore.toStdString();
+        sessione->selezionaArchivio(archivio);
+        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
+        finestra = std::make_unique<Ventrallo>(*sessione, &avanzamento);
+        finestra->show();
+    }
+
+    template <class T>
+    T* trova(const char* nome) {
+        T* w = finestra->findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_NE(w, nullptr) << nome;
+        return w;
+    }
+    const Griglia& griglia(const char* nome) { return trova<VistaGriglia>(nome)->griglia(); }
+    void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
+    void cliccaCella(const char* nome, int riga, int colonna) {
+        auto* vista = trova<VistaGriglia>(nome);
+        const QModelIndex indice = vista->model()->index(vista->modello()->rigaModello(riga), colonna);
+        vista->scrollTo(indice);
+        QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(indice).center());
+    }
+    const ArchivioEstrazioni& archivio() { return sessione->archivio; }
+
+    test::CartellaTemporanea cartella;
+    std::unique_ptr<Sessione> sessione;
+    QProgressBar avanzamento;
+    std::unique_ptr<Ventrallo> finestra;
+};
+
+// Answers the input boxes with the texts given, in order, and records the messages.
+struct Risposte {
+    explicit Risposte(std::vector<std::optional<QString>> testi) : originali(Dialoghi::correnti()) {
+        Dialoghi::correnti().chiediTesto = [this, testi, i = std::size_t(0)](QWidget*, const QString& titolo,
+                                                                           const QString&, const QString&) mutable {
+            titoli.push_back(titolo);
+            return i < testi.size() ? testi[i++] : std::nullopt;
+        };
+        Dialoghi::correnti().messaggio = [this](QWidget*, QMessageBox::Icon, const QString& titolo, const QString& testo) {
+            messaggi.push_back(titolo + ": " + testo);
+        };
+    }
+    ~Risposte() { Dialoghi::correnti() = originali; }
+    Dialoghi originali;
+    std::vector<QString> titoli;
+    std::vector<QString> messaggi;
+};
+
+}  // namespace
+
+TEST_F(FinestraIndice, ApreSullUltimaEstrazioneConLeScelteIniziali) {
+    apri(60);
+    const ArchivioEstrazioni& a = archivio();
+    EXPECT_EQ(finestra->windowTitle(), " Quorvane");
+    auto* hFine = trova<QScrollBar>("hFine");
+    EXPECT_EQ(hFine->maximum(), 60);
+    EXPECT_EQ(hFine->value(), 60);
+    const QString data = QString::fromStdString(a.DateEstrazioni(60));
+    EXPECT_EQ(trova<QLabel>("labend")->text(), "60 del " + data);
+    EXPECT_EQ(trova<QLabel>("Label4")->text(), "60  " + data);
+    EXPECT_EQ(trova<QLabel>("Label7")->text(), QString::number(a.ProgMese(60)));
+    EXPECT_EQ(trova<QComboBox>("ComboMensile")->currentIndex(), a.ProgMese(60));
+    EXPECT_EQ(trova<QComboBox>("ComboC")->currentText(), "12");
+    EXPECT_EQ(trova<QComboBox>("ComboPresenze")->currentText(), "12");
+    EXPECT_EQ(trova<QComboBox>("ComboN")->currentText(), "3");
+    EXPECT_EQ(trova<QComboBox>("ComboCG")->currentText(), "No");
+    EXPECT_EQ(trova<QTabWidget>("SSTab1")->tabText(trova<QTabWidget>("SSTab1")->currentIndex()), "Elenco");
+    const Griglia& fgR = griglia("FgR");
+    EXPECT_EQ(fgR.testo(0, 0), "BA");
+    EXPECT_EQ(fgR.sfondo(0, 0), Verde);
+    EXPECT_EQ(fgR.sfondo(0, 1), Bianco);
+    const Griglia& fga = griglia("fga");
+    EXPECT_EQ(fga.testo(7, 0), "RO");
+    EXPECT_EQ(fga.testo(7, 3), std::to_string(a.Estratti(60, 8, 3)));
+    const Griglia& fg90 = griglia("Fg90");
+    EXPECT_EQ(fg90.testo(8, 9), "90");
+    EXPECT_EQ(fg90.testo(2, 4), "25");
+    EXPECT_EQ(griglia("Fgcolore").sfondo(2, 0), 0x80C0FF);
+    EXPECT_TRUE(griglia("FgV").colonnaNascosta(6));
+    EXPECT_EQ(griglia("Fg_ZZ").elencoModifica(1), "|1|2|3|4|5");
+
+    trova<QScrollBar>("hFine")->setValue(10);
+    EXPECT_EQ(finestra->analisi().EstrazioneSelezionata, 10);
+    EXPECT_EQ(griglia("fga").testo(0, 1), std::to_string(a.Estratti(10, 1, 1)));
+    clicca("Command22");
+    EXPECT_EQ(hFine->value(), 60);
+}
+
+TEST_F(FinestraIndice, ArchivioDiUnaSolaEstrazione) {
+    apri(1);
+    EXPECT_EQ(trova<QScrollBar>("hFine")->maximum(), 1);
+    EXPECT_EQ(trova<QScrollBar>("hFine")->value(), 1);
+    EXPECT_TRUE(trova<QLabel>("labend")->text().startsWith("1 del 07/01/1939"));
+    clicca("Command13");  // the draw is its own month's first, and nothing follows it
+    ASSERT_EQ(griglia("FgV").righe(), 2);
+    EXPECT_EQ(griglia("FgV").sfondo(1, 1), Rosso);
+    trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
+    clicca("Command13");  // no model draw: the table is empty and nothing else breaks
+    EXPECT_EQ(griglia("FgV").righe(), 1);
+}
+
+TEST_F(FinestraIndice, SceltaPerIndiceEPerData) {
+    apri(60);
+    auto* hFine = trova<QScrollBar>("hFine");
+    {
+        Risposte r({QString("abc"), QString("0"), QString("61"), QString(" 25 ")});
+        for (int i = 0; i < 4; ++i) clicca("Command23");
+        EXPECT_EQ(r.titoli.front(), "Scelta estrazione");
+        EXPECT_EQ(hFine->value(), 25);
+        EXPECT_TRUE(r.messaggi.empty());
+    }
+    {
+        const QString data = QString::fromStdString(archivio().DateEstrazioni(40));
+        Risposte r({QString("31/12/1999"), data, std::nullopt});
+        clicca("Command24");
+        EXPECT_EQ(hFine->value(), 25);
+        ASSERT_EQ(r.messaggi.size(), 1u);
+        EXPECT_EQ(r.messaggi[0], "Cerca data: Data non trovata");
+        clicca("Command24");
+        EXPECT_EQ(hFine->value(), 40);
+        clicca("Command24");  // cancelled: nothing happens
+        EXPECT_EQ(r.messaggi.size(), 1u);
+        EXPECT_EQ(r.titoli[0], "Ricerca per data GG/MM/AAAA");
+    }
+    clicca("Command26");
+    EXPECT_EQ(trova<QComboBox>("ComboMensile")->currentIndex(), archivio().ProgMese(40));
+    QTest::mouseClick(trova<EtichettaCliccabile>("Label10"), Qt::LeftButton);
+    EXPECT_EQ(trova<QComboBox>("ComboPresenze")->currentText(), "200");
+}
+
+TEST_F(FinestraIndice, RicavaBaseDatiECoppie) {
+    apri(300);
+    trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
+    trova<QCheckBox>("Ch_ultima")->setChecked(true);
+    trova<QComboBox>("ComboC")->setCurrentText("3");
+    clicca("Command13");
+    const Griglia& fgV = griglia("FgV");
+    ASSERT_EQ(fgV.righe(), 13);
+    EXPECT_EQ(fgV.testo(1, 1), "300");  // the last draw, forced in
+    EXPECT_EQ(fgV.sfondo(1, 1), Rosso);
+    EXPECT_EQ(fgV.sfondo(1, 0), Giallo);
+    EXPECT_EQ(finestra->analisi().NumeroColpi, 3);
+    const Griglia& fgRit = griglia("FgRit");
+    ASSERT_EQ(fgRit.righe(), 91);
+    EXPECT_EQ(fgRit.sfondo(1, 1), 0x80FFFF);
+
+    // Only Bari and Cagliari in play for ELABORA.
+    cliccaCella("FgR", 0, 1);
+    EXPECT_EQ(griglia("FgR").sfondo(0, 1), Verde);
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    clicca("Command60");
+    const Griglia& fg9090 = griglia("Fg9090");
+    ASSERT_EQ(fg9090.righe(), 4006);
+    EXPECT_EQ(avanzamento.maximum(), 89);
+    EXPECT_LE(fg9090.valore(1, 3), 11);  // 12 rows, one without a following draw
+    EXPECT_TRUE(archivio().RuoteSel[1]);
+    EXPECT_FALSE(archivio().RuoteSel[2]);
+
+    QTest::mouseClick(trova<EtichettaCliccabile>("Label6"), Qt::LeftButton);
+    EXPECT_EQ(griglia("FgR").sfondo(0, 10), Verde);
+    QTest::mouseClick(trova<EtichettaCliccabile>("Label1"), Qt::LeftButton);
+    EXPECT_EQ(griglia("FgR").sfondo(0, 0), Bianco);
+
+    // A new table empties what was built on the old one.
+    clicca("Command13");
+    EXPECT_EQ(griglia("Fg9090").righe(), 1);
+}
+
+TEST_F(FinestraIndice, TavolaDeiNumeriEMemoSerie) {
+    apri(30);
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    for (int n = 1; n <= 9; ++n) cliccaCella("Fg90", 0, n - 1);
+    EXPECT_EQ(finestra->tavola().conta(), 8);
+    EXPECT_EQ(griglia("Fg90").sfondo(0, 7), Verde);
+    EXPECT_EQ(griglia("Fg90").sfondo(0, 8), Bianco);  // the ninth is refused
+    cliccaCella("Fg90", 0, 0);
+    EXPECT_FALSE(finestra->tavola().scelto(1));
+    clicca("Command3");
+    EXPECT_EQ(finestra->tavola().conta(), 0);
+
+    // A formation clicked in Fg_CC goes to the memo, and from the memo to the board.
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    trova<QTabWidget>("SSTab2")->setCurrentIndex(1);
+    auto* fgCC = trova<VistaGriglia>("Fg_CC");
+    fgCC->griglia().impostaRighe(3);
+    for (int c = 0; c <= 3; ++c) {
+        fgCC->griglia().impostaTesto(1, c, std::to_string(c == 0 ? 7 : 10 * c));
+        fgCC->griglia().impostaTesto(2, c, std::to_string(c == 0 ? 5 : 11 * c));
+    }
+    fgCC->aggiorna();
+    cliccaCella("Fg_CC", 2, 1);
+    EXPECT_EQ(fgCC->griglia().sfondo(2, 3), Giallo);
+    EXPECT_EQ(fgCC->griglia().sfondo(1, 3), Bianco);
+    clicca("Command20");
+    const Griglia& memo = griglia("FgSerie");
+    ASSERT_EQ(memo.righe(), 2);
+    EXPECT_EQ(memo.testo(1, 0), "5");
+    EXPECT_EQ(memo.testo(1, 3), "33");
+    cliccaCella("FgSerie", 1, 1);
+    clicca("Command32");
+    EXPECT_EQ(finestra->tavola().numeri(), (std::vector<int>{11, 22, 33}));
+    EXPECT_EQ(trova<QTabWidget>("SSTab1")->currentIndex(), 0);
+    clicca("Command21");
+    EXPECT_EQ(griglia("FgSerie").righe(), 1);
+}
