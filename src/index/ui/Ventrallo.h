@@ -22,7 +22,7 @@ class VistaGriglia;
 class Ventrallo : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int ArgomentoHelp = 320;
+    static constexpr int ArgomentoHelp = 400;
 
     Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* padre = nullptr);
 
