@@ -21,6 +21,7 @@ public:
     static std::unique_ptr<DatabaseArchivio> apriOCrea(const QString& percorso, QString* errore);
 
     const QString& percorso() const { return connessione_.percorso(); }
+    QSqlDatabase& db() { return connessione_.db(); }
 
     // Every draw in date order, dates as "GG/MM/AAAA".
     std::optional<std::vector<RigaArchivio>> leggiEstrazioni(QString* errore);

@@ -76,13 +76,15 @@ void Sessione::selezionaArchivio(const QString& percorso) {
     programma_->impostaParametro(QStringLiteral("percorsoarchivio"), percorso);
 }
 
-bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore) {
+bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore,
+                              std::vector<RigaArchivio>* righeLette) {
     auto db = DatabaseArchivio::apri(PercorsoArchivio, errore);
     if (!db) return false;
     auto righe = db->leggiEstrazioni(errore);
     if (!righe) return false;
     switch (archivio.CaricaArchivio(*righe, tipo, avanzamento)) {
         case EsitoCaricamento::Riuscito:
+            if (righeLette) *righeLette = std::move(*righe);
             return true;
         case EsitoCaricamento::ArchivioVuoto:
             *errore = QStringLiteral("L'archivio non contiene estrazioni leggibili.");

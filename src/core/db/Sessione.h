@@ -40,8 +40,9 @@ public:
     // parameter row, when the row exists. Read by the next load.
     void selezionaArchivio(const QString& percorso);
     // Loads the draws of PercorsoArchivio into memory; on failure the archive in memory is
-    // unchanged and `errore` says why.
-    bool caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore);
+    // unchanged and `errore` says why. `righeLette`, when given, receives the rows as stored.
+    bool caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore,
+                        std::vector<RigaArchivio>* righeLette = nullptr);
 
 private:
     Sessione() = default;

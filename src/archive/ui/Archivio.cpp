@@ -1,0 +1,475 @@
+#include "archive/ui/Archivio.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDate>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "archive/GrigliaArchivio.h"
+#include "archive/ui/CasellaNumero.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Dialoghi.h"
+#include "core/ui/Help.h"
+#include "core/ui/Inizio.h"
+#include "core/ui/VistaGriglia.h"
+
+namespace quorvane {
+
+namespace {
+QPushButton* pulsante(const char* nome, const QString& testo, QWidget* padre) {
+    auto* p = new QPushButton(testo, padre);
+    p->setObjectName(QString::fromLatin1(nome));
+    return p;
+}
+
+QLabel* etichetta(const char* nome, QWidget* padre) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(80);
+    return l;
+}
+
+QLabel* testoFisso(const QString& testo, QWidget* padre) {
+    auto* l = new QLabel(testo, padre);
+    l->setWordWrap(true);
+    return l;
+}
+
+QString qtesto(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+Archivio::Archivio(Container& container, QWidget* padre)
+    : QWidget(padre), container_(container), sessione_(container.sessione()) {
+    setObjectName(QStringLiteral("archivio"));
+    setWindowTitle(QStringLiteral("Gestione archivio DB"));
+
+    tab_ = new QTabWidget(this);
+    tab_->setObjectName(QStringLiteral("SSTab1"));
+    tab_->addTab(creaGestione(), QStringLiteral("&Gestione estrazioni"));
+    tab_->addTab(creaElenco(), QStringLiteral("Elenco estrazioni"));
+    tab_->addTab(creaSalvataggi(), QStringLiteral("Salvataggi"));
+    tab_->addTab(creaAggiornamenti(), QStringLiteral("Aggiornamenti"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tab_);
+    resize(980, 660);
+    installaHelp(this, ArgomentoHelp);
+
+    // Window load.
+    tab_->setCurrentIndex(0);
+    AggiornaRiepilogoArchivio();
+    impostaSlider(sessione_.archivio.NumEstrazioni);
+    CaricaGrigliaArchivio();
+    fgDB_->adattaColonne(1, -1);
+    impostaCalendario(Data{QDate::currentDate().year(), QDate::currentDate().month(), QDate::currentDate().day()});
+}
+
+QWidget* Archivio::pulsanteHelp(const char* nome, QWidget* padre) {
+    auto* p = pulsante(nome, QStringLiteral("Help in linea"), padre);
+    connect(p, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
+    return p;
+}
+
+QWidget* Archivio::creaGestione() {
+    auto* pagina = new QWidget;
+
+    auto* corrente = new QGroupBox(QStringLiteral("Estrazione corrente"), pagina);
+    auto* griglia = new QGridLayout(corrente);
+    pAN_DC_ = etichetta("pAN_DC", corrente);
+    pAN_DC_->setCursor(Qt::PointingHandCursor);
+    pAN_DC_->setToolTip(QStringLiteral("Clic per digitare il numero indice"));
+    pAN_DC_->installEventFilter(this);
+    lblEstrazione_ = etichetta("LBLESTRAZIONE", corrente);
+    labelPM_ = etichetta("LabelPM", corrente);
+    labelPA_ = etichetta("LabelPA", corrente);
+    label2_ = etichetta("Label2", corrente);
+    lblAggiornato_ = etichetta("LBLAGGIORNATO", corrente);
+    const std::pair<const char*, QLabel*> voci[] = {
+        {"Indice", pAN_DC_}, {"Data", lblEstrazione_}, {"Mensile", labelPM_},
+        {"Annuale", labelPA_}, {"Num estraz", label2_}, {"Dati aggiornati al", lblAggiornato_},
+    };
+    for (int i = 0; i < 6; ++i) {
+        griglia->addWidget(new QLabel(QString::fromUtf8(voci[i].first), corrente), 0, i, Qt::AlignCenter);
+        griglia->addWidget(voci[i].second, 1, i);
+    }
+
+    auto* caselle = new QGridLayout;
+    caselle->setHorizontalSpacing(4);
+    for (int r = 1; r <= NumRuote; ++r) {
+        const QString sigla = r == NumRuote ? QStringLiteral("NAZ") : qtesto(std::string(SiglaRuota[r]));
+        auto* l = new QLabel(sigla, pagina);
+        l->setAlignment(Qt::AlignCenter);
+        caselle->addWidget(l, r - 1, 0);
+        for (int p = 1; p <= NumPosizioni; ++p) {
+            const int i = (r - 1) * NumPosizioni + p;
+            auto* c = new CasellaNumero(i, pagina);
+            connect(c, &CasellaNumero::sposta, this, [this](int d) { txtin_[d - 1]->setFocus(); });
+            txtin_[i - 1] = c;
+            caselle->addWidget(c, r - 1, p);
+        }
+    }
+
+    hScrestrazione_ = new QScrollBar(Qt::Horizontal, pagina);
+    hScrestrazione_->setObjectName(QStringLiteral("HScrestrazione"));
+    hScrestrazione_->setMinimum(1);
+    connect(hScrestrazione_, &QScrollBar::valueChanged, this, &Archivio::cambioSlider);
+
+    auto* command4 = pulsante("Command4", QStringLiteral("Vai ultima estrazione"), pagina);
+    connect(command4, &QPushButton::clicked, this, [this] { impostaSlider(sessione_.archivio.NumEstrazioni); });
+    auto* command42 = pulsante("Command42", QStringLiteral("Ricerca per numero indice"), pagina);
+    connect(command42, &QPushButton::clicked, this, &Archivio::ricercaPerIndice);
+    auto* command59 = pulsante("Command59", QStringLiteral("Ricerca per data"), pagina);
+    connect(command59, &QPushButton::clicked, this, &Archivio::ricercaPerData);
+    auto* ricerche = new QHBoxLayout;
+    ricerche->addWidget(command4);
+    ricerche->addWidget(command42);
+    ricerche->addWidget(command59);
+
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(corrente);
+    auto* riquadro = new QHBoxLayout;
+    riquadro->addStretch(1);
+    riquadro->addLayout(caselle);
+    riquadro->addStretch(1);
+    sinistra->addLayout(riquadro);
+    sinistra->addWidget(hScrestrazione_);
+    sinistra->addLayout(ricerche);
+    sinistra->addStretch(1);
+
+    monthView1_ = new QCalendarWidget(pagina);
+    monthView1_->setObjectName(QStringLiteral("MonthView1"));
+    monthView1_->setGridVisible(true);
+    monthView1_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    text1_ = new QLineEdit(pagina);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setReadOnly(true);
+    connect(monthView1_, &QCalendarWidget::clicked, this, [this] {
+        text1_->setText(qtesto(dataCalendario().testo()));
+        text1_->setFocus();
+    });
+    auto* command9 = pulsante("Command9", QStringLiteral("Imposta data odierna"), pagina);
+    connect(command9, &QPushButton::clicked, this, [this] {
+        const QDate oggi = QDate::currentDate();
+        impostaCalendario(Data{oggi.year(), oggi.month(), oggi.day()});
+    });
+    auto* command6 = pulsante("Command6", QStringLiteral("Imposta data"), pagina);
+    connect(command6, &QPushButton::clicked, this, [this] {
+        if (auto d = Data::daTesto(lblEstrazione_->text().toStdString()))
+            monthView1_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
+    });
+    auto* data = new QHBoxLayout;
+    data->addWidget(new QLabel(QStringLiteral("Data selezionata"), pagina));
+    data->addWidget(text1_);
+    auto* date = new QHBoxLayout;
+    date->addWidget(command9);
+    date->addWidget(command6);
+
+    auto* command8 = pulsante("Command8", QStringLiteral("SALVA ESTRAZIONE"), pagina);
+    connect(command8, &QPushButton::clicked, this, &Archivio::SALVA_ESTRAZIONE);
+    auto* command3 = pulsante("Command3", QStringLiteral("MODIFICA ESTRAZIONE"), pagina);
+    connect(command3, &QPushButton::clicked, this, &Archivio::MODIFICA_ESTRAZIONE);
+    auto* command2 = pulsante("Command2", QStringLiteral("ELIMINA ESTRAZIONE"), pagina);
+    connect(command2, &QPushButton::clicked, this, &Archivio::ELIMINA_ESTRAZIONE);
+    auto* command1 = pulsante("Command1", QStringLiteral("AZZERA GRID "), pagina);
+    connect(command1, &QPushButton::clicked, this, [this] {
+        for (auto* c : txtin_) c->clear();
+    });
+    auto* command12 = pulsante("Command12", QStringLiteral("INCOLLA ESTRAZIONE"), pagina);
+    connect(command12, &QPushButton::clicked, this, &Archivio::INCOLLA_ESTRAZIONE);
+    auto* comandi = new QGridLayout;
+    comandi->addWidget(command8, 0, 0);
+    comandi->addWidget(command3, 0, 1);
+    comandi->addWidget(command2, 1, 0);
+    comandi->addWidget(command1, 1, 1);
+    comandi->addWidget(command12, 2, 0);
+    comandi->addWidget(pulsanteHelp("CmDHelp", pagina), 2, 1);
+
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(monthView1_);
+    destra->addLayout(data);
+    destra->addLayout(date);
+    destra->addWidget(testoFisso(QStringLiteral("Attenzione: la data considerata è quella del calendario e "
+                                                "riportata anche nella casella Data selezionata"),
+                                 pagina));
+    destra->addStretch(1);
+    destra->addLayout(comandi);
+
+    auto* layout = new QHBoxLayout(pagina);
+    layout->addLayout(sinistra, 3);
+    layout->addLayout(destra, 2);
+    return pagina;
+}
+
+QWidget* Archivio::creaElenco() {
+    auto* pagina = new QWidget;
+    fgDB_ = new VistaGriglia("FgDB", pagina);
+    connect(fgDB_, &VistaGriglia::clic, this, [this](int riga, int) {
+        Griglia& g = fgDB_->griglia();
+        evidenziaRigaFgDB(g, riga);
+        fgDB_->aggiornaCelle(1, 1, g.righe() - 1, g.colonne() - 1);
+    });
+    label9_ = etichetta("Label9", pagina);
+
+    auto* command14 = pulsante("Command14", QStringLiteral("Vai alla prima estrazione"), pagina);
+    connect(command14, &QPushButton::clicked, this, [this] {
+        fgDB_->griglia().impostaPrimaRigaMostrata(1);
+        fgDB_->aggiorna();
+    });
+    auto* command13 = pulsante("Command13", QStringLiteral("Vai ultima estrazione"), pagina);
+    connect(command13, &QPushButton::clicked, this, [this] {
+        fgDB_->griglia().impostaPrimaRigaMostrata(fgDB_->griglia().righe() - 1);
+        fgDB_->aggiorna();
+    });
+    auto* command11 = pulsante("Command11", QStringLiteral("Selezione estrazione"), pagina);
+    connect(command11, &QPushButton::clicked, this, &Archivio::selezioneEstrazione);
+
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(command14);
+    comandi->addWidget(command13);
+    comandi->addWidget(command11);
+    comandi->addStretch(1);
+    comandi->addWidget(new QLabel(QStringLiteral("Estrazioni"), pagina));
+    comandi->addWidget(label9_);
+    comandi->addWidget(pulsanteHelp("Command22", pagina));
+    auto* layout = new QVBoxLayout(pagina);
+    layout->addWidget(fgDB_, 1);
+    layout->addLayout(comandi);
+    return pagina;
+}
+
+QWidget* Archivio::creaSalvataggi() {
+    auto* pagina = new QWidget;
+    auto* label5 = etichetta("Label5", pagina);
+    label5->setText(sessione_.IndirizzoInternet);
+    label5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* text2 = new QLineEdit(sessione_.IndirizzoInternet, pagina);
+    text2->setObjectName(QStringLiteral("Text2"));
+    auto* indirizzo = new QGridLayout;
+    indirizzo->addWidget(new QLabel(QStringLiteral("Indirizzo Internet"), pagina), 0, 0);
+    indirizzo->addWidget(label5, 0, 1);
+    indirizzo->addWidget(text2, 1, 1);
+    auto* layout = new QVBoxLayout(pagina);
+    layout->addLayout(indirizzo);
+    layout->addStretch(1);
+    auto* piede = new QHBoxLayout;
+    piede->addStretch(1);
+    piede->addWidget(pulsanteHelp("Command23", pagina));
+    layout->addLayout(piede);
+    return pagina;
+}
+
+QWidget* Archivio::creaAggiornamenti() {
+    auto* pagina = new QWidget;
+    fgImporta_ = new VistaGriglia("FgImporta", pagina);
+    riempiFgImporta(fgImporta_->griglia(), {});
+    fgImporta_->aggiorna();
+    list4_ = new QListWidget(pagina);
+    list4_->setObjectName(QStringLiteral("List4"));
+    check3_ = new QCheckBox(QStringLiteral("Corregge estrazioni errate"), pagina);
+    check3_->setObjectName(QStringLiteral("Check3"));
+
+    auto* command21 = pulsante("Command21", QStringLiteral("AGGIORNA DA FILE"), pagina);
+    connect(command21, &QPushButton::clicked, this, &Archivio::AGGIORNA_DA_FILE);
+    auto* importa = pulsante("CmdImportaStorico", QStringLiteral("IMPORTA ARCHIVIO STORICO"), pagina);
+    importa->setToolTip(QStringLiteral("Il file storico ufficiale delle estrazioni: una riga per data e ruota"));
+    connect(importa, &QPushButton::clicked, this, &Archivio::IMPORTA_ARCHIVIO_STORICO);
+    auto* command28 = pulsante("Command28", QStringLiteral("AGGIORNAMENTO"), pagina);
+    connect(command28, &QPushButton::clicked, this, &Archivio::AGGIORNAMENTO);
+
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(command21);
+    comandi->addWidget(importa);
+    comandi->addWidget(command28);
+    comandi->addWidget(check3_);
+    comandi->addStretch(1);
+    comandi->addWidget(pulsanteHelp("Command25", pagina));
+
+    auto* elenco = new QVBoxLayout;
+    elenco->addWidget(new QLabel(QStringLiteral("Elenco estrazioni mancanti"), pagina));
+    elenco->addWidget(list4_, 1);
+    auto* note = new QVBoxLayout;
+    note->addWidget(testoFisso(
+        QStringLiteral("Lo sfondo arancione nella colonna della data identifica le estrazioni da importare"), pagina));
+    note->addWidget(testoFisso(QStringLiteral("La data in rosso e lo sfondo di una ruota bianco identifica una "
+                                              "estrazione  con errori in quella ruota"),
+                               pagina));
+    note->addWidget(testoFisso(QStringLiteral("Il controllo viene effettuato nelle ultime 100 estrazioni. Per "
+                                              "l'archivio completo contattare il programmatore"),
+                               pagina));
+    note->addStretch(1);
+    auto* sotto = new QHBoxLayout;
+    sotto->addLayout(elenco, 1);
+    sotto->addLayout(note, 1);
+
+    auto* layout = new QVBoxLayout(pagina);
+    layout->addLayout(comandi);
+    layout->addWidget(fgImporta_, 3);
+    layout->addLayout(sotto, 2);
+    return pagina;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reload and display.
+
+void Archivio::avanzamento(int valore, int massimo) {
+    QProgressBar* pb = container_.Pb1();
+    if (pb->maximum() != massimo) pb->setMaximum(massimo);
+    pb->setValue(valore);
+}
+
+bool Archivio::CaricaArchivioExNovo() {
+    std::vector<RigaArchivio> righe;
+    QString errore;
+    // The bar is touched every 50 draws only: a repaint per draw would cost more than the load.
+    const auto progresso = [this](int i, int n) {
+        if (i % 50 == 0 || i == n) avanzamento(i, n);
+    };
+    if (!sessione_.caricaArchivio(TipoCaricamento::Ricarica, progresso, &errore, &righe)) {
+        Dialoghi::correnti().messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"),
+                                       Inizio::MessaggioCaricamento + QStringLiteral("\n") + errore);
+        return false;
+    }
+    Griglia& g = fgDB_->griglia();
+    riempiFgDB(g, righe);
+    label9_->setText(QString::number(righe.size()));
+    g.impostaPrimaRigaMostrata(g.righe() - 1);
+    fgDB_->aggiorna();
+    container_.ImpostazioniArchivioModello();
+    return true;
+}
+
+void Archivio::CaricaGrigliaArchivio() {
+    std::vector<RigaArchivio> righe;
+    QString errore;
+    if (!sessione_.caricaArchivio(TipoCaricamento::SoloEstratti, {}, &errore, &righe)) return;
+    Griglia& g = fgDB_->griglia();
+    riempiFgDB(g, righe);
+    g.impostaPrimaRigaMostrata(g.righe() - 1);
+    fgDB_->aggiorna();
+    label9_->setText(QString::number(righe.size()));
+    hScrestrazione_->setMaximum(sessione_.archivio.NumEstrazioni);
+    impostaSlider(sessione_.archivio.NumEstrazioni);
+    if (!righe.empty())
+        if (auto d = Data::daTesto(righe.back().data)) impostaCalendario(*d);
+}
+
+void Archivio::AggiornaRiepilogoArchivio() {
+    const ArchivioEstrazioni& a = sessione_.archivio;
+    lblAggiornato_->setText(qtesto(a.DateEstrazioni(a.NumEstrazioni)));
+    label2_->setText(QString::number(a.NumEstrazioni));
+    pAN_DC_->setText(QString::number(estrazioneCorrente_));
+    hScrestrazione_->setMaximum(a.NumEstrazioni);
+    impostaSlider(a.NumEstrazioni);
+    container_.ImpostazioniArchivioModello();
+}
+
+// The slider's value always shows: set to the value it already has, the draw is shown again
+// all the same, since the archive under it may have changed.
+void Archivio::impostaSlider(int valore) {
+    if (hScrestrazione_->value() != valore) hScrestrazione_->setValue(valore);
+    if (hScrestrazione_->value() == valore) cambioSlider(valore);
+}
+
+void Archivio::cambioSlider(int valore) {
+    const ArchivioEstrazioni& a = sessione_.archivio;
+    if (valore < 1 || valore > a.NumEstrazioni) return;
+    estrazioneCorrente_ = valore;
+    pAN_DC_->setText(QString::number(valore));
+    lblEstrazione_->setText(qtesto(a.DateEstrazioni(valore)));
+    CaricaTabellaArchivio();
+}
+
+void Archivio::CaricaTabellaArchivio() {
+    const ArchivioEstrazioni& a = sessione_.archivio;
+    const int e = estrazioneCorrente_;
+    for (int r = 1; r <= NumRuote; ++r)
+        for (int p = 1; p <= NumPosizioni; ++p) {
+            const int n = a.Estratti(e, r, p);
+            txtin_[(r - 1) * NumPosizioni + p - 1]->setText(
+                QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
+        }
+    labelPM_->setText(QString::number(a.ProgMese(e)));
+    labelPA_->setText(QString::number(a.ProgAnno(e)));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Navigation.
+
+void Archivio::ricercaPerIndice() {
+    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Scelta estrazione"),
+                                                     QStringLiteral("Inserire il n° indice dell'archivio modello."),
+                                                     QString());
+    if (!risposta) return;
+    bool ok = false;
+    const int indice = risposta->trimmed().toInt(&ok);
+    if (ok && indice >= 20 && indice <= sessione_.archivio.UltimaEstrazione) impostaSlider(indice);
+}
+
+void Archivio::ricercaPerData() {
+    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Ricerca per data GG/MM/AAAA"),
+                                                     QStringLiteral("Data ?"), QString());
+    if (!risposta) return;
+    const std::string cercata = risposta->toStdString();
+    const ArchivioEstrazioni& a = sessione_.archivio;
+    for (int i = 1; i <= a.UltimaEstrazione; ++i)
+        if (a.DateEstrazioni(i) == cercata) {
+            impostaSlider(i);
+            return;
+        }
+    Dialoghi::correnti().messaggio(this, QMessageBox::Information, QStringLiteral("Cerca data"),
+                                   QStringLiteral("Data non trovata"));
+}
+
+void Archivio::cliccaIndice() {
+    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Indice estrazione"),
+                                                     QStringLiteral("Digitare il numero indice"),
+                                                     QStringLiteral("3894"));
+    if (!risposta) return;
+    bool ok = false;
+    const int indice = risposta->trimmed().toInt(&ok);
+    if (ok && indice >= 1 && indice <= sessione_.archivio.NumEstrazioni) impostaSlider(indice);
+}
+
+bool Archivio::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == pAN_DC_ && evento->type() == QEvent::MouseButtonRelease) {
+        cliccaIndice();
+        return true;
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void Archivio::selezioneEstrazione() {
+    const Griglia& g = fgDB_->griglia();
+    const int riga = g.rigaCorrente();
+    if (riga < 1 || riga >= g.righe()) return;
+    impostaSlider(riga);
+    if (auto d = Data::daTesto(g.testo(riga, 1))) monthView1_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
+    text1_->setText(qtesto(g.testo(riga, 1)));
+    tab_->setCurrentIndex(0);
+}
+
+void Archivio::impostaCalendario(const Data& data) {
+    monthView1_->setSelectedDate(QDate(data.anno, data.mese, data.giorno));
+    text1_->setText(qtesto(dataCalendario().testo()));
+}
+
+Data Archivio::dataCalendario() const {
+    const QDate d = monthView1_->selectedDate();
+    return Data{d.year(), d.month(), d.day()};
+}
+
+}  // namespace quorvane

@@ -1,0 +1,113 @@
+#pragma once
+// The archive window `archivio`: the current draw in 55 boxes, the list of stored draws, the
+// update from file and the official historical file, and the entry, correction and deletion
+// of a draw. It is the only writer of EstrazioniLotto; after every write it reloads the archive.
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "archive/ControlloAggiornamento.h"
+#include "archive/FileAggiornamento.h"
+#include "archive/InserimentoEstrazione.h"
+#include "core/ArchivioEstrazioni.h"
+
+class QCalendarWidget;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
+class QTabWidget;
+
+namespace quorvane {
+
+class CasellaNumero;
+class Container;
+class DatabaseArchivio;
+class Sessione;
+class VistaGriglia;
+
+class Archivio : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ArgomentoHelp = 320;
+    static inline const QString NomeArchivioStorico = QStringLiteral("ArchivioLotto.db");
+
+    explicit Archivio(Container& container, QWidget* padre = nullptr);
+
+    // Reloads FgDB and the whole archive in memory; false, with a message, when it failed.
+    bool CaricaArchivioExNovo();
+    void CaricaGrigliaArchivio();
+    void AggiornaRiepilogoArchivio();
+    void CaricaTabellaArchivio();
+    int EstrazioneCorrente() const { return estrazioneCorrente_; }
+
+    // Tab "Aggiornamenti".
+    void AGGIORNA_DA_FILE();
+    void IMPORTA_ARCHIVIO_STORICO();
+    void AGGIORNAMENTO();
+    // Shows the rows in FgImporta and checks them against the archive being updated.
+    void ConfrontoAggiornamento(std::vector<RigaAggiornamento> righe);
+
+    // Tab "Gestione estrazioni".
+    void SALVA_ESTRAZIONE();
+    void MODIFICA_ESTRAZIONE();
+    void ELIMINA_ESTRAZIONE();
+    void INCOLLA_ESTRAZIONE();
+
+private:
+    QWidget* creaGestione();
+    QWidget* creaElenco();
+    QWidget* creaSalvataggi();
+    QWidget* creaAggiornamenti();
+    QWidget* pulsanteHelp(const char* nome, QWidget* padre);
+
+    void impostaSlider(int valore);
+    void cambioSlider(int valore);
+    void ricercaPerIndice();
+    void ricercaPerData();
+    void cliccaIndice();
+    void selezioneEstrazione();
+    void impostaCalendario(const Data& data);
+    Data dataCalendario() const;
+    TestiCaselle testiCaselle() const;
+    // The boxes as wheel texts; an Italian message and nothing when they cannot be stored.
+    std::optional<std::array<std::string, NumRuote>> ruoteDaSalvare();
+    void svuotaImporta();
+    void avanzamento(int valore, int massimo);
+    void messaggioErrore(const QString& titolo, const QString& testo);
+    std::unique_ptr<DatabaseArchivio> apriArchivio(const QString& titolo);
+    QString archivioDaAggiornare() const;
+
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+    Container& container_;
+    Sessione& sessione_;
+    int estrazioneCorrente_ = 0;
+
+    QTabWidget* tab_;
+    std::array<CasellaNumero*, NumCaselle> txtin_{};
+    QScrollBar* hScrestrazione_;
+    QLabel* pAN_DC_;
+    QLabel* lblEstrazione_;
+    QLabel* label2_;
+    QLabel* lblAggiornato_;
+    QLabel* labelPM_;
+    QLabel* labelPA_;
+    QCalendarWidget* monthView1_;
+    QLineEdit* text1_;
+    VistaGriglia* fgDB_;
+    QLabel* label9_;
+    VistaGriglia* fgImporta_;
+    QListWidget* list4_;
+    QCheckBox* check3_;
+
+    // The rows of FgImporta and the result of their check: what AGGIORNAMENTO writes.
+    std::vector<RigaAggiornamento> righeImporta_;
+    quorvane::ControlloAggiornamento controllo_;
+    // Where AGGIORNAMENTO writes when it is not the archive in use: the new archive that
+    // receives the official historical file in place of the demonstration one.
+    QString nuovoArchivio_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,498 @@
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTest>
+
+#include "archive/ArchivioDemo.h"
+#include "archive/FileAggiornamento.h"
+#include "archive/ui/Archivio.h"
+#include "core/Colori.h"
+#include "core/db/DatabaseArchivio.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/VistaGriglia.h"
+#include "support/DialoghiFinti.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+
+namespace {
+
+QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+}  // namespace
+
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+template <class T>
+T* trova(QWidget* finestra, const QString& nome) {
+    T* w = finestra->findChild<T*>(nome);
+    EXPECT_NE(w, nullptr) << nome.toStdString();
+    return w;
+}
+
+// The archive window on a scratch archive of the last 60 simulated draws before 2023-02-01.
+class FinestraArchivio : public ::testing::Test {
+protected:
+    void SetUp() override {
+        estrazioni = generaArchivioDemo(Data{2023, 2, 1});
+        estrazioni.erase(estrazioni.begin(), estrazioni.end() - 60);
+        QString errore;
+        // A start-up date in 1939 keeps the program's own demonstration archive tiny.
+        sessione = Sessione::avvia(qpath(cartella / "dati"), Data{1939, 2, 1}, &errore);
+        ASSERT_TRUE(sessione) << errore.toStdString();
+        archivio = qpath(cartella / "archivio.db");
+        auto db = DatabaseArchivio::apriOCrea(archivio, &errore);
+        ASSERT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
+        db.reset();
+        sessione->selezionaArchivio(archivio);
+        apri();
+    }
+
+    void apri(int iniziale = 10) {
+        QString errore;
+        sessione->archivio.EstrazioneIniziale = iniziale;
+        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
+        finestra.reset();
+        container = std::make_unique<Container>(*sessione);
+        finestra = std::make_unique<Archivio>(*container);
+    }
+
+    QWidget* w() { return finestra.get(); }
+    QLineEdit* casella(int i) { return trova<QLineEdit>(w(), QStringLiteral("txtin_%1").arg(i)); }
+    QString etichetta(const char* nome) { return trova<QLabel>(w(), QString::fromLatin1(nome))->text(); }
+    QString etichettaPrincipale(const char* nome) {
+        return trova<QLabel>(container.get(), QString::fromLatin1(nome))->text();
+    }
+    QScrollBar* slider() { return trova<QScrollBar>(w(), QStringLiteral("HScrestrazione")); }
+    void clicca(const char* nome) {
+        QTest::mouseClick(trova<QPushButton>(w(), QString::fromLatin1(nome)), Qt::LeftButton);
+    }
+    Griglia& griglia(const char* nome) { return trova<VistaGriglia>(w(), QString::fromLatin1(nome))->griglia(); }
+    QStringList list4() {
+        QStringList righe;
+        auto* l = trova<QListWidget>(w(), QStringLiteral("List4"));
+        for (int i = 0; i < l->count(); ++i) righe << l->item(i)->text();
+        return righe;
+    }
+    void scriviCaselle(const std::vector<const char*>& testi) {
+        for (int i = 1; i <= 55; ++i) casella(i)->setText(i <= static_cast<int>(testi.size()) ? testi[i - 1] : "");
+    }
+    void compilaRuote(int ruote) {
+        for (int i = 1; i <= 55; ++i) casella(i)->setText(i <= ruote * 5 ? QString::number((i - 1) % 5 * 10 + 3) : "");
+    }
+    void impostaData(const Data& d) {
+        trova<QCalendarWidget>(w(), QStringLiteral("MonthView1"))->setSelectedDate(QDate(d.anno, d.mese, d.giorno));
+    }
+    // The stored rows of the archive file, as the database holds them.
+    std::vector<RigaArchivio> memorizzate() {
+        QString errore;
+        auto db = DatabaseArchivio::apri(archivio, &errore);
+        auto righe = db ? db->leggiEstrazioni(&errore) : std::nullopt;
+        EXPECT_TRUE(righe) << errore.toStdString();
+        return righe.value_or(std::vector<RigaArchivio>{});
+    }
+    void sql(const QString& istruzione) {
+        QString errore;
+        auto db = DatabaseArchivio::apri(archivio, &errore);
+        ASSERT_TRUE(db);
+        QSqlQuery q(db->db());
+        ASSERT_TRUE(q.exec(istruzione)) << istruzione.toStdString();
+    }
+    // An update file of the given draws, written beside the archive.
+    QString fileAggiornamento(const std::vector<RigaArchivio>& righe, const std::string& extra = {}) {
+        std::string testo;
+        for (const auto& r : righe) testo += rigaFileAggiornamento(r) + "\r\n";
+        testo += extra;
+        test::scriviFile(cartella / "agg.txt", testo);
+        return qpath(cartella / "agg.txt");
+    }
+
+    test::CartellaTemporanea cartella;
+    test::DialoghiFinti dialoghi;
+    std::vector<Estrazione> estrazioni;
+    QString archivio;
+    std::unique_ptr<Sessione> sessione;
+    std::unique_ptr<Container> container;
+    std::unique_ptr<Archivio> finestra;
+};
+
+}  // namespace
+
+TEST_F(FinestraArchivio, AllaAperturaMostraLUltimaEstrazione) {
+    EXPECT_EQ(w()->windowTitle(), "Gestione archivio DB");
+    auto* tab = trova<QTabWidget>(w(), "SSTab1");
+    ASSERT_EQ(tab->count(), 4);
+    EXPECT_EQ(tab->currentIndex(), 0);
+    EXPECT_EQ(tab->tabText(0), "&Gestione estrazioni");
+    EXPECT_EQ(tab->tabText(3), "Aggiornamenti");
+
+    EXPECT_EQ(slider()->maximum(), 60);
+    EXPECT_EQ(slider()->value(), 60);
+    EXPECT_EQ(finestra->EstrazioneCorrente(), 60);
+    const Estrazione& ultima = estrazioni.back();
+    EXPECT_EQ(etichetta("pAN_DC"), "60");
+    EXPECT_EQ(etichetta("LBLESTRAZIONE"), QString::fromStdString(ultima.data.testo()));
+    EXPECT_EQ(etichetta("LBLAGGIORNATO"), QString::fromStdString(ultima.data.testo()));
+    EXPECT_EQ(etichetta("Label2"), "60");
+    EXPECT_EQ(etichetta("Label9"), "60");
+    EXPECT_EQ(etichetta("LabelPM"), QString::number(sessione->archivio.ProgMese(60)));
+    EXPECT_EQ(casella(1)->text(), QStringLiteral("%1").arg(ultima.ruote[0][0], 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(casella(55)->text(), QStringLiteral("%1").arg(ultima.ruote[10][4], 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(trova<QLineEdit>(w(), "Text1")->text(), QDate::currentDate().toString("dd/MM/yyyy"));
+
+    const Griglia& fgDB = griglia("FgDB");
+    EXPECT_EQ(fgDB.righe(), 61);
+    EXPECT_EQ(fgDB.testo(1, 1), estrazioni.front().data.testo());
+    EXPECT_EQ(fgDB.testo(60, 2), scriviTestoRuota(ultima.ruote[0]));
+    EXPECT_EQ(fgDB.primaRigaMostrata(), 60);
+    // Opening changes nothing of the model period set at start-up.
+    EXPECT_EQ(etichettaPrincipale("Lbl_inizioNE"), "10");
+}
+
+TEST_F(FinestraArchivio, RicercheEScorrimento) {
+    dialoghi.testi = {"19", "20", "abc"};
+    clicca("Command42");
+    EXPECT_EQ(slider()->value(), 60);
+    clicca("Command42");
+    EXPECT_EQ(slider()->value(), 20);
+    clicca("Command42");
+    EXPECT_EQ(slider()->value(), 20);
+    EXPECT_EQ(dialoghi.domande[0].titolo, "Scelta estrazione");
+    EXPECT_EQ(dialoghi.domande[0].testo, "Inserire il n° indice dell'archivio modello.");
+
+    const std::string data = estrazioni[30].data.testo();
+    std::string trattini = data;
+    trattini[2] = trattini[5] = '-';
+    dialoghi.testi = {QString::fromStdString(trattini), QString::fromStdString(data)};
+    clicca("Command59");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "Data non trovata");
+    EXPECT_EQ(dialoghi.messaggi[0].titolo, "Cerca data");
+    clicca("Command59");
+    EXPECT_EQ(slider()->value(), 31);
+    EXPECT_EQ(etichetta("LBLESTRAZIONE"), QString::fromStdString(data));
+
+    // The index label proposes 3894 whatever the archive; beyond the archive nothing moves.
+    dialoghi.testi = {"3894", "5"};
+    QLabel* indice = trova<QLabel>(w(), "pAN_DC");
+    QTest::mouseClick(indice, Qt::LeftButton);
+    EXPECT_EQ(dialoghi.domande.back().iniziale, "3894");
+    EXPECT_EQ(slider()->value(), 31);
+    QTest::mouseClick(indice, Qt::LeftButton);
+    EXPECT_EQ(slider()->value(), 5);
+
+    clicca("Command4");
+    EXPECT_EQ(slider()->value(), 60);
+}
+
+TEST_F(FinestraArchivio, ElencoESelezioneDellEstrazione) {
+    auto* fgDB = trova<VistaGriglia>(w(), "FgDB");
+    auto* tab = trova<QTabWidget>(w(), "SSTab1");
+    tab->setCurrentIndex(1);
+    w()->show();
+    QApplication::processEvents();
+    clicca("Command14");
+    EXPECT_EQ(fgDB->griglia().primaRigaMostrata(), 1);
+    const QModelIndex cella = fgDB->model()->index(11, 3);  // grid row 12
+    fgDB->scrollTo(cella);
+    QTest::mouseClick(fgDB->viewport(), Qt::LeftButton, {}, fgDB->visualRect(cella).center());
+    EXPECT_EQ(fgDB->griglia().sfondo(12, 1), Giallo);
+    EXPECT_EQ(fgDB->griglia().sfondo(12, 12), Giallo);
+    EXPECT_EQ(fgDB->griglia().sfondo(11, 5), Bianco);
+    clicca("Command11");
+    EXPECT_EQ(tab->currentIndex(), 0);
+    EXPECT_EQ(slider()->value(), 12);
+    EXPECT_EQ(trova<QLineEdit>(w(), "Text1")->text(), QString::fromStdString(estrazioni[11].data.testo()));
+    const QDate scelta = trova<QCalendarWidget>(w(), "MonthView1")->selectedDate();
+    EXPECT_EQ(scelta, QDate(estrazioni[11].data.anno, estrazioni[11].data.mese, estrazioni[11].data.giorno));
+}
+
+TEST_F(FinestraArchivio, CaselleGuidateDallaTastiera) {
+    QLineEdit* c1 = casella(1);
+    c1->clear();
+    QTest::keyClicks(c1, "91");
+    EXPECT_EQ(c1->text(), "");
+    QTest::keyClicks(c1, "99");
+    EXPECT_EQ(c1->text(), "99");
+    c1->clear();
+    QTest::keyClicks(c1, "x");
+    EXPECT_EQ(c1->text(), "");
+    QTest::keyClicks(c1, "4y");
+    EXPECT_EQ(c1->text(), "");
+
+    const auto tasto = [&](int da, Qt::Key k) {
+        casella(da)->setFocus();
+        QTest::keyClick(casella(da), k);
+        QWidget* focus = w()->focusWidget();
+        return focus ? focus->objectName() : QString();
+    };
+    EXPECT_EQ(tasto(10, Qt::Key_Right), "txtin_6");
+    EXPECT_EQ(tasto(6, Qt::Key_Left), "txtin_10");
+    EXPECT_EQ(tasto(3, Qt::Key_Up), "txtin_53");
+    EXPECT_EQ(tasto(53, Qt::Key_Down), "txtin_3");
+    EXPECT_EQ(tasto(55, Qt::Key_Return), "txtin_1");
+    casella(20)->clear();
+    EXPECT_EQ(tasto(20, Qt::Key_Return), "txtin_20");  // an empty box keeps the focus
+    casella(21)->setText("0");
+    EXPECT_EQ(tasto(21, Qt::Key_Enter), "txtin_21");
+    EXPECT_EQ(casella(21)->text(), "");
+    casella(22)->setText("7");
+    EXPECT_EQ(tasto(22, Qt::Key_Down), "txtin_27");
+    EXPECT_EQ(casella(22)->text(), "07");
+
+    clicca("Command1");
+    for (int i = 1; i <= 55; ++i) EXPECT_EQ(casella(i)->text(), "") << i;
+}
+
+TEST_F(FinestraArchivio, IncollaDagliAppunti) {
+    QGuiApplication::clipboard()->setText("1 2 3\r\n");
+    clicca("Command12");
+    EXPECT_EQ(casella(1)->text(), "01");
+    EXPECT_EQ(casella(3)->text(), "03");
+    for (int i = 4; i <= 55; ++i) EXPECT_EQ(casella(i)->text(), "00") << i;
+    QGuiApplication::clipboard()->setText("10 20 30");  // the last number is lost
+    clicca("Command12");
+    EXPECT_EQ(casella(2)->text(), "20");
+    EXPECT_EQ(casella(3)->text(), "00");
+}
+
+TEST_F(FinestraArchivio, SalvaUnEstrazione) {
+    // Ten wheels, Nazionale left empty, on a date before the last one.
+    compilaRuote(10);
+    const Data nuova{2022, 12, 25};
+    impostaData(nuova);
+    griglia("FgImporta").impostaRighe(5);
+    clicca("Command8");
+    ASSERT_EQ(dialoghi.domande.size(), 1u);
+    EXPECT_EQ(dialoghi.domande[0].testo, "Confermi il salvataggio dell'estrazione del 25/12/2022 ?");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "Dati salvati correttamente. Ricarico archivio.");
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Information);
+
+    auto righe = memorizzate();
+    ASSERT_EQ(righe.size(), 61u);
+    auto salvata = std::find_if(righe.begin(), righe.end(), [](auto& r) { return r.data == "25/12/2022"; });
+    ASSERT_NE(salvata, righe.end());
+    EXPECT_EQ(salvata->ruote[0], "03-13-23-33-43");
+    EXPECT_EQ(salvata->ruote[10], "----");
+    // The slider shows the newest draw, not the one saved; the model is the whole archive.
+    EXPECT_EQ(slider()->maximum(), 61);
+    EXPECT_EQ(slider()->value(), 61);
+    EXPECT_EQ(etichetta("LBLESTRAZIONE"), QString::fromStdString(estrazioni.back().data.testo()));
+    EXPECT_EQ(etichettaPrincipale("Lbl_inizioNE"), "1");
+    EXPECT_EQ(etichettaPrincipale("Lbl_Ev"), "61");
+    EXPECT_EQ(griglia("FgDB").righe(), 62);
+    EXPECT_EQ(griglia("FgImporta").righe(), 1);
+
+    // The same date again: refused by the archive.
+    compilaRuote(11);
+    clicca("Command8");
+    ASSERT_EQ(dialoghi.messaggi.size(), 2u);
+    EXPECT_EQ(dialoghi.messaggi[1].testo, "Attenzione probabilmente hai inserito una data già memorizzata...");
+    EXPECT_EQ(dialoghi.messaggi[1].titolo, "Anomalia archivio");
+    EXPECT_EQ(memorizzate().size(), 61u);
+}
+
+TEST_F(FinestraArchivio, RuoteIncompleteORipetuteNonSiSalvano) {
+    compilaRuote(11);
+    casella(8)->setText("");
+    impostaData(Data{2023, 3, 1});
+    clicca("Command8");
+    casella(8)->setText("11");
+    casella(9)->setText("11");
+    clicca("Command3");
+    EXPECT_TRUE(dialoghi.domande.empty());  // refused before any confirmation
+    ASSERT_EQ(dialoghi.messaggi.size(), 2u);
+    EXPECT_TRUE(dialoghi.messaggi[0].testo.startsWith("Ruota di Cagliari: compilata solo in parte."));
+    EXPECT_EQ(dialoghi.messaggi[1].testo,
+              "Ruota di Cagliari: il numero 11 è ripetuto.\nL'estrazione non è stata salvata.");
+    EXPECT_EQ(dialoghi.messaggi[1].icona, QMessageBox::Critical);
+    EXPECT_EQ(memorizzate().size(), 60u);
+}
+
+TEST_F(FinestraArchivio, ModificaEdEliminaLEstrazioneCorrente) {
+    dialoghi.testi = {"30"};
+    clicca("Command42");
+    const std::string data = estrazioni[29].data.testo();
+    compilaRuote(11);
+    clicca("Command3");
+    ASSERT_EQ(dialoghi.domande.size(), 2u);
+    EXPECT_EQ(dialoghi.domande[1].testo,
+              QString::fromStdString("Confermi la modifica dell'estrazione del " + data +
+                                     " ?  La modifica è relativa agli estratti e viene mantenuta la stessa data."));
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Modifica effettuata. Ricarico archivio.");
+    EXPECT_EQ(memorizzate()[29].ruote[10], "03-13-23-33-43");
+    EXPECT_EQ(memorizzate()[29].data, data);
+    EXPECT_EQ(slider()->value(), 30);  // back on the draw modified
+    EXPECT_EQ(casella(51)->text(), "03");
+    EXPECT_EQ(sessione->archivio.Estratti(30, 11, 2), 13);
+
+    // No answers: nothing deleted.
+    dialoghi.risposteSi = false;
+    clicca("Command2");
+    EXPECT_EQ(memorizzate().size(), 60u);
+    dialoghi.risposteSi = true;
+    clicca("Command2");
+    EXPECT_EQ(dialoghi.domande.back().testo,
+              QString::fromStdString("Attenzione: sarà eliminata l'estrazione del " + data + ".  Confermi ?"));
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Estrazione cancellata. L'archivio verrà ricaricato.");
+    EXPECT_EQ(dialoghi.messaggi.back().titolo, "Sistemazione Archivio estrazioni");
+    auto righe = memorizzate();
+    EXPECT_EQ(righe.size(), 59u);
+    EXPECT_EQ(righe[29].data, estrazioni[30].data.testo());
+    EXPECT_EQ(sessione->archivio.NumEstrazioni, 59);
+    EXPECT_EQ(slider()->value(), 59);
+}
+
+TEST_F(FinestraArchivio, UnErroreDelDatabaseNelCancellareSiDiceENonPerdeNulla) {
+    sql("CREATE TRIGGER blocca BEFORE DELETE ON EstrazioniLotto BEGIN SELECT RAISE(ABORT, 'bloccata'); END");
+    clicca("Command2");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Critical);
+    EXPECT_TRUE(dialoghi.messaggi[0].testo.contains(QString::fromStdString(estrazioni.back().data.testo())));
+    EXPECT_TRUE(dialoghi.messaggi[0].testo.contains("bloccata"));
+    EXPECT_EQ(memorizzate().size(), 60u);
+    EXPECT_EQ(sessione->archivio.NumEstrazioni, 60);
+}
+
+TEST_F(FinestraArchivio, AggiornaDaFileSegnaEScrive) {
+    std::vector<RigaArchivio> righe;
+    for (std::size_t i = 55; i < 60; ++i) righe.push_back(estrazioni[i].riga());
+    righe[1].ruote[3] = "01-02-03-04-05";                 // differs from the archive
+    RigaArchivio nuova = righe.back();
+    nuova.data = "04/02/2023";
+    righe.push_back(nuova);                               // missing
+    RigaArchivio cattiva = nuova;
+    cattiva.data = "07/02/2023";
+    std::string troncata = rigaFileAggiornamento(cattiva).substr(0, 100);
+    dialoghi.fileScelto = fileAggiornamento(righe, troncata + "\r\n");
+
+    clicca("Command21");
+    const Griglia& fg = griglia("FgImporta");
+    ASSERT_EQ(fg.righe(), 8);
+    EXPECT_EQ(fg.sfondo(6, 1), ArancioMedio);
+    EXPECT_EQ(fg.colore(2, 1), Rosso);
+    EXPECT_EQ(fg.sfondo(2, 5), std::nullopt);
+    EXPECT_EQ(fg.sfondo(2, 4), VerdeMedio);
+    EXPECT_EQ(fg.sfondo(7, 9), Rosso);
+    EXPECT_EQ(list4(), (QStringList{
+                           "Riga non valida del 07/02/2023 (Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta",
+                           "Manca estrazione del: 04/02/2023",
+                           QString::fromStdString("Errori Estrazione del " + righe[1].data),
+                       }));
+
+    // Without "Corregge estrazioni errate" only the missing draw is written.
+    clicca("Command28");
+    EXPECT_EQ(list4(), (QStringList{"Aggiunta estrazione del04/02/2023", "aggiunti N° 1 record"}));
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Dati salvati correttamente.");
+    EXPECT_EQ(memorizzate().size(), 61u);
+    EXPECT_EQ(memorizzate()[56].ruote[3], scriviTestoRuota(estrazioni[56].ruote[3]));
+    EXPECT_EQ(griglia("FgImporta").righe(), 1);
+    EXPECT_EQ(slider()->value(), 61);
+    EXPECT_EQ(etichettaPrincipale("Lbl_fineNE"), "61");
+
+    // A second AGGIORNAMENTO finds nothing to write.
+    clicca("Command28");
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Non ci sono estrazioni da aggiornare.");
+
+    // The same file again, now correcting.
+    trova<QCheckBox>(w(), "Check3")->setChecked(true);
+    clicca("Command21");
+    EXPECT_EQ(list4().size(), 2);
+    const auto messaggi = dialoghi.messaggi.size();
+    clicca("Command28");
+    EXPECT_EQ(list4(), QStringList{QString::fromStdString("Modificata estrazione del" + righe[1].data)});
+    EXPECT_EQ(dialoghi.messaggi.size(), messaggi);  // corrections alone show no message
+    EXPECT_EQ(memorizzate()[56].ruote[3], "01-02-03-04-05");
+    EXPECT_EQ(memorizzate().size(), 61u);
+
+    clicca("Command21");
+    EXPECT_EQ(list4().first(), "Riga non valida del 07/02/2023 (Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta");
+    EXPECT_EQ(list4().size(), 1);  // the rest equals the archive now
+}
+
+TEST_F(FinestraArchivio, FileNonValidoOAnnullato) {
+    const std::string riga = rigaFileAggiornamento(estrazioni.back().riga());
+    test::scriviFile(cartella / "corto.txt", riga.substr(0, 177) + "\r\n");
+    dialoghi.fileScelto = qpath(cartella / "corto.txt");
+    clicca("Command21");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "Attenzione, sembra che il file non sia del formato corretto");
+    EXPECT_EQ(dialoghi.messaggi[0].titolo, "Avviso");
+    EXPECT_EQ(griglia("FgImporta").righe(), 1);
+
+    dialoghi.fileScelto.clear();
+    clicca("Command21");
+    EXPECT_EQ(dialoghi.messaggi.size(), 1u);  // a cancelled dialog changes nothing
+}
+
+TEST_F(FinestraArchivio, UnErroreDiScritturaFermaLAggiornamentoELoDice) {
+    std::vector<RigaArchivio> righe;
+    for (const char* data : {"04/02/2023", "07/02/2023", "09/02/2023"}) {
+        RigaArchivio r = estrazioni.back().riga();
+        r.data = data;
+        righe.push_back(r);
+    }
+    sql("CREATE TRIGGER blocca BEFORE INSERT ON EstrazioniLotto WHEN NEW.DataEstrazione = '2023-02-07' "
+        "BEGIN SELECT RAISE(ABORT, 'rifiutata'); END");
+    dialoghi.fileScelto = fileAggiornamento(righe);
+    clicca("Command21");
+    clicca("Command28");
+    ASSERT_FALSE(dialoghi.messaggi.empty());
+    EXPECT_EQ(dialoghi.messaggi.back().icona, QMessageBox::Critical);
+    EXPECT_TRUE(dialoghi.messaggi.back().testo.startsWith("Errore nella scrittura dell'estrazione del 07/02/2023"));
+    EXPECT_TRUE(dialoghi.messaggi.back().testo.contains("rifiutata"));
+    auto memo = memorizzate();
+    ASSERT_EQ(memo.size(), 61u);
+    EXPECT_EQ(memo.back().data, "04/02/2023");
+    EXPECT_EQ(sessione->archivio.NumEstrazioni, 61);
+    EXPECT_EQ(list4(), (QStringList{"Aggiunta estrazione del04/02/2023", "aggiunti N° 1 record"}));
+}
+
+TEST_F(FinestraArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
+    const QString demo = QDir(sessione->cartellaDati()).filePath(Sessione::NomeArchivioDimostrativo);
+    sessione->selezionaArchivio(demo);
+    apri(1);
+    ASSERT_TRUE(sessione->archivioDimostrativo());
+    const int simulate = sessione->archivio.NumEstrazioni;
+    test::scriviFile(cartella / "storico.txt",
+                     "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
+                     "1939/01/07\tRM\t1\t2\t3\t4\t5\n"
+                     "1948/05/01\tNA\t10\t20\t30\t40\t50\n");
+    dialoghi.fileScelto = qpath(cartella / "storico.txt");
+    clicca("CmdImportaStorico");
+    ASSERT_EQ(dialoghi.domande.size(), 1u);
+    EXPECT_TRUE(dialoghi.domande[0].testo.contains(Archivio::NomeArchivioStorico));
+    const Griglia& fg = griglia("FgImporta");
+    ASSERT_EQ(fg.righe(), 3);
+    EXPECT_EQ(fg.testo(1, 2), "58-22-47-49-69");
+    EXPECT_EQ(fg.sfondo(1, 1), ArancioMedio);  // the new archive has no draw yet
+    EXPECT_EQ(fg.sfondo(2, 1), ArancioMedio);
+
+    clicca("Command28");
+    EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
+    const QString nuovo = QDir(sessione->cartellaDati()).filePath(Archivio::NomeArchivioStorico);
+    EXPECT_EQ(sessione->PercorsoArchivio, nuovo);
+    EXPECT_EQ(sessione->programma().parametro("PercorsoArchivio"), nuovo);
+    EXPECT_EQ(sessione->archivio.NumEstrazioni, 2);
+    EXPECT_EQ(sessione->archivio.Estratti(2, 6, 1), 10);
+    EXPECT_EQ(sessione->archivio.Estratti(2, 1, 1), 0);  // Bari not drawn on 01/05/1948
+    EXPECT_EQ(etichetta("LBLAGGIORNATO"), "01/05/1948");
+    // The demonstration archive is left as it was.
+    QString errore;
+    auto db = DatabaseArchivio::apri(demo, &errore);
+    ASSERT_TRUE(db);
+    EXPECT_EQ(db->numeroEstrazioni(), simulate);
+}
