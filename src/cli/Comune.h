@@ -44,6 +44,7 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
 
 // The commands of each part of the program.
 std::vector<Comando> comandiArchivio();
+std::vector<Comando> comandiAggiornamento();
 std::vector<Comando> comandiIndice();
 
 }  // namespace quorvane::cli

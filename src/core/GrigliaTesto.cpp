@@ -106,10 +106,19 @@ std::string grigliaJson(const Griglia& g, const CampiExtra& extra) {
     out += ']';
     for (const auto& [chiave, valore] : extra) {
         out += ',' + stringaJson(chiave) + ':';
-        if (const auto* s = std::get_if<std::string>(&valore))
+        if (const auto* s = std::get_if<std::string>(&valore)) {
             out += stringaJson(*s);
-        else
-            out += std::to_string(std::get<long long>(valore));
+        } else if (const auto* n = std::get_if<long long>(&valore)) {
+            out += std::to_string(*n);
+        } else {
+            const auto& testi = std::get<std::vector<std::string>>(valore);
+            out += '[';
+            for (std::size_t i = 0; i < testi.size(); ++i) {
+                if (i > 0) out += ',';
+                out += stringaJson(testi[i]);
+            }
+            out += ']';
+        }
     }
     out += '}';
     return out;

@@ -13,8 +13,8 @@ namespace quorvane {
 // Header line (row 0, trimmed), then one line per visible data row; hidden columns left out.
 std::string grigliaTsv(const Griglia& griglia);
 
-// Labels that go with a grid ("Coperti", "Scoperti"): a text or an integer.
-using ValoreExtra = std::variant<std::string, long long>;
+// Labels that go with a grid ("Coperti", "Scoperti"): a text, an integer or a list of texts.
+using ValoreExtra = std::variant<std::string, long long, std::vector<std::string>>;
 using CampiExtra = std::vector<std::pair<std::string, ValoreExtra>>;
 
 // {"griglia", "intestazione", "colonne_nascoste", "righe": [{"nascosta", "celle": [...]}]}

@@ -1,0 +1,98 @@
+// Commands on the update of the archive: check an update file against it, write the update.
+#include <QString>
+#include <cstdio>
+
+#include "archive/ControlloAggiornamento.h"
+#include "archive/GrigliaArchivio.h"
+#include "archive/SorgenteAggiornamento.h"
+#include "archive/db/ScritturaArchivio.h"
+#include "cli/Comune.h"
+#include "core/db/DatabaseArchivio.h"
+#include "core/db/FileArchivio.h"
+
+namespace quorvane::cli {
+
+namespace {
+QString archivioRichiesto(const Opzioni& opzioni) {
+    if (!opzioni.archivio) throw ErroreComando{EsitoUsoErrato, opzioni.comando + " richiede --archivio DB"};
+    return QString::fromStdString(*opzioni.archivio);
+}
+
+std::vector<RigaAggiornamento> leggiSorgente(const std::string& file) {
+    auto letto = leggiSorgenteAggiornamento(std::filesystem::path(file));
+    if (auto* e = std::get_if<ErroreSorgente>(&letto)) throw ErroreComando{EsitoInputErrato, e->messaggio};
+    return std::get<std::vector<RigaAggiornamento>>(std::move(letto));
+}
+
+void scrivi(const std::string& testo) { std::fwrite(testo.data(), 1, testo.size(), stdout); }
+
+// List4 alone: one line each, or {"List4": [...]}.
+void stampaList4(const Opzioni& opzioni, const std::vector<std::string>& righe) {
+    std::string out;
+    if (opzioni.json) {
+        out = "{\"List4\":[";
+        for (std::size_t i = 0; i < righe.size(); ++i) {
+            if (i > 0) out += ',';
+            out += stringaJson(righe[i]);
+        }
+        out += "]}\n";
+    } else {
+        for (const auto& r : righe) out += r + "\n";
+    }
+    scrivi(out);
+}
+
+int controllaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 1);
+    QString errore;
+    auto memorizzate = leggiFileArchivio(archivioRichiesto(opzioni), &errore);
+    if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    const auto righe = leggiSorgente(opzioni.argomenti[0]);
+    const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
+    Griglia fgImporta("FgImporta");
+    riempiFgImporta(fgImporta, righe);
+    segnaControllo(fgImporta, controllo);
+    if (opzioni.json) {
+        stampa(opzioni, fgImporta, {{"List4", controllo.List4}});
+        return 0;
+    }
+    stampa(opzioni, fgImporta);
+    scrivi("\n");
+    stampaList4(opzioni, controllo.List4);
+    return 0;
+}
+
+int aggiornaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"correggi"}, 1);
+    QString errore;
+    auto db = DatabaseArchivio::apri(archivioRichiesto(opzioni), &errore);
+    if (!db) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    auto memorizzate = db->leggiEstrazioni(&errore);
+    if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    const auto righe = leggiSorgente(opzioni.argomenti[0]);
+    const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
+    const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, opzioni.segnale("correggi")));
+    std::vector<std::string> list4 = esito.List4;
+    if (esito.aggiunte > 0) list4.push_back("aggiunti N° " + std::to_string(esito.aggiunte) + " record");
+    stampaList4(opzioni, list4);
+    if (!esito.errore.isEmpty())
+        throw ErroreComando{EsitoInputErrato, "scrittura dell'estrazione del " + esito.dataErrore +
+                                                  " non riuscita: " + esito.errore.toStdString() +
+                                                  "; le estrazioni precedenti sono state scritte"};
+    return 0;
+}
+}  // namespace
+
+std::vector<Comando> comandiAggiornamento() {
+    return {
+        {"controlla-aggiornamento", "FILE --archivio FILE",
+         "confronta un file di aggiornamento (o il file storico ufficiale) con l'archivio: FgImporta e List4",
+         controllaCmd},
+        {"aggiorna", "FILE [--correggi] --archivio DB",
+         "scrive in DB (solo archivio SQLite, che viene modificato) le estrazioni mancanti e, con --correggi, "
+         "quelle diverse",
+         aggiornaCmd},
+    };
+}
+
+}  // namespace quorvane::cli
