@@ -1,0 +1,95 @@
+#include <QString>
+
+#include "archive/ControlloAggiornamento.h"
+#include "archive/SorgenteAggiornamento.h"
+#include "archive/db/ScritturaArchivio.h"
+#include "core/db/DatabaseArchivio.h"
+#include "core/db/FileArchivio.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+
+namespace {
+
+QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+std::vector<RigaArchivio> leggi(DatabaseArchivio& db) {
+    QString errore;
+    auto righe = db.leggiEstrazioni(&errore);
+    EXPECT_TRUE(righe) << errore.toStdString();
+    return righe.value_or(std::vector<RigaArchivio>{});
+}
+
+void confrontaRighe(const std::vector<RigaArchivio>& a, const std::vector<RigaArchivio>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        ASSERT_EQ(a[i].data, b[i].data) << i;
+        ASSERT_EQ(a[i].ruote, b[i].ruote) << a[i].data;
+    }
+}
+
+std::vector<RigaAggiornamento> righeDi(EsitoSorgente esito) {
+    if (auto* e = std::get_if<ErroreSorgente>(&esito)) {
+        ADD_FAILURE() << e->messaggio;
+        return {};
+    }
+    return std::get<std::vector<RigaAggiornamento>>(std::move(esito));
+}
+
+}  // namespace
+
+// The last 100 draws removed from a copy of the real archive come back whole from an update
+// file of them.
+TEST(AggiornamentoReale, UltimeCentoEstrazioniRipristinate) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    QString errore;
+    ASSERT_TRUE(importaStorico(qpath(test::percorsoStorico()), qpath(cartella / "a.db"), &errore))
+        << errore.toStdString();
+    auto db = DatabaseArchivio::apri(qpath(cartella / "a.db"), &errore);
+    ASSERT_TRUE(db);
+    const auto originali = leggi(*db);
+    ASSERT_GT(originali.size(), 7000u);
+
+    std::string file;
+    for (std::size_t i = originali.size() - 100; i < originali.size(); ++i) {
+        file += rigaFileAggiornamento(originali[i]) + "\r\n";
+        ASSERT_EQ(eliminaEstrazione(*db, *Data::daTesto(originali[i].data), &errore), EsitoScrittura::Fatta);
+    }
+    test::scriviFile(cartella / "agg.txt", file);
+    const auto righe = righeDi(leggiFileAggiornamento(cartella / "agg.txt"));
+    ASSERT_EQ(righe.size(), 100u);
+
+    const auto controllo = ConfrontoAggiornamento(righe, leggi(*db));
+    ASSERT_EQ(controllo.List4.size(), 101u);
+    EXPECT_EQ(controllo.List4.front(), "Manca estrazione del: " + originali.back().data);
+    EXPECT_EQ(controllo.List4.back(), "Nessuna anomalia rilevata");
+    const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, false));
+    EXPECT_TRUE(esito.errore.isEmpty()) << esito.errore.toStdString();
+    EXPECT_EQ(esito.aggiunte, 100);
+    confrontaRighe(leggi(*db), originali);
+
+    // Run again, the update finds every draw equal.
+    const auto ancora = ConfrontoAggiornamento(righe, leggi(*db));
+    EXPECT_EQ(ancora.List4, std::vector<std::string>{"Nessuna anomalia rilevata"});
+}
+
+// The official file through the update pipeline into an empty archive gives the same archive
+// as the direct import, wheels not drawn included.
+TEST(AggiornamentoReale, StoricoComeAggiornamentoUgualeAllImportazione) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    QString errore;
+    ASSERT_TRUE(importaStorico(qpath(test::percorsoStorico()), qpath(cartella / "diretto.db"), &errore));
+    auto diretto = DatabaseArchivio::apri(qpath(cartella / "diretto.db"), &errore);
+    ASSERT_TRUE(diretto);
+
+    const auto righe = righeDi(leggiSorgenteAggiornamento(test::percorsoStorico()));
+    const auto controllo = ConfrontoAggiornamento(righe, {});
+    EXPECT_EQ(controllo.errori, 0);
+    auto nuovo = DatabaseArchivio::apriOCrea(qpath(cartella / "nuovo.db"), &errore);
+    ASSERT_TRUE(nuovo);
+    const auto esito = scriviAggiornamento(*nuovo, pianoAggiornamento(righe, controllo, false));
+    EXPECT_EQ(esito.aggiunte, static_cast<int>(righe.size()));
+    confrontaRighe(leggi(*nuovo), leggi(*diretto));
+}
