@@ -25,6 +25,12 @@ public:
         int b = numero - 1;
         return b < 64 ? (basso_ >> b) & 1 : (alto_ >> (b - 64)) & 1;
     }
+    // Calls f(n) for every number of the set, in ascending order.
+    template <class F>
+    constexpr void perOgni(F&& f) const {
+        for (std::uint64_t b = basso_; b; b &= b - 1) f(std::countr_zero(b) + 1);
+        for (std::uint64_t b = alto_; b; b &= b - 1) f(std::countr_zero(b) + 65);
+    }
     constexpr int conta() const { return std::popcount(basso_) + std::popcount(alto_); }
     constexpr bool vuota() const { return (basso_ | alto_) == 0; }
     constexpr Maschera90 operator&(const Maschera90& o) const { return {basso_ & o.basso_, alto_ & o.alto_}; }

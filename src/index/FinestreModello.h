@@ -1,0 +1,36 @@
+#pragma once
+// The windows of the uncovered model rows, laid out for coverage questions: which rows would a
+// set of numbers have won, with at least k of its numbers on one wheel in play in one draw.
+#include <vector>
+
+#include "index/AnalisiIndice.h"
+
+namespace quorvane {
+
+class FinestreModello {
+public:
+    // Uncovered rows of the table (in table order); their draws Inizio..End, and not beyond
+    // `limite` when it is given (0 = no limit); wheels in play from the archive's RuoteSel.
+    FinestreModello(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, int limite = 0);
+
+    int righe() const { return static_cast<int>(righe_.size()); }
+    // Index in analisi.modello of the k-th uncovered row.
+    int rigaModello(int k) const { return righe_[k].indice; }
+    // True when on some draw and wheel in play at least `soglia` numbers of `numeri` came out.
+    bool vinta(int k, const Maschera90& numeri, int soglia) const;
+    // How many rows are won.
+    int copertura(const Maschera90& numeri, int soglia) const;
+    // The drawn sets (one per draw and wheel in play, in draw then wheel order) of row k.
+    const std::vector<Maschera90>& uscite(int k) const { return righe_[k].uscite; }
+
+private:
+    struct Riga {
+        int indice = 0;
+        Maschera90 unione;                  // every number of the window
+        std::vector<Maschera90> uscite;     // non-empty draws of the window
+        std::vector<Maschera90> compagni;   // compagni[n]: numbers drawn with n on one wheel and draw
+    };
+    std::vector<Riga> righe_;
+};
+
+}  // namespace quorvane
