@@ -1,0 +1,114 @@
+#include "analyses/ui/Estrazioni_minielenco.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "analyses/SceltaEstrazione.h"
+#include "analyses/ui/Controlli.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Help.h"
+#include "core/ui/VistaGriglia.h"
+
+namespace quorvane {
+
+namespace {
+constexpr int ArgomentoHelp = 530;
+
+QLabel* riquadro(QWidget* padre, const char* nome) {
+    auto* l = etichetta(padre, nome);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+}  // namespace
+
+Estrazioni_minielenco::Estrazioni_minielenco(Sessione& sessione, QWidget* padre)
+    : QWidget(padre), sessione_(sessione) {
+    setObjectName(QStringLiteral("Estrazioni_minielenco"));
+    setWindowTitle(QStringLiteral("Mini elenco"));
+
+    label2_ = riquadro(this, "Label2");
+    label1_ = riquadro(this, "Label1");
+    label3_ = riquadro(this, "Label3");
+    label2_->setToolTip(QStringLiteral("Indice dell'estrazione"));
+    label3_->setToolTip(QStringLiteral("Progressivo nel mese (PM) e nell'anno (PA)"));
+    hs1_ = new BarraEstrazioni("hs1", [this] { return ultimaEstrazione(sessione_.archivio); }, this);
+
+    fg2_ = new VistaGriglia("Fg2", this);
+    fg2_->setSelectionMode(QAbstractItemView::NoSelection);
+    fg2_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    fg2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(fg2_, &VistaGriglia::clic, this, &Estrazioni_minielenco::segna);
+
+    auto* indiceP = pulsante(this, "Command42_0", QStringLiteral("Ricerca per numero indice"));
+    auto* dataP = pulsante(this, "Command42_1", QStringLiteral("Cerca estrazione per data"));
+    auto* cancellaP = pulsante(this, "Command81", QStringLiteral("Cancella segni"));
+    auto* ultimaP = pulsante(this, "Command56", QStringLiteral("Ultima estrazione"));
+    connect(indiceP, &QPushButton::clicked, this, [this] {
+        if (const auto indice = chiediIndice(this, sessione_.archivio)) hs1_->vaiA(*indice);
+    });
+    connect(dataP, &QPushButton::clicked, this, [this] {
+        if (const auto trovata = chiediData(this, sessione_.archivio)) hs1_->vaiA(*trovata);
+    });
+    connect(cancellaP, &QPushButton::clicked, this, &Estrazioni_minielenco::cancellaSegni);
+    connect(ultimaP, &QPushButton::clicked, this, [this] { hs1_->vaiA(ultimaEstrazione(sessione_.archivio)); });
+
+    auto* intestazione = new QHBoxLayout;
+    intestazione->addWidget(label2_, 1);
+    intestazione->addWidget(label1_, 2);
+    intestazione->addWidget(label3_, 2);
+    auto* pulsanti = new QGridLayout;
+    pulsanti->addWidget(indiceP, 0, 0);
+    pulsanti->addWidget(dataP, 0, 1);
+    pulsanti->addWidget(ultimaP, 1, 0);
+    pulsanti->addWidget(cancellaP, 1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(intestazione);
+    layout->addWidget(fg2_);
+    layout->addWidget(hs1_);
+    layout->addLayout(pulsanti);
+    installaHelp(this, ArgomentoHelp);
+
+    connect(hs1_, &QScrollBar::valueChanged, this, &Estrazioni_minielenco::mostra);
+    {
+        const QSignalBlocker blocco(hs1_);
+        hs1_->aggiornaMassimo();
+        hs1_->setValue(hs1_->maximum());
+    }
+    mostra(hs1_->value());
+    fg2_->setFixedHeight(NumRuote * fg2_->verticalHeader()->defaultSectionSize() +
+                         fg2_->horizontalHeader()->sizeHint().height() + 2 * fg2_->frameWidth());
+    fg2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    resize(400, sizeHint().height());
+}
+
+void Estrazioni_minielenco::mostra(int estrazione) {
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    elenco_.mostra(estrazione);
+    label2_->setText(QString::number(estrazione));
+    label1_->setText(estrazione <= archivio.NumEstrazioni ? QString::fromStdString(archivio.DateEstrazioni(estrazione))
+                                                          : QString());  // a draw the archive no longer has
+    label3_->setText(QString::fromStdString(elenco_.progressivi(archivio)));
+    elenco_.riempiFg2(fg2_->griglia(), archivio);
+    fg2_->aggiorna();
+}
+
+void Estrazioni_minielenco::segna(int riga, int colonna) {
+    elenco_.segna(riga, colonna);
+    elenco_.riempiFg2(fg2_->griglia(), sessione_.archivio);
+    fg2_->aggiornaCelle(riga, colonna, riga, colonna);
+}
+
+void Estrazioni_minielenco::cancellaSegni() {
+    elenco_.cancellaSegni();
+    elenco_.riempiFg2(fg2_->griglia(), sessione_.archivio);
+    fg2_->aggiornaCelle(1, 1, NumRuote, NumPosizioni);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,45 @@
+#pragma once
+// The quadrature window: four numbers picked from a list, their sums and distances.
+#include <QWidget>
+#include <array>
+
+#include "analyses/Quadratura.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+namespace quorvane {
+
+class VistaGriglia;
+
+class Quadrature : public QWidget {
+    Q_OBJECT
+public:
+    explicit Quadrature(QWidget* padre = nullptr);
+
+    // Command1: reads the four boxes and writes every result.
+    void calcola();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void scegli(QListWidgetItem* voce);
+    void evidenzia(int riga);
+    void reset();
+    void coloraCaselle(Colore colore);
+    void coloraEtichette(Colore colore);
+    QLabel* etichettaRisultato(Coppia coppia, bool somma) const;
+
+    std::array<QLineEdit*, 4> txtQ_{};
+    std::array<QLabel*, NumCoppie> somme_{};
+    std::array<QLabel*, NumCoppie> distanze_{};
+    QLabel* lblTS_;
+    QListWidget* list1_;
+    VistaGriglia* fg1_;
+    int ultimaCasella_ = 0;  // 0..3
+};
+
+}  // namespace quorvane

@@ -1,0 +1,41 @@
+#pragma once
+// The repetitions window: numbers drawn on every wheel of a group in each of the last draws.
+#include <QWidget>
+
+#include "analyses/Ripetizioni.h"
+
+class QComboBox;
+class QLabel;
+
+namespace quorvane {
+
+class BarraEstrazioni;
+class Sessione;
+class VistaGriglia;
+
+class Ripetizionenumeri : public QWidget {
+    Q_OBJECT
+public:
+    explicit Ripetizionenumeri(Sessione& sessione, QWidget* padre = nullptr);
+
+    void rilevazione();    // Command2
+    void combinazioni();   // Command3
+    void visualizza();     // Command1
+
+private:
+    void fineCambiata(int fine);
+    void scegliPerIndice();
+    void scegliPerData();
+
+    Sessione& sessione_;
+    Ripetizioni ripetizioni_;
+    BarraEstrazioni* hFine_;
+    QLabel* labend_;
+    QComboBox* comboE_;
+    QComboBox* comboR_;
+    QComboBox* comboN_;
+    VistaGriglia* fg2_;
+    VistaGriglia* fg1_;
+};
+
+}  // namespace quorvane
