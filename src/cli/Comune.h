@@ -46,5 +46,6 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
 std::vector<Comando> comandiArchivio();
 std::vector<Comando> comandiAggiornamento();
 std::vector<Comando> comandiIndice();
+std::vector<Comando> comandiAnalisi();
 
 }  // namespace quorvane::cli

@@ -1,0 +1,188 @@
+// Commands of the auxiliary analyses: quadrature, orthogonal systems, repetitions, one draw.
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <variant>
+
+#include "analyses/MiniElenco.h"
+#include "analyses/Quadratura.h"
+#include "analyses/Ripetizioni.h"
+#include "analyses/SceltaEstrazione.h"
+#include "analyses/SviluppoSistema.h"
+#include "analyses/db/DatabaseSistemi.h"
+#include "cli/Comune.h"
+#include "core/db/CartellaDati.h"
+#include "core/db/DatabaseProgramma.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+// The grid, then its labels: in JSON as extra keys, in TSV as "name<TAB>value" lines.
+void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette) {
+    stampa(opzioni, griglia, etichette);
+    if (opzioni.json) return;
+    std::string righe;
+    for (const auto& [nome, valore] : etichette) {
+        righe += nome + '\t';
+        righe += std::holds_alternative<long long>(valore) ? std::to_string(std::get<long long>(valore))
+                                                           : std::get<std::string>(valore);
+        righe += '\n';
+    }
+    std::fwrite(righe.data(), 1, righe.size(), stdout);
+}
+
+// A whole number of an argument or option named `cosa` ("N1", "--e"), within its bounds.
+int numeroTra(const std::string& testo, const std::string& cosa, int minimo, int massimo) {
+    int valore = 0;
+    const auto [fine, esito] = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    if (esito != std::errc() || fine != testo.data() + testo.size())
+        throw ErroreComando{EsitoInputErrato, cosa + " non è un numero: " + testo};
+    if (valore < minimo || valore > massimo)
+        throw ErroreComando{EsitoInputErrato, cosa + " deve essere tra " + std::to_string(minimo) + " e " +
+                                                  std::to_string(massimo) + ": " + testo};
+    return valore;
+}
+
+// A draw given by index or by date "GG/MM/AAAA".
+int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
+    if (auto e = testo.find('/') != std::string::npos ? estrazioneDellaData(archivio, testo)
+                                                      : indiceDigitato(archivio, testo))
+        return *e;
+    throw ErroreComando{EsitoInputErrato, "estrazione non trovata: " + testo};
+}
+
+int quadraturaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 4);
+    std::array<std::string, 4> caselle;
+    std::array<int, 4> numeri{};
+    const char* nomi[4] = {"N1", "N2", "N3", "N4"};
+    for (int i = 0; i < 4; ++i) {
+        const std::string& a = opzioni.argomenti[i];
+        if (a != "-") {
+            numeri[i] = numeroTra(a, nomi[i], 1, 90);
+            caselle[i] = std::to_string(numeri[i]);
+        }
+    }
+    const Quadratura q = calcolaQuadratura(numeri);
+    Griglia fg1("fg1");
+    preparaFg1(fg1);
+    scriviQuadratura(fg1, caselle, q);
+    stampaConEtichette(opzioni, fg1, {{"Totale", static_cast<long long>(q.totale)}});
+    return 0;
+}
+
+// The program's database of systems; when the program was never started, the library it
+// would create, built aside so that the user's data folder stays untouched.
+struct SistemiDelProgramma {
+    std::unique_ptr<QTemporaryDir> temporanea;
+    std::unique_ptr<DatabaseProgramma> programma;
+
+    SistemiDelProgramma() {
+        QString cartella = cartellaDati();
+        if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) {
+            temporanea = std::make_unique<QTemporaryDir>();
+            cartella = temporanea->path();
+        }
+        QString errore;
+        programma = DatabaseProgramma::apri(cartella, {}, &errore);
+        if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    }
+    std::vector<VoceSistema> elenco() {
+        QString errore;
+        auto voci = leggiElencoSistemi(programma->db(), &errore);
+        if (!voci) throw ErroreComando{EsitoInputErrato, "elenco dei sistemi illeggibile: " + errore.toStdString()};
+        return *voci;
+    }
+};
+
+int sistemiCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 0);
+    Griglia fgSistemi("FgSistemi");
+    riempiElencoSistemi(fgSistemi, SistemiDelProgramma().elenco());
+    stampa(opzioni, fgSistemi);
+    return 0;
+}
+
+int sviluppaSistemaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, opzioni.argomenti.size());  // any count of numbers
+    if (opzioni.argomenti.empty()) throw ErroreComando{EsitoUsoErrato, "sviluppa-sistema richiede il codice del sistema"};
+    const std::string& cod = opzioni.argomenti[0];
+    SistemiDelProgramma db;
+    const auto sistemi = db.elenco();
+    const long long chiave = numeroTra(cod, "il codice del sistema", 1, std::numeric_limits<int>::max());
+    const auto voce = std::find_if(sistemi.begin(), sistemi.end(), [&](const VoceSistema& v) { return v.cod == chiave; });
+    if (voce == sistemi.end()) throw ErroreComando{EsitoInputErrato, "sistema inesistente: " + cod};
+    QString errore;
+    const auto righe = leggiRigheSistema(db.programma->db(), chiave, &errore);
+    SviluppoSistema sviluppo;
+    if (!righe || !sviluppo.carica(*righe)) throw ErroreComando{EsitoInputErrato, "errore nel sistema " + cod};
+    sviluppo.prepara();
+    const std::size_t quanti = opzioni.argomenti.size() - 1;
+    if (quanti > static_cast<std::size_t>(sviluppo.numeriBase()))
+        throw ErroreComando{EsitoInputErrato, "il sistema " + cod + " ha " + std::to_string(sviluppo.numeriBase()) +
+                                                  " numeri base, ne sono stati dati " + std::to_string(quanti)};
+    for (std::size_t i = 1; i < opzioni.argomenti.size(); ++i) {
+        const int n = numeroTra(opzioni.argomenti[i], "numero", 1, 90);
+        if (sviluppo.scelto(n)) throw ErroreComando{EsitoInputErrato, "numero ripetuto: " + opzioni.argomenti[i]};
+        sviluppo.scegli(n);
+    }
+    sviluppo.sostituisci(voce->sviluppo);
+    Griglia fg88("fG88");
+    sviluppo.riempiSviluppo(fg88);
+    stampa(opzioni, fg88, {{"Denominazione", voce->denominazione}});
+    return 0;
+}
+
+int ripetizioniCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"estrazione", "e", "r"}, 0);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    const auto testoFine = opzioni.valore("estrazione");
+    const int fine = testoFine ? estrazioneDa(archivio, *testoFine) : archivio.NumEstrazioni;
+    const auto e = opzioni.valore("e"), r = opzioni.valore("r");
+    Ripetizioni ripetizioni;
+    ripetizioni.Rilevazione(archivio, fine);
+    Griglia fg2("Fg2");
+    riempiRipetizioni(fg2, ripetizioni.Combinazioni(
+                               e ? numeroTra(*e, "--e", 1, Ripetizioni::EstrazioniRilevate) : 2,
+                               r ? numeroTra(*r, "--r", Ripetizioni::MinimoRuote, Ripetizioni::MassimoRuote) : 3));
+    stampaConEtichette(opzioni, fg2, {{"Fine analisi", testoFineAnalisi(archivio, fine)}});
+    return 0;
+}
+
+int estrazioneCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 1);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    MiniElenco elenco;
+    elenco.mostra(estrazioneDa(archivio, opzioni.argomenti[0]));
+    Griglia fg2("Fg2");
+    elenco.riempiFg2(fg2, archivio);
+    stampaConEtichette(opzioni, fg2,
+                       {{"Estrazione", static_cast<long long>(elenco.estrazione())},
+                        {"Data", archivio.DateEstrazioni(elenco.estrazione())},
+                        {"Progressivi", elenco.progressivi(archivio)}});
+    return 0;
+}
+
+}  // namespace
+
+std::vector<Comando> comandiAnalisi() {
+    return {
+        {"quadratura", "A B C D", "somme e distanze fuori 90 di quattro numeri (- per una casella vuota)",
+         quadraturaCmd},
+        {"sistemi", "", "elenco dei sistemi ortogonali: codice, denominazione, numeri per riga", sistemiCmd},
+        {"sviluppa-sistema", "COD n1 n2 ...", "sviluppo del sistema COD sui numeri dati, in ordine di grandezza",
+         sviluppaSistemaCmd},
+        {"ripetizioni", "[--estrazione N] [--e E] [--r R]",
+         "numeri usciti su R ruote in ognuna delle ultime E estrazioni fino alla N", ripetizioniCmd},
+        {"estrazione", "N", "un'estrazione (indice o GG/MM/AAAA) con i progressivi nel mese e nell'anno",
+         estrazioneCmd},
+    };
+}
+
+}  // namespace quorvane::cli

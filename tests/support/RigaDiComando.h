@@ -1,0 +1,31 @@
+#pragma once
+// Runs the real quorvane-cli binary (test_storage only, where QUORVANE_CLI names it).
+#include <QProcess>
+#include <QStringList>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace test {
+
+struct EsitoCli {
+    int codice;
+    QString uscita;
+    QString errori;
+};
+
+inline QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+// `cartellaDati` stands for the user's data folder, so that a run never touches the real one.
+inline EsitoCli eseguiCli(const QStringList& argomenti, const QString& cartellaDati) {
+    QProcess cli;
+    auto ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert("XDG_DATA_HOME", cartellaDati);
+    cli.setProcessEnvironment(ambiente);
+    cli.start(QStringLiteral(QUORVANE_CLI), argomenti);
+    EXPECT_TRUE(cli.waitForFinished(30000));
+    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
+            QString::fromUtf8(cli.readAllStandardError())};
+}
+
+}  // namespace test
