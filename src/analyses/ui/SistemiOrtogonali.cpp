@@ -146,8 +146,7 @@ void SistemiOrtogonali::ricarica() {
     g.nascondiColonna(1);
     g.nascondiColonna(3);
     fgSistemi_->aggiorna();
-    fgSistemi_->horizontalHeader()->setStretchLastSection(false);
-    fgSistemi_->adattaColonne(2, 2);
+    fgSistemi_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
 void SistemiOrtogonali::caricaSistema() {

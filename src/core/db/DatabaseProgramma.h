@@ -21,7 +21,8 @@ public:
 
     // Opens the program database of a data folder. A missing file is created with every table
     // and the parameter rows the program expects (`valoriIniziali`); an existing file gets any
-    // table it lacks, and the library of orthogonal systems when it holds no system. Null, with an Italian message, when the file is not a usable database.
+    // table it lacks, and the library of orthogonal systems when it holds no system. Null,
+    // with an Italian message, when the file is not a usable database.
     static std::unique_ptr<DatabaseProgramma> apri(const QString& cartella,
                                                    const QList<Parametro>& valoriIniziali,
                                                    QString* errore);
