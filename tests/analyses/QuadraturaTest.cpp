@@ -49,18 +49,3 @@ TEST(Quadratura, Fg1MostraCoppieValoriEColori) {
         EXPECT_EQ(fg1.colore(r, 2), Colore{0xFF0000});
     }
 }
-
-TEST(Quadratura, OgniRigaIndicaLaSuaCoppia) {
-    RigaQuadratura r{};
-    EXPECT_FALSE(rigaQuadratura(0, &r));
-    EXPECT_FALSE(rigaQuadratura(13, &r));
-    ASSERT_TRUE(rigaQuadratura(4, &r));
-    EXPECT_EQ(r.coppia, Coppia::Verticale2);
-    EXPECT_TRUE(r.somma);
-    ASSERT_TRUE(rigaQuadratura(12, &r));
-    EXPECT_EQ(r.coppia, Coppia::Diagonale2);
-    EXPECT_FALSE(r.somma);
-    const auto& e = ElementiCoppie[static_cast<int>(r.coppia)];
-    EXPECT_EQ(e.primo, 1);
-    EXPECT_EQ(e.secondo, 2);
-}

@@ -140,13 +140,3 @@ TEST(SviluppoSistema, RigheOltreLaCapienzaEMaschereTroppoPiene) {
     EXPECT_EQ(fgSy.testo(2, 10), "10");
     EXPECT_EQ(fgSy.testo(3, 0), "");
 }
-
-TEST(SviluppoSistema, ElencoERigheSalvate) {
-    Griglia elenco("FgSistemi");
-    riempiElencoSistemi(elenco, {{4, "Prova", 3}, {9, "Altro", 5}});
-    ASSERT_EQ(elenco.righe(), 3);
-    EXPECT_EQ(elenco.testo(0, 1), "Cod");
-    EXPECT_EQ(elenco.testo(2, 1), "9");
-    EXPECT_EQ(elenco.testo(2, 2), "Altro");
-    EXPECT_EQ(elenco.valore(2, 3), 5);
-}
