@@ -7,7 +7,6 @@
 namespace quorvane {
 
 void Ripetizioni::Rilevazione(const ArchivioEstrazioni& archivio, int fine) {
-    fine_ = fine;
     uscite_.fill(0);
     for (int j = 1; j <= EstrazioniRilevate; ++j) {
         const int d = fine - j + 1;

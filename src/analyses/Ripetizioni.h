@@ -34,11 +34,8 @@ public:
     // on which it came out in each of the e most recent draws.
     std::vector<Ripetizione> Combinazioni(int e, int r) const;
 
-    int fine() const { return fine_; }
-
 private:
     static std::size_t cella(int numero, int j) { return static_cast<std::size_t>(numero) * 11 + j; }
-    int fine_ = 0;
     std::array<std::uint16_t, 91 * 11> uscite_{};  // per number and j: the wheels as bits
 };
 

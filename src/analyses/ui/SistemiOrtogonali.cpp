@@ -158,7 +158,8 @@ void SistemiOrtogonali::caricaSistema() {
     riempiRigheSalvate(fgSv1_->griglia(), righe.value_or(std::vector<RigaSalvata>{}));
     fgSv1_->aggiorna();
     fgSv1_->adattaColonne();
-    const bool letto = righe && sviluppo_.carica(*righe);
+    // FgSy starts empty whatever happens: a failed reading leaves it as far as it got.
+    const bool letto = sviluppo_.carica(righe.value_or(std::vector<RigaSalvata>{})) && righe;
     sviluppo_.riempiFgSy(fgSy_->griglia());
     fgSy_->aggiorna();
     if (!letto) {
