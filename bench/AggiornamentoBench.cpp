@@ -1,0 +1,234 @@
+// The archive window on the real archive: reload after a change, check and write of a 100-line
+// update file, and the whole official file imported in place of the demonstration archive.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "archive/FileAggiornamento.h"
+#include "archive/db/ScritturaArchivio.h"
+#include "archive/ui/Archivio.h"
+#include "core/db/DatabaseArchivio.h"
+#include "core/db/FileArchivio.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Dialoghi.h"
+#include "core/ui/Programma.h"
+
+using namespace quorvane;
+
+namespace {
+
+QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
+
+// Every box is answered Yes; a message is remembered, and one with the critical icon is a failure.
+QString ultimoErrore;
+QString fileScelto;
+
+void rispondiDialoghi() {
+    auto& d = Dialoghi::correnti();
+    d.messaggio = [](QWidget*, QMessageBox::Icon icona, const QString& titolo, const QString& testo) {
+        if (icona == QMessageBox::Critical) ultimoErrore = titolo + QStringLiteral(": ") + testo;
+    };
+    d.conferma = [](QWidget*, const QString&, const QString&) { return true; };
+    d.apriFile = [](QWidget*, const QString&, const QString&, const QString&) { return fileScelto; };
+    d.chiediTesto = [](QWidget*, const QString&, const QString&, const QString&) {
+        return std::optional<QString>();
+    };
+}
+
+// A run of the program on a data folder whose archive is `archivio`, up to the archive window.
+struct Finestra {
+    std::unique_ptr<Sessione> sessione;
+    std::unique_ptr<Container> container;
+    std::unique_ptr<Archivio> archivio;
+
+    bool apri(const QString& cartella, const QString& percorso, QString* errore) {
+        sessione = Sessione::avvia(cartella, Programma::oggi(), errore);
+        if (!sessione) return false;
+        if (!percorso.isEmpty()) sessione->selezionaArchivio(percorso);
+        sessione->archivio.EstrazioneIniziale = 1;
+        if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, errore)) return false;
+        container = std::make_unique<Container>(*sessione);
+        archivio = std::make_unique<Archivio>(*container);
+        return true;
+    }
+};
+
+// The real archive less its last 100 draws, and an update file of those 100.
+struct ArchivioReale {
+    QTemporaryDir radice;
+    QString archivio, aggiornamento, errore;
+    std::vector<RigaArchivio> ultime;
+    Finestra finestra;
+    bool pronto = false;
+
+    ArchivioReale() {
+        archivio = radice.filePath(QStringLiteral("ArchivioReale.db"));
+        aggiornamento = radice.filePath(QStringLiteral("Estr_Agg.txt"));
+        if (!importaStorico(fileStorico(), archivio, &errore)) return;
+        {
+            auto db = DatabaseArchivio::apri(archivio, &errore);
+            auto righe = db ? db->leggiEstrazioni(&errore) : std::nullopt;
+            if (!righe) return;
+            ultime.assign(righe->end() - 100, righe->end());
+            std::ofstream file(aggiornamento.toStdString(), std::ios::binary);
+            for (const auto& r : ultime) file << rigaFileAggiornamento(r) << "\r\n";
+            if (!togliUltime(*db)) return;
+        }
+        pronto = finestra.apri(radice.filePath(QStringLiteral("dati")), archivio, &errore);
+    }
+
+    bool togliUltime(DatabaseArchivio& db) {
+        for (const auto& r : ultime)
+            if (eliminaEstrazione(db, *Data::daTesto(r.data), &errore) == EsitoScrittura::Errore) return false;
+        return true;
+    }
+    bool togliUltime() {
+        auto db = DatabaseArchivio::apri(archivio, &errore);
+        return db && togliUltime(*db);
+    }
+
+};
+
+// Built in main once the application exists, so that its windows go before the application.
+ArchivioReale* reale = nullptr;
+
+bool pronto(benchmark::State& state, const ArchivioReale& archivio) {
+    if (archivio.pronto) return true;
+    state.SkipWithError(("archivio reale non disponibile: " + archivio.errore.toStdString()).c_str());
+    return false;
+}
+
+bool senzaErrori(benchmark::State& state) {
+    if (ultimoErrore.isEmpty()) return true;
+    state.SkipWithError(ultimoErrore.toStdString().c_str());
+    return false;
+}
+
+// CaricaArchivioExNovo: the database read, the archive rebuilt in memory, FgDB refilled and the
+// main window's period labels refreshed.
+void BM_CaricaArchivioExNovo(benchmark::State& state) {
+    if (!pronto(state, *reale)) return;
+    for (auto _ : state) {
+        if (!reale->finestra.archivio->CaricaArchivioExNovo()) {
+            state.SkipWithError("ricarica non riuscita");
+            break;
+        }
+    }
+    state.counters["estrazioni"] = reale->finestra.sessione->archivio.NumEstrazioni;
+}
+BENCHMARK(BM_CaricaArchivioExNovo)->Unit(benchmark::kMillisecond);
+
+// "AGGIORNA DA FILE" on the 100-line file: read, FgImporta filled, compared with the archive.
+void BM_ControlloCentoRighe(benchmark::State& state) {
+    if (!pronto(state, *reale)) return;
+    fileScelto = reale->aggiornamento;
+    ultimoErrore.clear();
+    for (auto _ : state) reale->finestra.archivio->AGGIORNA_DA_FILE();
+    senzaErrori(state);
+}
+BENCHMARK(BM_ControlloCentoRighe)->Unit(benchmark::kMillisecond);
+
+// "AGGIORNAMENTO" of the 100 missing draws, reload of the archive included. The draws are
+// removed again and checked outside the timing.
+void BM_AggiornamentoCento(benchmark::State& state) {
+    if (!pronto(state, *reale)) return;
+    fileScelto = reale->aggiornamento;
+    ultimoErrore.clear();
+    int scritte = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        reale->finestra.archivio->AGGIORNA_DA_FILE();
+        state.ResumeTiming();
+        reale->finestra.archivio->AGGIORNAMENTO();
+        state.PauseTiming();
+        scritte = reale->finestra.sessione->archivio.NumEstrazioni;
+        const bool tolte = reale->togliUltime();
+        state.ResumeTiming();
+        if (!tolte || !senzaErrori(state)) break;
+    }
+    state.counters["estrazioni_dopo"] = scritte;
+}
+BENCHMARK(BM_AggiornamentoCento)->Unit(benchmark::kMillisecond);
+
+// "IMPORTA ARCHIVIO STORICO" then "AGGIORNAMENTO" from the demonstration archive: the whole
+// official file read, checked and written into a new archive, which is then loaded.
+void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
+    QTemporaryDir radice;
+    const QString cartella = radice.filePath(QStringLiteral("dati"));
+    Finestra finestra;
+    QString errore;
+    if (!finestra.apri(cartella, {}, &errore) || !finestra.sessione->archivioDimostrativo()) {
+        state.SkipWithError(("archivio dimostrativo non disponibile: " + errore.toStdString()).c_str());
+        return;
+    }
+    const QString demo = finestra.sessione->PercorsoArchivio;
+    const QString nuovo = QDir(cartella).filePath(Archivio::NomeArchivioStorico);
+    fileScelto = fileStorico();
+    ultimoErrore.clear();
+    int estrazioni = 0;
+    for (auto _ : state) {
+        finestra.archivio->IMPORTA_ARCHIVIO_STORICO();
+        finestra.archivio->AGGIORNAMENTO();
+        state.PauseTiming();
+        estrazioni = finestra.sessione->archivio.NumEstrazioni;
+        const bool sostituito = finestra.sessione->PercorsoArchivio == nuovo;
+        finestra.sessione->selezionaArchivio(demo);
+        QFile::remove(nuovo);
+        state.ResumeTiming();
+        if (!senzaErrori(state)) break;
+        if (!sostituito) {
+            state.SkipWithError("l'archivio storico non ha sostituito quello dimostrativo");
+            break;
+        }
+    }
+    state.counters["estrazioni"] = estrazioni;
+}
+BENCHMARK(BM_ImportaStoricoDallaFinestra)->Unit(benchmark::kMillisecond);
+
+// Medians by default: ten repetitions, aggregates only. Flags given on the command line come
+// later and so win.
+std::vector<char*> argomentiConMediane(int argc, char** argv) {
+    static char ripetizioni[] = "--benchmark_repetitions=10";
+    static char aggregati[] = "--benchmark_report_aggregates_only=true";
+    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
+    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
+    argomenti.push_back(nullptr);
+    return argomenti;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's data folder must not be the user's own.
+    QTemporaryDir xdg;
+    qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    Programma::preparaApplicazione(app);
+    if (!QFileInfo::exists(fileStorico())) {
+        std::printf("Archivio reale assente (%s): nessuna misura.\n", qPrintable(fileStorico()));
+        return 0;
+    }
+    rispondiDialoghi();
+    ArchivioReale archivio;
+    reale = &archivio;
+    auto argomenti = argomentiConMediane(argc, argv);
+    int n = static_cast<int>(argomenti.size()) - 1;
+    benchmark::Initialize(&n, argomenti.data());
+    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
