@@ -6,11 +6,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "archive/StoricoUfficiale.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/Copertura.h"
 #include "index/GriglieIndice.h"
+#include "index/Modalita2.h"
 
 using namespace quorvane;
 
@@ -82,9 +84,33 @@ void BM_MostraFg9090(benchmark::State& state) {
     }
 }
 
+// "Elaborazione modalità 2" with N = 8, without "Velocizza ricerca".
+void modalita2(benchmark::State& state, int sorte) {
+    const ArchivioEstrazioni* reale = archivioReale();
+    if (!reale) return state.SkipWithError("archivio reale assente");
+    ArchivioEstrazioni archivio = *reale;
+    AnalisiIndice a = analisiPiuPesante(archivio);
+    RicavaBaseDati(a, archivio);
+    impostaRuoteInGioco(archivio, a);
+    a.QuantitaNumeri = 8;
+    a.SorteElaborazione = sorte;
+    auto tabelle = std::make_unique<TabelleConteggio>();
+    std::size_t righe = 0;
+    for (auto _ : state) {
+        const auto fcc = ElaborazioneModalita2(a, archivio, *tabelle);
+        righe = fcc.size();
+        benchmark::DoNotOptimize(fcc.data());
+    }
+    state.counters["righe"] = static_cast<double>(righe);
+}
+void BM_Modalita2Ambo(benchmark::State& state) { modalita2(state, 2); }
+void BM_Modalita2Terno(benchmark::State& state) { modalita2(state, 3); }
+
 BENCHMARK(BM_RicavaBaseDatiERitardi)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Elabora)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MostraFg9090)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Modalita2Ambo)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Modalita2Terno)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
 
