@@ -3,13 +3,18 @@
 
 #include "cli/Comune.h"
 #include "index/GriglieIndice.h"
+#include "index/MetodoIndice.h"
+
+#include <algorithm>
+#include <chrono>
 
 namespace quorvane::cli {
 
 namespace {
 
 const std::initializer_list<const char*> opzioniIndice = {
-    "estrazione", "mensile", "forza-ultima", "presenze", "colpi", "fine-ricerca", "ruote"};
+    "estrazione", "mensile", "forza-ultima", "presenze", "colpi", "fine-ricerca", "ruote",
+    "qn", "capogioco", "sorte", "veloce", "seme", "previsione"};
 
 int interoTra(const Opzioni& opzioni, const std::string& nome, int minimo, int massimo, int predefinito) {
     auto testo = opzioni.valore(nome);
@@ -61,7 +66,59 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
     a.Presenze = interoTra(opzioni, "presenze", AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime, 12);
     a.NumeroColpi = interoTra(opzioni, "colpi", 1, AnalisiIndice::ColpiMassimi, 12);
     a.ruoteInGioco = ruoteScelte(opzioni);
+    a.QuantitaNumeri = interoTra(opzioni, "qn", 1, TavolaNumeri::Massimo, 3);
+    auto capogioco = opzioni.valore("capogioco");
+    a.Capogioco = capogioco && *capogioco != "No" && *capogioco != "no" ? interoTra(opzioni, "capogioco", 1, 90, 0) : 0;
+    auto sorte = opzioni.valore("sorte");
+    if (sorte && *sorte != "ambo" && *sorte != "terno")
+        throw ErroreComando{EsitoInputErrato, "--sorte deve essere ambo o terno"};
+    a.SorteElaborazione = sorte && *sorte == "terno" ? 3 : 2;
+    a.veloce = opzioni.segnale("veloce");
     return a;
+}
+
+// "S:n1,n2,...": a forecast as the number board gives it (sorte 1..3, at most eight numbers).
+std::pair<int, std::vector<int>> previsioneDaTesto(const std::string& testo) {
+    const auto duepunti = testo.find(':');
+    const ErroreComando errore{EsitoInputErrato, "previsione non valida: " + testo + " (atteso S:n1,n2,...)"};
+    if (duepunti == std::string::npos) throw errore;
+    int sorte = 0;
+    try {
+        sorte = std::stoi(testo.substr(0, duepunti));
+    } catch (const std::exception&) {
+        throw errore;
+    }
+    if (sorte < 1 || sorte > 3) throw errore;
+    TavolaNumeri tavola;
+    std::stringstream elenco(testo.substr(duepunti + 1));
+    std::string pezzo;
+    while (std::getline(elenco, pezzo, ',')) {
+        const int n = intero(pezzo, "previsione");
+        if (n < 1 || n > 90 || tavola.scelto(n) || !tavola.scegli(n)) throw errore;
+    }
+    if (tavola.conta() == 0) throw errore;
+    return {sorte, tavola.numeri()};
+}
+
+// The method with the options of the command line and its model draws built.
+MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, ArchivioEstrazioni& archivio) {
+    auto seme = opzioni.valore("seme");
+    const auto orologio = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    MetodoIndice metodo(archivio, seme ? static_cast<std::uint64_t>(intero(*seme, "seme")) : orologio);
+    metodo.analisi = analisiDaOpzioni(opzioni, archivio);
+    metodo.RicavaBaseDati();
+    auto previsioni = opzioni.valori.find("previsione");
+    if (previsioni != opzioni.valori.end()) {
+        for (const std::string& testo : previsioni->second) {
+            auto [sorte, numeri] = previsioneDaTesto(testo);
+            metodo.AggiungiDaTavola(sorte, numeri);
+        }
+    }
+    return metodo;
+}
+
+CampiExtra contatori(const MetodoIndice& metodo) {
+    return {{"Coperti", testoCoperti(metodo.analisi)}, {"Scoperti", testoScoperti(metodo.analisi)}};
 }
 
 int baseDatiCmd(const Opzioni& opzioni) {
@@ -97,16 +154,84 @@ int elaboraCmd(const Opzioni& opzioni) {
     return 0;
 }
 
+int modalitaCmd(const Opzioni& opzioni, bool casuale) {
+    controllaOpzioni(opzioni, opzioniIndice, 0);
+    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
+    if (casuale) metodo.Modalita1();
+    else metodo.Modalita2();
+    Griglia fgCC("Fg_CC");
+    riempiFgCC(fgCC, metodo.formazioni);
+    stampa(opzioni, fgCC);
+    return 0;
+}
+
+Griglia grigliaPrevisioni(const MetodoIndice& metodo) {
+    Griglia fgZZ("Fg_ZZ");
+    riempiFgZZ(fgZZ, metodo.analisi);
+    return fgZZ;
+}
+
+int verificaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, opzioniIndice, 0);
+    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
+    if (metodo.analisi.previsioni.empty()) metodo.VisualizzaSfaldamenti();
+    Griglia fgV("FgV");
+    riempiFgV(fgV, metodo.analisi, archivio);
+    CampiExtra extra = {{"Fg_ZZ", JsonGrezzo{grigliaJson(grigliaPrevisioni(metodo))}}};
+    for (auto& campo : contatori(metodo)) extra.push_back(campo);
+    stampa(opzioni, fgV, extra);
+    return 0;
+}
+
+int verificaRigaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, opzioniIndice, 1);
+    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
+    const int riga = intero(opzioni.argomenti[0], "riga");
+    if (riga < 1 || riga > static_cast<int>(metodo.analisi.modello.size()))
+        throw ErroreComando{EsitoInputErrato, "la riga " + opzioni.argomenti[0] + " non è tra le estrazioni modello"};
+    Griglia fg1("Fg1");
+    riempiFg1(fg1, VerificaPrevisione(metodo.analisi, archivio, riga), metodo.analisi.NumeroColpi);
+    stampa(opzioni, fg1);
+    return 0;
+}
+
+// The covering cycle by itself: the best formation of mode 2 joins the list until every model
+// row is covered or the list is full.
+int cicloCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, opzioniIndice, 0);
+    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
+    while (!metodo.analisi.modello.empty()) {
+        metodo.Modalita2();
+        if (metodo.formazioni.empty() || !metodo.AggiungiFormazione(0)) break;
+    }
+    stampa(opzioni, grigliaPrevisioni(metodo), contatori(metodo));
+    return 0;
+}
+
 }  // namespace
 
 std::vector<Comando> comandiIndice() {
     const std::string opzioni =
         "[--estrazione N|GG/MM/AAAA] [--mensile U|1..31] [--forza-ultima] [--presenze N] [--colpi N] "
         "[--fine-ricerca] [--ruote BA,CA,...|TU]";
+    const std::string elaborazione = " [--qn N] [--capogioco N] [--sorte ambo|terno] [--veloce] [--seme N]";
+    const std::string previsioni = " [--previsione S:n1,n2,...]...";
     return {
         {"base-dati", opzioni, "le estrazioni modello con le loro finestre (FgV)", baseDatiCmd},
         {"ritardi", "[--estrazione N|GG/MM/AAAA]", "il ritardo di ogni numero su ogni ruota (FgRit)", ritardiCmd},
         {"elabora", opzioni, "la copertura di ogni coppia di numeri (Fg9090)", elaboraCmd},
+        {"modalita1", opzioni + elaborazione, "le formazioni della ricerca casuale (Fg_CC)",
+         [](const Opzioni& o) { return modalitaCmd(o, true); }},
+        {"modalita2", opzioni + elaborazione, "le formazioni più frequenti (Fg_CC)",
+         [](const Opzioni& o) { return modalitaCmd(o, false); }},
+        {"verifica", opzioni + previsioni, "gli sfaldamenti delle previsioni nelle estrazioni modello (FgV)", verificaCmd},
+        {"verifica-riga", "R " + opzioni + previsioni, "le venti estrazioni dopo l'estrazione modello R (Fg1)",
+         verificaRigaCmd},
+        {"ciclo", opzioni + elaborazione, "il ciclo di copertura completo con la modalità 2 (Fg_ZZ)", cicloCmd},
     };
 }
 

@@ -101,6 +101,9 @@ public:
 
     bool modificabile() const { return modificabile_; }
     void impostaModificabile(bool m) { modificabile_ = m; }
+    // In an editable grid, a column can be kept read-only.
+    bool colonnaModificabile(int colonna) const { return modificabile_ && !colonneInfo_[colonna].bloccata; }
+    void bloccaColonna(int colonna, bool bloccata = true) { colonneInfo_[colonna].bloccata = bloccata; }
 
     bool rigaNascosta(int riga) const { return righeNascoste_[static_cast<std::size_t>(riga)] != 0; }
     void nascondiRiga(int riga, bool nascosta = true) {
@@ -130,6 +133,7 @@ private:
         std::string elenco;
         int larghezza = 0;
         bool nascosta = false;
+        bool bloccata = false;
     };
 
     std::size_t indice(int riga, int colonna) const {

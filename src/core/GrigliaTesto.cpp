@@ -110,6 +110,8 @@ std::string grigliaJson(const Griglia& g, const CampiExtra& extra) {
             out += stringaJson(*s);
         } else if (const auto* n = std::get_if<long long>(&valore)) {
             out += std::to_string(*n);
+        } else if (const auto* j = std::get_if<JsonGrezzo>(&valore)) {
+            out += j->testo;
         } else {
             const auto& testi = std::get<std::vector<std::string>>(valore);
             out += '[';

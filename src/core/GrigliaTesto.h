@@ -13,8 +13,14 @@ namespace quorvane {
 // Header line (row 0, trimmed), then one line per visible data row; hidden columns left out.
 std::string grigliaTsv(const Griglia& griglia);
 
-// Labels that go with a grid ("Coperti", "Scoperti"): a text, an integer or a list of texts.
-using ValoreExtra = std::variant<std::string, long long, std::vector<std::string>>;
+// JSON already written, such as another grid that goes with the first.
+struct JsonGrezzo {
+    std::string testo;
+};
+
+// Labels that go with a grid ("Coperti", "Scoperti"): a text, an integer, a list of texts or
+// a JSON value.
+using ValoreExtra = std::variant<std::string, long long, std::vector<std::string>, JsonGrezzo>;
 using CampiExtra = std::vector<std::pair<std::string, ValoreExtra>>;
 
 // {"griglia", "intestazione", "colonne_nascoste", "righe": [{"nascosta", "celle": [...]}]}

@@ -2,6 +2,8 @@
 // The index analysis: its options, the model draws with their windows, and the state that
 // later steps (coverage, searches, forecasts, verification) read and write.
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/ArchivioEstrazioni.h"
@@ -21,11 +23,44 @@ struct RigaModello {
     bool senzaSeguito = false;      // estr is FineRicerca itself: nothing follows it
     bool inizioSovrapposto = false; // this window starts inside the next older one
     bool endAccorciato = false;     // end cut back to the next more recent model draw
-    bool tagliata = false;          // the window is cut short by FineRicerca
-    bool coperta = false;           // covered by a forecast of the list
+    bool tagliata = false;          // marked as cut short by FineRicerca (until a verification)
+    bool coperta = false;           // an active forecast came out in the window
 
-    // Rows that the elaborations still work on.
-    bool scoperta() const { return !coperta; }
+    // "Pr": the forecasts credited with this row; after a verification, the list rows that
+    // came out in it, run together.
+    std::string pr;
+
+    // Written by the verification: the first draw of the window with a hit and every hit of it.
+    bool verificata = false;
+    std::array<std::string, NumRuote> usciti;  // matched numbers per wheel, " 7 45", joined by "/"
+    std::array<int, NumRuote> maxPresi{};      // most numbers matched by one hit per wheel
+    int colpo = 0;                             // 0: no hit
+    int estrazioneEsito = 0;
+    std::string S;   // matched counts of the hits, run together
+    std::string Ge;  // forecast numbers of the hits, run together
+};
+
+// A play of the forecast list.
+struct Previsione {
+    static constexpr int MaxNumeri = 8;
+
+    int numero = 0;  // N°: the lowest number free when it was added, renumbered by a removal
+    int sorte = 1;   // 1 ambata .. 5 cinquina
+    int esiti = 0;   // model rows credited when it was added
+    std::optional<int> et;  // hits found by the last verification
+    std::array<int, MaxNumeri> numeri{};  // 0: empty cell
+    bool attiva = true;
+
+    Maschera90 maschera() const {
+        Maschera90 m;
+        for (int n : numeri) m.aggiungi(n);
+        return m;
+    }
+    int quanti() const {
+        int q = 0;
+        for (int n : numeri) q += n != 0;
+        return q;
+    }
 };
 
 struct AnalisiIndice {
@@ -49,6 +84,11 @@ struct AnalisiIndice {
 
     // Model draws, most recent first (row r of the table is modello[r - 1]).
     std::vector<RigaModello> modello;
+
+    static constexpr int MaxPrevisioni = 9;
+    std::vector<Previsione> previsioni;
+    // "Coperti" as last shown (empty when nothing is shown); "Scoperti" is Presenze minus it.
+    std::optional<int> coperti;
 
     // "Fine ricerca" ticked: the selected draw, else the last draw of the archive.
     int calcolaFineRicerca(const ArchivioEstrazioni& archivio) const {

@@ -12,6 +12,31 @@ void centraColonne(Griglia& g) {
 }
 }  // namespace
 
+namespace {
+// The outcome columns of a model row after a verification.
+void mostraEsiti(Griglia& fgV, int r, const RigaModello& m, const ArchivioEstrazioni& archivio) {
+    fgV.impostaSfondo(r, 7, r, 22, Bianco);
+    for (int w = 1; w <= NumRuote; ++w) {
+        fgV.impostaTesto(r, 6 + w, m.usciti[w - 1]);
+        const int presi = m.maxPresi[w - 1];
+        if (presi > 0) fgV.impostaSfondo(r, 6 + w, ColoriEsiti[presi < 5 ? presi : 5]);
+    }
+    if (m.colpo > 0) {
+        fgV.impostaTesto(r, 18, std::to_string(m.colpo));
+        fgV.impostaTesto(r, 19, std::to_string(m.estrazioneEsito));
+        fgV.impostaTesto(r, 20, archivio.DateEstrazioni(m.estrazioneEsito));
+        fgV.impostaTesto(r, 21, m.S);
+        fgV.impostaTesto(r, 22, m.Ge);
+    }
+    fgV.impostaSfondo(r, 19, r, 20, GialloChiaro);
+    fgV.impostaGrassetto(r, 18, r, 18, true);
+    fgV.impostaColore(r, 18, r, 18, BluPrevisioni);
+    fgV.impostaGrassetto(r, 21, r, 22, true);
+    fgV.impostaColore(r, 21, r, 21, Rosso);
+    fgV.impostaSfondo(r, 22, r, 22, CelesteMedio);
+}
+}  // namespace
+
 void impostaIntestazioneFgV(Griglia& fgV) {
     fgV.impostaIntestazione(
         "N°   |Estr     |Data Estraz    |Inizio   |Fine    |End    |Pr   |B|C|F|G|M|N|P|R|T|V|Z|C  "
@@ -28,6 +53,8 @@ void impostaIntestazioneFgCC(Griglia& fgCC) {
 void impostaIntestazioneFgZZ(Griglia& fgZZ) {
     fgZZ.impostaIntestazione("N° |Sorte |Esiti|ET  |1|2|3|4|5|6|7|8");
     fgZZ.impostaElencoModifica(1, "|1|2|3|4|5");
+    // Only the sorte is typed by the user.
+    for (int c = 2; c < fgZZ.colonne(); ++c) fgZZ.bloccaColonna(c);
     centraColonne(fgZZ);
 }
 
@@ -106,6 +133,8 @@ void riempiFgV(Griglia& fgV, const AnalisiIndice& analisi, const ArchivioEstrazi
         if (m.senzaSeguito) fgV.impostaSfondo(r, 1, Rosso);
         if (m.inizioSovrapposto) fgV.impostaSfondo(r, 3, Verde);
         if (m.endAccorciato) fgV.impostaSfondo(r, 5, Giallo);
+        fgV.impostaTesto(r, 6, m.pr);
+        if (m.verificata) mostraEsiti(fgV, r, m, archivio);
     }
     if (n > 0) {
         fgV.impostaSfondo(1, 6, n, 6, CelesteRisultati);
@@ -142,15 +171,85 @@ void riempiFg9090(Griglia& fg9090, const std::vector<CoperturaCoppia>& coppie) {
     }
 }
 
-void riempiFgCCSingoli(Griglia& fgCC, const std::vector<CoperturaNumero>& numeri) {
+void riempiFgCC(Griglia& fgCC, const std::vector<Formazione>& formazioni) {
     impostaIntestazioneFgCC(fgCC);
     fgCC.impostaRighe(1);
-    fgCC.impostaRighe(static_cast<int>(numeri.size()) + 1);
-    for (std::size_t i = 0; i < numeri.size(); ++i) {
+    fgCC.impostaRighe(static_cast<int>(formazioni.size()) + 1);
+    for (std::size_t i = 0; i < formazioni.size(); ++i) {
         const int r = static_cast<int>(i) + 1;
-        fgCC.impostaTesto(r, 0, std::to_string(numeri[i].copertura));
-        fgCC.impostaTesto(r, 1, std::to_string(numeri[i].numero));
+        fgCC.impostaTesto(r, 0, std::to_string(formazioni[i].copertura));
+        for (std::size_t k = 0; k < formazioni[i].numeri.size() && k < 8; ++k)
+            fgCC.impostaTesto(r, static_cast<int>(k) + 1, std::to_string(formazioni[i].numeri[k]));
     }
 }
+
+void riempiFgZZ(Griglia& fgZZ, const AnalisiIndice& analisi) {
+    impostaIntestazioneFgZZ(fgZZ);
+    const int n = static_cast<int>(analisi.previsioni.size());
+    fgZZ.impostaRighe(1);
+    fgZZ.impostaRighe(n + 1);
+    for (int r = 1; r <= n; ++r) {
+        const Previsione& p = analisi.previsioni[r - 1];
+        fgZZ.impostaTesto(r, 0, std::to_string(p.numero));
+        if (p.attiva) fgZZ.impostaSfondo(r, 0, Giallo);
+        fgZZ.impostaTesto(r, 1, std::to_string(p.sorte));
+        fgZZ.impostaTesto(r, 2, std::to_string(p.esiti));
+        if (p.et) fgZZ.impostaTesto(r, 3, std::to_string(*p.et));
+        for (int k = 0; k < Previsione::MaxNumeri; ++k)
+            if (p.numeri[k] != 0) fgZZ.impostaTesto(r, 4 + k, std::to_string(p.numeri[k]));
+        fgZZ.impostaGrassetto(r, 4, r, 11, true);
+        fgZZ.impostaColore(r, 4, r, 11, BluPrevisioni);
+    }
+}
+
+void riempiFgAbb(Griglia& fgAbb, const std::vector<std::pair<int, int>>& abbinamenti) {
+    fgAbb.impostaIntestazione("Num|Pr");
+    centraColonne(fgAbb);
+    fgAbb.impostaRighe(1);
+    fgAbb.impostaRighe(static_cast<int>(abbinamenti.size()) + 1);
+    for (std::size_t i = 0; i < abbinamenti.size(); ++i) {
+        fgAbb.impostaTesto(static_cast<int>(i) + 1, 0, std::to_string(abbinamenti[i].first));
+        fgAbb.impostaTesto(static_cast<int>(i) + 1, 1, std::to_string(abbinamenti[i].second));
+    }
+}
+
+void riempiFg1(Griglia& fg1, const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi) {
+    fg1.impostaIntestazione("  |Colpo|N° Estr |Data Estraz  |Ruota|N1|N2|N3|N4|N5|NP|QN|Esito");
+    centraColonne(fg1);
+    fg1.impostaRighe(1);
+    for (const EstrazioneVerificata& e : estrazioni) {
+        const int r = fg1.righe();
+        fg1.impostaRighe(r + 1);
+        fg1.impostaTesto(r, 1, std::to_string(e.colpo));
+        fg1.impostaTesto(r, 2, std::to_string(e.estrazione));
+        fg1.impostaTesto(r, 3, e.data);
+        if (e.colpo <= numeroColpi) fg1.impostaSfondo(r, 1, CelesteMedio);
+        for (const EsitoVerifica& esito : e.esiti) {
+            const int h = fg1.righe();
+            fg1.impostaRighe(h + 1);
+            fg1.impostaTesto(h, 4, std::string(SiglaRuota[esito.ruota]));
+            fg1.impostaTesto(h, 10, std::to_string(esito.riga));
+            fg1.impostaTesto(h, 11, std::to_string(esito.presi));
+            fg1.impostaTesto(h, 12, esito.numeri);
+        }
+    }
+    const int ultima = fg1.righe() - 1;
+    if (ultima < 1) return;
+    fg1.impostaSfondo(1, 2, ultima, 3, GialloChiaro);
+    fg1.impostaSfondo(1, 4, ultima, 4, VerdeMedio);
+    fg1.impostaGrassetto(1, 4, ultima, 4, true);
+    fg1.impostaSfondo(1, 10, ultima, 10, GialloMedio);
+    fg1.impostaSfondo(1, 11, ultima, 11, ArancioChiaro);
+    fg1.impostaGrassetto(1, 12, ultima, 12, true);
+    fg1.impostaColore(1, 12, ultima, 12, Rosso);
+}
+
+std::string testoCoperti(const AnalisiIndice& a) { return a.coperti ? std::to_string(*a.coperti) : std::string(); }
+
+std::string testoScoperti(const AnalisiIndice& a) {
+    return a.coperti ? std::to_string(a.Presenze - *a.coperti) : std::string();
+}
+
+bool copertiCompleti(const AnalisiIndice& a) { return a.coperti && *a.coperti == a.Presenze; }
 
 }  // namespace quorvane

@@ -6,11 +6,14 @@
 #include "index/Copertura.h"
 #include "index/Ritardi.h"
 #include "index/TavolaNumeri.h"
+#include "index/Verifica.h"
+#include "index/Formazione.h"
 
 namespace quorvane {
 
 inline constexpr Colore CelesteRisultati = 0xFFFFC0;  // the Pr column of the model table
 inline constexpr Colore GialloRitardi = 0x80FFFF;     // wheels in play, coverage counts
+inline constexpr Colore BluPrevisioni = 0xFF0000;     // the numbers of the forecasts
 
 // Colours of outcomes by hit count 1..5 (index 0 unused), shown in the legend Fgcolore.
 inline constexpr std::array<Colore, 6> ColoriEsiti = {0, 65535, 65280, 0x80C0FF, 0xFFFF80, 0xFFC0C0};
@@ -38,7 +41,22 @@ void riempiFgRit(Griglia& fgRit, const TabellaRitardi& ritardi, const std::array
 // Fg9090: the ranked pairs.
 void riempiFg9090(Griglia& fg9090, const std::vector<CoperturaCoppia>& coppie);
 
-// Fg_CC in single-number form: coverage in column 0, the number in column 1.
-void riempiFgCCSingoli(Griglia& fgCC, const std::vector<CoperturaNumero>& numeri);
+// Fg_CC: coverage in column 0, the numbers in columns 1..8.
+void riempiFgCC(Griglia& fgCC, const std::vector<Formazione>& formazioni);
+
+// Fg_ZZ: the forecast list; active forecasts have a yellow N°.
+void riempiFgZZ(Griglia& fgZZ, const AnalisiIndice& analisi);
+
+// FgAbb: each number with its score as a companion of a forecast.
+void riempiFgAbb(Griglia& fgAbb, const std::vector<std::pair<int, int>>& abbinamenti);
+
+// Fg1 of "Verifica previsione": a row per draw, followed by a row per hit.
+void riempiFg1(Griglia& fg1, const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi);
+
+// The captions of "Coperti" and "Scoperti"; empty when nothing is shown.
+std::string testoCoperti(const AnalisiIndice& analisi);
+std::string testoScoperti(const AnalisiIndice& analisi);
+// "Coperti" is green when every model row wanted is covered.
+bool copertiCompleti(const AnalisiIndice& analisi);
 
 }  // namespace quorvane

@@ -1,32 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "archive/StoricoUfficiale.h"
 #include "core/Colori.h"
 #include "index/Copertura.h"
 #include "index/GriglieIndice.h"
 #include "index/Ritardi.h"
+#include "support/ArchivioProva.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
 
 namespace {
 
-// Eight weekly draws over three months; Bari holds the numbers given, the other wheels nothing.
-//   1 03/01  2 10/01  3 17/01 | 4 07/02  5 14/02 | 6 06/03  7 13/03  8 20/03
-ArchivioEstrazioni archivioDiProva(const std::vector<std::string>& bari = {}) {
-    const char* date[] = {"03/01/2000", "10/01/2000", "17/01/2000", "07/02/2000",
-                          "14/02/2000", "06/03/2000", "13/03/2000", "20/03/2000"};
-    std::vector<RigaArchivio> righe;
-    for (std::size_t i = 0; i < 8; ++i) {
-        RigaArchivio r;
-        r.data = date[i];
-        r.ruote[0] = i < bari.size() ? bari[i] : "";
-        righe.push_back(r);
-    }
-    ArchivioEstrazioni a;
-    EXPECT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
-    return a;
-}
+using test::archivioDiProva;
 
 AnalisiIndice analisi(int selezionata, int mensile, int colpi) {
     AnalisiIndice a;
@@ -201,7 +186,9 @@ TEST(Elabora, CopertureSingoleDeiNumeri) {
     EXPECT_EQ(numeri[2].numero, 3);   // then the numbers of one window, in order
     EXPECT_EQ(numeri[2].copertura, 1);
     Griglia fgCC;
-    riempiFgCCSingoli(fgCC, numeri);
+    std::vector<Formazione> singole;
+    for (const auto& n : numeri) singole.push_back({n.copertura, {n.numero}});
+    riempiFgCC(fgCC, singole);
     EXPECT_EQ(fgCC.righe(), 91);
     EXPECT_EQ(fgCC.testo(1, 0), "2");
     EXPECT_EQ(fgCC.testo(1, 1), "1");
@@ -232,12 +219,7 @@ TEST(RicavaBaseDati, FgVMostraLoStatoConIColori) {
 
 TEST(RicavaBaseDati, ProprietaSullArchivioReale) {
     RICHIEDE_STORICO();
-    auto letto = leggiStoricoFile(test::percorsoStorico());
-    const auto& estrazioni = std::get<std::vector<Estrazione>>(letto);
-    std::vector<RigaArchivio> righe;
-    for (const auto& e : estrazioni) righe.push_back(e.riga());
-    ArchivioEstrazioni archivio;
-    ASSERT_EQ(archivio.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
+    ArchivioEstrazioni archivio = test::archivioReale();
 
     for (int mensile : {0, 1, 3, 9}) {
         AnalisiIndice a = analisi(archivio.NumEstrazioni - 3, mensile, 20);

@@ -139,7 +139,7 @@ QVariant ModelloGriglia::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (griglia_->modificabile() && !fissa(rigaGriglia(index.row()), index.column()))
+    if (griglia_->colonnaModificabile(index.column()) && !fissa(rigaGriglia(index.row()), index.column()))
         f |= Qt::ItemIsEditable;
     return f;
 }

@@ -19,6 +19,9 @@
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/GriglieIndice.h"
+#include "index/ui/VerificaPrevisione.h"
+
+#include <QDateTime>
 
 namespace quorvane {
 
@@ -71,28 +74,18 @@ void adattaAltezza(VistaGriglia* vista) {
 }  // namespace
 
 Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* padre)
-    : QWidget(padre), sessione_(sessione), archivio_(sessione.archivio), avanzamento_(avanzamento) {
+    : QWidget(padre),
+      sessione_(sessione),
+      archivio_(sessione.archivio),
+      avanzamento_(avanzamento),
+      metodo_(sessione.archivio, static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())) {
     setObjectName(QStringLiteral("Ventrallo"));
     setWindowTitle(QStringLiteral(" Quorvane"));
 
     auto* sinistra = new QVBoxLayout;
     auto* destra = new QVBoxLayout;
     sinistra->addWidget(creaTestata());
-    auto* modello = new QVBoxLayout;
-    fgV_ = new VistaGriglia("FgV", this);
-    impostaIntestazioneFgV(fgV_->griglia());
-    fgV_->aggiorna();
-    fgV_->adattaColonne();
-    auto* comandiModello = new QHBoxLayout;
-    auto* copiaV = pulsante(this, "Command25", QStringLiteral("Copia tabella"));
-    auto* stampaV = pulsante(this, "Command37", QStringLiteral("Stampa grid"));
-    comandiModello->addWidget(copiaV);
-    comandiModello->addWidget(stampaV);
-    comandiModello->addStretch(1);
-    comandiModello->addWidget(pulsanteHelp("Command33"));
-    modello->addWidget(fgV_, 1);
-    modello->addLayout(comandiModello);
-    sinistra->addLayout(modello, 3);
+    sinistra->addWidget(creaModello(), 3);
 
     ssTab1_ = new QTabWidget(this);
     ssTab1_->setObjectName(QStringLiteral("SSTab1"));
@@ -111,15 +104,39 @@ Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* pad
     resize(1260, 880);
     installaHelp(this, ArgomentoHelp);
 
-    connect(copiaV, &QPushButton::clicked, fgV_, &VistaGriglia::copiaTabella);
-    connect(stampaV, &QPushButton::clicked, this,
-            [this] { fgV_->stampaConDialogo(QString(), QPageLayout::Landscape, 350); });
-
     // The end of the period starts at the last draw, the month ordinal at the last draw's.
     hFine_->setRange(1, std::max(archivio_.NumEstrazioni, 1));
     hFine_->setValue(archivio_.NumEstrazioni);
     sceltaEstrazione(hFine_->value());
     if (archivio_.NumEstrazioni > 0) comboMensile_->setCurrentIndex(archivio_.ProgMese(archivio_.NumEstrazioni));
+}
+
+Ventrallo::~Ventrallo() = default;
+
+QWidget* Ventrallo::creaModello() {
+    auto* riquadro = new QWidget(this);
+    auto* modello = new QVBoxLayout(riquadro);
+    modello->setContentsMargins(0, 0, 0, 0);
+    fgV_ = new VistaGriglia("FgV", riquadro);
+    impostaIntestazioneFgV(fgV_->griglia());
+    fgV_->aggiorna();
+    fgV_->adattaColonne();
+    auto* comandi = new QHBoxLayout;
+    auto* verifica = pulsante(riquadro, "Command12", QStringLiteral("Verifica previsione"));
+    auto* copia = pulsante(riquadro, "Command25", QStringLiteral("Copia tabella"));
+    auto* stampa = pulsante(riquadro, "Command37", QStringLiteral("Stampa grid"));
+    comandi->addWidget(verifica);
+    comandi->addWidget(copia);
+    comandi->addWidget(stampa);
+    comandi->addStretch(1);
+    comandi->addWidget(pulsanteHelp("Command33"));
+    modello->addWidget(fgV_, 1);
+    modello->addLayout(comandi);
+    connect(verifica, &QPushButton::clicked, this, &Ventrallo::VerificaPrevisione);
+    connect(copia, &QPushButton::clicked, fgV_, &VistaGriglia::copiaTabella);
+    connect(stampa, &QPushButton::clicked, this,
+            [this] { fgV_->stampaConDialogo(QString(), QPageLayout::Landscape, 350); });
+    return riquadro;
 }
 
 QWidget* Ventrallo::pulsanteHelp(const char* nome) {
@@ -186,7 +203,7 @@ QWidget* Ventrallo::creaTestata() {
     auto* lr = new QHBoxLayout(ruote);
     fgR_ = new VistaGriglia("FgR", ruote);
     dimensionaTavola(fgR_, 30);
-    riempiFgR(fgR_->griglia(), analisi_.ruoteInGioco);
+    riempiFgR(fgR_->griglia(), metodo_.analisi.ruoteInGioco);
     fgR_->aggiorna();
     adattaAltezza(fgR_);
     fgR_->setFixedWidth(NumRuote * 30 + 2 * fgR_->frameWidth());
@@ -212,18 +229,18 @@ QWidget* Ventrallo::creaTestata() {
     connect(label10, &EtichettaCliccabile::clic, this,
             [this] { comboPresenze_->setCurrentIndex(comboPresenze_->count() - 1); });
     connect(comboC_, &QComboBox::currentIndexChanged, this,
-            [this] { analisi_.NumeroColpi = comboC_->currentText().toInt(); });
+            [this] { metodo_.analisi.NumeroColpi = comboC_->currentText().toInt(); });
     connect(fgR_, &VistaGriglia::clic, this, [this](int, int colonna) {
         if (colonna < 0 || colonna >= NumRuote) return;
-        analisi_.ruoteInGioco[colonna] = !analisi_.ruoteInGioco[colonna];
+        metodo_.analisi.ruoteInGioco[colonna] = !metodo_.analisi.ruoteInGioco[colonna];
         mostraRuote();
     });
     connect(tutte, &EtichettaCliccabile::clic, this, [this] {
-        analisi_.ruoteInGioco.fill(true);
+        metodo_.analisi.ruoteInGioco.fill(true);
         mostraRuote();
     });
     connect(nessuna, &EtichettaCliccabile::clic, this, [this] {
-        analisi_.ruoteInGioco.fill(false);
+        metodo_.analisi.ruoteInGioco.fill(false);
         mostraRuote();
     });
     connect(ricava, &QPushButton::clicked, this, &Ventrallo::RicavaBaseDati);
@@ -274,13 +291,15 @@ QWidget* Ventrallo::creaTabSelezione() {
     const char* nomi[] = {"Option1", "Option2", "Option5"};
     const char* testi[] = {"Ambata", "Ambo", "Terno"};
     for (int i = 0; i < 3; ++i) {
-        auto* o = new QRadioButton(QString::fromLatin1(testi[i]), sorte);
-        o->setObjectName(QString::fromLatin1(nomi[i]));
-        o->setChecked(i == 1);
-        ls->addWidget(o);
+        sorteTavola_[i] = new QRadioButton(QString::fromLatin1(testi[i]), sorte);
+        sorteTavola_[i]->setObjectName(QString::fromLatin1(nomi[i]));
+        sorteTavola_[i]->setChecked(i == 1);
+        ls->addWidget(sorteTavola_[i]);
     }
+    auto* aggiungi = pulsante(tab, "Command2", QStringLiteral("Aggiunge previsione"));
     colonna->addWidget(azzera);
     colonna->addWidget(sorte);
+    colonna->addWidget(aggiungi);
     colonna->addStretch(1);
     colonna->addWidget(pulsanteHelp("Command34"));
     layout->addWidget(fg90_, 0, Qt::AlignTop);
@@ -295,6 +314,7 @@ QWidget* Ventrallo::creaTabSelezione() {
         tavola_.svuota();
         mostraTavola();
     });
+    connect(aggiungi, &QPushButton::clicked, this, &Ventrallo::AggiungePrevisioneDaTavola);
     return tab;
 }
 
@@ -316,6 +336,10 @@ QWidget* Ventrallo::creaTabElenco() {
     chFast_->setObjectName(QStringLiteral("ChFast"));
     auto* memo = pulsante(tab, "Command20", QStringLiteral("Aggiunge riga selezionata a memo serie"));
     auto* copia = pulsante(tab, "Command11", QStringLiteral("Copia tabella"));
+    auto* modalita1 = pulsante(tab, "Command27", QStringLiteral("Elaborazione modalità 1"));
+    auto* modalita2 = pulsante(tab, "Command44", QStringLiteral("Elaborazione modalità 2"));
+    auto* aggiungi = pulsante(tab, "Cmd_aggiunge", QStringLiteral("Aggiunge previsione"));
+    for (QPushButton* p : {modalita1, modalita2}) p->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
     auto* opzioni = new QHBoxLayout;
     opzioni->addWidget(new QLabel(QStringLiteral("QN"), tab));
@@ -330,14 +354,24 @@ QWidget* Ventrallo::creaTabElenco() {
     layout->addLayout(opzioni, 0, 0, 1, 2);
     layout->addLayout(sorte, 1, 0, 1, 2);
     layout->addWidget(chFast_, 2, 0, 1, 2);
-    layout->addWidget(fgCC_, 3, 0, 1, 2);
-    layout->addWidget(memo, 4, 0);
-    layout->addWidget(copia, 4, 1);
-    layout->addWidget(pulsanteHelp("Command35"), 5, 1);
+    layout->addWidget(modalita1, 3, 0);
+    layout->addWidget(modalita2, 3, 1);
+    layout->addWidget(fgCC_, 4, 0, 1, 2);
+    layout->addWidget(aggiungi, 5, 0);
+    layout->addWidget(memo, 5, 1);
+    layout->addWidget(copia, 6, 0);
+    layout->addWidget(pulsanteHelp("Command35"), 6, 1);
 
     connect(comboN_, &QComboBox::currentIndexChanged, this,
-            [this] { analisi_.QuantitaNumeri = comboN_->currentText().toInt(); });
+            [this] { metodo_.analisi.QuantitaNumeri = comboN_->currentText().toInt(); });
     connect(fgCC_, &VistaGriglia::clic, this, [this](int riga, int) { clicFormazione(riga); });
+    connect(fgCC_, &VistaGriglia::doppioClic, this, [this](int riga, int) {
+        clicFormazione(riga);
+        AggiungePrevisioneDaFormazioni();
+    });
+    connect(modalita1, &QPushButton::clicked, this, &Ventrallo::ElaborazioneModalita1);
+    connect(modalita2, &QPushButton::clicked, this, &Ventrallo::ElaborazioneModalita2);
+    connect(aggiungi, &QPushButton::clicked, this, &Ventrallo::AggiungePrevisioneDaFormazioni);
     connect(memo, &QPushButton::clicked, this, &Ventrallo::aggiungiAMemo);
     connect(copia, &QPushButton::clicked, fgCC_, &VistaGriglia::copiaTabella);
     return tab;
@@ -352,13 +386,27 @@ QWidget* Ventrallo::creaTabCoppie() {
     fg9090_->setColumnWidth(0, 18);
     auto* elabora = pulsante(tab, "Command60", QStringLiteral("ELABORA"));
     elabora->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* aggiungi = pulsante(tab, "Command7", QStringLiteral("Aggiunge previsione"));
+    auto* abbinamento = pulsante(tab, "Command5", QStringLiteral("Cerca numero con maggiore abbinamento"));
+    fgAbb_ = new VistaGriglia("FgAbb", tab);
+    riempiFgAbb(fgAbb_->griglia(), {});
+    fgAbb_->aggiorna();
+    fgAbb_->setFixedWidth(110);
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(elabora);
+    comandi->addWidget(aggiungi);
     comandi->addStretch(1);
     comandi->addWidget(pulsanteHelp("Command36"));
+    auto* tabelle = new QHBoxLayout;
+    tabelle->addWidget(fg9090_, 1);
+    tabelle->addWidget(fgAbb_);
     layout->addLayout(comandi);
-    layout->addWidget(fg9090_, 1);
+    layout->addLayout(tabelle, 1);
+    layout->addWidget(abbinamento);
     connect(elabora, &QPushButton::clicked, this, &Ventrallo::Elabora);
+    connect(aggiungi, &QPushButton::clicked, this, &Ventrallo::AggiungePrevisioneDaCoppia);
+    connect(fg9090_, &VistaGriglia::doppioClic, this, [this] { AggiungePrevisioneDaCoppia(); });
+    connect(abbinamento, &QPushButton::clicked, this, &Ventrallo::CercaNumeroConMaggioreAbbinamento);
     return tab;
 }
 
@@ -381,7 +429,23 @@ QWidget* Ventrallo::creaRitardiEMemo() {
     impostaIntestazioneFgRit(fgRit_->griglia());
     fgRit_->aggiorna();
     fgRit_->horizontalHeader()->setDefaultSectionSize(34);
-    ssTab2->addTab(fgRit_, QStringLiteral("Ritardo dei numeri"));
+    auto* ritardi = new QWidget(ssTab2);
+    auto* lr = new QVBoxLayout(ritardi);
+    auto* filtra = pulsante(ritardi, "Command15", QStringLiteral("Filtra numeri delle previsioni"));
+    auto* tutti = pulsante(ritardi, "Command16", QStringLiteral("Visualizza tutti"));
+    auto* comandiRitardi = new QHBoxLayout;
+    comandiRitardi->addWidget(filtra);
+    comandiRitardi->addWidget(tutti);
+    comandiRitardi->addStretch(1);
+    lr->addWidget(fgRit_, 1);
+    lr->addLayout(comandiRitardi);
+    ssTab2->addTab(ritardi, QStringLiteral("Ritardo dei numeri"));
+    connect(filtra, &QPushButton::clicked, this, &Ventrallo::FiltraNumeriDellePrevisioni);
+    connect(tutti, &QPushButton::clicked, this, [this] {
+        Griglia& g = fgRit_->griglia();
+        for (int r = 1; r < g.righe(); ++r) g.nascondiRiga(r, false);
+        fgRit_->aggiorna();
+    });
 
     auto* memo = new QWidget(ssTab2);
     auto* lm = new QVBoxLayout(memo);
@@ -423,8 +487,27 @@ QWidget* Ventrallo::creaPrevisioni() {
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
     }
+    fgZZ_->griglia().impostaModificabile(true);
     auto* copia = pulsante(riquadro, "Command4", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(riquadro, "Command6", QStringLiteral("Stampa grid"));
+    auto* sfaldamenti = pulsante(riquadro, "Cmd_VerificaPrevisioni", QStringLiteral("Visualizza sfaldamenti"));
+    auto* rimuove = pulsante(riquadro, "Cmd_Rimuove", QStringLiteral("Rimuove riga selezionata"));
+    auto* azzera = pulsante(riquadro, "Command28", QStringLiteral("Azzera la grid delle previsioni"));
+    auto* inSelezione = pulsante(riquadro, "Command30", QStringLiteral("Copia numeri riga in selezione"));
+    auto* tutte = new EtichettaCliccabile(QStringLiteral("Label16"), QStringLiteral("Seleziona tutti"), riquadro);
+    auto* nessuna = new EtichettaCliccabile(QStringLiteral("Label15"), QStringLiteral("Deseleziona"), riquadro);
+    auto* attive = new QHBoxLayout;
+    attive->addWidget(sfaldamenti);
+    attive->addWidget(tutte);
+    attive->addWidget(nessuna);
+    attive->addStretch(1);
+    auto* lista = new QHBoxLayout;
+    lista->addWidget(rimuove);
+    lista->addWidget(azzera);
+    lista->addWidget(inSelezione);
+    lista->addStretch(1);
+    layout->addLayout(attive, 3, 0, 1, 5);
+    layout->addLayout(lista, 4, 0, 1, 5);
     layout->addWidget(fgZZ_, 0, 0, 1, 5);
     layout->addWidget(new QLabel(QStringLiteral("Coperti"), riquadro), 1, 0);
     layout->addWidget(lblT_, 1, 1);
@@ -440,6 +523,19 @@ QWidget* Ventrallo::creaPrevisioni() {
     connect(copia, &QPushButton::clicked, fgZZ_, &VistaGriglia::copiaTabella);
     connect(stampa, &QPushButton::clicked, this,
             [this] { fgZZ_->stampaConDialogo(QString(), QPageLayout::Landscape, 450); });
+    connect(sfaldamenti, &QPushButton::clicked, this, &Ventrallo::VisualizzaSfaldamenti);
+    connect(rimuove, &QPushButton::clicked, this, &Ventrallo::RimuoveRigaSelezionata);
+    connect(azzera, &QPushButton::clicked, this, &Ventrallo::AzzeraPrevisioni);
+    connect(inSelezione, &QPushButton::clicked, this, &Ventrallo::CopiaNumeriPrevisioneInSelezione);
+    connect(tutte, &EtichettaCliccabile::clic, this, [this] { attivaTutte(true); });
+    connect(nessuna, &EtichettaCliccabile::clic, this, [this] { attivaTutte(false); });
+    connect(fgZZ_, &VistaGriglia::doppioClic, this, [this](int riga, int colonna) {
+        if (colonna == 1 || riga < 1 || riga > static_cast<int>(metodo_.analisi.previsioni.size())) return;
+        Previsione& p = metodo_.analisi.previsioni[riga - 1];
+        p.attiva = !p.attiva;
+        mostraPrevisioni();
+    });
+    connect(fgZZ_, &VistaGriglia::cellaModificata, this, &Ventrallo::modificaSorte);
     return riquadro;
 }
 

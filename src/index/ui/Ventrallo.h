@@ -1,9 +1,11 @@
 #pragma once
 // The index analysis window: the end of the model period, the options, the model draws with
-// their windows, the delays, the pair coverage, the number board and the memo of formations.
+// their windows, the delays, the elaborations, the forecast list with its verification, the
+// number board and the memo of formations. The method itself is the engine's MetodoIndice.
+#include <QPointer>
 #include <QWidget>
 
-#include "index/AnalisiIndice.h"
+#include "index/MetodoIndice.h"
 #include "index/TavolaNumeri.h"
 
 class QCheckBox;
@@ -18,6 +20,7 @@ namespace quorvane {
 
 class Sessione;
 class VistaGriglia;
+class VerificaPrevisioneFinestra;
 
 class Ventrallo : public QWidget {
     Q_OBJECT
@@ -25,13 +28,29 @@ public:
     static constexpr int ArgomentoHelp = 400;
 
     Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* padre = nullptr);
+    ~Ventrallo() override;
 
-    const AnalisiIndice& analisi() const { return analisi_; }
+    const AnalisiIndice& analisi() const { return metodo_.analisi; }
+    const MetodoIndice& metodo() const { return metodo_; }
     const TavolaNumeri& tavola() const { return tavola_; }
+    // Makes the random search repeatable (the window seeds it from the clock).
+    void semina(std::uint64_t seme) { metodo_.semina(seme); }
 
     // Commands, by their captions.
     void RicavaBaseDati();
     void Elabora();
+    void ElaborazioneModalita1();
+    void ElaborazioneModalita2();
+    void AggiungePrevisioneDaFormazioni();
+    void AggiungePrevisioneDaTavola();
+    void AggiungePrevisioneDaCoppia();
+    void RimuoveRigaSelezionata();
+    void AzzeraPrevisioni();
+    void VisualizzaSfaldamenti();
+    void VerificaPrevisione();
+    void CercaNumeroConMaggioreAbbinamento();
+    void FiltraNumeriDellePrevisioni();
+    void CopiaNumeriPrevisioneInSelezione();
     void Ultima();
     void SelezionaPerNumeroIndice();
     void SelezionaPerData();
@@ -40,6 +59,7 @@ public:
 private:
     QWidget* creaTestata();
     QWidget* creaEstrazioneMostrata();
+    QWidget* creaModello();
     QWidget* creaTabSelezione();
     QWidget* creaTabElenco();
     QWidget* creaTabCoppie();
@@ -49,20 +69,28 @@ private:
     QWidget* pulsanteHelp(const char* nome);
 
     void sceltaEstrazione(int valore);
-    void leggiOpzioni();
+    void leggiOpzioniBase();
+    void leggiOpzioniElaborazione();
     void mostraRuote();
     void mostraTavola();
+    void mostraModello();
+    void mostraPrevisioni();
+    void mostraFormazioni();
+    void mostraRitardi();
     void clicFormazione(int riga);
     void aggiungiAMemo();
     void copiaMemoInSelezione();
-    void avanza(int valore, int massimo);
+    void modificaSorte(int riga, int colonna);
+    void attivaTutte(bool attive);
+    Avanzamento avanzamento();
 
     Sessione& sessione_;
     ArchivioEstrazioni& archivio_;
     QProgressBar* avanzamento_;
-    AnalisiIndice analisi_;
+    MetodoIndice metodo_;
     TavolaNumeri tavola_;
     int rigaFormazione_ = 0;  // selected row of Fg_CC, 0 = none
+    QPointer<VerificaPrevisioneFinestra> verifica_;
 
     QScrollBar* hFine_;
     QLabel* labend_;
@@ -74,6 +102,7 @@ private:
     QComboBox* comboN_;
     QComboBox* comboCG_;
     QRadioButton* option3_;
+    QRadioButton* sorteTavola_[3];
     QCheckBox* chFine_;
     QCheckBox* chUltima_;
     QCheckBox* chFast_;
@@ -86,6 +115,7 @@ private:
     VistaGriglia* fg90_;
     VistaGriglia* fgCC_;
     VistaGriglia* fg9090_;
+    VistaGriglia* fgAbb_;
     VistaGriglia* fgRit_;
     VistaGriglia* fgSerie_;
     VistaGriglia* fgZZ_;

@@ -12,6 +12,7 @@
 #include "core/ui/Dialoghi.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/Copertura.h"
+#include "index/ui/VerificaPrevisione.h"
 #include "index/GriglieIndice.h"
 #include "index/ui/Ventrallo.h"
 
@@ -19,7 +20,7 @@ namespace quorvane {
 
 void Ventrallo::sceltaEstrazione(int valore) {
     if (archivio_.NumEstrazioni < 1) return;
-    analisi_.EstrazioneSelezionata = valore;
+    metodo_.analisi.EstrazioneSelezionata = valore;
     const QString data = QString::fromStdString(archivio_.DateEstrazioni(valore));
     labend_->setText(QStringLiteral("%1 del %2").arg(valore).arg(data));
     label4_->setText(QStringLiteral("%1  %2").arg(valore).arg(data));
@@ -54,58 +55,181 @@ void Ventrallo::SelezionaPerData() {
 
 void Ventrallo::UtilizzaQuestaEstrazioneDelMese() { comboMensile_->setCurrentIndex(label7_->text().toInt()); }
 
-void Ventrallo::leggiOpzioni() {
-    analisi_.Presenze = comboPresenze_->currentText().toInt();
-    analisi_.NumeroColpi = comboC_->currentText().toInt();
-    analisi_.Mensile = comboMensile_->currentIndex();
-    analisi_.fineRicerca = chFine_->isChecked();
-    analisi_.forzaUltima = chUltima_->isChecked();
-    analisi_.QuantitaNumeri = comboN_->currentText().toInt();
-    analisi_.Capogioco = comboCG_->currentIndex();
-    analisi_.SorteElaborazione = option3_->isChecked() ? 2 : 3;
-    analisi_.veloce = chFast_->isChecked();
+void Ventrallo::leggiOpzioniBase() {
+    AnalisiIndice& a = metodo_.analisi;
+    a.Presenze = comboPresenze_->currentText().toInt();
+    a.NumeroColpi = comboC_->currentText().toInt();
+    a.Mensile = comboMensile_->currentIndex();
+    a.fineRicerca = chFine_->isChecked();
+    a.forzaUltima = chUltima_->isChecked();
+}
+
+void Ventrallo::leggiOpzioniElaborazione() {
+    AnalisiIndice& a = metodo_.analisi;
+    a.fineRicerca = chFine_->isChecked();
+    a.QuantitaNumeri = comboN_->currentText().toInt();
+    a.Capogioco = comboCG_->currentIndex();
+    a.SorteElaborazione = option3_->isChecked() ? 2 : 3;
+    a.veloce = chFast_->isChecked();
+}
+
+Avanzamento Ventrallo::avanzamento() {
+    return [this](int valore, int massimo) {
+        if (!avanzamento_) return;
+        if (avanzamento_->maximum() != massimo) avanzamento_->setMaximum(massimo);
+        avanzamento_->setValue(valore);
+    };
 }
 
 void Ventrallo::RicavaBaseDati() {
-    leggiOpzioni();
-    const bool trovate = quorvane::RicavaBaseDati(analisi_, archivio_);
-    fg9090_->griglia().impostaRighe(1);
+    leggiOpzioniBase();
+    const bool trovate = metodo_.RicavaBaseDati();
+    riempiFg9090(fg9090_->griglia(), metodo_.coppie);
     fg9090_->aggiorna();
-    riempiFgV(fgV_->griglia(), analisi_, archivio_);
-    fgV_->aggiorna();
+    mostraModello();
     if (!trovate) return;
-    fgV_->adattaColonne();
-
-    // What was built on the previous table goes with it.
-    fgZZ_->griglia().impostaRighe(1);
-    fgZZ_->aggiorna();
-    lblT_->clear();
-    lblS_->clear();
-    lblT_->setStyleSheet(QStringLiteral("QLabel { background: white; }"));
-    fgCC_->griglia().impostaRighe(1);
-    fgCC_->aggiorna();
-    rigaFormazione_ = 0;
-
-    riempiFgRit(fgRit_->griglia(), calcolaRitardi(archivio_, analisi_.EstrazioneSelezionata), archivio_.RuoteSel);
-    fgRit_->aggiorna();
+    mostraPrevisioni();
+    mostraFormazioni();
+    mostraRitardi();
 }
 
 void Ventrallo::Elabora() {
-    impostaRuoteInGioco(archivio_, analisi_);
-    const auto coppie = quorvane::Elabora(analisi_, archivio_, [this](int a, int massimo) { avanza(a, massimo); });
-    riempiFg9090(fg9090_->griglia(), coppie);
+    metodo_.Elabora(avanzamento());
+    riempiFg9090(fg9090_->griglia(), metodo_.coppie);
     fg9090_->aggiorna();
     fg9090_->adattaColonne(1);
 }
 
-void Ventrallo::avanza(int valore, int massimo) {
-    if (!avanzamento_) return;
-    if (avanzamento_->maximum() != massimo) avanzamento_->setMaximum(massimo);
-    avanzamento_->setValue(valore);
+void Ventrallo::ElaborazioneModalita1() {
+    leggiOpzioniElaborazione();
+    metodo_.Modalita1(avanzamento());
+    mostraFormazioni();
+}
+
+void Ventrallo::ElaborazioneModalita2() {
+    leggiOpzioniElaborazione();
+    metodo_.Modalita2(avanzamento());
+    mostraFormazioni();
+}
+
+void Ventrallo::AggiungePrevisioneDaFormazioni() {
+    if (metodo_.AggiungiFormazione(rigaFormazione_ - 1)) mostraPrevisioni();
+}
+
+void Ventrallo::AggiungePrevisioneDaTavola() {
+    int sorte = 1;
+    for (int i = 0; i < 3; ++i)
+        if (sorteTavola_[i]->isChecked()) sorte = i + 1;
+    if (metodo_.AggiungiDaTavola(sorte, tavola_.numeri())) mostraPrevisioni();
+}
+
+void Ventrallo::AggiungePrevisioneDaCoppia() {
+    const Griglia& g = fg9090_->griglia();
+    const int r = g.rigaCorrente();
+    if (r < 1 || r >= g.righe()) return;
+    comboN_->setCurrentIndex(0);
+    leggiOpzioniElaborazione();
+    metodo_.AggiungiCoppia(static_cast<int>(g.valore(r, 1)), static_cast<int>(g.valore(r, 2)));
+    mostraFormazioni();
+    mostraPrevisioni();
+}
+
+void Ventrallo::RimuoveRigaSelezionata() {
+    const int r = fgZZ_->griglia().rigaCorrente();
+    if (r < 1 || r > static_cast<int>(metodo_.analisi.previsioni.size())) return;
+    leggiOpzioniElaborazione();
+    metodo_.Rimuovi(r - 1, avanzamento());
+    mostraFormazioni();
+    mostraPrevisioni();
+}
+
+void Ventrallo::AzzeraPrevisioni() {
+    metodo_.Azzera();
+    mostraPrevisioni();
+}
+
+void Ventrallo::VisualizzaSfaldamenti() {
+    metodo_.VisualizzaSfaldamenti();
+    mostraPrevisioni();
+}
+
+void Ventrallo::VerificaPrevisione() {
+    const int riga = fgV_->griglia().rigaCorrente();
+    if (riga < 1 || riga > static_cast<int>(metodo_.analisi.modello.size())) return;
+    if (!verifica_) verifica_ = new VerificaPrevisioneFinestra(this);
+    verifica_->mostra(quorvane::VerificaPrevisione(metodo_.analisi, archivio_, riga), metodo_.analisi.NumeroColpi);
+}
+
+void Ventrallo::CercaNumeroConMaggioreAbbinamento() {
+    const int r = fgZZ_->griglia().rigaCorrente();
+    if (r < 1 || r > static_cast<int>(metodo_.analisi.previsioni.size())) return;
+    riempiFgAbb(fgAbb_->griglia(), Abbinamenti(metodo_.analisi, archivio_, metodo_.analisi.previsioni[r - 1]));
+    fgAbb_->aggiorna();
+}
+
+void Ventrallo::FiltraNumeriDellePrevisioni() {
+    Maschera90 usati;
+    for (const Previsione& p : metodo_.analisi.previsioni) usati |= p.maschera();
+    Griglia& g = fgRit_->griglia();
+    for (int r = 1; r < g.righe(); ++r) g.nascondiRiga(r, !usati.contiene(static_cast<int>(g.valore(r, 0))));
+    fgRit_->aggiorna();
+}
+
+void Ventrallo::CopiaNumeriPrevisioneInSelezione() {
+    const int r = fgZZ_->griglia().rigaCorrente();
+    if (r < 1 || r > static_cast<int>(metodo_.analisi.previsioni.size())) return;
+    const Maschera90 numeri = metodo_.analisi.previsioni[r - 1].maschera();
+    numeri.perOgni([this](int n) {
+        if (!tavola_.scelto(n)) tavola_.scegli(n);
+    });
+    mostraTavola();
+    ssTab1_->setCurrentIndex(0);
+}
+
+void Ventrallo::modificaSorte(int riga, int colonna) {
+    if (colonna != 1 || riga < 1 || riga > static_cast<int>(metodo_.analisi.previsioni.size())) return;
+    bool numero = false;
+    const int sorte = QString::fromStdString(fgZZ_->griglia().testo(riga, 1)).trimmed().toInt(&numero);
+    if (numero && sorte >= 1 && sorte <= 5) metodo_.analisi.previsioni[riga - 1].sorte = sorte;
+    mostraPrevisioni();
+}
+
+void Ventrallo::attivaTutte(bool attive) {
+    for (Previsione& p : metodo_.analisi.previsioni) p.attiva = attive;
+    mostraPrevisioni();
+}
+
+void Ventrallo::mostraModello() {
+    riempiFgV(fgV_->griglia(), metodo_.analisi, archivio_);
+    fgV_->aggiorna();
+    fgV_->adattaColonne();
+}
+
+void Ventrallo::mostraPrevisioni() {
+    riempiFgZZ(fgZZ_->griglia(), metodo_.analisi);
+    fgZZ_->aggiorna();
+    lblT_->setText(QString::fromStdString(testoCoperti(metodo_.analisi)));
+    lblS_->setText(QString::fromStdString(testoScoperti(metodo_.analisi)));
+    lblT_->setStyleSheet(copertiCompleti(metodo_.analisi) ? QStringLiteral("QLabel { background: #00ff00; }")
+                                                          : QStringLiteral("QLabel { background: white; }"));
+    mostraModello();
+    mostraRitardi();
+}
+
+void Ventrallo::mostraFormazioni() {
+    riempiFgCC(fgCC_->griglia(), metodo_.formazioni);
+    fgCC_->aggiorna();
+    rigaFormazione_ = 0;
+}
+
+void Ventrallo::mostraRitardi() {
+    if (metodo_.analisi.modello.empty()) return;
+    riempiFgRit(fgRit_->griglia(), metodo_.ritardi, archivio_.RuoteSel);
+    fgRit_->aggiorna();
 }
 
 void Ventrallo::mostraRuote() {
-    riempiFgR(fgR_->griglia(), analisi_.ruoteInGioco);
+    riempiFgR(fgR_->griglia(), metodo_.analisi.ruoteInGioco);
     fgR_->aggiorna();
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -238,4 +239,107 @@ TEST_F(FinestraIndice, TavolaDeiNumeriEMemoSerie) {
     EXPECT_EQ(trova<QTabWidget>("SSTab1")->currentIndex(), 0);
     clicca("Command21");
     EXPECT_EQ(griglia("FgSerie").righe(), 1);
+}
+
+TEST_F(FinestraIndice, CicloDiCoperturaDallaFinestra) {
+    apri(400);
+    trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
+    QTest::mouseClick(trova<EtichettaCliccabile>("Label6"), Qt::LeftButton);  // every wheel
+    clicca("Command13");
+    ASSERT_EQ(griglia("FgV").righe(), 13);
+
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    clicca("Command44");
+    const Griglia& fgCC = griglia("Fg_CC");
+    ASSERT_GT(fgCC.righe(), 1);
+    EXPECT_EQ(avanzamento.maximum() > 0, true);
+    clicca("Cmd_aggiunge");  // no row selected: refused
+    EXPECT_EQ(griglia("Fg_ZZ").righe(), 1);
+    cliccaCella("Fg_CC", 1, 1);
+    clicca("Cmd_aggiunge");
+    const Griglia& fgZZ = griglia("Fg_ZZ");
+    ASSERT_EQ(fgZZ.righe(), 2);
+    EXPECT_EQ(fgZZ.testo(1, 0), "1");
+    EXPECT_EQ(fgZZ.sfondo(1, 0), Giallo);
+    EXPECT_EQ(fgZZ.testo(1, 1), "2");
+    EXPECT_EQ(fgZZ.testo(1, 4), fgCC.testo(1, 1));
+    const int coperti = finestra->analisi().coperti.value_or(-1);
+    EXPECT_EQ(trova<QLabel>("Lbl_T")->text(), QString::number(coperti));
+    EXPECT_EQ(trova<QLabel>("Lbl_S")->text(), QString::number(12 - coperti));
+    int verdi = 0;
+    for (int r = 1; r < griglia("FgV").righe(); ++r) verdi += griglia("FgV").sfondo(r, 0) == Verde;
+    EXPECT_EQ(verdi, coperti);
+
+    // The twenty draws after the second model draw, in their own window.
+    cliccaCella("FgV", 8, 1);
+    clicca("Command12");
+    auto* verifica = finestra->findChild<QWidget*>("VerificaPrevisione");
+    ASSERT_NE(verifica, nullptr);
+    EXPECT_TRUE(verifica->isVisible());
+    EXPECT_EQ(verifica->windowTitle(), "Verifica previsione");
+    const Griglia& fg1 = verifica->findChild<VistaGriglia*>("Fg1")->griglia();
+    EXPECT_GE(fg1.righe(), 21);
+    EXPECT_EQ(fg1.testo(1, 1), "1");
+
+    // A double click deactivates the forecast; the verification then covers nothing.
+    auto* vistaZZ = trova<VistaGriglia>("Fg_ZZ");
+    emit vistaZZ->doppioClic(1, 0);
+    EXPECT_FALSE(griglia("Fg_ZZ").sfondo(1, 0).has_value());
+    clicca("Cmd_VerificaPrevisioni");
+    EXPECT_EQ(trova<QLabel>("Lbl_T")->text(), "0");
+    QTest::mouseClick(trova<EtichettaCliccabile>("Label16"), Qt::LeftButton);
+    EXPECT_EQ(griglia("Fg_ZZ").sfondo(1, 0), Giallo);
+
+    // The sorte is the one column the user types in.
+    auto* modello = vistaZZ->model();
+    EXPECT_FALSE(modello->flags(modello->index(0, 2)) & Qt::ItemIsEditable);
+    ASSERT_TRUE(modello->setData(modello->index(0, 1), "3"));
+    EXPECT_EQ(finestra->analisi().previsioni[0].sorte, 3);
+    modello->setData(modello->index(0, 1), "x");
+    EXPECT_EQ(finestra->analisi().previsioni[0].sorte, 3);
+    EXPECT_EQ(griglia("Fg_ZZ").testo(1, 1), "3");
+
+    cliccaCella("Fg_ZZ", 1, 4);
+    clicca("Cmd_Rimuove");
+    EXPECT_EQ(griglia("Fg_ZZ").righe(), 1);
+    EXPECT_TRUE(trova<QLabel>("Lbl_T")->text().isEmpty());
+}
+
+TEST_F(FinestraIndice, PrevisioneDallaTavolaFiltroEAbbinamento) {
+    apri(200);
+    clicca("Command13");
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    clicca("Command2");  // an empty board adds nothing
+    EXPECT_EQ(griglia("Fg_ZZ").righe(), 1);
+    cliccaCella("Fg90", 0, 4);   // 5
+    cliccaCella("Fg90", 2, 0);   // 21
+    QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
+    clicca("Command2");
+    ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
+    EXPECT_EQ(griglia("Fg_ZZ").testo(1, 1), "1");
+    EXPECT_EQ(griglia("Fg_ZZ").testo(1, 4), "5");
+    EXPECT_EQ(griglia("Fg_ZZ").testo(1, 5), "21");
+
+    trova<QTabWidget>("SSTab2")->setCurrentIndex(0);
+    clicca("Command15");
+    const Griglia& fgRit = griglia("FgRit");
+    int visibili = 0;
+    for (int r = 1; r < fgRit.righe(); ++r) visibili += !fgRit.rigaNascosta(r);
+    EXPECT_EQ(visibili, 2);
+    clicca("Command16");
+    EXPECT_FALSE(griglia("FgRit").rigaNascosta(30));
+
+    cliccaCella("Fg_ZZ", 1, 4);
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    clicca("Command5");
+    const Griglia& fgAbb = griglia("FgAbb");
+    ASSERT_EQ(fgAbb.righe(), 91);
+    for (int r = 2; r < 91; ++r) ASSERT_GE(fgAbb.valore(r - 1, 1), fgAbb.valore(r, 1));
+
+    clicca("Command3");
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    clicca("Command3");
+    EXPECT_EQ(finestra->tavola().conta(), 0);
+    clicca("Command30");
+    EXPECT_EQ(finestra->tavola().numeri(), (std::vector<int>{5, 21}));
 }

@@ -1,0 +1,64 @@
+#pragma once
+// The index method as the window runs it: the analysis with its options and model draws, the
+// formation table, the pair coverage, the forecast list and the verification, and every command
+// that changes them. The window and the command line both drive this object.
+#include <vector>
+
+#include "index/AnalisiIndice.h"
+#include "index/Copertura.h"
+#include "index/Formazione.h"
+#include "index/Modalita1.h"
+#include "index/Ritardi.h"
+#include "index/TabelleConteggio.h"
+#include "index/Verifica.h"
+
+namespace quorvane {
+
+class MetodoIndice {
+public:
+    explicit MetodoIndice(ArchivioEstrazioni& archivio, std::uint64_t seme = 1) : archivio_(archivio), caso_(seme) {}
+
+    AnalisiIndice analisi;
+    std::vector<Formazione> formazioni;    // Fg_CC
+    std::vector<CoperturaCoppia> coppie;   // Fg9090
+    TabellaRitardi ritardi{};              // FgRit
+    ContatoriVerifica contatori;
+
+    const ArchivioEstrazioni& archivio() const { return archivio_; }
+    void semina(std::uint64_t seme) { caso_.semina(seme); }
+
+    // "RICAVA BASE DATI". False when no model draw was found (the table and the pair coverage
+    // are then empty and the rest is left as it was).
+    bool RicavaBaseDati();
+    // "ELABORA": the pair coverage.
+    void Elabora(const Avanzamento& avanzamento = {});
+    // "Elaborazione modalità 1" and "modalità 2"; the formation table, or the single-number
+    // table when N = 1. A terno with N < 3 changes nothing.
+    void Modalita1(const Avanzamento& avanzamento = {});
+    void Modalita2(const Avanzamento& avanzamento = {});
+
+    // "Aggiunge previsione" from a row of the formation table (0-based); false when refused.
+    bool AggiungiFormazione(int indice);
+    // "Aggiunge previsione" from the number board; false when refused.
+    bool AggiungiDaTavola(int sorte, const std::vector<int>& numeri);
+    // "Aggiunge previsione" from a pair: two single-number forecasts.
+    void AggiungiCoppia(int a, int b);
+    // "Rimuove riga selezionata" (0-based row of the list).
+    void Rimuovi(int indice, const Avanzamento& avanzamento = {});
+    // "Azzera la grid delle previsioni".
+    void Azzera();
+    // "Visualizza sfaldamenti", with the wheels of the board and the delays refreshed.
+    void VisualizzaSfaldamenti();
+
+private:
+    bool listaPiena() const { return static_cast<int>(analisi.previsioni.size()) >= AnalisiIndice::MaxPrevisioni; }
+    void accredita(Previsione previsione);
+    void formazioniSingole();
+    void aggiornaRitardi();
+
+    ArchivioEstrazioni& archivio_;
+    GeneratoreCasuale caso_;
+    TabelleConteggio tabelle_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,207 @@
+#include "index/Modalita1.h"
+
+#include <algorithm>
+#include <array>
+
+#include "index/FinestreModello.h"
+
+namespace quorvane {
+
+namespace {
+
+// The draws of the uncovered windows, up to FineRicerca (ElencoFinestre).
+std::vector<int> drawsDelleFinestre(const AnalisiIndice& analisi) {
+    std::vector<int> elenco;
+    for (auto r = analisi.modello.rbegin(); r != analisi.modello.rend(); ++r) {
+        if (r->coperta) continue;
+        for (int d = r->inizio; d <= r->end && d <= analisi.FineRicerca; ++d) elenco.push_back(d);
+    }
+    return elenco;
+}
+
+bool valido(int n) { return n >= 1 && n <= NumeroMassimo; }
+
+bool conCapogioco(int capogioco, std::initializer_list<int> numeri) {
+    if (capogioco == 0) return true;
+    for (int n : numeri)
+        if (n == capogioco) return true;
+    return false;
+}
+
+// One hill climb of the search; the scoring differs between pairs and triples.
+class Scalata {
+public:
+    Scalata(const TabelleConteggio& tabelle, bool terni, int n) : t_(tabelle), terni_(terni), f_(n) {}
+
+    void partenzaCasuale(GeneratoreCasuale& caso) {
+        usati_.fill(false);
+        for (int& x : f_) {
+            int candidato;
+            do candidato = caso.intero(NumeroMassimo) + 1;
+            while (usati_[candidato]);
+            usati_[candidato] = true;
+            x = candidato;
+        }
+    }
+
+    int punteggio() const { return terni_ ? PunteggioTerni(f_, t_) : PunteggioCoppie(f_, t_); }
+
+    // MiglioraPosizione: the best number for position p, the later one on equal scores.
+    int migliora(int p) {
+        usati_[f_[p]] = false;
+        const int n = static_cast<int>(f_.size());
+        const int base = punteggioSenza(p);
+        int migliore = -1, scelto = f_[p];
+        for (int x = 1; x <= NumeroMassimo; ++x) {
+            if (usati_[x]) continue;
+            int s = base;
+            if (terni_) {
+                for (int i = 0; i < n; ++i)
+                    for (int j = i + 1; j < n; ++j)
+                        if (i != p && j != p) s += t_.terno(x, f_[i], f_[j]);
+            } else {
+                for (int i = 0; i < n; ++i)
+                    if (i != p) s += t_.coppia(x, f_[i]);
+            }
+            if (s >= migliore) {
+                migliore = s;
+                scelto = x;
+            }
+        }
+        f_[p] = scelto;
+        usati_[scelto] = true;
+        return migliore;
+    }
+
+    std::vector<int>& formazione() { return f_; }
+
+private:
+    int punteggioSenza(int p) const {
+        const int n = static_cast<int>(f_.size());
+        int s = 0;
+        for (int i = 0; i < n; ++i) {
+            if (i == p) continue;
+            for (int j = i + 1; j < n; ++j) {
+                if (j == p) continue;
+                if (!terni_) {
+                    s += t_.coppia(f_[i], f_[j]);
+                    continue;
+                }
+                for (int k = j + 1; k < n; ++k)
+                    if (k != p) s += t_.terno(f_[i], f_[j], f_[k]);
+            }
+        }
+        return s;
+    }
+
+    const TabelleConteggio& t_;
+    bool terni_;
+    std::vector<int> f_;
+    std::array<bool, NumeroMassimo + 1> usati_{};
+};
+
+}  // namespace
+
+int PunteggioCoppie(const std::vector<int>& f, const TabelleConteggio& t) {
+    int s = 0;
+    for (std::size_t i = 0; i < f.size(); ++i)
+        for (std::size_t j = i + 1; j < f.size(); ++j) s += t.coppia(f[i], f[j]);
+    return s;
+}
+
+int PunteggioTerni(const std::vector<int>& f, const TabelleConteggio& t) {
+    int s = 0;
+    for (std::size_t i = 0; i < f.size(); ++i)
+        for (std::size_t j = i + 1; j < f.size(); ++j)
+            for (std::size_t k = j + 1; k < f.size(); ++k) s += t.terno(f[i], f[j], f[k]);
+    return s;
+}
+
+void ContaCoppieFinestra(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, TabelleConteggio& t) {
+    t.azzeraCoppie();
+    const auto elenco = drawsDelleFinestre(analisi);
+    for (int w = 1; w <= NumRuote; ++w) {
+        if (!archivio.RuoteSel[w - 1]) continue;
+        for (int d : elenco) {
+            for (int p = 1; p <= NumPosizioni; ++p) {
+                for (int q = p + 1; q <= NumPosizioni; ++q) {
+                    const int x = archivio.Estratti(d, w, p), y = archivio.Estratti(d, w, q);
+                    if (!valido(x) || !valido(y) || !conCapogioco(analisi.Capogioco, {x, y})) continue;
+                    ++t.coppia(x, y);
+                    ++t.coppia(y, x);
+                }
+            }
+        }
+    }
+}
+
+void ContaTerniFinestra(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, TabelleConteggio& t) {
+    t.azzeraTerni();
+    const auto elenco = drawsDelleFinestre(analisi);
+    for (int w = 1; w <= NumRuote; ++w) {
+        if (!archivio.RuoteSel[w - 1]) continue;
+        for (int d : elenco) {
+            for (int p = 1; p <= NumPosizioni; ++p) {
+                for (int q = p + 1; q <= NumPosizioni; ++q) {
+                    for (int r = q + 1; r <= NumPosizioni; ++r) {
+                        const int x = archivio.Estratti(d, w, p), y = archivio.Estratti(d, w, q),
+                                  z = archivio.Estratti(d, w, r);
+                        if (!valido(x) || !valido(y) || !valido(z) || !conCapogioco(analisi.Capogioco, {x, y, z}))
+                            continue;
+                        ++t.terno(x, y, z);
+                        ++t.terno(x, z, y);
+                        ++t.terno(y, x, z);
+                        ++t.terno(y, z, x);
+                        ++t.terno(z, x, y);
+                        ++t.terno(z, y, x);
+                    }
+                }
+            }
+        }
+    }
+}
+
+std::vector<Formazione> ElaborazioneModalita1(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio,
+                                              TabelleConteggio& tabelle, GeneratoreCasuale& caso,
+                                              const Avanzamento& avanzamento) {
+    const int n = analisi.QuantitaNumeri;
+    const bool terni = analisi.SorteElaborazione == 3;
+    if (n < 2 || (terni && n < 3)) return {};
+    analisi.FineRicerca = analisi.calcolaFineRicerca(archivio);
+    if (terni) ContaTerniFinestra(analisi, archivio, tabelle);
+    else ContaCoppieFinestra(analisi, archivio, tabelle);
+
+    // One final formation per restart; the same formation found again is listed once.
+    std::vector<Formazione> finali;
+    Scalata scalata(tabelle, terni, n);
+    for (int r = 1; r <= RicercaCasuale::Ripartenze; ++r) {
+        if (avanzamento) avanzamento(r, RicercaCasuale::Ripartenze);
+        scalata.partenzaCasuale(caso);
+        int attuale = scalata.punteggio();
+        for (int stallo = 0; stallo < RicercaCasuale::Stallo;) {
+            const int s = scalata.migliora(caso.intero(n));
+            if (s != attuale) {
+                attuale = s;
+                stallo = 0;
+            } else {
+                ++stallo;
+            }
+        }
+        std::vector<int> f = scalata.formazione();
+        std::sort(f.begin(), f.end());
+        Formazione trovata{attuale, std::move(f)};
+        if (std::find(finali.begin(), finali.end(), trovata) == finali.end()) finali.push_back(std::move(trovata));
+    }
+    // Ranked by score (held in `copertura` until the coverage replaces it).
+    std::stable_sort(finali.begin(), finali.end(),
+                     [](const Formazione& a, const Formazione& b) { return a.copertura > b.copertura; });
+    if (finali.size() > RicercaCasuale::Migliori) finali.resize(RicercaCasuale::Migliori);
+
+    const FinestreModello finestre(analisi, archivio, analisi.FineRicerca);
+    for (Formazione& f : finali) f.copertura = finestre.copertura(f.maschera(), terni ? 3 : 2);
+    std::stable_sort(finali.begin(), finali.end(),
+                     [](const Formazione& a, const Formazione& b) { return a.copertura > b.copertura; });
+    return finali;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,22 @@
+#pragma once
+// "Verifica previsione": the twenty draws after a model draw, each with the forecasts that came
+// out in it.
+#include <QWidget>
+
+#include "index/Verifica.h"
+
+namespace quorvane {
+
+class VistaGriglia;
+
+class VerificaPrevisioneFinestra : public QWidget {
+    Q_OBJECT
+public:
+    explicit VerificaPrevisioneFinestra(QWidget* padre = nullptr);
+    void mostra(const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi);
+
+private:
+    VistaGriglia* fg1_;
+};
+
+}  // namespace quorvane
