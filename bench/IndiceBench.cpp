@@ -12,6 +12,7 @@
 #include "core/ui/VistaGriglia.h"
 #include "index/Copertura.h"
 #include "index/GriglieIndice.h"
+#include "index/MetodoIndice.h"
 #include "index/Modalita2.h"
 
 using namespace quorvane;
@@ -106,11 +107,49 @@ void modalita2(benchmark::State& state, int sorte) {
 void BM_Modalita2Ambo(benchmark::State& state) { modalita2(state, 2); }
 void BM_Modalita2Terno(benchmark::State& state) { modalita2(state, 3); }
 
+// "Elaborazione modalità 1" with N = 8: the 100 restarts and the ranking of the best 20.
+void modalita1(benchmark::State& state, int sorte) {
+    const ArchivioEstrazioni* reale = archivioReale();
+    if (!reale) return state.SkipWithError("archivio reale assente");
+    ArchivioEstrazioni archivio = *reale;
+    MetodoIndice metodo(archivio, 1);
+    metodo.analisi = analisiPiuPesante(archivio);
+    metodo.RicavaBaseDati();
+    metodo.analisi.QuantitaNumeri = 8;
+    metodo.analisi.SorteElaborazione = sorte;
+    for (auto _ : state) {
+        metodo.Modalita1();
+        benchmark::DoNotOptimize(metodo.formazioni.data());
+    }
+}
+void BM_Modalita1Ambo(benchmark::State& state) { modalita1(state, 2); }
+void BM_Modalita1Terno(benchmark::State& state) { modalita1(state, 3); }
+
+// "Visualizza sfaldamenti" with a full list of nine forecasts of eight numbers.
+void BM_VisualizzaSfaldamenti(benchmark::State& state) {
+    const ArchivioEstrazioni* reale = archivioReale();
+    if (!reale) return state.SkipWithError("archivio reale assente");
+    ArchivioEstrazioni archivio = *reale;
+    MetodoIndice metodo(archivio, 1);
+    metodo.analisi = analisiPiuPesante(archivio);
+    metodo.RicavaBaseDati();
+    for (int p = 0; p < AnalisiIndice::MaxPrevisioni; ++p) {
+        std::vector<int> numeri;
+        for (int k = 1; k <= 8; ++k) numeri.push_back(p * 10 + k);
+        metodo.AggiungiDaTavola(2, numeri);
+    }
+    for (auto _ : state) metodo.VisualizzaSfaldamenti();
+    state.counters["coperti"] = metodo.analisi.coperti.value_or(0);
+}
+
 BENCHMARK(BM_RicavaBaseDatiERitardi)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Elabora)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MostraFg9090)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Modalita2Ambo)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Modalita2Terno)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Modalita1Ambo)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Modalita1Terno)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_VisualizzaSfaldamenti)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
 
