@@ -13,7 +13,7 @@ int presi(const ArchivioEstrazioni& archivio, int d, int w, const Maschera90& nu
         const int n = archivio.Estratti(d, w, p);
         if (!numeri.contiene(n)) continue;
         ++k;
-        if (testo) *testo += " " + std::to_string(n);
+        if (testo) testo->append(1, ' ').append(std::to_string(n));
     }
     return k;
 }
@@ -61,13 +61,16 @@ bool VisualizzaSfaldamenti(AnalisiIndice& analisi, const ArchivioEstrazioni& arc
                     riga.colpo = d - riga.inizio + 1;
                     riga.maxPresi[w - 1] = std::max(riga.maxPresi[w - 1], k);
                     std::string& cella = riga.usciti[w - 1];
-                    cella = cella.empty() ? s : cella + "/" + s;
+                    if (!cella.empty()) cella.push_back('/');
+                    cella += s;
                     // Every list row that hits stays in "Pr", run together in the order of the hits.
-                    riga.pr = primaUscita ? std::to_string(rigaLista) : riga.pr + std::to_string(rigaLista);
+                    if (primaUscita) riga.pr.clear();
+                    riga.pr += std::to_string(rigaLista);
                     primaUscita = false;
                     riga.coperta = true;
-                    riga.S = trovato ? riga.S + std::to_string(k) : std::to_string(k);
-                    riga.Ge = trovato ? riga.Ge + std::to_string(prev.numero) : std::to_string(prev.numero);
+                    // Only the first draw with hits is recorded, so these start empty.
+                    riga.S += std::to_string(k);
+                    riga.Ge += std::to_string(prev.numero);
                     trovato = true;
                     if (riga.colpo <= AnalisiIndice::ColpiMassimi) ++c.EsitiPerColpo[riga.colpo];
                 }
