@@ -358,8 +358,8 @@ QWidget* Ventrallo::creaTabElenco() {
     layout->addWidget(modalita2, 3, 1);
     layout->addWidget(fgCC_, 4, 0, 1, 2);
     layout->addWidget(aggiungi, 5, 0);
-    layout->addWidget(memo, 5, 1);
-    layout->addWidget(copia, 6, 0);
+    layout->addWidget(copia, 5, 1);
+    layout->addWidget(memo, 6, 0);
     layout->addWidget(pulsanteHelp("Command35"), 6, 1);
 
     connect(comboN_, &QComboBox::currentIndexChanged, this,
@@ -496,30 +496,25 @@ QWidget* Ventrallo::creaPrevisioni() {
     auto* inSelezione = pulsante(riquadro, "Command30", QStringLiteral("Copia numeri riga in selezione"));
     auto* tutte = new EtichettaCliccabile(QStringLiteral("Label16"), QStringLiteral("Seleziona tutti"), riquadro);
     auto* nessuna = new EtichettaCliccabile(QStringLiteral("Label15"), QStringLiteral("Deseleziona"), riquadro);
-    auto* attive = new QHBoxLayout;
-    attive->addWidget(sfaldamenti);
-    attive->addWidget(tutte);
-    attive->addWidget(nessuna);
-    attive->addStretch(1);
-    auto* lista = new QHBoxLayout;
-    lista->addWidget(rimuove);
-    lista->addWidget(azzera);
-    lista->addWidget(inSelezione);
-    lista->addStretch(1);
-    layout->addLayout(attive, 3, 0, 1, 5);
-    layout->addLayout(lista, 4, 0, 1, 5);
     layout->addWidget(fgZZ_, 0, 0, 1, 5);
     layout->addWidget(new QLabel(QStringLiteral("Coperti"), riquadro), 1, 0);
     layout->addWidget(lblT_, 1, 1);
     layout->addWidget(new QLabel(QStringLiteral("Scoperti"), riquadro), 1, 2);
     layout->addWidget(lblS_, 1, 3);
-    layout->setColumnStretch(4, 1);
-    auto* comandi = new QHBoxLayout;
-    comandi->addWidget(copia);
-    comandi->addWidget(stampa);
-    comandi->addStretch(1);
-    comandi->addWidget(pulsanteHelp("Command39"));
-    layout->addLayout(comandi, 2, 0, 1, 5);
+    layout->addWidget(sfaldamenti, 1, 4);
+    auto* attive = new QHBoxLayout;
+    attive->addWidget(tutte);
+    attive->addWidget(nessuna);
+    attive->addStretch(1);
+    attive->addWidget(copia);
+    attive->addWidget(stampa);
+    layout->addLayout(attive, 2, 0, 1, 5);
+    auto* lista = new QGridLayout;
+    lista->addWidget(rimuove, 0, 0);
+    lista->addWidget(azzera, 0, 1);
+    lista->addWidget(inSelezione, 1, 0);
+    lista->addWidget(pulsanteHelp("Command39"), 1, 1);
+    layout->addLayout(lista, 3, 0, 1, 5);
     connect(copia, &QPushButton::clicked, fgZZ_, &VistaGriglia::copiaTabella);
     connect(stampa, &QPushButton::clicked, this,
             [this] { fgZZ_->stampaConDialogo(QString(), QPageLayout::Landscape, 450); });
