@@ -208,6 +208,7 @@ void Ventrallo::mostraModello() {
 void Ventrallo::mostraPrevisioni() {
     riempiFgZZ(fgZZ_->griglia(), metodo_.analisi);
     fgZZ_->aggiorna();
+    fgZZ_->adattaColonne();
     lblT_->setText(QString::fromStdString(testoCoperti(metodo_.analisi)));
     lblS_->setText(QString::fromStdString(testoScoperti(metodo_.analisi)));
     lblT_->setStyleSheet(copertiCompleti(metodo_.analisi) ? QStringLiteral("QLabel { background: #00ff00; }")
