@@ -1,0 +1,45 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "support/RigaDiComando.h"
+#include "support/Supporto.h"
+
+using test::eseguiCli;
+using test::qpath;
+
+TEST(IndiceDaRigaDiComando, RicercaRipetibileVerificaECiclo) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "xdg");
+    const QStringList base = {"--archivio", qpath(test::percorsoStorico())};
+    const QStringList opzioni = {"--presenze", "30", "--colpi", "9", "--ruote", "BA,NA,RO", "--qn", "4"};
+
+    auto primo = eseguiCli(base + QStringList{"modalita1", "--seme", "17"} + opzioni, dati);
+    auto secondo = eseguiCli(base + QStringList{"modalita1", "--seme", "17"} + opzioni, dati);
+    ASSERT_EQ(primo.codice, 0) << primo.errori.toStdString();
+    EXPECT_EQ(primo.uscita, secondo.uscita);
+    EXPECT_EQ(primo.uscita.count('\n'), 21);  // the header and the best 20
+
+    auto verifica = eseguiCli(base + QStringList{"--json", "verifica", "--previsione", "2:5,17,33",
+                                                 "--previsione", "1:90"} + opzioni, dati);
+    ASSERT_EQ(verifica.codice, 0) << verifica.errori.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(verifica.uscita.toUtf8()).object();
+    EXPECT_EQ(json["griglia"].toString(), "FgV");
+    EXPECT_EQ(json["righe"].toArray().size(), 30);
+    const QJsonArray previsioni = json["Fg_ZZ"].toObject()["righe"].toArray();
+    ASSERT_EQ(previsioni.size(), 2);
+    EXPECT_EQ(previsioni[1].toObject()["celle"].toArray()[4].toObject()["testo"].toString(), "90");
+    const int coperti = json["Coperti"].toString().toInt();
+    EXPECT_EQ(json["Scoperti"].toString().toInt(), 30 - coperti);
+
+    auto ciclo = eseguiCli(base + QStringList{"ciclo"} + opzioni, dati);
+    ASSERT_EQ(ciclo.codice, 0) << ciclo.errori.toStdString();
+    EXPECT_TRUE(ciclo.uscita.startsWith("N°\tSorte\tEsiti\tET\t1\t2"));
+    EXPECT_GE(ciclo.uscita.count('\n'), 2);
+
+    auto riga = eseguiCli(base + QStringList{"verifica-riga", "31"} + opzioni, dati);
+    EXPECT_EQ(riga.codice, 1);  // only 30 model draws
+    auto previsione = eseguiCli(base + QStringList{"verifica", "--previsione", "4:1,2"} + opzioni, dati);
+    EXPECT_EQ(previsione.codice, 1);
+}
