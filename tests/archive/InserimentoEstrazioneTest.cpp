@@ -12,33 +12,6 @@ void compila(TestiCaselle& c, int ruota, std::array<const char*, 5> numeri) {
 }
 }  // namespace
 
-TEST(InserimentoEstrazione, FiltriDelleCaselle) {
-    EXPECT_EQ(filtraCasella("9"), "9");
-    EXPECT_EQ(filtraCasella("91"), "");   // nine then one: above 90
-    EXPECT_EQ(filtraCasella("99"), "99"); // escapes the filters
-    EXPECT_EQ(filtraCasella("90"), "90");
-    EXPECT_EQ(filtraCasella("a"), "");
-    EXPECT_EQ(filtraCasella("5a"), "");
-    EXPECT_EQ(filtraCasella(""), "");
-
-    EXPECT_EQ(formattaCasella("7"), "07");
-    EXPECT_EQ(formattaCasella("07"), "07");
-    EXPECT_EQ(formattaCasella(""), "");
-}
-
-TEST(InserimentoEstrazione, SpostamentiConITasti) {
-    EXPECT_EQ(casellaDestinazione(10, Tasto::Destra), 6);
-    EXPECT_EQ(casellaDestinazione(7, Tasto::Destra), 8);
-    EXPECT_EQ(casellaDestinazione(6, Tasto::Sinistra), 10);
-    EXPECT_EQ(casellaDestinazione(52, Tasto::Sinistra), 51);
-    EXPECT_EQ(casellaDestinazione(3, Tasto::Su), 53);
-    EXPECT_EQ(casellaDestinazione(13, Tasto::Su), 8);
-    EXPECT_EQ(casellaDestinazione(53, Tasto::Giu), 3);
-    EXPECT_EQ(casellaDestinazione(50, Tasto::Giu), 55);
-    EXPECT_EQ(casellaDestinazione(55, Tasto::Invio), 1);
-    EXPECT_EQ(casellaDestinazione(20, Tasto::Invio), 21);
-}
-
 TEST(InserimentoEstrazione, NumeriDagliAppunti) {
     // The last number is kept only when something follows it.
     EXPECT_EQ(numeriDaAppunti("1 2 3\n"), (std::vector<int>{1, 2, 3}));
