@@ -1,5 +1,6 @@
 #pragma once
 // A formation found by an elaboration, with the model rows it covers.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,11 @@ struct Formazione {
     }
     bool operator==(const Formazione&) const = default;
 };
+
+// Most covering first; equal coverages keep their order.
+inline void ordinaPerCopertura(std::vector<Formazione>& formazioni) {
+    std::stable_sort(formazioni.begin(), formazioni.end(),
+                     [](const Formazione& a, const Formazione& b) { return a.copertura > b.copertura; });
+}
 
 }  // namespace quorvane

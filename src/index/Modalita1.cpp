@@ -21,6 +21,21 @@ std::vector<int> drawsDelleFinestre(const AnalisiIndice& analisi) {
 
 bool valido(int n) { return n >= 1 && n <= NumeroMassimo; }
 
+// Calls f with the five numbers of every wheel in play and draw of the uncovered windows up
+// to FineRicerca (values outside 1..90 included: f passes them over).
+template <class F>
+void perOgniUscita(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, F&& f) {
+    const auto elenco = drawsDelleFinestre(analisi);
+    for (int w = 1; w <= NumRuote; ++w) {
+        if (!archivio.RuoteSel[w - 1]) continue;
+        for (int d : elenco) {
+            CinqueNumeri n;
+            for (int p = 0; p < NumPosizioni; ++p) n[p] = archivio.Estratti(d, w, p + 1);
+            f(n);
+        }
+    }
+}
+
 bool conCapogioco(int capogioco, std::initializer_list<int> numeri) {
     if (capogioco == 0) return true;
     for (int n : numeri)
@@ -119,46 +134,24 @@ int PunteggioTerni(const std::vector<int>& f, const TabelleConteggio& t) {
 
 void ContaCoppieFinestra(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, TabelleConteggio& t) {
     t.azzeraCoppie();
-    const auto elenco = drawsDelleFinestre(analisi);
-    for (int w = 1; w <= NumRuote; ++w) {
-        if (!archivio.RuoteSel[w - 1]) continue;
-        for (int d : elenco) {
-            for (int p = 1; p <= NumPosizioni; ++p) {
-                for (int q = p + 1; q <= NumPosizioni; ++q) {
-                    const int x = archivio.Estratti(d, w, p), y = archivio.Estratti(d, w, q);
-                    if (!valido(x) || !valido(y) || !conCapogioco(analisi.Capogioco, {x, y})) continue;
-                    ++t.coppia(x, y);
-                    ++t.coppia(y, x);
-                }
-            }
-        }
-    }
+    perOgniUscita(analisi, archivio, [&](const CinqueNumeri& n) {
+        for (int p = 0; p < NumPosizioni; ++p)
+            for (int q = p + 1; q < NumPosizioni; ++q)
+                if (valido(n[p]) && valido(n[q]) && conCapogioco(analisi.Capogioco, {n[p], n[q]}))
+                    t.aggiungiCoppia(n[p], n[q]);
+    });
 }
 
 void ContaTerniFinestra(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, TabelleConteggio& t) {
     t.azzeraTerni();
-    const auto elenco = drawsDelleFinestre(analisi);
-    for (int w = 1; w <= NumRuote; ++w) {
-        if (!archivio.RuoteSel[w - 1]) continue;
-        for (int d : elenco) {
-            for (int p = 1; p <= NumPosizioni; ++p) {
-                for (int q = p + 1; q <= NumPosizioni; ++q) {
-                    for (int r = q + 1; r <= NumPosizioni; ++r) {
-                        const int x = archivio.Estratti(d, w, p), y = archivio.Estratti(d, w, q),
-                                  z = archivio.Estratti(d, w, r);
-                        if (!valido(x) || !valido(y) || !valido(z) || !conCapogioco(analisi.Capogioco, {x, y, z}))
-                            continue;
-                        ++t.terno(x, y, z);
-                        ++t.terno(x, z, y);
-                        ++t.terno(y, x, z);
-                        ++t.terno(y, z, x);
-                        ++t.terno(z, x, y);
-                        ++t.terno(z, y, x);
-                    }
-                }
-            }
-        }
-    }
+    perOgniUscita(analisi, archivio, [&](const CinqueNumeri& n) {
+        for (int p = 0; p < NumPosizioni; ++p)
+            for (int q = p + 1; q < NumPosizioni; ++q)
+                for (int r = q + 1; r < NumPosizioni; ++r)
+                    if (valido(n[p]) && valido(n[q]) && valido(n[r]) &&
+                        conCapogioco(analisi.Capogioco, {n[p], n[q], n[r]}))
+                        t.aggiungiTerno(n[p], n[q], n[r]);
+    });
 }
 
 std::vector<Formazione> ElaborazioneModalita1(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio,
@@ -193,14 +186,12 @@ std::vector<Formazione> ElaborazioneModalita1(AnalisiIndice& analisi, const Arch
         if (std::find(finali.begin(), finali.end(), trovata) == finali.end()) finali.push_back(std::move(trovata));
     }
     // Ranked by score (held in `copertura` until the coverage replaces it).
-    std::stable_sort(finali.begin(), finali.end(),
-                     [](const Formazione& a, const Formazione& b) { return a.copertura > b.copertura; });
+    ordinaPerCopertura(finali);
     if (finali.size() > RicercaCasuale::Migliori) finali.resize(RicercaCasuale::Migliori);
 
     const FinestreModello finestre(analisi, archivio, analisi.FineRicerca);
     for (Formazione& f : finali) f.copertura = finestre.copertura(f.maschera(), terni ? 3 : 2);
-    std::stable_sort(finali.begin(), finali.end(),
-                     [](const Formazione& a, const Formazione& b) { return a.copertura > b.copertura; });
+    ordinaPerCopertura(finali);
     return finali;
 }
 

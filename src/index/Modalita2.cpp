@@ -72,9 +72,7 @@ void contaCoppieRiga(const RigaModello& r, const ArchivioEstrazioni& archivio, T
                 if (!valido(x)) continue;
                 for (int q = p + 1; q <= NumPosizioni; ++q) {
                     const int y = archivio.Estratti(d, w, q);
-                    if (!valido(y)) continue;
-                    ++t.coppia(x, y);
-                    ++t.coppia(y, x);
+                    if (valido(y)) t.aggiungiCoppia(x, y);
                 }
             }
         }
@@ -103,13 +101,7 @@ void contaTerni(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio
                         if (!valido(n[q])) continue;
                         for (int s = q + 1; s < NumPosizioni; ++s) {
                             if (!valido(n[s])) continue;
-                            const int x = n[p], y = n[q], z = n[s];
-                            ++t.terno(x, y, z);
-                            ++t.terno(x, z, y);
-                            ++t.terno(y, x, z);
-                            ++t.terno(y, z, x);
-                            ++t.terno(z, x, y);
-                            ++t.terno(z, y, x);
+                            t.aggiungiTerno(n[p], n[q], n[s]);
                         }
                     }
                 }

@@ -20,6 +20,20 @@ public:
     std::uint16_t& terno(int x, int y, int z) { return terni_[(x * Lato + y) * Lato + z]; }
     std::uint16_t terno(int x, int y, int z) const { return terni_[(x * Lato + y) * Lato + z]; }
 
+    // Counts a pair, or a triple, in every order, so that lookups need not sort it.
+    void aggiungiCoppia(int x, int y) {
+        ++coppia(x, y);
+        ++coppia(y, x);
+    }
+    void aggiungiTerno(int x, int y, int z) {
+        ++terno(x, y, z);
+        ++terno(x, z, y);
+        ++terno(y, x, z);
+        ++terno(y, z, x);
+        ++terno(z, x, y);
+        ++terno(z, y, x);
+    }
+
     void azzeraCoppie() { std::fill(coppie_.begin(), coppie_.end(), 0); }
     void azzeraTerni() { std::fill(terni_.begin(), terni_.end(), 0); }
 

@@ -1,30 +1,10 @@
-#include <QProcess>
 #include <QStringList>
 
+#include "support/RigaDiComando.h"
 #include "support/Supporto.h"
 
-namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
-struct Esito {
-    int codice;
-    QString uscita;
-    QString errori;
-};
-
-Esito esegui(const QStringList& argomenti, const QString& cartellaDati) {
-    QProcess cli;
-    auto ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert("XDG_DATA_HOME", cartellaDati);  // never the user's own data folder
-    cli.setProcessEnvironment(ambiente);
-    cli.start(QStringLiteral(QUORVANE_CLI), argomenti);
-    EXPECT_TRUE(cli.waitForFinished(30000));
-    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
-}
-
-}  // namespace
+using test::eseguiCli;
+using test::qpath;
 
 TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
     test::CartellaTemporanea cartella;
@@ -34,11 +14,11 @@ TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
                      "1939/01/14\tBA\t7\t8\t9\t10\t11\n"
                      "1939/02/04\tRM\t1\t2\t3\t4\t5\n");
     const QString db = qpath(cartella / "a.db");
-    Esito importa = esegui({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
+    auto importa = eseguiCli({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
     EXPECT_EQ(importa.codice, 0) << importa.errori.toStdString();
     EXPECT_EQ(importa.uscita, "Estrazioni lette: 3, aggiunte all'archivio: 3\n");
 
-    Esito elenco = esegui({"--archivio", db, "estrazioni"}, dati);
+    auto elenco = eseguiCli({"--archivio", db, "estrazioni"}, dati);
     EXPECT_EQ(elenco.codice, 0);
     EXPECT_EQ(elenco.uscita,
               "Indice\tData\tProg. anno\tProg. mese\n"
@@ -46,7 +26,7 @@ TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
               "2\t14/01/1939\t2\t2\n"
               "3\t04/02/1939\t3\t1\n");
 
-    Esito periodo = esegui({"--archivio", db, "--json", "periodo", "--iniziale", "2"}, dati);
+    auto periodo = eseguiCli({"--archivio", db, "--json", "periodo", "--iniziale", "2"}, dati);
     EXPECT_EQ(periodo.codice, 0);
     EXPECT_TRUE(periodo.uscita.startsWith(R"({"griglia":"periodo","intestazione":["Indice inizio")"));
     EXPECT_TRUE(periodo.uscita.contains(R"({"testo":"14/01/1939","sfondo":null,"colore":null,"grassetto":false})"));
@@ -59,17 +39,17 @@ TEST(RigaDiComando, ErroriSuUnaRigaConIlCodiceGiusto) {
     test::scriviFile(cartella / "storico.txt", "1939/01/07\tBA\t58\t22\t47\t49\n");
     const QString db = qpath(cartella / "a.db");
 
-    Esito riga = esegui({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
+    auto riga = eseguiCli({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
     EXPECT_EQ(riga.codice, 1);
     EXPECT_TRUE(riga.errori.startsWith("Errore: Riga 1:")) << riga.errori.toStdString();
     EXPECT_EQ(riga.errori.count('\n'), 1);
 
-    EXPECT_EQ(esegui({"importa-storico", qpath(cartella / "storico.txt")}, dati).codice, 2);
-    EXPECT_EQ(esegui({"sconosciuto"}, dati).codice, 2);
-    EXPECT_EQ(esegui({"estrazioni", "--colpi"}, dati).codice, 2);
-    EXPECT_EQ(esegui({"--archivio", qpath(cartella / "storico.txt"), "periodo", "--iniziale", "x"}, dati).codice, 1);
+    EXPECT_EQ(eseguiCli({"importa-storico", qpath(cartella / "storico.txt")}, dati).codice, 2);
+    EXPECT_EQ(eseguiCli({"sconosciuto"}, dati).codice, 2);
+    EXPECT_EQ(eseguiCli({"estrazioni", "--colpi"}, dati).codice, 2);
+    EXPECT_EQ(eseguiCli({"--archivio", qpath(cartella / "storico.txt"), "periodo", "--iniziale", "x"}, dati).codice, 1);
     // No archive given and the program never started: said plainly, nothing created.
-    Esito senza = esegui({"estrazioni"}, dati);
+    auto senza = eseguiCli({"estrazioni"}, dati);
     EXPECT_EQ(senza.codice, 1);
     EXPECT_TRUE(senza.errori.contains("--archivio"));
     EXPECT_FALSE(std::filesystem::exists(cartella / "xdg" / "Quorvane" / "DbQuorvane.db"));

@@ -1,0 +1,85 @@
+#include "index/Configurazione.h"
+
+#include <algorithm>
+
+namespace quorvane {
+
+std::string testoRuote(const std::array<bool, NumRuote>& ruote) {
+    std::string testo(NumRuote, '0');
+    for (int w = 0; w < NumRuote; ++w)
+        if (ruote[w]) testo[w] = '1';
+    return testo;
+}
+
+void applicaRuote(std::string_view testo, std::array<bool, NumRuote>& ruote) {
+    for (std::size_t w = 0; w < testo.size() && w < ruote.size(); ++w) ruote[w] = testo[w] == '1';
+}
+
+std::string testoNumeri(const Previsione& previsione) {
+    std::string testo(NumeroMassimo, '0');
+    previsione.maschera().perOgni([&testo](int n) { testo[n - 1] = '1'; });
+    return testo;
+}
+
+std::vector<int> numeriDaTesto(std::string_view testo) {
+    std::vector<int> numeri;
+    for (std::size_t p = 0; p < testo.size() && p < NumeroMassimo; ++p)
+        if (testo[p] == '1') numeri.push_back(static_cast<int>(p) + 1);
+    return numeri;
+}
+
+Configurazione configurazioneDa(const AnalisiIndice& a, std::string nome) {
+    Configurazione c;
+    c.nome = std::move(nome);
+    c.NE = a.EstrazioneSelezionata;
+    c.Mesi = posizionePresenze(a.Presenze);
+    c.Mensile = posizioneMensile(a.Mensile);
+    c.Colpi = posizioneColpi(a.NumeroColpi);
+    c.Ruote = testoRuote(a.ruoteInGioco);
+    c.Fine = a.fineRicerca ? 1 : 0;
+    return c;
+}
+
+void applicaConfigurazione(const Configurazione& c, bool conEstrazione, AnalisiIndice& a, int ultimaEstrazione) {
+    if (conEstrazione && c.NE >= 1 && c.NE <= ultimaEstrazione) a.EstrazioneSelezionata = c.NE;
+    const int presenze = c.Mesi + AnalisiIndice::PresenzeMinime;
+    if (presenze <= AnalisiIndice::PresenzeMassime && c.Mesi >= 0) a.Presenze = presenze;
+    if (c.Mensile >= 0 && c.Mensile <= 31) a.Mensile = c.Mensile;
+    if (c.Colpi >= 0 && c.Colpi < AnalisiIndice::ColpiMassimi) a.NumeroColpi = c.Colpi + 1;
+    applicaRuote(c.Ruote, a.ruoteInGioco);
+    a.fineRicerca = c.Fine != 0;
+}
+
+std::vector<PrevisioneSalvata> previsioniDaSalvare(const AnalisiIndice& a) {
+    std::vector<PrevisioneSalvata> righe;
+    for (const Previsione& p : a.previsioni) {
+        PrevisioneSalvata s;
+        s.Riga = p.numero;
+        s.Sorte = p.sorte;
+        s.Esiti = p.esiti;
+        s.Numeri = testoNumeri(p);
+        righe.push_back(std::move(s));
+    }
+    return righe;
+}
+
+void CaricaSoloGiocate(MetodoIndice& metodo, const std::vector<PrevisioneSalvata>& righe) {
+    std::vector<Previsione>& lista = metodo.analisi.previsioni;
+    lista.clear();
+    for (const PrevisioneSalvata& s : righe) {
+        if (static_cast<int>(lista.size()) == AnalisiIndice::MaxPrevisioni) break;
+        const std::vector<int> numeri = numeriDaTesto(s.Numeri);
+        if (numeri.empty() || s.Sorte < 1 || s.Sorte > 5 || s.Riga < 1 ||
+            s.Riga > ContatoriVerifica::MaxNumeroPrevisione)
+            continue;
+        Previsione p;
+        p.numero = s.Riga;
+        p.sorte = s.Sorte;
+        p.esiti = s.Esiti;
+        std::copy_n(numeri.begin(), std::min<std::size_t>(numeri.size(), Previsione::MaxNumeri), p.numeri.begin());
+        lista.push_back(p);
+    }
+    metodo.VisualizzaSfaldamenti();
+}
+
+}  // namespace quorvane
