@@ -18,7 +18,8 @@ std::vector<Comando> tuttiIComandi() {
 
 void stampaUso(std::ostream& out, const std::vector<Comando>& comandi) {
     out << "Uso: quorvane-cli [--archivio FILE] [--json] COMANDO [opzioni]\n"
-           "  --archivio FILE  un archivio SQLite o il file storico ufficiale (letto, mai scritto)\n"
+           "  --archivio FILE  un archivio SQLite o il file storico ufficiale (letto, mai scritto:\n"
+           "                   solo aggiorna modifica un archivio SQLite)\n"
            "  --json           le tabelle in JSON, con i colori\n"
            "Comandi:\n";
     for (const Comando& c : comandi) {
