@@ -86,11 +86,10 @@ int aggiornaCmd(const Opzioni& opzioni) {
 std::vector<Comando> comandiAggiornamento() {
     return {
         {"controlla-aggiornamento", "FILE --archivio FILE",
-         "confronta un file di aggiornamento (o il file storico ufficiale) con l'archivio: FgImporta e List4",
+         "confronta FILE (di aggiornamento o storico ufficiale) con l'archivio (FgImporta, List4)",
          controllaCmd},
         {"aggiorna", "FILE [--correggi] --archivio DB",
-         "scrive in DB (solo archivio SQLite, che viene modificato) le estrazioni mancanti e, con --correggi, "
-         "quelle diverse",
+         "scrive in DB (SQLite) le estrazioni mancanti e, con --correggi, quelle diverse",
          aggiornaCmd},
     };
 }
