@@ -82,4 +82,43 @@ void CaricaSoloGiocate(MetodoIndice& metodo, const std::vector<PrevisioneSalvata
     metodo.VisualizzaSfaldamenti();
 }
 
+void riempiFgE(Griglia& fgE, const std::vector<Configurazione>& elenco) {
+    fgE.impostaIntestazione("|Cod|Configurazione|NE|Mesi|Mensile|Colpi|Ruote|Fine");
+    fgE.impostaRighe(1);
+    fgE.impostaRighe(static_cast<int>(elenco.size()) + 1);
+    for (std::size_t i = 0; i < elenco.size(); ++i) {
+        const Configurazione& c = elenco[i];
+        const int r = static_cast<int>(i) + 1;
+        fgE.impostaTesto(r, 1, std::to_string(c.IdConfig));
+        fgE.impostaTesto(r, 2, c.nome);
+        fgE.impostaTesto(r, 3, std::to_string(c.NE));
+        fgE.impostaTesto(r, 4, std::to_string(c.Mesi));
+        fgE.impostaTesto(r, 5, std::to_string(c.Mensile));
+        fgE.impostaTesto(r, 6, std::to_string(c.Colpi));
+        fgE.impostaTesto(r, 7, c.Ruote);
+        fgE.impostaTesto(r, 8, std::to_string(c.Fine));
+    }
+    // Column 0 is the empty row selector; the options stay in the hidden columns.
+    fgE.nascondiColonna(0);
+    for (int c = 3; c < fgE.colonne(); ++c) fgE.nascondiColonna(c);
+}
+
+void riempiFgCn(Griglia& fgCn, const std::vector<PrevisioneSalvata>& righe) {
+    fgCn.impostaIntestazione("|ID|IdConfig|Riga|Sorte|Esiti|Et|Numeri");
+    fgCn.nascondiColonna(0);
+    fgCn.impostaRighe(1);
+    fgCn.impostaRighe(static_cast<int>(righe.size()) + 1);
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        const PrevisioneSalvata& s = righe[i];
+        const int r = static_cast<int>(i) + 1;
+        fgCn.impostaTesto(r, 1, std::to_string(s.ID));
+        fgCn.impostaTesto(r, 2, std::to_string(s.IdConfig));
+        fgCn.impostaTesto(r, 3, std::to_string(s.Riga));
+        fgCn.impostaTesto(r, 4, std::to_string(s.Sorte));
+        fgCn.impostaTesto(r, 5, std::to_string(s.Esiti));
+        if (s.Et) fgCn.impostaTesto(r, 6, std::to_string(*s.Et));
+        fgCn.impostaTesto(r, 7, s.Numeri);
+    }
+}
+
 }  // namespace quorvane

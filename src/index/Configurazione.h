@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Griglia.h"
 #include "index/MetodoIndice.h"
 
 namespace quorvane {
@@ -64,5 +65,10 @@ std::vector<PrevisioneSalvata> previsioniDaSalvare(const AnalisiIndice& analisi)
 // numbers ascending, at most eight each), all active, verified again. Rows that cannot be a
 // forecast (no number, a sorte outside 1..5, a number outside 1..50) are left out.
 void CaricaSoloGiocate(MetodoIndice& metodo, const std::vector<PrevisioneSalvata>& righe);
+
+// FgE: the configurations with all their columns, only "Cod" and the name shown.
+void riempiFgE(Griglia& fgE, const std::vector<Configurazione>& configurazioni);
+// FgCn: the stored rows of the configuration opened.
+void riempiFgCn(Griglia& fgCn, const std::vector<PrevisioneSalvata>& righe);
 
 }  // namespace quorvane
