@@ -1,7 +1,7 @@
 #pragma once
 // The two sources of update rows: the update file and the official historical file.
-#include <filesystem>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -19,11 +19,11 @@ using EsitoSorgente = std::variant<std::vector<RigaAggiornamento>, ErroreSorgent
 inline constexpr const char* MessaggioFormatoErrato =
     "Attenzione, sembra che il file non sia del formato corretto";
 
-// An update file: refused whole when its first line fails the shape test.
-EsitoSorgente leggiFileAggiornamento(const std::filesystem::path& percorso);
-// The official historical file, one row per draw.
-EsitoSorgente leggiStoricoComeAggiornamento(const std::filesystem::path& percorso);
+// The text of an update file: refused whole when its first line fails the shape test.
+EsitoSorgente righeAggiornamento(std::string_view testo);
+// The text of the official historical file, one row per draw.
+EsitoSorgente righeStorico(std::string_view testo);
 // Either of the two, told apart by the first line.
-EsitoSorgente leggiSorgenteAggiornamento(const std::filesystem::path& percorso);
+EsitoSorgente righeSorgente(std::string_view testo);
 
 }  // namespace quorvane

@@ -4,7 +4,7 @@
 
 #include "archive/ControlloAggiornamento.h"
 #include "archive/GrigliaArchivio.h"
-#include "archive/SorgenteAggiornamento.h"
+#include "archive/db/FileSorgente.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "cli/Comune.h"
 #include "core/db/DatabaseArchivio.h"
@@ -19,7 +19,7 @@ QString archivioRichiesto(const Opzioni& opzioni) {
 }
 
 std::vector<RigaAggiornamento> leggiSorgente(const std::string& file) {
-    auto letto = leggiSorgenteAggiornamento(std::filesystem::path(file));
+    auto letto = leggiSorgenteAggiornamento(QString::fromStdString(file));
     if (auto* e = std::get_if<ErroreSorgente>(&letto)) throw ErroreComando{EsitoInputErrato, e->messaggio};
     return std::get<std::vector<RigaAggiornamento>>(std::move(letto));
 }

@@ -34,16 +34,13 @@ TEST(FileAggiornamento, LaPrimaRigaDeveAvere178CaratteriEFinireInPr) {
     EXPECT_FALSE(primaRigaCorretta(buona.substr(0, 176) + "PR"));        // upper case
     EXPECT_FALSE(primaRigaCorretta(buona + " "));
 
-    test::CartellaTemporanea cartella;
-    test::scriviFile(cartella / "corto.txt", buona.substr(1) + "\r\n" + buona + "\r\n");
-    auto esito = leggiFileAggiornamento(cartella / "corto.txt");
+    auto esito = righeAggiornamento(buona.substr(1) + "\r\n" + buona + "\r\n");
     ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(esito));
     EXPECT_TRUE(std::get<ErroreSorgente>(esito).formatoErrato);
     EXPECT_EQ(std::get<ErroreSorgente>(esito).messaggio, MessaggioFormatoErrato);
 
     // Only the first line is tested: a later short line is still cut by position.
-    test::scriviFile(cartella / "buono.txt", buona + "\r\n" + buona.substr(0, 40) + "\r\n\r\n");
-    auto lette = leggiFileAggiornamento(cartella / "buono.txt");
+    auto lette = righeAggiornamento(buona + "\r\n" + buona.substr(0, 40) + "\r\n\r\n");
     ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(lette));
     const auto& r = std::get<std::vector<RigaAggiornamento>>(lette);
     ASSERT_EQ(r.size(), 2u);  // the empty last line is no row
@@ -92,11 +89,7 @@ TEST(FileAggiornamento, TestiDiRuotaValidi) {
 }
 
 TEST(FileAggiornamento, LeDueSorgentiSiRiconosconoDallaPrimaRiga) {
-    test::CartellaTemporanea cartella;
-    test::scriviFile(cartella / "storico.txt",
-                     "1948/05/01\tNA\t1\t2\t3\t4\t5\n1948/05/08\tBA\t10\t20\t30\t40\t50\n");
-    test::scriviFile(cartella / "agg.txt", linea(riga("08/05/1948", "10-20-30-40-50")) + "\r\n");
-    auto storico = leggiSorgenteAggiornamento(cartella / "storico.txt");
+    auto storico = righeSorgente("1948/05/01\tNA\t1\t2\t3\t4\t5\n1948/05/08\tBA\t10\t20\t30\t40\t50\n");
     ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(storico));
     const auto& s = std::get<std::vector<RigaAggiornamento>>(storico);
     ASSERT_EQ(s.size(), 2u);
@@ -104,11 +97,10 @@ TEST(FileAggiornamento, LeDueSorgentiSiRiconosconoDallaPrimaRiga) {
     EXPECT_EQ(s[0].ruote[5], "01-02-03-04-05");
     EXPECT_EQ(s[0].ruote[0], std::string(14, ' '));  // Bari not drawn that day
 
-    auto agg = leggiSorgenteAggiornamento(cartella / "agg.txt");
+    auto agg = righeSorgente(linea(riga("08/05/1948", "10-20-30-40-50")) + "\r\n");
     ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(agg));
     EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(agg)[0].data, "08/05/1948");
 
-    EXPECT_TRUE(std::holds_alternative<ErroreSorgente>(leggiSorgenteAggiornamento(cartella / "manca.txt")));
 }
 
 TEST(ControlloAggiornamento, SegnaMancantiUgualiDiverseEMalformate) {

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 
 #include "archive/GrigliaArchivio.h"
-#include "archive/SorgenteAggiornamento.h"
+#include "archive/db/FileSorgente.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "archive/ui/Archivio.h"
 #include "archive/ui/CasellaNumero.h"
@@ -33,9 +33,6 @@ void messaggio(QWidget* padre, QMessageBox::Icon icona, const QString& titolo, c
     Dialoghi::correnti().messaggio(padre, icona, titolo, testo);
 }
 
-std::filesystem::path percorsoFile(const QString& percorso) {
-    return std::filesystem::path(percorso.toStdString());
-}
 }  // namespace
 
 void Archivio::messaggioErrore(const QString& titolo, const QString& testo) {
@@ -65,6 +62,7 @@ std::optional<std::array<std::string, NumRuote>> Archivio::ruoteDaSalvare() {
 void Archivio::svuotaImporta() {
     righeImporta_.clear();
     controllo_ = {};
+    nuovoArchivio_.clear();
     riempiFgImporta(fgImporta_->griglia(), {});
     fgImporta_->aggiorna();
 }
@@ -187,7 +185,7 @@ void Archivio::AGGIORNA_DA_FILE() {
                                                        sessione_.cartellaDati(),
                                                        QStringLiteral("File di testo (*.Txt *.txt)"));
     if (file.isEmpty()) return;
-    auto letto = leggiFileAggiornamento(percorsoFile(file));
+    auto letto = leggiFileAggiornamento(file);
     if (auto* e = std::get_if<ErroreSorgente>(&letto)) {
         messaggioErrore(QStringLiteral("Avviso"),
                         e->formatoErrato ? qtesto(e->messaggio)
@@ -203,9 +201,9 @@ void Archivio::AGGIORNA_DA_FILE() {
 void Archivio::IMPORTA_ARCHIVIO_STORICO() {
     const QString file = Dialoghi::correnti().apriFile(this, QStringLiteral("IMPORTA ARCHIVIO STORICO"),
                                                        sessione_.cartellaDati(),
-                                                       QStringLiteral("Archivio storico (*.txt *.TXT);;Tutti i file (*)"));
+                                                       QStringLiteral("Archivio storico (*.txt *.TXT *.zip *.ZIP);;Tutti i file (*)"));
     if (file.isEmpty()) return;
-    auto letto = leggiStoricoComeAggiornamento(percorsoFile(file));
+    auto letto = leggiStoricoComeAggiornamento(file);
     if (auto* e = std::get_if<ErroreSorgente>(&letto)) {
         messaggioErrore(QStringLiteral("Avviso"), QStringLiteral("Il file storico non si può importare.\n") +
                                                      qtesto(e->messaggio));
