@@ -4,6 +4,9 @@
 // of a draw. It is the only writer of EstrazioniLotto; after every write it reloads the archive.
 #include <QWidget>
 #include <array>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "archive/ControlloAggiornamento.h"
