@@ -1,31 +1,11 @@
-#include <QProcess>
-#include <QStringList>
-
 #include "archive/FileAggiornamento.h"
+#include "support/RigaDiComando.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
+using test::qpath;
 
 namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
-struct Esito {
-    int codice;
-    QString uscita;
-    QString errori;
-};
-
-Esito esegui(const QStringList& argomenti, const QString& cartellaDati) {
-    QProcess cli;
-    auto ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert("XDG_DATA_HOME", cartellaDati);
-    cli.setProcessEnvironment(ambiente);
-    cli.start(QStringLiteral(QUORVANE_CLI), argomenti);
-    EXPECT_TRUE(cli.waitForFinished(30000));
-    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
-}
 
 RigaArchivio riga(const std::string& data, const std::string& bari) {
     RigaArchivio r;
@@ -41,7 +21,7 @@ protected:
         test::scriviFile(cartella / "storico.txt",
                          "2023/01/03\tBA\t10\t20\t30\t40\t50\n"
                          "2023/01/05\tBA\t11\t21\t31\t41\t51\n");
-        Esito importa = esegui({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
+        test::EsitoCli importa = test::eseguiCli({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
         ASSERT_EQ(importa.codice, 0) << importa.errori.toStdString();
         test::scriviFile(cartella / "agg.txt",
                          rigaFileAggiornamento(riga("05/01/2023", "11-21-31-41-59")) + "\r\n" +
@@ -57,7 +37,7 @@ protected:
 }  // namespace
 
 TEST_F(AggiornamentoCli, ControllaStampaLaGrigliaELeRigheDiList4) {
-    Esito tsv = esegui({"--archivio", db, "controlla-aggiornamento", agg}, dati);
+    test::EsitoCli tsv = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", agg}, dati);
     ASSERT_EQ(tsv.codice, 0) << tsv.errori.toStdString();
     const QStringList righe = tsv.uscita.split('\n');
     EXPECT_TRUE(righe[0].startsWith("Data    estraz\tBari\tCagliari\t")) << righe[0].toStdString();
@@ -66,7 +46,7 @@ TEST_F(AggiornamentoCli, ControllaStampaLaGrigliaELeRigheDiList4) {
     EXPECT_EQ(righe[4], "Manca estrazione del: 07/01/2023");
     EXPECT_EQ(righe[5], "Errori Estrazione del 05/01/2023");
 
-    Esito json = esegui({"--archivio", db, "--json", "controlla-aggiornamento", agg}, dati);
+    test::EsitoCli json = test::eseguiCli({"--archivio", db, "--json", "controlla-aggiornamento", agg}, dati);
     ASSERT_EQ(json.codice, 0);
     EXPECT_TRUE(json.uscita.startsWith(R"({"griglia":"FgImporta")"));
     EXPECT_TRUE(json.uscita.contains(R"({"testo":"07/01/2023","sfondo":8438015,"colore":null,"grassetto":false})"));
@@ -76,30 +56,30 @@ TEST_F(AggiornamentoCli, ControllaStampaLaGrigliaELeRigheDiList4) {
 }
 
 TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
-    Esito prima = esegui({"--archivio", db, "aggiorna", agg}, dati);
+    test::EsitoCli prima = test::eseguiCli({"--archivio", db, "aggiorna", agg}, dati);
     ASSERT_EQ(prima.codice, 0) << prima.errori.toStdString();
     EXPECT_EQ(prima.uscita, "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\n");
-    Esito ancora = esegui({"--archivio", db, "--json", "aggiorna", agg}, dati);
+    test::EsitoCli ancora = test::eseguiCli({"--archivio", db, "--json", "aggiorna", agg}, dati);
     EXPECT_EQ(ancora.uscita, "{\"List4\":[]}\n");
-    Esito corregge = esegui({"--archivio", db, "aggiorna", agg, "--correggi"}, dati);
+    test::EsitoCli corregge = test::eseguiCli({"--archivio", db, "aggiorna", agg, "--correggi"}, dati);
     EXPECT_EQ(corregge.uscita, "Modificata estrazione del05/01/2023\n");
-    Esito elenco = esegui({"--archivio", db, "controlla-aggiornamento", agg}, dati);
+    test::EsitoCli elenco = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", agg}, dati);
     EXPECT_TRUE(elenco.uscita.endsWith("\nNessuna anomalia rilevata\n"));
 
     // The official file as the source of an update.
     test::scriviFile(cartella / "storico2.txt", "2023/01/10\tBA\t1\t2\t3\t4\t5\n2023/01/10\tRN\t6\t7\t8\t9\t10\n");
-    Esito storico = esegui({"--archivio", db, "aggiorna", qpath(cartella / "storico2.txt")}, dati);
+    test::EsitoCli storico = test::eseguiCli({"--archivio", db, "aggiorna", qpath(cartella / "storico2.txt")}, dati);
     EXPECT_EQ(storico.uscita, "Aggiunta estrazione del10/01/2023\naggiunti N° 1 record\n");
 
     // A text archive is never written; usage errors are said as such.
     const std::string testo = test::leggiFile(cartella / "storico.txt");
-    Esito suTesto = esegui({"--archivio", qpath(cartella / "storico.txt"), "aggiorna", agg}, dati);
+    test::EsitoCli suTesto = test::eseguiCli({"--archivio", qpath(cartella / "storico.txt"), "aggiorna", agg}, dati);
     EXPECT_EQ(suTesto.codice, 1);
     EXPECT_EQ(test::leggiFile(cartella / "storico.txt"), testo);
-    EXPECT_EQ(esegui({"aggiorna", agg}, dati).codice, 2);
-    EXPECT_EQ(esegui({"--archivio", db, "aggiorna", agg, "--colpi", "3"}, dati).codice, 2);
+    EXPECT_EQ(test::eseguiCli({"aggiorna", agg}, dati).codice, 2);
+    EXPECT_EQ(test::eseguiCli({"--archivio", db, "aggiorna", agg, "--colpi", "3"}, dati).codice, 2);
     test::scriviFile(cartella / "corto.txt", "05/01/2023 11-21\r\n");
-    Esito corto = esegui({"--archivio", db, "controlla-aggiornamento", qpath(cartella / "corto.txt")}, dati);
+    test::EsitoCli corto = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", qpath(cartella / "corto.txt")}, dati);
     EXPECT_EQ(corto.codice, 1);
     EXPECT_EQ(corto.errori, "Errore: Attenzione, sembra che il file non sia del formato corretto\n");
 }
