@@ -23,20 +23,6 @@ namespace quorvane::cli {
 
 namespace {
 
-// The grid, then its labels: in JSON as extra keys, in TSV as "name<TAB>value" lines.
-void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette) {
-    stampa(opzioni, griglia, etichette);
-    if (opzioni.json) return;
-    std::string righe;
-    for (const auto& [nome, valore] : etichette) {
-        righe += nome + '\t';
-        righe += std::holds_alternative<long long>(valore) ? std::to_string(std::get<long long>(valore))
-                                                           : std::get<std::string>(valore);
-        righe += '\n';
-    }
-    std::fwrite(righe.data(), 1, righe.size(), stdout);
-}
-
 // A whole number of an argument or option named `cosa` ("N1", "--e"), within its bounds.
 int numeroTra(const std::string& testo, const std::string& cosa, int minimo, int massimo) {
     int valore = 0;

@@ -1,9 +1,8 @@
 // Commands of the index analysis: model draws, delays, pair coverage.
 #include <sstream>
 
-#include "cli/Comune.h"
+#include "cli/OpzioniIndice.h"
 #include "index/GriglieIndice.h"
-#include "index/MetodoIndice.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,10 +10,6 @@
 namespace quorvane::cli {
 
 namespace {
-
-const std::initializer_list<const char*> opzioniIndice = {
-    "estrazione", "mensile", "forza-ultima", "presenze", "colpi", "fine-ricerca", "ruote",
-    "qn", "capogioco", "sorte", "veloce", "seme", "previsione"};
 
 int interoTra(const Opzioni& opzioni, const std::string& nome, int minimo, int massimo, int predefinito) {
     auto testo = opzioni.valore(nome);
@@ -54,29 +49,6 @@ std::array<bool, NumRuote> ruoteScelte(const Opzioni& opzioni) {
     return ruote;
 }
 
-// The options of the window as the command line gives them; defaults as the window opens.
-AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
-    AnalisiIndice a;
-    a.EstrazioneSelezionata = estrazioneScelta(opzioni, archivio);
-    auto mensile = opzioni.valore("mensile");
-    a.Mensile = !mensile ? archivio.ProgMese(archivio.NumEstrazioni)
-                         : (*mensile == "U" || *mensile == "u") ? 0 : interoTra(opzioni, "mensile", 1, 31, 0);
-    a.forzaUltima = opzioni.segnale("forza-ultima");
-    a.fineRicerca = opzioni.segnale("fine-ricerca");
-    a.Presenze = interoTra(opzioni, "presenze", AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime, 12);
-    a.NumeroColpi = interoTra(opzioni, "colpi", 1, AnalisiIndice::ColpiMassimi, 12);
-    a.ruoteInGioco = ruoteScelte(opzioni);
-    a.QuantitaNumeri = interoTra(opzioni, "qn", 1, TavolaNumeri::Massimo, 3);
-    auto capogioco = opzioni.valore("capogioco");
-    a.Capogioco = capogioco && *capogioco != "No" && *capogioco != "no" ? interoTra(opzioni, "capogioco", 1, 90, 0) : 0;
-    auto sorte = opzioni.valore("sorte");
-    if (sorte && *sorte != "ambo" && *sorte != "terno")
-        throw ErroreComando{EsitoInputErrato, "--sorte deve essere ambo o terno"};
-    a.SorteElaborazione = sorte && *sorte == "terno" ? 3 : 2;
-    a.veloce = opzioni.segnale("veloce");
-    return a;
-}
-
 // "S:n1,n2,...": a forecast as the number board gives it (sorte 1..3, at most eight numbers).
 std::pair<int, std::vector<int>> previsioneDaTesto(const std::string& testo) {
     const auto duepunti = testo.find(':');
@@ -100,7 +72,30 @@ std::pair<int, std::vector<int>> previsioneDaTesto(const std::string& testo) {
     return {sorte, tavola.numeri()};
 }
 
-// The method with the options of the command line and its model draws built.
+}  // namespace
+
+AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
+    AnalisiIndice a;
+    a.EstrazioneSelezionata = estrazioneScelta(opzioni, archivio);
+    auto mensile = opzioni.valore("mensile");
+    a.Mensile = !mensile ? archivio.ProgMese(archivio.NumEstrazioni)
+                         : (*mensile == "U" || *mensile == "u") ? 0 : interoTra(opzioni, "mensile", 1, 31, 0);
+    a.forzaUltima = opzioni.segnale("forza-ultima");
+    a.fineRicerca = opzioni.segnale("fine-ricerca");
+    a.Presenze = interoTra(opzioni, "presenze", AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime, 12);
+    a.NumeroColpi = interoTra(opzioni, "colpi", 1, AnalisiIndice::ColpiMassimi, 12);
+    a.ruoteInGioco = ruoteScelte(opzioni);
+    a.QuantitaNumeri = interoTra(opzioni, "qn", 1, TavolaNumeri::Massimo, 3);
+    auto capogioco = opzioni.valore("capogioco");
+    a.Capogioco = capogioco && *capogioco != "No" && *capogioco != "no" ? interoTra(opzioni, "capogioco", 1, 90, 0) : 0;
+    auto sorte = opzioni.valore("sorte");
+    if (sorte && *sorte != "ambo" && *sorte != "terno")
+        throw ErroreComando{EsitoInputErrato, "--sorte deve essere ambo o terno"};
+    a.SorteElaborazione = sorte && *sorte == "terno" ? 3 : 2;
+    a.veloce = opzioni.segnale("veloce");
+    return a;
+}
+
 MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, ArchivioEstrazioni& archivio) {
     auto seme = opzioni.valore("seme");
     const auto orologio = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -120,6 +115,14 @@ MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, ArchivioEstrazioni& archivi
 CampiExtra contatori(const MetodoIndice& metodo) {
     return {{"Coperti", testoCoperti(metodo.analisi)}, {"Scoperti", testoScoperti(metodo.analisi)}};
 }
+
+Griglia grigliaPrevisioni(const MetodoIndice& metodo) {
+    Griglia fgZZ("Fg_ZZ");
+    riempiFgZZ(fgZZ, metodo.analisi);
+    return fgZZ;
+}
+
+namespace {
 
 int baseDatiCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 0);
@@ -164,12 +167,6 @@ int modalitaCmd(const Opzioni& opzioni, bool casuale) {
     riempiFgCC(fgCC, metodo.formazioni);
     stampa(opzioni, fgCC);
     return 0;
-}
-
-Griglia grigliaPrevisioni(const MetodoIndice& metodo) {
-    Griglia fgZZ("Fg_ZZ");
-    riempiFgZZ(fgZZ, metodo.analisi);
-    return fgZZ;
 }
 
 int verificaCmd(const Opzioni& opzioni) {

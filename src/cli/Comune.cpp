@@ -16,6 +16,26 @@ void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& ex
     std::fwrite(testo.data(), 1, testo.size(), stdout);
 }
 
+void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette,
+                        const std::vector<const Griglia*>& altre) {
+    CampiExtra extra;
+    for (const Griglia* g : altre) extra.emplace_back(g->nome(), JsonGrezzo{grigliaJson(*g)});
+    extra.insert(extra.end(), etichette.begin(), etichette.end());
+    if (opzioni.json) return stampa(opzioni, griglia, extra);
+    std::string testo = grigliaTsv(griglia);
+    for (const Griglia* g : altre) {
+        testo += '\n';
+        testo += grigliaTsv(*g);
+    }
+    for (const auto& [nome, valore] : etichette) {
+        testo += nome + '\t';
+        testo += std::holds_alternative<long long>(valore) ? std::to_string(std::get<long long>(valore))
+                                                           : std::get<std::string>(valore);
+        testo += '\n';
+    }
+    std::fwrite(testo.data(), 1, testo.size(), stdout);
+}
+
 namespace {
 QString archivioDelProgramma() {
     const QString cartella = cartellaDati();

@@ -31,6 +31,12 @@ struct Comando {
 // TSV, or JSON with --json (with the labels that go with the grid).
 void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& extra = {});
 
+// The grid, the grids that go with it and its labels: in JSON the others and the labels are
+// extra keys; in TSV each other grid follows after an empty line, then the labels as
+// "name<TAB>value" lines (texts and integers only).
+void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette,
+                        const std::vector<const Griglia*>& altre = {});
+
 // The archive of --archivio, or the one the program's parameter names, loaded with the model
 // archive starting at `estrazioneIniziale`.
 ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale = 1);
@@ -47,5 +53,6 @@ std::vector<Comando> comandiArchivio();
 std::vector<Comando> comandiAggiornamento();
 std::vector<Comando> comandiIndice();
 std::vector<Comando> comandiAnalisi();
+std::vector<Comando> comandiConfigurazioni();
 
 }  // namespace quorvane::cli

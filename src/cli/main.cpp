@@ -11,7 +11,7 @@ namespace {
 
 std::vector<Comando> tuttiIComandi() {
     std::vector<Comando> comandi;
-    for (auto gruppo : {comandiArchivio(), comandiAggiornamento(), comandiIndice(), comandiAnalisi()})
+    for (auto gruppo : {comandiArchivio(), comandiAggiornamento(), comandiIndice(), comandiConfigurazioni(), comandiAnalisi()})
         comandi.insert(comandi.end(), gruppo.begin(), gruppo.end());
     return comandi;
 }

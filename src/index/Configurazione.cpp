@@ -32,9 +32,10 @@ Configurazione configurazioneDa(const AnalisiIndice& a, std::string nome) {
     Configurazione c;
     c.nome = std::move(nome);
     c.NE = a.EstrazioneSelezionata;
-    c.Mesi = posizionePresenze(a.Presenze);
-    c.Mensile = posizioneMensile(a.Mensile);
-    c.Colpi = posizioneColpi(a.NumeroColpi);
+    // ComboPresenze lists 5..200, ComboMensile "U" and 1..31, ComboC 1..20.
+    c.Mesi = a.Presenze - AnalisiIndice::PresenzeMinime;
+    c.Mensile = a.Mensile;
+    c.Colpi = a.NumeroColpi - 1;
     c.Ruote = testoRuote(a.ruoteInGioco);
     c.Fine = a.fineRicerca ? 1 : 0;
     return c;

@@ -37,11 +37,6 @@ struct PrevisioneSalvata {
     std::string Numeri;     // character n is "1" when n is one of its numbers
 };
 
-// Positions of the window's option lists.
-constexpr int posizionePresenze(int presenze) { return presenze - AnalisiIndice::PresenzeMinime; }
-constexpr int posizioneColpi(int colpi) { return colpi - 1; }
-constexpr int posizioneMensile(int mensile) { return mensile; }
-
 std::string testoRuote(const std::array<bool, NumRuote>& ruote);
 // As many wheels as the text has characters: "1" in play, anything else out.
 void applicaRuote(std::string_view testo, std::array<bool, NumRuote>& ruote);

@@ -1,0 +1,152 @@
+// Commands of the saved configurations and of the statistical summary.
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <cstdio>
+#include <memory>
+
+#include "cli/OpzioniIndice.h"
+#include "core/db/CartellaDati.h"
+#include "core/db/DatabaseProgramma.h"
+#include "index/GriglieIndice.h"
+#include "index/Riepilogo.h"
+#include "index/db/DatabaseConfigurazioni.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+const char* const SenzaPrevisioni = "Attenzione !  non ci sono previsione associate.";
+const char* const SalvataggioFallito = "Attenzione, probabilmente la denominazione della configurazione è gia presente.";
+
+// The program database of the data folder; null when the program was never started, so that
+// a command never creates one without the parameter rows the program expects.
+std::unique_ptr<DatabaseProgramma> databaseProgramma(bool necessario) {
+    const QString cartella = cartellaDati();
+    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) {
+        if (!necessario) return nullptr;
+        throw ErroreComando{EsitoInputErrato,
+                            "il programma non è mai stato avviato: nessun database delle configurazioni"};
+    }
+    QString errore;
+    auto programma = DatabaseProgramma::apri(cartella, {}, &errore);
+    if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    return programma;
+}
+
+std::vector<Configurazione> elencoConfigurazioni(DatabaseProgramma* programma) {
+    if (!programma) return {};
+    QString errore;
+    auto elenco = leggiConfigurazioni(programma->db(), &errore);
+    if (!elenco) throw ErroreComando{EsitoInputErrato, "configurazioni illeggibili: " + errore.toStdString()};
+    return *elenco;
+}
+
+long long codice(const std::string& testo) {
+    try {
+        std::size_t fine = 0;
+        const long long cod = std::stoll(testo, &fine);
+        if (fine == testo.size() && cod > 0) return cod;
+    } catch (const std::exception&) {
+    }
+    throw ErroreComando{EsitoInputErrato, "codice di configurazione non valido: " + testo};
+}
+
+Configurazione configurazioneCod(DatabaseProgramma& programma, const std::string& testo) {
+    const long long cod = codice(testo);
+    for (const Configurazione& c : elencoConfigurazioni(&programma))
+        if (c.IdConfig == cod) return c;
+    throw ErroreComando{EsitoInputErrato, "configurazione inesistente: " + testo};
+}
+
+int configurazioniCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 0);
+    auto programma = databaseProgramma(false);
+    Griglia fgE("FgE");
+    riempiFgE(fgE, elencoConfigurazioni(programma.get()));
+    stampa(opzioni, fgE);
+    return 0;
+}
+
+int salvaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, opzioniIndice, 1);
+    auto programma = databaseProgramma(true);
+    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    const MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
+    if (metodo.analisi.previsioni.empty()) throw ErroreComando{EsitoInputErrato, SenzaPrevisioni};
+    QString errore;
+    const auto id = salvaConfigurazione(programma->db(), configurazioneDa(metodo.analisi, opzioni.argomenti[0]),
+                                        previsioniDaSalvare(metodo.analisi), &errore);
+    if (!id) throw ErroreComando{EsitoInputErrato, std::string(SalvataggioFallito) + " (" + errore.toStdString() + ")"};
+    // The configuration as stored, in the list's layout.
+    Griglia fgE("FgE");
+    riempiFgE(fgE, {configurazioneCod(*programma, std::to_string(*id))});
+    stampa(opzioni, fgE);
+    return 0;
+}
+
+int apriCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"con-estrazione", "estrazione", "forza-ultima"}, 1);
+    auto programma = databaseProgramma(true);
+    const Configurazione configurazione = configurazioneCod(*programma, opzioni.argomenti[0]);
+    QString errore;
+    const auto righe = leggiPrevisioniSalvate(programma->db(), configurazione.IdConfig, &errore);
+    if (!righe) throw ErroreComando{EsitoInputErrato, "configurazione illeggibile: " + errore.toStdString()};
+
+    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    MetodoIndice metodo(archivio);
+    metodo.analisi = analisiDaOpzioni(opzioni, archivio);
+    applicaConfigurazione(configurazione, opzioni.segnale("con-estrazione"), metodo.analisi, archivio.UltimaEstrazione);
+    metodo.RicavaBaseDati();
+    CaricaSoloGiocate(metodo, *righe);
+
+    Griglia fgV("FgV");
+    riempiFgV(fgV, metodo.analisi, archivio);
+    const Griglia fgZZ = grigliaPrevisioni(metodo);
+    stampaConEtichette(opzioni, fgV, contatori(metodo), {&fgZZ});
+    return 0;
+}
+
+int eliminaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {}, 1);
+    const long long cod = codice(opzioni.argomenti[0]);
+    auto programma = databaseProgramma(true);
+    QString errore;
+    switch (eliminaConfigurazione(programma->db(), cod, &errore)) {
+        case EsitoEliminazione::Eliminata:
+            std::fputs("Record eliminato\n", stdout);
+            return 0;
+        case EsitoEliminazione::Inesistente:
+            throw ErroreComando{EsitoInputErrato, "configurazione inesistente: " + opzioni.argomenti[0]};
+        case EsitoEliminazione::Errore:
+            break;
+    }
+    throw ErroreComando{EsitoInputErrato, "configurazione non eliminata: " + errore.toStdString()};
+}
+
+int riepilogoCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, opzioniIndice, 0);
+    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
+    const Riepilogo riepilogo = calcolaRiepilogo(metodo.contatori);
+    Griglia fg1("Fg1"), fg2("Fg2");
+    riempiRiepilogoFg1(fg1, riepilogo);
+    riempiRiepilogoFg2(fg2, riepilogo, QLocale().decimalPoint().toStdString());
+    stampaConEtichette(opzioni, fg1, {{"Totale esiti", static_cast<long long>(riepilogo.totale)}}, {&fg2});
+    return 0;
+}
+
+}  // namespace
+
+std::vector<Comando> comandiConfigurazioni() {
+    return {
+        {"configurazioni", "", "le configurazioni salvate, per nome (FgE)", configurazioniCmd},
+        {"salva-configurazione", "NOME [opzioni di verifica]", "salva opzioni e previsioni con un nome", salvaCmd},
+        {"apri-configurazione", "COD [--con-estrazione]", "ripristina e verifica una configurazione (FgV, Fg_ZZ)",
+         apriCmd},
+        {"elimina-configurazione", "COD", "elimina una configurazione con le sue previsioni", eliminaCmd},
+        {"riepilogo", "[opzioni di verifica]", "esiti per quantità di numeri e per colpo (Fg1, Fg2)", riepilogoCmd},
+    };
+}
+
+}  // namespace quorvane::cli
