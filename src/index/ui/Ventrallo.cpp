@@ -109,6 +109,7 @@ Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* pad
     hFine_->setValue(archivio_.NumEstrazioni);
     sceltaEstrazione(hFine_->value());
     if (archivio_.NumEstrazioni > 0) comboMensile_->setCurrentIndex(archivio_.ProgMese(archivio_.NumEstrazioni));
+    ElencoConfigurazioni();
 }
 
 Ventrallo::~Ventrallo() = default;
@@ -415,8 +416,8 @@ QWidget* Ventrallo::creaTabDatabase() {
     auto* layout = new QVBoxLayout(tab);
     auto* ssTab3 = new QTabWidget(tab);
     ssTab3->setObjectName(QStringLiteral("SSTab3"));
-    ssTab3->addTab(new QWidget(ssTab3), QStringLiteral("Memorizza"));
-    ssTab3->addTab(new QWidget(ssTab3), QStringLiteral("Elenco"));
+    ssTab3->addTab(creaTabMemorizza(ssTab3), QStringLiteral("Memorizza"));
+    ssTab3->addTab(creaTabConfigurazioni(ssTab3), QStringLiteral("Elenco"));
     layout->addWidget(ssTab3, 1);
     layout->addWidget(pulsanteHelp("Command38"), 0, Qt::AlignRight);
     return tab;
@@ -496,6 +497,7 @@ QWidget* Ventrallo::creaPrevisioni() {
     auto* inSelezione = pulsante(riquadro, "Command30", QStringLiteral("Copia numeri riga in selezione"));
     auto* tutte = new EtichettaCliccabile(QStringLiteral("Label16"), QStringLiteral("Seleziona tutti"), riquadro);
     auto* nessuna = new EtichettaCliccabile(QStringLiteral("Label15"), QStringLiteral("Deseleziona"), riquadro);
+    auto* riepilogo = pulsante(riquadro, "Command10", QStringLiteral("Riepilogo statistico"));
     layout->addWidget(fgZZ_, 0, 0, 1, 5);
     layout->addWidget(new QLabel(QStringLiteral("Coperti"), riquadro), 1, 0);
     layout->addWidget(lblT_, 1, 1);
@@ -512,6 +514,7 @@ QWidget* Ventrallo::creaPrevisioni() {
     auto* lista = new QGridLayout;
     lista->addWidget(rimuove, 0, 0);
     lista->addWidget(azzera, 0, 1);
+    lista->addWidget(riepilogo, 0, 2);
     lista->addWidget(inSelezione, 1, 0);
     lista->addWidget(pulsanteHelp("Command39"), 1, 1);
     layout->addLayout(lista, 3, 0, 1, 5);
@@ -519,6 +522,7 @@ QWidget* Ventrallo::creaPrevisioni() {
     connect(stampa, &QPushButton::clicked, this,
             [this] { fgZZ_->stampaConDialogo(QString(), QPageLayout::Landscape, 450); });
     connect(sfaldamenti, &QPushButton::clicked, this, &Ventrallo::VisualizzaSfaldamenti);
+    connect(riepilogo, &QPushButton::clicked, this, &Ventrallo::RiepilogoStatistico);
     connect(rimuove, &QPushButton::clicked, this, &Ventrallo::RimuoveRigaSelezionata);
     connect(azzera, &QPushButton::clicked, this, &Ventrallo::AzzeraPrevisioni);
     connect(inSelezione, &QPushButton::clicked, this, &Ventrallo::CopiaNumeriPrevisioneInSelezione);

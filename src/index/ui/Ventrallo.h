@@ -5,12 +5,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "index/Configurazione.h"
 #include "index/MetodoIndice.h"
 #include "index/TavolaNumeri.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QRadioButton;
 class QScrollBar;
@@ -21,6 +23,7 @@ namespace quorvane {
 class Sessione;
 class VistaGriglia;
 class VerificaPrevisioneFinestra;
+class VentralloRiepilogo;
 
 class Ventrallo : public QWidget {
     Q_OBJECT
@@ -55,6 +58,14 @@ public:
     void SelezionaPerNumeroIndice();
     void SelezionaPerData();
     void UtilizzaQuestaEstrazioneDelMese();
+    // Saved configurations ("Database" tab) and the summary.
+    void ElencoConfigurazioni();
+    void SalvaConfigurazione();
+    void EliminaRigaSelezionata();
+    void ApriConfigurazione();  // the current row of FgE
+    void CaricaSoloGiocate();
+    void RiepilogoStatistico();
+    long long IdConfigCorrente() const { return idConfigCorrente_; }
 
 private:
     QWidget* creaTestata();
@@ -64,6 +75,8 @@ private:
     QWidget* creaTabElenco();
     QWidget* creaTabCoppie();
     QWidget* creaTabDatabase();
+    QWidget* creaTabMemorizza(QWidget* padre);
+    QWidget* creaTabConfigurazioni(QWidget* padre);
     QWidget* creaRitardiEMemo();
     QWidget* creaPrevisioni();
     QWidget* pulsanteHelp(const char* nome);
@@ -91,6 +104,10 @@ private:
     TavolaNumeri tavola_;
     int rigaFormazione_ = 0;  // selected row of Fg_CC, 0 = none
     QPointer<VerificaPrevisioneFinestra> verifica_;
+    QPointer<VentralloRiepilogo> riepilogo_;
+    std::vector<Configurazione> configurazioni_;  // FgE as last listed
+    std::vector<PrevisioneSalvata> giocate_;      // FgCn: the configuration opened last
+    long long idConfigCorrente_ = 0;              // the configuration saved last
 
     QScrollBar* hFine_;
     QLabel* labend_;
@@ -119,6 +136,10 @@ private:
     VistaGriglia* fgRit_;
     VistaGriglia* fgSerie_;
     VistaGriglia* fgZZ_;
+    QLineEdit* text1_;
+    QCheckBox* check1_;
+    VistaGriglia* fgE_;
+    VistaGriglia* fgCn_;
 };
 
 }  // namespace quorvane

@@ -1,0 +1,131 @@
+#include "index/ui/VentralloRiepilogo.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <array>
+
+#include "core/Colori.h"
+#include "core/ui/Help.h"
+#include "core/ui/VistaGriglia.h"
+
+namespace quorvane {
+
+// Draws each colpo's share as an orange bar under the percentage text.
+class BarraPercentuale : public QStyledItemDelegate {
+public:
+    BarraPercentuale(VistaGriglia* vista, QObject* padre) : QStyledItemDelegate(padre), vista_(vista) {}
+
+    void imposta(const Riepilogo& r) {
+        quote_.fill(0.0);
+        for (int c = 1; c <= AnalisiIndice::ColpiMassimi && r.totale > 0; ++c)
+            quote_[c] = static_cast<double>(r.perColpo[c]) / r.totale;
+    }
+
+    void paint(QPainter* pittore, const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override {
+        const int riga = vista_->modello()->rigaGriglia(indice.row());
+        const double quota = riga >= 1 && riga <= AnalisiIndice::ColpiMassimi ? quote_[riga] : 0.0;
+        if (quota > 0) {
+            QRect barra = opzione.rect.adjusted(1, 2, -1, -2);
+            barra.setWidth(static_cast<int>(barra.width() * quota + 0.5));
+            pittore->fillRect(barra, coloreQt(Arancio));
+        }
+        QStyledItemDelegate::paint(pittore, opzione, indice);
+    }
+
+private:
+    VistaGriglia* vista_;
+    std::array<double, AnalisiIndice::ColpiMassimi + 1> quote_{};
+};
+
+namespace {
+QPushButton* copiaTabella(QWidget* padre, const char* nome, VistaGriglia* vista) {
+    auto* p = new QPushButton(QStringLiteral("Copia tabella"), padre);
+    p->setObjectName(QString::fromLatin1(nome));
+    QObject::connect(p, &QPushButton::clicked, vista, &VistaGriglia::copiaTabella);
+    return p;
+}
+}  // namespace
+
+VentralloRiepilogo::VentralloRiepilogo(QWidget* padre) : QWidget(padre, Qt::Window) {
+    setObjectName(QStringLiteral("Ventrallo_Riepilogo"));
+    setWindowTitle(QStringLiteral("Riepilogo statistico"));
+    fg1_ = new VistaGriglia("Fg1", this);
+    fg2_ = new VistaGriglia("Fg2", this);
+    barra_ = new BarraPercentuale(fg2_, fg2_);
+    fg2_->setItemDelegateForColumn(2, barra_);
+    // Both tables are short: shown whole, without scroll bars.
+    for (VistaGriglia* v : {fg1_, fg2_}) {
+        v->verticalHeader()->setDefaultSectionSize(20);
+        v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+
+    auto* label1 = new QLabel(QStringLiteral("Esiti per quantità numeri                      Esiti per colpo"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* label2 = new QLabel(QStringLiteral("Totale esiti"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label3_ = new QLabel(this);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setFrameShape(QFrame::StyledPanel);
+    label3_->setMinimumWidth(60);
+    label3_->setAlignment(Qt::AlignCenter);
+    label3_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(label1, 0, 0, 1, 3);
+    int colonna = 0;
+    for (auto [vista, copia] : {std::pair{fg1_, "Command4"}, std::pair{fg2_, "Command1"}}) {
+        auto* tabella = new QVBoxLayout;
+        tabella->addWidget(vista);
+        tabella->addWidget(copiaTabella(this, copia, vista), 0, Qt::AlignLeft);
+        tabella->addStretch(1);
+        layout->addLayout(tabella, 1, colonna++);
+    }
+    auto* totale = new QHBoxLayout;
+    totale->addWidget(label2);
+    totale->addWidget(label3_);
+    totale->addStretch(1);
+    layout->addLayout(totale, 2, 0, 1, 3);
+    layout->setColumnStretch(2, 1);
+    installaHelp(this, ArgomentoHelp);
+    riempi(ContatoriVerifica{});
+    adjustSize();
+}
+
+void VentralloRiepilogo::mostra(const ContatoriVerifica& contatori) {
+    riempi(contatori);
+    show();
+    raise();
+    activateWindow();
+}
+
+void VentralloRiepilogo::riempi(const ContatoriVerifica& contatori) {
+    const Riepilogo r = calcolaRiepilogo(contatori);
+    riempiRiepilogoFg1(fg1_->griglia(), r);
+    riempiRiepilogoFg2(fg2_->griglia(), r, QLocale().decimalPoint().toStdString());
+    barra_->imposta(r);
+    for (VistaGriglia* v : {fg1_, fg2_}) {
+        v->aggiorna();
+        v->adattaColonne();
+        for (int c = 1; c < v->griglia().colonne(); ++c) v->setColumnWidth(c, std::max(v->columnWidth(c), 34));
+    }
+    fg2_->setColumnWidth(2, std::max(fg2_->columnWidth(2), 130));
+    for (VistaGriglia* v : {fg1_, fg2_}) {
+        int larghezza = 2 * v->frameWidth();
+        for (int c = 0; c < v->griglia().colonne(); ++c) larghezza += v->columnWidth(c);
+        v->setFixedSize(larghezza, 2 * v->frameWidth() + v->horizontalHeader()->sizeHint().height() +
+                                       (v->griglia().righe() - 1) * v->verticalHeader()->defaultSectionSize());
+    }
+    label3_->setText(QString::number(r.totale));
+}
+
+}  // namespace quorvane
