@@ -55,7 +55,6 @@ TEST(Configurazioni, NumeriSalvatiComeMascheraERipristinatiInOrdine) {
     // Characters past the 90th are no numbers; anything but "1" is not a number.
     EXPECT_EQ(numeriDaTesto(std::string(89, '0') + "11x1"), std::vector<int>{90});
     EXPECT_EQ(numeriDaTesto("0x12"), std::vector<int>{3});
-    EXPECT_TRUE(numeriDaTesto("").empty());
 }
 
 TEST(Configurazioni, RuoteEOpzioniComePosizioniDelleListe) {
@@ -101,19 +100,15 @@ TEST(Configurazioni, RuoteEOpzioniComePosizioniDelleListe) {
     EXPECT_TRUE(b.ruoteInGioco[1] && b.ruoteInGioco[10]);
 
     // Positions outside their lists, or a draw beyond the archive, leave the options as they are.
-    Configurazione rotta{0, "x", 401, 196, 32, 20, "", 0};
     AnalisiIndice d;
-    applicaConfigurazione(rotta, true, d, 400);
-    EXPECT_EQ(d.EstrazioneSelezionata, 0);
-    EXPECT_EQ(d.Presenze, 12);
-    EXPECT_EQ(d.Mensile, 0);
-    EXPECT_EQ(d.NumeroColpi, 12);
-    rotta.Mesi = -1;
-    rotta.Colpi = -1;
-    rotta.Mensile = -1;
-    applicaConfigurazione(rotta, false, d, 400);
-    EXPECT_EQ(d.Presenze, 12);
-    EXPECT_EQ(d.NumeroColpi, 12);
+    for (const Configurazione& rotta : {Configurazione{0, "x", 401, 196, 32, 20, "", 0},
+                                        Configurazione{0, "x", -1, -1, -1, -1, "", 0}}) {
+        applicaConfigurazione(rotta, true, d, 400);
+        EXPECT_EQ(d.EstrazioneSelezionata, 0);
+        EXPECT_EQ(d.Presenze, 12);
+        EXPECT_EQ(d.Mensile, 0);
+        EXPECT_EQ(d.NumeroColpi, 12);
+    }
 }
 
 TEST(Configurazioni, CaricaSoloGiocateRipristinaEVerifica) {
@@ -158,27 +153,4 @@ TEST(Configurazioni, CaricaSoloGiocateRipristinaEVerifica) {
     lunga.Numeri = std::string(90, '1');
     CaricaSoloGiocate(m, {lunga});
     EXPECT_EQ(lista[0].numeri, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
-}
-
-TEST(Configurazioni, ElencoEGiocateNelleGriglie) {
-    Griglia fgE("FgE");
-    riempiFgE(fgE, {{7, "Zeta", 100, 7, 0, 11, "10000000000", 0}, {3, "Alfa è", 90, 195, 31, 19, "11111111111", 1}});
-    ASSERT_EQ(fgE.righe(), 3);
-    EXPECT_EQ(fgE.testo(0, 1), "Cod");
-    EXPECT_EQ(fgE.testo(0, 2), "Configurazione");
-    EXPECT_EQ(fgE.testo(2, 1), "3");
-    EXPECT_EQ(fgE.testo(2, 2), "Alfa è");
-    EXPECT_EQ(fgE.testo(2, 7), "11111111111");
-    EXPECT_TRUE(fgE.colonnaNascosta(3) && fgE.colonnaNascosta(8));
-    EXPECT_FALSE(fgE.colonnaNascosta(1) || fgE.colonnaNascosta(2));
-
-    Griglia fgCn("FgCn");
-    PrevisioneSalvata s = salvata(2, 3, {4, 5, 6}, 1);
-    s.ID = 9;
-    s.IdConfig = 3;
-    riempiFgCn(fgCn, {s});
-    EXPECT_EQ(fgCn.testo(1, 3), "2");
-    EXPECT_EQ(fgCn.testo(1, 4), "3");
-    EXPECT_TRUE(fgCn.testo(1, 6).empty());  // Et is never written
-    EXPECT_EQ(fgCn.testo(1, 7).substr(0, 7), "0001110");
 }

@@ -59,17 +59,12 @@ TEST(Riepilogo, EsitiPerColpoConLaPercentuale) {
         EXPECT_EQ(fg2.testo(c, 2), "50,0");
     }
     for (int c : {1, 3, 4, 6, 20}) EXPECT_TRUE(fg2.testo(c, 0).empty() && fg2.testo(c, 2).empty()) << c;
-    EXPECT_EQ(fg2.colore(7, 1), 0xFF0000);  // rows without hits are formatted too
-    EXPECT_EQ(fg2.sfondo(7, 0), 0x80FFFF);
 
     Griglia fg1("Fg1");
     riempiRiepilogoFg1(fg1, r);
     ASSERT_EQ(fg1.righe(), 9);
-    EXPECT_EQ(fg1.testo(0, 0), " Q Num");
     EXPECT_EQ(fg1.testo(1, 1), "6");
-    EXPECT_EQ(fg1.testo(8, 0), "8");
     EXPECT_TRUE(fg1.testo(1, 2).empty());
-    EXPECT_TRUE(fg1.grassetto(3, 0));
 }
 
 TEST(Riepilogo, ContatoriSommatiPerQuantitaENessunEsito) {
