@@ -1,6 +1,7 @@
 #include "support/Supporto.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -24,6 +25,16 @@ CartellaTemporanea::CartellaTemporanea() {
 CartellaTemporanea::~CartellaTemporanea() {
     std::error_code ec;
     std::filesystem::remove_all(percorso_, ec);
+}
+
+VariabileAmbiente::VariabileAmbiente(std::string nome, const std::string& valore) : nome_(std::move(nome)) {
+    if (const char* v = std::getenv(nome_.c_str())) prima_ = v;
+    ::setenv(nome_.c_str(), valore.c_str(), 1);
+}
+
+VariabileAmbiente::~VariabileAmbiente() {
+    if (prima_) ::setenv(nome_.c_str(), prima_->c_str(), 1);
+    else ::unsetenv(nome_.c_str());
 }
 
 void scriviFile(const std::filesystem::path& percorso, const std::string& contenuto) {

@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers of the test programs: where the real archive lives, scratch folders.
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,19 @@ public:
 
 private:
     std::filesystem::path percorso_;
+};
+
+// Sets an environment variable for the life of the object, then puts back what was there.
+class VariabileAmbiente {
+public:
+    VariabileAmbiente(std::string nome, const std::string& valore);
+    ~VariabileAmbiente();
+    VariabileAmbiente(const VariabileAmbiente&) = delete;
+    VariabileAmbiente& operator=(const VariabileAmbiente&) = delete;
+
+private:
+    std::string nome_;
+    std::optional<std::string> prima_;
 };
 
 void scriviFile(const std::filesystem::path& percorso, const std::string& contenuto);

@@ -93,6 +93,16 @@ bool DatabaseProgramma::impostaParametro(const QString& nome, const QString& val
     return q.exec() && q.numRowsAffected() == 1;
 }
 
+bool DatabaseProgramma::aggiungiParametroSeManca(const Parametro& parametro) {
+    QSqlQuery q(db());
+    q.prepare(QStringLiteral(
+        "INSERT OR IGNORE INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
+    q.addBindValue(parametro.nome);
+    q.addBindValue(parametro.valore1);
+    q.addBindValue(parametro.valore2);
+    return q.exec();
+}
+
 QList<Parametro> DatabaseProgramma::parametri() {
     QList<Parametro> elenco;
     QSqlQuery q(db());

@@ -35,6 +35,8 @@ public:
     std::optional<QString> parametro(const QString& nome);
     // Updates an existing row only; false when the row is missing or cannot be written.
     bool impostaParametro(const QString& nome, const QString& valore);
+    // Adds a row the program's earlier versions did not create; an existing row stays as it is.
+    bool aggiungiParametroSeManca(const Parametro& parametro);
     // Every parameter row, sorted by name.
     QList<Parametro> parametri();
 

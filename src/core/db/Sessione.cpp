@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "archive/ArchivioDemo.h"
+#include "archive/db/ScaricoAggiornamento.h"
 
 namespace quorvane {
 
@@ -33,9 +34,12 @@ std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Dat
         {chiaveIniziale, QStringLiteral("1"), {}},
         {chiaveInternet, indirizzoPredefinito, {}},
         {chiaveDati, QDir(cartellaDati).filePath(QStringLiteral("Dati.iii")), {}},
+        {ParametroIndirizzoAggiornamenti, IndirizzoAggiornamentiPredefinito, {}},
     };
     sessione->programma_ = DatabaseProgramma::apri(cartellaDati, iniziali, errore);
     if (!sessione->programma_) return nullptr;
+    // Program databases made before the update server had its own row.
+    sessione->programma_->aggiungiParametroSeManca(iniziali.back());
     if (sessione->primoAvvio() && !QFileInfo::exists(demo)) {
         QString motivo;
         if (sessione->creaArchivioDimostrativo(oggi, &motivo)) scriviFilePercorso(cartellaDati, demo);

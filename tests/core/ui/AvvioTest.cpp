@@ -187,8 +187,9 @@ TEST_F(Avvio, ArchivioDimostrativoAlPrimoAvvio) {
     EXPECT_TRUE(trova<QLabel>(programma->inizio(), "LblDimostrativo")->isVisible());
     EXPECT_TRUE(testo(programma->inizio(), "LblDimostrativo").contains("simulate"));
     const Griglia& fgP = trova<VistaGriglia>(programma->inizio(), "FgP")->griglia();
-    ASSERT_EQ(fgP.righe(), 5);
+    ASSERT_EQ(fgP.righe(), 6);
     EXPECT_EQ(fgP.testo(1, 1), "EstrazioneIniziale");  // sorted by name
+    EXPECT_EQ(fgP.testo(2, 1), "IndirizzoAggiornamenti");
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(testo(programma->container(), "Lbl_inizioNE"), "1");
 }

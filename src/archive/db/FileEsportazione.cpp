@@ -1,0 +1,46 @@
+#include "archive/db/FileEsportazione.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace quorvane {
+
+namespace {
+// Wine finds names whatever their case; a Linux folder does not, so look the name up.
+QString trovaSenzaMaiuscole(const QDir& cartella, const QString& nome, QDir::Filters tipo) {
+    if (!cartella.exists()) return {};
+    for (const QString& voce : cartella.entryList(tipo | QDir::Hidden))
+        if (voce.compare(nome, Qt::CaseInsensitive) == 0) return cartella.filePath(voce);
+    return {};
+}
+}  // namespace
+
+bool scriviEsportazione(const QString& percorso, const std::string& contenuto, QString* errore) {
+    QSaveFile file(percorso);
+    const auto n = static_cast<qint64>(contenuto.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto.data(), n) != n || !file.commit()) {
+        *errore = QStringLiteral("Impossibile scrivere \"%1\": %2").arg(QDir::toNativeSeparators(percorso), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString cartellaZendravolta() {
+#ifdef Q_OS_WIN
+    const QDir kvel(QStringLiteral("C:/KVEL3"));
+    return kvel.exists() ? kvel.path() : QString();
+#else
+    QString prefisso = qEnvironmentVariable("WINEPREFIX");
+    if (prefisso.isEmpty()) prefisso = QDir::home().filePath(QStringLiteral(".wine"));
+    return trovaSenzaMaiuscole(QDir(QDir(prefisso).filePath(QStringLiteral("drive_c"))), QStringLiteral("KVEL3"),
+                               QDir::Dirs | QDir::NoDotAndDotDot);
+#endif
+}
+
+QString fileZendravolta(const QString& cartella) {
+    const QString nome = QStringLiteral("DATI32.III");
+    const QString esistente = trovaSenzaMaiuscole(QDir(cartella), nome, QDir::Files);
+    return esistente.isEmpty() ? QDir(cartella).filePath(nome) : esistente;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,19 @@
+#pragma once
+// Where the exports go: any file the user chooses, and the archive of the Zendravolta program,
+// "C:\KVEL3\DATI32.III" on Windows and the same place on Wine's drive C: elsewhere.
+#include <QString>
+#include <string>
+
+namespace quorvane {
+
+// Writes the whole file through a temporary one: a failure leaves the previous file as it was,
+// and a shorter content leaves nothing of a longer previous file.
+bool scriviEsportazione(const QString& percorso, const std::string& contenuto, QString* errore);
+
+// The folder KVEL3 of drive C: (found whatever its letter case under Wine, whose prefix is
+// WINEPREFIX or ~/.wine); empty when it does not exist.
+QString cartellaZendravolta();
+// DATI32.III in that folder, or the file already there under another letter case.
+QString fileZendravolta(const QString& cartella);
+
+}  // namespace quorvane

@@ -1,0 +1,48 @@
+#pragma once
+// The update file on the program's server: its address, its download and the local copy
+// "Estr_Agg.txt" in the data folder that the update check reads.
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+#include "archive/SorgenteAggiornamento.h"
+
+namespace quorvane {
+
+class DatabaseProgramma;
+
+inline const QString ParametroIndirizzoAggiornamenti = QStringLiteral("IndirizzoAggiornamenti");
+inline const QString IndirizzoAggiornamentiPredefinito = QStringLiteral("https://www.quorvane.it");
+inline const QString PercorsoFileAggiornamento = QStringLiteral("/archiviomarvesta/archiviomarvesta2023.txt");
+inline const QString NomeCopiaAggiornamento = QStringLiteral("Estr_Agg.txt");
+
+// True for an http or https address with a host: the only ones the program opens or fetches.
+bool indirizzoHttp(const QUrl& url);
+
+// The server's address from the program's parameter, the default one when the row is missing.
+QString indirizzoAggiornamenti(DatabaseProgramma& programma);
+// The address followed by the file's path; an empty URL when it is not an http or https address.
+QUrl urlFileAggiornamento(const QString& indirizzo);
+
+struct LimitiScarico {
+    int tempoMassimoMs = 20000;            // the whole transfer
+    qint64 byteMassimi = 10 * 1024 * 1024;
+};
+
+// The rows of a downloaded copy: every line with a date, whatever the first line looks like.
+EsitoSorgente leggiCopiaAggiornamento(const QString& percorso);
+
+// Bytes received and bytes expected (-1 when the server does not say).
+using AvanzamentoScarico = std::function<void(qint64, qint64)>;
+
+// Fetches `url` and writes its content followed by CR LF to `destinazione`, through a temporary
+// file: when anything fails the previous copy stays as it was and `errore` says why in Italian.
+// Waits in a local event loop that repaints but leaves the user's input for afterwards.
+bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
+                 const AvanzamentoScarico& avanzamento = {}, const LimitiScarico& limiti = {});
+
+// The update file of the server at `indirizzo` (see indirizzoAggiornamenti), into `destinazione`.
+bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione, QString* errore,
+                          const AvanzamentoScarico& avanzamento = {}, const LimitiScarico& limiti = {});
+
+}  // namespace quorvane

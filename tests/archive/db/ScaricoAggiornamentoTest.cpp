@@ -1,0 +1,138 @@
+#include <QElapsedTimer>
+#include <QSqlQuery>
+#include <QString>
+
+#include "archive/FileAggiornamento.h"
+#include "archive/db/ScaricoAggiornamento.h"
+#include "core/db/Sessione.h"
+#include "support/ServerHttp.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+
+namespace {
+
+QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+QUrl url(const test::ServerHttp& server) {
+    return urlFileAggiornamento(QString::fromStdString(server.indirizzo()));
+}
+
+// Two lines of an update file ending in a line break, as a server may well publish it.
+std::string fileAggiornamento() {
+    RigaArchivio r;
+    r.data = "03/01/2023";
+    for (auto& ruota : r.ruote) ruota = "01-02-03-04-05";
+    std::string testo = rigaFileAggiornamento(r) + "\r\n";
+    r.data = "05/01/2023";
+    return testo + rigaFileAggiornamento(r) + "\r\n";
+}
+
+class Scarico : public ::testing::Test {
+protected:
+    test::CartellaTemporanea cartella;
+    QString copia = qpath(cartella / "Estr_Agg.txt");
+    QString errore;
+};
+
+}  // namespace
+
+TEST(IndirizzoAggiornamenti, PercorsoDelFileESoloHttp) {
+    EXPECT_EQ(urlFileAggiornamento("http://127.0.0.1:8080/").toString(),
+              "http://127.0.0.1:8080/archiviomarvesta/archiviomarvesta2023.txt");
+    EXPECT_EQ(urlFileAggiornamento(" https://esempio.it ").toString(),
+              "https://esempio.it/archiviomarvesta/archiviomarvesta2023.txt");
+    for (const char* cattivo : {"file:///etc", "ftp://esempio.it", "esempio.it", "", "http://"})
+        EXPECT_TRUE(urlFileAggiornamento(cattivo).isEmpty()) << cattivo;
+    QString errore;
+    EXPECT_FALSE(scaricaAggiornamento("file:///etc", "/tmp/mai-scritto", &errore));
+    EXPECT_TRUE(errore.contains("IndirizzoAggiornamenti")) << errore.toStdString();
+}
+
+TEST(IndirizzoAggiornamenti, RigaAggiuntaAiDatabaseDiPrima) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    QString errore;
+    {
+        auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
+        ASSERT_TRUE(s) << errore.toStdString();
+        EXPECT_EQ(s->programma().parametro(ParametroIndirizzoAggiornamenti), IndirizzoAggiornamentiPredefinito);
+        QSqlQuery q(s->programma().db());
+        ASSERT_TRUE(q.exec("DELETE FROM ParametriProgramma WHERE Parametro = 'IndirizzoAggiornamenti'"));
+        EXPECT_EQ(indirizzoAggiornamenti(s->programma()), IndirizzoAggiornamentiPredefinito);
+    }
+    {
+        auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->programma().parametro("indirizzoaggiornamenti"), IndirizzoAggiornamentiPredefinito);
+        EXPECT_TRUE(s->programma().impostaParametro(ParametroIndirizzoAggiornamenti, "http://127.0.0.1:9"));
+    }
+    auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(indirizzoAggiornamenti(s->programma()), "http://127.0.0.1:9");  // a value of the user's stays
+}
+
+TEST_F(Scarico, LaCopiaGuadagnaUnaRigaVuotaCheIlCaricamentoTogli) {
+    test::ServerHttp server({200, fileAggiornamento()});
+    std::vector<std::pair<qint64, qint64>> avanzamento;
+    ASSERT_TRUE(scaricaFile(url(server), copia, &errore, [&](qint64 r, qint64 t) { avanzamento.emplace_back(r, t); }))
+        << errore.toStdString();
+    EXPECT_EQ(server.richieste(), std::vector<std::string>{"/archiviomarvesta/archiviomarvesta2023.txt"});
+    EXPECT_EQ(test::leggiFile(cartella / "Estr_Agg.txt"), fileAggiornamento() + "\r\n");
+    ASSERT_FALSE(avanzamento.empty());
+    EXPECT_EQ(avanzamento.back().first, static_cast<qint64>(fileAggiornamento().size()));
+
+    auto righe = leggiCopiaAggiornamento(copia);
+    ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(righe));
+    const auto& lette = std::get<std::vector<RigaAggiornamento>>(righe);
+    ASSERT_EQ(lette.size(), 2u);
+    EXPECT_EQ(lette[1].data, "05/01/2023");
+
+    // No first-line test on a downloaded copy: a line of another shape still loads.
+    test::ServerHttp diversa({200, "07/01/2023 10-20-30-40-50"});
+    ASSERT_TRUE(scaricaFile(url(diversa), copia, &errore));
+    auto corta = leggiCopiaAggiornamento(copia);
+    ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(corta));
+    EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(corta).size(), 1u);
+}
+
+TEST_F(Scarico, UnDownloadFallitoLasciaLaCopiaPrecedente) {
+    test::scriviFile(cartella / "Estr_Agg.txt", "copia precedente");
+    {
+        test::ServerHttp server({404, "non c'è"});
+        EXPECT_FALSE(scaricaFile(url(server), copia, &errore));
+        EXPECT_TRUE(errore.contains("404")) << errore.toStdString();
+    }
+    {
+        // Declared too large: refused before the body.
+        test::ServerHttp server({200, std::string(5000, 'x')});
+        EXPECT_FALSE(scaricaFile(url(server), copia, &errore, {}, {20000, 1000}));
+        EXPECT_TRUE(errore.contains("limite")) << errore.toStdString();
+    }
+    {
+        // Undeclared and too large: stopped while it arrives.
+        test::ServerHttp server({200, std::string(64 * 1024, 'x'), false});
+        EXPECT_FALSE(scaricaFile(url(server), copia, &errore, {}, {20000, 1000}));
+        EXPECT_TRUE(errore.contains("limite")) << errore.toStdString();
+    }
+    {
+        test::ServerHttp server({200, {}, true, true});
+        QElapsedTimer tempo;
+        tempo.start();
+        EXPECT_FALSE(scaricaFile(url(server), copia, &errore, {}, {300, 1000}));
+        EXPECT_LT(tempo.elapsed(), 5000);
+        EXPECT_TRUE(errore.contains("non ha risposto")) << errore.toStdString();
+    }
+    {
+        // Nobody listening any more.
+        std::string chiuso;
+        { chiuso = test::ServerHttp({200, "x"}).indirizzo(); }
+        EXPECT_FALSE(scaricaFile(urlFileAggiornamento(QString::fromStdString(chiuso)), copia, &errore));
+    }
+    EXPECT_EQ(test::leggiFile(cartella / "Estr_Agg.txt"), "copia precedente");
+
+    // A folder that cannot hold the copy.
+    test::ServerHttp server({200, "x"});
+    EXPECT_FALSE(scaricaFile(url(server), qpath(cartella / "manca" / "Estr_Agg.txt"), &errore));
+    EXPECT_TRUE(errore.contains("Impossibile scrivere")) << errore.toStdString();
+}
