@@ -2,6 +2,7 @@
 // Answers every box the windows open, as a test scripts it, and remembers what they said.
 #include <QMessageBox>
 #include <QString>
+#include <QUrl>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -19,7 +20,7 @@ struct Messaggio {
 struct Domanda {
     QString titolo;
     QString testo;
-    QString iniziale;  // the proposed answer of an input box
+    QString iniziale;  // the proposed answer of an input box, the starting path of a save dialog
 };
 
 class DialoghiFinti {
@@ -34,6 +35,15 @@ public:
             return risposteSi;
         };
         d.apriFile = [this](QWidget*, const QString&, const QString&, const QString&) { return fileScelto; };
+        d.salvaFile = [this](QWidget*, const QString& titolo, const QString& percorso, const QString&,
+                             const QString&) {
+            domande.push_back({titolo, {}, percorso});
+            return fileDaSalvare;
+        };
+        d.apriIndirizzo = [this](const QUrl& indirizzo) {
+            indirizziAperti.push_back(indirizzo);
+            return true;
+        };
         d.chiediTesto = [this](QWidget*, const QString& titolo, const QString& etichetta,
                                const QString& iniziale) -> std::optional<QString> {
             domande.push_back({titolo, etichetta, iniziale});
@@ -52,6 +62,8 @@ public:
     bool risposteSi = true;      // the answer to every Yes/No box
     QString fileScelto;          // empty: the user cancels the file dialog
     std::deque<QString> testi;   // answers of the input boxes; none left: cancelled
+    QString fileDaSalvare;       // empty: the user cancels the save dialog
+    std::vector<QUrl> indirizziAperti;
 
 private:
     quorvane::Dialoghi originali_;

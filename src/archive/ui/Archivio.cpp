@@ -19,6 +19,7 @@
 
 #include "archive/GrigliaArchivio.h"
 #include "archive/ui/CasellaNumero.h"
+#include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Container.h"
 #include "core/ui/Dialoghi.h"
@@ -29,24 +30,12 @@
 namespace quorvane {
 
 namespace {
-QPushButton* pulsante(const char* nome, const QString& testo, QWidget* padre) {
-    auto* p = new QPushButton(testo, padre);
-    p->setObjectName(QString::fromLatin1(nome));
-    return p;
-}
-
 QLabel* etichetta(const char* nome, QWidget* padre) {
     auto* l = new QLabel(padre);
     l->setObjectName(QString::fromLatin1(nome));
     l->setFrameShape(QFrame::StyledPanel);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(80);
-    return l;
-}
-
-QLabel* testoFisso(const QString& testo, QWidget* padre) {
-    auto* l = new QLabel(testo, padre);
-    l->setWordWrap(true);
     return l;
 }
 
@@ -66,7 +55,7 @@ Archivio::Archivio(Container& container, QWidget* padre)
     tab_->addTab(creaAggiornamenti(), QStringLiteral("Aggiornamenti"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tab_);
-    resize(980, 660);
+    resize(980, 840);
     installaHelp(this, ArgomentoHelp);
 
     // Window load.
@@ -109,6 +98,7 @@ QWidget* Archivio::creaGestione() {
 
     auto* caselle = new QGridLayout;
     caselle->setHorizontalSpacing(4);
+    caselle->setVerticalSpacing(2);
     for (int r = 1; r <= NumRuote; ++r) {
         const QString sigla = r == NumRuote ? QStringLiteral("NAZ") : qtesto(std::string(SiglaRuota[r]));
         auto* l = new QLabel(sigla, pagina);
@@ -208,9 +198,12 @@ QWidget* Archivio::creaGestione() {
     destra->addStretch(1);
     destra->addLayout(comandi);
 
-    auto* layout = new QHBoxLayout(pagina);
-    layout->addLayout(sinistra, 3);
-    layout->addLayout(destra, 2);
+    auto* colonne = new QHBoxLayout;
+    colonne->addLayout(sinistra, 3);
+    colonne->addLayout(destra, 2);
+    auto* layout = new QVBoxLayout(pagina);
+    layout->addLayout(colonne);
+    layout->addWidget(creaCalendario(), 1);
     return pagina;
 }
 
@@ -248,27 +241,6 @@ QWidget* Archivio::creaElenco() {
     auto* layout = new QVBoxLayout(pagina);
     layout->addWidget(fgDB_, 1);
     layout->addLayout(comandi);
-    return pagina;
-}
-
-QWidget* Archivio::creaSalvataggi() {
-    auto* pagina = new QWidget;
-    auto* label5 = etichetta("Label5", pagina);
-    label5->setText(sessione_.IndirizzoInternet);
-    label5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    auto* text2 = new QLineEdit(sessione_.IndirizzoInternet, pagina);
-    text2->setObjectName(QStringLiteral("Text2"));
-    auto* indirizzo = new QGridLayout;
-    indirizzo->addWidget(new QLabel(QStringLiteral("Indirizzo Internet"), pagina), 0, 0);
-    indirizzo->addWidget(label5, 0, 1);
-    indirizzo->addWidget(text2, 1, 1);
-    auto* layout = new QVBoxLayout(pagina);
-    layout->addLayout(indirizzo);
-    layout->addStretch(1);
-    auto* piede = new QHBoxLayout;
-    piede->addStretch(1);
-    piede->addWidget(pulsanteHelp("Command23", pagina));
-    layout->addLayout(piede);
     return pagina;
 }
 
@@ -310,6 +282,7 @@ QWidget* Archivio::creaAggiornamenti() {
     note->addWidget(testoFisso(QStringLiteral("Il controllo viene effettuato nelle ultime 100 estrazioni. Per "
                                               "l'archivio completo contattare il programmatore"),
                                pagina));
+    note->addWidget(creaScarico(pagina));
     note->addStretch(1);
     auto* sotto = new QHBoxLayout;
     sotto->addLayout(elenco, 1);

@@ -1,7 +1,8 @@
 #pragma once
-// The archive window `archivio`: the current draw in 55 boxes, the list of stored draws, the
-// update from file and the official historical file, and the entry, correction and deletion
-// of a draw. It is the only writer of EstrazioniLotto; after every write it reloads the archive.
+// The archive window `archivio`: the current draw in 55 boxes, the draw calendar, the list of
+// stored draws, the update from file, from the program's server and from the official historical
+// file, the entry, correction and deletion of a draw, and the exports to other programs' formats.
+// It is the only writer of EstrazioniLotto; after every write it reloads the archive.
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -12,10 +13,12 @@
 #include "archive/ControlloAggiornamento.h"
 #include "archive/FileAggiornamento.h"
 #include "archive/InserimentoEstrazione.h"
+#include "archive/db/ScaricoAggiornamento.h"
 #include "core/ArchivioEstrazioni.h"
 
 class QCalendarWidget;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -51,18 +54,35 @@ public:
     void AGGIORNAMENTO();
     // Shows the rows in FgImporta and checks them against the archive being updated.
     void ConfrontoAggiornamento(std::vector<RigaAggiornamento> righe);
+    // The update file from the program's server, kept as Estr_Agg.txt in the data folder.
+    void CONTROLLO_AGGIORNAMENTI();
+    void SCARICO_FILE();
+    QString copiaAggiornamento() const;
+    LimitiScarico limitiScarico;
+
+    // Tab "Salvataggi": the site address and the exports.
+    void COLLEGA_AL_SITO();
+    void RENDE_PREDEFINITO();
+    void SALVA_DATI_III();
+    void SALVA_ZENDRAVOLTA();
+    void SALVA_NAZIONALE();
+    void RENDE_PREDEFINITA();
 
     // Tab "Gestione estrazioni".
     void SALVA_ESTRAZIONE();
     void MODIFICA_ESTRAZIONE();
     void ELIMINA_ESTRAZIONE();
     void INCOLLA_ESTRAZIONE();
+    // The draw calendar of the year chosen in Combo1.
+    void Carica_calendario();
 
 private:
     QWidget* creaGestione();
     QWidget* creaElenco();
     QWidget* creaSalvataggi();
     QWidget* creaAggiornamenti();
+    QWidget* creaScarico(QWidget* padre);
+    QWidget* creaCalendario();
     QWidget* pulsanteHelp(const char* nome, QWidget* padre);
 
     void impostaSlider(int valore);
@@ -71,6 +91,12 @@ private:
     void ricercaPerData();
     void cliccaIndice();
     void selezioneEstrazione();
+    void cliccaCalendario(int riga, int colonna);
+    bool scaricaCopia(QString* errore);
+    // Writes one export of the whole archive with progress; false, with a message, on failure.
+    bool esporta(const QString& file, std::string (*formato)(const ArchivioEstrazioni&, const Avanzamento&),
+                 const QString& titolo);
+    void salvaParametro(const QString& nome, const QString& valore);
     void impostaCalendario(const Data& data);
     Data dataCalendario() const;
     TestiCaselle testiCaselle() const;
@@ -104,6 +130,12 @@ private:
     VistaGriglia* fgImporta_;
     QListWidget* list4_;
     QCheckBox* check3_;
+    QLabel* label5_;
+    QLineEdit* text2_;
+    QLabel* label13_;
+    QComboBox* combo1_;
+    QCheckBox* check2_;
+    VistaGriglia* fg1_;
 
     // The rows of FgImporta and the result of their check: what AGGIORNAMENTO writes.
     std::vector<RigaAggiornamento> righeImporta_;

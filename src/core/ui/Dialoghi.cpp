@@ -1,5 +1,6 @@
 #include "core/ui/Dialoghi.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 
@@ -18,6 +19,16 @@ Dialoghi Dialoghi::veri() {
     d.apriFile = [](QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) {
         return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);
     };
+    d.salvaFile = [](QWidget* padre, const QString& titolo, const QString& percorso, const QString& filtro,
+                     const QString& estensione) {
+        QFileDialog dialogo(padre, titolo, percorso, filtro);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setDefaultSuffix(estensione);
+        return dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()
+                   ? dialogo.selectedFiles().constFirst()
+                   : QString();
+    };
+    d.apriIndirizzo = [](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); };
     d.chiediTesto = [](QWidget* padre, const QString& titolo, const QString& etichetta,
                        const QString& iniziale) -> std::optional<QString> {
         bool ok = false;

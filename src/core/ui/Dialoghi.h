@@ -2,6 +2,7 @@
 // Every modal box the windows show goes through here, so that tests can answer them.
 #include <QMessageBox>
 #include <QString>
+#include <QUrl>
 #include <functional>
 #include <optional>
 
@@ -13,6 +14,12 @@ struct Dialoghi {
     std::function<bool(QWidget*, const QString& titolo, const QString& testo)> conferma;
     // Open-file dialog; empty when cancelled.
     std::function<QString(QWidget*, const QString& titolo, const QString& cartella, const QString& filtro)> apriFile;
+    // Save-file dialog starting at `percorso` (a folder or a file), adding `estensione` to a name
+    // typed without one; empty when cancelled.
+    std::function<QString(QWidget*, const QString& titolo, const QString& percorso, const QString& filtro,
+                          const QString& estensione)> salvaFile;
+    // Hands a web address to the desktop's browser; false when none took it.
+    std::function<bool(const QUrl&)> apriIndirizzo;
     // Input box; nullopt when cancelled.
     std::function<std::optional<QString>(QWidget*, const QString& titolo, const QString& etichetta,
                                          const QString& iniziale)> chiediTesto;

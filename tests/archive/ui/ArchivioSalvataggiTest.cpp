@@ -1,0 +1,223 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QProgressBar>
+
+#include "archive/ui/FinestraArchivio.h"
+#include "support/ServerHttp.h"
+
+using namespace quorvane;
+using namespace test;
+
+namespace {
+
+std::vector<std::string> righeDi(const std::string& testo) {
+    std::vector<std::string> righe;
+    for (std::size_t i = 0; (i = testo.find("\r\n", i)) != std::string::npos; i += 2) righe.push_back({});
+    return righe;
+}
+
+class SalvataggiArchivio : public FinestraArchivio {
+protected:
+    void usaServer(const ServerHttp& server) {
+        ASSERT_NE(server.porta(), 0);
+        ASSERT_TRUE(sessione->programma().impostaParametro("IndirizzoAggiornamenti",
+                                                           QString::fromStdString(server.indirizzo())));
+    }
+    std::filesystem::path copia() { return std::filesystem::path(finestra->copiaAggiornamento().toStdString()); }
+    VistaGriglia* fg1() { return trova<VistaGriglia>(w(), "fg1"); }
+    void cliccaCella(VistaGriglia* vista, int riga, int colonna) {
+        const QModelIndex cella = vista->model()->index(riga - 1, colonna);
+        vista->scrollTo(cella);
+        QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(cella).center());
+    }
+};
+
+}  // namespace
+
+TEST_F(SalvataggiArchivio, ControlloAggiornamentiDalSito) {
+    std::string testo;
+    for (std::size_t i = 57; i < 60; ++i) testo += rigaFileAggiornamento(estrazioni[i].riga()) + "\r\n";
+    RigaArchivio nuova = estrazioni.back().riga();
+    nuova.data = "04/02/2023";
+    testo += rigaFileAggiornamento(nuova) + "\r\n";
+    {
+        ServerHttp server({200, testo});
+        usaServer(server);
+        clicca("Command18");
+    }
+    ASSERT_TRUE(dialoghi.messaggi.empty()) << dialoghi.messaggi[0].testo.toStdString();
+    // The line break the download adds makes an empty last row, which is dropped.
+    EXPECT_EQ(test::leggiFile(copia()), testo + "\r\n");
+    EXPECT_EQ(griglia("FgImporta").righe(), 5);
+    EXPECT_EQ(list4(), (QStringList{"Manca estrazione del: 04/02/2023", "Nessuna anomalia rilevata"}));
+    clicca("Command28");
+    EXPECT_EQ(memorizzate().size(), 61u);
+
+    // A failed download: the step is named, the copy and the grids stay as they were.
+    clicca("Command21");  // cancelled: FgImporta keeps its header only
+    dialoghi.fileScelto = fileAggiornamento({estrazioni[10].riga()});
+    clicca("Command21");
+    ASSERT_EQ(griglia("FgImporta").righe(), 2);
+    ServerHttp assente({404, "no"});
+    usaServer(assente);
+    clicca("Command18");
+    ASSERT_EQ(dialoghi.messaggi.size(), 2u);
+    EXPECT_EQ(dialoghi.messaggi[1].icona, QMessageBox::Critical);
+    EXPECT_EQ(dialoghi.messaggi[1].titolo, "Avviso");
+    EXPECT_TRUE(dialoghi.messaggi[1].testo.startsWith(
+        "Attenzione qualcosa è andato strorto nella procedura Collegamento al sito\n"));
+    EXPECT_EQ(griglia("FgImporta").righe(), 2);
+    EXPECT_EQ(list4(), QStringList{"Nessuna anomalia rilevata"});
+    EXPECT_EQ(test::leggiFile(copia()), testo + "\r\n");
+
+    clicca("Command27");
+    ASSERT_EQ(dialoghi.messaggi.size(), 3u);
+    EXPECT_EQ(dialoghi.messaggi[2].icona, QMessageBox::Critical);
+    EXPECT_EQ(test::leggiFile(copia()), testo + "\r\n");
+}
+
+TEST_F(SalvataggiArchivio, ScaricoFileSoltanto) {
+    ServerHttp server({200, "solo il testo"});
+    usaServer(server);
+    clicca("Command27");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "Fatto");
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::NoIcon);
+    EXPECT_EQ(test::leggiFile(copia()), "solo il testo\r\n");
+    EXPECT_EQ(griglia("FgImporta").righe(), 1);
+}
+
+TEST_F(SalvataggiArchivio, IndirizzoDelSito) {
+    QLabel* label5 = trova<QLabel>(w(), "Label5");
+    QLineEdit* text2 = trova<QLineEdit>(w(), "Text2");
+    const QString iniziale = sessione->IndirizzoInternet;
+    EXPECT_EQ(label5->text(), iniziale);
+    EXPECT_EQ(text2->text(), iniziale);
+
+    QGuiApplication::clipboard()->setText("https://esempio.it/lotto");
+    clicca("Command16");
+    EXPECT_EQ(text2->text(), "https://esempio.it/lotto");
+    clicca("Command15");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "Salvataggio effettuato");
+    EXPECT_EQ(dialoghi.messaggi[0].titolo, "Salvataggio");
+    EXPECT_EQ(sessione->programma().parametro("IndirizzoInternet"), "https://esempio.it/lotto");
+    // Until the next start the site opened is the one read at start-up.
+    EXPECT_EQ(label5->text(), iniziale);
+    clicca("Command5");
+    EXPECT_EQ(dialoghi.indirizziAperti, std::vector<QUrl>{QUrl(iniziale)});
+
+    QTest::mouseDClick(text2, Qt::LeftButton);
+    EXPECT_EQ(text2->text(), "");
+
+    // Only web addresses are handed to the browser.
+    sessione->IndirizzoInternet = "file:///etc/passwd";
+    apri();
+    clicca("Command5");
+    EXPECT_EQ(dialoghi.indirizziAperti.size(), 1u);
+    ASSERT_EQ(dialoghi.messaggi.size(), 2u);
+    EXPECT_EQ(dialoghi.messaggi[1].icona, QMessageBox::Critical);
+    EXPECT_TRUE(dialoghi.messaggi[1].testo.contains("http://")) << dialoghi.messaggi[1].testo.toStdString();
+
+    // Without its parameter row "RENDE PREDEFINITO" does nothing and says nothing.
+    QSqlQuery(sessione->programma().db()).exec("DELETE FROM ParametriProgramma WHERE Parametro = 'IndirizzoInternet'");
+    clicca("Command15");
+    EXPECT_EQ(dialoghi.messaggi.size(), 2u);
+}
+
+TEST_F(SalvataggiArchivio, EsportazioniDellArchivio) {
+    QLabel* label13 = trova<QLabel>(w(), "Label13");
+    const QString predefinito = *sessione->programma().parametro("PercorsoDati.iii");
+    EXPECT_EQ(label13->text(), predefinito);
+
+    // Over a longer file: nothing of its old records is left.
+    test::scriviFile(cartella / "Lotto.iii", std::string(100 * 110, 'x'));
+    dialoghi.fileDaSalvare = qpath(cartella / "Lotto.iii");
+    clicca("Command10");
+    EXPECT_EQ(dialoghi.domande.back().iniziale, predefinito);  // the dialog starts at Label13
+    const std::string dati = test::leggiFile(cartella / "Lotto.iii");
+    ASSERT_EQ(dati.size(), 60u * 110u);
+    EXPECT_EQ(dati[0], static_cast<char>(estrazioni[0].data.giorno));
+    EXPECT_EQ(label13->text(), qpath(cartella / "Lotto.iii"));
+    EXPECT_EQ(container->Pb1()->maximum(), 60);
+    EXPECT_EQ(container->Pb1()->value(), 60);
+    clicca("Command35");
+    EXPECT_EQ(sessione->programma().parametro("PercorsoDati.iii"), qpath(cartella / "Lotto.iii"));
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Salvataggio effettuato");
+
+    dialoghi.fileDaSalvare.clear();
+    clicca("Command10");
+    EXPECT_EQ(label13->text(), qpath(cartella / "Lotto.iii"));  // cancelled: nothing changes
+
+    dialoghi.fileDaSalvare = qpath(cartella / "Nazionale.Txt");
+    clicca("Command34");
+    const std::string nazionale = test::leggiFile(cartella / "Nazionale.Txt");
+    EXPECT_EQ(righeDi(nazionale).size(), 60u);
+    EXPECT_EQ(nazionale.substr(0, 6), "00001-");
+
+    VariabileAmbiente wine("WINEPREFIX", (cartella / "wine").string());
+    const auto messaggi = dialoghi.messaggi.size();
+    clicca("Command7");
+    ASSERT_EQ(dialoghi.messaggi.size(), messaggi + 1);
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Attenzione Zendravolta non presente.");
+    std::filesystem::create_directories(cartella / "wine" / "drive_c" / "KVEL3");
+    clicca("Command7");
+    EXPECT_EQ(dialoghi.messaggi.size(), messaggi + 1);
+    const std::string zendravolta = test::leggiFile(cartella / "wine" / "drive_c" / "KVEL3" / "DATI32.III");
+    EXPECT_EQ(righeDi(zendravolta).size(), 60u);
+    EXPECT_EQ(zendravolta.front(), '"');
+
+    // A file that cannot be written is said, not passed over.
+    dialoghi.fileDaSalvare = qpath(cartella / "manca" / "x.Txt");
+    clicca("Command34");
+    EXPECT_EQ(dialoghi.messaggi.back().icona, QMessageBox::Critical);
+    EXPECT_EQ(dialoghi.messaggi.back().titolo, "SALVA NAZIONALE FORMATO TESTO");
+}
+
+TEST_F(SalvataggiArchivio, CalendarioDelleEstrazioni) {
+    auto* combo1 = trova<QComboBox>(w(), "Combo1");
+    const int anno = QDate::currentDate().year();
+    EXPECT_EQ(combo1->itemText(0), "1939");
+    EXPECT_EQ(combo1->currentText(), QString::number(anno));
+    EXPECT_EQ(combo1->count(), anno - 1939 + 1);
+    EXPECT_EQ(fg1()->griglia().righe(), 1);  // the archive ends in 2023
+
+    // The archive's draws of 2022, on Tuesdays (3), Thursdays (5) and Saturdays (7).
+    combo1->setCurrentText("2022");
+    const Griglia& g = fg1()->griglia();
+    const Estrazione* ultima2022 = nullptr;
+    for (const auto& e : estrazioni)
+        if (e.data.anno == 2022) ultima2022 = &e;
+    ASSERT_NE(ultima2022, nullptr);
+    ASSERT_EQ(ultima2022->data, (Data{2022, 12, 31}));
+    ASSERT_GT(g.righe(), 1);
+    const int ultimaRiga = g.righe() - 1;
+    EXPECT_EQ(g.testo(ultimaRiga, 2), "12");
+    EXPECT_EQ(g.rigaCorrente(), ultimaRiga);
+    EXPECT_EQ(g.testo(0, g.colonnaCorrente()), std::to_string(ultima2022->data.giorno));
+    EXPECT_EQ(g.testo(ultimaRiga, g.colonnaCorrente()), "7");  // 31/12/2022 was a Saturday
+
+    w()->show();
+    QApplication::processEvents();
+    // A day with a draw selects it; a day without one only sets the calendar.
+    const int indice = static_cast<int>(ultima2022 - estrazioni.data()) + 1;
+    cliccaCella(fg1(), ultimaRiga, g.colonnaCorrente());
+    EXPECT_EQ(slider()->value(), indice);
+    EXPECT_EQ(trova<QLineEdit>(w(), "Text1")->text(), "31/12/2022");
+    int vuota = 3;
+    while (vuota < g.colonne() && !g.testo(ultimaRiga, vuota).empty()) ++vuota;
+    ASSERT_LT(vuota, g.colonne());
+    cliccaCella(fg1(), ultimaRiga, vuota);
+    EXPECT_EQ(slider()->value(), indice);
+    const std::string giorno = g.testo(0, vuota).size() == 1 ? "0" + g.testo(0, vuota) : g.testo(0, vuota);
+    EXPECT_EQ(trova<QLineEdit>(w(), "Text1")->text(), QString::fromStdString(giorno + "/12/2022"));
+    EXPECT_EQ(trova<QCalendarWidget>(w(), "MonthView1")->selectedDate(), QDate(2022, 12, std::stoi(giorno)));
+
+    auto* check2 = trova<QCheckBox>(w(), "Check2");
+    check2->click();
+    EXPECT_EQ(fg1()->griglia().testo(ultimaRiga, fg1()->griglia().colonnaCorrente()), "S");
+    check2->click();
+    EXPECT_EQ(fg1()->griglia().testo(ultimaRiga, fg1()->griglia().colonnaCorrente()), "7");
+}
