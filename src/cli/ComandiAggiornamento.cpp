@@ -47,18 +47,7 @@ int controllaCmd(const Opzioni& opzioni) {
     QString errore;
     auto memorizzate = leggiFileArchivio(archivioRichiesto(opzioni), &errore);
     if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    const auto righe = leggiSorgente(opzioni.argomenti[0]);
-    const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
-    Griglia fgImporta("FgImporta");
-    riempiFgImporta(fgImporta, righe);
-    segnaControllo(fgImporta, controllo);
-    if (opzioni.json) {
-        stampa(opzioni, fgImporta, {{"List4", controllo.List4}});
-        return 0;
-    }
-    stampa(opzioni, fgImporta);
-    scrivi("\n");
-    stampaList4(opzioni, controllo.List4);
+    stampaControllo(opzioni, leggiSorgente(opzioni.argomenti[0]), *memorizzate);
     return 0;
 }
 
@@ -82,6 +71,18 @@ int aggiornaCmd(const Opzioni& opzioni) {
     return 0;
 }
 }  // namespace
+
+void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,
+                     const std::vector<RigaArchivio>& memorizzate) {
+    const auto controllo = ConfrontoAggiornamento(righe, memorizzate);
+    Griglia fgImporta("FgImporta");
+    riempiFgImporta(fgImporta, righe);
+    segnaControllo(fgImporta, controllo);
+    if (opzioni.json) return stampa(opzioni, fgImporta, {{"List4", controllo.List4}});
+    stampa(opzioni, fgImporta);
+    scrivi("\n");
+    stampaList4(opzioni, controllo.List4);
+}
 
 std::vector<Comando> comandiAggiornamento() {
     return {

@@ -52,8 +52,12 @@ QString archivioDelProgramma() {
 }
 }  // namespace
 
+QString percorsoArchivio(const Opzioni& opzioni) {
+    return opzioni.archivio ? QString::fromStdString(*opzioni.archivio) : archivioDelProgramma();
+}
+
 ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale) {
-    const QString percorso = opzioni.archivio ? QString::fromStdString(*opzioni.archivio) : archivioDelProgramma();
+    const QString percorso = percorsoArchivio(opzioni);
     QString errore;
     auto righe = leggiFileArchivio(percorso, &errore);
     if (!righe) throw ErroreComando{EsitoInputErrato, errore.toStdString()};

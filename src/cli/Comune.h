@@ -1,10 +1,12 @@
 #pragma once
 // What every command of quorvane-cli shares: errors, loading the archive, printing a grid.
+#include <QString>
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "archive/FileAggiornamento.h"
 #include "cli/Opzioni.h"
 #include "core/ArchivioEstrazioni.h"
 #include "core/Griglia.h"
@@ -37,6 +39,9 @@ void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& ex
 void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette,
                         const std::vector<const Griglia*>& altre = {});
 
+// The file of --archivio, or the archive the program's parameter names.
+QString percorsoArchivio(const Opzioni& opzioni);
+
 // The archive of --archivio, or the one the program's parameter names, loaded with the model
 // archive starting at `estrazioneIniziale`.
 ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale = 1);
@@ -48,11 +53,16 @@ int intero(const std::string& testo, const std::string& opzione);
 void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
                       std::size_t posizionali);
 
+// The check of update rows against the stored draws: FgImporta, then the lines of List4.
+void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,
+                     const std::vector<RigaArchivio>& memorizzate);
+
 // The commands of each part of the program.
 std::vector<Comando> comandiArchivio();
 std::vector<Comando> comandiAggiornamento();
 std::vector<Comando> comandiIndice();
 std::vector<Comando> comandiAnalisi();
 std::vector<Comando> comandiConfigurazioni();
+std::vector<Comando> comandiEsportazione();
 
 }  // namespace quorvane::cli

@@ -9,7 +9,8 @@
 namespace quorvane::cli {
 
 // Options that take no value.
-inline const std::set<std::string> Segnali = {"json", "forza-ultima", "fine-ricerca", "veloce", "correggi", "con-estrazione"};
+inline const std::set<std::string> Segnali = {"json", "forza-ultima", "fine-ricerca", "veloce", "correggi", "con-estrazione",
+                                           "controlla", "lettere"};
 
 struct Opzioni {
     std::optional<std::string> archivio;  // --archivio FILE

@@ -11,7 +11,8 @@ namespace {
 
 std::vector<Comando> tuttiIComandi() {
     std::vector<Comando> comandi;
-    for (auto gruppo : {comandiArchivio(), comandiAggiornamento(), comandiIndice(), comandiConfigurazioni(), comandiAnalisi()})
+    for (auto gruppo : {comandiArchivio(), comandiAggiornamento(), comandiEsportazione(), comandiIndice(),
+                        comandiConfigurazioni(), comandiAnalisi()})
         comandi.insert(comandi.end(), gruppo.begin(), gruppo.end());
     return comandi;
 }

@@ -1,0 +1,114 @@
+// Commands on the update download, the exports to other programs' formats and the draw calendar.
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+#include <iostream>
+
+#include "archive/Calendario.h"
+#include "archive/Esportazione.h"
+#include "archive/db/FileEsportazione.h"
+#include "archive/db/ScaricoAggiornamento.h"
+#include "cli/Comune.h"
+#include "core/db/CartellaDati.h"
+#include "core/db/DatabaseProgramma.h"
+#include "core/db/FileArchivio.h"
+
+namespace quorvane::cli {
+
+namespace {
+// The server of the program's parameter; the default one when the program never started.
+QString indirizzoDelProgramma(const QString& cartella) {
+    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile)))
+        return IndirizzoAggiornamentiPredefinito;
+    QString errore;
+    auto programma = DatabaseProgramma::apri(cartella, {}, &errore);
+    if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    return indirizzoAggiornamenti(*programma);
+}
+
+int scaricaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"controlla"}, 0);
+    const bool controlla = opzioni.segnale("controlla");
+    // The archive is found before the download, so that a missing one costs no transfer.
+    const QString archivio = controlla ? percorsoArchivio(opzioni) : QString();
+    const QString cartella = cartellaDati();
+    const QString copia = QDir(cartella).filePath(NomeCopiaAggiornamento);
+    QString errore;
+    if (!scaricaAggiornamento(indirizzoDelProgramma(cartella), copia, &errore))
+        throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    if (!controlla) {
+        std::cout << "Fatto: " << QDir::toNativeSeparators(copia).toStdString() << "\n";
+        return 0;
+    }
+    auto letto = leggiCopiaAggiornamento(copia);
+    if (auto* e = std::get_if<ErroreSorgente>(&letto)) throw ErroreComando{EsitoInputErrato, e->messaggio};
+    auto memorizzate = leggiFileArchivio(archivio, &errore);
+    if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    stampaControllo(opzioni, std::get<std::vector<RigaAggiornamento>>(letto), *memorizzate);
+    return 0;
+}
+
+void scrivi(const QString& file, const std::string& contenuto) {
+    QString errore;
+    if (!scriviEsportazione(file, contenuto, &errore)) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+}
+
+int esportaCmd(const Opzioni& opzioni) {
+    const std::string formato = opzioni.argomenti.empty() ? std::string() : opzioni.argomenti[0];
+    const bool conFile = formato == "dati-iii" || formato == "nazionale";
+    if (!conFile && formato != "zendravolta")
+        throw ErroreComando{EsitoUsoErrato, "formato sconosciuto: usare dati-iii FILE, nazionale FILE o zendravolta"};
+    controllaOpzioni(opzioni, {}, conFile ? 2 : 1);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    QString file;
+    if (formato == "zendravolta") {
+        const QString cartella = cartellaZendravolta();
+        if (cartella.isEmpty()) throw ErroreComando{EsitoInputErrato, "Attenzione Zendravolta non presente."};
+        file = fileZendravolta(cartella);
+        scrivi(file, esportaZendravolta(archivio));
+    } else {
+        file = QString::fromStdString(opzioni.argomenti[1]);
+        scrivi(file, formato == "dati-iii" ? esportaDatiIII(archivio) : esportaNazionale(archivio));
+    }
+    std::cout << "Fatto: " << QDir::toNativeSeparators(file).toStdString() << "\n";
+    return 0;
+}
+
+int calendarioCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"lettere"}, 1);
+    const std::string& testo = opzioni.argomenti[0];
+    int anno = 0;
+    try {
+        std::size_t fine = 0;
+        anno = std::stoi(testo, &fine);
+        if (fine != testo.size()) anno = 0;
+    } catch (const std::exception&) {
+    }
+    if (anno < 1 || anno > 9999) throw ErroreComando{EsitoInputErrato, "anno non valido: " + testo};
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    std::vector<Data> date;
+    for (int e = 1; e <= archivio.NumEstrazioni; ++e)
+        if (archivio.DataEstrazione(e).anno == anno) date.push_back(archivio.DataEstrazione(e));
+    Griglia fg1("fg1");
+    riempiCalendario(fg1, anno, date);
+    if (opzioni.segnale("lettere")) lettereGiorniSettimana(fg1);
+    stampa(opzioni, fg1);
+    return 0;
+}
+}  // namespace
+
+std::vector<Comando> comandiEsportazione() {
+    return {
+        {"scarica-aggiornamento", "[--controlla]",
+         "scarica il file di aggiornamento dal sito in Estr_Agg.txt e, con --controlla, lo confronta con l'archivio",
+         scaricaCmd},
+        {"esporta", "dati-iii FILE | nazionale FILE | zendravolta",
+         "salva l'archivio in formato Dati.iii, come testo della ruota Nazionale o in DATI32.III di Zendravolta",
+         esportaCmd},
+        {"calendario", "ANNO [--lettere]",
+         "le estrazioni dell'anno per mese e giorno, con il giorno della settimana (numero o lettera)",
+         calendarioCmd},
+    };
+}
+
+}  // namespace quorvane::cli

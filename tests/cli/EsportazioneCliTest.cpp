@@ -1,0 +1,120 @@
+#include "archive/FileAggiornamento.h"
+#include "archive/db/ScaricoAggiornamento.h"
+#include "core/db/Sessione.h"
+#include "support/RigaDiComando.h"
+#include "support/ServerHttp.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+using test::eseguiCli;
+using test::qpath;
+
+namespace {
+
+// Three draws of 2023 given as the official file; the Nazionale only on the second.
+class EsportazioneCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::scriviFile(cartella / "storico.txt",
+                         "2023/01/03\tBA\t10\t20\t30\t40\t50\n"
+                         "2023/01/05\tBA\t11\t21\t31\t41\t51\n"
+                         "2023/01/05\tRN\t1\t2\t3\t4\t90\n"
+                         "2023/03/31\tVE\t5\t6\t7\t8\t9\n");
+    }
+    test::EsitoCli esegui(QStringList argomenti) {
+        argomenti.prepend(storico);
+        argomenti.prepend("--archivio");
+        return eseguiCli(argomenti, dati);
+    }
+
+    test::CartellaTemporanea cartella;
+    QString dati = qpath(cartella / "xdg");
+    QString storico = qpath(cartella / "storico.txt");
+};
+
+}  // namespace
+
+TEST_F(EsportazioneCli, EsportaNeiTreFormati) {
+    const QString iii = qpath(cartella / "Dati.iii");
+    test::EsitoCli dati3 = esegui({"esporta", "dati-iii", iii});
+    ASSERT_EQ(dati3.codice, 0) << dati3.errori.toStdString();
+    EXPECT_EQ(dati3.uscita, "Fatto: " + iii + "\n");
+    const std::string record = test::leggiFile(cartella / "Dati.iii");
+    ASSERT_EQ(record.size(), 330u);
+    EXPECT_EQ(record.substr(110, 6), std::string("\x05\x00\x01\x00\x17\x00", 6));  // 05/01/2023
+    EXPECT_EQ(record.substr(116, 10), "1121314151");
+
+    const QString txt = qpath(cartella / "Naz.Txt");
+    ASSERT_EQ(esegui({"esporta", "nazionale", txt}).codice, 0);
+    EXPECT_EQ(test::leggiFile(cartella / "Naz.Txt"), "00002-0102030490\r\n");
+
+    test::VariabileAmbiente wine("WINEPREFIX", (cartella / "wine").string());
+    test::EsitoCli assente = esegui({"esporta", "zendravolta"});
+    EXPECT_EQ(assente.codice, 1);
+    EXPECT_EQ(assente.errori, "Errore: Attenzione Zendravolta non presente.\n");
+    std::filesystem::create_directories(cartella / "wine" / "drive_c" / "KVEL3");
+    ASSERT_EQ(esegui({"esporta", "zendravolta"}).codice, 0);
+    const std::string zendravolta = test::leggiFile(cartella / "wine" / "drive_c" / "KVEL3" / "DATI32.III");
+    EXPECT_EQ(zendravolta.substr(0, 11), "\"1020304050");
+    EXPECT_EQ(zendravolta.substr(101, 14), "2301030101\"\r\n\"");
+
+    EXPECT_EQ(esegui({"esporta", "access", txt}).codice, 2);
+    EXPECT_EQ(esegui({"esporta", "dati-iii"}).codice, 2);
+    EXPECT_EQ(esegui({"esporta", "nazionale", qpath(cartella / "manca" / "n.Txt")}).codice, 1);
+}
+
+TEST_F(EsportazioneCli, CalendarioDellAnno) {
+    test::EsitoCli numeri = esegui({"calendario", "2023"});
+    ASSERT_EQ(numeri.codice, 0) << numeri.errori.toStdString();
+    EXPECT_EQ(numeri.uscita, "A\tM\t3\t5\t31\n2023\t1\t3\t5\t\n2023\t3\t\t\t6\n");
+    EXPECT_EQ(esegui({"calendario", "2023", "--lettere"}).uscita, "A\tM\t3\t5\t31\n2023\t1\tM\tG\t\n2023\t3\t\t\tV\n");
+    EXPECT_EQ(esegui({"calendario", "1950"}).uscita, "A\tM\n");
+    test::EsitoCli json = esegui({"--json", "calendario", "2023"});
+    EXPECT_TRUE(json.uscita.startsWith(R"({"griglia":"fg1","intestazione":["A","M","3","5","31"],"colonne_nascoste":[0])"))
+        << json.uscita.toStdString();
+    EXPECT_TRUE(json.uscita.contains(R"({"testo":"2023","sfondo":12648447,"colore":null,"grassetto":true})"));
+    EXPECT_EQ(esegui({"calendario", "duemila"}).codice, 1);
+    EXPECT_EQ(esegui({"calendario"}).codice, 2);
+}
+
+TEST_F(EsportazioneCli, ScaricaAggiornamentoDalServerDelProgramma) {
+    QString errore;
+    const QString cartellaProgramma = qpath(cartella / "xdg" / "Quorvane");
+    {
+        auto sessione = Sessione::avvia(cartellaProgramma, Data{1939, 2, 1}, &errore);
+        ASSERT_TRUE(sessione) << errore.toStdString();
+    }
+    const auto indirizzo = [&](const test::ServerHttp& server) {
+        auto sessione = Sessione::avvia(cartellaProgramma, Data{1939, 2, 1}, &errore);
+        ASSERT_TRUE(sessione->programma().impostaParametro(ParametroIndirizzoAggiornamenti,
+                                                           QString::fromStdString(server.indirizzo())));
+    };
+    // 05/01 as stored, 07/01 missing.
+    RigaArchivio r;
+    r.data = "05/01/2023";
+    r.ruote[0] = "11-21-31-41-51";
+    r.ruote[10] = "01-02-03-04-90";
+    std::string testo = rigaFileAggiornamento(r) + "\r\n";
+    r.data = "07/01/2023";
+    testo += rigaFileAggiornamento(r) + "\r\n";
+    test::ServerHttp server({200, testo});
+    indirizzo(server);
+    test::EsitoCli scarica = eseguiCli({"scarica-aggiornamento"}, dati);
+    ASSERT_EQ(scarica.codice, 0) << scarica.errori.toStdString();
+    EXPECT_EQ(scarica.uscita, "Fatto: " + cartellaProgramma + "/Estr_Agg.txt\n");
+    EXPECT_EQ(test::leggiFile(cartella / "xdg" / "Quorvane" / "Estr_Agg.txt"), testo + "\r\n");
+
+    test::EsitoCli controlla = esegui({"scarica-aggiornamento", "--controlla"});
+    ASSERT_EQ(controlla.codice, 0) << controlla.errori.toStdString();
+    const QStringList righe = controlla.uscita.split('\n');
+    EXPECT_TRUE(righe[1].startsWith("05/01/2023\t11-21-31-41-51\t")) << righe[1].toStdString();
+    EXPECT_TRUE(righe[2].startsWith("07/01/2023\t")) << righe[2].toStdString();
+    EXPECT_EQ(righe.mid(4), (QStringList{"Manca estrazione del: 07/01/2023", "Nessuna anomalia rilevata", ""}));
+
+    test::ServerHttp assente({404, "no"});
+    indirizzo(assente);
+    test::EsitoCli fallito = eseguiCli({"scarica-aggiornamento"}, dati);
+    EXPECT_EQ(fallito.codice, 1);
+    EXPECT_TRUE(fallito.errori.contains("404")) << fallito.errori.toStdString();
+    EXPECT_EQ(test::leggiFile(cartella / "xdg" / "Quorvane" / "Estr_Agg.txt"), testo + "\r\n");
+}
