@@ -13,7 +13,6 @@
 #include "archive/ControlloAggiornamento.h"
 #include "archive/FileAggiornamento.h"
 #include "archive/InserimentoEstrazione.h"
-#include "archive/db/ScaricoAggiornamento.h"
 #include "core/ArchivioEstrazioni.h"
 
 class QCalendarWidget;
@@ -58,7 +57,6 @@ public:
     void CONTROLLO_AGGIORNAMENTI();
     void SCARICO_FILE();
     QString copiaAggiornamento() const;
-    LimitiScarico limitiScarico;
 
     // Tab "Salvataggi": the site address and the exports.
     void COLLEGA_AL_SITO();

@@ -8,6 +8,7 @@
 
 #include "archive/Esportazione.h"
 #include "archive/db/FileEsportazione.h"
+#include "archive/db/ScaricoAggiornamento.h"
 #include "archive/ui/Archivio.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"

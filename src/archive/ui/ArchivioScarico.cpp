@@ -2,7 +2,9 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "archive/db/ScaricoAggiornamento.h"
 #include "archive/ui/Archivio.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
@@ -46,8 +48,7 @@ bool Archivio::scaricaCopia(QString* errore) {
         indirizzoAggiornamenti(sessione_.programma()), copiaAggiornamento(), errore,
         [this](qint64 ricevuti, qint64 totali) {
             if (totali > 0) avanzamento(static_cast<int>(std::min(ricevuti, totali)), static_cast<int>(totali));
-        },
-        limitiScarico);
+        });
 }
 
 void Archivio::CONTROLLO_AGGIORNAMENTI() {
