@@ -123,12 +123,6 @@ TEST_F(Scarico, UnDownloadFallitoLasciaLaCopiaPrecedente) {
         EXPECT_LT(tempo.elapsed(), 5000);
         EXPECT_TRUE(errore.contains("non ha risposto")) << errore.toStdString();
     }
-    {
-        // Nobody listening any more.
-        std::string chiuso;
-        { chiuso = test::ServerHttp({200, "x"}).indirizzo(); }
-        EXPECT_FALSE(scaricaFile(urlFileAggiornamento(QString::fromStdString(chiuso)), copia, &errore));
-    }
     EXPECT_EQ(test::leggiFile(cartella / "Estr_Agg.txt"), "copia precedente");
 
     // A folder that cannot hold the copy.
