@@ -12,7 +12,7 @@
 #include "analyses/MiniElenco.h"
 #include "analyses/Quadratura.h"
 #include "analyses/Ripetizioni.h"
-#include "analyses/SceltaEstrazione.h"
+#include "core/SceltaEstrazione.h"
 #include "analyses/SviluppoSistema.h"
 #include "analyses/db/DatabaseSistemi.h"
 #include "cli/Comune.h"

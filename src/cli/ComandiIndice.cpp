@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "cli/OpzioniIndice.h"
+#include "core/SceltaEstrazione.h"
 #include "index/GriglieIndice.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ int estrazioneScelta(const Opzioni& opzioni, const ArchivioEstrazioni& archivio)
     auto testo = opzioni.valore("estrazione");
     if (!testo) return archivio.UltimaEstrazione;
     if (testo->find('/') != std::string::npos) {
-        if (int e = archivio.cercaData(*testo)) return e;
+        if (auto e = estrazioneDellaData(archivio, *testo)) return *e;
         throw ErroreComando{EsitoInputErrato, "Data non trovata: " + *testo};
     }
     return interoTra(opzioni, "estrazione", 1, archivio.UltimaEstrazione, archivio.UltimaEstrazione);

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/Data.h"
@@ -69,13 +68,6 @@ public:
     const Data& DataEstrazione(int estrazione) const { return date_[estrazione]; }
     int ProgMese(int estrazione) const { return progMese_[estrazione]; }
     int ProgAnno(int estrazione) const { return progAnno_[estrazione]; }
-
-    // The first draw 1..UltimaEstrazione whose date text is `data` ("GG/MM/AAAA"), or 0.
-    int cercaData(std::string_view data) const {
-        for (int e = 1; e <= UltimaEstrazione; ++e)
-            if (dateTesto_[e] == data) return e;
-        return 0;
-    }
 
     int NumModello() const { return static_cast<int>(indiciModello_.size()); }
     // k = 1..NumModello

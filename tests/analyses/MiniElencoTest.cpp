@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analyses/MiniElenco.h"
-#include "analyses/SceltaEstrazione.h"
+#include "core/SceltaEstrazione.h"
 #include "core/Colori.h"
 
 using namespace quorvane;

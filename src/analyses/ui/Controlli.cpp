@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "analyses/SceltaEstrazione.h"
+#include "core/SceltaEstrazione.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/VistaGriglia.h"
 

@@ -6,7 +6,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "analyses/SceltaEstrazione.h"
+#include "core/SceltaEstrazione.h"
 #include "analyses/ui/Controlli.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Help.h"

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "core/Colori.h"
+#include "core/SceltaEstrazione.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/VistaGriglia.h"
@@ -36,17 +37,15 @@ void Ventrallo::SelezionaPerNumeroIndice() {
                                                      QStringLiteral("Inserire il n° indice dell'archivio modello."),
                                                      QString());
     if (!risposta) return;
-    bool numero = false;
-    const int indice = risposta->trimmed().toInt(&numero);
-    if (numero && indice >= 1 && indice <= archivio_.UltimaEstrazione) hFine_->setValue(indice);
+    if (auto indice = indiceDigitato(archivio_, risposta->toStdString())) hFine_->setValue(*indice);
 }
 
 void Ventrallo::SelezionaPerData() {
     auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Ricerca per data GG/MM/AAAA"),
                                                      QStringLiteral("Data ?"), QString());
     if (!risposta) return;
-    if (int indice = archivio_.cercaData(risposta->trimmed().toStdString())) {
-        hFine_->setValue(indice);
+    if (auto indice = estrazioneDellaData(archivio_, risposta->trimmed().toStdString())) {
+        hFine_->setValue(*indice);
         return;
     }
     Dialoghi::correnti().messaggio(this, QMessageBox::Information, QStringLiteral("Cerca data"),

@@ -1,4 +1,4 @@
-#include "analyses/SceltaEstrazione.h"
+#include "core/SceltaEstrazione.h"
 
 #include <algorithm>
 
