@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/SceltaEstrazione.h"
-#include "analyses/ui/Controlli.h"
+#include "analyses/ui/BarraEstrazioni.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"

@@ -68,7 +68,7 @@ Archivio::Archivio(Container& container, QWidget* padre)
 }
 
 QWidget* Archivio::pulsanteHelp(const char* nome, QWidget* padre) {
-    auto* p = pulsante(nome, QStringLiteral("Help in linea"), padre);
+    auto* p = pulsante(padre, nome, QStringLiteral("Help in linea"));
     connect(p, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
     return p;
 }
@@ -118,11 +118,11 @@ QWidget* Archivio::creaGestione() {
     hScrestrazione_->setMinimum(1);
     connect(hScrestrazione_, &QScrollBar::valueChanged, this, &Archivio::cambioSlider);
 
-    auto* command4 = pulsante("Command4", QStringLiteral("Vai ultima estrazione"), pagina);
+    auto* command4 = pulsante(pagina, "Command4", QStringLiteral("Vai ultima estrazione"));
     connect(command4, &QPushButton::clicked, this, [this] { impostaSlider(sessione_.archivio.NumEstrazioni); });
-    auto* command42 = pulsante("Command42", QStringLiteral("Ricerca per numero indice"), pagina);
+    auto* command42 = pulsante(pagina, "Command42", QStringLiteral("Ricerca per numero indice"));
     connect(command42, &QPushButton::clicked, this, &Archivio::ricercaPerIndice);
-    auto* command59 = pulsante("Command59", QStringLiteral("Ricerca per data"), pagina);
+    auto* command59 = pulsante(pagina, "Command59", QStringLiteral("Ricerca per data"));
     connect(command59, &QPushButton::clicked, this, &Archivio::ricercaPerData);
     auto* ricerche = new QHBoxLayout;
     ricerche->addWidget(command4);
@@ -151,12 +151,12 @@ QWidget* Archivio::creaGestione() {
         text1_->setText(qtesto(dataCalendario().testo()));
         text1_->setFocus();
     });
-    auto* command9 = pulsante("Command9", QStringLiteral("Imposta data odierna"), pagina);
+    auto* command9 = pulsante(pagina, "Command9", QStringLiteral("Imposta data odierna"));
     connect(command9, &QPushButton::clicked, this, [this] {
         const QDate oggi = QDate::currentDate();
         impostaCalendario(Data{oggi.year(), oggi.month(), oggi.day()});
     });
-    auto* command6 = pulsante("Command6", QStringLiteral("Imposta data"), pagina);
+    auto* command6 = pulsante(pagina, "Command6", QStringLiteral("Imposta data"));
     connect(command6, &QPushButton::clicked, this, [this] {
         if (auto d = Data::daTesto(lblEstrazione_->text().toStdString()))
             monthView1_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
@@ -168,17 +168,17 @@ QWidget* Archivio::creaGestione() {
     date->addWidget(command9);
     date->addWidget(command6);
 
-    auto* command8 = pulsante("Command8", QStringLiteral("SALVA ESTRAZIONE"), pagina);
+    auto* command8 = pulsante(pagina, "Command8", QStringLiteral("SALVA ESTRAZIONE"));
     connect(command8, &QPushButton::clicked, this, &Archivio::SALVA_ESTRAZIONE);
-    auto* command3 = pulsante("Command3", QStringLiteral("MODIFICA ESTRAZIONE"), pagina);
+    auto* command3 = pulsante(pagina, "Command3", QStringLiteral("MODIFICA ESTRAZIONE"));
     connect(command3, &QPushButton::clicked, this, &Archivio::MODIFICA_ESTRAZIONE);
-    auto* command2 = pulsante("Command2", QStringLiteral("ELIMINA ESTRAZIONE"), pagina);
+    auto* command2 = pulsante(pagina, "Command2", QStringLiteral("ELIMINA ESTRAZIONE"));
     connect(command2, &QPushButton::clicked, this, &Archivio::ELIMINA_ESTRAZIONE);
-    auto* command1 = pulsante("Command1", QStringLiteral("AZZERA GRID "), pagina);
+    auto* command1 = pulsante(pagina, "Command1", QStringLiteral("AZZERA GRID "));
     connect(command1, &QPushButton::clicked, this, [this] {
         for (auto* c : txtin_) c->clear();
     });
-    auto* command12 = pulsante("Command12", QStringLiteral("INCOLLA ESTRAZIONE"), pagina);
+    auto* command12 = pulsante(pagina, "Command12", QStringLiteral("INCOLLA ESTRAZIONE"));
     connect(command12, &QPushButton::clicked, this, &Archivio::INCOLLA_ESTRAZIONE);
     auto* comandi = new QGridLayout;
     comandi->addWidget(command8, 0, 0);
@@ -217,17 +217,17 @@ QWidget* Archivio::creaElenco() {
     });
     label9_ = etichetta("Label9", pagina);
 
-    auto* command14 = pulsante("Command14", QStringLiteral("Vai alla prima estrazione"), pagina);
+    auto* command14 = pulsante(pagina, "Command14", QStringLiteral("Vai alla prima estrazione"));
     connect(command14, &QPushButton::clicked, this, [this] {
         fgDB_->griglia().impostaPrimaRigaMostrata(1);
         fgDB_->aggiorna();
     });
-    auto* command13 = pulsante("Command13", QStringLiteral("Vai ultima estrazione"), pagina);
+    auto* command13 = pulsante(pagina, "Command13", QStringLiteral("Vai ultima estrazione"));
     connect(command13, &QPushButton::clicked, this, [this] {
         fgDB_->griglia().impostaPrimaRigaMostrata(fgDB_->griglia().righe() - 1);
         fgDB_->aggiorna();
     });
-    auto* command11 = pulsante("Command11", QStringLiteral("Selezione estrazione"), pagina);
+    auto* command11 = pulsante(pagina, "Command11", QStringLiteral("Selezione estrazione"));
     connect(command11, &QPushButton::clicked, this, &Archivio::selezioneEstrazione);
 
     auto* comandi = new QHBoxLayout;
@@ -254,12 +254,12 @@ QWidget* Archivio::creaAggiornamenti() {
     check3_ = new QCheckBox(QStringLiteral("Corregge estrazioni errate"), pagina);
     check3_->setObjectName(QStringLiteral("Check3"));
 
-    auto* command21 = pulsante("Command21", QStringLiteral("AGGIORNA DA FILE"), pagina);
+    auto* command21 = pulsante(pagina, "Command21", QStringLiteral("AGGIORNA DA FILE"));
     connect(command21, &QPushButton::clicked, this, &Archivio::AGGIORNA_DA_FILE);
-    auto* importa = pulsante("CmdImportaStorico", QStringLiteral("IMPORTA ARCHIVIO STORICO"), pagina);
+    auto* importa = pulsante(pagina, "CmdImportaStorico", QStringLiteral("IMPORTA ARCHIVIO STORICO"));
     importa->setToolTip(QStringLiteral("Il file storico ufficiale delle estrazioni: una riga per data e ruota"));
     connect(importa, &QPushButton::clicked, this, &Archivio::IMPORTA_ARCHIVIO_STORICO);
-    auto* command28 = pulsante("Command28", QStringLiteral("AGGIORNAMENTO"), pagina);
+    auto* command28 = pulsante(pagina, "Command28", QStringLiteral("AGGIORNAMENTO"));
     connect(command28, &QPushButton::clicked, this, &Archivio::AGGIORNAMENTO);
 
     auto* comandi = new QHBoxLayout;
@@ -383,28 +383,12 @@ void Archivio::CaricaTabellaArchivio() {
 // Navigation.
 
 void Archivio::ricercaPerIndice() {
-    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Scelta estrazione"),
-                                                     QStringLiteral("Inserire il n° indice dell'archivio modello."),
-                                                     QString());
-    if (!risposta) return;
-    bool ok = false;
-    const int indice = risposta->trimmed().toInt(&ok);
-    if (ok && indice >= 20 && indice <= sessione_.archivio.UltimaEstrazione) impostaSlider(indice);
+    // The index search of this window starts from draw 20.
+    if (auto indice = chiediIndice(this, sessione_.archivio); indice && *indice >= 20) impostaSlider(*indice);
 }
 
 void Archivio::ricercaPerData() {
-    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Ricerca per data GG/MM/AAAA"),
-                                                     QStringLiteral("Data ?"), QString());
-    if (!risposta) return;
-    const std::string cercata = risposta->toStdString();
-    const ArchivioEstrazioni& a = sessione_.archivio;
-    for (int i = 1; i <= a.UltimaEstrazione; ++i)
-        if (a.DateEstrazioni(i) == cercata) {
-            impostaSlider(i);
-            return;
-        }
-    Dialoghi::correnti().messaggio(this, QMessageBox::Information, QStringLiteral("Cerca data"),
-                                   QStringLiteral("Data non trovata"));
+    if (auto indice = chiediData(this, sessione_.archivio)) impostaSlider(*indice);
 }
 
 void Archivio::cliccaIndice() {

@@ -23,7 +23,7 @@ QWidget* Archivio::creaCalendario() {
     auto* gruppo = new QGroupBox(QStringLiteral("Calendario estrazioni"));
     combo1_ = new QComboBox(gruppo);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    auto* command24 = pulsante("Command24", QStringLiteral("Carica calendario"), gruppo);
+    auto* command24 = pulsante(gruppo, "Command24", QStringLiteral("Carica calendario"));
     check2_ = new QCheckBox(QStringLiteral("Sigla giorno settimana"), gruppo);
     check2_->setObjectName(QStringLiteral("Check2"));
     fg1_ = new VistaGriglia("fg1", gruppo);

@@ -54,12 +54,12 @@ QWidget* Archivio::creaSalvataggi() {
     label5_ = casella("Label5", sessione_.IndirizzoInternet, sito);
     text2_ = new CasellaIndirizzo(sessione_.IndirizzoInternet, sito);
     text2_->setObjectName(QStringLiteral("Text2"));
-    auto* command16 = pulsante("Command16", QStringLiteral("Incolla contenuto appunti"), sito);
+    auto* command16 = pulsante(sito, "Command16", QStringLiteral("Incolla contenuto appunti"));
     connect(command16, &QPushButton::clicked, this,
             [this] { text2_->setText(QGuiApplication::clipboard()->text()); });
-    auto* command15 = pulsante("Command15", QStringLiteral("RENDE PREDEFINITO"), sito);
+    auto* command15 = pulsante(sito, "Command15", QStringLiteral("RENDE PREDEFINITO"));
     connect(command15, &QPushButton::clicked, this, &Archivio::RENDE_PREDEFINITO);
-    auto* command5 = pulsante("Command5", QStringLiteral("COLLEGA AL SITO"), sito);
+    auto* command5 = pulsante(sito, "Command5", QStringLiteral("COLLEGA AL SITO"));
     connect(command5, &QPushButton::clicked, this, &Archivio::COLLEGA_AL_SITO);
     auto* griglia = new QGridLayout(sito);
     griglia->addWidget(label5_, 0, 0);
@@ -75,15 +75,15 @@ QWidget* Archivio::creaSalvataggi() {
     griglia->setColumnStretch(0, 1);
 
     auto* formati = new QGroupBox(QStringLiteral("Salvataggio dell'archivio in altri formati"), pagina);
-    auto* command10 = pulsante("Command10", TitoloDatiIII, formati);
+    auto* command10 = pulsante(formati, "Command10", TitoloDatiIII);
     connect(command10, &QPushButton::clicked, this, &Archivio::SALVA_DATI_III);
-    auto* command7 = pulsante("Command7", TitoloZendravolta, formati);
+    auto* command7 = pulsante(formati, "Command7", TitoloZendravolta);
     command7->setToolTip(QStringLiteral("Scrive DATI32.III nella cartella KVEL3 del disco C: "
                                         "(con Wine, in ~/.wine/drive_c/KVEL3)"));
     connect(command7, &QPushButton::clicked, this, &Archivio::SALVA_ZENDRAVOLTA);
-    auto* command34 = pulsante("Command34", TitoloNazionale, formati);
+    auto* command34 = pulsante(formati, "Command34", TitoloNazionale);
     connect(command34, &QPushButton::clicked, this, &Archivio::SALVA_NAZIONALE);
-    auto* command35 = pulsante("Command35", QStringLiteral("RENDE PREDEFINITA"), formati);
+    auto* command35 = pulsante(formati, "Command35", QStringLiteral("RENDE PREDEFINITA"));
     connect(command35, &QPushButton::clicked, this, &Archivio::RENDE_PREDEFINITA);
     // Window load: the Dati.iii path stored as the default.
     label13_ = casella("Label13", sessione_.programma().parametro(ParametroDati).value_or(QString()), formati);

@@ -18,9 +18,9 @@ const QString QualcosaStorto = QStringLiteral("Attenzione qualcosa è andato str
 
 QWidget* Archivio::creaScarico(QWidget* padre) {
     auto* gruppo = new QGroupBox(QStringLiteral("Aggiornamento dal sito"), padre);
-    auto* command18 = pulsante("Command18", QStringLiteral("CONTROLLO AGGIORNAMENTI"), gruppo);
+    auto* command18 = pulsante(gruppo, "Command18", QStringLiteral("CONTROLLO AGGIORNAMENTI"));
     connect(command18, &QPushButton::clicked, this, &Archivio::CONTROLLO_AGGIORNAMENTI);
-    auto* command27 = pulsante("Command27", QStringLiteral("SCARICO FILE"), gruppo);
+    auto* command27 = pulsante(gruppo, "Command27", QStringLiteral("SCARICO FILE"));
     connect(command27, &QPushButton::clicked, this, &Archivio::SCARICO_FILE);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(command18);

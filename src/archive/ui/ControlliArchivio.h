@@ -1,15 +1,10 @@
 #pragma once
-// The small controls every tab of the archive window builds: named buttons and fixed texts.
+// The fixed texts of the archive window's tabs.
 #include <QLabel>
-#include <QPushButton>
+
+#include "core/ui/Controlli.h"
 
 namespace quorvane {
-
-inline QPushButton* pulsante(const char* nome, const QString& testo, QWidget* padre) {
-    auto* p = new QPushButton(testo, padre);
-    p->setObjectName(QString::fromLatin1(nome));
-    return p;
-}
 
 inline QLabel* testoFisso(const QString& testo, QWidget* padre) {
     auto* l = new QLabel(testo, padre);

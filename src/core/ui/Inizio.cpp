@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/db/Sessione.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
@@ -18,17 +19,10 @@ namespace quorvane {
 namespace {
 constexpr int ArgomentoHelp = 300;
 
-QPushButton* pulsante(QWidget* padre, const char* nome, const QString& testo) {
-    auto* p = new QPushButton(testo, padre);
-    p->setObjectName(QString::fromLatin1(nome));
+QPushButton* pulsanteAlto(QWidget* padre, const char* nome, const QString& testo) {
+    auto* p = pulsante(padre, nome, testo);
     p->setMinimumHeight(32);
     return p;
-}
-
-QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo) {
-    auto* l = new QLabel(testo, padre);
-    l->setObjectName(QString::fromLatin1(nome));
-    return l;
 }
 }  // namespace
 
@@ -36,10 +30,10 @@ Inizio::Inizio(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(s
     setObjectName(QStringLiteral("INIZIO"));
     setWindowTitle(QStringLiteral("Quorvane: Versione %1").arg(QStringLiteral(QUORVANE_VERSIONE)));
 
-    auto* procedi = pulsante(this, "Command2", QStringLiteral("PROCEDI"));
-    auto* seleziona = pulsante(this, "Command4", QStringLiteral("SELEZIONE ARCHIVIO"));
-    auto* fine = pulsante(this, "Command3", QStringLiteral("FINE"));
-    auto* help = pulsante(this, "CmDHelp", QStringLiteral("Help in linea"));
+    auto* procedi = pulsanteAlto(this, "Command2", QStringLiteral("PROCEDI"));
+    auto* seleziona = pulsanteAlto(this, "Command4", QStringLiteral("SELEZIONE ARCHIVIO"));
+    auto* fine = pulsanteAlto(this, "Command3", QStringLiteral("FINE"));
+    auto* help = pulsanteAlto(this, "CmDHelp", QStringLiteral("Help in linea"));
     auto* label1 = etichetta(this, "Label1",
                              QStringLiteral("Da utilizzare solamente al primo utilizzo del programma. "
                                             "Consultare l'help in linea ------->"));

@@ -15,6 +15,7 @@
 
 #include "core/Colori.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
@@ -26,18 +27,6 @@
 namespace quorvane {
 
 namespace {
-
-QPushButton* pulsante(QWidget* padre, const char* nome, const QString& testo) {
-    auto* p = new QPushButton(testo, padre);
-    p->setObjectName(QString::fromLatin1(nome));
-    return p;
-}
-
-QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo = {}) {
-    auto* l = new QLabel(testo, padre);
-    l->setObjectName(QString::fromLatin1(nome));
-    return l;
-}
 
 QComboBox* combo(QWidget* padre, const char* nome, const QStringList& voci, int scelta) {
     auto* c = new QComboBox(padre);

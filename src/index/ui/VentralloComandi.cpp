@@ -8,9 +8,8 @@
 #include <QTabWidget>
 
 #include "core/Colori.h"
-#include "core/SceltaEstrazione.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Dialoghi.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/Copertura.h"
 #include "index/ui/VerificaPrevisione.h"
@@ -33,23 +32,11 @@ void Ventrallo::sceltaEstrazione(int valore) {
 void Ventrallo::Ultima() { hFine_->setValue(archivio_.UltimaEstrazione); }
 
 void Ventrallo::SelezionaPerNumeroIndice() {
-    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Scelta estrazione"),
-                                                     QStringLiteral("Inserire il n° indice dell'archivio modello."),
-                                                     QString());
-    if (!risposta) return;
-    if (auto indice = indiceDigitato(archivio_, risposta->toStdString())) hFine_->setValue(*indice);
+    if (auto indice = chiediIndice(this, archivio_)) hFine_->setValue(*indice);
 }
 
 void Ventrallo::SelezionaPerData() {
-    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Ricerca per data GG/MM/AAAA"),
-                                                     QStringLiteral("Data ?"), QString());
-    if (!risposta) return;
-    if (auto indice = estrazioneDellaData(archivio_, risposta->trimmed().toStdString())) {
-        hFine_->setValue(*indice);
-        return;
-    }
-    Dialoghi::correnti().messaggio(this, QMessageBox::Information, QStringLiteral("Cerca data"),
-                                   QStringLiteral("Data non trovata"));
+    if (auto indice = chiediData(this, archivio_)) hFine_->setValue(*indice);
 }
 
 void Ventrallo::UtilizzaQuestaEstrazioneDelMese() { comboMensile_->setCurrentIndex(label7_->text().toInt()); }

@@ -1,6 +1,4 @@
-#include "analyses/ui/Controlli.h"
-
-#include <QEvent>
+#include "core/ui/Controlli.h"
 
 #include "core/SceltaEstrazione.h"
 #include "core/ui/Dialoghi.h"
@@ -23,41 +21,12 @@ std::optional<int> chiediIndice(QWidget* padre, const ArchivioEstrazioni& archiv
 std::optional<int> chiediData(QWidget* padre, const ArchivioEstrazioni& archivio) {
     const auto risposta = Dialoghi::correnti().chiediTesto(padre, QStringLiteral("Ricerca per data GG/MM/AAAA"),
                                                            QStringLiteral("Data ?"), QString());
-    const auto trovata = estrazioneDellaData(archivio, risposta.value_or(QString()).toStdString());
+    if (!risposta) return std::nullopt;
+    const auto trovata = estrazioneDellaData(archivio, risposta->trimmed().toStdString());
     if (!trovata)
         Dialoghi::correnti().messaggio(padre, QMessageBox::Information, QStringLiteral("Cerca data"),
                                        QStringLiteral("Data non trovata"));
     return trovata;
-}
-
-BarraEstrazioni::BarraEstrazioni(const char* nome, std::function<int()> ultima, QWidget* padre)
-    : QScrollBar(Qt::Horizontal, padre), ultima_(std::move(ultima)) {
-    setObjectName(QString::fromLatin1(nome));
-    setMinimum(1);
-    setPageStep(10);
-}
-
-void BarraEstrazioni::aggiornaMassimo() {
-    const int ultima = std::max(ultima_(), 1);
-    if (maximum() != ultima) setMaximum(ultima);
-}
-
-void BarraEstrazioni::vaiA(int estrazione) {
-    aggiornaMassimo();
-    setValue(estrazione);
-}
-
-bool BarraEstrazioni::event(QEvent* evento) {
-    switch (evento->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::KeyPress:
-    case QEvent::Wheel:
-        aggiornaMassimo();
-        break;
-    default:
-        break;
-    }
-    return QScrollBar::event(evento);
 }
 
 }  // namespace quorvane
