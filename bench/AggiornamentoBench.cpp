@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Comune.h"
+
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -25,10 +27,9 @@
 #include "core/ui/Programma.h"
 
 using namespace quorvane;
+using namespace quorvane::bench;
 
 namespace {
-
-QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
 
 // Every box is answered Yes; a message is remembered, and one with the critical icon is a failure.
 QString ultimoErrore;
@@ -196,25 +197,10 @@ void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportaStoricoDallaFinestra)->Unit(benchmark::kMillisecond);
 
-// Medians by default: ten repetitions, aggregates only. Flags given on the command line come
-// later and so win.
-std::vector<char*> argomentiConMediane(int argc, char** argv) {
-    static char ripetizioni[] = "--benchmark_repetitions=10";
-    static char aggregati[] = "--benchmark_report_aggregates_only=true";
-    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
-    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
-    argomenti.push_back(nullptr);
-    return argomenti;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The program's data folder must not be the user's own.
-    QTemporaryDir xdg;
-    qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
+    AmbienteDiProva ambiente;
     QApplication app(argc, argv);
     Programma::preparaApplicazione(app);
     if (!QFileInfo::exists(fileStorico())) {
@@ -224,11 +210,5 @@ int main(int argc, char** argv) {
     rispondiDialoghi();
     ArchivioReale archivio;
     reale = &archivio;
-    auto argomenti = argomentiConMediane(argc, argv);
-    int n = static_cast<int>(argomenti.size()) - 1;
-    benchmark::Initialize(&n, argomenti.data());
-    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiConMediane(argc, argv);
 }

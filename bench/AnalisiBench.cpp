@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Comune.h"
+
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -17,25 +19,9 @@
 #include "core/db/FileArchivio.h"
 
 using namespace quorvane;
+using namespace quorvane::bench;
 
 namespace {
-
-QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
-
-const ArchivioEstrazioni* archivioReale() {
-    static const ArchivioEstrazioni* archivio = [] {
-        QString errore;
-        auto righe = leggiFileArchivio(fileStorico(), &errore);
-        auto* a = new ArchivioEstrazioni;
-        a->EstrazioneIniziale = 1;
-        if (!righe || a->CaricaArchivio(*righe, TipoCaricamento::Avvio) != EsitoCaricamento::Riuscito) {
-            delete a;
-            return static_cast<ArchivioEstrazioni*>(nullptr);
-        }
-        return a;
-    }();
-    return archivio;
-}
 
 // RILEVAZIONE then COMBINAZIONI into Fg2 at the last draw, with e = 1 (the longest lists) and
 // groups of `r` wheels; r = 0 runs the five group sizes one after the other.
@@ -109,27 +95,11 @@ void BM_ScriviBiblioteca(benchmark::State& state) {
 }
 BENCHMARK(BM_ScriviBiblioteca)->Unit(benchmark::kMillisecond);
 
-// Medians by default: ten repetitions, aggregates only; flags on the command line win.
-std::vector<char*> argomentiConMediane(int argc, char** argv) {
-    static char ripetizioni[] = "--benchmark_repetitions=10";
-    static char aggregati[] = "--benchmark_report_aggregates_only=true";
-    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
-    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
-    argomenti.push_back(nullptr);
-    return argomenti;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (!QFileInfo::exists(fileStorico()))
         std::printf("Archivio reale assente (%s): solo le misure dei sistemi.\n", qPrintable(fileStorico()));
-    auto argomenti = argomentiConMediane(argc, argv);
-    int n = static_cast<int>(argomenti.size()) - 1;
-    benchmark::Initialize(&n, argomenti.data());
-    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiConMediane(argc, argv);
 }

@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Comune.h"
+
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -18,10 +20,9 @@
 #include "core/db/FileArchivio.h"
 
 using namespace quorvane;
+using namespace quorvane::bench;
 
 namespace {
-
-QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
 
 // One archive database imported from the real file, shared by the loading benchmarks.
 struct ArchivioReale {
@@ -134,17 +135,6 @@ void BM_ImportaStorico(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportaStorico)->Unit(benchmark::kMillisecond);
 
-// Medians by default: ten repetitions, aggregates only. Flags given on the command line come
-// later and so win.
-std::vector<char*> argomentiConMediane(int argc, char** argv) {
-    static char ripetizioni[] = "--benchmark_repetitions=10";
-    static char aggregati[] = "--benchmark_report_aggregates_only=true";
-    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
-    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
-    argomenti.push_back(nullptr);
-    return argomenti;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -153,11 +143,5 @@ int main(int argc, char** argv) {
         std::printf("Archivio reale assente (%s): nessuna misura.\n", qPrintable(fileStorico()));
         return 0;
     }
-    auto argomenti = argomentiConMediane(argc, argv);
-    int n = static_cast<int>(argomenti.size()) - 1;
-    benchmark::Initialize(&n, argomenti.data());
-    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiConMediane(argc, argv);
 }

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Comune.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -25,10 +27,9 @@
 #include "core/ui/Programma.h"
 
 using namespace quorvane;
+using namespace quorvane::bench;
 
 namespace {
-
-QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
 
 // A box the program shows is a failure here: remember it instead of waiting for a click.
 QString ultimoMessaggio;
@@ -173,25 +174,10 @@ int misuraMemoria() {
     return 0;
 }
 
-// Medians by default: ten repetitions, aggregates only. Flags given on the command line come
-// later and so win.
-std::vector<char*> argomentiConMediane(int argc, char** argv) {
-    static char ripetizioni[] = "--benchmark_repetitions=10";
-    static char aggregati[] = "--benchmark_report_aggregates_only=true";
-    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
-    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
-    argomenti.push_back(nullptr);
-    return argomenti;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Windows that look up the user's data folder must not touch the real one.
-    QTemporaryDir xdg;
-    qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
+    AmbienteDiProva ambiente;
 
     bool memoria = false;
     for (int i = 1; i < argc; ++i)
@@ -215,11 +201,5 @@ int main(int argc, char** argv) {
     reale = &cartella;
     if (memoria) return misuraMemoria();
 
-    auto argomenti = argomentiConMediane(argc, argv);
-    int n = static_cast<int>(argomenti.size()) - 1;
-    benchmark::Initialize(&n, argomenti.data());
-    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiConMediane(argc, argv);
 }

@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Comune.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -16,22 +18,9 @@
 #include "index/Modalita2.h"
 
 using namespace quorvane;
+using namespace quorvane::bench;
 
 namespace {
-
-const ArchivioEstrazioni* archivioReale() {
-    static ArchivioEstrazioni archivio;
-    static bool caricato = [] {
-        const char* altro = std::getenv("QUORVANE_STORICO");
-        auto letto = leggiStoricoFile(altro ? altro : QUORVANE_STORICO);
-        auto* estrazioni = std::get_if<std::vector<Estrazione>>(&letto);
-        if (!estrazioni) return false;
-        std::vector<RigaArchivio> righe;
-        for (const auto& e : *estrazioni) righe.push_back(e.riga());
-        return archivio.CaricaArchivio(righe, TipoCaricamento::Avvio) == EsitoCaricamento::Riuscito;
-    }();
-    return caricato ? &archivio : nullptr;
-}
 
 AnalisiIndice analisiPiuPesante(const ArchivioEstrazioni& archivio) {
     AnalisiIndice a;
@@ -154,14 +143,11 @@ BENCHMARK(BM_VisualizzaSfaldamenti)->Unit(benchmark::kMillisecond)->Repetitions(
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    AmbienteDiProva ambiente;
     QApplication app(argc, argv);
     if (!archivioReale()) {
         std::puts("Archivio reale assente: nessuna misura.");
         return 0;
     }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiConMediane(argc, argv);
 }

@@ -1,0 +1,47 @@
+#include "Comune.h"
+
+#include <QStandardPaths>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "core/db/FileArchivio.h"
+
+namespace quorvane::bench {
+
+QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
+
+const ArchivioEstrazioni* archivioReale() {
+    static const ArchivioEstrazioni* archivio = []() -> const ArchivioEstrazioni* {
+        QString errore;
+        auto righe = leggiFileArchivio(fileStorico(), &errore);
+        static ArchivioEstrazioni caricato;
+        if (!righe || caricato.CaricaArchivio(*righe, TipoCaricamento::Avvio) != EsitoCaricamento::Riuscito)
+            return nullptr;
+        return &caricato;
+    }();
+    return archivio;
+}
+
+AmbienteDiProva::AmbienteDiProva() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_DATA_HOME", dati_.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+int eseguiConMediane(int argc, char** argv) {
+    static char ripetizioni[] = "--benchmark_repetitions=10";
+    static char aggregati[] = "--benchmark_report_aggregates_only=true";
+    std::vector<char*> argomenti{argv[0], ripetizioni, aggregati};
+    argomenti.insert(argomenti.end(), argv + 1, argv + argc);
+    argomenti.push_back(nullptr);
+    int n = static_cast<int>(argomenti.size()) - 1;
+    benchmark::Initialize(&n, argomenti.data());
+    if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace quorvane::bench
