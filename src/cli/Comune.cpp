@@ -45,7 +45,7 @@ QString archivioDelProgramma() {
     QString errore;
     auto programma = DatabaseProgramma::apri(cartella, {}, &errore);
     if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    QString percorso = programma->parametro(QStringLiteral("PercorsoArchivio")).value_or(QString());
+    QString percorso = programma->parametro(Parametri::PercorsoArchivio).value_or(QString());
     if (percorso.isEmpty())
         throw ErroreComando{EsitoInputErrato, "nessun archivio configurato: usare --archivio FILE"};
     return percorso;

@@ -72,7 +72,7 @@ TEST_F(EsportazioneCli, ScaricaAggiornamentoDalServerDelProgramma) {
         QString errore;
         auto sessione = Sessione::avvia(cartellaProgramma, Data{1939, 2, 1}, &errore);
         ASSERT_TRUE(sessione) << errore.toStdString();
-        ASSERT_TRUE(sessione->programma().impostaParametro(ParametroIndirizzoAggiornamenti,
+        ASSERT_TRUE(sessione->programma().impostaParametro(Parametri::IndirizzoAggiornamenti,
                                                            QString::fromStdString(server.indirizzo())));
     };
     // 05/01 as stored, 07/01 missing.

@@ -18,7 +18,7 @@ bool indirizzoHttp(const QUrl& url) {
 }
 
 QString indirizzoAggiornamenti(DatabaseProgramma& programma) {
-    const QString valore = programma.parametro(ParametroIndirizzoAggiornamenti).value_or(QString()).trimmed();
+    const QString valore = programma.parametro(Parametri::IndirizzoAggiornamenti).value_or(QString()).trimmed();
     return valore.isEmpty() ? IndirizzoAggiornamentiPredefinito : valore;
 }
 
@@ -106,7 +106,7 @@ bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione,
     if (url.isEmpty()) {
         *errore = QStringLiteral("L'indirizzo degli aggiornamenti \"%1\" (parametro %2) non è un indirizzo "
                                  "http o https.")
-                      .arg(indirizzo, ParametroIndirizzoAggiornamenti);
+                      .arg(indirizzo, Parametri::IndirizzoAggiornamenti);
         return false;
     }
     return scaricaFile(url, destinazione, errore, avanzamento, limiti);

@@ -11,7 +11,6 @@ namespace quorvane {
 
 class DatabaseProgramma;
 
-inline const QString ParametroIndirizzoAggiornamenti = QStringLiteral("IndirizzoAggiornamenti");
 inline const QString IndirizzoAggiornamentiPredefinito = QStringLiteral("https://www.quorvane.it");
 inline const QString PercorsoFileAggiornamento = QStringLiteral("/archiviomarvesta/archiviomarvesta2023.txt");
 inline const QString NomeCopiaAggiornamento = QStringLiteral("Estr_Agg.txt");

@@ -18,7 +18,6 @@ namespace quorvane {
 
 namespace {
 const QString ParametroSito = QStringLiteral("Indirizzointernet");
-const QString ParametroDati = QStringLiteral("PercorsoDati.iii");
 const QString TitoloDatiIII = QStringLiteral("SALVA IN FORMATO MARVESTA 3 (Dati.iii)");
 const QString TitoloZendravolta = QStringLiteral("SALVA IN FORMATO ZENDRAVOLTA");
 const QString TitoloNazionale = QStringLiteral("SALVA NAZIONALE FORMATO TESTO");
@@ -86,7 +85,7 @@ QWidget* Archivio::creaSalvataggi() {
     auto* command35 = pulsante(formati, "Command35", QStringLiteral("RENDE PREDEFINITA"));
     connect(command35, &QPushButton::clicked, this, &Archivio::RENDE_PREDEFINITA);
     // Window load: the Dati.iii path stored as the default.
-    label13_ = casella("Label13", sessione_.programma().parametro(ParametroDati).value_or(QString()), formati);
+    label13_ = casella("Label13", sessione_.programma().parametro(Parametri::PercorsoDati).value_or(QString()), formati);
 
     auto* layoutFormati = new QGridLayout(formati);
     layoutFormati->addWidget(command10, 0, 0);
@@ -147,7 +146,7 @@ void Archivio::salvaParametro(const QString& nome, const QString& valore) {
 // The stored address takes effect at the next start; Label5 keeps the one read at start-up.
 void Archivio::RENDE_PREDEFINITO() { salvaParametro(ParametroSito, text2_->text()); }
 
-void Archivio::RENDE_PREDEFINITA() { salvaParametro(ParametroDati, label13_->text()); }
+void Archivio::RENDE_PREDEFINITA() { salvaParametro(Parametri::PercorsoDati, label13_->text()); }
 
 // ---------------------------------------------------------------------------------------------
 // Exports.

@@ -9,6 +9,15 @@
 
 namespace quorvane {
 
+// The keys of the parameter rows the program reads (looked up whatever their letter case).
+namespace Parametri {
+inline const QString PercorsoArchivio = QStringLiteral("PercorsoArchivio");
+inline const QString EstrazioneIniziale = QStringLiteral("EstrazioneIniziale");
+inline const QString IndirizzoInternet = QStringLiteral("IndirizzoInternet");
+inline const QString PercorsoDati = QStringLiteral("PercorsoDati.iii");
+inline const QString IndirizzoAggiornamenti = QStringLiteral("IndirizzoAggiornamenti");
+}  // namespace Parametri
+
 struct Parametro {
     QString nome;
     QString valore1;

@@ -11,10 +11,6 @@
 namespace quorvane {
 
 namespace {
-const QString chiavePercorso = QStringLiteral("PercorsoArchivio");
-const QString chiaveIniziale = QStringLiteral("EstrazioneIniziale");
-const QString chiaveInternet = QStringLiteral("IndirizzoInternet");
-const QString chiaveDati = QStringLiteral("PercorsoDati.iii");
 const QString indirizzoPredefinito = QStringLiteral("https://www.quorvane.it");
 
 void scriviFilePercorso(const QString& cartella, const QString& percorso) {
@@ -30,11 +26,11 @@ std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Dat
     sessione->cartellaDati_ = cartellaDati;
     const QString demo = QDir(cartellaDati).filePath(NomeArchivioDimostrativo);
     const QList<Parametro> iniziali = {
-        {chiavePercorso, demo, {}},
-        {chiaveIniziale, QStringLiteral("1"), {}},
-        {chiaveInternet, indirizzoPredefinito, {}},
-        {chiaveDati, QDir(cartellaDati).filePath(QStringLiteral("Dati.iii")), {}},
-        {ParametroIndirizzoAggiornamenti, IndirizzoAggiornamentiPredefinito, {}},
+        {Parametri::PercorsoArchivio, demo, {}},
+        {Parametri::EstrazioneIniziale, QStringLiteral("1"), {}},
+        {Parametri::IndirizzoInternet, indirizzoPredefinito, {}},
+        {Parametri::PercorsoDati, QDir(cartellaDati).filePath(QStringLiteral("Dati.iii")), {}},
+        {Parametri::IndirizzoAggiornamenti, IndirizzoAggiornamentiPredefinito, {}},
     };
     sessione->programma_ = DatabaseProgramma::apri(cartellaDati, iniziali, errore);
     if (!sessione->programma_) return nullptr;
@@ -46,8 +42,8 @@ std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Dat
     }
 
     auto& db = *sessione->programma_;
-    sessione->PercorsoArchivio = db.parametro(chiavePercorso).value_or(QString());
-    sessione->IndirizzoInternet = db.parametro(chiaveInternet).value_or(QString());
+    sessione->PercorsoArchivio = db.parametro(Parametri::PercorsoArchivio).value_or(QString());
+    sessione->IndirizzoInternet = db.parametro(Parametri::IndirizzoInternet).value_or(QString());
     QString motivo;
     sessione->archivioAperto_ = DatabaseArchivio::apri(sessione->PercorsoArchivio, &motivo);
     sessione->ImpostaInizialix();
@@ -66,7 +62,7 @@ bool Sessione::archivioDimostrativo() const {
 }
 
 void Sessione::ImpostaInizialix() {
-    auto valore = programma_->parametro(chiaveIniziale);
+    auto valore = programma_->parametro(Parametri::EstrazioneIniziale);
     if (!valore) return;
     bool ok = false;
     double numero = valore->trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);

@@ -56,7 +56,7 @@ TEST(IndirizzoAggiornamenti, RigaAggiuntaAiDatabaseDiPrima) {
     {
         auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
         ASSERT_TRUE(s) << errore.toStdString();
-        EXPECT_EQ(s->programma().parametro(ParametroIndirizzoAggiornamenti), IndirizzoAggiornamentiPredefinito);
+        EXPECT_EQ(s->programma().parametro(Parametri::IndirizzoAggiornamenti), IndirizzoAggiornamentiPredefinito);
         QSqlQuery q(s->programma().db());
         ASSERT_TRUE(q.exec("DELETE FROM ParametriProgramma WHERE Parametro = 'IndirizzoAggiornamenti'"));
         EXPECT_EQ(indirizzoAggiornamenti(s->programma()), IndirizzoAggiornamentiPredefinito);
@@ -65,7 +65,7 @@ TEST(IndirizzoAggiornamenti, RigaAggiuntaAiDatabaseDiPrima) {
         auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
         ASSERT_TRUE(s);
         EXPECT_EQ(s->programma().parametro("indirizzoaggiornamenti"), IndirizzoAggiornamentiPredefinito);
-        EXPECT_TRUE(s->programma().impostaParametro(ParametroIndirizzoAggiornamenti, "http://127.0.0.1:9"));
+        EXPECT_TRUE(s->programma().impostaParametro(Parametri::IndirizzoAggiornamenti, "http://127.0.0.1:9"));
     }
     auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
     ASSERT_TRUE(s);
