@@ -45,9 +45,9 @@ Inizio::Inizio(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(s
     lblArchivio_->setFrameShape(QFrame::StyledPanel);
     lblDimostrativo_ = etichetta(this, "LblDimostrativo",
         QStringLiteral("<b>Archivio dimostrativo:</b> le sue estrazioni sono <b>simulate</b> e non "
-                       "sono quelle reali del Lotto. Per usare l'archivio reale importare il file "
-                       "storico ufficiale con <tt>quorvane-cli importa-storico FILE --archivio "
-                       "ARCHIVIO.db</tt>, poi sceglierlo con SELEZIONE ARCHIVIO (vedere l'help in linea)."));
+                       "sono quelle reali del Lotto. Per usare l'archivio reale: PROCEDI, poi "
+                       "<i>Gestione archivio</i>, scheda <i>Aggiornamenti</i>, IMPORTA ARCHIVIO STORICO "
+                       "con il file storico ufficiale (vedere l'help in linea)."));
     lblDimostrativo_->setWordWrap(true);
     lblDimostrativo_->setStyleSheet(QStringLiteral("QLabel { background: #fff4c0; padding: 6px; }"));
     pb1_ = new QProgressBar(this);
