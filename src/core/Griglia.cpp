@@ -75,15 +75,23 @@ void Griglia::limitaPosizioni() {
         primaRigaMostrata_ = righeFisse_;
 }
 
-void Griglia::impostaIntestazione(std::string_view layout) {
+namespace {
+// "a|b|c" as its pieces; an empty text is one empty piece.
+std::vector<std::string_view> pezziTraBarre(std::string_view testo) {
     std::vector<std::string_view> pezzi;
     std::size_t inizio = 0;
     while (true) {
-        auto fine = layout.find('|', inizio);
-        pezzi.push_back(layout.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
+        auto fine = testo.find('|', inizio);
+        pezzi.push_back(testo.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
         if (fine == std::string_view::npos) break;
         inizio = fine + 1;
     }
+    return pezzi;
+}
+}  // namespace
+
+void Griglia::impostaIntestazione(std::string_view layout) {
+    const std::vector<std::string_view> pezzi = pezziTraBarre(layout);
     impostaColonne(static_cast<int>(pezzi.size()));
     if (righe_ == 0) impostaRighe(1);
     for (std::size_t c = 0; c < pezzi.size(); ++c)
@@ -153,13 +161,7 @@ std::vector<std::string> Griglia::valoriElenco(int colonna) const {
     std::string_view elenco = colonneInfo_[colonna].elenco;
     if (elenco.empty()) return valori;
     if (elenco.front() == '|') elenco.remove_prefix(1);
-    std::size_t inizio = 0;
-    while (true) {
-        auto fine = elenco.find('|', inizio);
-        valori.emplace_back(elenco.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
-        if (fine == std::string_view::npos) break;
-        inizio = fine + 1;
-    }
+    for (std::string_view pezzo : pezziTraBarre(elenco)) valori.emplace_back(pezzo);
     return valori;
 }
 

@@ -76,6 +76,32 @@ bool ModelloGriglia::fissa(int riga, int colonna) const {
     return riga < griglia_->righeFisse() || colonna < griglia_->colonneFisse();
 }
 
+namespace {
+// Colours and weight of a cell as the view shows them; fixed cells take the button colours
+// when they have none of their own.
+QVariant aspettoCella(const Cella& x, int role, bool fissa) {
+    switch (role) {
+    case Qt::BackgroundRole:
+        if (x.sfondo) return QBrush(coloreQt(*x.sfondo));
+        if (fissa) return QGuiApplication::palette().button();
+        return {};
+    case Qt::ForegroundRole:
+        if (x.colore) return QBrush(coloreQt(*x.colore));
+        if (fissa) return QGuiApplication::palette().buttonText();
+        return {};
+    case Qt::FontRole:
+        if (x.grassetto) {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+}  // namespace
+
 QVariant ModelloGriglia::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const int r = rigaGriglia(index.row());
@@ -86,25 +112,10 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return testoQt(x.testo);
-    case Qt::BackgroundRole:
-        if (x.sfondo) return QBrush(coloreQt(*x.sfondo));
-        if (fissa(r, c)) return QGuiApplication::palette().button();
-        return {};
-    case Qt::ForegroundRole:
-        if (x.colore) return QBrush(coloreQt(*x.colore));
-        if (fissa(r, c)) return QGuiApplication::palette().buttonText();
-        return {};
-    case Qt::FontRole:
-        if (x.grassetto) {
-            QFont f;
-            f.setBold(true);
-            return f;
-        }
-        return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(allineamentoQt(griglia_->allineamento(r, c)));
     default:
-        return {};
+        return aspettoCella(x, role, fissa(r, c));
     }
 }
 
@@ -115,25 +126,8 @@ QVariant ModelloGriglia::headerData(int section, Qt::Orientation orientation, in
     }
     if (section < 0 || section >= griglia_->colonne() || griglia_->righe() == 0) return {};
     const Cella& x = griglia_->cella(0, section);
-    switch (role) {
-    case Qt::DisplayRole:
-        return testoQt(x.testo);
-    case Qt::BackgroundRole:
-        if (x.sfondo) return QBrush(coloreQt(*x.sfondo));
-        return {};
-    case Qt::ForegroundRole:
-        if (x.colore) return QBrush(coloreQt(*x.colore));
-        return {};
-    case Qt::FontRole:
-        if (x.grassetto) {
-            QFont f;
-            f.setBold(true);
-            return f;
-        }
-        return {};
-    default:
-        return {};
-    }
+    if (role == Qt::DisplayRole) return testoQt(x.testo);
+    return aspettoCella(x, role, false);
 }
 
 Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& index) const {
