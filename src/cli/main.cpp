@@ -1,5 +1,6 @@
 // quorvane-cli: the program's analyses without windows, through the same engine.
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <iostream>
 
@@ -35,6 +36,8 @@ void stampaUso(std::ostream& out, const std::vector<Comando>& comandi) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
+    // Texts as the windows show them, with the Italian decimal comma.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const std::vector<Comando> comandi = tuttiIComandi();
     std::vector<std::string> argomenti(argv + 1, argv + argc);
     if (argomenti.empty() || argomenti[0] == "--help" || argomenti[0] == "-h") {
