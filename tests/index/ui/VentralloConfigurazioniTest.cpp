@@ -22,50 +22,18 @@
 #include "index/Riepilogo.h"
 #include "index/ui/Ventrallo.h"
 #include "support/DialoghiFinti.h"
+#include "index/ui/FinestraIndice.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
 
 namespace {
 
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
 // The index window on the first 120 simulated draws, with its Database tab in front.
-class ConfigurazioniFinestra : public ::testing::Test {
+class ConfigurazioniFinestra : public test::FinestraIndice {
 protected:
-    void SetUp() override {
-        auto estrazioni = generaArchivioDemo(Data{2026, 1, 1});
-        estrazioni.resize(120);
-        QString errore;
-        const QString archivio = qpath(cartella / "archivio.db");
-        auto db = DatabaseArchivio::apriOCrea(archivio, &errore);
-        ASSERT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
-        db.reset();
-        sessione = Sessione::avvia(qpath(cartella / "dati"), Data{2026, 12, 8}, &errore);
-        ASSERT_TRUE(sessione) << errore.toStdString();
-        sessione->selezionaArchivio(archivio);
-        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
-        finestra = std::make_unique<Ventrallo>(*sessione, &avanzamento);
-        finestra->show();
-    }
+    void SetUp() override { apri(120); }
 
-    template <class T>
-    T* trova(const char* nome) {
-        T* w = finestra->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(w, nullptr) << nome;
-        return w;
-    }
-    const Griglia& griglia(const char* nome) { return trova<VistaGriglia>(nome)->griglia(); }
-    void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
-    QPoint centro(const char* nome, int riga, int colonna) {
-        auto* vista = trova<VistaGriglia>(nome);
-        const QModelIndex indice = vista->model()->index(vista->modello()->rigaModello(riga), colonna);
-        vista->scrollTo(indice);
-        return vista->visualRect(indice).center();
-    }
-    void cliccaCella(const char* nome, int riga, int colonna) {
-        QTest::mouseClick(trova<VistaGriglia>(nome)->viewport(), Qt::LeftButton, {}, centro(nome, riga, colonna));
-    }
     void mostraScheda(int sottoScheda) {
         trova<QTabWidget>("SSTab1")->setCurrentIndex(3);
         trova<QTabWidget>("SSTab3")->setCurrentIndex(sottoScheda);
@@ -94,10 +62,6 @@ protected:
         return q.value(0).toInt();
     }
 
-    test::CartellaTemporanea cartella;
-    std::unique_ptr<Sessione> sessione;
-    QProgressBar avanzamento;
-    std::unique_ptr<Ventrallo> finestra;
     test::DialoghiFinti dialoghi;
 };
 

@@ -16,54 +16,14 @@
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/ui/Ventrallo.h"
+#include "index/ui/FinestraIndice.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
 
 namespace {
 
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
-// A session on an archive of the first `quante` simulated draws, loaded in memory.
-class FinestraIndice : public ::testing::Test {
-protected:
-    void apri(std::size_t quante) {
-        auto estrazioni = generaArchivioDemo(Data{2026, 1, 1});
-        estrazioni.resize(quante);
-        QString errore;
-        const QString archivio = qpath(cartella / "archivio.db");
-        auto db = DatabaseArchivio::apriOCrea(archivio, &errore);
-        ASSERT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
-        db.reset();
-        sessione = Sessione::avvia(qpath(cartella / "dati"), Data{2026, 12, 8}, &errore);
-        ASSERT_TRUE(sessione) << errore.toStdString();
-        sessione->selezionaArchivio(archivio);
-        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
-        finestra = std::make_unique<Ventrallo>(*sessione, &avanzamento);
-        finestra->show();
-    }
-
-    template <class T>
-    T* trova(const char* nome) {
-        T* w = finestra->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(w, nullptr) << nome;
-        return w;
-    }
-    const Griglia& griglia(const char* nome) { return trova<VistaGriglia>(nome)->griglia(); }
-    void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
-    void cliccaCella(const char* nome, int riga, int colonna) {
-        auto* vista = trova<VistaGriglia>(nome);
-        const QModelIndex indice = vista->model()->index(vista->modello()->rigaModello(riga), colonna);
-        vista->scrollTo(indice);
-        QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(indice).center());
-    }
-    const ArchivioEstrazioni& archivio() { return sessione->archivio; }
-
-    test::CartellaTemporanea cartella;
-    std::unique_ptr<Sessione> sessione;
-    QProgressBar avanzamento;
-    std::unique_ptr<Ventrallo> finestra;
-};
+using test::FinestraIndice;
 
 // Answers the input boxes with the texts given, in order, and records the messages.
 struct Risposte {

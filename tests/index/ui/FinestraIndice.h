@@ -1,0 +1,68 @@
+#pragma once
+// The index window on a scratch session, for the window tests.
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "archive/ArchivioDemo.h"
+#include "core/db/DatabaseArchivio.h"
+#include "core/db/Sessione.h"
+#include "core/ui/VistaGriglia.h"
+#include "index/ui/Ventrallo.h"
+#include "support/Supporto.h"
+
+namespace test {
+
+// A session on an archive of the first `quante` simulated draws, loaded in memory.
+class FinestraIndice : public ::testing::Test {
+protected:
+    void apri(std::size_t quante) {
+        using namespace quorvane;
+        auto estrazioni = generaArchivioDemo(Data{2026, 1, 1});
+        estrazioni.resize(quante);
+        QString errore;
+        const QString archivio = percorsoQt(cartella / "archivio.db");
+        auto db = DatabaseArchivio::apriOCrea(archivio, &errore);
+        ASSERT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
+        db.reset();
+        sessione = Sessione::avvia(percorsoQt(cartella / "dati"), Data{2026, 12, 8}, &errore);
+        ASSERT_TRUE(sessione) << errore.toStdString();
+        sessione->selezionaArchivio(archivio);
+        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
+        finestra = std::make_unique<Ventrallo>(*sessione, &avanzamento);
+        finestra->show();
+    }
+
+    template <class T>
+    T* trova(const char* nome) {
+        T* w = finestra->findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_NE(w, nullptr) << nome;
+        return w;
+    }
+    const quorvane::Griglia& griglia(const char* nome) { return trova<quorvane::VistaGriglia>(nome)->griglia(); }
+    void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
+    // The centre of a grid cell (grid coordinates), scrolled into view.
+    QPoint centro(const char* nome, int riga, int colonna) {
+        auto* vista = trova<quorvane::VistaGriglia>(nome);
+        const QModelIndex indice = vista->model()->index(vista->modello()->rigaModello(riga), colonna);
+        vista->scrollTo(indice);
+        return vista->visualRect(indice).center();
+    }
+    void cliccaCella(const char* nome, int riga, int colonna) {
+        QTest::mouseClick(trova<quorvane::VistaGriglia>(nome)->viewport(), Qt::LeftButton, {},
+                          centro(nome, riga, colonna));
+    }
+    const quorvane::ArchivioEstrazioni& archivio() { return sessione->archivio; }
+
+    static QString percorsoQt(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+    CartellaTemporanea cartella;
+    std::unique_ptr<quorvane::Sessione> sessione;
+    QProgressBar avanzamento;
+    std::unique_ptr<quorvane::Ventrallo> finestra;
+};
+
+}  // namespace test
