@@ -8,7 +8,7 @@ QUORVANE_BUILD="$QUORVANE_DIR/build"
 
 pacchetti=(cmake ninja-build g++ pkg-config
            qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
-           qt6-qpa-plugins libgl-dev libsqlite3-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth)
+           qt6-qpa-plugins qt6-charts-dev libgl-dev libsqlite3-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache)
 
 installa_mancanti() {
     local mancanti=()
@@ -25,6 +25,11 @@ installa_mancanti() {
 
 compila() {
     local extra=("$@")
+    # ccache with the source folder as base: clones and work trees of the project share one cache.
+    if command -v ccache >/dev/null; then
+        export CCACHE_BASEDIR="$QUORVANE_DIR"
+        extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
     cmake -S "$QUORVANE_DIR" -B "$QUORVANE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "${extra[@]}" >/dev/null
     cmake --build "$QUORVANE_BUILD" -j "$(nproc)"
 }
