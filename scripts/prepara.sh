@@ -8,7 +8,7 @@ QUORVANE_BUILD="$QUORVANE_DIR/build"
 
 pacchetti=(cmake ninja-build g++ pkg-config
            qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
-           qt6-qpa-plugins qt6-charts-dev libgl-dev libsqlite3-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache)
+           qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev libgl-dev libsqlite3-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache)
 
 installa_mancanti() {
     local mancanti=()

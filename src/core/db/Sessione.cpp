@@ -85,6 +85,7 @@ bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamen
     switch (archivio.CaricaArchivio(*righe, tipo, avanzamento)) {
         case EsitoCaricamento::Riuscito:
             if (righeLette) *righeLette = std::move(*righe);
+            emit archivioRicaricato();
             return true;
         case EsitoCaricamento::ArchivioVuoto:
             *errore = QStringLiteral("L'archivio non contiene estrazioni leggibili.");

@@ -1,6 +1,7 @@
 #pragma once
 // The state of one run of the program: the program database, the archive it names, the
 // parameters read at start-up and the draw archive in memory that every window reads.
+#include <QObject>
 #include <QString>
 #include <memory>
 
@@ -11,7 +12,10 @@
 
 namespace quorvane {
 
-class Sessione {
+// Every window that shows draws listens to archivioRicaricato: it is announced once after each
+// load that changed the archive in memory, whatever asked for it.
+class Sessione : public QObject {
+    Q_OBJECT
 public:
     static inline const QString NomeArchivioDimostrativo = QStringLiteral("ArchivioDimostrativo.db");
     static inline const QString NomeFilePercorso = QStringLiteral("PercorsoDatabase.txt");
@@ -43,6 +47,9 @@ public:
     // unchanged and `errore` says why. `righeLette`, when given, receives the rows as stored.
     bool caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore,
                         std::vector<RigaArchivio>* righeLette = nullptr);
+
+signals:
+    void archivioRicaricato();
 
 private:
     Sessione() = default;
