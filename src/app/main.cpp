@@ -1,11 +1,18 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <cstring>
+#include <iostream>
 
 #include "app/Moduli.h"
 #include "core/db/CartellaDati.h"
 #include "core/ui/Programma.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window: it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "quorvane " QUORVANE_VERSIONE "\n";
+        return 0;
+    }
     QApplication app(argc, argv);
     quorvane::Programma::preparaApplicazione(app);
     quorvane::registraModuli();

@@ -23,10 +23,14 @@ void stampaUso(std::ostream& out, const std::vector<Comando>& comandi) {
            "  --archivio FILE  un archivio SQLite o il file storico ufficiale (letto, mai scritto:\n"
            "                   solo aggiorna modifica un archivio SQLite)\n"
            "  --json           le tabelle in JSON, con i colori\n"
+           "  --version        la versione del programma\n"
            "Comandi:\n";
+    // A long synopsis gets its own line, the description below it, so both read in a terminal.
+    constexpr std::size_t colonna = 40;
     for (const Comando& c : comandi) {
         std::string voce = c.nome + " " + c.argomenti;
-        voce.resize(std::max<std::size_t>(voce.size() + 1, 40), ' ');
+        if (voce.size() < colonna) voce.resize(colonna, ' ');
+        else voce += "\n" + std::string(colonna + 2, ' ');
         out << "  " << voce << c.descrizione << "\n";
     }
 }
@@ -43,6 +47,10 @@ int main(int argc, char** argv) {
     if (argomenti.empty() || argomenti[0] == "--help" || argomenti[0] == "-h") {
         stampaUso(argomenti.empty() ? std::cerr : std::cout, comandi);
         return argomenti.empty() ? EsitoUsoErrato : 0;
+    }
+    if (argomenti.size() == 1 && argomenti[0] == "--version") {
+        std::cout << "quorvane-cli " QUORVANE_VERSIONE "\n";
+        return 0;
     }
     const char* aiuto = " (quorvane-cli --help per l'uso)\n";
     std::string errore;

@@ -1,6 +1,7 @@
 #include "core/ui/Programma.h"
 
 #include <QDate>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,6 +15,9 @@ namespace quorvane {
 void Programma::preparaApplicazione(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSIONE));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     auto* traduzione = new QTranslator(&app);
     if (traduzione->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
