@@ -33,6 +33,7 @@ TEST(FileAggiornamento, LaPrimaRigaDeveAvere178CaratteriEFinireInPr) {
     EXPECT_FALSE(primaRigaCorretta(buona.substr(1)));                    // 177 characters
     EXPECT_FALSE(primaRigaCorretta(buona.substr(0, 176) + "PR"));        // upper case
     EXPECT_FALSE(primaRigaCorretta(buona + " "));
+    EXPECT_FALSE(primaRigaCorretta(" " + buona));                        // 179, ending in "pr"
 
     auto esito = righeAggiornamento(buona.substr(1) + "\r\n" + buona + "\r\n");
     ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(esito));

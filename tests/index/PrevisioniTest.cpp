@@ -121,6 +121,20 @@ TEST(Previsioni, DueEsitiSullaStessaRuotaEPrevisioniInattive) {
     EXPECT_TRUE(fg1.testo(1, 4).empty());
 }
 
+// The draws after one model row are searched on the wheels in play only.
+TEST(Previsioni, VerificaDiUnaRigaSoloSulleRuoteInGioco) {
+    ArchivioEstrazioni archivio = archivioPrevisioni();
+    MetodoIndice m = metodoPronto(archivio);
+    m.analisi.ruoteInGioco = {true, false};
+    ASSERT_TRUE(m.RicavaBaseDati());
+    ASSERT_TRUE(m.AggiungiDaTavola(2, {1, 2}));
+    const auto verifica = VerificaPrevisione(m.analisi, archivio, 2);  // model draw 5: draws 6..8
+    ASSERT_EQ(verifica.size(), 3u);
+    EXPECT_TRUE(verifica[0].esiti.empty());  // the ambo of draw 6 came out in Cagliari
+    ASSERT_EQ(verifica[2].esiti.size(), 1u);
+    EXPECT_EQ(verifica[2].esiti[0].ruota, 1);
+}
+
 TEST(Previsioni, FineRicercaLimitaLaVerificaMaNonLAccredito) {
     ArchivioEstrazioni archivio = archivioPrevisioni();
     MetodoIndice m = metodoPronto(archivio);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/SupportoQt.h"
+
 namespace test {
 
 struct EsitoCli {
@@ -13,8 +15,6 @@ struct EsitoCli {
     QString uscita;
     QString errori;
 };
-
-inline QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 // `cartellaDati` stands for the user's data folder, so that a run never touches the real one.
 inline EsitoCli eseguiCli(const QStringList& argomenti, const QString& cartellaDati) {

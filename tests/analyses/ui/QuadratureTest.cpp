@@ -8,6 +8,7 @@
 #include "analyses/ui/Quadrature.h"
 #include "core/ui/VistaGriglia.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
 
@@ -21,11 +22,7 @@ protected:
     }
 
     template <class T>
-    T* trova(const QString& nome) {
-        T* x = w.findChild<T*>(nome);
-        EXPECT_NE(x, nullptr) << nome.toStdString();
-        return x;
-    }
+    T* trova(const QString& nome) { return test::trova<T>(&w, nome); }
     QLineEdit* casella(int i) { return trova<QLineEdit>(QStringLiteral("TxtQ_%1").arg(i)); }
     QListWidget* lista() { return trova<QListWidget>("List1"); }
     Griglia& fg1() { return trova<VistaGriglia>("fg1")->griglia(); }

@@ -13,8 +13,10 @@
 #include "core/ui/VistaGriglia.h"
 #include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
+using test::trova;
 
 namespace {
 
@@ -23,7 +25,7 @@ class FinestreSuArchivio : public ::testing::Test {
 protected:
     FinestreSuArchivio() {
         QString errore;
-        sessione = Sessione::avvia(QString::fromStdString(cartella.percorso().string()), Data{1940, 1, 1}, &errore);
+        sessione = Sessione::avvia(test::qpath(cartella.percorso()), Data{1940, 1, 1}, &errore);
         EXPECT_TRUE(sessione) << errore.toStdString();
         EXPECT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     }
@@ -36,12 +38,6 @@ protected:
         ASSERT_EQ(archivio().CaricaArchivio(righe, TipoCaricamento::Ricarica), EsitoCaricamento::Riuscito);
     }
 
-    template <class T>
-    T* trova(QWidget* w, const char* nome) {
-        T* x = w->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(x, nullptr) << nome;
-        return x;
-    }
     void clicca(QWidget* w, const char* nome) { QTest::mouseClick(trova<QPushButton>(w, nome), Qt::LeftButton); }
     QPoint centro(VistaGriglia* v, int riga, int colonna) {
         return v->visualRect(v->model()->index(v->modello()->rigaModello(riga), colonna)).center();

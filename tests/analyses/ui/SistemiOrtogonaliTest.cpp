@@ -11,6 +11,7 @@
 #include "core/ui/VistaGriglia.h"
 #include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
 
@@ -20,16 +21,12 @@ class FinestraSistemi : public ::testing::Test {
 protected:
     FinestraSistemi() {
         QString errore;
-        programma = DatabaseProgramma::apri(QString::fromStdString(cartella.percorso().string()), {}, &errore);
+        programma = DatabaseProgramma::apri(test::qpath(cartella.percorso()), {}, &errore);
         EXPECT_TRUE(programma) << errore.toStdString();
     }
 
     template <class T>
-    T* trova(const char* nome) {
-        T* x = w->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(x, nullptr) << nome;
-        return x;
-    }
+    T* trova(const char* nome) { return test::trova<T>(w.get(), nome); }
     VistaGriglia* vista(const char* nome) { return trova<VistaGriglia>(nome); }
     Griglia& griglia(const char* nome) { return vista(nome)->griglia(); }
     void clicca(const char* nome) { QTest::mouseClick(trova<QPushButton>(nome), Qt::LeftButton); }

@@ -9,12 +9,12 @@
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
+using test::qpath;
 
 namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 std::vector<RigaArchivio> leggi(DatabaseArchivio& db) {
     QString errore;

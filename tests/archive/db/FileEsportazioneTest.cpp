@@ -6,13 +6,10 @@
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
-
-namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-}  // namespace
+using test::qpath;
 
 TEST(FileEsportazione, UnFilePiuCortoNonLasciaCodeEUnErroreSiDice) {
     test::CartellaTemporanea cartella;

@@ -7,12 +7,12 @@
 #include "core/db/Sessione.h"
 #include "support/ServerHttp.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
+using test::qpath;
 
 namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 QUrl url(const test::ServerHttp& server) {
     return urlFileAggiornamento(QString::fromStdString(server.indirizzo()));

@@ -19,21 +19,13 @@
 #include "core/ui/VistaGriglia.h"
 #include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace test {
 
 using namespace quorvane;
-
-inline QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
-template <class T>
-T* trova(QWidget* finestra, const QString& nome) {
-    T* w = finestra->findChild<T*>(nome);
-    EXPECT_NE(w, nullptr) << nome.toStdString();
-    return w;
-}
 
 // The archive window on a scratch archive of the last 60 simulated draws before 2023-02-01.
 class FinestraArchivio : public ::testing::Test {

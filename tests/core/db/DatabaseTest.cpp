@@ -8,12 +8,12 @@
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
+using test::qpath;
 
 namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 const Data oggi{2026, 12, 8};
 

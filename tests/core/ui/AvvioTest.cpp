@@ -16,12 +16,13 @@
 #include "core/ui/Programma.h"
 #include "core/ui/VistaGriglia.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
+using test::qpath;
+using test::trova;
 
 namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 struct Messaggio {
     QMessageBox::Icon icona;
@@ -60,13 +61,6 @@ QString creaArchivio(const std::filesystem::path& percorso, std::size_t quante) 
     auto db = DatabaseArchivio::apriOCrea(qpath(percorso), &errore);
     EXPECT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
     return qpath(percorso);
-}
-
-template <class T>
-T* trova(QWidget* finestra, const char* nome) {
-    T* w = finestra->findChild<T*>(QString::fromLatin1(nome));
-    EXPECT_NE(w, nullptr) << nome;
-    return w;
 }
 
 QString testo(QWidget* finestra, const char* nome) { return trova<QLabel>(finestra, nome)->text(); }

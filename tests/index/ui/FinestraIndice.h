@@ -13,6 +13,7 @@
 #include "core/ui/VistaGriglia.h"
 #include "index/ui/Ventrallo.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 namespace test {
 
@@ -24,11 +25,11 @@ protected:
         auto estrazioni = generaArchivioDemo(Data{2026, 1, 1});
         estrazioni.resize(quante);
         QString errore;
-        const QString archivio = percorsoQt(cartella / "archivio.db");
+        const QString archivio = qpath(cartella / "archivio.db");
         auto db = DatabaseArchivio::apriOCrea(archivio, &errore);
         ASSERT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
         db.reset();
-        sessione = Sessione::avvia(percorsoQt(cartella / "dati"), Data{2026, 12, 8}, &errore);
+        sessione = Sessione::avvia(qpath(cartella / "dati"), Data{2026, 12, 8}, &errore);
         ASSERT_TRUE(sessione) << errore.toStdString();
         sessione->selezionaArchivio(archivio);
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
@@ -37,11 +38,7 @@ protected:
     }
 
     template <class T>
-    T* trova(const char* nome) {
-        T* w = finestra->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(w, nullptr) << nome;
-        return w;
-    }
+    T* trova(const char* nome) { return test::trova<T>(finestra.get(), nome); }
     const quorvane::Griglia& griglia(const char* nome) { return trova<quorvane::VistaGriglia>(nome)->griglia(); }
     void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
     // The centre of a grid cell (grid coordinates), scrolled into view.
@@ -56,8 +53,6 @@ protected:
                           centro(nome, riga, colonna));
     }
     const quorvane::ArchivioEstrazioni& archivio() { return sessione->archivio; }
-
-    static QString percorsoQt(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
     CartellaTemporanea cartella;
     std::unique_ptr<quorvane::Sessione> sessione;
