@@ -35,14 +35,6 @@ int numeroTra(const std::string& testo, const std::string& cosa, int minimo, int
     return valore;
 }
 
-// A draw given by index or by date "GG/MM/AAAA".
-int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
-    if (auto e = testo.find('/') != std::string::npos ? estrazioneDellaData(archivio, testo)
-                                                      : indiceDigitato(archivio, testo))
-        return *e;
-    throw ErroreComando{EsitoInputErrato, "estrazione non trovata: " + testo};
-}
-
 int quadraturaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 4);
     std::array<std::string, 4> caselle;

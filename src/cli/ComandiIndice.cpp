@@ -33,20 +33,10 @@ int estrazioneScelta(const Opzioni& opzioni, const ArchivioEstrazioni& archivio)
 }
 
 std::array<bool, NumRuote> ruoteScelte(const Opzioni& opzioni) {
-    std::array<bool, NumRuote> ruote{};
     auto testo = opzioni.valore("ruote");
-    if (!testo) {
-        ruote[0] = true;  // the window opens with Bari alone in play
-        return ruote;
-    }
-    std::stringstream elenco(*testo);
-    std::string sigla;
-    while (std::getline(elenco, sigla, ',')) {
-        auto ruota = ruotaDaSigla(sigla);
-        if (!ruota) throw ErroreComando{EsitoInputErrato, "ruota sconosciuta: " + sigla};
-        if (*ruota == RuotaTutte) ruote.fill(true);
-        else ruote[*ruota - 1] = true;
-    }
+    if (testo) return ruoteDaTesto(*testo);
+    std::array<bool, NumRuote> ruote{};
+    ruote[0] = true;  // the window opens with Bari alone in play
     return ruote;
 }
 

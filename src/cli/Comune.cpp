@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QString>
 #include <cstdio>
+#include <sstream>
 
+#include "core/SceltaEstrazione.h"
 #include "core/db/CartellaDati.h"
 #include "core/db/DatabaseProgramma.h"
 #include "core/db/FileArchivio.h"
@@ -83,6 +85,27 @@ int intero(const std::string& testo, const std::string& opzione) {
     } catch (const std::exception&) {
     }
     throw ErroreComando{EsitoInputErrato, "valore non valido per --" + opzione + ": " + testo};
+}
+
+int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
+    if (auto e = testo.find('/') != std::string::npos ? estrazioneDellaData(archivio, testo)
+                                                      : indiceDigitato(archivio, testo))
+        return *e;
+    throw ErroreComando{EsitoInputErrato, "estrazione non trovata: " + testo + " (l'archivio va dalla 1 alla " +
+                                              std::to_string(archivio.NumEstrazioni) + ")"};
+}
+
+std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo) {
+    std::array<bool, NumRuote> ruote{};
+    std::stringstream elenco(testo);
+    std::string sigla;
+    while (std::getline(elenco, sigla, ',')) {
+        auto ruota = ruotaDaSigla(sigla);
+        if (!ruota) throw ErroreComando{EsitoInputErrato, "ruota sconosciuta: " + sigla};
+        if (*ruota == RuotaTutte) ruote.fill(true);
+        else ruote[*ruota - 1] = true;
+    }
+    return ruote;
 }
 
 void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,

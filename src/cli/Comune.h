@@ -1,6 +1,7 @@
 #pragma once
 // What every command of quorvane-cli shares: errors, loading the archive, printing a grid.
 #include <QString>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -49,6 +50,12 @@ ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale
 // Value of an integer option; a bad value is an input error naming the option.
 int intero(const std::string& testo, const std::string& opzione);
 
+// A draw given by index or by date "GG/MM/AAAA"; any other text is an input error.
+int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo);
+
+// "BA,CA,..." or "TU"; an unknown code is an input error.
+std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo);
+
 // Refuses options (with or without a value) other than `ammesse` and a count of positional arguments other than `posizionali`.
 void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
                       std::size_t posizionali);
@@ -64,5 +71,6 @@ std::vector<Comando> comandiIndice();
 std::vector<Comando> comandiAnalisi();
 std::vector<Comando> comandiConfigurazioni();
 std::vector<Comando> comandiEsportazione();
+std::vector<Comando> comandiStatistiche();
 
 }  // namespace quorvane::cli
