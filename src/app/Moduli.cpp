@@ -4,6 +4,7 @@
 #include "analyses/ui/Quadrature.h"
 #include "analyses/ui/Ripetizionenumeri.h"
 #include "analyses/ui/SistemiOrtogonali.h"
+#include "analyses/ui/StatisticheNumeri.h"
 #include "archive/ui/Archivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Container.h"
@@ -19,6 +20,7 @@ void registraModuli() {
     Container::registraModulo("Ripetizionenumeri", [](Container& c) { return new Ripetizionenumeri(c.sessione()); });
     Container::registraModulo("Estrazioni_minielenco",
                               [](Container& c) { return new Estrazioni_minielenco(c.sessione()); });
+    Container::registraModulo("Statistiche", [](Container& c) { return new StatisticheNumeri(c.sessione()); });
     Container::registraModulo("Ventrallo", [](Container& c) { return new Ventrallo(c.sessione(), c.Pb1()); });
 }
 

@@ -33,6 +33,7 @@ constexpr Modulo moduli[] = {
     {"Command5", "Mini elenco estrazioni", "Estrazioni_minielenco"},
     {"Command6", "Sistemi ortogonali", "SistemiOrtogonali"},
     {"Command7", "Ripetizione numeri", "Ripetizionenumeri"},
+    {"CmdStatistiche", "Statistiche", "Statistiche"},
 };
 
 QLabel* etichettaPeriodo(QWidget* padre, const char* nome, const QString& testo) {

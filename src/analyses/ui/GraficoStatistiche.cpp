@@ -1,0 +1,105 @@
+#include "analyses/ui/GraficoStatistiche.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <numeric>
+
+#include "analyses/Statistiche.h"
+
+namespace quorvane {
+
+const std::vector<ColonnaStatistiche>& GraficoStatistiche::figure() {
+    static const std::vector<ColonnaStatistiche> elenco = {ColonnaStatistiche::Presenze, ColonnaStatistiche::Rapporto,
+                                                           ColonnaStatistiche::RitardoAttuale,
+                                                           ColonnaStatistiche::RitardoMedio};
+    return elenco;
+}
+
+GraficoStatistiche::GraficoStatistiche(QWidget* padre) : QChartView(padre) {
+    setObjectName(QStringLiteral("GraficoStatistiche"));
+    setRenderHint(QPainter::Antialiasing);
+    svuota();
+}
+
+void GraficoStatistiche::svuota() {
+    elementi_.clear();
+    barre_ = nullptr;
+    linea_ = nullptr;
+    QChart* vecchio = chart();
+    setChart(new QChart);
+    chart()->legend()->hide();
+    delete vecchio;
+}
+
+void GraficoStatistiche::mostra(const Statistiche& statistiche, ColonnaStatistiche figura) {
+    const bool ambi = statistiche.richiesta().tipo == TipoStatistiche::Ambi;
+    if (ambi) {
+        elementi_ = statistiche.ordine(figura, true);
+        elementi_.resize(std::min<std::size_t>(elementi_.size(), BarreAmbi));
+    } else {
+        elementi_.resize(static_cast<std::size_t>(statistiche.elementi()));
+        std::iota(elementi_.begin(), elementi_.end(), 0);
+    }
+    const QString nomeFigura = QString::fromUtf8(intestazioneStatistiche(figura).data(),
+                                                 static_cast<qsizetype>(intestazioneStatistiche(figura).size()));
+    auto* grafico = new QChart;
+    grafico->setLocalizeNumbers(true);  // the Italian decimal comma on the axis
+    grafico->setTitle(ambi ? QStringLiteral("%1: i %2 ambi più alti").arg(nomeFigura).arg(elementi_.size())
+                           : QStringLiteral("%1 dei 90 numeri").arg(nomeFigura));
+
+    barre_ = new QBarSet(nomeFigura);
+    QStringList categorie;
+    double massimo = 0;
+    for (int e : elementi_) {
+        const double v = statistiche.valore(e, figura);
+        *barre_ << v;
+        massimo = std::max(massimo, v);
+        categorie << QString::fromStdString(statistiche.nome(e));
+    }
+    auto* serie = new QBarSeries;
+    serie->append(barre_);
+    serie->setBarWidth(0.8);
+    grafico->addSeries(serie);
+
+    // Drawn across every bar, from the left edge of the first to the right edge of the last.
+    const double caso = statistiche.valoreCaso(figura).value_or(0);
+    linea_ = new QLineSeries;
+    linea_->setName(QStringLiteral("Caso: %L1").arg(caso, 0, 'f', 2));
+    linea_->append(-0.5, caso);
+    linea_->append(static_cast<double>(elementi_.size()) - 0.5, caso);
+    QPen penna(Qt::red);
+    penna.setWidth(2);
+    linea_->setPen(penna);
+    grafico->addSeries(linea_);
+
+    auto* asseX = new QBarCategoryAxis;
+    asseX->append(categorie);
+    asseX->setLabelsAngle(-90);
+    QFont piccolo = asseX->labelsFont();
+    piccolo.setPointSizeF(piccolo.pointSizeF() * 0.75);
+    asseX->setLabelsFont(piccolo);
+    auto* asseY = new QValueAxis;
+    asseY->setRange(0, std::max(massimo, caso) * 1.05 + 1e-9);
+    asseY->setLabelFormat(QStringLiteral("%.1f"));
+    grafico->addAxis(asseX, Qt::AlignBottom);
+    grafico->addAxis(asseY, Qt::AlignLeft);
+    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(serie), static_cast<QAbstractSeries*>(linea_)}) {
+        s->attachAxis(asseX);
+        s->attachAxis(asseY);
+    }
+    grafico->legend()->setAlignment(Qt::AlignTop);
+
+    connect(barre_, &QBarSet::clicked, this, [this](int indice) {
+        if (indice >= 0 && indice < static_cast<int>(elementi_.size()))
+            emit elementoCliccato(elementi_[static_cast<std::size_t>(indice)]);
+    });
+    QChart* vecchio = chart();
+    setChart(grafico);
+    delete vecchio;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,41 @@
+#pragma once
+// The bar chart of one figure of the statistics, with the line of what chance gives.
+#include <QChartView>
+#include <vector>
+
+class QBarSet;
+class QLineSeries;
+
+namespace quorvane {
+
+class Statistiche;
+enum class ColonnaStatistiche;
+
+class GraficoStatistiche : public QChartView {
+    Q_OBJECT
+public:
+    // The figures a chart can show: those chance gives a value for.
+    static const std::vector<ColonnaStatistiche>& figure();
+    static constexpr int BarreAmbi = 50;
+
+    explicit GraficoStatistiche(QWidget* padre = nullptr);
+
+    // The 90 numbers in order, or the 50 pairs highest by the figure.
+    void mostra(const Statistiche& statistiche, ColonnaStatistiche figura);
+    void svuota();
+
+    // The element of each bar, left to right.
+    const std::vector<int>& elementi() const { return elementi_; }
+    QBarSet* barre() const { return barre_; }
+    QLineSeries* lineaCaso() const { return linea_; }
+
+signals:
+    void elementoCliccato(int elemento);
+
+private:
+    std::vector<int> elementi_;
+    QBarSet* barre_ = nullptr;
+    QLineSeries* linea_ = nullptr;
+};
+
+}  // namespace quorvane

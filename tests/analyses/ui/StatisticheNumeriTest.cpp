@@ -1,0 +1,177 @@
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "analyses/ui/GraficoStatistiche.h"
+#include "analyses/ui/StatisticheNumeri.h"
+#include "archive/ArchivioDemo.h"
+#include "core/db/Sessione.h"
+#include "core/ui/VistaGriglia.h"
+#include "support/DialoghiFinti.h"
+#include "support/Supporto.h"
+
+using namespace quorvane;
+
+namespace {
+
+// The simulated draws of 1939, then those of January 1940 added by a reload.
+class FinestraStatistiche : public ::testing::Test {
+protected:
+    FinestraStatistiche() {
+        QString errore;
+        sessione = Sessione::avvia(QString::fromStdString(cartella.percorso().string()), Data{1940, 1, 1}, &errore);
+        EXPECT_TRUE(sessione) << errore.toStdString();
+        EXPECT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
+        finestra = std::make_unique<StatisticheNumeri>(*sessione);
+        finestra->show();
+        fg = &trova<VistaGriglia>("FgStatistiche")->griglia();
+        grafico = trova<GraficoStatistiche>("GraficoStatistiche");
+    }
+
+    template <class T>
+    T* trova(const char* nome) {
+        T* x = finestra->findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_NE(x, nullptr) << nome;
+        return x;
+    }
+    void clicca(const char* nome) { QTest::mouseClick(trova<QPushButton>(nome), Qt::LeftButton); }
+    void clicIntestazione(int colonna) {
+        QHeaderView* h = trova<VistaGriglia>("FgStatistiche")->horizontalHeader();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(colonna) + 5, 5));
+    }
+    // A figure as the grid writes it, with the Italian comma.
+    double cifra(int riga, int colonna) const { return QString::fromStdString(fg->testo(riga, colonna)).replace(',', '.').toDouble(); }
+    int rigaDi(const QString& nome) const {
+        for (int r = 1; r < fg->righe(); ++r)
+            if (QString::fromStdString(fg->testo(r, 0)) == nome) return r;
+        return -1;
+    }
+    int rigaSelezionata() {
+        auto* vista = trova<VistaGriglia>("FgStatistiche");
+        const auto righe = vista->selectionModel()->selectedRows();
+        return righe.size() == 1 ? vista->modello()->rigaGriglia(righe[0].row()) : -1;
+    }
+    // Every bar is the grid's figure for the element it is labelled with, and the chance line
+    // is flat across the bars.
+    void graficoComeGriglia(int colonna, int barre) {
+        ASSERT_NE(grafico->barre(), nullptr);
+        ASSERT_EQ(grafico->barre()->count(), barre);
+        const auto assi = grafico->chart()->axes(Qt::Horizontal);
+        ASSERT_EQ(assi.size(), 1);
+        const QStringList categorie = static_cast<QBarCategoryAxis*>(assi[0])->categories();
+        ASSERT_EQ(categorie.size(), barre);
+        for (int i = 0; i < barre; ++i) {
+            const int riga = rigaDi(categorie[i]);
+            ASSERT_GT(riga, 0) << categorie[i].toStdString();
+            EXPECT_NEAR(grafico->barre()->at(i), cifra(riga, colonna), 0.006) << categorie[i].toStdString();
+        }
+        const auto punti = grafico->lineaCaso()->points();
+        ASSERT_EQ(punti.size(), 2);
+        EXPECT_EQ(punti[0].y(), punti[1].y());
+        EXPECT_LE(punti[0].x(), 0);
+        EXPECT_GE(punti[1].x(), barre - 1);
+    }
+
+    test::CartellaTemporanea cartella;
+    test::DialoghiFinti dialoghi;
+    std::unique_ptr<Sessione> sessione;
+    std::unique_ptr<StatisticheNumeri> finestra;
+    Griglia* fg = nullptr;
+    GraficoStatistiche* grafico = nullptr;
+};
+
+constexpr int Presenze = 1, Attese = 2, Rapporto = 3, RitAttuale = 4;
+
+}  // namespace
+
+TEST_F(FinestraStatistiche, IlGraficoMostraLeCifreDellaGriglia) {
+    ASSERT_EQ(fg->righe(), 91);
+    EXPECT_EQ(fg->testo(0, 0), "Numero");
+    graficoComeGriglia(Presenze, 90);
+    // Chance gives the expected presences.
+    EXPECT_NEAR(grafico->lineaCaso()->points()[0].y(), cifra(1, Attese), 0.005);
+    auto* figura = trova<QComboBox>("ComboGrafico");
+    for (int i = 1; i < figura->count(); ++i) {
+        figura->setCurrentIndex(i);
+        const int colonna = static_cast<int>(GraficoStatistiche::figure()[static_cast<std::size_t>(i)]);
+        SCOPED_TRACE(fg->testo(0, colonna));
+        graficoComeGriglia(colonna, 90);
+    }
+    figura->setCurrentIndex(1);
+    EXPECT_EQ(grafico->lineaCaso()->points()[0].y(), 1.0);
+
+    // Pairs: the fifty highest by the figure, highest first.
+    trova<QComboBox>("ComboTipo")->setCurrentIndex(1);
+    clicca("CmdCalcola");
+    ASSERT_EQ(fg->righe(), NumAmbi + 1);
+    EXPECT_EQ(fg->testo(0, 0), "Ambo");
+    graficoComeGriglia(Rapporto, GraficoStatistiche::BarreAmbi);
+    for (int i = 1; i < GraficoStatistiche::BarreAmbi; ++i)
+        EXPECT_GE(grafico->barre()->at(i - 1), grafico->barre()->at(i));
+    EXPECT_TRUE(dialoghi.messaggi.empty());
+}
+
+TEST_F(FinestraStatistiche, ClicSuBarraEOrdineDelleColonne) {
+    // A click on the bar of 18 selects its row, and the row stays selected through the sorts.
+    emit grafico->barre()->clicked(17);
+    EXPECT_EQ(rigaSelezionata(), 18);
+    clicIntestazione(RitAttuale);
+    ASSERT_GT(rigaSelezionata(), 0);
+    EXPECT_EQ(fg->testo(rigaSelezionata(), 0), "18");
+    for (int r = 2; r < fg->righe(); ++r) ASSERT_GE(cifra(r - 1, RitAttuale), cifra(r, RitAttuale)) << r;
+    clicIntestazione(RitAttuale);
+    for (int r = 2; r < fg->righe(); ++r) ASSERT_LE(cifra(r - 1, RitAttuale), cifra(r, RitAttuale)) << r;
+    // Decimals sort as numbers, not as texts.
+    clicIntestazione(Rapporto);
+    for (int r = 2; r < fg->righe(); ++r) ASSERT_GE(cifra(r - 1, Rapporto), cifra(r, Rapporto)) << r;
+    EXPECT_EQ(fg->testo(rigaSelezionata(), 0), "18");
+}
+
+TEST_F(FinestraStatistiche, SegueLArchivioERifiutaLeRichiesteErrate) {
+    auto* al = trova<QSpinBox>("SpinAl");
+    const int prima = sessione->archivio.NumEstrazioni;
+    EXPECT_EQ(al->value(), prima);
+    std::vector<RigaArchivio> righe;
+    for (const Estrazione& e : generaArchivioDemo(Data{1940, 2, 1})) righe.push_back(e.riga());
+    ASSERT_EQ(sessione->archivio.CaricaArchivio(righe, TipoCaricamento::Ricarica), EsitoCaricamento::Riuscito);
+    emit sessione->archivioRicaricato();
+    const int dopo = sessione->archivio.NumEstrazioni;
+    ASSERT_GT(dopo, prima);
+    EXPECT_EQ(al->value(), dopo);
+    EXPECT_EQ(trova<QLabel>("LblAl")->text().toStdString(), sessione->archivio.DateEstrazioni(dopo));
+    // The figures run to the new last draw.
+    bool nuove = false;
+    for (int r = 1; r < fg->righe(); ++r) nuove = nuove || cifra(r, 8) > prima;
+    EXPECT_TRUE(nuove);
+
+    auto* dal = trova<QSpinBox>("SpinDal");
+    dal->setValue(dopo);
+    al->setValue(1);
+    clicca("CmdCalcola");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "La prima estrazione del periodo viene dopo l'ultima");
+    EXPECT_EQ(fg->righe(), 1);
+    EXPECT_EQ(grafico->barre(), nullptr);
+    EXPECT_TRUE(grafico->chart()->series().isEmpty());
+
+    clicca("CmdTutto");
+    EXPECT_EQ(fg->righe(), 91);
+    for (int w = 0; w < NumRuote; ++w)
+        trova<QCheckBox>(("Chk_" + std::string(SiglaRuota[static_cast<std::size_t>(w + 1)])).c_str())->setChecked(false);
+    clicca("CmdCalcola");
+    ASSERT_EQ(dialoghi.messaggi.size(), 2u);
+    EXPECT_EQ(dialoghi.messaggi[1].testo, "Scegliere almeno una ruota");
+    EXPECT_EQ(fg->righe(), 1);
+    // The period typed as a date.
+    dal->selectAll();
+    QTest::keyClicks(dal, QString::fromStdString(sessione->archivio.DateEstrazioni(5)));
+    QTest::keyClick(dal, Qt::Key_Return);
+    EXPECT_EQ(dal->value(), 5);
+}
