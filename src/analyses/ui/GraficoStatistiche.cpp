@@ -79,11 +79,13 @@ void GraficoStatistiche::mostra(const Statistiche& statistiche, ColonnaStatistic
     auto* asseX = new QBarCategoryAxis;
     asseX->append(categorie);
     asseX->setLabelsAngle(-90);
+    asseX->setTruncateLabels(false);
     QFont piccolo = asseX->labelsFont();
     piccolo.setPointSizeF(piccolo.pointSizeF() * 0.75);
     asseX->setLabelsFont(piccolo);
     auto* asseY = new QValueAxis;
     asseY->setRange(0, std::max(massimo, caso) * 1.05 + 1e-9);
+    asseY->applyNiceNumbers();
     asseY->setLabelFormat(QStringLiteral("%.1f"));
     grafico->addAxis(asseX, Qt::AlignBottom);
     grafico->addAxis(asseY, Qt::AlignLeft);

@@ -20,7 +20,7 @@ namespace quorvane {
 
 namespace {
 constexpr int ArgomentoHelp = 540;
-constexpr std::array<int, NumColonneStatistiche> Larghezze = {64, 70, 60, 70, 80, 86, 92, 72, 56, 88, 90};
+constexpr std::array<int, NumColonneStatistiche> Larghezze = {78, 84, 74, 84, 96, 104, 104, 86, 70, 100, 100};
 
 QString testoQt(std::string_view testo) {
     return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
@@ -115,7 +115,7 @@ StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidg
     layout->addLayout(periodo);
     layout->addLayout(comandi);
     layout->addWidget(divisore, 1);
-    resize(1040, 820);
+    resize(1060, 820);
     installaHelp(this, ArgomentoHelp);
 
     connect(&sessione_, &Sessione::archivioRicaricato, this, &StatisticheNumeri::archivioRicaricato);
