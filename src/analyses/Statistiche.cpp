@@ -73,15 +73,15 @@ void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
             const Maschera90& numeri = archivio.NumeriRuota(d, w);
             if (numeri.vuota()) continue;
             if (estratte++ == 0) ++contate;
+            if (!ambi) {
+                numeri.perOgni([&](int n) { segna(n - 1, d, contate, w); });
+                continue;
+            }
             std::array<int, NumPosizioni> uscite;  // a wheel holds at most five numbers
             int quanti = 0;
             numeri.perOgni([&](int n) {
                 if (quanti < NumPosizioni) uscite[static_cast<std::size_t>(quanti++)] = n;
             });
-            if (!ambi) {
-                for (int i = 0; i < quanti; ++i) segna(uscite[i] - 1, d, contate, w);
-                continue;
-            }
             for (int i = 0; i < quanti; ++i)
                 for (int j = i + 1; j < quanti; ++j) segna(indiceAmbo(uscite[i], uscite[j]), d, contate, w);
         }
