@@ -16,6 +16,7 @@
 #include "core/ui/VistaGriglia.h"
 #include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
 
@@ -26,7 +27,7 @@ class FinestraStatistiche : public ::testing::Test {
 protected:
     FinestraStatistiche() {
         QString errore;
-        sessione = Sessione::avvia(QString::fromStdString(cartella.percorso().string()), Data{1940, 1, 1}, &errore);
+        sessione = Sessione::avvia(test::qpath(cartella.percorso()), Data{1940, 1, 1}, &errore);
         EXPECT_TRUE(sessione) << errore.toStdString();
         EXPECT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
         finestra = std::make_unique<StatisticheNumeri>(*sessione);
@@ -37,9 +38,7 @@ protected:
 
     template <class T>
     T* trova(const char* nome) {
-        T* x = finestra->findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(x, nullptr) << nome;
-        return x;
+        return test::trova<T>(finestra.get(), QString::fromLatin1(nome));
     }
     void clicca(const char* nome) { QTest::mouseClick(trova<QPushButton>(nome), Qt::LeftButton); }
     void clicIntestazione(int colonna) {
