@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "core/db/CartellaDati.h"
 #include "core/db/FileArchivio.h"
 
 namespace quorvane::bench {
@@ -26,7 +27,7 @@ const ArchivioEstrazioni* archivioReale() {
 
 AmbienteDiProva::AmbienteDiProva() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_DATA_HOME", dati_.path().toUtf8());
+    qputenv(VariabileCartellaDati, dati_.path().toUtf8());
     QStandardPaths::setTestModeEnabled(true);
 }
 

@@ -11,9 +11,11 @@ pacchetti=(cmake ninja-build g++ pkg-config
            qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev libgl-dev libsqlite3-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
            help2man librsvg2-bin desktop-file-utils appstream dpkg-dev)
 
+# The packages given, or all those the build needs.
 installa_mancanti() {
-    local mancanti=()
-    for p in "${pacchetti[@]}"; do
+    local voluti=("$@") mancanti=()
+    [ ${#voluti[@]} -eq 0 ] && voluti=("${pacchetti[@]}")
+    for p in "${voluti[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
     done
     [ ${#mancanti[@]} -eq 0 ] && return 0

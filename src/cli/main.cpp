@@ -1,8 +1,17 @@
 // quorvane-cli: the program's analyses without windows, through the same engine.
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <algorithm>
 #include <iostream>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#define NOMINMAX
+#include <windows.h>
+#endif
 
 #include "cli/Comune.h"
 
@@ -35,15 +44,52 @@ void stampaUso(std::ostream& out, const std::vector<Comando>& comandi) {
     }
 }
 
+// Output is UTF-8 with "\n" line ends everywhere: on Windows the console is told so, and the C
+// runtime must not turn "\n" into "\r\n".
+void preparaUscite() {
+#ifdef Q_OS_WIN
+    SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
+// The arguments as Qt reads them (on Windows from the wide command line), each in UTF-8.
+// Elsewhere an argument whose bytes are not text in the system's encoding would, once decoded,
+// name another file: it is refused rather than guessed.
+std::optional<std::vector<std::string>> leggiArgomenti(char** argv, std::string* errore) {
+    const QStringList lista = QCoreApplication::arguments();
+    std::vector<std::string> argomenti;
+    for (qsizetype i = 1; i < lista.size(); ++i) {
+#ifndef Q_OS_WIN
+        if (QFile::encodeName(lista[i]) != QByteArray(argv[i])) {
+            *errore = "l'argomento \"" + lista[i].toStdString() +
+                      "\" contiene caratteri non validi nella codifica del sistema: se è il nome di un file, "
+                      "rinominarlo";
+            return std::nullopt;
+        }
+#endif
+        argomenti.push_back(lista[i].toStdString());
+    }
+    return argomenti;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    preparaUscite();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
     // Texts as the windows show them, with the Italian decimal comma.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const std::vector<Comando> comandi = tuttiIComandi();
-    std::vector<std::string> argomenti(argv + 1, argv + argc);
+    std::string errore;
+    const auto letti = leggiArgomenti(argv, &errore);
+    if (!letti) {
+        std::cerr << "Errore: " << errore << "\n";
+        return EsitoInputErrato;
+    }
+    const std::vector<std::string>& argomenti = *letti;
     if (argomenti.empty() || argomenti[0] == "--help" || argomenti[0] == "-h") {
         stampaUso(argomenti.empty() ? std::cerr : std::cout, comandi);
         return argomenti.empty() ? EsitoUsoErrato : 0;
@@ -53,7 +99,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     const char* aiuto = " (quorvane-cli --help per l'uso)\n";
-    std::string errore;
     auto opzioni = leggiOpzioni(argomenti, &errore);
     if (!opzioni) {
         std::cerr << "Errore: " << errore << aiuto;

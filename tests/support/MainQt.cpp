@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/db/CartellaDati.h"
+
 #ifdef QUORVANE_TEST_WIDGETS
 #include <QApplication>
 using Applicazione = QApplication;
@@ -15,9 +17,9 @@ using Applicazione = QCoreApplication;
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Windows find their data folder through QStandardPaths: keep it away from the user's.
+    // Keep the data folder away from the user's.
     QTemporaryDir dati;
-    qputenv("XDG_DATA_HOME", dati.path().toUtf8());
+    qputenv(quorvane::VariabileCartellaDati, dati.path().toUtf8());
     QStandardPaths::setTestModeEnabled(true);
     Applicazione app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -27,15 +27,24 @@ CartellaTemporanea::~CartellaTemporanea() {
     std::filesystem::remove_all(percorso_, ec);
 }
 
+namespace {
+// Windows has no setenv/unsetenv; there an empty value removes the variable.
+void impostaVariabile(const std::string& nome, const std::optional<std::string>& valore) {
+#ifdef _WIN32
+    _putenv_s(nome.c_str(), valore ? valore->c_str() : "");
+#else
+    if (valore) ::setenv(nome.c_str(), valore->c_str(), 1);
+    else ::unsetenv(nome.c_str());
+#endif
+}
+}  // namespace
+
 VariabileAmbiente::VariabileAmbiente(std::string nome, const std::string& valore) : nome_(std::move(nome)) {
     if (const char* v = std::getenv(nome_.c_str())) prima_ = v;
-    ::setenv(nome_.c_str(), valore.c_str(), 1);
+    impostaVariabile(nome_, valore);
 }
 
-VariabileAmbiente::~VariabileAmbiente() {
-    if (prima_) ::setenv(nome_.c_str(), prima_->c_str(), 1);
-    else ::unsetenv(nome_.c_str());
-}
+VariabileAmbiente::~VariabileAmbiente() { impostaVariabile(nome_, prima_); }
 
 void scriviFile(const std::filesystem::path& percorso, const std::string& contenuto) {
     std::ofstream out(percorso, std::ios::binary);

@@ -6,6 +6,8 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include "core/db/PercorsoFile.h"
+
 namespace quorvane {
 
 namespace {
@@ -20,8 +22,14 @@ bool eZip(const QString& percorso) {
 std::optional<std::string> leggiZip(const QString& percorso, QString* errore) {
     std::unique_ptr<archive, int (*)(archive*)> zip(archive_read_new(), archive_read_free);
     archive_read_support_format_zip(zip.get());
-    const QByteArray nome = QFile::encodeName(percorso);
-    if (archive_read_open_filename(zip.get(), nome.constData(), 64 * 1024) != ARCHIVE_OK) {
+    const std::filesystem::path nome = percorsoFile(percorso);
+#ifdef Q_OS_WIN
+    // Native names are wide there: the narrow open would go through the ANSI code page.
+    const int aperto = archive_read_open_filename_w(zip.get(), nome.c_str(), 64 * 1024);
+#else
+    const int aperto = archive_read_open_filename(zip.get(), nome.c_str(), 64 * 1024);
+#endif
+    if (aperto != ARCHIVE_OK) {
         *errore = QStringLiteral("Impossibile aprire l'archivio zip \"%1\": %2")
                       .arg(percorso, QString::fromUtf8(archive_error_string(zip.get())));
         return std::nullopt;

@@ -7,9 +7,12 @@
 namespace quorvane {
 
 QString cartellaDati() {
-    if (QCoreApplication::applicationName().isEmpty())
-        QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
-    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString cartella = qEnvironmentVariable(VariabileCartellaDati);
+    if (cartella.isEmpty()) {
+        if (QCoreApplication::applicationName().isEmpty())
+            QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
+        cartella = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    }
     QDir().mkpath(cartella);
     return cartella;
 }

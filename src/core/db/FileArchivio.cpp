@@ -5,6 +5,7 @@
 #include "archive/StoricoUfficiale.h"
 #include "core/Estrazione.h"
 #include "core/db/DatabaseArchivio.h"
+#include "core/db/PercorsoFile.h"
 
 namespace quorvane {
 
@@ -16,7 +17,7 @@ bool eDatabaseSqlite(const QString& percorso) {
 }
 
 std::optional<std::vector<Estrazione>> leggiStoricoQt(const QString& percorso, QString* errore) {
-    auto letto = leggiStoricoFile(std::filesystem::path(percorso.toStdString()));
+    auto letto = leggiStoricoFile(percorsoFile(percorso));
     if (auto* e = std::get_if<ErroreStorico>(&letto)) {
         *errore = QString::fromStdString(e->messaggio);
         return std::nullopt;

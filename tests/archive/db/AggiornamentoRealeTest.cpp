@@ -1,13 +1,11 @@
 #include <QString>
 
-#include <archive.h>
-#include <archive_entry.h>
-
 #include "archive/ControlloAggiornamento.h"
 #include "archive/db/FileSorgente.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
+#include "support/ScritturaZip.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
 
@@ -29,23 +27,6 @@ void confrontaRighe(const std::vector<RigaArchivio>& a, const std::vector<RigaAr
         ASSERT_EQ(a[i].data, b[i].data) << i;
         ASSERT_EQ(a[i].ruote, b[i].ruote) << a[i].data;
     }
-}
-
-// A zip archive holding one file, as the official file is published.
-void scriviZip(const std::filesystem::path& zip, const std::string& contenuto) {
-    archive* a = archive_write_new();
-    archive_write_set_format_zip(a);
-    ASSERT_EQ(archive_write_open_filename(a, zip.c_str()), ARCHIVE_OK);
-    archive_entry* voce = archive_entry_new();
-    archive_entry_set_pathname(voce, "storico.txt");
-    archive_entry_set_size(voce, static_cast<la_int64_t>(contenuto.size()));
-    archive_entry_set_filetype(voce, AE_IFREG);
-    archive_entry_set_perm(voce, 0644);
-    EXPECT_EQ(archive_write_header(a, voce), ARCHIVE_OK);
-    EXPECT_EQ(archive_write_data(a, contenuto.data(), contenuto.size()), static_cast<la_ssize_t>(contenuto.size()));
-    archive_entry_free(voce);
-    archive_write_close(a);
-    archive_write_free(a);
 }
 
 std::vector<RigaAggiornamento> righeDi(EsitoSorgente esito) {
@@ -105,7 +86,7 @@ TEST(AggiornamentoReale, StoricoComeAggiornamentoUgualeAllImportazione) {
     ASSERT_TRUE(diretto);
 
     const auto righe = righeDi(leggiSorgenteAggiornamento(qpath(test::percorsoStorico())));
-    scriviZip(cartella / "storico.zip", test::leggiFile(test::percorsoStorico()));
+    test::scriviZip(cartella / "storico.zip", test::leggiFile(test::percorsoStorico()));
     const auto zippate = righeDi(leggiStoricoComeAggiornamento(qpath(cartella / "storico.zip")));
     ASSERT_EQ(zippate.size(), righe.size());
     EXPECT_EQ(zippate.back().ruote, righe.back().ruote);
