@@ -7,7 +7,7 @@ set(CMAKE_C_COMPILER ${MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${MINGW_PREFIX}-windres)
 
-# Libraries come from the MinGW tree (and from CMAKE_PREFIX_PATH, e.g. a GoogleTest built for it).
+# Libraries come from the MinGW tree only (a package built elsewhere is named by <Package>_DIR).
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -28,13 +28,16 @@ if [ ! -f "$GTEST/installato" ]; then
     touch "$GTEST/installato"
 fi
 
-configura -S "$QUORVANE_DIR" -B "$CARTELLA/motore" -DQUORVANE_ENGINE_ONLY=ON -DCMAKE_PREFIX_PATH="$GTEST"
+configura -S "$QUORVANE_DIR" -B "$CARTELLA/motore" -DQUORVANE_ENGINE_ONLY=ON -DGTest_DIR="$GTEST/lib/cmake/GTest"
 cmake --build "$CARTELLA/motore" -j "$(nproc)" --target test_engine
 
 # One Wine prefix kept between runs and one wineserver for the whole run.
 export WINEPREFIX="$CARTELLA/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
 wineserver -p
 trap 'wineserver -k || true' EXIT
+# A new prefix is set up once, its chatter kept out of the summary.
+[ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
 # From the source folder: the real archive's path resolves on Wine's drive of the root folder.
 cd "$QUORVANE_DIR"
 wine "$CARTELLA/motore/tests/test_engine.exe" --gtest_brief=1
