@@ -1,14 +1,12 @@
 #include "core/db/DatabaseArchivio.h"
 
 #include <QDateTime>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
+#include <array>
 #include <memory>
-
-#include <sqlite3.h>
 
 namespace quorvane {
 
@@ -27,11 +25,12 @@ const QStringList schema = {
                    "DataEstrazione FROM EstrazioniLotto"),
 };
 
-const char* const letturaEstrazioni =
-    "SELECT EstrazioniLotto.DataEstrazione, EstrazioniLotto.Ba, EstrazioniLotto.Ca, "
-    "EstrazioniLotto.Fi, EstrazioniLotto.Ge, EstrazioniLotto.Mi, EstrazioniLotto.Na, "
-    "EstrazioniLotto.Pa, EstrazioniLotto.Ro, EstrazioniLotto.\"To\", EstrazioniLotto.Ve, "
-    "EstrazioniLotto.Nz From EstrazioniLotto ORDER BY EstrazioniLotto.DataEstrazione";
+// One value per draw, its columns joined by tabs (printf writes NULL as an empty text), as
+// bytes: through Qt's driver every value costs a variant and every text a UTF-16 copy, and the
+// whole archive is read on every load.
+const QString letturaEstrazioni = QStringLiteral(
+    "SELECT CAST(printf('%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s', DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, "
+    "Pa, Ro, \"To\", Ve, Nz) AS BLOB) FROM EstrazioniLotto ORDER BY DataEstrazione");
 
 // "AAAA-MM-GG", possibly followed by a time, becomes "GG/MM/AAAA"; anything else is kept
 // as it is and the load refuses it.
@@ -40,18 +39,20 @@ std::string testoData(std::string_view memorizzata) {
     return data ? data->testo() : std::string(memorizzata);
 }
 
-std::string_view testoColonna(sqlite3_stmt* istruzione, int colonna) {
-    auto* testo = reinterpret_cast<const char*>(sqlite3_column_text(istruzione, colonna));
-    if (!testo) return {};
-    return {testo, static_cast<std::size_t>(sqlite3_column_bytes(istruzione, colonna))};
-}
-
-// The driver's own connection: the whole archive is read on every load, and going through
-// SQLite's interface directly avoids a variant and a UTF-16 copy per value, most of its time.
-sqlite3* connessioneSqlite(QSqlDatabase& db) {
-    QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
+// A row of the reading above split into its columns; false when a value held a tab itself.
+bool dividiRiga(std::string_view testo, RigaArchivio& riga) {
+    std::array<std::string_view, NumRuote + 1> colonne;
+    for (int i = 0; i < NumRuote; ++i) {
+        const std::size_t tab = testo.find('\t');
+        if (tab == std::string_view::npos) return false;
+        colonne[i] = testo.substr(0, tab);
+        testo.remove_prefix(tab + 1);
+    }
+    if (testo.find('\t') != std::string_view::npos) return false;
+    colonne[NumRuote] = testo;
+    riga.data = testoData(colonne[0]);
+    for (int r = 0; r < NumRuote; ++r) riga.ruote[r] = colonne[r + 1];
+    return true;
 }
 }  // namespace
 
@@ -80,26 +81,29 @@ bool DatabaseArchivio::creaSchema(QString* errore) {
     return false;
 }
 
+// Through Qt's driver only: a Qt built for Windows carries its own SQLite, and a handle taken
+// out of the driver would reach a different library from the one the program links.
 std::optional<std::vector<RigaArchivio>> DatabaseArchivio::leggiEstrazioni(QString* errore) {
-    sqlite3* sqlite = connessioneSqlite(connessione_.db());
-    sqlite3_stmt* grezza = nullptr;
-    if (!sqlite || sqlite3_prepare_v2(sqlite, letturaEstrazioni, -1, &grezza, nullptr) != SQLITE_OK) {
-        *errore = sqlite ? QString::fromUtf8(sqlite3_errmsg(sqlite))
-                         : QStringLiteral("Connessione SQLite non disponibile.");
-        return std::nullopt;
-    }
-    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> istruzione(grezza, sqlite3_finalize);
     std::vector<RigaArchivio> righe;
     righe.reserve(static_cast<std::size_t>(std::max(numeroEstrazioni(), 0)));
-    int esito;
-    while ((esito = sqlite3_step(istruzione.get())) == SQLITE_ROW) {
+    QSqlQuery q(connessione_.db());
+    q.setForwardOnly(true);
+    if (!q.exec(letturaEstrazioni)) {
+        *errore = q.lastError().text();
+        return std::nullopt;
+    }
+    while (q.next()) {
         RigaArchivio riga;
-        riga.data = testoData(testoColonna(istruzione.get(), 0));
-        for (int r = 0; r < NumRuote; ++r) riga.ruote[r] = testoColonna(istruzione.get(), r + 1);
+        const QByteArray valori = q.value(0).toByteArray();
+        if (!dividiRiga(std::string_view(valori.constData(), static_cast<std::size_t>(valori.size())), riga)) {
+            *errore = QStringLiteral("L'archivio \"%1\" contiene un valore con una tabulazione: non è un archivio "
+                                     "delle estrazioni valido.").arg(percorso());
+            return std::nullopt;
+        }
         righe.push_back(std::move(riga));
     }
-    if (esito != SQLITE_DONE) {
-        *errore = QString::fromUtf8(sqlite3_errmsg(sqlite));
+    if (q.lastError().isValid()) {
+        *errore = q.lastError().text();
         return std::nullopt;
     }
     return righe;

@@ -85,6 +85,28 @@ TEST(DatabaseArchivio, RifiutaFileCheNonSonoArchivi) {
     EXPECT_TRUE(errore.contains("non contiene un archivio")) << errore.toStdString();
 }
 
+// An archive written by another program: NULL wheels read as empty, a value holding a tab refused.
+TEST(DatabaseArchivio, LeggeValoriNulliERifiutaLeTabulazioni) {
+    test::CartellaTemporanea cartella;
+    QString errore;
+    auto db = DatabaseArchivio::apriOCrea(qpath(cartella / "a.db"), &errore);
+    ASSERT_TRUE(db) << errore.toStdString();
+    QSqlQuery q(db->db());
+    ASSERT_TRUE(q.exec("INSERT INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Nz) "
+                       "VALUES ('1939-01-07', '58-22-47-49-69', NULL, '1-2-3-4-5')"));
+    auto righe = db->leggiEstrazioni(&errore);
+    ASSERT_TRUE(righe) << errore.toStdString();
+    ASSERT_EQ(righe->size(), 1u);
+    EXPECT_EQ((*righe)[0].data, "07/01/1939");
+    EXPECT_EQ((*righe)[0].ruote[0], "58-22-47-49-69");
+    EXPECT_EQ((*righe)[0].ruote[1], "");
+    EXPECT_EQ((*righe)[0].ruote[10], "1-2-3-4-5");
+
+    ASSERT_TRUE(q.exec("UPDATE EstrazioniLotto SET Ca = '1-2' || char(9) || '3'"));
+    EXPECT_FALSE(db->leggiEstrazioni(&errore));
+    EXPECT_TRUE(errore.contains("tabulazione")) << errore.toStdString();
+}
+
 TEST(Importazione, AggiungeSoloLeEstrazioniNuoveInDataOrdinata) {
     test::CartellaTemporanea cartella;
     const auto file = cartella / "storico.txt";
