@@ -28,7 +28,7 @@ done
 
 printf '2024/01/02\tBA\t1\t2\t3\t4\t5\n2024/01/02\tMI\t6\t7\t8\t9\t10\n2024/01/04\tBA\t11\t12\t13\t14\t15\n' \
     > "$radice/storico.txt"
-estrazioni=$(XDG_DATA_HOME="$radice/dati" \
+estrazioni=$(QUORVANE_DATI="$radice/dati" \
     "$cli" --archivio "$radice/storico.txt" estrazioni)
 echo "$estrazioni" | grep -q "04/01/2024" || { echo "estrazioni non lette: $estrazioni"; exit 1; }
 echo "installazione verificata"
