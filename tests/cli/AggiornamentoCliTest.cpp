@@ -29,7 +29,7 @@ protected:
     }
 
     test::CartellaTemporanea cartella;
-    QString dati = qpath(cartella / "xdg");
+    QString dati = qpath(cartella / "dati");
     QString db = qpath(cartella / "a.db");
     QString agg = qpath(cartella / "agg.txt");
 };

@@ -6,7 +6,7 @@ using test::qpath;
 
 TEST(RigaDiComandoAnalisi, Quadratura) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     const auto tsv = eseguiCli({"quadratura", "1", "2", "3", "4"}, dati);
     EXPECT_EQ(tsv.codice, 0) << tsv.errori.toStdString();
     EXPECT_TRUE(tsv.uscita.startsWith("Somma / Distanza\tElementi\tNumeri\tValore\n"
@@ -27,7 +27,7 @@ TEST(RigaDiComandoAnalisi, Quadratura) {
 
 TEST(RigaDiComandoAnalisi, SistemiOrtogonali) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     // The program never started: the library it would create, and nothing written.
     const auto elenco = eseguiCli({"sistemi"}, dati);
     EXPECT_EQ(elenco.codice, 0) << elenco.errori.toStdString();
@@ -35,7 +35,7 @@ TEST(RigaDiComandoAnalisi, SistemiOrtogonali) {
     ASSERT_EQ(righe.size(), 17);
     EXPECT_EQ(righe[0], "Cod\tDenominazione\tsviluppo");
     EXPECT_EQ(righe[2], "2\t9 numeri in 12 righe da 3 (piano affine d'ordine 3), ambo garantito\t3");
-    EXPECT_FALSE(std::filesystem::exists(cartella / "xdg" / "Quorvane" / "DbQuorvane.db"));
+    EXPECT_FALSE(std::filesystem::exists(cartella / "dati" / "DbQuorvane.db"));
 
     const auto sviluppo = eseguiCli({"sviluppa-sistema", "2", "90", "10", "20", "30", "40", "50", "60", "70", "80"}, dati);
     EXPECT_EQ(sviluppo.codice, 0) << sviluppo.errori.toStdString();
@@ -59,7 +59,7 @@ TEST(RigaDiComandoAnalisi, SistemiOrtogonali) {
 
 TEST(RigaDiComandoAnalisi, RipetizioniEUnaEstrazione) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     // 5 on Bari and Roma in the last two draws, on Firenze only in the last.
     test::scriviFile(cartella / "storico.txt",
                      "2024/02/27\tBA\t1\t2\t3\t4\t6\n"

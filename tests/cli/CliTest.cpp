@@ -8,7 +8,7 @@ using test::qpath;
 
 TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     test::scriviFile(cartella / "storico.txt",
                      "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
                      "1939/01/14\tBA\t7\t8\t9\t10\t11\n"
@@ -35,7 +35,7 @@ TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
 
 TEST(RigaDiComando, ErroriSuUnaRigaConIlCodiceGiusto) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     test::scriviFile(cartella / "storico.txt", "1939/01/07\tBA\t58\t22\t47\t49\n");
     const QString db = qpath(cartella / "a.db");
 
@@ -52,5 +52,5 @@ TEST(RigaDiComando, ErroriSuUnaRigaConIlCodiceGiusto) {
     auto senza = eseguiCli({"estrazioni"}, dati);
     EXPECT_EQ(senza.codice, 1);
     EXPECT_TRUE(senza.errori.contains("--archivio"));
-    EXPECT_FALSE(std::filesystem::exists(cartella / "xdg" / "Quorvane" / "DbQuorvane.db"));
+    EXPECT_FALSE(std::filesystem::exists(cartella / "dati" / "DbQuorvane.db"));
 }

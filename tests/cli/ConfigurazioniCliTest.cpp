@@ -34,7 +34,7 @@ QString testo(const QJsonArray& celle, int colonna) { return celle[colonna].toOb
 
 TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     test::scriviFile(cartella / "storico.txt", storicoDueMesi());
     const QStringList archivio = {"--archivio", qpath(cartella / "storico.txt")};
     const QStringList opzioni = {"--estrazione", "10", "--mensile", "1", "--colpi", "6", "--fine-ricerca",
@@ -45,10 +45,10 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     EXPECT_EQ(vuoto.codice, 0);
     EXPECT_EQ(vuoto.uscita, "Cod\tConfigurazione\n");
     EXPECT_EQ(eseguiCli(archivio + QStringList{"salva-configurazione", "Prova"} + opzioni, dati).codice, 1);
-    EXPECT_FALSE(std::filesystem::exists(cartella / "xdg" / "Quorvane" / "DbQuorvane.db"));
+    EXPECT_FALSE(std::filesystem::exists(cartella / "dati" / "DbQuorvane.db"));
 
     QString errore;
-    ASSERT_TRUE(quorvane::Sessione::avvia(qpath(cartella / "xdg" / "Quorvane"), quorvane::Data{2026, 1, 1}, &errore))
+    ASSERT_TRUE(quorvane::Sessione::avvia(qpath(cartella / "dati"), quorvane::Data{2026, 1, 1}, &errore))
         << errore.toStdString();
     const auto senza = eseguiCli(archivio + QStringList{"salva-configurazione", "Prova", "--mensile", "1"}, dati);
     EXPECT_EQ(senza.codice, 1);
@@ -109,7 +109,7 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
 
 TEST(ConfigurazioniDaRigaDiComando, RiepilogoStatistico) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     test::scriviFile(cartella / "storico.txt", storicoDueMesi());
     const QStringList comando = {"--archivio", qpath(cartella / "storico.txt"), "riepilogo", "--mensile", "1",
                                  "--colpi", "6", "--ruote", "BA,CA,FI", "--previsione", "1:5"};

@@ -28,7 +28,7 @@ protected:
     }
 
     test::CartellaTemporanea cartella;
-    QString dati = qpath(cartella / "xdg");
+    QString dati = qpath(cartella / "dati");
     QString storico = qpath(cartella / "storico.txt");
 };
 
@@ -67,7 +67,7 @@ TEST_F(EsportazioneCli, CalendarioDellAnno) {
 
 TEST_F(EsportazioneCli, ScaricaAggiornamentoDalServerDelProgramma) {
     // The program's own data folder, as the command line finds it, naming the local server.
-    const QString cartellaProgramma = qpath(cartella / "xdg" / "Quorvane");
+    const QString cartellaProgramma = qpath(cartella / "dati");
     const auto indirizzo = [&](const test::ServerHttp& server) {
         QString errore;
         auto sessione = Sessione::avvia(cartellaProgramma, Data{1939, 2, 1}, &errore);
@@ -88,7 +88,7 @@ TEST_F(EsportazioneCli, ScaricaAggiornamentoDalServerDelProgramma) {
     test::EsitoCli scarica = eseguiCli({"scarica-aggiornamento"}, dati);
     ASSERT_EQ(scarica.codice, 0) << scarica.errori.toStdString();
     EXPECT_EQ(scarica.uscita, "Fatto: " + cartellaProgramma + "/Estr_Agg.txt\n");
-    EXPECT_EQ(test::leggiFile(cartella / "xdg" / "Quorvane" / "Estr_Agg.txt"), testo + "\r\n");
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "Estr_Agg.txt"), testo + "\r\n");
 
     test::EsitoCli controlla = esegui({"scarica-aggiornamento", "--controlla"});
     ASSERT_EQ(controlla.codice, 0) << controlla.errori.toStdString();

@@ -11,7 +11,7 @@ using test::qpath;
 TEST(IndiceDaRigaDiComando, RicercaRipetibileVerificaECiclo) {
     RICHIEDE_STORICO();
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     const QStringList base = {"--archivio", qpath(test::percorsoStorico())};
     const QStringList opzioni = {"--presenze", "30", "--colpi", "9", "--ruote", "BA,NA,RO", "--qn", "4"};
 
