@@ -6,7 +6,7 @@ using test::qpath;
 
 TEST(RigaDiComandoStatistiche, OpzioniEDatiErrati) {
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     // Three draws; the Nazionale, outside the default wheels, only in the last.
     test::scriviFile(cartella / "storico.txt",
                      "2024/02/27\tBA\t1\t2\t3\t4\t6\n"
