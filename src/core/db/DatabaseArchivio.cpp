@@ -10,6 +10,8 @@
 
 #include <sqlite3.h>
 
+#include "core/db/ErroreSql.h"
+
 namespace quorvane {
 
 namespace {
@@ -33,11 +35,9 @@ const char* const letturaEstrazioni =
     "EstrazioniLotto.Pa, EstrazioniLotto.Ro, EstrazioniLotto.\"To\", EstrazioniLotto.Ve, "
     "EstrazioniLotto.Nz From EstrazioniLotto ORDER BY EstrazioniLotto.DataEstrazione";
 
-// "AAAA-MM-GG", possibly followed by a time, becomes "GG/MM/AAAA"; anything else is kept
-// as it is and the load refuses it.
-std::string testoData(std::string_view memorizzata) {
-    auto data = Data::daTestoIso(memorizzata.substr(0, 10));
-    return data ? data->testo() : std::string(memorizzata);
+QString erroreLettura(sqlite3* sqlite) {
+    const QSqlError e({}, {}, QSqlError::StatementError, QString::number(sqlite3_extended_errcode(sqlite)));
+    return QStringLiteral("Lettura dell'archivio non riuscita: %1.").arg(descriviErrore(e));
 }
 
 std::string_view testoColonna(sqlite3_stmt* istruzione, int colonna) {
@@ -74,9 +74,10 @@ std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apriOCrea(const QString& per
 }
 
 bool DatabaseArchivio::creaSchema(QString* errore) {
-    QString motivo;
-    if (eseguiTutte(connessione_.db(), schema, &motivo)) return true;
-    *errore = QStringLiteral("Impossibile preparare l'archivio \"%1\": %2").arg(percorso(), motivo);
+    Transazione t(connessione_.db());
+    for (const QString& istruzione : schema) t.esegui(istruzione);
+    if (t.conferma()) return true;
+    *errore = QStringLiteral("Impossibile preparare l'archivio \"%1\": %2.").arg(percorso(), t.errore());
     return false;
 }
 
@@ -84,22 +85,37 @@ std::optional<std::vector<RigaArchivio>> DatabaseArchivio::leggiEstrazioni(QStri
     sqlite3* sqlite = connessioneSqlite(connessione_.db());
     sqlite3_stmt* grezza = nullptr;
     if (!sqlite || sqlite3_prepare_v2(sqlite, letturaEstrazioni, -1, &grezza, nullptr) != SQLITE_OK) {
-        *errore = sqlite ? QString::fromUtf8(sqlite3_errmsg(sqlite))
-                         : QStringLiteral("Connessione SQLite non disponibile.");
+        *errore = sqlite ? erroreLettura(sqlite) : QStringLiteral("Connessione SQLite non disponibile.");
         return std::nullopt;
     }
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> istruzione(grezza, sqlite3_finalize);
     std::vector<RigaArchivio> righe;
     righe.reserve(static_cast<std::size_t>(std::max(numeroEstrazioni(), 0)));
+    // Draws are ordered by the stored text: only "AAAA-MM-GG" (possibly followed by a time) puts
+    // them in date order, and a table made elsewhere may lack the key that keeps dates single.
+    // Such an archive would load silently wrong, so it is refused, naming what is wrong.
+    const auto nonValido = [&](const QString& motivo) {
+        *errore = QStringLiteral("L'archivio \"%1\" non si può usare: %2.").arg(percorso(), motivo);
+        return std::nullopt;
+    };
+    std::optional<Data> precedente;
     int esito;
     while ((esito = sqlite3_step(istruzione.get())) == SQLITE_ROW) {
+        const std::string_view memorizzata = testoColonna(istruzione.get(), 0);
+        const auto data = Data::daTestoIso(memorizzata.substr(0, 10));
+        if (!data)
+            return nonValido(QStringLiteral("la data \"%1\" non è scritta come AAAA-MM-GG")
+                                 .arg(QString::fromUtf8(memorizzata.data(), static_cast<qsizetype>(memorizzata.size()))));
+        if (precedente && !(*precedente < *data))
+            return nonValido(QStringLiteral("la data %1 è ripetuta").arg(QString::fromStdString(data->testo())));
+        precedente = data;
         RigaArchivio riga;
-        riga.data = testoData(testoColonna(istruzione.get(), 0));
+        riga.data = data->testo();
         for (int r = 0; r < NumRuote; ++r) riga.ruote[r] = testoColonna(istruzione.get(), r + 1);
         righe.push_back(std::move(riga));
     }
     if (esito != SQLITE_DONE) {
-        *errore = QString::fromUtf8(sqlite3_errmsg(sqlite));
+        *errore = erroreLettura(sqlite);
         return std::nullopt;
     }
     return righe;
@@ -111,37 +127,40 @@ int DatabaseArchivio::numeroEstrazioni() {
     return q.value(0).toInt();
 }
 
+bool DatabaseArchivio::integro(QString* errore) {
+    QSqlQuery q(connessione_.db());
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
+        *errore = descriviErrore(q.lastError());
+        return false;
+    }
+    if (q.value(0).toString() == QStringLiteral("ok")) return true;
+    *errore = QStringLiteral("l'archivio è danneggiato (il controllo di integrità di SQLite non è riuscito)");
+    return false;
+}
+
 std::optional<int> DatabaseArchivio::aggiungiEstrazioni(const std::vector<Estrazione>& estrazioni,
                                                         QString* errore) {
-    QSqlDatabase& db = connessione_.db();
-    if (!db.transaction()) {
-        *errore = db.lastError().text();
-        return std::nullopt;
-    }
+    if (!integro(errore)) return std::nullopt;
+    Transazione scrittura(connessione_.db());
     const QDateTime adesso = QDateTime::currentDateTime();
     const QString giorno = adesso.toString(QStringLiteral("yyyy-MM-dd"));
     const QString ora = adesso.toString(QStringLiteral("HH:mm:ss"));
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
+    QSqlQuery q(connessione_.db());
+    scrittura.prepara(q, QStringLiteral(
         "INSERT OR IGNORE INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, "
         "\"To\", Ve, Nz, datareg, orareg) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     int aggiunte = 0;
-    for (const Estrazione& e : estrazioni) {
+    for (std::size_t i = 0; i < estrazioni.size() && scrittura.riuscita(); ++i) {
+        const Estrazione& e = estrazioni[i];
         q.bindValue(0, QString::fromStdString(e.data.testoIso()));
         for (int r = 0; r < NumRuote; ++r)
             q.bindValue(r + 1, QString::fromStdString(scriviTestoRuota(e.ruote[r])));
         q.bindValue(12, giorno);
         q.bindValue(13, ora);
-        if (!q.exec()) {
-            *errore = q.lastError().text();
-            db.rollback();
-            return std::nullopt;
-        }
-        aggiunte += q.numRowsAffected();
+        if (scrittura.esegui(q)) aggiunte += q.numRowsAffected();
     }
-    if (!db.commit()) {
-        *errore = db.lastError().text();
-        db.rollback();
+    if (!scrittura.conferma()) {
+        *errore = scrittura.errore() + QStringLiteral(": nessuna estrazione è stata scritta");
         return std::nullopt;
     }
     return aggiunte;
