@@ -154,13 +154,15 @@ EsitoStorico leggiStoricoTesto(std::string_view testo) {
 
     if (estrazioni.empty()) return ErroreStorico{0, "Il file non contiene estrazioni."};
 
-    // A file cut short (an interrupted download) ends inside the wheels of its last date: that
-    // draw has fewer wheels than the one before it, and would be stored as if whole.
+    // A file of whole draws (ten wheels, eleven since the Nazionale) cut short, as an interrupted
+    // download leaves it, ends inside the wheels of its last date: that draw has fewer wheels than
+    // the one before it, and would be stored as if whole.
     const auto ruoteDi = [&righeRuote](std::size_t i) {
         return static_cast<int>(std::count_if(righeRuote[i].begin(), righeRuote[i].end(), [](int r) { return r != 0; }));
     };
     const std::size_t ultima = estrazioni.size() - 1;
-    if (ultima > 0 && ultimoIndice == ultima && ruoteDi(ultima) < ruoteDi(ultima - 1))
+    if (ultima > 0 && ultimoIndice == ultima && ruoteDi(ultima - 1) >= NumRuote - 1 &&
+        ruoteDi(ultima) < ruoteDi(ultima - 1))
         return ErroreStorico{numeroRiga, "Il file è incompleto (interrotto?): l'estrazione del " +
                                              estrazioni[ultima].data.testo() + ", l'ultima del file, ha ruote " +
                                              std::to_string(ruoteDi(ultima)) + " contro " +

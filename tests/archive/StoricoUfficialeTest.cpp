@@ -142,13 +142,15 @@ TEST(StoricoUfficiale, SoloFileNormaliDiDimensioneLimitata) {
 }
 
 TEST(StoricoUfficiale, FileInterrottoNellUltimaDataRifiutato) {
-    const std::string intero =
-        "2023/01/03\tBA\t1\t2\t3\t4\t5\n2023/01/03\tCA\t6\t7\t8\t9\t10\n"
-        "2023/01/05\tBA\t11\t12\t13\t14\t15\n2023/01/05\tCA\t16\t17\t18\t19\t20\n";
+    // Two whole draws of eleven wheels, as the official file gives them.
+    std::string intero;
+    for (const char* data : {"2023/01/03", "2023/01/05"})
+        for (const char* sigla : {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE", "RN"})
+            intero += std::string(data) + '\t' + sigla + "\t1\t2\t3\t4\t5\n";
     EXPECT_EQ(estrazioni(leggiStoricoTesto(intero)).size(), 2u);
-    const std::string tagliato = intero.substr(0, intero.rfind("2023/01/05\tCA"));
+    const std::string tagliato = intero.substr(0, intero.rfind("2023/01/05\tPA"));
     const auto e = errore(leggiStoricoTesto(tagliato));
-    EXPECT_NE(e.messaggio.find("l'estrazione del 05/01/2023, l'ultima del file, ha ruote 1 contro 2 della precedente"),
+    EXPECT_NE(e.messaggio.find("l'estrazione del 05/01/2023, l'ultima del file, ha ruote 6 contro 11 della precedente"),
               std::string::npos)
         << e.messaggio;
 }

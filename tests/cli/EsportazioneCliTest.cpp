@@ -11,16 +11,15 @@ using test::qpath;
 
 namespace {
 
-// Three draws of 2023 given as the official file; the Nazionale only on the second, which
-// comes last so that the file does not look cut inside its last date.
+// Three draws of 2023 given as the official file; the Nazionale only on the second.
 class EsportazioneCli : public ::testing::Test {
 protected:
     void SetUp() override {
         test::scriviFile(cartella / "storico.txt",
                          "2023/01/03\tBA\t10\t20\t30\t40\t50\n"
-                         "2023/03/31\tVE\t5\t6\t7\t8\t9\n"
                          "2023/01/05\tBA\t11\t21\t31\t41\t51\n"
-                         "2023/01/05\tRN\t1\t2\t3\t4\t90\n");
+                         "2023/01/05\tRN\t1\t2\t3\t4\t90\n"
+                         "2023/03/31\tVE\t5\t6\t7\t8\t9\n");
     }
     test::EsitoCli esegui(QStringList argomenti) {
         argomenti.prepend(storico);

@@ -338,9 +338,9 @@ TEST_F(FinestraArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
     ASSERT_TRUE(sessione->archivioDimostrativo());
     const int simulate = sessione->archivio.NumEstrazioni;
     test::scriviFile(cartella / "storico.txt",
-                     "1948/05/01\tNA\t10\t20\t30\t40\t50\n"  // first: no date looks cut short
                      "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
-                     "1939/01/07\tRM\t1\t2\t3\t4\t5\n");
+                     "1939/01/07\tRM\t1\t2\t3\t4\t5\n"
+                     "1948/05/01\tNA\t10\t20\t30\t40\t50\n");
     dialoghi.fileScelto = qpath(cartella / "storico.txt");
     clicca("CmdImportaStorico");
     ASSERT_EQ(dialoghi.domande.size(), 1u);

@@ -9,8 +9,8 @@
 #include "archive/db/ScritturaArchivio.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
-#include "support/RigaDiComando.h"
 #include "support/Supporto.h"
+#include "support/SupportoQt.h"
 
 using namespace quorvane;
 using test::qpath;
