@@ -84,11 +84,10 @@ void BM_ScriviBiblioteca(benchmark::State& state) {
         q.exec(QStringLiteral("DELETE FROM Sist_OrtoSv"));
         q.exec(QStringLiteral("DELETE FROM Sist_Ortogonali"));
         state.ResumeTiming();
-        db->db().transaction();
-        const bool ok = preparaBibliotecaSistemi(db->db(), &errore);
-        db->db().commit();
-        if (!ok) {
-            state.SkipWithError(errore.toStdString().c_str());
+        Transazione t(db->db());
+        preparaBibliotecaSistemi(t, db->db());
+        if (!t.conferma()) {
+            state.SkipWithError(t.errore().toStdString().c_str());
             break;
         }
     }

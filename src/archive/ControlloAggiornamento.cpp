@@ -40,15 +40,16 @@ ControlloAggiornamento ConfrontoAggiornamento(const std::vector<RigaAggiornament
         }
         if (!valida) {
             c.stato = StatoRiga::Malformata;
-            esito.List4.push_back("Riga non valida del " + riga.data + " (" + partiErrate(c) +
-                                  "): non sarà scritta");
+            c.voce = "Riga non valida del " + riga.data + " (" + partiErrate(c) + "): non sarà scritta";
+            esito.List4.push_back(c.voce);
             ++esito.errori;
             continue;
         }
         auto trovata = perData.find(riga.data);
         if (trovata == perData.end()) {
             c.stato = StatoRiga::Mancante;
-            esito.List4.push_back("Manca estrazione del: " + riga.data);
+            c.voce = "Manca estrazione del: " + riga.data;
+            esito.List4.push_back(c.voce);
             continue;
         }
         int uguali = 0;
@@ -63,7 +64,8 @@ ControlloAggiornamento ConfrontoAggiornamento(const std::vector<RigaAggiornament
             c.stato = StatoRiga::Uguale;
         } else {
             c.stato = StatoRiga::Diversa;
-            esito.List4.push_back("Errori Estrazione del " + riga.data);
+            c.voce = "Errori Estrazione del " + riga.data;
+            esito.List4.push_back(c.voce);
             ++esito.errori;
         }
     }

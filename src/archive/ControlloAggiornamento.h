@@ -23,6 +23,7 @@ struct ControlloRiga {
     std::array<bool, NumRuote> ruotaUguale{};  // meaningful for Uguale and Diversa
     std::array<bool, NumRuote> ruotaValida{};
     bool dataValida = false;
+    std::string voce;  // its line in List4, empty for Uguale
 };
 
 struct ControlloAggiornamento {

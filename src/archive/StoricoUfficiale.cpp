@@ -5,6 +5,8 @@
 #include <fstream>
 #include <unordered_map>
 
+#include "core/FileDati.h"
+
 namespace quorvane {
 
 std::optional<int> ruotaDaSiglaStorico(std::string_view sigla) {
@@ -152,39 +154,41 @@ EsitoStorico leggiStoricoTesto(std::string_view testo) {
 
     if (estrazioni.empty()) return ErroreStorico{0, "Il file non contiene estrazioni."};
 
+    // A file of whole draws (ten wheels, eleven since the Nazionale) cut short, as an interrupted
+    // download leaves it, ends inside the wheels of its last date: that draw has fewer wheels than
+    // the one before it, and would be stored as if whole.
+    const auto ruoteDi = [&righeRuote](std::size_t i) {
+        return static_cast<int>(std::count_if(righeRuote[i].begin(), righeRuote[i].end(), [](int r) { return r != 0; }));
+    };
+    const std::size_t ultima = estrazioni.size() - 1;
+    if (ultima > 0 && ultimoIndice == ultima && ruoteDi(ultima - 1) >= NumRuote - 1 &&
+        ruoteDi(ultima) < ruoteDi(ultima - 1))
+        return ErroreStorico{numeroRiga, "Il file è incompleto (interrotto?): l'estrazione del " +
+                                             estrazioni[ultima].data.testo() + ", l'ultima del file, ha ruote " +
+                                             std::to_string(ruoteDi(ultima)) + " contro " +
+                                             std::to_string(ruoteDi(ultima - 1)) + " della precedente. "
+                                             "Nessuna estrazione è stata letta."};
+
     auto perDataCrescente = [](const Estrazione& a, const Estrazione& b) { return a.data < b.data; };
     if (!std::is_sorted(estrazioni.begin(), estrazioni.end(), perDataCrescente))
         std::sort(estrazioni.begin(), estrazioni.end(), perDataCrescente);
     return estrazioni;
 }
 
-EsitoStorico leggiStorico(std::istream& in) {
-    std::string testo;
-    std::array<char, 1 << 16> blocco;
-    while (in.read(blocco.data(), blocco.size()) || in.gcount() > 0)
-        testo.append(blocco.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return ErroreStorico{0, "Errore durante la lettura del file."};
-    return leggiStoricoTesto(testo);
-}
-
 EsitoStorico leggiStoricoFile(const std::filesystem::path& percorso) {
-    const std::string nonApribile = "Impossibile aprire il file \"" + percorso.string() + "\".";
-    std::error_code ec;
-    if (std::filesystem::is_directory(percorso, ec)) return ErroreStorico{0, nonApribile};
+    const std::string nome = percorso.string();
+    if (std::string motivo = motivoFileNonLeggibile(percorso, nome); !motivo.empty())
+        return ErroreStorico{0, motivo};
     std::ifstream in(percorso, std::ios::binary);
-    if (!in) return ErroreStorico{0, nonApribile};
-
-    // One read of the whole file: the archive is a few megabytes.
-    std::string testo;
-    auto dimensione = std::filesystem::file_size(percorso, ec);
-    if (!ec) {
-        testo.resize(static_cast<std::size_t>(dimensione));
-        in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
-        testo.resize(static_cast<std::size_t>(in.gcount()));
-        if (in.bad()) return ErroreStorico{0, "Errore durante la lettura del file \"" + percorso.string() + "\"."};
-        return leggiStoricoTesto(testo);
-    }
-    return leggiStorico(in);
+    std::error_code ec;
+    const auto dimensione = std::filesystem::file_size(percorso, ec);
+    if (!in || ec) return ErroreStorico{0, "Impossibile aprire il file \"" + nome + "\"."};
+    // One read of the whole file, whose size was checked.
+    std::string testo(static_cast<std::size_t>(dimensione), '\0');
+    in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
+    testo.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return ErroreStorico{0, "Errore durante la lettura del file \"" + nome + "\"."};
+    return leggiStoricoTesto(testo);
 }
 
 }  // namespace quorvane

@@ -2,7 +2,6 @@
 // Reader of the official historical file of the draws: one line per date and wheel,
 // "AAAA/MM/GG<TAB>RUOTA<TAB>n1<TAB>n2<TAB>n3<TAB>n4<TAB>n5".
 #include <filesystem>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +26,7 @@ using EsitoStorico = std::variant<std::vector<Estrazione>, ErroreStorico>;
 std::optional<int> ruotaDaSiglaStorico(std::string_view sigla);
 
 EsitoStorico leggiStoricoTesto(std::string_view testo);
-EsitoStorico leggiStorico(std::istream& in);
+// Only a regular file of at most MassimoFileDati bytes is read.
 EsitoStorico leggiStoricoFile(const std::filesystem::path& percorso);
 
 }  // namespace quorvane

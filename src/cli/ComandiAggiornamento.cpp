@@ -30,12 +30,7 @@ void scrivi(const std::string& testo) { std::fwrite(testo.data(), 1, testo.size(
 void stampaList4(const Opzioni& opzioni, const std::vector<std::string>& righe) {
     std::string out;
     if (opzioni.json) {
-        out = "{\"List4\":[";
-        for (std::size_t i = 0; i < righe.size(); ++i) {
-            if (i > 0) out += ',';
-            out += stringaJson(righe[i]);
-        }
-        out += "]}\n";
+        out = oggettoJson({{"List4", righe}}) + "\n";
     } else {
         for (const auto& r : righe) out += r + "\n";
     }
@@ -51,8 +46,12 @@ int controllaCmd(const Opzioni& opzioni) {
     return 0;
 }
 
+// Writes the update; exit 0 only when every row of the file is now in the archive as the file
+// has it. Rows not written (invalid, or different without --correggi) are listed after the
+// writes and make the exit 1, the valid rows being written all the same.
 int aggiornaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {"correggi"}, 1);
+    const bool correggi = opzioni.segnale("correggi");
     QString errore;
     auto db = DatabaseArchivio::apri(archivioRichiesto(opzioni), &errore);
     if (!db) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
@@ -60,15 +59,24 @@ int aggiornaCmd(const Opzioni& opzioni) {
     if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
     const auto righe = leggiSorgente(opzioni.argomenti[0]);
     const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
-    const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, opzioni.segnale("correggi")));
+    const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, correggi));
+    if (!esito.errore.isEmpty()) throw ErroreComando{EsitoInputErrato, esito.messaggio().toStdString()};
     std::vector<std::string> list4 = esito.List4;
     if (esito.aggiunte > 0) list4.push_back("aggiunti N° " + std::to_string(esito.aggiunte) + " record");
+    int nonValide = 0, nonCorrette = 0;
+    for (const ControlloRiga& c : controllo.righe) {
+        const bool nonScritta = c.stato == StatoRiga::Malformata || (c.stato == StatoRiga::Diversa && !correggi);
+        if (!nonScritta) continue;
+        list4.push_back(c.voce);
+        ++(c.stato == StatoRiga::Malformata ? nonValide : nonCorrette);
+    }
     stampaList4(opzioni, list4);
-    if (!esito.errore.isEmpty())
-        throw ErroreComando{EsitoInputErrato, "scrittura dell'estrazione del " + esito.dataErrore +
-                                                  " non riuscita: " + esito.errore.toStdString() +
-                                                  "; le estrazioni precedenti sono state scritte"};
-    return 0;
+    if (nonValide + nonCorrette == 0) return 0;
+    throw ErroreComando{EsitoInputErrato,
+                        "aggiornamento incompleto: " + std::to_string(nonValide) + " righe non valide non scritte, " +
+                            std::to_string(nonCorrette) +
+                            " estrazioni diverse dall'archivio non corrette (usare --correggi); "
+                            "le altre estrazioni sono state scritte"};
 }
 }  // namespace
 

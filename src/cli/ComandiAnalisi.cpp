@@ -1,39 +1,20 @@
 // Commands of the auxiliary analyses: quadrature, orthogonal systems, repetitions, one draw.
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
-#include <limits>
 #include <memory>
 #include <variant>
 
 #include "analyses/MiniElenco.h"
 #include "analyses/Quadratura.h"
 #include "analyses/Ripetizioni.h"
-#include "core/SceltaEstrazione.h"
 #include "analyses/SviluppoSistema.h"
 #include "analyses/db/DatabaseSistemi.h"
 #include "cli/Comune.h"
-#include "core/db/CartellaDati.h"
-#include "core/db/DatabaseProgramma.h"
 
 namespace quorvane::cli {
 
 namespace {
-
-// A whole number of an argument or option named `cosa` ("N1", "--e"), within its bounds.
-int numeroTra(const std::string& testo, const std::string& cosa, int minimo, int massimo) {
-    int valore = 0;
-    const auto [fine, esito] = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
-    if (esito != std::errc() || fine != testo.data() + testo.size())
-        throw ErroreComando{EsitoInputErrato, cosa + " non è un numero: " + testo};
-    if (valore < minimo || valore > massimo)
-        throw ErroreComando{EsitoInputErrato, cosa + " deve essere tra " + std::to_string(minimo) + " e " +
-                                                  std::to_string(massimo) + ": " + testo};
-    return valore;
-}
 
 int quadraturaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 4);
@@ -43,7 +24,7 @@ int quadraturaCmd(const Opzioni& opzioni) {
     for (int i = 0; i < 4; ++i) {
         const std::string& a = opzioni.argomenti[i];
         if (a != "-") {
-            numeri[i] = numeroTra(a, nomi[i], 1, 90);
+            numeri[i] = intero(a, nomi[i], 1, 90);
             caselle[i] = std::to_string(numeri[i]);
         }
     }
@@ -61,15 +42,10 @@ struct SistemiDelProgramma {
     std::unique_ptr<QTemporaryDir> temporanea;
     std::unique_ptr<DatabaseProgramma> programma;
 
-    SistemiDelProgramma() {
-        QString cartella = cartellaDati();
-        if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) {
-            temporanea = std::make_unique<QTemporaryDir>();
-            cartella = temporanea->path();
-        }
-        QString errore;
-        programma = DatabaseProgramma::apri(cartella, {}, &errore);
-        if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    SistemiDelProgramma() : programma(databaseProgramma()) {
+        if (programma) return;
+        temporanea = std::make_unique<QTemporaryDir>();
+        programma = apriDatabaseProgramma(temporanea->path());
     }
     std::vector<VoceSistema> elenco() {
         QString errore;
@@ -93,7 +69,7 @@ int sviluppaSistemaCmd(const Opzioni& opzioni) {
     const std::string& cod = opzioni.argomenti[0];
     SistemiDelProgramma db;
     const auto sistemi = db.elenco();
-    const long long chiave = numeroTra(cod, "il codice del sistema", 1, std::numeric_limits<int>::max());
+    const long long chiave = intero(cod, "il codice del sistema", 1);
     const auto voce = std::find_if(sistemi.begin(), sistemi.end(), [&](const VoceSistema& v) { return v.cod == chiave; });
     if (voce == sistemi.end()) throw ErroreComando{EsitoInputErrato, "sistema inesistente: " + cod};
     QString errore;
@@ -106,7 +82,7 @@ int sviluppaSistemaCmd(const Opzioni& opzioni) {
         throw ErroreComando{EsitoInputErrato, "il sistema " + cod + " ha " + std::to_string(sviluppo.numeriBase()) +
                                                   " numeri base, ne sono stati dati " + std::to_string(quanti)};
     for (std::size_t i = 1; i < opzioni.argomenti.size(); ++i) {
-        const int n = numeroTra(opzioni.argomenti[i], "numero", 1, 90);
+        const int n = intero(opzioni.argomenti[i], "numero", 1, 90);
         if (sviluppo.scelto(n)) throw ErroreComando{EsitoInputErrato, "numero ripetuto: " + opzioni.argomenti[i]};
         sviluppo.scegli(n);
     }
@@ -127,8 +103,8 @@ int ripetizioniCmd(const Opzioni& opzioni) {
     ripetizioni.Rilevazione(archivio, fine);
     Griglia fg2("Fg2");
     riempiRipetizioni(fg2, ripetizioni.Combinazioni(
-                               e ? numeroTra(*e, "--e", 1, Ripetizioni::EstrazioniRilevate) : 2,
-                               r ? numeroTra(*r, "--r", Ripetizioni::MinimoRuote, Ripetizioni::MassimoRuote) : 3));
+                               e ? intero(*e, "--e", 1, Ripetizioni::EstrazioniRilevate) : 2,
+                               r ? intero(*r, "--r", Ripetizioni::MinimoRuote, Ripetizioni::MassimoRuote) : 3));
     stampaConEtichette(opzioni, fg2, {{"Fine analisi", testoFineAnalisi(archivio, fine)}});
     return 0;
 }

@@ -1,6 +1,5 @@
 // Commands on the archive itself: import, list of draws, model period.
 #include <QString>
-#include <iostream>
 
 #include "cli/Comune.h"
 #include "core/ElencoEstrazioni.h"
@@ -16,7 +15,10 @@ int importaStoricoCmd(const Opzioni& opzioni) {
     auto esito = importaStorico(QString::fromStdString(opzioni.argomenti[0]),
                                 QString::fromStdString(*opzioni.archivio), &errore);
     if (!esito) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    std::cout << "Estrazioni lette: " << esito->lette << ", aggiunte all'archivio: " << esito->aggiunte << "\n";
+    stampaMessaggio(opzioni,
+                    "Estrazioni lette: " + std::to_string(esito->lette) + ", aggiunte all'archivio: " +
+                        std::to_string(esito->aggiunte),
+                    {{"lette", static_cast<long long>(esito->lette)}, {"aggiunte", static_cast<long long>(esito->aggiunte)}});
     return 0;
 }
 
@@ -31,7 +33,7 @@ int estrazioniCmd(const Opzioni& opzioni) {
 int periodoCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {"iniziale"}, 0);
     auto iniziale = opzioni.valore("iniziale");
-    int n = iniziale ? intero(*iniziale, "iniziale") : 1;
+    const int n = iniziale ? intero(*iniziale, "--iniziale", 1) : 1;
     stampa(opzioni, grigliaPeriodo(caricaArchivio(opzioni, n).periodoModello()));
     return 0;
 }

@@ -1,13 +1,8 @@
 // Commands of the saved configurations and of the statistical summary.
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
-#include <cstdio>
 #include <memory>
 
 #include "cli/OpzioniIndice.h"
-#include "core/db/CartellaDati.h"
-#include "core/db/DatabaseProgramma.h"
 #include "index/GriglieIndice.h"
 #include "index/Riepilogo.h"
 #include "index/db/DatabaseConfigurazioni.h"
@@ -19,18 +14,12 @@ namespace {
 const char* const SenzaPrevisioni = "Attenzione !  non ci sono previsione associate.";
 const char* const SalvataggioFallito = "Attenzione, probabilmente la denominazione della configurazione è gia presente.";
 
-// The program database of the data folder; null when the program was never started, so that
-// a command never creates one without the parameter rows the program expects.
-std::unique_ptr<DatabaseProgramma> databaseProgramma(bool necessario) {
-    const QString cartella = cartellaDati();
-    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) {
-        if (!necessario) return nullptr;
+// The program database, which a command on saved configurations cannot do without.
+std::unique_ptr<DatabaseProgramma> databaseConfigurazioni() {
+    auto programma = databaseProgramma();
+    if (!programma)
         throw ErroreComando{EsitoInputErrato,
                             "il programma non è mai stato avviato: nessun database delle configurazioni"};
-    }
-    QString errore;
-    auto programma = DatabaseProgramma::apri(cartella, {}, &errore);
-    if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
     return programma;
 }
 
@@ -42,15 +31,7 @@ std::vector<Configurazione> elencoConfigurazioni(DatabaseProgramma* programma) {
     return *elenco;
 }
 
-long long codice(const std::string& testo) {
-    try {
-        std::size_t fine = 0;
-        const long long cod = std::stoll(testo, &fine);
-        if (fine == testo.size() && cod > 0) return cod;
-    } catch (const std::exception&) {
-    }
-    throw ErroreComando{EsitoInputErrato, "codice di configurazione non valido: " + testo};
-}
+long long codice(const std::string& testo) { return numero(testo, "il codice di configurazione", 1, LLONG_MAX); }
 
 Configurazione configurazioneCod(DatabaseProgramma& programma, const std::string& testo) {
     const long long cod = codice(testo);
@@ -61,7 +42,7 @@ Configurazione configurazioneCod(DatabaseProgramma& programma, const std::string
 
 int configurazioniCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 0);
-    auto programma = databaseProgramma(false);
+    auto programma = databaseProgramma();
     Griglia fgE("FgE");
     riempiFgE(fgE, elencoConfigurazioni(programma.get()));
     stampa(opzioni, fgE);
@@ -70,7 +51,7 @@ int configurazioniCmd(const Opzioni& opzioni) {
 
 int salvaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 1);
-    auto programma = databaseProgramma(true);
+    auto programma = databaseConfigurazioni();
     ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     const MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     if (metodo.analisi.previsioni.empty()) throw ErroreComando{EsitoInputErrato, SenzaPrevisioni};
@@ -87,7 +68,7 @@ int salvaCmd(const Opzioni& opzioni) {
 
 int apriCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {"con-estrazione", "estrazione", "forza-ultima"}, 1);
-    auto programma = databaseProgramma(true);
+    auto programma = databaseConfigurazioni();
     const Configurazione configurazione = configurazioneCod(*programma, opzioni.argomenti[0]);
     QString errore;
     const auto righe = leggiPrevisioniSalvate(programma->db(), configurazione.IdConfig, &errore);
@@ -110,11 +91,11 @@ int apriCmd(const Opzioni& opzioni) {
 int eliminaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 1);
     const long long cod = codice(opzioni.argomenti[0]);
-    auto programma = databaseProgramma(true);
+    auto programma = databaseConfigurazioni();
     QString errore;
     switch (eliminaConfigurazione(programma->db(), cod, &errore)) {
         case EsitoEliminazione::Eliminata:
-            std::fputs("Record eliminato\n", stdout);
+            stampaMessaggio(opzioni, "Record eliminato");
             return 0;
         case EsitoEliminazione::Inesistente:
             throw ErroreComando{EsitoInputErrato, "configurazione inesistente: " + opzioni.argomenti[0]};

@@ -1,8 +1,6 @@
 // Commands on the update download, the exports to other programs' formats and the draw calendar.
 #include <QDir>
-#include <QFileInfo>
 #include <QString>
-#include <iostream>
 
 #include "archive/Calendario.h"
 #include "archive/Esportazione.h"
@@ -10,20 +8,15 @@
 #include "archive/db/ScaricoAggiornamento.h"
 #include "cli/Comune.h"
 #include "core/db/CartellaDati.h"
-#include "core/db/DatabaseProgramma.h"
 #include "core/db/FileArchivio.h"
 
 namespace quorvane::cli {
 
 namespace {
 // The server of the program's parameter; the default one when the program never started.
-QString indirizzoDelProgramma(const QString& cartella) {
-    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile)))
-        return IndirizzoAggiornamentiPredefinito;
-    QString errore;
-    auto programma = DatabaseProgramma::apri(cartella, {}, &errore);
-    if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    return indirizzoAggiornamenti(*programma);
+QString indirizzoDelProgramma() {
+    auto programma = databaseProgramma();
+    return programma ? indirizzoAggiornamenti(*programma) : IndirizzoAggiornamentiPredefinito;
 }
 
 int scaricaCmd(const Opzioni& opzioni) {
@@ -34,10 +27,10 @@ int scaricaCmd(const Opzioni& opzioni) {
     const QString cartella = cartellaDati();
     const QString copia = QDir(cartella).filePath(NomeCopiaAggiornamento);
     QString errore;
-    if (!scaricaAggiornamento(indirizzoDelProgramma(cartella), copia, &errore))
+    if (!scaricaAggiornamento(indirizzoDelProgramma(), copia, &errore))
         throw ErroreComando{EsitoInputErrato, errore.toStdString()};
     if (!controlla) {
-        std::cout << "Fatto: " << QDir::toNativeSeparators(copia).toStdString() << "\n";
+        stampaMessaggio(opzioni, "Fatto: " + QDir::toNativeSeparators(copia).toStdString());
         return 0;
     }
     auto letto = leggiCopiaAggiornamento(copia);
@@ -70,21 +63,14 @@ int esportaCmd(const Opzioni& opzioni) {
         file = QString::fromStdString(opzioni.argomenti[1]);
         scrivi(file, formato == "dati-iii" ? esportaDatiIII(archivio) : esportaNazionale(archivio));
     }
-    std::cout << "Fatto: " << QDir::toNativeSeparators(file).toStdString() << "\n";
+    stampaMessaggio(opzioni, "Fatto: " + QDir::toNativeSeparators(file).toStdString());
     return 0;
 }
 
 int calendarioCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {"lettere"}, 1);
     const std::string& testo = opzioni.argomenti[0];
-    int anno = 0;
-    try {
-        std::size_t fine = 0;
-        anno = std::stoi(testo, &fine);
-        if (fine != testo.size()) anno = 0;
-    } catch (const std::exception&) {
-    }
-    if (anno < 1 || anno > 9999) throw ErroreComando{EsitoInputErrato, "anno non valido: " + testo};
+    const int anno = intero(testo, "l'anno", 1, 9999);
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     std::vector<Data> date;
     for (int e = 1; e <= archivio.NumEstrazioni; ++e)

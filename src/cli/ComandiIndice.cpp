@@ -2,7 +2,6 @@
 #include <sstream>
 
 #include "cli/OpzioniIndice.h"
-#include "core/SceltaEstrazione.h"
 #include "index/GriglieIndice.h"
 
 #include <algorithm>
@@ -14,22 +13,12 @@ namespace {
 
 int interoTra(const Opzioni& opzioni, const std::string& nome, int minimo, int massimo, int predefinito) {
     auto testo = opzioni.valore(nome);
-    if (!testo) return predefinito;
-    int valore = intero(*testo, nome);
-    if (valore < minimo || valore > massimo)
-        throw ErroreComando{EsitoInputErrato, "--" + nome + " deve essere tra " + std::to_string(minimo) +
-                                                  " e " + std::to_string(massimo)};
-    return valore;
+    return testo ? intero(*testo, "--" + nome, minimo, massimo) : predefinito;
 }
 
 int estrazioneScelta(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
     auto testo = opzioni.valore("estrazione");
-    if (!testo) return archivio.UltimaEstrazione;
-    if (testo->find('/') != std::string::npos) {
-        if (auto e = estrazioneDellaData(archivio, *testo)) return *e;
-        throw ErroreComando{EsitoInputErrato, "Data non trovata: " + *testo};
-    }
-    return interoTra(opzioni, "estrazione", 1, archivio.UltimaEstrazione, archivio.UltimaEstrazione);
+    return testo ? estrazioneDa(archivio, *testo) : archivio.UltimaEstrazione;
 }
 
 std::array<bool, NumRuote> ruoteScelte(const Opzioni& opzioni) {
@@ -45,19 +34,13 @@ std::pair<int, std::vector<int>> previsioneDaTesto(const std::string& testo) {
     const auto duepunti = testo.find(':');
     const ErroreComando errore{EsitoInputErrato, "previsione non valida: " + testo + " (atteso S:n1,n2,...)"};
     if (duepunti == std::string::npos) throw errore;
-    int sorte = 0;
-    try {
-        sorte = std::stoi(testo.substr(0, duepunti));
-    } catch (const std::exception&) {
-        throw errore;
-    }
-    if (sorte < 1 || sorte > 3) throw errore;
+    const int sorte = intero(testo.substr(0, duepunti), "la sorte di --previsione", 1, 3);
     TavolaNumeri tavola;
     std::stringstream elenco(testo.substr(duepunti + 1));
     std::string pezzo;
     while (std::getline(elenco, pezzo, ',')) {
-        const int n = intero(pezzo, "previsione");
-        if (n < 1 || n > 90 || tavola.scelto(n) || !tavola.scegli(n)) throw errore;
+        const int n = intero(pezzo, "un numero di --previsione", 1, NumeroMassimo);
+        if (tavola.scelto(n) || !tavola.scegli(n)) throw errore;
     }
     if (tavola.conta() == 0) throw errore;
     return {sorte, tavola.numeri()};
@@ -90,7 +73,7 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
 MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, ArchivioEstrazioni& archivio) {
     auto seme = opzioni.valore("seme");
     const auto orologio = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    MetodoIndice metodo(archivio, seme ? static_cast<std::uint64_t>(intero(*seme, "seme")) : orologio);
+    MetodoIndice metodo(archivio, seme ? static_cast<std::uint64_t>(intero(*seme, "--seme")) : orologio);
     metodo.analisi = analisiDaOpzioni(opzioni, archivio);
     metodo.RicavaBaseDati();
     auto previsioni = opzioni.valori.find("previsione");
@@ -177,9 +160,8 @@ int verificaRigaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 1);
     ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
-    const int riga = intero(opzioni.argomenti[0], "riga");
-    if (riga < 1 || riga > static_cast<int>(metodo.analisi.modello.size()))
-        throw ErroreComando{EsitoInputErrato, "la riga " + opzioni.argomenti[0] + " non è tra le estrazioni modello"};
+    const int riga = intero(opzioni.argomenti[0], "la riga delle estrazioni modello", 1,
+                            static_cast<int>(metodo.analisi.modello.size()));
     Griglia fg1("Fg1");
     riempiFg1(fg1, VerificaPrevisione(metodo.analisi, archivio, riga), metodo.analisi.NumeroColpi);
     stampa(opzioni, fg1);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
+#include <charconv>
 #include <cstdio>
 #include <sstream>
 
@@ -38,15 +39,32 @@ void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const Ca
     std::fwrite(testo.data(), 1, testo.size(), stdout);
 }
 
-namespace {
-QString archivioDelProgramma() {
-    const QString cartella = cartellaDati();
-    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile)))
-        throw ErroreComando{EsitoInputErrato,
-                            "il programma non è mai stato avviato: indicare l'archivio con --archivio FILE"};
+std::unique_ptr<DatabaseProgramma> apriDatabaseProgramma(const QString& cartella) {
     QString errore;
     auto programma = DatabaseProgramma::apri(cartella, {}, &errore);
     if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    return programma;
+}
+
+std::unique_ptr<DatabaseProgramma> databaseProgramma() {
+    const QString cartella = cartellaDati();
+    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) return nullptr;
+    return apriDatabaseProgramma(cartella);
+}
+
+void stampaMessaggio(const Opzioni& opzioni, const std::string& messaggio, const CampiExtra& extra) {
+    CampiExtra campi = {{"messaggio", messaggio}};
+    campi.insert(campi.end(), extra.begin(), extra.end());
+    const std::string testo = (opzioni.json ? oggettoJson(campi) : messaggio) + "\n";
+    std::fwrite(testo.data(), 1, testo.size(), stdout);
+}
+
+namespace {
+QString archivioDelProgramma() {
+    auto programma = databaseProgramma();
+    if (!programma)
+        throw ErroreComando{EsitoInputErrato,
+                            "il programma non è mai stato avviato: indicare l'archivio con --archivio FILE"};
     QString percorso = programma->parametro(Parametri::PercorsoArchivio).value_or(QString());
     if (percorso.isEmpty())
         throw ErroreComando{EsitoInputErrato, "nessun archivio configurato: usare --archivio FILE"};
@@ -77,22 +95,31 @@ ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale
     return archivio;
 }
 
-int intero(const std::string& testo, const std::string& opzione) {
-    try {
-        std::size_t fine = 0;
-        int valore = std::stoi(testo, &fine);
-        if (fine == testo.size()) return valore;
-    } catch (const std::exception&) {
-    }
-    throw ErroreComando{EsitoInputErrato, "valore non valido per --" + opzione + ": " + testo};
+long long numero(const std::string& testo, const std::string& cosa, long long minimo, long long massimo) {
+    long long valore = 0;
+    const char* fine = testo.data() + testo.size();
+    const auto [dove, esito] = std::from_chars(testo.data(), fine, valore);
+    // Not a number at all is a fault of usage; a number out of its bounds, of input.
+    if (testo.empty() || esito == std::errc::invalid_argument || dove != fine)
+        throw ErroreComando{EsitoUsoErrato, cosa + " non è un numero intero: " + testo};
+    if (esito == std::errc::result_out_of_range || valore < minimo || valore > massimo)
+        throw ErroreComando{EsitoInputErrato, cosa + " deve essere tra " + std::to_string(minimo) + " e " +
+                                                  std::to_string(massimo) + ": " + testo};
+    return valore;
+}
+
+int intero(const std::string& testo, const std::string& cosa, int minimo, int massimo) {
+    return static_cast<int>(numero(testo, cosa, minimo, massimo));
 }
 
 int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
-    if (auto e = testo.find('/') != std::string::npos ? estrazioneDellaData(archivio, testo)
-                                                      : indiceDigitato(archivio, testo))
-        return *e;
-    throw ErroreComando{EsitoInputErrato, "estrazione non trovata: " + testo + " (l'archivio va dalla 1 alla " +
-                                              std::to_string(archivio.NumEstrazioni) + ")"};
+    const int ultima = ultimaEstrazione(archivio);
+    const std::string messaggio = "estrazione non trovata: " + testo + " (un indice da 1 a " +
+                                  std::to_string(ultima) + " o una data GG/MM/AAAA dell'archivio)";
+    const bool data = testo.find('/') != std::string::npos;
+    if (auto e = data ? estrazioneDellaData(archivio, testo) : indiceDigitato(archivio, testo)) return *e;
+    const bool numerico = !testo.empty() && testo.find_first_not_of("0123456789") == std::string::npos;
+    throw ErroreComando{data || numerico ? EsitoInputErrato : EsitoUsoErrato, messaggio};
 }
 
 std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo) {

@@ -2,8 +2,10 @@
 // What every command of quorvane-cli shares: errors, loading the archive, printing a grid.
 #include <QString>
 #include <array>
+#include <climits>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "core/ArchivioEstrazioni.h"
 #include "core/Griglia.h"
 #include "core/GrigliaTesto.h"
+#include "core/db/DatabaseProgramma.h"
 
 namespace quorvane::cli {
 
@@ -40,6 +43,10 @@ void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& ex
 void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette,
                         const std::vector<const Griglia*>& altre = {});
 
+// A command that prints no grid: its message on one line, or with --json {"messaggio": ...}
+// followed by the extra keys.
+void stampaMessaggio(const Opzioni& opzioni, const std::string& messaggio, const CampiExtra& extra = {});
+
 // The file of --archivio, or the archive the program's parameter names.
 QString percorsoArchivio(const Opzioni& opzioni);
 
@@ -47,11 +54,19 @@ QString percorsoArchivio(const Opzioni& opzioni);
 // archive starting at `estrazioneIniziale`.
 ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale = 1);
 
-// Value of an integer option; a bad value is an input error naming the option.
-int intero(const std::string& testo, const std::string& opzione);
+// The one reader of whole numbers given on the command line, as `cosa` ("--colpi", "N1"):
+// a text that is no number is bad usage, a number outside minimo..massimo bad input.
+long long numero(const std::string& testo, const std::string& cosa, long long minimo, long long massimo);
+int intero(const std::string& testo, const std::string& cosa, int minimo = INT_MIN, int massimo = INT_MAX);
 
-// A draw given by index or by date "GG/MM/AAAA"; any other text is an input error.
+// The one reader of a draw given on the command line: its index or its date "GG/MM/AAAA".
 int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo);
+
+// The program database of the data folder; null when the program was never started, since a
+// command never creates one without the parameter rows the program writes on its first start.
+std::unique_ptr<DatabaseProgramma> databaseProgramma();
+// The program database of a folder, created there when missing; a failure ends the command.
+std::unique_ptr<DatabaseProgramma> apriDatabaseProgramma(const QString& cartella);
 
 // "BA,CA,..." or "TU"; an unknown code is an input error.
 std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo);

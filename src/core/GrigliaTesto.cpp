@@ -11,6 +11,42 @@ std::string_view senzaSpazi(std::string_view t) {
     return t;
 }
 
+namespace {
+// A cell's text in a TSV line: a tab, a line end or a terminal escape held by a stored text
+// (a configuration's name, say) would break the line or reach the terminal, so each becomes a blank.
+void aggiungiCella(std::string& out, std::string_view t) {
+    for (char ch : t) {
+        const auto u = static_cast<unsigned char>(ch);
+        out += u < 0x20 || u == 0x7F ? ' ' : ch;
+    }
+}
+
+// Length of the well-formed UTF-8 sequence at the start of t, 0 when there is none.
+std::size_t sequenzaUtf8(std::string_view t) {
+    const auto b = [&t](std::size_t i) { return static_cast<unsigned char>(t[i]); };
+    const unsigned char c = b(0);
+    std::size_t n;
+    unsigned char min = 0x80, max = 0xBF;  // bounds of the second byte
+    if (c < 0x80) return 1;
+    if (c >= 0xC2 && c <= 0xDF) n = 2;
+    else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) min = 0xA0;
+        if (c == 0xED) max = 0x9F;  // no surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) min = 0x90;
+        if (c == 0xF4) max = 0x8F;
+    } else {
+        return 0;
+    }
+    if (t.size() < n || b(1) < min || b(1) > max) return 0;
+    for (std::size_t i = 2; i < n; ++i)
+        if (b(i) < 0x80 || b(i) > 0xBF) return 0;
+    return n;
+}
+}  // namespace
+
 std::string grigliaTsv(const Griglia& g) {
     std::string out;
     const auto riga = [&](int r, bool intestazione) {
@@ -19,10 +55,7 @@ std::string grigliaTsv(const Griglia& g) {
             if (g.colonnaNascosta(c)) continue;
             if (!primo) out += '\t';
             primo = false;
-            if (intestazione)
-                out += senzaSpazi(g.testo(r, c));
-            else
-                out += g.testo(r, c);
+            aggiungiCella(out, intestazione ? senzaSpazi(g.testo(r, c)) : std::string_view(g.testo(r, c)));
         }
         out += '\n';
     };
@@ -36,8 +69,18 @@ std::string stringaJson(std::string_view t) {
     std::string out;
     out.reserve(t.size() + 2);
     out += '"';
-    for (char ch : t) {
+    for (std::size_t i = 0; i < t.size();) {
+        const char ch = t[i];
         const auto u = static_cast<unsigned char>(ch);
+        if (u >= 0x80) {
+            // A byte of another encoding, or a character cut in two, would make the output no JSON.
+            const std::size_t n = sequenzaUtf8(t.substr(i));
+            if (n == 0) out += "\ufffd";  // U+FFFD, the replacement character
+            else out.append(t.substr(i, n));
+            i += n == 0 ? 1 : n;
+            continue;
+        }
+        ++i;
         switch (ch) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
@@ -47,7 +90,7 @@ std::string stringaJson(std::string_view t) {
         case '\b': out += "\\b"; break;
         case '\f': out += "\\f"; break;
         default:
-            if (u < 0x20) {
+            if (u < 0x20 || u == 0x7F) {
                 char buf[8];
                 std::snprintf(buf, sizeof buf, "\\u%04x", u);
                 out += buf;
@@ -66,7 +109,36 @@ void scriviColore(std::string& out, const std::optional<Colore>& c) {
     out += c ? std::to_string(*c) : "null";
 }
 
+void scriviCampo(std::string& out, const std::string& chiave, const ValoreExtra& valore) {
+    out += stringaJson(chiave) + ':';
+    if (const auto* s = std::get_if<std::string>(&valore)) {
+        out += stringaJson(*s);
+    } else if (const auto* n = std::get_if<long long>(&valore)) {
+        out += std::to_string(*n);
+    } else if (const auto* j = std::get_if<JsonGrezzo>(&valore)) {
+        out += j->testo;
+    } else {
+        const auto& testi = std::get<std::vector<std::string>>(valore);
+        out += '[';
+        for (std::size_t i = 0; i < testi.size(); ++i) {
+            if (i > 0) out += ',';
+            out += stringaJson(testi[i]);
+        }
+        out += ']';
+    }
+}
+
 }  // namespace
+
+std::string oggettoJson(const CampiExtra& campi) {
+    std::string out = "{";
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        if (i > 0) out += ',';
+        scriviCampo(out, campi[i].first, campi[i].second);
+    }
+    out += '}';
+    return out;
+}
 
 std::string grigliaJson(const Griglia& g, const CampiExtra& extra) {
     std::string out = "{\"griglia\":" + stringaJson(g.nome()) + ",\"intestazione\":[";
@@ -105,22 +177,8 @@ std::string grigliaJson(const Griglia& g, const CampiExtra& extra) {
     }
     out += ']';
     for (const auto& [chiave, valore] : extra) {
-        out += ',' + stringaJson(chiave) + ':';
-        if (const auto* s = std::get_if<std::string>(&valore)) {
-            out += stringaJson(*s);
-        } else if (const auto* n = std::get_if<long long>(&valore)) {
-            out += std::to_string(*n);
-        } else if (const auto* j = std::get_if<JsonGrezzo>(&valore)) {
-            out += j->testo;
-        } else {
-            const auto& testi = std::get<std::vector<std::string>>(valore);
-            out += '[';
-            for (std::size_t i = 0; i < testi.size(); ++i) {
-                if (i > 0) out += ',';
-                out += stringaJson(testi[i]);
-            }
-            out += ']';
-        }
+        out += ',';
+        scriviCampo(out, chiave, valore);
     }
     out += '}';
     return out;

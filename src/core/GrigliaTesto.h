@@ -27,7 +27,11 @@ using CampiExtra = std::vector<std::pair<std::string, ValoreExtra>>;
 // followed by the extra keys in the given order.
 std::string grigliaJson(const Griglia& griglia, const CampiExtra& extra = {});
 
-// A JSON string literal, quotes included; UTF-8 passes through unchanged.
+// A JSON object of the given keys, in order: what a command that prints no grid prints.
+std::string oggettoJson(const CampiExtra& campi);
+
+// A JSON string literal, quotes included; well-formed UTF-8 passes through unchanged, any
+// other byte becomes U+FFFD.
 std::string stringaJson(std::string_view testo);
 
 // Spaces and tabs removed from both ends.

@@ -43,8 +43,9 @@ Configurazione configurazioneDa(const AnalisiIndice& a, std::string nome) {
 
 void applicaConfigurazione(const Configurazione& c, bool conEstrazione, AnalisiIndice& a, int ultimaEstrazione) {
     if (conEstrazione && c.NE >= 1 && c.NE <= ultimaEstrazione) a.EstrazioneSelezionata = c.NE;
-    const int presenze = c.Mesi + AnalisiIndice::PresenzeMinime;
-    if (presenze <= AnalisiIndice::PresenzeMassime && c.Mesi >= 0) a.Presenze = presenze;
+    // Compared before adding: a stored value near the int limit must not overflow.
+    if (c.Mesi >= 0 && c.Mesi <= AnalisiIndice::PresenzeMassime - AnalisiIndice::PresenzeMinime)
+        a.Presenze = c.Mesi + AnalisiIndice::PresenzeMinime;
     if (c.Mensile >= 0 && c.Mensile <= 31) a.Mensile = c.Mensile;
     if (c.Colpi >= 0 && c.Colpi < AnalisiIndice::ColpiMassimi) a.NumeroColpi = c.Colpi + 1;
     applicaRuote(c.Ruote, a.ruoteInGioco);

@@ -1,9 +1,10 @@
 #include "archive/StoricoUfficiale.h"
 
 #include <algorithm>
-#include <sstream>
+#include <sys/stat.h>
 
 #include "core/ArchivioEstrazioni.h"
+#include "core/FileDati.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
@@ -114,27 +115,44 @@ TEST(StoricoUfficiale, RigaErrataFermaLaLetturaConNumeroEMotivo) {
     }
 }
 
-TEST(StoricoUfficiale, FileEFlusso) {
+TEST(StoricoUfficiale, SoloFileNormaliDiDimensioneLimitata) {
     test::CartellaTemporanea cartella;
     test::scriviFile(cartella / "storico.txt", FileManuale);
     auto daFile = estrazioni(leggiStoricoFile(cartella / "storico.txt"));
-    std::istringstream flusso(FileManuale);
-    auto daFlusso = estrazioni(leggiStorico(flusso));
+    auto daTesto = estrazioni(leggiStoricoTesto(FileManuale));
     ASSERT_EQ(daFile.size(), 2u);
-    ASSERT_EQ(daFlusso.size(), 2u);
-    EXPECT_EQ(daFile[1].ruote, daFlusso[1].ruote);
+    EXPECT_EQ(daFile[1].ruote, daTesto[1].ruote);
 
     auto mancante = errore(leggiStoricoFile(cartella / "non-esiste.txt"));
     EXPECT_EQ(mancante.riga, 0);
-    EXPECT_NE(mancante.messaggio.find("Impossibile aprire il file"), std::string::npos);
-    EXPECT_NE(mancante.messaggio.find("non-esiste.txt"), std::string::npos);
+    EXPECT_NE(mancante.messaggio.find("non-esiste.txt\" non esiste"), std::string::npos);
 
-    EXPECT_EQ(errore(leggiStoricoFile(cartella.percorso())).riga, 0);  // a folder
+    // A folder, a device that never ends and a FIFO nobody writes: refused before any read.
+    ASSERT_EQ(::mkfifo((cartella / "fifo").c_str(), 0600), 0);
+    for (const auto& speciale : {cartella.percorso(), std::filesystem::path("/dev/zero"), cartella / "fifo"})
+        EXPECT_NE(errore(leggiStoricoFile(speciale)).messaggio.find("non è un file normale"), std::string::npos)
+            << speciale;
+    std::filesystem::resize_file(cartella / "storico.txt", MassimoFileDati + 1);
+    EXPECT_NE(errore(leggiStoricoFile(cartella / "storico.txt")).messaggio.find("troppo grande"), std::string::npos);
 
     test::scriviFile(cartella / "vuoto.txt", "\xEF\xBB\xBF\r\n\r\n");
     auto vuoto = errore(leggiStoricoFile(cartella / "vuoto.txt"));
     EXPECT_EQ(vuoto.riga, 0);
     EXPECT_EQ(vuoto.messaggio, "Il file non contiene estrazioni.");
+}
+
+TEST(StoricoUfficiale, FileInterrottoNellUltimaDataRifiutato) {
+    // Two whole draws of eleven wheels, as the official file gives them.
+    std::string intero;
+    for (const char* data : {"2023/01/03", "2023/01/05"})
+        for (const char* sigla : {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RM", "TO", "VE", "RN"})
+            intero += std::string(data) + '\t' + sigla + "\t1\t2\t3\t4\t5\n";
+    EXPECT_EQ(estrazioni(leggiStoricoTesto(intero)).size(), 2u);
+    const std::string tagliato = intero.substr(0, intero.rfind("2023/01/05\tPA"));
+    const auto e = errore(leggiStoricoTesto(tagliato));
+    EXPECT_NE(e.messaggio.find("l'estrazione del 05/01/2023, l'ultima del file, ha ruote 6 contro 11 della precedente"),
+              std::string::npos)
+        << e.messaggio;
 }
 
 TEST(StoricoUfficiale, SigleDelFileEDelProgramma) {

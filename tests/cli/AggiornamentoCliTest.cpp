@@ -56,20 +56,34 @@ TEST_F(AggiornamentoCli, ControllaStampaLaGrigliaELeRigheDiList4) {
 }
 
 TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
+    // The draw that differs is left as stored without --correggi: said, and no success.
     test::EsitoCli prima = test::eseguiCli({"--archivio", db, "aggiorna", agg}, dati);
-    ASSERT_EQ(prima.codice, 0) << prima.errori.toStdString();
-    EXPECT_EQ(prima.uscita, "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\n");
+    EXPECT_EQ(prima.codice, 1);
+    EXPECT_EQ(prima.uscita, "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\nErrori Estrazione del 05/01/2023\n");
+    EXPECT_TRUE(prima.errori.contains("1 estrazioni diverse dall'archivio non corrette")) << prima.errori.toStdString();
     test::EsitoCli ancora = test::eseguiCli({"--archivio", db, "--json", "aggiorna", agg}, dati);
-    EXPECT_EQ(ancora.uscita, "{\"List4\":[]}\n");
+    EXPECT_EQ(ancora.uscita, "{\"List4\":[\"Errori Estrazione del 05/01/2023\"]}\n");
     test::EsitoCli corregge = test::eseguiCli({"--archivio", db, "aggiorna", agg, "--correggi"}, dati);
+    EXPECT_EQ(corregge.codice, 0) << corregge.errori.toStdString();
     EXPECT_EQ(corregge.uscita, "Modificata estrazione del05/01/2023\n");
+
+    // A last line cut short: the other draws are written, the line is named, no success.
+    const std::string intera = rigaFileAggiornamento(riga("12/01/2023", "13-23-33-43-53"));
+    test::scriviFile(cartella / "tagliato.txt", rigaFileAggiornamento(riga("10/01/2023", "01-02-03-04-05")) + "\r\n" +
+                                                    intera.substr(0, 40) + "\r\n");
+    test::EsitoCli tagliato = test::eseguiCli({"--archivio", db, "aggiorna", qpath(cartella / "tagliato.txt")}, dati);
+    EXPECT_EQ(tagliato.codice, 1);
+    EXPECT_TRUE(tagliato.uscita.startsWith("Aggiunta estrazione del10/01/2023\naggiunti N° 1 record\n"
+                                           "Riga non valida del 12/01/2023 ("))
+        << tagliato.uscita.toStdString();
+    EXPECT_TRUE(tagliato.errori.contains("1 righe non valide non scritte")) << tagliato.errori.toStdString();
     test::EsitoCli elenco = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", agg}, dati);
     EXPECT_TRUE(elenco.uscita.endsWith("\nNessuna anomalia rilevata\n"));
 
     // The official file as the source of an update.
-    test::scriviFile(cartella / "storico2.txt", "2023/01/10\tBA\t1\t2\t3\t4\t5\n2023/01/10\tRN\t6\t7\t8\t9\t10\n");
+    test::scriviFile(cartella / "storico2.txt", "2023/01/11\tBA\t1\t2\t3\t4\t5\n2023/01/11\tRN\t6\t7\t8\t9\t10\n");
     test::EsitoCli storico = test::eseguiCli({"--archivio", db, "aggiorna", qpath(cartella / "storico2.txt")}, dati);
-    EXPECT_EQ(storico.uscita, "Aggiunta estrazione del10/01/2023\naggiunti N° 1 record\n");
+    EXPECT_EQ(storico.uscita, "Aggiunta estrazione del11/01/2023\naggiunti N° 1 record\n");
 
     // A text archive is never written; usage errors are said as such.
     const std::string testo = test::leggiFile(cartella / "storico.txt");

@@ -21,7 +21,7 @@ TEST(RigaDiComandoAnalisi, Quadratura) {
     EXPECT_TRUE(json.uscita.trimmed().endsWith(R"("Totale":50})"));
 
     EXPECT_EQ(eseguiCli({"quadratura", "0", "1", "2", "3"}, dati).codice, 1);
-    EXPECT_EQ(eseguiCli({"quadratura", "1", "2", "x", "3"}, dati).codice, 1);
+    EXPECT_EQ(eseguiCli({"quadratura", "1", "2", "x", "3"}, dati).codice, 2);  // no number: usage
     EXPECT_EQ(eseguiCli({"quadratura", "1", "2", "3"}, dati).codice, 2);
 }
 

@@ -1,4 +1,5 @@
 #include <QStringList>
+#include <sys/stat.h>
 
 #include "support/RigaDiComando.h"
 #include "support/Supporto.h"
@@ -17,6 +18,8 @@ TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
     auto importa = eseguiCli({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
     EXPECT_EQ(importa.codice, 0) << importa.errori.toStdString();
     EXPECT_EQ(importa.uscita, "Estrazioni lette: 3, aggiunte all'archivio: 3\n");
+    auto ancora = eseguiCli({"--json", "importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
+    EXPECT_EQ(ancora.uscita, "{\"messaggio\":\"Estrazioni lette: 3, aggiunte all'archivio: 0\",\"lette\":3,\"aggiunte\":0}\n");
 
     auto elenco = eseguiCli({"--archivio", db, "estrazioni"}, dati);
     EXPECT_EQ(elenco.codice, 0);
@@ -47,7 +50,17 @@ TEST(RigaDiComando, ErroriSuUnaRigaConIlCodiceGiusto) {
     EXPECT_EQ(eseguiCli({"importa-storico", qpath(cartella / "storico.txt")}, dati).codice, 2);
     EXPECT_EQ(eseguiCli({"sconosciuto"}, dati).codice, 2);
     EXPECT_EQ(eseguiCli({"estrazioni", "--colpi"}, dati).codice, 2);
-    EXPECT_EQ(eseguiCli({"--archivio", qpath(cartella / "storico.txt"), "periodo", "--iniziale", "x"}, dati).codice, 1);
+    // A value that is no number is bad usage; a number out of bounds, bad input.
+    EXPECT_EQ(eseguiCli({"--archivio", qpath(cartella / "storico.txt"), "periodo", "--iniziale", "x"}, dati).codice, 2);
+    EXPECT_EQ(eseguiCli({"--archivio", qpath(cartella / "storico.txt"), "periodo", "--iniziale", "0"}, dati).codice, 1);
+    // An empty name or a FIFO: one Italian line, at once, no warning of the libraries.
+    ASSERT_EQ(::mkfifo((cartella / "fifo").c_str(), 0600), 0);
+    for (const QString& file : {QString(), qpath(cartella / "fifo")}) {
+        auto speciale = eseguiCli({"--archivio", file, "estrazioni"}, dati);
+        EXPECT_EQ(speciale.codice, 1);
+        EXPECT_EQ(speciale.errori.count('\n'), 1) << speciale.errori.toStdString();
+        EXPECT_TRUE(speciale.errori.startsWith("Errore: ")) << speciale.errori.toStdString();
+    }
     // No archive given and the program never started: said plainly, nothing created.
     auto senza = eseguiCli({"estrazioni"}, dati);
     EXPECT_EQ(senza.codice, 1);

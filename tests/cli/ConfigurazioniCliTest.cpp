@@ -98,10 +98,15 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     EXPECT_TRUE(ultima.uscita.endsWith("Coperti\t2\nScoperti\t10\n"));
 
     EXPECT_EQ(eseguiCli(archivio + QStringList{"apri-configurazione", "999"}, dati).codice, 1);
-    EXPECT_EQ(eseguiCli(archivio + QStringList{"apri-configurazione", "x1"}, dati).codice, 1);
-    const auto eliminata = eseguiCli({"elimina-configurazione", cod}, dati);
+    EXPECT_EQ(eseguiCli(archivio + QStringList{"apri-configurazione", "x1"}, dati).codice, 2);  // no number
+    // A name with a tab or an escape would break the list and reach the terminal.
+    const auto controllo = eseguiCli(archivio + QStringList{"salva-configurazione", "Due\tcolonne\x1b[2J"} + opzioni, dati);
+    EXPECT_EQ(controllo.codice, 1);
+    EXPECT_TRUE(controllo.errori.contains("caratteri di controllo")) << controllo.errori.toStdString();
+    // A command that only reports prints one JSON object too.
+    const auto eliminata = eseguiCli({"--json", "elimina-configurazione", cod}, dati);
     EXPECT_EQ(eliminata.codice, 0);
-    EXPECT_EQ(eliminata.uscita, "Record eliminato\n");
+    EXPECT_EQ(eliminata.uscita, "{\"messaggio\":\"Record eliminato\"}\n");
     EXPECT_EQ(eseguiCli({"elimina-configurazione", cod}, dati).codice, 1);
     EXPECT_EQ(eseguiCli({"configurazioni"}, dati).uscita, "Cod\tConfigurazione\n");
     EXPECT_EQ(eseguiCli({"elimina-configurazione"}, dati).codice, 2);

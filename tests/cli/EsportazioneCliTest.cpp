@@ -61,7 +61,7 @@ TEST_F(EsportazioneCli, CalendarioDellAnno) {
     ASSERT_EQ(numeri.codice, 0) << numeri.errori.toStdString();
     EXPECT_EQ(numeri.uscita, "A\tM\t3\t5\t31\n2023\t1\t3\t5\t\n2023\t3\t\t\t6\n");
     EXPECT_EQ(esegui({"calendario", "2023", "--lettere"}).uscita, "A\tM\t3\t5\t31\n2023\t1\tM\tG\t\n2023\t3\t\t\tV\n");
-    EXPECT_EQ(esegui({"calendario", "duemila"}).codice, 1);
+    EXPECT_EQ(esegui({"calendario", "duemila"}).codice, 2);  // no number: usage
     EXPECT_EQ(esegui({"calendario"}).codice, 2);
 }
 

@@ -250,6 +250,12 @@ TEST(GrigliaTesto, TsvOmetteRigheEColonneNascoste) {
     Griglia vuota("v");
     vuota.impostaIntestazione("A|B");
     EXPECT_EQ(grigliaTsv(vuota), "A\tB\n");
+
+    // A stored name holding a tab, a line end or a terminal escape keeps the line whole.
+    Griglia nomi("n");
+    nomi.impostaIntestazione("Nome");
+    nomi.impostaTesto(nomi.aggiungiRiga(), 0, "a\tb\nc\x1b[31m");
+    EXPECT_EQ(grigliaTsv(nomi), "Nome\na b c [31m\n");
 }
 
 TEST(GrigliaTesto, StringaJsonEscapa) {
@@ -258,6 +264,8 @@ TEST(GrigliaTesto, StringaJsonEscapa) {
     EXPECT_EQ(stringaJson("r1\nr2\tx\r"), "\"r1\\nr2\\tx\\r\"");
     EXPECT_EQ(stringaJson(std::string("\x01\x1f", 2)), "\"\\u0001\\u001f\"");
     EXPECT_EQ(stringaJson("perché €"), "\"perché €\"");
+    // A Latin-1 byte and a character cut in two by a fixed-position field: still JSON.
+    EXPECT_EQ(stringaJson("citt\xE0 \xE2\x82"), "\"citt\ufffd \ufffd\ufffd\"");
 }
 
 TEST(GrigliaTesto, JsonConColoriRigheNascosteEChiaviExtra) {

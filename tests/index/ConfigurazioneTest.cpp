@@ -1,3 +1,4 @@
+#include <climits>
 #include <gtest/gtest.h>
 
 #include "index/Configurazione.h"
@@ -102,7 +103,8 @@ TEST(Configurazioni, RuoteEOpzioniComePosizioniDelleListe) {
     // Positions outside their lists, or a draw beyond the archive, leave the options as they are.
     AnalisiIndice d;
     for (const Configurazione& rotta : {Configurazione{0, "x", 401, 196, 32, 20, "", 0},
-                                        Configurazione{0, "x", -1, -1, -1, -1, "", 0}}) {
+                                        Configurazione{0, "x", -1, -1, -1, -1, "", 0},
+                                        Configurazione{0, "x", INT_MAX, INT_MAX, INT_MAX, INT_MAX, "", 0}}) {
         applicaConfigurazione(rotta, true, d, 400);
         EXPECT_EQ(d.EstrazioneSelezionata, 0);
         EXPECT_EQ(d.Presenze, 12);

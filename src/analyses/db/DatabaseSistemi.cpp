@@ -10,28 +10,26 @@ namespace quorvane {
 
 namespace {
 bool fallito(const QSqlQuery& q, QString* errore) {
-    *errore = q.lastError().text();
+    *errore = descriviErrore(q.lastError());
     return false;
 }
 
 std::string testo(const QVariant& v) { return v.isNull() ? std::string() : v.toString().toStdString(); }
 }  // namespace
 
-bool preparaBibliotecaSistemi(QSqlDatabase& db, QString* errore) {
+bool preparaBibliotecaSistemi(Transazione& t, QSqlDatabase& db) {
     QSqlQuery conta(db);
-    if (!conta.exec(QStringLiteral("SELECT COUNT(*) FROM Sist_Ortogonali")) || !conta.next())
-        return fallito(conta, errore);
+    if (!t.esegui(conta, QStringLiteral("SELECT COUNT(*) FROM Sist_Ortogonali")) || !conta.next()) return false;
     if (conta.value(0).toLongLong() > 0) return true;
 
     QSqlQuery sistema(db), riga(db);
-    sistema.prepare(QStringLiteral(
-        "INSERT INTO Sist_Ortogonali (Denominazione, sviluppo, Numeri) VALUES (?, ?, ?)"));
-    riga.prepare(QStringLiteral("INSERT INTO Sist_OrtoSv (NuRiga, Qn, Num, RifOrto) VALUES (?, ?, ?, ?)"));
+    t.prepara(sistema, QStringLiteral("INSERT INTO Sist_Ortogonali (Denominazione, sviluppo, Numeri) VALUES (?, ?, ?)"));
+    t.prepara(riga, QStringLiteral("INSERT INTO Sist_OrtoSv (NuRiga, Qn, Num, RifOrto) VALUES (?, ?, ?, ?)"));
     for (const DisegnoSistema& d : bibliotecaSistemi()) {
         sistema.addBindValue(QString::fromStdString(d.denominazione));
         sistema.addBindValue(d.sviluppo);
         sistema.addBindValue(d.numeri);
-        if (!sistema.exec()) return fallito(sistema, errore);
+        if (!t.esegui(sistema)) return false;
         const QVariant id = sistema.lastInsertId();
         // Qn: how many numbers the row holds.
         const QString qn = QString::number(d.sviluppo);
@@ -40,7 +38,7 @@ bool preparaBibliotecaSistemi(QSqlDatabase& db, QString* errore) {
             riga.addBindValue(qn);
             riga.addBindValue(QString::fromStdString(mascheraRiga(d.righe[i])));
             riga.addBindValue(id);
-            if (!riga.exec()) return fallito(riga, errore);
+            if (!t.esegui(riga)) return false;
         }
     }
     return true;

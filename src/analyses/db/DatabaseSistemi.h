@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "analyses/SviluppoSistema.h"
+#include "core/db/ErroreSql.h"
 
 namespace quorvane {
 
-// Writes the program's library of systems when the database holds none; the caller's
-// transaction keeps it whole.
-bool preparaBibliotecaSistemi(QSqlDatabase& db, QString* errore);
+// Writes the program's library of systems when the database holds none, within the caller's
+// transaction, which keeps it whole and holds the reason of a failure.
+bool preparaBibliotecaSistemi(Transazione& t, QSqlDatabase& db);
 
 // The list of systems, in the order of their `Numeri` key.
 std::optional<std::vector<VoceSistema>> leggiElencoSistemi(QSqlDatabase& db, QString* errore);

@@ -1,6 +1,7 @@
 #include "archive/db/FileEsportazione.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace quorvane {
@@ -16,6 +17,13 @@ QString trovaSenzaMaiuscole(const QDir& cartella, const QString& nome, QDir::Fil
 }  // namespace
 
 bool scriviEsportazione(const QString& percorso, const std::string& contenuto, QString* errore) {
+    // The new file is renamed over the old one: a device or a FIFO would be replaced by a file.
+    const QFileInfo esistente(percorso);
+    if (esistente.exists() && !esistente.isFile()) {
+        *errore = QStringLiteral("Impossibile scrivere \"%1\": non è un file normale, non viene sostituito.")
+                      .arg(QDir::toNativeSeparators(percorso));
+        return false;
+    }
     QSaveFile file(percorso);
     const auto n = static_cast<qint64>(contenuto.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(contenuto.data(), n) != n || !file.commit()) {

@@ -6,13 +6,14 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include "core/db/FileDaLeggere.h"
 #include "core/db/PercorsoFile.h"
 
 namespace quorvane {
 
 namespace {
-// Far above the official file (a few MB): a larger entry is no archive of draws.
-constexpr la_int64_t MassimoDecompresso = 256LL * 1024 * 1024;
+// A zip of a few kilobytes can unpack to gigabytes: the text inside has the plain file's limit.
+constexpr la_int64_t MassimoDecompresso = static_cast<la_int64_t>(MassimoFileDati);
 
 bool eZip(const QString& percorso) {
     QFile file(percorso);
@@ -66,6 +67,10 @@ EsitoSorgente leggi(const QString& percorso, Lettura lettura) {
 }  // namespace
 
 std::optional<std::string> leggiFileOZip(const QString& percorso, QString* errore) {
+    if (QString motivo = motivoNonLeggibile(percorso); !motivo.isEmpty()) {
+        *errore = motivo;
+        return std::nullopt;
+    }
     if (eZip(percorso)) return leggiZip(percorso, errore);
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "core/db/ErroreSql.h"
+
 namespace quorvane {
 
 namespace {
@@ -35,65 +37,56 @@ void legaRuote(QSqlQuery& q, int primo, const TestiRuote& ruote, const Registraz
     q.bindValue(primo + NumRuote + 1, reg.ora);
 }
 
-// Runs a prepared write; Fatta when it touched a row, NonTrovata when none.
-EsitoScrittura esegui(QSqlQuery& q, QString* errore) {
-    if (!q.exec()) {
-        *errore = q.lastError().text();
+// One write of one draw, in its own transaction: Fatta when it touched a row, NonTrovata when none.
+template <class Lega>
+EsitoScrittura scriviUna(DatabaseArchivio& db, const QString& sql, Lega lega, QString* errore) {
+    Transazione t(db.db());
+    QSqlQuery q(db.db());
+    t.prepara(q, sql);
+    lega(q);
+    const bool toccata = t.esegui(q) && q.numRowsAffected() > 0;
+    if (!t.conferma()) {
+        *errore = t.errore();
         return EsitoScrittura::Errore;
     }
-    return q.numRowsAffected() > 0 ? EsitoScrittura::Fatta : EsitoScrittura::NonTrovata;
-}
-
-bool prepara(QSqlQuery& q, const QString& sql, QString* errore) {
-    if (q.prepare(sql)) return true;
-    *errore = q.lastError().text();
-    return false;
+    return toccata ? EsitoScrittura::Fatta : EsitoScrittura::NonTrovata;
 }
 }  // namespace
 
 EsitoScrittura aggiungiEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote,
                                   QString* errore) {
-    QSqlQuery q(db.db());
-    if (!prepara(q, sqlAggiungi, errore)) return EsitoScrittura::Errore;
-    q.bindValue(0, chiave(data));
-    legaRuote(q, 1, ruote, Registrazione());
-    const EsitoScrittura esito = esegui(q, errore);
+    const EsitoScrittura esito = scriviUna(db, sqlAggiungi, [&](QSqlQuery& q) {
+        q.bindValue(0, chiave(data));
+        legaRuote(q, 1, ruote, Registrazione());
+    }, errore);
     return esito == EsitoScrittura::NonTrovata ? EsitoScrittura::GiaPresente : esito;
 }
 
 EsitoScrittura modificaEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote,
                                   QString* errore) {
-    QSqlQuery q(db.db());
-    if (!prepara(q, sqlModifica, errore)) return EsitoScrittura::Errore;
-    legaRuote(q, 0, ruote, Registrazione());
-    q.bindValue(NumRuote + 2, chiave(data));
-    return esegui(q, errore);
+    return scriviUna(db, sqlModifica, [&](QSqlQuery& q) {
+        legaRuote(q, 0, ruote, Registrazione());
+        q.bindValue(NumRuote + 2, chiave(data));
+    }, errore);
 }
 
 EsitoScrittura eliminaEstrazione(DatabaseArchivio& db, const Data& data, QString* errore) {
-    QSqlQuery q(db.db());
-    if (!prepara(q, QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"), errore))
-        return EsitoScrittura::Errore;
-    q.bindValue(0, chiave(data));
-    return esegui(q, errore);
+    return scriviUna(db, QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"),
+                     [&](QSqlQuery& q) { q.bindValue(0, chiave(data)); }, errore);
 }
 
 EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<ScritturaEstrazione>& piano) {
     EsitoAggiornamento esito;
-    QSqlDatabase& sql = db.db();
-    QSqlQuery aggiungi(sql), modifica(sql);
-    // One transaction keeps a whole archive fast to write; a failure commits what came before.
-    if (!sql.transaction()) {
-        esito.errore = sql.lastError().text();
-        return esito;
-    }
-    if (!prepara(aggiungi, sqlAggiungi, &esito.errore) || !prepara(modifica, sqlModifica, &esito.errore)) {
-        sql.rollback();
-        return esito;
-    }
+    if (!db.integro(&esito.errore)) return esito;
+    // One transaction: the whole update is written, or nothing of it.
+    Transazione scrittura(db.db());
+    QSqlQuery aggiungi(db.db()), modifica(db.db());
+    scrittura.prepara(aggiungi, sqlAggiungi);
+    scrittura.prepara(modifica, sqlModifica);
     const Registrazione reg;
-    for (const ScritturaEstrazione& s : piano) {
-        const std::string data = s.data.testo();
+    std::vector<std::string> fatte;
+    for (std::size_t i = 0; i < piano.size() && scrittura.riuscita(); ++i) {
+        const ScritturaEstrazione& s = piano[i];
         QSqlQuery& q = s.aggiunta ? aggiungi : modifica;
         if (s.aggiunta) {
             q.bindValue(0, chiave(s.data));
@@ -102,28 +95,34 @@ EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<S
             legaRuote(q, 0, s.ruote, reg);
             q.bindValue(NumRuote + 2, chiave(s.data));
         }
-        const EsitoScrittura e = esegui(q, &esito.errore);
-        if (e == EsitoScrittura::Errore) {
-            esito.dataErrore = data;
+        if (!scrittura.esegui(q)) {
+            esito.dataErrore = s.data.testo();
             break;
         }
-        if (e == EsitoScrittura::NonTrovata) continue;
+        if (q.numRowsAffected() == 0) continue;
         if (s.aggiunta) {
             ++esito.aggiunte;
-            esito.List4.push_back("Aggiunta estrazione del" + data);
+            fatte.push_back("Aggiunta estrazione del" + s.data.testo());
         } else {
             ++esito.modificate;
-            esito.List4.push_back("Modificata estrazione del" + data);
+            fatte.push_back("Modificata estrazione del" + s.data.testo());
         }
     }
-    if (!sql.commit()) {
-        const QString motivo = sql.lastError().text();
-        sql.rollback();
-        esito.List4.clear();
+    if (!scrittura.conferma()) {
+        esito.errore = scrittura.errore();
         esito.aggiunte = esito.modificate = 0;
-        if (esito.errore.isEmpty()) esito.errore = motivo;
+        return esito;
     }
+    esito.List4 = std::move(fatte);
     return esito;
+}
+
+QString EsitoAggiornamento::messaggio() const {
+    const QString dove = dataErrore.empty() ? QString()
+                                            : QStringLiteral(" (scrivendo l'estrazione del %1)").arg(testo(dataErrore));
+    return QStringLiteral("Aggiornamento non riuscito%1: %2. L'archivio è rimasto com'era: nessuna estrazione "
+                          "è stata scritta.")
+        .arg(dove, errore);
 }
 
 }  // namespace quorvane

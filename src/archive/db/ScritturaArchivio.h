@@ -28,13 +28,16 @@ struct EsitoAggiornamento {
     std::vector<std::string> List4;  // "Aggiunta estrazione del..." and "Modificata estrazione del..."
     int aggiunte = 0;
     int modificate = 0;
-    QString errore;      // empty when every write succeeded
-    std::string dataErrore;  // the draw whose write failed
+    QString errore;          // empty when the update was written, the reason (Italian) when none of it was
+    std::string dataErrore;  // the draw whose write failed, empty when the failure is not a draw's
+
+    // The failure for the user: what happened, and that nothing was written.
+    QString messaggio() const;
 };
 
-// Writes in order; a missing draw is added only when its date is still free and a correction
-// made only when the date is stored. At the first failure the writing stops: what was written
-// before it stays written.
+// Writes in order, in one transaction; a missing draw is added only when its date is still free
+// and a correction made only when the date is stored. Any failure, a damaged archive included,
+// leaves the archive as it was: nothing of the update is written.
 EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<ScritturaEstrazione>& piano);
 
 }  // namespace quorvane

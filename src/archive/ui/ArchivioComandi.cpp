@@ -285,10 +285,7 @@ void Archivio::AGGIORNAMENTO() {
     if (esito.aggiunte > 0)
         list4_->addItem(QStringLiteral("aggiunti N° %1 record").arg(esito.aggiunte));
     if (!esito.errore.isEmpty()) {
-        messaggioErrore(TitoloAggiornamento,
-                        QStringLiteral("Errore nella scrittura dell'estrazione del %1:\n%2\n"
-                                       "Le estrazioni scritte prima restano nell'archivio, che viene ricaricato.")
-                            .arg(qtesto(esito.dataErrore), esito.errore));
+        messaggioErrore(TitoloAggiornamento, esito.messaggio());
     } else if (esito.aggiunte > 0) {
         messaggio(this, QMessageBox::Information, TitoloAggiornamento, QStringLiteral("Dati salvati correttamente."));
         tab_->setCurrentIndex(0);

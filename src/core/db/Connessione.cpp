@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include "core/db/ErroreSql.h"
+
 namespace quorvane {
 
 Connessione::~Connessione() {
@@ -16,7 +18,12 @@ Connessione::~Connessione() {
 
 bool Connessione::apri(const QString& percorso, Modo modo, QString* errore) {
     percorso_ = percorso;
-    if (modo != Modo::CreaSeManca && !QFileInfo(percorso).isFile()) {
+    const QFileInfo file(percorso);
+    if (file.exists() && !file.isFile()) {
+        *errore = QStringLiteral("\"%1\" non è un file normale: non può essere un database.").arg(percorso);
+        return false;
+    }
+    if (modo != Modo::CreaSeManca && !file.exists()) {
         *errore = QStringLiteral("Il file \"%1\" non esiste.").arg(percorso);
         return false;
     }
@@ -25,12 +32,18 @@ bool Connessione::apri(const QString& percorso, Modo modo, QString* errore) {
     db_.setDatabaseName(percorso);
     if (modo == Modo::SolaLettura) db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db_.open()) {
-        *errore = QStringLiteral("Impossibile aprire \"%1\": %2").arg(percorso, db_.lastError().text());
+        *errore = QStringLiteral("Impossibile aprire \"%1\": %2.").arg(percorso, descriviErrore(db_.lastError()));
         return false;
     }
+    // SQLite opens anything lazily: the first read finds a damaged file, but also a lock held
+    // by another program or a folder it cannot write in, which are no damage.
     QSqlQuery prova(db_);
     if (!prova.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        *errore = QStringLiteral("Il file \"%1\" non è un database valido.").arg(percorso);
+        const QSqlError motivo = prova.lastError();
+        *errore = tipoErrore(motivo) == TipoErroreSql::Danneggiato
+                      ? QStringLiteral("Il file \"%1\" non è un database valido.").arg(percorso)
+                      : QStringLiteral("Impossibile leggere \"%1\": %2.").arg(percorso, descriviErrore(motivo));
+        prova = QSqlQuery();
         db_.close();
         return false;
     }
@@ -45,17 +58,6 @@ bool Connessione::haTabella(const QString& nome) const {
         "SELECT 1 FROM sqlite_master WHERE type IN ('table','view') AND name = ? COLLATE NOCASE"));
     q.addBindValue(nome);
     return q.exec() && q.next();
-}
-
-bool eseguiTutte(QSqlDatabase& db, const QStringList& istruzioni, QString* errore) {
-    for (const QString& sql : istruzioni) {
-        QSqlQuery q(db);
-        if (!q.exec(sql)) {
-            *errore = q.lastError().text();
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace quorvane

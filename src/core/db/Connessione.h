@@ -27,7 +27,4 @@ private:
     QString percorso_;
 };
 
-// Runs every statement in order; stops at the first failure and describes it.
-bool eseguiTutte(QSqlDatabase& db, const QStringList& istruzioni, QString* errore);
-
 }  // namespace quorvane

@@ -8,6 +8,8 @@
 #include <array>
 #include <memory>
 
+#include "core/db/ErroreSql.h"
+
 namespace quorvane {
 
 namespace {
@@ -32,15 +34,13 @@ const QString letturaEstrazioni = QStringLiteral(
     "SELECT CAST(printf('%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s', DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, "
     "Pa, Ro, \"To\", Ve, Nz) AS BLOB) FROM EstrazioniLotto ORDER BY DataEstrazione");
 
-// "AAAA-MM-GG", possibly followed by a time, becomes "GG/MM/AAAA"; anything else is kept
-// as it is and the load refuses it.
-std::string testoData(std::string_view memorizzata) {
-    auto data = Data::daTestoIso(memorizzata.substr(0, 10));
-    return data ? data->testo() : std::string(memorizzata);
+QString erroreLettura(const QSqlError& e) {
+    return QStringLiteral("Lettura dell'archivio non riuscita: %1.").arg(descriviErrore(e));
 }
 
-// A row of the reading above split into its columns; false when a value held a tab itself.
-bool dividiRiga(std::string_view testo, RigaArchivio& riga) {
+// A row of the reading above split into its columns, the stored date text first; false when a
+// value held a tab itself.
+bool dividiRiga(std::string_view testo, std::string_view& dataMemorizzata, RigaArchivio& riga) {
     std::array<std::string_view, NumRuote + 1> colonne;
     for (int i = 0; i < NumRuote; ++i) {
         const std::size_t tab = testo.find('\t');
@@ -50,7 +50,7 @@ bool dividiRiga(std::string_view testo, RigaArchivio& riga) {
     }
     if (testo.find('\t') != std::string_view::npos) return false;
     colonne[NumRuote] = testo;
-    riga.data = testoData(colonne[0]);
+    dataMemorizzata = colonne[0];
     for (int r = 0; r < NumRuote; ++r) riga.ruote[r] = colonne[r + 1];
     return true;
 }
@@ -75,9 +75,10 @@ std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apriOCrea(const QString& per
 }
 
 bool DatabaseArchivio::creaSchema(QString* errore) {
-    QString motivo;
-    if (eseguiTutte(connessione_.db(), schema, &motivo)) return true;
-    *errore = QStringLiteral("Impossibile preparare l'archivio \"%1\": %2").arg(percorso(), motivo);
+    Transazione t(connessione_.db());
+    for (const QString& istruzione : schema) t.esegui(istruzione);
+    if (t.conferma()) return true;
+    *errore = QStringLiteral("Impossibile preparare l'archivio \"%1\": %2.").arg(percorso(), t.errore());
     return false;
 }
 
@@ -89,21 +90,36 @@ std::optional<std::vector<RigaArchivio>> DatabaseArchivio::leggiEstrazioni(QStri
     QSqlQuery q(connessione_.db());
     q.setForwardOnly(true);
     if (!q.exec(letturaEstrazioni)) {
-        *errore = q.lastError().text();
+        *errore = erroreLettura(q.lastError());
         return std::nullopt;
     }
+    // Draws are ordered by the stored text: only "AAAA-MM-GG" (possibly followed by a time) puts
+    // them in date order, and a table made elsewhere may lack the key that keeps dates single.
+    // Such an archive would load silently wrong, so it is refused, naming what is wrong.
+    const auto nonValido = [&](const QString& motivo) {
+        *errore = QStringLiteral("L'archivio \"%1\" non si può usare: %2.").arg(percorso(), motivo);
+        return std::nullopt;
+    };
+    std::optional<Data> precedente;
     while (q.next()) {
         RigaArchivio riga;
+        std::string_view memorizzata;
         const QByteArray valori = q.value(0).toByteArray();
-        if (!dividiRiga(std::string_view(valori.constData(), static_cast<std::size_t>(valori.size())), riga)) {
-            *errore = QStringLiteral("L'archivio \"%1\" contiene un valore con una tabulazione: non è un archivio "
-                                     "delle estrazioni valido.").arg(percorso());
-            return std::nullopt;
-        }
+        if (!dividiRiga(std::string_view(valori.constData(), static_cast<std::size_t>(valori.size())), memorizzata,
+                        riga))
+            return nonValido(QStringLiteral("un valore contiene una tabulazione"));
+        const auto data = Data::daTestoIso(memorizzata.substr(0, 10));
+        if (!data)
+            return nonValido(QStringLiteral("la data \"%1\" non è scritta come AAAA-MM-GG")
+                                 .arg(QString::fromUtf8(memorizzata.data(), static_cast<qsizetype>(memorizzata.size()))));
+        if (precedente && !(*precedente < *data))
+            return nonValido(QStringLiteral("la data %1 è ripetuta").arg(QString::fromStdString(data->testo())));
+        precedente = data;
+        riga.data = data->testo();
         righe.push_back(std::move(riga));
     }
     if (q.lastError().isValid()) {
-        *errore = q.lastError().text();
+        *errore = erroreLettura(q.lastError());
         return std::nullopt;
     }
     return righe;
@@ -115,37 +131,40 @@ int DatabaseArchivio::numeroEstrazioni() {
     return q.value(0).toInt();
 }
 
+bool DatabaseArchivio::integro(QString* errore) {
+    QSqlQuery q(connessione_.db());
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
+        *errore = descriviErrore(q.lastError());
+        return false;
+    }
+    if (q.value(0).toString() == QStringLiteral("ok")) return true;
+    *errore = QStringLiteral("l'archivio è danneggiato (il controllo di integrità di SQLite non è riuscito)");
+    return false;
+}
+
 std::optional<int> DatabaseArchivio::aggiungiEstrazioni(const std::vector<Estrazione>& estrazioni,
                                                         QString* errore) {
-    QSqlDatabase& db = connessione_.db();
-    if (!db.transaction()) {
-        *errore = db.lastError().text();
-        return std::nullopt;
-    }
+    if (!integro(errore)) return std::nullopt;
+    Transazione scrittura(connessione_.db());
     const QDateTime adesso = QDateTime::currentDateTime();
     const QString giorno = adesso.toString(QStringLiteral("yyyy-MM-dd"));
     const QString ora = adesso.toString(QStringLiteral("HH:mm:ss"));
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
+    QSqlQuery q(connessione_.db());
+    scrittura.prepara(q, QStringLiteral(
         "INSERT OR IGNORE INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, "
         "\"To\", Ve, Nz, datareg, orareg) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     int aggiunte = 0;
-    for (const Estrazione& e : estrazioni) {
+    for (std::size_t i = 0; i < estrazioni.size() && scrittura.riuscita(); ++i) {
+        const Estrazione& e = estrazioni[i];
         q.bindValue(0, QString::fromStdString(e.data.testoIso()));
         for (int r = 0; r < NumRuote; ++r)
             q.bindValue(r + 1, QString::fromStdString(scriviTestoRuota(e.ruote[r])));
         q.bindValue(12, giorno);
         q.bindValue(13, ora);
-        if (!q.exec()) {
-            *errore = q.lastError().text();
-            db.rollback();
-            return std::nullopt;
-        }
-        aggiunte += q.numRowsAffected();
+        if (scrittura.esegui(q)) aggiunte += q.numRowsAffected();
     }
-    if (!db.commit()) {
-        *errore = db.lastError().text();
-        db.rollback();
+    if (!scrittura.conferma()) {
+        *errore = scrittura.errore() + QStringLiteral(": nessuna estrazione è stata scritta");
         return std::nullopt;
     }
     return aggiunte;

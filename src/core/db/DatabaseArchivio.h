@@ -26,8 +26,10 @@ public:
     // Every draw in date order, dates as "GG/MM/AAAA".
     std::optional<std::vector<RigaArchivio>> leggiEstrazioni(QString* errore);
     int numeroEstrazioni();
+    // False, with the reason, when SQLite finds the file damaged: nothing is written into it.
+    bool integro(QString* errore);
     // Adds every draw whose date is not stored yet, all in one transaction: on any failure
-    // nothing is written. Returns how many were added.
+    // (a damaged archive included) nothing is written. Returns how many were added.
     std::optional<int> aggiungiEstrazioni(const std::vector<Estrazione>& estrazioni, QString* errore);
 
 private:

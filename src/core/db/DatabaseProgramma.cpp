@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "core/db/ErroreSql.h"
+
 #include "analyses/db/DatabaseSistemi.h"
 
 namespace quorvane {
@@ -44,34 +46,31 @@ std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartel
     }
     auto db = std::unique_ptr<DatabaseProgramma>(new DatabaseProgramma);
     const QString percorso = QDir(cartella).filePath(NomeFile);
-    db->creato_ = !QFileInfo::exists(percorso);
     QString motivo;
     if (!db->connessione_.apri(percorso, Connessione::Modo::CreaSeManca, &motivo)) {
         *errore = QStringLiteral("Il database del programma non si può usare.\n%1").arg(motivo);
         return nullptr;
     }
+    // New when it has no parameter table yet: a missing file, but also an empty one (0 bytes,
+    // as a failed first start can leave), which must get its parameter rows too.
+    db->creato_ = !db->connessione_.haTabella(QStringLiteral("ParametriProgramma"));
     QSqlDatabase& sql = db->db();
-    sql.transaction();
-    bool ok = eseguiTutte(sql, schema, &motivo);
-    if (ok) ok = preparaBibliotecaSistemi(sql, &motivo);
-    if (ok && db->creato_) {
+    Transazione t(sql);
+    for (const QString& istruzione : schema) t.esegui(istruzione);
+    preparaBibliotecaSistemi(t, sql);
+    if (db->creato_) {
         for (const Parametro& p : valoriIniziali) {
             QSqlQuery q(sql);
-            q.prepare(QStringLiteral(
-                "INSERT INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
+            t.prepara(q, QStringLiteral("INSERT INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
             q.addBindValue(p.nome);
             q.addBindValue(p.valore1);
             q.addBindValue(p.valore2);
-            if (!q.exec()) {
-                ok = false;
-                break;
-            }
+            t.esegui(q);
         }
     }
-    if (!ok || !sql.commit()) {
-        sql.rollback();
-        *errore = QStringLiteral("Il database del programma \"%1\" non si può preparare.\n%2")
-                      .arg(percorso, motivo);
+    if (!t.conferma()) {
+        *errore = QStringLiteral("Il database del programma \"%1\" non si può preparare: %2.")
+                      .arg(percorso, t.errore());
         return nullptr;
     }
     return db;

@@ -5,6 +5,7 @@
 #include "archive/StoricoUfficiale.h"
 #include "core/Estrazione.h"
 #include "core/db/DatabaseArchivio.h"
+#include "core/db/FileDaLeggere.h"
 #include "core/db/PercorsoFile.h"
 
 namespace quorvane {
@@ -27,6 +28,11 @@ std::optional<std::vector<Estrazione>> leggiStoricoQt(const QString& percorso, Q
 }  // namespace
 
 std::optional<std::vector<RigaArchivio>> leggiFileArchivio(const QString& percorso, QString* errore) {
+    // Checked before the header is read: opening a FIFO would wait for a writer.
+    if (QString motivo = motivoNonLeggibile(percorso, SenzaLimite); !motivo.isEmpty()) {
+        *errore = motivo;
+        return std::nullopt;
+    }
     if (eDatabaseSqlite(percorso)) {
         auto db = DatabaseArchivio::apri(percorso, errore, true);
         if (!db) return std::nullopt;

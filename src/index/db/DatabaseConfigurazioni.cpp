@@ -3,6 +3,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
+
+#include "core/db/ErroreSql.h"
 
 namespace quorvane {
 
@@ -12,42 +15,47 @@ QString q(const std::string& testo) { return QString::fromStdString(testo); }
 std::string s(const QVariant& v) { return v.isNull() ? std::string() : v.toString().toStdString(); }
 
 bool fallito(const QSqlQuery& query, QString* errore) {
-    *errore = query.lastError().text();
+    *errore = descriviErrore(query.lastError());
     return false;
 }
 
-// Everything the transaction writes, or false with the reason (the caller rolls back).
-bool scrivi(QSqlDatabase& db, const Configurazione& c, const std::vector<PrevisioneSalvata>& righe, long long* id,
-            QString* errore) {
+// Everything the save writes; a failed step leaves the reason in the transaction.
+std::optional<long long> scrivi(Transazione& t, QSqlDatabase& db, const Configurazione& c,
+                                const std::vector<PrevisioneSalvata>& righe, QString* errore) {
     QSqlQuery doppione(db);
     // Names differing only in letter case are the same name to the user.
-    doppione.prepare(QStringLiteral("SELECT 1 FROM Configurazioni WHERE Configurazione = ? COLLATE NOCASE"));
+    t.prepara(doppione, QStringLiteral("SELECT 1 FROM Configurazioni WHERE Configurazione = ? COLLATE NOCASE"));
     doppione.addBindValue(q(c.nome));
-    if (!doppione.exec()) return fallito(doppione, errore);
+    if (!t.esegui(doppione)) return std::nullopt;
     if (doppione.next()) {
         *errore = QStringLiteral("la denominazione \"%1\" è già presente").arg(q(c.nome));
-        return false;
+        return std::nullopt;
     }
     QSqlQuery testata(db);
-    testata.prepare(QStringLiteral("INSERT INTO Configurazioni (Configurazione, NE, Mesi, Mensile, Colpi, Ruote, Fine) "
-                                   "VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    t.prepara(testata, QStringLiteral("INSERT INTO Configurazioni (Configurazione, NE, Mesi, Mensile, Colpi, Ruote, Fine) "
+                                      "VALUES (?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& v : {QVariant(q(c.nome)), QVariant(c.NE), QVariant(c.Mesi), QVariant(c.Mensile),
                               QVariant(c.Colpi), QVariant(q(c.Ruote)), QVariant(c.Fine)})
         testata.addBindValue(v);
-    if (!testata.exec()) return fallito(testata, errore);
-    *id = testata.lastInsertId().toLongLong();
+    if (!t.esegui(testata)) return std::nullopt;
+    const long long id = testata.lastInsertId().toLongLong();
 
     QSqlQuery riga(db);
-    riga.prepare(QStringLiteral("INSERT INTO ConfigNumeri (IdConfig, Riga, Sorte, Esiti, Numeri) VALUES (?, ?, ?, ?, ?)"));
+    t.prepara(riga, QStringLiteral("INSERT INTO ConfigNumeri (IdConfig, Riga, Sorte, Esiti, Numeri) VALUES (?, ?, ?, ?, ?)"));
     for (const PrevisioneSalvata& p : righe) {
-        riga.addBindValue(*id);
+        riga.addBindValue(id);
         riga.addBindValue(p.Riga);
         riga.addBindValue(p.Sorte);
         riga.addBindValue(p.Esiti);
         riga.addBindValue(q(p.Numeri));
-        if (!riga.exec()) return fallito(riga, errore);
+        if (!t.esegui(riga)) return std::nullopt;
     }
-    return true;
+    return id;
+}
+
+// A tab or a line end breaks the list it is printed in, an escape reaches the terminal.
+bool haCaratteriDiControllo(const QString& nome) {
+    return std::any_of(nome.begin(), nome.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 }  // namespace
@@ -60,22 +68,20 @@ std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazi
         *errore = QStringLiteral("la denominazione è vuota");
         return std::nullopt;
     }
+    if (haCaratteriDiControllo(nome)) {
+        *errore = QStringLiteral("la denominazione contiene caratteri di controllo (tabulazioni, a capo, escape)");
+        return std::nullopt;
+    }
     // Characters, not UTF-16 units: the column's limit counts what the user typed.
     if (nome.toUcs4().size() > Configurazione::MaxNome) {
         *errore = QStringLiteral("la denominazione supera i %1 caratteri").arg(Configurazione::MaxNome);
         return std::nullopt;
     }
-    if (!db.transaction()) {
-        *errore = db.lastError().text();
-        return std::nullopt;
-    }
-    long long id = 0;
-    if (!scrivi(db, c, righe, &id, errore) || !db.commit()) {
-        if (errore->isEmpty()) *errore = db.lastError().text();
-        db.rollback();
-        return std::nullopt;
-    }
-    return id;
+    Transazione t(db);
+    const auto id = scrivi(t, db, c, righe, errore);
+    if (id && t.conferma()) return id;
+    if (errore->isEmpty()) *errore = t.errore();
+    return std::nullopt;
 }
 
 std::optional<std::vector<Configurazione>> leggiConfigurazioni(QSqlDatabase& db, QString* errore) {
@@ -135,24 +141,16 @@ std::optional<std::vector<PrevisioneSalvata>> leggiPrevisioniSalvate(QSqlDatabas
 }
 
 EsitoEliminazione eliminaConfigurazione(QSqlDatabase& db, long long idConfig, QString* errore) {
-    if (!db.transaction()) {
-        *errore = db.lastError().text();
-        return EsitoEliminazione::Errore;
-    }
+    Transazione t(db);
     QSqlQuery righe(db), testata(db);
-    righe.prepare(QStringLiteral("DELETE FROM ConfigNumeri WHERE IdConfig = ?"));
+    t.prepara(righe, QStringLiteral("DELETE FROM ConfigNumeri WHERE IdConfig = ?"));
     righe.addBindValue(idConfig);
-    testata.prepare(QStringLiteral("DELETE FROM Configurazioni WHERE IdConfig = ?"));
+    t.prepara(testata, QStringLiteral("DELETE FROM Configurazioni WHERE IdConfig = ?"));
     testata.addBindValue(idConfig);
-    if (!righe.exec() || !testata.exec()) {
-        *errore = (righe.lastError().isValid() ? righe : testata).lastError().text();
-        db.rollback();
-        return EsitoEliminazione::Errore;
-    }
-    const bool trovata = testata.numRowsAffected() > 0;
-    if (!db.commit()) {
-        *errore = db.lastError().text();
-        db.rollback();
+    t.esegui(righe);
+    const bool trovata = t.esegui(testata) && testata.numRowsAffected() > 0;
+    if (!t.conferma()) {
+        *errore = t.errore();
         return EsitoEliminazione::Errore;
     }
     return trovata ? EsitoEliminazione::Eliminata : EsitoEliminazione::Inesistente;

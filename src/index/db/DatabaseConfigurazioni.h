@@ -10,7 +10,8 @@
 namespace quorvane {
 
 // Stores a configuration with its forecasts in one transaction: whole or not at all. The
-// name must be 1..60 characters and unlike every stored name, whatever the letter case.
+// name must be 1..60 characters, without control characters, and unlike every stored name,
+// whatever the letter case.
 // The new IdConfig, or nullopt with the reason.
 std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazione& configurazione,
                                              const std::vector<PrevisioneSalvata>& righe, QString* errore);

@@ -3,6 +3,7 @@
 #include "archive/ControlloAggiornamento.h"
 #include "archive/db/FileSorgente.h"
 #include "archive/db/ScritturaArchivio.h"
+#include "core/FileDati.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "support/ScritturaZip.h"
@@ -97,4 +98,13 @@ TEST(AggiornamentoReale, StoricoComeAggiornamentoUgualeAllImportazione) {
     const auto esito = scriviAggiornamento(*nuovo, pianoAggiornamento(righe, controllo, false));
     EXPECT_EQ(esito.aggiunte, static_cast<int>(righe.size()));
     confrontaRighe(leggi(*nuovo), leggi(*diretto));
+}
+
+TEST(AggiornamentoReale, UnoZipCheSiGonfiaOltreIlLimiteRifiutato) {
+    test::CartellaTemporanea cartella;
+    // A few kilobytes that unpack past any file of draws: refused before the memory fills.
+    scriviZip(cartella / "gonfio.zip", std::string(MassimoFileDati + 1, ' '));
+    QString errore;
+    EXPECT_FALSE(leggiFileOZip(qpath(cartella / "gonfio.zip"), &errore));
+    EXPECT_TRUE(errore.contains("troppo grande")) << errore.toStdString();
 }

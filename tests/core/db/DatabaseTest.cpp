@@ -66,6 +66,16 @@ TEST(DatabaseProgramma, FileCorrottoSegnalatoSenzaToccarlo) {
     EXPECT_FALSE(Sessione::avvia(qpath(cartella.percorso()), oggi, &errore));
 }
 
+TEST(DatabaseProgramma, FileVuotoRiceveIParametriComeUnoNuovo) {
+    test::CartellaTemporanea cartella;
+    test::scriviFile(cartella / "DbQuorvane.db", "");  // as a first start that failed leaves it
+    QString errore;
+    auto db = DatabaseProgramma::apri(qpath(cartella.percorso()), {{"PercorsoArchivio", "a.db", ""}}, &errore);
+    ASSERT_TRUE(db) << errore.toStdString();
+    EXPECT_TRUE(db->creato());
+    EXPECT_EQ(db->parametro(QStringLiteral("PercorsoArchivio")).value_or(QString()), QStringLiteral("a.db"));
+}
+
 TEST(DatabaseArchivio, RifiutaFileCheNonSonoArchivi) {
     test::CartellaTemporanea cartella;
     QString errore;

@@ -1,0 +1,18 @@
+#pragma once
+// The files of draws the program reads whole (update file, official file): only a regular file
+// of a size such a file can have, checked before it is opened, so that a device or a FIFO is
+// never read and a huge file never fills the memory.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace quorvane {
+
+// Far above the official file of every draw since 1939 (a few megabytes), unzipped.
+inline constexpr std::uintmax_t MassimoFileDati = 32u << 20;
+
+// Empty when the file may be read; otherwise why not, in Italian, naming `nome`.
+std::string motivoFileNonLeggibile(const std::filesystem::path& percorso, const std::string& nome,
+                                   std::uintmax_t massimo = MassimoFileDati);
+
+}  // namespace quorvane
