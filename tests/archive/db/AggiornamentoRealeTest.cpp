@@ -103,7 +103,7 @@ TEST(AggiornamentoReale, StoricoComeAggiornamentoUgualeAllImportazione) {
 TEST(AggiornamentoReale, UnoZipCheSiGonfiaOltreIlLimiteRifiutato) {
     test::CartellaTemporanea cartella;
     // A few kilobytes that unpack past any file of draws: refused before the memory fills.
-    scriviZip(cartella / "gonfio.zip", std::string(MassimoFileDati + 1, ' '));
+    test::scriviZip(cartella / "gonfio.zip", std::string(MassimoFileDati + 1, ' '));
     QString errore;
     EXPECT_FALSE(leggiFileOZip(qpath(cartella / "gonfio.zip"), &errore));
     EXPECT_TRUE(errore.contains("troppo grande")) << errore.toStdString();
