@@ -83,7 +83,7 @@ TEST_F(EsportazioneCli, ScaricaAggiornamentoDalServerDelProgramma) {
     std::string testo = rigaFileAggiornamento(r) + "\r\n";
     r.data = "07/01/2023";
     testo += rigaFileAggiornamento(r) + "\r\n";
-    test::ServerHttp server({200, testo});
+    test::ServerHttp server({.corpo = testo});
     indirizzo(server);
     test::EsitoCli scarica = eseguiCli({"scarica-aggiornamento"}, dati);
     ASSERT_EQ(scarica.codice, 0) << scarica.errori.toStdString();
@@ -95,7 +95,7 @@ TEST_F(EsportazioneCli, ScaricaAggiornamentoDalServerDelProgramma) {
     EXPECT_TRUE(controlla.uscita.endsWith("\n\nManca estrazione del: 07/01/2023\nNessuna anomalia rilevata\n"))
         << controlla.uscita.toStdString();
 
-    test::ServerHttp assente({404, "no"});
+    test::ServerHttp assente({.stato = 404, .corpo = "no"});
     indirizzo(assente);
     test::EsitoCli fallito = eseguiCli({"scarica-aggiornamento"}, dati);
     EXPECT_EQ(fallito.codice, 1);

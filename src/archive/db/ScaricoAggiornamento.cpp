@@ -6,6 +6,7 @@
 #include <QNetworkRequest>
 #include <QSaveFile>
 #include <QTimer>
+#include <optional>
 
 #include "archive/db/FileSorgente.h"
 #include "core/db/DatabaseProgramma.h"
@@ -36,15 +37,51 @@ EsitoSorgente leggiCopiaAggiornamento(const QString& percorso) {
     return leggiRigheAggiornamento(*testo);
 }
 
-bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
-                 const AvanzamentoScarico& avanzamento, const LimitiScarico& limiti) {
+namespace {
+constexpr int MassimoRinvii = 10;
+
+// Why a transfer that Qt ended with an error failed, named for what it is.
+QString motivoErrore(QNetworkReply* risposta, qint64 ricevuti) {
+    const QVariant stato = risposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const int codice = stato.isValid() ? stato.toInt() : 0;
+    switch (risposta->error()) {
+        case QNetworkReply::TooManyRedirectsError:
+            return QStringLiteral("il sito rinvia da un indirizzo all'altro più di %1 volte: rinvio rifiutato.")
+                .arg(MassimoRinvii);
+        case QNetworkReply::InsecureRedirectError:
+            return QStringLiteral("il sito rinvia da https a un indirizzo http, meno sicuro: rinvio rifiutato.");
+        case QNetworkReply::ProtocolUnknownError:
+            if (codice / 100 == 3)
+                return QStringLiteral("il sito rinvia a \"%1\", che non è un indirizzo http o https: rinvio "
+                                      "rifiutato.")
+                    .arg(QString::fromUtf8(risposta->rawHeader("Location")).left(200));
+            break;
+        default:
+            break;
+    }
+    if (codice / 100 == 2)
+        return QStringLiteral("il trasferimento si è interrotto dopo %1 byte (%2).")
+            .arg(ricevuti)
+            .arg(risposta->errorString());
+    if (codice != 0)
+        return QStringLiteral("Il sito ha risposto %1 %2.")
+            .arg(codice)
+            .arg(risposta->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+    return risposta->errorString();
+}
+
+// The whole content of `url`, or nothing with `errore` saying why.
+std::optional<QByteArray> scarica(const QUrl& url, QString* errore, const AvanzamentoScarico& avanzamento,
+                                  const LimitiScarico& limiti) {
     if (!indirizzoHttp(url)) {
         *errore = QStringLiteral("L'indirizzo \"%1\" non è un indirizzo http o https.").arg(url.toString());
-        return false;
+        return std::nullopt;
     }
     QNetworkAccessManager rete;
     QNetworkRequest richiesta(url);
+    // Qt follows only http and https, never from https down to http.
     richiesta.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    richiesta.setMaximumRedirectsAllowed(MassimoRinvii);
     QNetworkReply* risposta = rete.get(richiesta);
 
     QByteArray contenuto;
@@ -69,7 +106,12 @@ bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
     QTimer scadenza;
     scadenza.setSingleShot(true);
     QObject::connect(&scadenza, &QTimer::timeout, [&] {
-        interrompi(QStringLiteral("Il sito non ha risposto entro %1 secondi.").arg(limiti.tempoMassimoMs / 1000.0));
+        const double secondi = limiti.tempoMassimoMs / 1000.0;
+        interrompi(contenuto.isEmpty()
+                       ? QStringLiteral("Il sito non ha risposto entro %L1 secondi.").arg(secondi)
+                       : QStringLiteral("Il trasferimento non si è concluso entro %L1 secondi (ricevuti %2 byte).")
+                             .arg(secondi)
+                             .arg(contenuto.size()));
     });
     QEventLoop attesa;
     QObject::connect(risposta, &QNetworkReply::finished, &attesa, &QEventLoop::quit);
@@ -77,27 +119,44 @@ bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
     if (!risposta->isFinished()) attesa.exec(QEventLoop::ExcludeUserInputEvents);
     scadenza.stop();
 
-    if (motivo.isEmpty() && risposta->error() == QNetworkReply::NoError) contenuto += risposta->readAll();
-    if (motivo.isEmpty() && risposta->error() != QNetworkReply::NoError) {
-        const QVariant stato = risposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        motivo = stato.isValid() ? QStringLiteral("Il sito ha risposto %1 %2.")
-                                       .arg(stato.toInt())
-                                       .arg(risposta->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
-                                 : risposta->errorString();
+    if (motivo.isEmpty() && risposta->error() == QNetworkReply::NoError) {
+        contenuto += risposta->readAll();
+        const QVariant annunciati = risposta->header(QNetworkRequest::ContentLengthHeader);
+        if (annunciati.isValid() && contenuto.size() < annunciati.toLongLong())
+            motivo = QStringLiteral("il trasferimento si è interrotto dopo %1 byte dei %2 annunciati.")
+                         .arg(contenuto.size())
+                         .arg(annunciati.toLongLong());
+        else if (contenuto.isEmpty())
+            motivo = QStringLiteral("il sito ha inviato un file vuoto.");
     }
+    if (motivo.isEmpty() && risposta->error() != QNetworkReply::NoError)
+        motivo = motivoErrore(risposta, contenuto.size());
     risposta->deleteLater();
     if (!motivo.isEmpty()) {
         *errore = QStringLiteral("Download di %1 non riuscito: %2").arg(url.toString(), motivo);
-        return false;
+        return std::nullopt;
     }
+    return contenuto;
+}
 
+// Through a temporary file renamed over `destinazione`: a failure leaves the previous copy.
+bool scaricaIn(const QUrl& url, const QString& destinazione, QString* errore, const AvanzamentoScarico& avanzamento,
+               const LimitiScarico& limiti, const QByteArray& coda) {
+    auto contenuto = scarica(url, errore, avanzamento, limiti);
+    if (!contenuto) return false;
+    *contenuto += coda;
     QSaveFile copia(destinazione);
-    contenuto += "\r\n";
-    if (!copia.open(QIODevice::WriteOnly) || copia.write(contenuto) != contenuto.size() || !copia.commit()) {
+    if (!copia.open(QIODevice::WriteOnly) || copia.write(*contenuto) != contenuto->size() || !copia.commit()) {
         *errore = QStringLiteral("Impossibile scrivere \"%1\": %2").arg(destinazione, copia.errorString());
         return false;
     }
     return true;
+}
+}  // namespace
+
+bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
+                 const AvanzamentoScarico& avanzamento, const LimitiScarico& limiti) {
+    return scaricaIn(url, destinazione, errore, avanzamento, limiti, {});
 }
 
 bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione, QString* errore,
@@ -109,7 +168,8 @@ bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione,
                       .arg(indirizzo, Parametri::IndirizzoAggiornamenti);
         return false;
     }
-    return scaricaFile(url, destinazione, errore, avanzamento, limiti);
+    // The copy ends with a line break, as the update check expects.
+    return scaricaIn(url, destinazione, errore, avanzamento, limiti, QByteArrayLiteral("\r\n"));
 }
 
 }  // namespace quorvane

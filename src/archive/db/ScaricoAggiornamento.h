@@ -34,13 +34,15 @@ EsitoSorgente leggiCopiaAggiornamento(const QString& percorso);
 // Bytes received and bytes expected (-1 when the server does not say).
 using AvanzamentoScarico = std::function<void(qint64, qint64)>;
 
-// Fetches `url` and writes its content followed by CR LF to `destinazione`, through a temporary
-// file: when anything fails the previous copy stays as it was and `errore` says why in Italian.
-// Waits in a local event loop that repaints but leaves the user's input for afterwards.
+// Fetches `url` (http or https, also after redirects) and writes its content to `destinazione`
+// through a temporary file: when anything fails, an empty or cut-short body included, the
+// previous copy stays as it was and `errore` says why in Italian. Waits in a local event loop
+// that repaints but leaves the user's input for afterwards.
 bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
                  const AvanzamentoScarico& avanzamento = {}, const LimitiScarico& limiti = {});
 
-// The update file of the server at `indirizzo` (see indirizzoAggiornamenti), into `destinazione`.
+// The update file of the server at `indirizzo` (see indirizzoAggiornamenti), into `destinazione`,
+// followed by CR LF.
 bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione, QString* errore,
                           const AvanzamentoScarico& avanzamento = {}, const LimitiScarico& limiti = {});
 
