@@ -32,16 +32,13 @@ std::string_view rifila(std::string_view t) {
     return t;
 }
 
-// The offending text in quotes, cut short so that a binary file gives a readable message.
+// The offending text in quotes, cut short and with every byte that is not printable ASCII shown
+// as '?', so that a binary file gives a readable message (the fields are ASCII anyway).
 std::string cita(std::string_view t) {
     constexpr std::size_t massimo = 40;
     std::string s = "\"";
-    if (t.size() > massimo) {
-        s.append(t.substr(0, massimo));
-        s += "...";
-    } else {
-        s.append(t);
-    }
+    for (char c : t.substr(0, massimo)) s += c >= ' ' && c <= '~' ? c : '?';
+    if (t.size() > massimo) s += "...";
     s += '"';
     return s;
 }

@@ -3,10 +3,10 @@
 #include <QFile>
 
 #include "archive/StoricoUfficiale.h"
+#include "archive/db/FileSorgente.h"
 #include "core/Estrazione.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileDaLeggere.h"
-#include "core/db/PercorsoFile.h"
 
 namespace quorvane {
 
@@ -17,8 +17,11 @@ bool eDatabaseSqlite(const QString& percorso) {
     return file.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
+// Plain or zipped, as the publisher offers it.
 std::optional<std::vector<Estrazione>> leggiStoricoQt(const QString& percorso, QString* errore) {
-    auto letto = leggiStoricoFile(percorsoFile(percorso));
+    const auto testo = leggiFileOZip(percorso, errore);
+    if (!testo) return std::nullopt;
+    auto letto = leggiStoricoTesto(*testo);
     if (auto* e = std::get_if<ErroreStorico>(&letto)) {
         *errore = QString::fromStdString(e->messaggio);
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
-// Archives given as files: an SQLite archive database or the official historical text file.
+// Archives given as files: an SQLite archive database or the official historical file, plain
+// or zipped.
 #include <QString>
 #include <optional>
 #include <vector>
