@@ -1,13 +1,16 @@
-// Commands on the update of the archive: check an update file against it, write the update.
+// Commands on the update of the archive: check an update file or the downloaded official file
+// against it, write the update.
 #include <QString>
 #include <cstdio>
 
 #include "archive/ControlloAggiornamento.h"
 #include "archive/GrigliaArchivio.h"
 #include "archive/db/FileSorgente.h"
+#include "archive/db/ScaricoStorico.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "cli/Comune.h"
 #include "core/db/DatabaseArchivio.h"
+#include "core/db/DatabaseProgramma.h"
 #include "core/db/FileArchivio.h"
 
 namespace quorvane::cli {
@@ -46,18 +49,16 @@ int controllaCmd(const Opzioni& opzioni) {
     return 0;
 }
 
-// Writes the update; exit 0 only when every row of the file is now in the archive as the file
-// has it. Rows not written (invalid, or different without --correggi) are listed after the
-// writes and make the exit 1, the valid rows being written all the same.
-int aggiornaCmd(const Opzioni& opzioni) {
-    controllaOpzioni(opzioni, {"correggi"}, 1);
-    const bool correggi = opzioni.segnale("correggi");
+// Writes the missing draws of `righe` (with `correggi` also the differing ones) to the SQLite
+// archive of --archivio; exit 0 only when every row is now in the archive as given. Rows not
+// written (invalid, or different without --correggi) are listed after the writes and make the
+// exit 1, the valid rows being written all the same.
+int scriviInArchivio(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe, bool correggi) {
     QString errore;
     auto db = DatabaseArchivio::apri(archivioRichiesto(opzioni), &errore);
     if (!db) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
     auto memorizzate = db->leggiEstrazioni(&errore);
     if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    const auto righe = leggiSorgente(opzioni.argomenti[0]);
     const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
     const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, correggi));
     if (!esito.errore.isEmpty()) throw ErroreComando{EsitoInputErrato, esito.messaggio().toStdString()};
@@ -77,6 +78,37 @@ int aggiornaCmd(const Opzioni& opzioni) {
                             std::to_string(nonCorrette) +
                             " estrazioni diverse dall'archivio non corrette (usare --correggi); "
                             "le altre estrazioni sono state scritte"};
+}
+
+int aggiornaCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"correggi"}, 1);
+    archivioRichiesto(opzioni);  // usage before input: the file is read only for an archive
+    return scriviInArchivio(opzioni, leggiSorgente(opzioni.argomenti[0]), opzioni.segnale("correggi"));
+}
+
+int scaricaStoricoCmd(const Opzioni& opzioni) {
+    controllaOpzioni(opzioni, {"indirizzo", "aggiorna", "correggi"}, 0);
+    const bool aggiorna = opzioni.segnale("aggiorna");
+    if (opzioni.segnale("correggi") && !aggiorna)
+        throw ErroreComando{EsitoUsoErrato, "--correggi vale solo con --aggiorna"};
+    // The archive is found before the download, so that a missing one costs no transfer.
+    const QString archivio = aggiorna ? archivioRichiesto(opzioni) : percorsoArchivio(opzioni);
+    QString indirizzo;
+    if (auto dato = opzioni.valore("indirizzo")) {
+        indirizzo = QString::fromStdString(*dato);
+    } else {
+        auto programma = databaseProgramma();
+        indirizzo = programma ? indirizzoArchivioUfficiale(*programma) : IndirizzoArchivioUfficialePredefinito;
+    }
+    auto scaricato = scaricaArchivioUfficiale(indirizzo);
+    if (auto* e = std::get_if<ErroreSorgente>(&scaricato)) throw ErroreComando{EsitoInputErrato, e->messaggio};
+    const auto& righe = std::get<std::vector<RigaAggiornamento>>(scaricato);
+    if (aggiorna) return scriviInArchivio(opzioni, righe, opzioni.segnale("correggi"));
+    QString errore;
+    auto memorizzate = leggiFileArchivio(archivio, &errore);
+    if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    stampaControllo(opzioni, righe, *memorizzate);
+    return 0;
 }
 }  // namespace
 
@@ -100,6 +132,10 @@ std::vector<Comando> comandiAggiornamento() {
         {"aggiorna", "FILE [--correggi] --archivio DB",
          "scrive in DB (SQLite) le estrazioni mancanti e, con --correggi, quelle diverse",
          aggiornaCmd},
+        {"scarica-storico", "[--indirizzo URL] [--aggiorna [--correggi] --archivio DB]",
+         "scarica il file storico ufficiale (parametro IndirizzoArchivioUfficiale), lo confronta con l'archivio "
+         "e, con --aggiorna, scrive in DB le estrazioni mancanti",
+         scaricaStoricoCmd},
     };
 }
 

@@ -10,7 +10,7 @@ namespace quorvane::cli {
 
 // Options that take no value.
 inline const std::set<std::string> Segnali = {"json", "forza-ultima", "fine-ricerca", "veloce", "correggi", "con-estrazione",
-                                           "controlla", "lettere", "ambi"};
+                                           "controlla", "lettere", "ambi", "aggiorna"};
 
 struct Opzioni {
     std::optional<std::string> archivio;  // --archivio FILE

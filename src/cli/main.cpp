@@ -30,7 +30,7 @@ std::vector<Comando> tuttiIComandi() {
 void stampaUso(std::ostream& out, const std::vector<Comando>& comandi) {
     out << "Uso: quorvane-cli [--archivio FILE] [--json] COMANDO [opzioni]\n"
            "  --archivio FILE  un archivio SQLite o il file storico ufficiale (letto, mai scritto:\n"
-           "                   solo aggiorna modifica un archivio SQLite)\n"
+           "                   solo aggiorna e scarica-storico --aggiorna modificano un archivio SQLite)\n"
            "  --json           le tabelle in JSON, con i colori\n"
            "  --version        la versione del programma\n"
            "Comandi:\n";

@@ -9,13 +9,14 @@
 
 namespace test {
 
-// A zip archive holding one file, storico.txt.
-inline void scriviZip(const std::filesystem::path& zip, const std::string& contenuto) {
+// A zip archive holding one file, storico.txt unless named otherwise.
+inline void scriviZip(const std::filesystem::path& zip, const std::string& contenuto,
+                      const char* nome = "storico.txt") {
     archive* a = archive_write_new();
     archive_write_set_format_zip(a);
     ASSERT_EQ(archive_write_open_filename(a, zip.c_str()), ARCHIVE_OK);
     archive_entry* voce = archive_entry_new();
-    archive_entry_set_pathname(voce, "storico.txt");
+    archive_entry_set_pathname(voce, nome);
     archive_entry_set_size(voce, static_cast<la_int64_t>(contenuto.size()));
     archive_entry_set_filetype(voce, AE_IFREG);
     archive_entry_set_perm(voce, 0644);

@@ -259,12 +259,17 @@ QWidget* Archivio::creaAggiornamenti() {
     auto* importa = pulsante(pagina, "CmdImportaStorico", QStringLiteral("IMPORTA ARCHIVIO STORICO"));
     importa->setToolTip(QStringLiteral("Il file storico ufficiale delle estrazioni: una riga per data e ruota"));
     connect(importa, &QPushButton::clicked, this, &Archivio::IMPORTA_ARCHIVIO_STORICO);
+    auto* scarica = pulsante(pagina, "CmdScaricaStorico", QStringLiteral("SCARICA ARCHIVIO UFFICIALE"));
+    scarica->setToolTip(QStringLiteral("Scarica dal sito del concessionario il file storico ufficiale e lo controlla "
+                                       "come IMPORTA ARCHIVIO STORICO"));
+    connect(scarica, &QPushButton::clicked, this, &Archivio::SCARICA_ARCHIVIO_UFFICIALE);
     auto* command28 = pulsante(pagina, "Command28", QStringLiteral("AGGIORNAMENTO"));
     connect(command28, &QPushButton::clicked, this, &Archivio::AGGIORNAMENTO);
 
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(command21);
     comandi->addWidget(importa);
+    comandi->addWidget(scarica);
     comandi->addWidget(command28);
     comandi->addWidget(check3_);
     comandi->addStretch(1);

@@ -13,6 +13,7 @@
 #include "archive/ControlloAggiornamento.h"
 #include "archive/FileAggiornamento.h"
 #include "archive/InserimentoEstrazione.h"
+#include "archive/SorgenteAggiornamento.h"
 #include "core/ArchivioEstrazioni.h"
 
 class QCalendarWidget;
@@ -50,6 +51,8 @@ public:
     // Tab "Aggiornamenti".
     void AGGIORNA_DA_FILE();
     void IMPORTA_ARCHIVIO_STORICO();
+    // The official file from the address of IndirizzoArchivioUfficiale, checked as an import.
+    void SCARICA_ARCHIVIO_UFFICIALE();
     void AGGIORNAMENTO();
     // Shows the rows in FgImporta and checks them against the archive being updated.
     void ConfrontoAggiornamento(std::vector<RigaAggiornamento> righe);
@@ -61,6 +64,7 @@ public:
     // Tab "Salvataggi": the site address and the exports.
     void COLLEGA_AL_SITO();
     void RENDE_PREDEFINITO();
+    void indirizzoArchivioUfficialePredefinito();
     void SALVA_DATI_III();
     void SALVA_ZENDRAVOLTA();
     void SALVA_NAZIONALE();
@@ -91,6 +95,9 @@ private:
     void selezioneEstrazione();
     void cliccaCalendario(int riga, int colonna);
     bool scaricaCopia(QString* errore);
+    // The official file's rows into FgImporta and their check; over the demonstration archive,
+    // after confirmation, aimed at a new archive. A read error is shown after `nonRiuscito`.
+    void confrontaStorico(EsitoSorgente letto, const QString& titolo, const QString& nonRiuscito);
     // Writes one export of the whole archive with progress; false, with a message, on failure.
     bool esporta(const QString& file, std::string (*formato)(const ArchivioEstrazioni&, const Avanzamento&),
                  const QString& titolo);
@@ -102,6 +109,7 @@ private:
     std::optional<std::array<std::string, NumRuote>> ruoteDaSalvare();
     void svuotaImporta();
     void avanzamento(int valore, int massimo);
+    void avanzamentoScarico(qint64 ricevuti, qint64 totali);
     void messaggioErrore(const QString& titolo, const QString& testo);
     std::unique_ptr<DatabaseArchivio> apriArchivio(const QString& titolo);
     QString archivioDaAggiornare() const;
@@ -130,6 +138,7 @@ private:
     QCheckBox* check3_;
     QLabel* label5_;
     QLineEdit* text2_;
+    QLineEdit* txtArchivioUfficiale_;
     QLabel* label13_;
     QComboBox* combo1_;
     QCheckBox* check2_;

@@ -203,10 +203,13 @@ void Archivio::IMPORTA_ARCHIVIO_STORICO() {
                                                        sessione_.cartellaDati(),
                                                        QStringLiteral("Archivio storico (*.txt *.TXT *.zip *.ZIP);;Tutti i file (*)"));
     if (file.isEmpty()) return;
-    auto letto = leggiStoricoComeAggiornamento(file);
+    confrontaStorico(leggiStoricoComeAggiornamento(file), QStringLiteral("IMPORTA ARCHIVIO STORICO"),
+                     QStringLiteral("Il file storico non si può importare."));
+}
+
+void Archivio::confrontaStorico(EsitoSorgente letto, const QString& titolo, const QString& nonRiuscito) {
     if (auto* e = std::get_if<ErroreSorgente>(&letto)) {
-        messaggioErrore(QStringLiteral("Avviso"), QStringLiteral("Il file storico non si può importare.\n") +
-                                                     qtesto(e->messaggio));
+        messaggioErrore(QStringLiteral("Avviso"), nonRiuscito + QLatin1Char('\n') + qtesto(e->messaggio));
         return;
     }
     nuovoArchivio_.clear();
@@ -214,7 +217,7 @@ void Archivio::IMPORTA_ARCHIVIO_STORICO() {
     if (sessione_.archivioDimostrativo()) {
         const QString nuovo = QDir(sessione_.cartellaDati()).filePath(NomeArchivioStorico);
         if (!Dialoghi::correnti().conferma(
-                this, QStringLiteral("IMPORTA ARCHIVIO STORICO"),
+                this, titolo,
                 QStringLiteral("L'archivio in uso è quello dimostrativo, con estrazioni simulate.\n"
                                "Le estrazioni del file storico saranno scritte nel nuovo archivio\n%1\n"
                                "che con AGGIORNAMENTO diventerà l'archivio del programma. Procedere?")

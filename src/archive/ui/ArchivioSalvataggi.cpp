@@ -1,4 +1,4 @@
-// Tab "Salvataggi": the site address and the exports of the archive to other programs' formats.
+// Tab "Salvataggi": the site address, the official archive's address and the exports of the archive to other programs' formats.
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -8,7 +8,7 @@
 
 #include "archive/Esportazione.h"
 #include "archive/db/FileEsportazione.h"
-#include "archive/db/ScaricoAggiornamento.h"
+#include "archive/db/ScaricoStorico.h"
 #include "archive/ui/Archivio.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
@@ -73,6 +73,21 @@ QWidget* Archivio::creaSalvataggi() {
                        2, 0);
     griglia->setColumnStretch(0, 1);
 
+    auto* ufficiale = new QGroupBox(QStringLiteral("Indirizzo dell'archivio ufficiale (SCARICA ARCHIVIO UFFICIALE)"),
+                                    pagina);
+    txtArchivioUfficiale_ = new QLineEdit(indirizzoArchivioUfficiale(sessione_.programma()), ufficiale);
+    txtArchivioUfficiale_->setObjectName(QStringLiteral("TxtArchivioUfficiale"));
+    auto* predefinito = pulsante(ufficiale, "CmdArchivioUfficiale", QStringLiteral("RENDE PREDEFINITO"));
+    connect(predefinito, &QPushButton::clicked, this, &Archivio::indirizzoArchivioUfficialePredefinito);
+    auto* rigaUfficiale = new QGridLayout(ufficiale);
+    rigaUfficiale->addWidget(txtArchivioUfficiale_, 0, 0);
+    rigaUfficiale->addWidget(predefinito, 0, 1);
+    rigaUfficiale->addWidget(testoFisso(QStringLiteral("Il file storico ufficiale delle estrazioni (zip o testo) "
+                                                       "pubblicato dal concessionario del Lotto"),
+                                        ufficiale),
+                             1, 0);
+    rigaUfficiale->setColumnStretch(0, 1);
+
     auto* formati = new QGroupBox(QStringLiteral("Salvataggio dell'archivio in altri formati"), pagina);
     auto* command10 = pulsante(formati, "Command10", TitoloDatiIII);
     connect(command10, &QPushButton::clicked, this, &Archivio::SALVA_DATI_III);
@@ -105,6 +120,7 @@ QWidget* Archivio::creaSalvataggi() {
 
     auto* layout = new QVBoxLayout(pagina);
     layout->addWidget(sito);
+    layout->addWidget(ufficiale);
     layout->addWidget(formati);
     layout->addStretch(1);
     auto* piede = new QHBoxLayout;
@@ -145,6 +161,18 @@ void Archivio::salvaParametro(const QString& nome, const QString& valore) {
 
 // The stored address takes effect at the next start; Label5 keeps the one read at start-up.
 void Archivio::RENDE_PREDEFINITO() { salvaParametro(ParametroSito, text2_->text()); }
+
+void Archivio::indirizzoArchivioUfficialePredefinito() {
+    const QString testo = txtArchivioUfficiale_->text().trimmed();
+    if (!indirizzoHttp(QUrl(testo, QUrl::StrictMode))) {
+        messaggioErrore(QStringLiteral("Salvataggio"),
+                        QStringLiteral("\"%1\" non è un indirizzo internet: si scarica solo da indirizzi che "
+                                       "iniziano con http:// o https://.")
+                            .arg(testo));
+        return;
+    }
+    salvaParametro(Parametri::IndirizzoArchivioUfficiale, testo);
+}
 
 void Archivio::RENDE_PREDEFINITA() { salvaParametro(Parametri::PercorsoDati, label13_->text()); }
 

@@ -1,10 +1,13 @@
-// The update file from the program's server: "CONTROLLO AGGIORNAMENTI" and "SCARICO FILE".
+// The downloads: the update file from the program's server ("CONTROLLO AGGIORNAMENTI",
+// "SCARICO FILE") and the official historical file ("SCARICA ARCHIVIO UFFICIALE").
 #include <QDir>
 #include <QGroupBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "archive/db/ScaricoAggiornamento.h"
+#include "archive/db/ScaricoStorico.h"
 #include "archive/ui/Archivio.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
@@ -46,9 +49,7 @@ QString Archivio::copiaAggiornamento() const {
 bool Archivio::scaricaCopia(QString* errore) {
     return scaricaAggiornamento(
         indirizzoAggiornamenti(sessione_.programma()), copiaAggiornamento(), errore,
-        [this](qint64 ricevuti, qint64 totali) {
-            if (totali > 0) avanzamento(static_cast<int>(std::min(ricevuti, totali)), static_cast<int>(totali));
-        });
+        [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); });
 }
 
 void Archivio::CONTROLLO_AGGIORNAMENTI() {
@@ -77,6 +78,20 @@ void Archivio::SCARICO_FILE() {
         return;
     }
     Dialoghi::correnti().messaggio(this, QMessageBox::NoIcon, QStringLiteral("Quorvane"), QStringLiteral("Fatto"));
+}
+
+void Archivio::SCARICA_ARCHIVIO_UFFICIALE() {
+    auto letto = scaricaArchivioUfficiale(
+        indirizzoArchivioUfficiale(sessione_.programma()),
+        [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); });
+    confrontaStorico(std::move(letto), QStringLiteral("SCARICA ARCHIVIO UFFICIALE"),
+                     QStringLiteral("L'archivio ufficiale non si può importare; l'archivio resta com'era."));
+}
+
+void Archivio::avanzamentoScarico(qint64 ricevuti, qint64 totali) {
+    // A size past an int is far past the download limits: that transfer is being stopped.
+    if (totali > 0 && totali <= std::numeric_limits<int>::max())
+        avanzamento(static_cast<int>(std::min(ricevuti, totali)), static_cast<int>(totali));
 }
 
 }  // namespace quorvane

@@ -16,6 +16,7 @@ inline const QString EstrazioneIniziale = QStringLiteral("EstrazioneIniziale");
 inline const QString IndirizzoInternet = QStringLiteral("IndirizzoInternet");
 inline const QString PercorsoDati = QStringLiteral("PercorsoDati.iii");
 inline const QString IndirizzoAggiornamenti = QStringLiteral("IndirizzoAggiornamenti");
+inline const QString IndirizzoArchivioUfficiale = QStringLiteral("IndirizzoArchivioUfficiale");
 }  // namespace Parametri
 
 struct Parametro {

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "archive/ArchivioDemo.h"
-#include "archive/db/ScaricoAggiornamento.h"
+#include "archive/db/ScaricoStorico.h"
 
 namespace quorvane {
 
@@ -31,11 +31,13 @@ std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Dat
         {Parametri::IndirizzoInternet, indirizzoPredefinito, {}},
         {Parametri::PercorsoDati, QDir(cartellaDati).filePath(QStringLiteral("Dati.iii")), {}},
         {Parametri::IndirizzoAggiornamenti, IndirizzoAggiornamentiPredefinito, {}},
+        {Parametri::IndirizzoArchivioUfficiale, IndirizzoArchivioUfficialePredefinito, {}},
     };
     sessione->programma_ = DatabaseProgramma::apri(cartellaDati, iniziali, errore);
     if (!sessione->programma_) return nullptr;
-    // Program databases made before the update server had its own row.
-    sessione->programma_->aggiungiParametroSeManca(iniziali.back());
+    // Program databases made before the download addresses had their own rows.
+    for (const Parametro& riga : iniziali.mid(iniziali.size() - 2))
+        sessione->programma_->aggiungiParametroSeManca(riga);
     if (sessione->primoAvvio() && !QFileInfo::exists(demo)) {
         QString motivo;
         if (sessione->creaArchivioDimostrativo(oggi, &motivo)) scriviFilePercorso(cartellaDati, demo);

@@ -13,6 +13,7 @@
 #include "core/Colori.h"
 #include "core/ElencoEstrazioni.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -123,7 +124,15 @@ Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), s
     pb1_->setObjectName(QStringLiteral("Pb1"));
     pb1_->setValue(0);
 
+    auto* dimostrativo = avvisoDimostrativo(centro);
+    const auto mostraDimostrativo = [this, dimostrativo] {
+        dimostrativo->setVisible(sessione_.archivioDimostrativo());
+    };
+    mostraDimostrativo();
+    connect(&sessione_, &Sessione::archivioRicaricato, dimostrativo, mostraDimostrativo);
+
     auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(dimostrativo);
     sinistra->addLayout(periodo);
     sinistra->addWidget(fgpa_, 1);
     sinistra->addWidget(pb1_);

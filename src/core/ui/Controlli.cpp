@@ -6,6 +6,17 @@
 
 namespace quorvane {
 
+QLabel* avvisoDimostrativo(QWidget* padre) {
+    auto* l = etichetta(padre, "LblDimostrativo",
+        QStringLiteral("<b>Archivio dimostrativo:</b> le sue estrazioni sono <b>simulate</b> e non sono quelle "
+                       "reali del Lotto. Per avere le estrazioni reali, nella finestra principale: "
+                       "<i>Gestione archivio</i>, scheda <i>Aggiornamenti</i>, <b>SCARICA ARCHIVIO UFFICIALE</b>, "
+                       "poi <b>AGGIORNAMENTO</b>."));
+    l->setWordWrap(true);
+    l->setStyleSheet(QStringLiteral("QLabel { background: #fff4c0; padding: 6px; }"));
+    return l;
+}
+
 void sfondoEtichetta(QLabel* etichetta, Colore colore) {
     etichetta->setStyleSheet(QStringLiteral("QLabel { background-color: %1; }").arg(coloreQt(colore).name()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Small builders and boxes shared by every window: named buttons and labels, coloured labels,
+// the notice of the demonstration archive,
 // and the two ways to choose a draw (by typed index, by typed date).
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,10 @@ inline QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo 
     l->setObjectName(QString::fromLatin1(nome));
     return l;
 }
+
+// "LblDimostrativo": says that the draws are simulated and how to get the real ones; the
+// windows show it while the archive in use is the demonstration one.
+QLabel* avvisoDimostrativo(QWidget* padre);
 
 // Back colour of a label, as the program's 0xBBGGRR colours give it.
 void sfondoEtichetta(QLabel* etichetta, Colore colore);

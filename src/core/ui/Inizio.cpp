@@ -43,13 +43,7 @@ Inizio::Inizio(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(s
     lblArchivio_->setWordWrap(true);
     lblArchivio_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblArchivio_->setFrameShape(QFrame::StyledPanel);
-    lblDimostrativo_ = etichetta(this, "LblDimostrativo",
-        QStringLiteral("<b>Archivio dimostrativo:</b> le sue estrazioni sono <b>simulate</b> e non "
-                       "sono quelle reali del Lotto. Per usare l'archivio reale: PROCEDI, poi "
-                       "<i>Gestione archivio</i>, scheda <i>Aggiornamenti</i>, IMPORTA ARCHIVIO STORICO "
-                       "con il file storico ufficiale (vedere l'help in linea)."));
-    lblDimostrativo_->setWordWrap(true);
-    lblDimostrativo_->setStyleSheet(QStringLiteral("QLabel { background: #fff4c0; padding: 6px; }"));
+    lblDimostrativo_ = avvisoDimostrativo(this);
     pb1_ = new QProgressBar(this);
     pb1_->setObjectName(QStringLiteral("pb1"));
     pb1_->setValue(0);

@@ -3,6 +3,7 @@
 
 #include "archive/FileAggiornamento.h"
 #include "archive/db/ScaricoAggiornamento.h"
+#include "archive/db/ScaricoStorico.h"
 #include "core/db/Sessione.h"
 #include "support/ServerHttp.h"
 #include "support/Supporto.h"
@@ -57,13 +58,16 @@ TEST(IndirizzoAggiornamenti, RigaAggiuntaAiDatabaseDiPrima) {
         ASSERT_TRUE(s) << errore.toStdString();
         EXPECT_EQ(s->programma().parametro(Parametri::IndirizzoAggiornamenti), IndirizzoAggiornamentiPredefinito);
         QSqlQuery q(s->programma().db());
-        ASSERT_TRUE(q.exec("DELETE FROM ParametriProgramma WHERE Parametro = 'IndirizzoAggiornamenti'"));
+        ASSERT_TRUE(q.exec("DELETE FROM ParametriProgramma WHERE Parametro IN ('IndirizzoAggiornamenti', "
+                           "'IndirizzoArchivioUfficiale')"));
         EXPECT_EQ(indirizzoAggiornamenti(s->programma()), IndirizzoAggiornamentiPredefinito);
+        EXPECT_EQ(indirizzoArchivioUfficiale(s->programma()), IndirizzoArchivioUfficialePredefinito);
     }
     {
         auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
         ASSERT_TRUE(s);
         EXPECT_EQ(s->programma().parametro("indirizzoaggiornamenti"), IndirizzoAggiornamentiPredefinito);
+        EXPECT_EQ(s->programma().parametro(Parametri::IndirizzoArchivioUfficiale), IndirizzoArchivioUfficialePredefinito);
         EXPECT_TRUE(s->programma().impostaParametro(Parametri::IndirizzoAggiornamenti, "http://127.0.0.1:9"));
     }
     auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);

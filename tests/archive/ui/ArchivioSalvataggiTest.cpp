@@ -5,8 +5,10 @@
 #include <QProgressBar>
 #include <algorithm>
 
+#include "archive/db/ScaricoStorico.h"
 #include "archive/ui/FinestraArchivio.h"
 #include "support/ServerHttp.h"
+#include "support/ScritturaZip.h"
 
 using namespace quorvane;
 using namespace test;
@@ -39,7 +41,7 @@ TEST_F(SalvataggiArchivio, ScaricoEControlloDalSito) {
     RigaArchivio nuova = estrazioni.back().riga();
     nuova.data = "04/02/2023";
     testo += rigaFileAggiornamento(nuova) + "\r\n";
-    ServerHttp server({200, testo});
+    ServerHttp server({.corpo = testo});
     usaServer(server);
     clicca("Command27");
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
@@ -54,7 +56,7 @@ TEST_F(SalvataggiArchivio, ScaricoEControlloDalSito) {
     EXPECT_EQ(list4(), (QStringList{"Manca estrazione del: 04/02/2023", "Nessuna anomalia rilevata"}));
 
     // A failed download names its step and leaves the copy and the grids as they were.
-    ServerHttp assente({404, "no"});
+    ServerHttp assente({.stato = 404, .corpo = "no"});
     usaServer(assente);
     clicca("Command18");
     ASSERT_EQ(dialoghi.messaggi.size(), 2u);
@@ -68,6 +70,51 @@ TEST_F(SalvataggiArchivio, ScaricoEControlloDalSito) {
     ASSERT_EQ(dialoghi.messaggi.size(), 3u);
     EXPECT_EQ(dialoghi.messaggi[2].icona, QMessageBox::Critical);
     EXPECT_EQ(copia(), testo + "\r\n");
+}
+
+TEST_F(SalvataggiArchivio, ArchivioUfficialeAlPostoDelDimostrativo) {
+    const QString demo = QDir(sessione->cartellaDati()).filePath(Sessione::NomeArchivioDimostrativo);
+    sessione->selezionaArchivio(demo);
+    apri(1);
+    ASSERT_FALSE(trova<QLabel>(container.get(), "LblDimostrativo")->isHidden());
+    const std::string simulato = test::leggiFile(demo.toStdString());
+    test::scriviZip(cartella / "storico.zip", "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
+                                              "1948/05/01\tNA\t10\t20\t30\t40\t50\n");
+    ServerHttp server({.stato = 404}, {{"/storico.zip", {.corpo = test::leggiFile(cartella / "storico.zip")}}});
+
+    // The address is edited on the "Salvataggi" tab: only a web address is kept.
+    QLineEdit* indirizzo = trova<QLineEdit>(w(), "TxtArchivioUfficiale");
+    EXPECT_EQ(indirizzo->text(), IndirizzoArchivioUfficialePredefinito);
+    indirizzo->setText("ftp://127.0.0.1/storico.zip");
+    clicca("CmdArchivioUfficiale");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Critical);
+    EXPECT_EQ(sessione->programma().parametro("IndirizzoArchivioUfficiale"), IndirizzoArchivioUfficialePredefinito);
+
+    // A failed download says so and leaves the archive as it was.
+    indirizzo->setText(QString::fromStdString(server.indirizzo()) + "/vecchio.zip");
+    clicca("CmdArchivioUfficiale");
+    clicca("CmdScaricaStorico");
+    ASSERT_EQ(dialoghi.messaggi.size(), 3u);
+    EXPECT_EQ(dialoghi.messaggi[2].icona, QMessageBox::Critical);
+    EXPECT_TRUE(dialoghi.messaggi[2].testo.contains("404")) << dialoghi.messaggi[2].testo.toStdString();
+    EXPECT_TRUE(dialoghi.domande.empty());
+    EXPECT_EQ(griglia("FgImporta").righe(), 1);
+    EXPECT_EQ(test::leggiFile(demo.toStdString()), simulato);
+
+    indirizzo->setText(QString::fromStdString(server.indirizzo()) + "/storico.zip");
+    clicca("CmdArchivioUfficiale");
+    clicca("CmdScaricaStorico");
+    ASSERT_EQ(dialoghi.domande.size(), 1u);
+    EXPECT_TRUE(dialoghi.domande[0].testo.contains(Archivio::NomeArchivioStorico));
+    ASSERT_EQ(griglia("FgImporta").righe(), 3);
+    EXPECT_EQ(griglia("FgImporta").testo(1, 2), "58-22-47-49-69");
+    clicca("Command28");
+    EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
+    EXPECT_EQ(sessione->PercorsoArchivio, QDir(sessione->cartellaDati()).filePath(Archivio::NomeArchivioStorico));
+    EXPECT_EQ(sessione->archivio.NumEstrazioni, 2);
+    EXPECT_TRUE(trova<QLabel>(container.get(), "LblDimostrativo")->isHidden());
+    EXPECT_EQ(test::leggiFile(demo.toStdString()), simulato);
 }
 
 TEST_F(SalvataggiArchivio, IndirizzoDelSito) {

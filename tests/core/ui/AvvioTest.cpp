@@ -181,11 +181,13 @@ TEST_F(Avvio, ArchivioDimostrativoAlPrimoAvvio) {
     EXPECT_TRUE(trova<QLabel>(programma->inizio(), "LblDimostrativo")->isVisible());
     EXPECT_TRUE(testo(programma->inizio(), "LblDimostrativo").contains("simulate"));
     const Griglia& fgP = trova<VistaGriglia>(programma->inizio(), "FgP")->griglia();
-    ASSERT_EQ(fgP.righe(), 6);
+    ASSERT_EQ(fgP.righe(), 7);
     EXPECT_EQ(fgP.testo(1, 1), "EstrazioneIniziale");  // sorted by name
     EXPECT_EQ(fgP.testo(2, 1), "IndirizzoAggiornamenti");
+    EXPECT_EQ(fgP.testo(3, 1), "IndirizzoArchivioUfficiale");
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(testo(programma->container(), "Lbl_inizioNE"), "1");
+    EXPECT_TRUE(trova<QLabel>(programma->container(), "LblDimostrativo")->isVisible());
 }
 
 TEST_F(Avvio, PeriodoDelModelloEdElenco) {

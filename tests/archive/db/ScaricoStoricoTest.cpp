@@ -1,0 +1,80 @@
+#include <QString>
+#include <algorithm>
+
+#include "archive/db/ScaricoStorico.h"
+#include "support/ServerHttp.h"
+#include "support/Supporto.h"
+#include "support/ScritturaZip.h"
+
+using namespace quorvane;
+
+namespace {
+
+// Two dates of the official file, the first with two wheels.
+const std::string Storico =
+    "2023/01/03\tBA\t10\t20\t30\t40\t50\n"
+    "2023/01/03\tRM\t1\t2\t3\t4\t5\n"
+    "2023/01/05\tBA\t11\t21\t31\t41\t51\n";
+
+class ArchivioUfficiale : public ::testing::Test {
+protected:
+    std::string zip(const std::string& contenuto, const char* nome = "storico.txt") {
+        test::scriviZip(cartella / "prova.zip", contenuto, nome);
+        return test::leggiFile(cartella / "prova.zip");
+    }
+    static QString url(const test::ServerHttp& server, const std::string& percorso = "/storico.zip") {
+        return QString::fromStdString(server.indirizzo() + percorso);
+    }
+    test::CartellaTemporanea cartella;
+};
+
+}  // namespace
+
+TEST_F(ArchivioUfficiale, LoZipSiLeggeAncheDopoUnRinvio) {
+    test::ServerHttp server({.stato = 404}, {{"/vecchio/storico.zip", {.stato = 302, .rinvio = "/storico.zip"}},
+                                             {"/storico.zip", {.corpo = zip(Storico)}}});
+    auto letto = scaricaArchivioUfficiale(url(server, "/vecchio/storico.zip"));
+    ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(letto))
+        << std::get<ErroreSorgente>(letto).messaggio;
+    const auto& righe = std::get<std::vector<RigaAggiornamento>>(letto);
+    ASSERT_EQ(righe.size(), 2u);
+    EXPECT_EQ(righe[0].data, "03/01/2023");
+    EXPECT_EQ(righe[0].ruote[0], "10-20-30-40-50");
+    EXPECT_EQ(righe[0].ruote[7], "01-02-03-04-05");
+    EXPECT_EQ(righe[1].ruote[0], "11-21-31-41-51");
+    EXPECT_EQ(server.richieste(), (std::vector<std::string>{"/vecchio/storico.zip", "/storico.zip"}));
+}
+
+TEST_F(ArchivioUfficiale, OgniGuastoSiDiceComeTale) {
+    struct Caso {
+        const char* nome;
+        test::RispostaHttp risposta;
+        std::string messaggio;
+    };
+    const Caso casi[] = {
+        {"assente", {.stato = 404, .corpo = "no"}, "404"},
+        {"nessuna risposta", {.silenzio = true}, "non ha risposto entro"},
+        {"troppo grande", {.corpo = std::string(5000, '1')}, "limite"},
+        {"zip tagliato", {.corpo = zip(Storico).substr(0, 60), .conLunghezza = false}, "zip \"storico.zip\""},
+        {"binario", {.corpo = std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16)},
+         "non è il file storico ufficiale delle estrazioni.\nRiga 1: data non valida \"?ELF????"},
+        {"altro formato", {.corpo = zip("03/01/2023 BA 10-20-30-40-50\n")}, "non è il file storico ufficiale"},
+        {"zip senza il file", {.corpo = zip("Il file arriverà presto.\n", "LEGGIMI.txt")},
+         "non è il file storico ufficiale"},
+        {"rinvio fuori dal web", {.stato = 302, .rinvio = "file:///etc/passwd"},
+         "rinvia a \"file:///etc/passwd\", che non è un indirizzo http o https: rinvio rifiutato"},
+    };
+    for (const Caso& c : casi) {
+        test::ServerHttp server(c.risposta);
+        auto letto = scaricaArchivioUfficiale(url(server), {}, {1000, 4096});
+        ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(letto)) << c.nome;
+        const std::string& messaggio = std::get<ErroreSorgente>(letto).messaggio;
+        EXPECT_NE(messaggio.find(c.messaggio), std::string::npos) << c.nome << ": " << messaggio;
+        EXPECT_TRUE(std::all_of(messaggio.begin(), messaggio.end(), [](char b) { return b == '\n' || b >= ' ' || b < 0; }))
+            << c.nome << ": " << messaggio;
+    }
+    // Only web addresses are fetched.
+    auto locale = scaricaArchivioUfficiale("file:///etc/passwd");
+    ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(locale));
+    EXPECT_NE(std::get<ErroreSorgente>(locale).messaggio.find("IndirizzoArchivioUfficiale"), std::string::npos);
+}
