@@ -94,10 +94,9 @@ Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* pad
     installaHelp(this, ArgomentoHelp);
 
     // The end of the period starts at the last draw, the month ordinal at the last draw's.
-    hFine_->setRange(1, std::max(archivio_.NumEstrazioni, 1));
-    hFine_->setValue(archivio_.NumEstrazioni);
-    sceltaEstrazione(hFine_->value());
+    sceltaEstrazione(seguiArchivio(hFine_, archivio_, {}));
     if (archivio_.NumEstrazioni > 0) comboMensile_->setCurrentIndex(archivio_.ProgMese(archivio_.NumEstrazioni));
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &Ventrallo::archivioRicaricato);
     ElencoConfigurazioni();
 }
 
@@ -144,8 +143,7 @@ QWidget* Ventrallo::creaTestata() {
 
     auto* periodo = new QGroupBox(QStringLiteral("Estrazione finale del periodo"), testata);
     auto* lp = new QGridLayout(periodo);
-    hFine_ = new QScrollBar(Qt::Horizontal, periodo);
-    hFine_->setObjectName(QStringLiteral("hFine"));
+    hFine_ = barraEstrazioni(periodo, "hFine");
     hFine_->setMinimumWidth(300);
     labend_ = etichetta(periodo, "labend");
     labend_->setStyleSheet(QStringLiteral("font-weight: bold;"));
