@@ -69,6 +69,7 @@ public:
 
 private:
     QWidget* creaTestata();
+    QWidget* creaRuote();
     QWidget* creaEstrazioneMostrata();
     QWidget* creaModello();
     QWidget* creaTabSelezione();
