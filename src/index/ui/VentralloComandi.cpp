@@ -188,8 +188,11 @@ void Ventrallo::modificaSorte(int riga, int colonna) {
     if (colonna != 1 || riga < 1 || riga > static_cast<int>(metodo_.analisi.previsioni.size())) return;
     bool numero = false;
     const int sorte = QString::fromStdString(fgZZ_->griglia().testo(riga, 1)).trimmed().toInt(&numero);
-    if (numero && sorte >= 1 && sorte <= 5) metodo_.analisi.previsioni[riga - 1].sorte = sorte;
-    mostraPrevisioni();
+    Previsione& p = metodo_.analisi.previsioni[riga - 1];
+    if (numero && sorte >= 1 && sorte <= 5) p.sorte = sorte;
+    // Only this cell changes: the list is not rebuilt under the editor that wrote it.
+    fgZZ_->griglia().impostaTesto(riga, 1, std::to_string(p.sorte));
+    fgZZ_->aggiornaCelle(riga, 1, riga, 1);
 }
 
 void Ventrallo::attivaTutte(bool attive) {

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -357,4 +358,32 @@ TEST_F(FinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     EXPECT_EQ(hFine->value(), 60);
     EXPECT_EQ(r.messaggi, (std::vector<QString>{"Cerca data: Data non trovata",
                                                 "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."}));
+}
+
+TEST_F(FinestraIndice, SorteDigitataNellaLista) {
+    apri(200);
+    clicca("Command13");
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    cliccaCella("Fg90", 0, 4);
+    clicca("Command2");
+    ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
+    static QStringList avvisi;
+    avvisi.clear();
+    const auto precedente = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+        if (tipo != QtDebugMsg && !testo.contains("propagateSizeHints")) avvisi << testo;
+    });
+    finestra->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(finestra.get()));
+    // A digit typed on the cell replaces the sorte; a letter leaves it as it was.
+    for (const auto& [tasto, attesa] : {std::pair{'4', 4}, std::pair{'x', 4}, std::pair{'3', 3}}) {
+        cliccaCella("Fg_ZZ", 1, 1);
+        QTest::keyClick(trova<VistaGriglia>("Fg_ZZ"), tasto);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();  // the editor commits from the event loop
+        EXPECT_EQ(finestra->analisi().previsioni[0].sorte, attesa) << tasto;
+        EXPECT_EQ(griglia("Fg_ZZ").testo(1, 1), std::to_string(attesa)) << tasto;
+    }
+    qInstallMessageHandler(precedente);
+    EXPECT_TRUE(avvisi.isEmpty()) << avvisi.join('\n').toStdString();
 }
