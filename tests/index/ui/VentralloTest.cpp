@@ -326,7 +326,7 @@ TEST_F(FinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     // A draw added, as "SALVA ESTRAZIONE" stores it: in reach at once, the selected draw kept,
     // the model draws of the old archive gone.
     const Estrazione nuova = generaArchivioDemo(Data{2026, 1, 1})[60];
-    auto db = DatabaseArchivio::apri(percorsoQt(cartella / "archivio.db"), &errore);
+    auto db = DatabaseArchivio::apri(test::qpath(cartella / "archivio.db"), &errore);
     ASSERT_TRUE(db && db->aggiungiEstrazioni({nuova}, &errore)) << errore.toStdString();
     ricarica();
     EXPECT_EQ(hFine->maximum(), 61);
