@@ -50,7 +50,7 @@ void BM_Elabora(benchmark::State& state) {
     ArchivioEstrazioni archivio = *reale;
     AnalisiIndice a = analisiPiuPesante(archivio);
     RicavaBaseDati(a, archivio);
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     for (auto _ : state) benchmark::DoNotOptimize(Elabora(a, archivio));
 }
 
@@ -61,7 +61,7 @@ void BM_MostraFg9090(benchmark::State& state) {
     ArchivioEstrazioni archivio = *reale;
     AnalisiIndice a = analisiPiuPesante(archivio);
     RicavaBaseDati(a, archivio);
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     const auto coppie = Elabora(a, archivio);
     VistaGriglia vista("Fg9090");
     vista.resize(480, 400);
@@ -81,7 +81,7 @@ void modalita2(benchmark::State& state, int sorte) {
     ArchivioEstrazioni archivio = *reale;
     AnalisiIndice a = analisiPiuPesante(archivio);
     RicavaBaseDati(a, archivio);
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     a.QuantitaNumeri = 8;
     a.SorteElaborazione = sorte;
     auto tabelle = std::make_unique<TabelleConteggio>();

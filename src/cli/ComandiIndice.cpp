@@ -59,6 +59,8 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
     a.Presenze = interoTra(opzioni, "presenze", AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime, 12);
     a.NumeroColpi = interoTra(opzioni, "colpi", 1, AnalisiIndice::ColpiMassimi, 12);
     a.ruoteInGioco = ruoteScelte(opzioni);
+    // A command has no "before the first elaboration": the wheels named are in play at once.
+    impostaRuoteInGioco(a);
     a.QuantitaNumeri = interoTra(opzioni, "qn", 1, TavolaNumeri::Massimo, 3);
     auto capogioco = opzioni.valore("capogioco");
     a.Capogioco = capogioco && *capogioco != "No" && *capogioco != "no" ? interoTra(opzioni, "capogioco", 1, 90, 0) : 0;
@@ -70,7 +72,7 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
     return a;
 }
 
-MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, ArchivioEstrazioni& archivio) {
+MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
     auto seme = opzioni.valore("seme");
     const auto orologio = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     MetodoIndice metodo(archivio, seme ? static_cast<std::uint64_t>(intero(*seme, "--seme")) : orologio);
@@ -114,17 +116,16 @@ int ritardiCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     Griglia fgRit("FgRit");
-    riempiFgRit(fgRit, calcolaRitardi(archivio, analisi.EstrazioneSelezionata), archivio.RuoteSel);
+    riempiFgRit(fgRit, calcolaRitardi(archivio, analisi.EstrazioneSelezionata), analisi.RuoteSel);
     stampa(opzioni, fgRit);
     return 0;
 }
 
 int elaboraCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 0);
-    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     RicavaBaseDati(analisi, archivio);
-    impostaRuoteInGioco(archivio, analisi);
     Griglia fg9090("Fg9090");
     riempiFg9090(fg9090, Elabora(analisi, archivio));
     stampa(opzioni, fg9090);
@@ -133,7 +134,7 @@ int elaboraCmd(const Opzioni& opzioni) {
 
 int modalitaCmd(const Opzioni& opzioni, bool casuale) {
     controllaOpzioni(opzioni, opzioniIndice, 0);
-    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     if (casuale) metodo.Modalita1();
     else metodo.Modalita2();
@@ -145,7 +146,7 @@ int modalitaCmd(const Opzioni& opzioni, bool casuale) {
 
 int verificaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 0);
-    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     if (metodo.analisi.previsioni.empty()) metodo.VisualizzaSfaldamenti();
     Griglia fgV("FgV");
@@ -158,7 +159,7 @@ int verificaCmd(const Opzioni& opzioni) {
 
 int verificaRigaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 1);
-    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     const int riga = intero(opzioni.argomenti[0], "la riga delle estrazioni modello", 1,
                             static_cast<int>(metodo.analisi.modello.size()));
@@ -172,7 +173,7 @@ int verificaRigaCmd(const Opzioni& opzioni) {
 // row is covered or the list is full.
 int cicloCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 0);
-    ArchivioEstrazioni archivio = caricaArchivio(opzioni);
+    const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     while (!metodo.analisi.modello.empty()) {
         metodo.Modalita2();
@@ -192,7 +193,7 @@ std::vector<Comando> comandiIndice() {
     const std::string previsioni = " [--previsione S:n1,n2,...]...";
     return {
         {"base-dati", opzioni, "le estrazioni modello con le loro finestre (FgV)", baseDatiCmd},
-        {"ritardi", "[--estrazione N|GG/MM/AAAA]", "il ritardo di ogni numero su ogni ruota (FgRit)", ritardiCmd},
+        {"ritardi", "[--estrazione N|GG/MM/AAAA] [--ruote BA,CA,...|TU]", "il ritardo di ogni numero su ogni ruota (FgRit)", ritardiCmd},
         {"elabora", opzioni, "la copertura di ogni coppia di numeri (Fg9090)", elaboraCmd},
         {"modalita1", opzioni + elaborazione, "le formazioni della ricerca casuale (Fg_CC)",
          [](const Opzioni& o) { return modalitaCmd(o, true); }},

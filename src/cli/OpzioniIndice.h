@@ -16,7 +16,7 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
 
 // The method with the options of the command line, its model draws built and every
 // --previsione added as the number board adds it.
-MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, ArchivioEstrazioni& archivio);
+MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& archivio);
 
 // "Coperti" and "Scoperti", the labels beside the forecast list.
 CampiExtra contatori(const MetodoIndice& metodo);

@@ -9,9 +9,7 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
                                                    const Avanzamento& avanzamento) {
     // Built aside and swapped in at the end, so that a failed load leaves the tables whole.
     ArchivioEstrazioni nuovo = tipo == TipoCaricamento::SoloEstratti ? *this : ArchivioEstrazioni{};
-    nuovo.RuoteSel = RuoteSel;
     nuovo.EstrazioneIniziale = EstrazioneIniziale;
-    nuovo.FineAnalisi = FineAnalisi;
 
     const int n = static_cast<int>(righe.size());
     if (n == 0) return EsitoCaricamento::ArchivioVuoto;
@@ -48,7 +46,6 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
         nuovo.UltimaEstrazione = n;
         if (tipo == TipoCaricamento::Ricarica) {
             nuovo.costruisciModello(1);
-            nuovo.FineAnalisi = n;
         } else {
             if (EstrazioneIniziale > n) return EsitoCaricamento::InizialeOltreArchivio;
             nuovo.costruisciModello(EstrazioneIniziale < 1 ? 1 : EstrazioneIniziale);

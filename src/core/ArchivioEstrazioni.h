@@ -18,6 +18,7 @@ namespace quorvane {
 struct RigaArchivio {
     std::string data;
     std::array<std::string, NumRuote> ruote;
+    bool operator==(const RigaArchivio&) const = default;
 };
 
 enum class TipoCaricamento {
@@ -42,6 +43,7 @@ struct PeriodoModello {
     std::string dataInizio;
     std::string dataFine;
     int estrazioni = 0;  // fine - inizio + 1
+    bool operator==(const PeriodoModello&) const = default;
 };
 
 class ArchivioEstrazioni {
@@ -49,9 +51,6 @@ public:
     int NumEstrazioni = 0;
     int UltimaEstrazione = 0;
     int EstrazioneIniziale = 0;  // the program parameter; below 1 means draw 1
-    int FineAnalisi = 0;
-    std::array<bool, NumRuote> RuoteSel = {true, true, true, true, true, true,
-                                           true, true, true, true, true};
 
     // Loads every table from the rows, in date order. On failure nothing changes.
     EsitoCaricamento CaricaArchivio(const std::vector<RigaArchivio>& righe, TipoCaricamento tipo,
@@ -64,6 +63,8 @@ public:
     const Maschera90& NumeriRuota(int estrazione, int ruota) const {
         return maschere_[indice(estrazione, ruota)];
     }
+    // True for a draw index the tables hold: 1..NumEstrazioni.
+    bool contiene(int estrazione) const { return estrazione >= 1 && estrazione <= NumEstrazioni; }
     const std::string& DateEstrazioni(int estrazione) const { return dateTesto_[estrazione]; }
     const Data& DataEstrazione(int estrazione) const { return date_[estrazione]; }
     int ProgMese(int estrazione) const { return progMese_[estrazione]; }

@@ -10,7 +10,7 @@ int ultimaEstrazione(const ArchivioEstrazioni& archivio) {
     return std::min(archivio.UltimaEstrazione, archivio.NumEstrazioni);
 }
 
-std::optional<int> indiceDigitato(const ArchivioEstrazioni& archivio, std::string_view testo) {
+std::optional<int> numeroDigitato(std::string_view testo) {
     testo = senzaSpazi(testo);
     if (testo.empty() || testo.size() > 6) return std::nullopt;
     int valore = 0;
@@ -18,7 +18,12 @@ std::optional<int> indiceDigitato(const ArchivioEstrazioni& archivio, std::strin
         if (c < '0' || c > '9') return std::nullopt;
         valore = valore * 10 + (c - '0');
     }
-    if (valore < 1 || valore > ultimaEstrazione(archivio)) return std::nullopt;
+    return valore;
+}
+
+std::optional<int> indiceDigitato(const ArchivioEstrazioni& archivio, std::string_view testo) {
+    const auto valore = numeroDigitato(testo);
+    if (!valore || *valore < 1 || *valore > ultimaEstrazione(archivio)) return std::nullopt;
     return valore;
 }
 
@@ -27,6 +32,10 @@ std::optional<int> estrazioneDellaData(const ArchivioEstrazioni& archivio, std::
     for (int i = 1; i <= ultima; ++i)
         if (archivio.DateEstrazioni(i) == testo) return i;
     return std::nullopt;
+}
+
+int estrazioneRitrovata(const ArchivioEstrazioni& archivio, std::string_view data) {
+    return estrazioneDellaData(archivio, data).value_or(ultimaEstrazione(archivio));
 }
 
 }  // namespace quorvane

@@ -12,8 +12,9 @@ bool eModello(const AnalisiIndice& a, const ArchivioEstrazioni& archivio, int i)
 }  // namespace
 
 bool RicavaBaseDati(AnalisiIndice& a, const ArchivioEstrazioni& archivio) {
-    a.FineRicerca = a.calcolaFineRicerca(archivio);
     a.modello.clear();
+    if (!archivio.contiene(a.EstrazioneSelezionata)) return false;
+    a.FineRicerca = a.calcolaFineRicerca(archivio);
     for (int i = a.EstrazioneSelezionata; i >= 1; --i) {
         if (eModello(a, archivio, i)) {
             RigaModello r;

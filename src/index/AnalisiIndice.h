@@ -81,6 +81,9 @@ struct AnalisiIndice {
     bool veloce = false;        // "Velocizza ricerca ma meno precisione"
     // The wheel board: BA alone is in play when the window opens.
     std::array<bool, NumRuote> ruoteInGioco = {true};
+    // The wheels in play of the elaborations, verification and delays: the board as it was
+    // when the last elaboration started (impostaRuoteInGioco), all eleven before the first.
+    std::array<bool, NumRuote> RuoteSel = {true, true, true, true, true, true, true, true, true, true, true};
 
     // Model draws, most recent first (row r of the table is modello[r - 1]).
     std::vector<RigaModello> modello;
@@ -97,7 +100,8 @@ struct AnalisiIndice {
 };
 
 // Selects the model draws going back from EstrazioneSelezionata and builds their windows
-// (FineRicerca is recomputed first). False when no draw qualifies: the table is then empty.
+// (FineRicerca is recomputed first). False when no draw qualifies, or when EstrazioneSelezionata
+// is not a draw of the archive: the table is then empty.
 bool RicavaBaseDati(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio);
 
 // Numbers drawn in the window of a model row on the wheels in play.

@@ -4,9 +4,7 @@
 
 namespace quorvane {
 
-void impostaRuoteInGioco(ArchivioEstrazioni& archivio, const AnalisiIndice& analisi) {
-    archivio.RuoteSel = analisi.ruoteInGioco;
-}
+void impostaRuoteInGioco(AnalisiIndice& analisi) { analisi.RuoteSel = analisi.ruoteInGioco; }
 
 std::vector<Maschera90> finestreScoperte(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio,
                                          bool soloConSeguito) {
@@ -14,7 +12,7 @@ std::vector<Maschera90> finestreScoperte(const AnalisiIndice& analisi, const Arc
     finestre.reserve(analisi.modello.size());
     for (const RigaModello& r : analisi.modello) {
         if (r.coperta || (soloConSeguito && r.senzaSeguito)) continue;
-        finestre.push_back(numeriFinestra(r, archivio, archivio.RuoteSel));
+        finestre.push_back(numeriFinestra(r, archivio, analisi.RuoteSel));
     }
     return finestre;
 }

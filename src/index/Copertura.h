@@ -17,9 +17,8 @@ struct CoperturaNumero {
     int copertura = 0;
 };
 
-// The wheels of the board become the process-wide wheels in play, as every elaboration does
-// before it starts.
-void impostaRuoteInGioco(ArchivioEstrazioni& archivio, const AnalisiIndice& analisi);
+// The wheels of the board become the wheels in play, as every elaboration does before it starts.
+void impostaRuoteInGioco(AnalisiIndice& analisi);
 
 // For every pair a < b, the uncovered model rows with a following draw in whose window a or b
 // came out on a wheel in play (each row once), ranked by that count; equal counts keep the

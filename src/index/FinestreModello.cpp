@@ -13,7 +13,7 @@ FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEst
         const int fine = m.end < ultima ? m.end : ultima;
         for (int d = m.inizio; d <= fine; ++d) {
             for (int w = 1; w <= NumRuote; ++w) {
-                if (!archivio.RuoteSel[w - 1]) continue;
+                if (!analisi.RuoteSel[w - 1]) continue;
                 const Maschera90& uscita = archivio.NumeriRuota(d, w);
                 if (uscita.vuota()) continue;
                 riga.uscite.push_back(uscita);

@@ -10,7 +10,7 @@ namespace quorvane {
 class FinestreModello {
 public:
     // Uncovered rows of the table (in table order); their draws Inizio..End, and not beyond
-    // `limite` when it is given (0 = no limit); wheels in play from the archive's RuoteSel.
+    // `limite` when it is given (0 = no limit); wheels in play from RuoteSel.
     FinestreModello(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, int limite = 0);
 
     int righe() const { return static_cast<int>(righe_.size()); }

@@ -17,10 +17,26 @@ bool MetodoIndice::RicavaBaseDati() {
     return true;
 }
 
+void MetodoIndice::Svuota() {
+    analisi.modello.clear();
+    analisi.previsioni.clear();
+    analisi.coperti.reset();
+    formazioni.clear();
+    coppie.clear();
+    ritardi = {};
+    contatori = {};
+}
+
+void MetodoIndice::controllaArchivio() {
+    if (analisi.modello.empty()) return;
+    if (!archivio_.contiene(analisi.EstrazioneSelezionata) || analisi.FineRicerca > archivio_.NumEstrazioni) Svuota();
+}
+
 void MetodoIndice::aggiornaRitardi() { ritardi = calcolaRitardi(archivio_, analisi.EstrazioneSelezionata); }
 
 void MetodoIndice::Elabora(const Avanzamento& avanzamento) {
-    impostaRuoteInGioco(archivio_, analisi);
+    controllaArchivio();
+    impostaRuoteInGioco(analisi);
     coppie = quorvane::Elabora(analisi, archivio_, avanzamento);
 }
 
@@ -30,8 +46,9 @@ void MetodoIndice::formazioniSingole() {
 }
 
 void MetodoIndice::Modalita1(const Avanzamento& avanzamento) {
+    controllaArchivio();
     if (analisi.SorteElaborazione == 3 && analisi.QuantitaNumeri < 3) return;
-    impostaRuoteInGioco(archivio_, analisi);
+    impostaRuoteInGioco(analisi);
     if (analisi.QuantitaNumeri == 1) {
         analisi.FineRicerca = analisi.calcolaFineRicerca(archivio_);
         formazioniSingole();
@@ -41,8 +58,9 @@ void MetodoIndice::Modalita1(const Avanzamento& avanzamento) {
 }
 
 void MetodoIndice::Modalita2(const Avanzamento& avanzamento) {
+    controllaArchivio();
     if (analisi.SorteElaborazione == 3 && analisi.QuantitaNumeri < 3) return;
-    impostaRuoteInGioco(archivio_, analisi);
+    impostaRuoteInGioco(analisi);
     if (analisi.QuantitaNumeri == 1) {
         formazioniSingole();
         return;
@@ -57,7 +75,7 @@ void MetodoIndice::accredita(Previsione p) {
         for (const Previsione& altra : analisi.previsioni) libero = libero && altra.numero != p.numero;
         if (libero) break;
     }
-    impostaRuoteInGioco(archivio_, analisi);
+    impostaRuoteInGioco(analisi);
     const FinestreModello finestre(analisi, archivio_);
     const Maschera90 numeri = p.maschera();
     for (int k = 0; k < finestre.righe(); ++k) {
@@ -73,6 +91,7 @@ void MetodoIndice::accredita(Previsione p) {
 }
 
 bool MetodoIndice::AggiungiFormazione(int indice) {
+    controllaArchivio();
     if (indice < 0 || indice >= static_cast<int>(formazioni.size()) || listaPiena() ||
         analisi.coperti.value_or(0) == analisi.Presenze)
         return false;
@@ -85,6 +104,7 @@ bool MetodoIndice::AggiungiFormazione(int indice) {
 }
 
 bool MetodoIndice::AggiungiDaTavola(int sorte, const std::vector<int>& numeri) {
+    controllaArchivio();
     if (listaPiena() || numeri.empty()) return false;
     Previsione p;
     p.sorte = sorte;
@@ -94,10 +114,11 @@ bool MetodoIndice::AggiungiDaTavola(int sorte, const std::vector<int>& numeri) {
 }
 
 void MetodoIndice::AggiungiCoppia(int a, int b) {
+    controllaArchivio();
     analisi.QuantitaNumeri = 1;
     for (int n : {a, b}) {
         // The single-number table, whatever the sorte of the elaborations says.
-        impostaRuoteInGioco(archivio_, analisi);
+        impostaRuoteInGioco(analisi);
         analisi.FineRicerca = analisi.calcolaFineRicerca(archivio_);
         formazioniSingole();
         auto riga = std::find_if(formazioni.begin(), formazioni.end(),
@@ -107,6 +128,7 @@ void MetodoIndice::AggiungiCoppia(int a, int b) {
 }
 
 void MetodoIndice::Rimuovi(int indice, const Avanzamento& avanzamento) {
+    controllaArchivio();
     if (indice < 0 || indice >= static_cast<int>(analisi.previsioni.size())) return;
     for (RigaModello& r : analisi.modello) {
         r.coperta = false;
@@ -127,13 +149,15 @@ void MetodoIndice::Rimuovi(int indice, const Avanzamento& avanzamento) {
 }
 
 void MetodoIndice::Azzera() {
+    controllaArchivio();
     analisi.previsioni.clear();
     VisualizzaSfaldamenti();
 }
 
 void MetodoIndice::VisualizzaSfaldamenti() {
+    controllaArchivio();
     if (analisi.modello.empty()) return;
-    impostaRuoteInGioco(archivio_, analisi);
+    impostaRuoteInGioco(analisi);
     aggiornaRitardi();
     quorvane::VisualizzaSfaldamenti(analisi, archivio_, contatori);
 }

@@ -16,7 +16,7 @@ namespace quorvane {
 
 class MetodoIndice {
 public:
-    explicit MetodoIndice(ArchivioEstrazioni& archivio, std::uint64_t seme = 1) : archivio_(archivio), caso_(seme) {}
+    explicit MetodoIndice(const ArchivioEstrazioni& archivio, std::uint64_t seme = 1) : archivio_(archivio), caso_(seme) {}
 
     AnalisiIndice analisi;
     std::vector<Formazione> formazioni;    // Fg_CC
@@ -50,13 +50,20 @@ public:
     // "Visualizza sfaldamenti", with the wheels of the board and the delays refreshed.
     void VisualizzaSfaldamenti();
 
+    // Empties the model draws and everything built on them, as a new "RICAVA BASE DATI" would
+    // need: the archive under the analysis has changed.
+    void Svuota();
+
 private:
+    // Every command starts here: an analysis whose draws the archive no longer holds (it shrank
+    // under it) is emptied, so that no stale draw index reaches the tables.
+    void controllaArchivio();
     bool listaPiena() const { return static_cast<int>(analisi.previsioni.size()) >= AnalisiIndice::MaxPrevisioni; }
     void accredita(Previsione previsione);
     void formazioniSingole();
     void aggiornaRitardi();
 
-    ArchivioEstrazioni& archivio_;
+    const ArchivioEstrazioni& archivio_;
     GeneratoreCasuale caso_;
     TabelleConteggio tabelle_;
 };

@@ -27,7 +27,7 @@ template <class F>
 void perOgniUscita(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, F&& f) {
     const auto elenco = drawsDelleFinestre(analisi);
     for (int w = 1; w <= NumRuote; ++w) {
-        if (!archivio.RuoteSel[w - 1]) continue;
+        if (!analisi.RuoteSel[w - 1]) continue;
         for (int d : elenco) {
             CinqueNumeri n;
             for (int p = 0; p < NumPosizioni; ++p) n[p] = archivio.Estratti(d, w, p + 1);

@@ -41,8 +41,8 @@ int PunteggioTerni(const std::vector<int>& formazione, const TabelleConteggio& t
 void ContaCoppieFinestra(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, TabelleConteggio& tabelle);
 void ContaTerniFinestra(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, TabelleConteggio& tabelle);
 
-// "Elaborazione modalità 1" for N >= 2: FineRicerca is recomputed; the wheels in play are the
-// archive's RuoteSel. Returns the best 20 distinct formations ranked by the model rows they
+// "Elaborazione modalità 1" for N >= 2: FineRicerca is recomputed; the wheels in play are
+// RuoteSel. Returns the best 20 distinct formations ranked by the model rows they
 // cover (threshold 2 for pairs, 3 for triples), as Fg_CC shows them. Empty for a terno with N < 3.
 std::vector<Formazione> ElaborazioneModalita1(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio,
                                               TabelleConteggio& tabelle, GeneratoreCasuale& caso,

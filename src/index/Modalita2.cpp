@@ -62,10 +62,11 @@ int ultimaDellaFinestra(const RigaModello& r, const ArchivioEstrazioni& archivio
 
 // Only the first number of a pair is checked: a wheel that was not drawn (0 or 99 there) ends
 // the counting of the whole model row, what it counted so far stays.
-void contaCoppieRiga(const RigaModello& r, const ArchivioEstrazioni& archivio, TabelleConteggio& t) {
+void contaCoppieRiga(const RigaModello& r, const ArchivioEstrazioni& archivio, const std::array<bool, NumRuote>& ruote,
+                     TabelleConteggio& t) {
     for (int d = std::max(r.inizio, 1); d <= ultimaDellaFinestra(r, archivio); ++d) {
         for (int w = 1; w <= NumRuote; ++w) {
-            if (!archivio.RuoteSel[w - 1]) continue;
+            if (!ruote[w - 1]) continue;
             for (int p = 1; p < NumPosizioni; ++p) {
                 const int x = archivio.Estratti(d, w, p);
                 if (x == 0 || x == 99) return;
@@ -82,7 +83,7 @@ void contaCoppieRiga(const RigaModello& r, const ArchivioEstrazioni& archivio, T
 void contaCoppie(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, TabelleConteggio& t) {
     t.azzeraCoppie();
     for (const RigaModello& r : analisi.modello)
-        if (!r.coperta) contaCoppieRiga(r, archivio, t);
+        if (!r.coperta) contaCoppieRiga(r, archivio, analisi.RuoteSel, t);
 }
 
 // Every order of each triple is counted, so that lookups need not sort.
@@ -92,7 +93,7 @@ void contaTerni(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio
         if (r.coperta) continue;
         for (int d = std::max(r.inizio, 1); d <= ultimaDellaFinestra(r, archivio); ++d) {
             for (int w = 1; w <= NumRuote; ++w) {
-                if (!archivio.RuoteSel[w - 1]) continue;
+                if (!analisi.RuoteSel[w - 1]) continue;
                 std::array<int, NumPosizioni> n{};
                 for (int p = 0; p < NumPosizioni; ++p) n[p] = archivio.Estratti(d, w, p + 1);
                 for (int p = 0; p < NumPosizioni; ++p) {

@@ -20,7 +20,7 @@ struct FormazionePiuFrequente {
 
 // The rows of Fg_CC, best coverage first, each formation once. Pairs when SorteElaborazione is
 // 2 and N >= 2, triples when it is 3 and N >= 3; anything else gives nothing (N = 1 is the
-// single-number coverage). Windows run Inizio..End with no FineRicerca bound, on the archive's
+// single-number coverage). Windows run Inizio..End with no FineRicerca bound, on
 // RuoteSel. The counts of the run stay in `tabelle`, both orders of each pair and triple.
 // `avanzamento` gets (a, 89) or (a, 88) while the seeds are ranked, then (seed, seeds).
 std::vector<Formazione> ElaborazioneModalita2(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio,

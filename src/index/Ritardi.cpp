@@ -4,6 +4,7 @@ namespace quorvane {
 
 TabellaRitardi calcolaRitardi(const ArchivioEstrazioni& archivio, int estrazione) {
     TabellaRitardi ritardi{};
+    if (!archivio.contiene(estrazione)) return ritardi;
     std::array<Maschera90, NumRuote> trovati{};
     int mancanti = NumRuote * NumeroMassimo;
     for (int d = estrazione; d >= 1 && mancanti > 0; --d) {

@@ -49,7 +49,7 @@ bool VisualizzaSfaldamenti(AnalisiIndice& analisi, const ArchivioEstrazioni& arc
                 const Previsione& prev = analisi.previsioni[r];
                 if (!prev.attiva) continue;
                 for (int w = 1; w <= NumRuote; ++w) {
-                    if (!archivio.RuoteSel[w - 1]) continue;
+                    if (!analisi.RuoteSel[w - 1]) continue;
                     std::string s;
                     const int k = presi(archivio, d, w, numeri[r], &s);
                     if (k < prev.sorte) continue;
@@ -99,7 +99,7 @@ std::vector<EstrazioneVerificata> VerificaPrevisione(const AnalisiIndice& analis
     for (int d = base + 1; d <= base + 20 && d <= archivio.UltimaEstrazione; ++d) {
         EstrazioneVerificata estrazione{d - base, d, archivio.DateEstrazioni(d), {}};
         for (int w = 1; w <= NumRuote; ++w) {
-            if (!archivio.RuoteSel[w - 1]) continue;
+            if (!analisi.RuoteSel[w - 1]) continue;
             for (std::size_t r = 0; r < analisi.previsioni.size(); ++r) {
                 const Previsione& p = analisi.previsioni[r];
                 EsitoVerifica esito{w, static_cast<int>(r) + 1, 0, {}};
@@ -126,7 +126,7 @@ std::vector<std::pair<int, int>> Abbinamenti(const AnalisiIndice& analisi, const
                 for (int d = r.inizio; d <= fine; ++d) {
                     int ruote = 0;
                     for (int w = 1; w <= NumRuote; ++w)
-                        if (archivio.RuoteSel[w - 1] && (archivio.NumeriRuota(d, w) & conX).conta() >= previsione.sorte)
+                        if (analisi.RuoteSel[w - 1] && (archivio.NumeriRuota(d, w) & conX).conta() >= previsione.sorte)
                             ++ruote;
                     punti += ruote;
                     if (ruote > 0) break;

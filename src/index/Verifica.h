@@ -20,7 +20,7 @@ struct ContatoriVerifica {
 
 // "Visualizza sfaldamenti": for every model row, the first draw of its window (up to
 // FineRicerca) in which an active forecast came out on a wheel in play, with every hit of that
-// draw; "Coperti" follows. The wheels in play are the archive's RuoteSel. False, and nothing
+// draw; "Coperti" follows. The wheels in play are RuoteSel. False, and nothing
 // changed, when there is no model row.
 bool VisualizzaSfaldamenti(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, ContatoriVerifica& contatori);
 

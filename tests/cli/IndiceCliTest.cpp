@@ -38,6 +38,15 @@ TEST(IndiceDaRigaDiComando, RicercaRipetibileVerificaECiclo) {
     EXPECT_TRUE(ciclo.uscita.startsWith("N°\tSorte\tEsiti\tET\t1\t2"));
     EXPECT_GE(ciclo.uscita.count('\n'), 2);
 
+    // The delays paint the wheels named, and those only.
+    auto ritardi = eseguiCli(base + QStringList{"--json", "ritardi", "--ruote", "NA,VE"}, dati);
+    ASSERT_EQ(ritardi.codice, 0) << ritardi.errori.toStdString();
+    const QJsonArray celle =
+        QJsonDocument::fromJson(ritardi.uscita.toUtf8()).object()["righe"].toArray()[0].toObject()["celle"].toArray();
+    ASSERT_EQ(celle.size(), 12);
+    for (int w = 1; w <= 11; ++w)
+        EXPECT_EQ(celle[w].toObject()["sfondo"].isNull(), w != 6 && w != 10) << w;
+
     auto riga = eseguiCli(base + QStringList{"verifica-riga", "31"} + opzioni, dati);
     EXPECT_EQ(riga.codice, 1);  // only 30 model draws
     auto previsione = eseguiCli(base + QStringList{"verifica", "--previsione", "4:1,2"} + opzioni, dati);

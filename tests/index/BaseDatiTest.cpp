@@ -130,7 +130,7 @@ TEST(Elabora, OgniRigaContaUnaVoltaESoloSeUtilizzabile) {
     AnalisiIndice a = analisi(8, 0, 3);
     a.forzaUltima = true;
     ASSERT_TRUE(RicavaBaseDati(a, archivio));
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     auto coppie = Elabora(a, archivio);
     ASSERT_EQ(coppie.size(), 4005u);
     auto copertura = [&](int x, int y) {
@@ -157,7 +157,7 @@ TEST(Elabora, OgniRigaContaUnaVoltaESoloSeUtilizzabile) {
     EXPECT_EQ(copertura(1, 2), 1);
     EXPECT_EQ(copertura(20, 40), 1);
     a.ruoteInGioco = {};
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     coppie = Elabora(a, archivio);
     ASSERT_EQ(coppie.size(), 4005u);
     EXPECT_EQ(coppie.front().copertura, 0);
@@ -176,7 +176,7 @@ TEST(Elabora, CopertureSingoleDeiNumeri) {
     AnalisiIndice a = analisi(8, 0, 3);
     a.forzaUltima = true;
     ASSERT_TRUE(RicavaBaseDati(a, archivio));
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     auto numeri = copertureSingole(a, archivio);
     ASSERT_EQ(numeri.size(), 90u);
     EXPECT_EQ(numeri[0].numero, 1);
@@ -238,7 +238,7 @@ TEST(RicavaBaseDati, ProprietaSullArchivioReale) {
                 ASSERT_EQ(archivio.ProgMese(r.estr), mensile);
             }
         }
-        impostaRuoteInGioco(archivio, a);
+        impostaRuoteInGioco(a);
         const auto usabili = finestreScoperte(a, archivio, true).size();
         for (const auto& c : Elabora(a, archivio)) ASSERT_LE(static_cast<std::size_t>(c.copertura), usabili);
     }

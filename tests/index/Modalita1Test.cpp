@@ -18,7 +18,7 @@ AnalisiIndice analisiSuUnaFinestra(ArchivioEstrazioni& archivio, int n) {
     a.QuantitaNumeri = n;
     EXPECT_TRUE(RicavaBaseDati(a, archivio));
     a.modello.resize(1);
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     return a;
 }
 
@@ -92,7 +92,7 @@ TEST(Modalita1, StessoSemeStessiRisultati) {
     a.QuantitaNumeri = 6;
     a.ruoteInGioco.fill(true);
     ASSERT_TRUE(RicavaBaseDati(a, archivio));
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     TabelleConteggio tabelle;
     GeneratoreCasuale primo(42), secondo(42);
     const auto uno = ElaborazioneModalita1(a, archivio, tabelle, primo);

@@ -20,9 +20,8 @@ std::string testo(const std::vector<int>& n) {
     return scriviTestoRuota(c);
 }
 
-// Draws one day apart; each gives its wheel texts from Bari on. Only the first `ruote` wheels
-// are in play.
-ArchivioEstrazioni archivioDi(const std::vector<std::vector<std::string>>& estrazioni, int ruote = 1) {
+// Draws one day apart; each gives its wheel texts from Bari on.
+ArchivioEstrazioni archivioDi(const std::vector<std::vector<std::string>>& estrazioni) {
     std::vector<RigaArchivio> righe;
     for (std::size_t i = 0; i < estrazioni.size(); ++i) {
         RigaArchivio r;
@@ -32,8 +31,6 @@ ArchivioEstrazioni archivioDi(const std::vector<std::vector<std::string>>& estra
     }
     ArchivioEstrazioni a;
     EXPECT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
-    a.RuoteSel = {};
-    for (int w = 0; w < ruote; ++w) a.RuoteSel[w] = true;
     return a;
 }
 
@@ -46,8 +43,10 @@ RigaModello finestra(int inizio, int end, bool coperta = false) {
     return r;
 }
 
+// Bari alone in play.
 AnalisiIndice analisi(int n, int sorte, std::vector<RigaModello> righe, int capogioco = 0) {
     AnalisiIndice a;
+    impostaRuoteInGioco(a);
     a.QuantitaNumeri = n;
     a.SorteElaborazione = sorte;
     a.Capogioco = capogioco;
@@ -123,9 +122,10 @@ TEST(Modalita2, RuotaNonEstrattaChiudeLaRigaPerLeCoppieMaNonPerITerni) {
         {"51-52-53-54-55", "56-57-58-59-60"},
         {"61-62-63-64-00", "65-66-67-68-69"},  // a missing last number ends nothing
         {"71-72-73-74-75", "76-77-78-79-80"},
-    }, 2);
+    });
     auto t = tabelleNuove();
     AnalisiIndice a = analisi(2, 2, {finestra(7, 7, true), finestra(6, 6), finestra(4, 5), finestra(1, 3)});
+    a.RuoteSel[1] = true;  // Bari and Cagliari in play
     ElaborazioneModalita2(a, archivio, *t);
     const std::pair<int, int> contate[] = {{1, 2}, {6, 7}, {11, 12}, {61, 62}, {61, 64}, {65, 66}};
     const std::pair<int, int> escluse[] = {{21, 22}, {31, 32}, {36, 37}, {41, 42}, {45, 46}, {51, 52}, {71, 72}};
@@ -222,7 +222,7 @@ TEST(Modalita2, ProprietaSullArchivioReale) {
     a.ruoteInGioco.fill(true);
     ASSERT_TRUE(RicavaBaseDati(a, archivio));
     for (int k = 10; k < 200; k += 7) a.modello[k].coperta = true;
-    impostaRuoteInGioco(archivio, a);
+    impostaRuoteInGioco(a);
     auto t = tabelleNuove();
 
     // With N = 2 every pair is its own formation: the list holds the 499 best coverages.

@@ -13,10 +13,11 @@ using namespace quorvane;
 namespace {
 
 // Model draws 8 (no draw follows it), 5 (window 6..8) and 3 (window 4..5); Bari and Cagliari in play.
-ArchivioEstrazioni archivioPrevisioni() {
+ArchivioEstrazioni archivioPrevisioni(std::size_t estrazioni = 8) {
     return test::archivioDiProva(
         {"", "", "", "01-02-03-04-05", "01-20-21-22-23", "40-41-42-43-44", "60-61-62-63-64", "01-02-80-81-82"},
-        {"", "", "", "10-11-12-13-14", "30-31-32-33-34", "01-02-50-51-52", "70-71-72-73-74", "83-84-85-86-87"});
+        {"", "", "", "10-11-12-13-14", "30-31-32-33-34", "01-02-50-51-52", "70-71-72-73-74", "83-84-85-86-87"},
+        estrazioni);
 }
 
 // With "Forza ultima mensile" draw 8 is a model draw too, with an empty window.
@@ -202,7 +203,7 @@ TEST(Previsioni, AggiuntaDallaTabellaDelleFormazioni) {
 TEST(Previsioni, NumeroConMaggioreAbbinamento) {
     ArchivioEstrazioni archivio = archivioPrevisioni();
     MetodoIndice m = metodoPronto(archivio);
-    impostaRuoteInGioco(archivio, m.analisi);
+    impostaRuoteInGioco(m.analisi);
     Previsione p;
     p.sorte = 2;
     p.numeri[0] = 1;
@@ -235,11 +236,39 @@ TEST(Previsioni, SullArchivioRealeLeRigheAccreditateSonoVinte) {
         bool vinta = false;
         for (int d = r.inizio; d <= r.end; ++d)
             for (int w = 1; w <= NumRuote; ++w)
-                vinta = vinta || (archivio.RuoteSel[w - 1] && (archivio.NumeriRuota(d, w) & numeri).conta() >= 2);
+                vinta = vinta || (m.analisi.RuoteSel[w - 1] && (archivio.NumeriRuota(d, w) & numeri).conta() >= 2);
         EXPECT_EQ(vinta, r.coperta) << r.estr;
         EXPECT_EQ(vinta, !r.pr.empty()) << r.estr;
         vinte += vinta;
     }
     EXPECT_EQ(m.analisi.previsioni[0].esiti, vinte);
     EXPECT_EQ(vinte, formazione.copertura);  // the coverage the table promised
+}
+
+TEST(Previsioni, NessunIndiceFuoriArchivioRaggiungeLeTabelle) {
+    ArchivioEstrazioni archivio = archivioPrevisioni();
+    // An end draw that is not in the archive gives neither model draws nor delays.
+    for (int fuori : {0, 9}) {
+        AnalisiIndice a;
+        a.EstrazioneSelezionata = fuori;
+        a.Mensile = 0;
+        a.forzaUltima = true;
+        EXPECT_FALSE(RicavaBaseDati(a, archivio)) << fuori;
+        EXPECT_TRUE(a.modello.empty()) << fuori;
+        EXPECT_EQ(calcolaRitardi(archivio, fuori), TabellaRitardi{}) << fuori;
+    }
+
+    // The archive loses its last draw under an analysis built on it: the next command empties the
+    // analysis rather than read the draw that is gone, and a new one counts from draw 7.
+    MetodoIndice m = metodoPronto(archivio);
+    ASSERT_TRUE(m.AggiungiDaTavola(2, {1, 2}));
+    archivio = archivioPrevisioni(7);
+    m.VisualizzaSfaldamenti();
+    EXPECT_TRUE(m.analisi.modello.empty());
+    EXPECT_TRUE(m.analisi.previsioni.empty());
+    EXPECT_FALSE(m.analisi.coperti.has_value());
+    m.analisi.EstrazioneSelezionata = 7;
+    ASSERT_TRUE(m.RicavaBaseDati());
+    EXPECT_EQ(m.analisi.modello[0].estr, 7);
+    EXPECT_EQ(m.analisi.FineRicerca, 7);
 }

@@ -8,11 +8,11 @@
 namespace test {
 
 quorvane::ArchivioEstrazioni archivioDiProva(const std::vector<std::string>& bari,
-                                             const std::vector<std::string>& cagliari) {
+                                             const std::vector<std::string>& cagliari, std::size_t estrazioni) {
     const char* date[] = {"03/01/2000", "10/01/2000", "17/01/2000", "07/02/2000",
                           "14/02/2000", "06/03/2000", "13/03/2000", "20/03/2000"};
     std::vector<quorvane::RigaArchivio> righe;
-    for (std::size_t i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < 8 && i < estrazioni; ++i) {
         quorvane::RigaArchivio r;
         r.data = date[i];
         r.ruote[0] = i < bari.size() ? bari[i] : "";

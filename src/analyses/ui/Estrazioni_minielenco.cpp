@@ -3,10 +3,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/SceltaEstrazione.h"
-#include "analyses/ui/BarraEstrazioni.h"
+#include "core/ui/Controlli.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
@@ -38,7 +39,7 @@ Estrazioni_minielenco::Estrazioni_minielenco(Sessione& sessione, QWidget* padre)
     label3_ = riquadro(this, "Label3");
     label2_->setToolTip(QStringLiteral("Indice dell'estrazione"));
     label3_->setToolTip(QStringLiteral("Progressivo nel mese (PM) e nell'anno (PA)"));
-    hs1_ = new BarraEstrazioni("hs1", [this] { return ultimaEstrazione(sessione_.archivio); }, this);
+    hs1_ = barraEstrazioni(this, "hs1");
 
     fg2_ = new VistaGriglia("Fg2", this);
     fg2_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -51,13 +52,13 @@ Estrazioni_minielenco::Estrazioni_minielenco(Sessione& sessione, QWidget* padre)
     auto* cancellaP = pulsante(this, "Command81", QStringLiteral("Cancella segni"));
     auto* ultimaP = pulsante(this, "Command56", QStringLiteral("Ultima estrazione"));
     connect(indiceP, &QPushButton::clicked, this, [this] {
-        if (const auto indice = chiediIndice(this, sessione_.archivio)) hs1_->vaiA(*indice);
+        if (const auto indice = chiediIndice(this, sessione_.archivio)) hs1_->setValue(*indice);
     });
     connect(dataP, &QPushButton::clicked, this, [this] {
-        if (const auto trovata = chiediData(this, sessione_.archivio)) hs1_->vaiA(*trovata);
+        if (const auto trovata = chiediData(this, sessione_.archivio)) hs1_->setValue(*trovata);
     });
     connect(cancellaP, &QPushButton::clicked, this, &Estrazioni_minielenco::cancellaSegni);
-    connect(ultimaP, &QPushButton::clicked, this, [this] { hs1_->vaiA(ultimaEstrazione(sessione_.archivio)); });
+    connect(ultimaP, &QPushButton::clicked, this, [this] { hs1_->setValue(ultimaEstrazione(sessione_.archivio)); });
 
     auto* intestazione = new QHBoxLayout;
     intestazione->addWidget(label2_, 1);
@@ -76,24 +77,22 @@ Estrazioni_minielenco::Estrazioni_minielenco(Sessione& sessione, QWidget* padre)
     installaHelp(this, ArgomentoHelp);
 
     connect(hs1_, &QScrollBar::valueChanged, this, &Estrazioni_minielenco::mostra);
-    {
-        const QSignalBlocker blocco(hs1_);
-        hs1_->aggiornaMassimo();
-        hs1_->setValue(hs1_->maximum());
-    }
-    mostra(hs1_->value());
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &Estrazioni_minielenco::archivioRicaricato);
+    archivioRicaricato();
     fg2_->setFixedHeight(NumRuote * fg2_->verticalHeader()->defaultSectionSize() +
                          fg2_->horizontalHeader()->sizeHint().height() + 2 * fg2_->frameWidth());
     fg2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resize(400, sizeHint().height());
 }
 
+void Estrazioni_minielenco::archivioRicaricato() { mostra(seguiArchivio(hs1_, sessione_.archivio, data_)); }
+
 void Estrazioni_minielenco::mostra(int estrazione) {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
     elenco_.mostra(estrazione);
+    data_ = archivio.contiene(estrazione) ? archivio.DateEstrazioni(estrazione) : std::string();
     label2_->setText(QString::number(estrazione));
-    label1_->setText(estrazione <= archivio.NumEstrazioni ? QString::fromStdString(archivio.DateEstrazioni(estrazione))
-                                                          : QString());  // a draw the archive no longer has
+    label1_->setText(QString::fromStdString(data_));
     label3_->setText(QString::fromStdString(elenco_.progressivi(archivio)));
     elenco_.riempiFg2(fg2_->griglia(), archivio);
     fg2_->aggiorna();

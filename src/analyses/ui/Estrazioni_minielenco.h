@@ -5,10 +5,10 @@
 #include "analyses/MiniElenco.h"
 
 class QLabel;
+class QScrollBar;
 
 namespace quorvane {
 
-class BarraEstrazioni;
 class Sessione;
 class VistaGriglia;
 
@@ -19,12 +19,15 @@ public:
 
 private:
     void mostra(int estrazione);
+    // The archive was reloaded: the draw shown is kept when it still exists, else the last.
+    void archivioRicaricato();
     void segna(int riga, int colonna);
     void cancellaSegni();
 
     Sessione& sessione_;
     MiniElenco elenco_;
-    BarraEstrazioni* hs1_;
+    std::string data_;  // the date of the draw shown, to find it again after a reload
+    QScrollBar* hs1_;
     QLabel* label1_;
     QLabel* label2_;
     QLabel* label3_;

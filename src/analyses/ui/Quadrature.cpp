@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "analyses/ui/BarraEstrazioni.h"
+#include "core/ui/Controlli.h"
 #include "core/Colori.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"

@@ -6,8 +6,10 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include <QScrollBar>
+
 #include "core/SceltaEstrazione.h"
-#include "analyses/ui/BarraEstrazioni.h"
+#include "core/ui/Controlli.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
@@ -30,9 +32,7 @@ Ripetizionenumeri::Ripetizionenumeri(Sessione& sessione, QWidget* padre)
     : QWidget(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Ripetizionenumeri"));
     setWindowTitle(QStringLiteral("Ripetizione numeri"));
-    const ArchivioEstrazioni& archivio = sessione_.archivio;
-
-    hFine_ = new BarraEstrazioni("hFine", [this] { return ultimaEstrazione(sessione_.archivio); }, this);
+    hFine_ = barraEstrazioni(this, "hFine");
     labend_ = etichetta(this, "labend");
     labend_->setMinimumWidth(150);
     labend_->setFrameShape(QFrame::Panel);
@@ -41,7 +41,7 @@ Ripetizionenumeri::Ripetizionenumeri(Sessione& sessione, QWidget* padre)
     auto* ultimaP = pulsante(this, "Command22", QStringLiteral("Ultima"));
     auto* indiceP = pulsante(this, "Command23", QStringLiteral("Seleziona per numero indice"));
     auto* dataP = pulsante(this, "Command24", QStringLiteral("Seleziona per data"));
-    connect(ultimaP, &QPushButton::clicked, this, [this] { hFine_->vaiA(ultimaEstrazione(sessione_.archivio)); });
+    connect(ultimaP, &QPushButton::clicked, this, [this] { hFine_->setValue(ultimaEstrazione(sessione_.archivio)); });
     connect(indiceP, &QPushButton::clicked, this, &Ripetizionenumeri::scegliPerIndice);
     connect(dataP, &QPushButton::clicked, this, &Ripetizionenumeri::scegliPerData);
 
@@ -116,22 +116,24 @@ Ripetizionenumeri::Ripetizionenumeri(Sessione& sessione, QWidget* padre)
     installaHelp(this, ArgomentoHelp);
 
     connect(hFine_, &QScrollBar::valueChanged, this, &Ripetizionenumeri::fineCambiata);
-    {
-        const QSignalBlocker blocco(hFine_);
-        hFine_->aggiornaMassimo();
-        hFine_->setValue(archivio.NumEstrazioni);
-    }
-    fineCambiata(hFine_->value());
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &Ripetizionenumeri::archivioRicaricato);
+    archivioRicaricato();
 }
+
+void Ripetizionenumeri::archivioRicaricato() { fineCambiata(seguiArchivio(hFine_, sessione_.archivio, dataFine_)); }
 
 void Ripetizionenumeri::fineCambiata(int fine) {
-    sessione_.archivio.FineAnalisi = fine;
-    labend_->setText(QString::fromStdString(testoFineAnalisi(sessione_.archivio, fine)));
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    fine_ = fine;
+    dataFine_ = archivio.contiene(fine) ? archivio.DateEstrazioni(fine) : std::string();
+    labend_->setText(QString::fromStdString(testoFineAnalisi(archivio, fine)));
     rilevazione();
     combinazioni();
+    // The number shown follows the new end draw.
+    if (fg1_->griglia().righe() > 1) visualizza();
 }
 
-void Ripetizionenumeri::rilevazione() { ripetizioni_.Rilevazione(sessione_.archivio, sessione_.archivio.FineAnalisi); }
+void Ripetizionenumeri::rilevazione() { ripetizioni_.Rilevazione(sessione_.archivio, fine_); }
 
 void Ripetizionenumeri::combinazioni() {
     const int e = comboE_->currentIndex() + 1;
@@ -146,11 +148,11 @@ void Ripetizionenumeri::visualizza() {
 }
 
 void Ripetizionenumeri::scegliPerIndice() {
-    if (const auto indice = chiediIndice(this, sessione_.archivio)) hFine_->vaiA(*indice);
+    if (const auto indice = chiediIndice(this, sessione_.archivio)) hFine_->setValue(*indice);
 }
 
 void Ripetizionenumeri::scegliPerData() {
-    if (const auto trovata = chiediData(this, sessione_.archivio)) hFine_->vaiA(*trovata);
+    if (const auto trovata = chiediData(this, sessione_.archivio)) hFine_->setValue(*trovata);
 }
 
 }  // namespace quorvane

@@ -6,10 +6,10 @@
 
 class QComboBox;
 class QLabel;
+class QScrollBar;
 
 namespace quorvane {
 
-class BarraEstrazioni;
 class Sessione;
 class VistaGriglia;
 
@@ -24,12 +24,16 @@ public:
 
 private:
     void fineCambiata(int fine);
+    // The archive was reloaded: the end draw is kept when it still exists, the lists follow.
+    void archivioRicaricato();
     void scegliPerIndice();
     void scegliPerData();
 
     Sessione& sessione_;
     Ripetizioni ripetizioni_;
-    BarraEstrazioni* hFine_;
+    int fine_ = 0;            // the end draw of the analysis
+    std::string dataFine_;    // its date, to find it again after a reload
+    QScrollBar* hFine_;
     QLabel* labend_;
     QComboBox* comboE_;
     QComboBox* comboR_;

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "analyses/db/DatabaseSistemi.h"
-#include "analyses/ui/BarraEstrazioni.h"
+#include "core/ui/Controlli.h"
 #include "core/Colori.h"
 #include "core/db/DatabaseProgramma.h"
 #include "core/ui/Dialoghi.h"

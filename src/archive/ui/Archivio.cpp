@@ -58,11 +58,12 @@ Archivio::Archivio(Container& container, QWidget* padre)
     resize(980, 840);
     installaHelp(this, ArgomentoHelp);
 
-    // Window load.
+    // Window load: the stored draws read again, shown up to the newest.
     tab_->setCurrentIndex(0);
-    AggiornaRiepilogoArchivio();
-    impostaSlider(sessione_.archivio.NumEstrazioni);
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &Archivio::archivioRicaricato);
     CaricaGrigliaArchivio();
+    archivioRicaricato();
+    AggiornaRiepilogoArchivio();
     fgDB_->adattaColonne(1, -1);
     impostaCalendario(Data{QDate::currentDate().year(), QDate::currentDate().month(), QDate::currentDate().day()});
 }
@@ -303,56 +304,49 @@ QWidget* Archivio::creaAggiornamenti() {
 // ---------------------------------------------------------------------------------------------
 // Reload and display.
 
-void Archivio::avanzamento(int valore, int massimo) {
-    QProgressBar* pb = container_.Pb1();
-    if (pb->maximum() != massimo) pb->setMaximum(massimo);
-    pb->setValue(valore);
-}
+void Archivio::avanzamento(int valore, int massimo) { mostraAvanzamento(container_.Pb1(), valore, massimo); }
 
 bool Archivio::CaricaArchivioExNovo() {
-    std::vector<RigaArchivio> righe;
+    const BarraLavoro barra(container_.Pb1());
     QString errore;
     // The bar is touched every 50 draws only: a repaint per draw would cost more than the load.
     const auto progresso = [this](int i, int n) {
         if (i % 50 == 0 || i == n) avanzamento(i, n);
     };
-    if (!sessione_.caricaArchivio(TipoCaricamento::Ricarica, progresso, &errore, &righe)) {
-        Dialoghi::correnti().messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"),
-                                       Inizio::MessaggioCaricamento + QStringLiteral("\n") + errore);
-        return false;
-    }
-    Griglia& g = fgDB_->griglia();
-    riempiFgDB(g, righe);
-    label9_->setText(QString::number(righe.size()));
-    g.impostaPrimaRigaMostrata(g.righe() - 1);
-    fgDB_->aggiorna();
-    container_.ImpostazioniArchivioModello();
-    return true;
+    if (sessione_.caricaArchivio(TipoCaricamento::Ricarica, progresso, &errore)) return true;
+    Dialoghi::correnti().messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"),
+                                   Inizio::MessaggioCaricamento + QStringLiteral("\n") + errore);
+    return false;
 }
 
 void Archivio::CaricaGrigliaArchivio() {
-    std::vector<RigaArchivio> righe;
     QString errore;
-    if (!sessione_.caricaArchivio(TipoCaricamento::SoloEstratti, {}, &errore, &righe)) return;
+    sessione_.caricaArchivio(TipoCaricamento::SoloEstratti, {}, &errore);
+}
+
+// Every reload, whoever asked for it: the list, the summary, the current draw (kept when it
+// still exists) and the calendar of the year chosen.
+void Archivio::archivioRicaricato() {
+    const std::vector<RigaArchivio>& righe = sessione_.righeArchivio();
     Griglia& g = fgDB_->griglia();
     riempiFgDB(g, righe);
     g.impostaPrimaRigaMostrata(g.righe() - 1);
     fgDB_->aggiorna();
     label9_->setText(QString::number(righe.size()));
-    hScrestrazione_->setMaximum(sessione_.archivio.NumEstrazioni);
-    impostaSlider(sessione_.archivio.NumEstrazioni);
-    if (!righe.empty())
-        if (auto d = Data::daTesto(righe.back().data)) impostaCalendario(*d);
+    mostraRiepilogo();
+    cambioSlider(seguiArchivio(hScrestrazione_, sessione_.archivio, lblEstrazione_->text().toStdString()));
+    Carica_calendario();
+}
+
+void Archivio::mostraRiepilogo() {
+    const ArchivioEstrazioni& a = sessione_.archivio;
+    lblAggiornato_->setText(a.contiene(a.NumEstrazioni) ? qtesto(a.DateEstrazioni(a.NumEstrazioni)) : QString());
+    label2_->setText(QString::number(a.NumEstrazioni));
 }
 
 void Archivio::AggiornaRiepilogoArchivio() {
-    const ArchivioEstrazioni& a = sessione_.archivio;
-    lblAggiornato_->setText(qtesto(a.DateEstrazioni(a.NumEstrazioni)));
-    label2_->setText(QString::number(a.NumEstrazioni));
-    pAN_DC_->setText(QString::number(estrazioneCorrente_));
-    hScrestrazione_->setMaximum(a.NumEstrazioni);
-    impostaSlider(a.NumEstrazioni);
-    container_.ImpostazioniArchivioModello();
+    mostraRiepilogo();
+    impostaSlider(sessione_.archivio.NumEstrazioni);
 }
 
 // The slider's value always shows: set to the value it already has, the draw is shown again

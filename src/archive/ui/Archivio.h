@@ -41,9 +41,12 @@ public:
 
     explicit Archivio(Container& container, QWidget* padre = nullptr);
 
-    // Reloads FgDB and the whole archive in memory; false, with a message, when it failed.
+    // Reloads the whole archive in memory; false, with a message, when it failed. The window
+    // follows the reload as every window does, through the session's announcement.
     bool CaricaArchivioExNovo();
+    // Reads the stored draws again, for the list.
     void CaricaGrigliaArchivio();
+    // The summary labels, and the newest draw shown.
     void AggiornaRiepilogoArchivio();
     void CaricaTabellaArchivio();
     int EstrazioneCorrente() const { return estrazioneCorrente_; }
@@ -87,6 +90,8 @@ private:
     QWidget* creaCalendario();
     QWidget* pulsanteHelp(const char* nome, QWidget* padre);
 
+    void archivioRicaricato();
+    void mostraRiepilogo();
     void impostaSlider(int valore);
     void cambioSlider(int valore);
     void ricercaPerIndice();

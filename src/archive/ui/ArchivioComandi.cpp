@@ -15,6 +15,8 @@
 #include "archive/ui/Archivio.h"
 #include "archive/ui/CasellaNumero.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -254,6 +256,7 @@ void Archivio::ConfrontoAggiornamento(std::vector<RigaAggiornamento> righe) {
         memorizzate = std::move(*lette);
     }
     list4_->clear();
+    const BarraLavoro barra(container_.Pb1());
     controllo_ = quorvane::ConfrontoAggiornamento(righeImporta_, memorizzate, [this](int i, int n) {
         if (i % 50 == 0 || i == n - 1) avanzamento(i, n);
     });

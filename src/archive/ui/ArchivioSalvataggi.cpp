@@ -12,6 +12,7 @@
 #include "archive/ui/Archivio.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Container.h"
 #include "core/ui/Dialoghi.h"
 
 namespace quorvane {
@@ -183,6 +184,7 @@ bool Archivio::esporta(const QString& file,
                        std::string (*formato)(const ArchivioEstrazioni&, const Avanzamento&),
                        const QString& titolo) {
     CursoreAttesa attesa;
+    const BarraLavoro barra(container_.Pb1());
     const std::string contenuto =
         formato(sessione_.archivio, [this](int i, int n) { avanzamento(i, n); });
     QString errore;

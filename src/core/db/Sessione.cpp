@@ -78,15 +78,16 @@ void Sessione::selezionaArchivio(const QString& percorso) {
     programma_->impostaParametro(QStringLiteral("percorsoarchivio"), percorso);
 }
 
-bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore,
-                              std::vector<RigaArchivio>* righeLette) {
+bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore) {
     auto db = DatabaseArchivio::apri(PercorsoArchivio, errore);
     if (!db) return false;
     auto righe = db->leggiEstrazioni(errore);
     if (!righe) return false;
+    const PeriodoModello periodo = archivio.periodoModello();
     switch (archivio.CaricaArchivio(*righe, tipo, avanzamento)) {
         case EsitoCaricamento::Riuscito:
-            if (righeLette) *righeLette = std::move(*righe);
+            if (*righe == righe_ && periodo == archivio.periodoModello()) return true;
+            righe_ = std::move(*righe);
             emit archivioRicaricato();
             return true;
         case EsitoCaricamento::ArchivioVuoto:

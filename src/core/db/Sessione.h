@@ -13,7 +13,8 @@
 namespace quorvane {
 
 // Every window that shows draws listens to archivioRicaricato: it is announced once after each
-// load that changed the archive in memory, whatever asked for it.
+// load that changed the archive in memory (its draws or its model period), whatever asked for
+// it. A load that read the same draws again announces nothing, so open analyses stay.
 class Sessione : public QObject {
     Q_OBJECT
 public:
@@ -44,9 +45,10 @@ public:
     // parameter row, when the row exists. Read by the next load.
     void selezionaArchivio(const QString& percorso);
     // Loads the draws of PercorsoArchivio into memory; on failure the archive in memory is
-    // unchanged and `errore` says why. `righeLette`, when given, receives the rows as stored.
-    bool caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore,
-                        std::vector<RigaArchivio>* righeLette = nullptr);
+    // unchanged and `errore` says why.
+    bool caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore);
+    // The draws as stored, as the last successful load read them.
+    const std::vector<RigaArchivio>& righeArchivio() const { return righe_; }
 
 signals:
     void archivioRicaricato();
@@ -58,6 +60,7 @@ private:
     QString cartellaDati_;
     std::unique_ptr<DatabaseProgramma> programma_;
     std::unique_ptr<DatabaseArchivio> archivioAperto_;
+    std::vector<RigaArchivio> righe_;
 };
 
 }  // namespace quorvane

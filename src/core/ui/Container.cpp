@@ -66,7 +66,6 @@ void Container::registraModulo(const QString& nome, Fabbrica fabbrica) {
 Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Container"));
     setWindowTitle(QStringLiteral("Quorvane"));
-    sessione_.archivio.FineAnalisi = sessione_.archivio.NumEstrazioni;
 
     auto* centro = new QWidget(this);
     fgpa_ = new VistaGriglia("fgpa", centro);
@@ -143,6 +142,11 @@ Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), s
     resize(640, 640);
     installaHelp(this, ArgomentoHelp);
 
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &Container::archivioRicaricato);
+    archivioRicaricato();
+}
+
+void Container::archivioRicaricato() {
     riempiElenco();
     ImpostazioniArchivioModello();
 }

@@ -34,6 +34,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    // The list and the period follow every reload of the archive.
+    void archivioRicaricato();
     void riempiElenco();
     static std::map<QString, Fabbrica>& fabbriche();
 

@@ -1,5 +1,8 @@
 #include "core/ui/Controlli.h"
 
+#include <QProgressBar>
+#include <QScrollBar>
+
 #include "core/SceltaEstrazione.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/VistaGriglia.h"
@@ -17,6 +20,32 @@ QLabel* avvisoDimostrativo(QWidget* padre) {
     return l;
 }
 
+QScrollBar* barraEstrazioni(QWidget* padre, const char* nome) {
+    auto* barra = new QScrollBar(Qt::Horizontal, padre);
+    barra->setObjectName(QString::fromLatin1(nome));
+    barra->setMinimum(1);
+    barra->setPageStep(10);
+    return barra;
+}
+
+int seguiArchivio(QScrollBar* barra, const ArchivioEstrazioni& archivio, const std::string& data) {
+    const int estrazione = estrazioneRitrovata(archivio, data);
+    const QSignalBlocker blocco(barra);
+    barra->setRange(1, std::max(ultimaEstrazione(archivio), 1));
+    barra->setValue(estrazione);
+    return estrazione;
+}
+
+void mostraAvanzamento(QProgressBar* barra, int valore, int massimo) {
+    if (!barra) return;
+    if (barra->maximum() != massimo) barra->setMaximum(massimo);
+    barra->setValue(valore);
+}
+
+BarraLavoro::~BarraLavoro() {
+    if (barra_) barra_->reset();
+}
+
 void sfondoEtichetta(QLabel* etichetta, Colore colore) {
     etichetta->setStyleSheet(QStringLiteral("QLabel { background-color: %1; }").arg(coloreQt(colore).name()));
 }
@@ -26,7 +55,12 @@ std::optional<int> chiediIndice(QWidget* padre, const ArchivioEstrazioni& archiv
                                                            QStringLiteral("Inserire il n° indice dell'archivio modello."),
                                                            QString());
     if (!risposta) return std::nullopt;
-    return indiceDigitato(archivio, risposta->toStdString());
+    const auto indice = indiceDigitato(archivio, risposta->toStdString());
+    if (!indice && numeroDigitato(risposta->toStdString()))
+        Dialoghi::correnti().messaggio(padre, QMessageBox::Information, QStringLiteral("Scelta estrazione"),
+                                       QStringLiteral("Indice fuori archivio: digitare un numero da 1 a %1.")
+                                           .arg(ultimaEstrazione(archivio)));
+    return indice;
 }
 
 std::optional<int> chiediData(QWidget* padre, const ArchivioEstrazioni& archivio) {

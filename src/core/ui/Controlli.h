@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <optional>
 
+#include "core/ArchivioEstrazioni.h"
 #include "core/Griglia.h"
 
-namespace quorvane {
+class QProgressBar;
+class QScrollBar;
 
-class ArchivioEstrazioni;
+namespace quorvane {
 
 inline QPushButton* pulsante(QWidget* padre, const char* nome, const QString& testo) {
     auto* p = new QPushButton(testo, padre);
@@ -31,8 +33,34 @@ QLabel* avvisoDimostrativo(QWidget* padre);
 // Back colour of a label, as the program's 0xBBGGRR colours give it.
 void sfondoEtichetta(QLabel* etichetta, Colore colore);
 
-// "Seleziona per numero indice": the draw whose index the user types; nothing for any other
-// answer or a cancelled box.
+// A horizontal bar over the draws of the archive, from 1.
+QScrollBar* barraEstrazioni(QWidget* padre, const char* nome);
+// After a reload: the bar spans the archive and stands on the draw of `data` when the archive
+// still holds it, else on the last draw, without a signal (the window shows the draw itself).
+// Returns that draw.
+int seguiArchivio(QScrollBar* barra, const ArchivioEstrazioni& archivio, const std::string& data);
+
+// A long job's progress on the main window's bar (null: nowhere).
+void mostraAvanzamento(QProgressBar* barra, int valore, int massimo);
+
+// Held for the length of a long job: the bar follows the job and is emptied when it ends, so
+// that it never stays at the last step of a job that is over.
+class BarraLavoro {
+public:
+    explicit BarraLavoro(QProgressBar* barra) : barra_(barra) {}
+    ~BarraLavoro();
+    BarraLavoro(const BarraLavoro&) = delete;
+    BarraLavoro& operator=(const BarraLavoro&) = delete;
+    Avanzamento avanzamento() const {
+        return [barra = barra_](int valore, int massimo) { mostraAvanzamento(barra, valore, massimo); };
+    }
+
+private:
+    QProgressBar* barra_;
+};
+
+// "Seleziona per numero indice": the draw whose index the user types. A whole number outside
+// the archive is answered with the range; any other answer or a cancelled box gives nothing.
 std::optional<int> chiediIndice(QWidget* padre, const ArchivioEstrazioni& archivio);
 // "Seleziona per data": the first draw of the typed date; "Data non trovata" when there is
 // none; nothing for a cancelled box.

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -163,9 +164,11 @@ QWidget* DelegatoElenco::createEditor(QWidget* parent, const QStyleOptionViewIte
 }
 
 void DelegatoElenco::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    if (auto* combo = qobject_cast<QComboBox*>(editor))
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         combo->setCurrentText(index.data(Qt::EditRole).toString());
-    else
+        // A key that opened the editor replaces the value rather than add to it.
+        if (combo->lineEdit()) combo->lineEdit()->selectAll();
+    } else
         QStyledItemDelegate::setEditorData(editor, index);
 }
 

@@ -71,9 +71,16 @@ Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* pad
     setObjectName(QStringLiteral("Ventrallo"));
     setWindowTitle(QStringLiteral(" Quorvane"));
 
+    // Across the top the period, the options and the selected draw; below, the model draws and
+    // the delays on the left, the elaborations and the forecasts on the right. It fits a
+    // 1280x1024 screen.
+    auto* alto = new QHBoxLayout;
+    alto->addWidget(creaTestata());
+    alto->addWidget(creaEstrazioneMostrata());
+    alto->addStretch(1);
     auto* sinistra = new QVBoxLayout;
     auto* destra = new QVBoxLayout;
-    sinistra->addWidget(creaTestata());
+    sinistra->addWidget(creaRuote());
     sinistra->addWidget(creaModello(), 3);
 
     ssTab1_ = new QTabWidget(this);
@@ -84,20 +91,21 @@ Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* pad
     ssTab1_->addTab(creaTabDatabase(), QStringLiteral("Database"));
     ssTab1_->setCurrentIndex(1);
     sinistra->addWidget(creaRitardiEMemo(), 2);
-    destra->addWidget(creaEstrazioneMostrata());
-    destra->addWidget(ssTab1_, 3);
-    destra->addWidget(creaPrevisioni(), 2);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(sinistra, 3);
-    layout->addLayout(destra, 2);
-    resize(1260, 880);
+    destra->addWidget(ssTab1_, 1);
+    destra->addWidget(creaPrevisioni());
+    auto* sotto = new QHBoxLayout;
+    sotto->addLayout(sinistra, 3);
+    sotto->addLayout(destra, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(alto);
+    layout->addLayout(sotto, 1);
+    resize(1250, 960);
     installaHelp(this, ArgomentoHelp);
 
     // The end of the period starts at the last draw, the month ordinal at the last draw's.
-    hFine_->setRange(1, std::max(archivio_.NumEstrazioni, 1));
-    hFine_->setValue(archivio_.NumEstrazioni);
-    sceltaEstrazione(hFine_->value());
+    sceltaEstrazione(seguiArchivio(hFine_, archivio_, {}));
     if (archivio_.NumEstrazioni > 0) comboMensile_->setCurrentIndex(archivio_.ProgMese(archivio_.NumEstrazioni));
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &Ventrallo::archivioRicaricato);
     ElencoConfigurazioni();
 }
 
@@ -137,19 +145,21 @@ QWidget* Ventrallo::pulsanteHelp(const char* nome) {
 
 QWidget* Ventrallo::creaTestata() {
     auto* testata = new QWidget(this);
-    auto* verticale = new QVBoxLayout(testata);
-    verticale->setContentsMargins(0, 0, 0, 0);
-    auto* layout = new QHBoxLayout;
-    verticale->addLayout(layout);
+    auto* layout = new QHBoxLayout(testata);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     auto* periodo = new QGroupBox(QStringLiteral("Estrazione finale del periodo"), testata);
     auto* lp = new QGridLayout(periodo);
-    hFine_ = new QScrollBar(Qt::Horizontal, periodo);
-    hFine_->setObjectName(QStringLiteral("hFine"));
+    hFine_ = barraEstrazioni(periodo, "hFine");
     hFine_->setMinimumWidth(300);
     labend_ = etichetta(periodo, "labend");
-    labend_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    QFont grassetto = labend_->font();
+    grassetto.setBold(true);
+    labend_->setFont(grassetto);
     label4_ = etichetta(periodo, "Label4");
+    // As wide as the longest text they can show, so that nothing beside them moves.
+    labend_->setMinimumWidth(QFontMetrics(grassetto).horizontalAdvance(QStringLiteral("00000 del 00/00/0000")));
+    label4_->setMinimumWidth(label4_->fontMetrics().horizontalAdvance(QStringLiteral("00000  00/00/0000")));
     label7_ = etichetta(periodo, "Label7");
     label7_->setToolTip(QStringLiteral("Progressivo nel mese dell'estrazione selezionata"));
     auto* ultima = pulsante(periodo, "Command22", QStringLiteral("Ultima"));
@@ -165,6 +175,7 @@ QWidget* Ventrallo::creaTestata() {
     lp->addWidget(perIndice, 2, 0, 1, 2);
     lp->addWidget(perData, 2, 2, 1, 2);
     lp->addWidget(usaMese, 3, 0, 1, 4);
+    lp->setRowStretch(4, 1);
     layout->addWidget(periodo);
 
     auto* opzioni = new QGroupBox(QStringLiteral("Estrazioni modello"), testata);
@@ -187,9 +198,23 @@ QWidget* Ventrallo::creaTestata() {
     lo->addWidget(comboC_, 2, 1);
     lo->addWidget(chFine_, 0, 3);
     lo->addWidget(chUltima_, 1, 3);
+    lo->setRowStretch(3, 1);
     layout->addWidget(opzioni);
 
-    auto* ruote = new QGroupBox(QStringLiteral("Ruote in gioco"), testata);
+    connect(hFine_, &QScrollBar::valueChanged, this, &Ventrallo::sceltaEstrazione);
+    connect(ultima, &QPushButton::clicked, this, &Ventrallo::Ultima);
+    connect(perIndice, &QPushButton::clicked, this, &Ventrallo::SelezionaPerNumeroIndice);
+    connect(perData, &QPushButton::clicked, this, &Ventrallo::SelezionaPerData);
+    connect(usaMese, &QPushButton::clicked, this, &Ventrallo::UtilizzaQuestaEstrazioneDelMese);
+    connect(label10, &EtichettaCliccabile::clic, this,
+            [this] { comboPresenze_->setCurrentIndex(comboPresenze_->count() - 1); });
+    connect(comboC_, &QComboBox::currentIndexChanged, this,
+            [this] { metodo_.analisi.NumeroColpi = comboC_->currentText().toInt(); });
+    return testata;
+}
+
+QWidget* Ventrallo::creaRuote() {
+    auto* ruote = new QGroupBox(QStringLiteral("Ruote in gioco"), this);
     auto* lr = new QHBoxLayout(ruote);
     fgR_ = new VistaGriglia("FgR", ruote);
     dimensionaTavola(fgR_, 30);
@@ -202,24 +227,13 @@ QWidget* Ventrallo::creaTestata() {
     auto* ricava = pulsante(ruote, "Command13", QStringLiteral("RICAVA BASE DATI"));
     ricava->setMinimumHeight(34);
     ricava->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    ricava->setMinimumWidth(200);
+    ricava->setMinimumWidth(180);
     lr->addWidget(fgR_);
     lr->addWidget(tutte);
     lr->addWidget(nessuna);
     lr->addStretch(1);
     lr->addWidget(ricava);
-    verticale->addWidget(ruote);
 
-
-    connect(hFine_, &QScrollBar::valueChanged, this, &Ventrallo::sceltaEstrazione);
-    connect(ultima, &QPushButton::clicked, this, &Ventrallo::Ultima);
-    connect(perIndice, &QPushButton::clicked, this, &Ventrallo::SelezionaPerNumeroIndice);
-    connect(perData, &QPushButton::clicked, this, &Ventrallo::SelezionaPerData);
-    connect(usaMese, &QPushButton::clicked, this, &Ventrallo::UtilizzaQuestaEstrazioneDelMese);
-    connect(label10, &EtichettaCliccabile::clic, this,
-            [this] { comboPresenze_->setCurrentIndex(comboPresenze_->count() - 1); });
-    connect(comboC_, &QComboBox::currentIndexChanged, this,
-            [this] { metodo_.analisi.NumeroColpi = comboC_->currentText().toInt(); });
     connect(fgR_, &VistaGriglia::clic, this, [this](int, int colonna) {
         if (colonna < 0 || colonna >= NumRuote) return;
         metodo_.analisi.ruoteInGioco[colonna] = !metodo_.analisi.ruoteInGioco[colonna];
@@ -234,7 +248,7 @@ QWidget* Ventrallo::creaTestata() {
         mostraRuote();
     });
     connect(ricava, &QPushButton::clicked, this, &Ventrallo::RicavaBaseDati);
-    return testata;
+    return ruote;
 }
 
 QWidget* Ventrallo::creaEstrazioneMostrata() {
@@ -336,13 +350,11 @@ QWidget* Ventrallo::creaTabElenco() {
     opzioni->addWidget(comboN_);
     opzioni->addWidget(new QLabel(QStringLiteral("Capogioco"), tab));
     opzioni->addWidget(comboCG_);
+    opzioni->addSpacing(12);
+    opzioni->addWidget(option3_);
+    opzioni->addWidget(option4);
     opzioni->addStretch(1);
-    auto* sorte = new QHBoxLayout;
-    sorte->addWidget(option3_);
-    sorte->addWidget(option4);
-    sorte->addStretch(1);
     layout->addLayout(opzioni, 0, 0, 1, 2);
-    layout->addLayout(sorte, 1, 0, 1, 2);
     layout->addWidget(chFast_, 2, 0, 1, 2);
     layout->addWidget(modalita1, 3, 0);
     layout->addWidget(modalita2, 3, 1);
@@ -381,7 +393,12 @@ QWidget* Ventrallo::creaTabCoppie() {
     fgAbb_ = new VistaGriglia("FgAbb", tab);
     riempiFgAbb(fgAbb_->griglia(), {});
     fgAbb_->aggiorna();
-    fgAbb_->setFixedWidth(110);
+    // Both columns, the score "Pr" included, without sideways scrolling.
+    fgAbb_->verticalHeader()->hide();
+    fgAbb_->horizontalHeader()->setDefaultSectionSize(44);
+    fgAbb_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fgAbb_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fgAbb_->setFixedWidth(2 * 44 + fgAbb_->verticalScrollBar()->sizeHint().width() + 2 * fgAbb_->frameWidth());
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(elabora);
     comandi->addWidget(aggiungi);
@@ -407,8 +424,9 @@ QWidget* Ventrallo::creaTabDatabase() {
     ssTab3->setObjectName(QStringLiteral("SSTab3"));
     ssTab3->addTab(creaTabMemorizza(ssTab3), QStringLiteral("Memorizza"));
     ssTab3->addTab(creaTabConfigurazioni(ssTab3), QStringLiteral("Elenco"));
+    // The help beside the tabs, where it takes no height.
+    ssTab3->setCornerWidget(pulsanteHelp("Command38"), Qt::TopRightCorner);
     layout->addWidget(ssTab3, 1);
-    layout->addWidget(pulsanteHelp("Command38"), 0, Qt::AlignRight);
     return tab;
 }
 
@@ -468,7 +486,13 @@ QWidget* Ventrallo::creaPrevisioni() {
     fgZZ_ = new VistaGriglia("Fg_ZZ", riquadro);
     impostaIntestazioneFgZZ(fgZZ_->griglia());
     fgZZ_->aggiorna();
+    // All nine forecasts in sight, every header whole.
     fgZZ_->horizontalHeader()->setDefaultSectionSize(30);
+    fgZZ_->adattaColonne();
+    fgZZ_->verticalHeader()->setDefaultSectionSize(22);
+    fgZZ_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fgZZ_->setFixedHeight(AnalisiIndice::MaxPrevisioni * 22 + fgZZ_->horizontalHeader()->sizeHint().height() +
+                          2 * fgZZ_->frameWidth());
     lblT_ = etichetta(riquadro, "Lbl_T");
     lblS_ = etichetta(riquadro, "Lbl_S");
     for (QLabel* l : {lblT_, lblS_}) {
@@ -487,26 +511,22 @@ QWidget* Ventrallo::creaPrevisioni() {
     auto* tutte = new EtichettaCliccabile(QStringLiteral("Label16"), QStringLiteral("Seleziona tutti"), riquadro);
     auto* nessuna = new EtichettaCliccabile(QStringLiteral("Label15"), QStringLiteral("Deseleziona"), riquadro);
     auto* riepilogo = pulsante(riquadro, "Command10", QStringLiteral("Riepilogo statistico"));
-    layout->addWidget(fgZZ_, 0, 0, 1, 5);
-    layout->addWidget(new QLabel(QStringLiteral("Coperti"), riquadro), 1, 0);
-    layout->addWidget(lblT_, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Scoperti"), riquadro), 1, 2);
-    layout->addWidget(lblS_, 1, 3);
-    layout->addWidget(sfaldamenti, 1, 4);
-    auto* attive = new QHBoxLayout;
-    attive->addWidget(tutte);
-    attive->addWidget(nessuna);
-    attive->addStretch(1);
-    attive->addWidget(copia);
-    attive->addWidget(stampa);
-    layout->addLayout(attive, 2, 0, 1, 5);
-    auto* lista = new QGridLayout;
-    lista->addWidget(rimuove, 0, 0);
-    lista->addWidget(azzera, 0, 1);
-    lista->addWidget(riepilogo, 0, 2);
-    lista->addWidget(inSelezione, 1, 0);
-    lista->addWidget(pulsanteHelp("Command39"), 1, 1);
-    layout->addLayout(lista, 3, 0, 1, 5);
+    layout->setVerticalSpacing(4);
+    auto* contatori = new QHBoxLayout;
+    contatori->setSpacing(8);
+    contatori->addWidget(tutte);
+    contatori->addWidget(nessuna);
+    contatori->addStretch(1);
+    contatori->addWidget(new QLabel(QStringLiteral("Coperti"), riquadro));
+    contatori->addWidget(lblT_);
+    contatori->addWidget(new QLabel(QStringLiteral("Scoperti"), riquadro));
+    contatori->addWidget(lblS_);
+    layout->addWidget(fgZZ_, 0, 0, 1, 2);
+    layout->addLayout(contatori, 1, 0, 1, 2);
+    QWidget* comandi[][2] = {{sfaldamenti, azzera}, {rimuove, riepilogo}, {inSelezione, copia},
+                             {stampa, pulsanteHelp("Command39")}};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 2; ++c) layout->addWidget(comandi[r][c], r + 2, c);
     connect(copia, &QPushButton::clicked, fgZZ_, &VistaGriglia::copiaTabella);
     connect(stampa, &QPushButton::clicked, this,
             [this] { fgZZ_->stampaConDialogo(QString(), QPageLayout::Landscape, 450); });

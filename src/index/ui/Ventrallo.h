@@ -69,6 +69,7 @@ public:
 
 private:
     QWidget* creaTestata();
+    QWidget* creaRuote();
     QWidget* creaEstrazioneMostrata();
     QWidget* creaModello();
     QWidget* creaTabSelezione();
@@ -82,6 +83,9 @@ private:
     QWidget* pulsanteHelp(const char* nome);
 
     void sceltaEstrazione(int valore);
+    // The archive was reloaded: the selected draw is kept when it still exists, else the last
+    // draw is selected; the model draws and all built on them are emptied.
+    void archivioRicaricato();
     void leggiOpzioniBase();
     void leggiOpzioniElaborazione();
     void mostraRuote();
@@ -95,7 +99,6 @@ private:
     void copiaMemoInSelezione();
     void modificaSorte(int riga, int colonna);
     void attivaTutte(bool attive);
-    Avanzamento avanzamento();
 
     Sessione& sessione_;
     ArchivioEstrazioni& archivio_;
@@ -103,6 +106,7 @@ private:
     MetodoIndice metodo_;
     TavolaNumeri tavola_;
     int rigaFormazione_ = 0;  // selected row of Fg_CC, 0 = none
+    std::string dataScelta_;  // the date of the selected draw, to find it again after a reload
     QPointer<VerificaPrevisioneFinestra> verifica_;
     QPointer<VentralloRiepilogo> riepilogo_;
     std::vector<Configurazione> configurazioni_;  // FgE as last listed

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "core/Colori.h"
+#include "core/SceltaEstrazione.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/VistaGriglia.h"
@@ -19,9 +20,10 @@
 namespace quorvane {
 
 void Ventrallo::sceltaEstrazione(int valore) {
-    if (archivio_.NumEstrazioni < 1) return;
+    if (!archivio_.contiene(valore)) return;
     metodo_.analisi.EstrazioneSelezionata = valore;
-    const QString data = QString::fromStdString(archivio_.DateEstrazioni(valore));
+    dataScelta_ = archivio_.DateEstrazioni(valore);
+    const QString data = QString::fromStdString(dataScelta_);
     labend_->setText(QStringLiteral("%1 del %2").arg(valore).arg(data));
     label4_->setText(QStringLiteral("%1  %2").arg(valore).arg(data));
     label7_->setText(QString::number(archivio_.ProgMese(valore)));
@@ -29,7 +31,21 @@ void Ventrallo::sceltaEstrazione(int valore) {
     fga_->aggiorna();
 }
 
-void Ventrallo::Ultima() { hFine_->setValue(archivio_.UltimaEstrazione); }
+void Ventrallo::archivioRicaricato() {
+    metodo_.Svuota();
+    if (verifica_) verifica_->close();
+    riempiFg9090(fg9090_->griglia(), metodo_.coppie);
+    fg9090_->aggiorna();
+    riempiFgAbb(fgAbb_->griglia(), {});
+    fgAbb_->aggiorna();
+    fgRit_->griglia().impostaRighe(1);
+    fgRit_->aggiorna();
+    mostraFormazioni();
+    mostraPrevisioni();
+    sceltaEstrazione(seguiArchivio(hFine_, archivio_, dataScelta_));
+}
+
+void Ventrallo::Ultima() { hFine_->setValue(ultimaEstrazione(archivio_)); }
 
 void Ventrallo::SelezionaPerNumeroIndice() {
     if (auto indice = chiediIndice(this, archivio_)) hFine_->setValue(*indice);
@@ -59,14 +75,6 @@ void Ventrallo::leggiOpzioniElaborazione() {
     a.veloce = chFast_->isChecked();
 }
 
-Avanzamento Ventrallo::avanzamento() {
-    return [this](int valore, int massimo) {
-        if (!avanzamento_) return;
-        if (avanzamento_->maximum() != massimo) avanzamento_->setMaximum(massimo);
-        avanzamento_->setValue(valore);
-    };
-}
-
 void Ventrallo::RicavaBaseDati() {
     leggiOpzioniBase();
     const bool trovate = metodo_.RicavaBaseDati();
@@ -80,7 +88,8 @@ void Ventrallo::RicavaBaseDati() {
 }
 
 void Ventrallo::Elabora() {
-    metodo_.Elabora(avanzamento());
+    const BarraLavoro barra(avanzamento_);
+    metodo_.Elabora(barra.avanzamento());
     riempiFg9090(fg9090_->griglia(), metodo_.coppie);
     fg9090_->aggiorna();
     fg9090_->adattaColonne(1);
@@ -88,13 +97,15 @@ void Ventrallo::Elabora() {
 
 void Ventrallo::ElaborazioneModalita1() {
     leggiOpzioniElaborazione();
-    metodo_.Modalita1(avanzamento());
+    const BarraLavoro barra(avanzamento_);
+    metodo_.Modalita1(barra.avanzamento());
     mostraFormazioni();
 }
 
 void Ventrallo::ElaborazioneModalita2() {
     leggiOpzioniElaborazione();
-    metodo_.Modalita2(avanzamento());
+    const BarraLavoro barra(avanzamento_);
+    metodo_.Modalita2(barra.avanzamento());
     mostraFormazioni();
 }
 
@@ -124,7 +135,8 @@ void Ventrallo::RimuoveRigaSelezionata() {
     const int r = fgZZ_->griglia().rigaCorrente();
     if (r < 1 || r > static_cast<int>(metodo_.analisi.previsioni.size())) return;
     leggiOpzioniElaborazione();
-    metodo_.Rimuovi(r - 1, avanzamento());
+    const BarraLavoro barra(avanzamento_);
+    metodo_.Rimuovi(r - 1, barra.avanzamento());
     mostraFormazioni();
     mostraPrevisioni();
 }
@@ -176,8 +188,11 @@ void Ventrallo::modificaSorte(int riga, int colonna) {
     if (colonna != 1 || riga < 1 || riga > static_cast<int>(metodo_.analisi.previsioni.size())) return;
     bool numero = false;
     const int sorte = QString::fromStdString(fgZZ_->griglia().testo(riga, 1)).trimmed().toInt(&numero);
-    if (numero && sorte >= 1 && sorte <= 5) metodo_.analisi.previsioni[riga - 1].sorte = sorte;
-    mostraPrevisioni();
+    Previsione& p = metodo_.analisi.previsioni[riga - 1];
+    if (numero && sorte >= 1 && sorte <= 5) p.sorte = sorte;
+    // Only this cell changes: the list is not rebuilt under the editor that wrote it.
+    fgZZ_->griglia().impostaTesto(riga, 1, std::to_string(p.sorte));
+    fgZZ_->aggiornaCelle(riga, 1, riga, 1);
 }
 
 void Ventrallo::attivaTutte(bool attive) {
@@ -211,7 +226,7 @@ void Ventrallo::mostraFormazioni() {
 
 void Ventrallo::mostraRitardi() {
     if (metodo_.analisi.modello.empty()) return;
-    riempiFgRit(fgRit_->griglia(), metodo_.ritardi, archivio_.RuoteSel);
+    riempiFgRit(fgRit_->griglia(), metodo_.ritardi, metodo_.analisi.RuoteSel);
     fgRit_->aggiorna();
 }
 

@@ -9,6 +9,7 @@
 #include "analyses/ui/Ripetizionenumeri.h"
 #include "archive/ArchivioDemo.h"
 #include "core/Colori.h"
+#include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/VistaGriglia.h"
 #include "support/DialoghiFinti.h"
@@ -31,11 +32,15 @@ protected:
     }
     ArchivioEstrazioni& archivio() { return sessione->archivio; }
 
-    // The archive window's reload after the draws of January 1940 were added.
+    // The draws of January 1940 stored, then the reload that every window hears of.
     void archivioCresciuto() {
-        std::vector<RigaArchivio> righe;
-        for (const Estrazione& e : generaArchivioDemo(Data{1940, 2, 1})) righe.push_back(e.riga());
-        ASSERT_EQ(archivio().CaricaArchivio(righe, TipoCaricamento::Ricarica), EsitoCaricamento::Riuscito);
+        auto gennaio = generaArchivioDemo(Data{1940, 2, 1});
+        gennaio.erase(gennaio.begin(), gennaio.begin() + archivio().NumEstrazioni);
+        QString errore;
+        auto db = DatabaseArchivio::apri(sessione->PercorsoArchivio, &errore);
+        ASSERT_TRUE(db && db->aggiungiEstrazioni(gennaio, &errore)) << errore.toStdString();
+        db.reset();
+        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore)) << errore.toStdString();
     }
 
     void clicca(QWidget* w, const char* nome) { QTest::mouseClick(trova<QPushButton>(w, nome), Qt::LeftButton); }
@@ -53,12 +58,10 @@ protected:
 TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
     const int ultima = archivio().NumEstrazioni;
     ASSERT_GT(ultima, 40);
-    archivio().FineAnalisi = 0;
     Ripetizionenumeri w(*sessione);
     w.show();
     auto* hFine = trova<QScrollBar>(&w, "hFine");
     EXPECT_EQ(hFine->maximum(), ultima);
-    EXPECT_EQ(archivio().FineAnalisi, ultima);
     EXPECT_EQ(trova<QLabel>(&w, "labend")->text().toStdString(),
               std::to_string(ultima) + " del " + archivio().DateEstrazioni(ultima));
 
@@ -97,8 +100,14 @@ TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
     EXPECT_EQ(hFine->value(), ultima);
     clicca(&w, "Command23");
     EXPECT_EQ(hFine->value(), 5);
-    EXPECT_EQ(archivio().FineAnalisi, 5);
     EXPECT_EQ(fg2.testoTabella(), elenco(5, 1, 2));
+    {
+        Ripetizioni rip;
+        rip.Rilevazione(archivio(), 5);
+        Griglia atteso("fg1");
+        riempiUsciteNumero(atteso, rip, numero);
+        EXPECT_EQ(fg1.testoTabella(), atteso.testoTabella()) << "the detail grid follows the end draw";
+    }
     clicca(&w, "Command24");
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].testo, "Data non trovata");
@@ -108,11 +117,13 @@ TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
     EXPECT_EQ(hFine->value(), 20);
     EXPECT_EQ(dialoghi.domande.back().titolo, "Ricerca per data GG/MM/AAAA");
 
+    // The archive grows: the end draw stays, the bar reaches the new draws at once.
     archivioCresciuto();
-    clicca(&w, "Command22");
     EXPECT_EQ(hFine->maximum(), archivio().NumEstrazioni);
+    EXPECT_EQ(hFine->value(), 20);
+    clicca(&w, "Command22");
     EXPECT_EQ(hFine->value(), archivio().NumEstrazioni);
-    EXPECT_EQ(archivio().FineAnalisi, archivio().NumEstrazioni);
+    EXPECT_EQ(fg2.testoTabella(), elenco(archivio().NumEstrazioni, 1, 2));
 }
 
 TEST_F(FinestreSuArchivio, MiniElencoSegniERicerche) {
@@ -148,19 +159,22 @@ TEST_F(FinestreSuArchivio, MiniElencoSegniERicerche) {
     dialoghi.testi = {"0", "7", "", "07/01/1939"};
     clicca(&w, "Command42_0");
     EXPECT_EQ(hs1->value(), ultima - 1);
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo,
+              QStringLiteral("Indice fuori archivio: digitare un numero da 1 a %1.").arg(ultima));
     clicca(&w, "Command42_0");
     EXPECT_EQ(hs1->value(), 7);
     clicca(&w, "Command42_1");
-    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
-    EXPECT_EQ(dialoghi.messaggi[0].testo, "Data non trovata");
+    ASSERT_EQ(dialoghi.messaggi.size(), 2u);
+    EXPECT_EQ(dialoghi.messaggi[1].testo, "Data non trovata");
     clicca(&w, "Command42_1");
     EXPECT_EQ(hs1->value(), 1);
 
-    // The archive grows: the next touch of the bar reaches the new draws.
+    // The archive grows: the draw shown stays, the bar reaches the new draws at once.
     archivioCresciuto();
     ASSERT_GT(archivio().NumEstrazioni, ultima);
-    QTest::mouseClick(hs1, Qt::LeftButton, {}, QPoint(hs1->width() - 4, hs1->height() / 2));
     EXPECT_EQ(hs1->maximum(), archivio().NumEstrazioni);
+    EXPECT_EQ(hs1->value(), 1);
     clicca(&w, "Command56");
     EXPECT_EQ(hs1->value(), archivio().NumEstrazioni);
     EXPECT_EQ(trova<QLabel>(&w, "Label1")->text().toStdString(), archivio().DateEstrazioni(archivio().NumEstrazioni));

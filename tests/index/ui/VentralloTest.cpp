@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -15,6 +16,9 @@
 #include "core/ui/Dialoghi.h"
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/VistaGriglia.h"
+#include "archive/db/ScritturaArchivio.h"
+#include "index/GriglieIndice.h"
+#include "index/Ritardi.h"
 #include "index/ui/Ventrallo.h"
 #include "index/ui/FinestraIndice.h"
 #include "support/Supporto.h"
@@ -100,11 +104,12 @@ TEST_F(FinestraIndice, SceltaPerIndiceEPerData) {
     apri(60);
     auto* hFine = trova<QScrollBar>("hFine");
     {
+        // Outside the archive the range is said; a text that is no number is ignored.
         Risposte r({QString("abc"), QString("0"), QString("61"), QString(" 25 ")});
         for (int i = 0; i < 4; ++i) clicca("Command23");
         EXPECT_EQ(r.titoli.front(), "Scelta estrazione");
         EXPECT_EQ(hFine->value(), 25);
-        EXPECT_TRUE(r.messaggi.empty());
+        EXPECT_EQ(r.messaggi, std::vector<QString>(2, "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."));
     }
     {
         const QString data = QString::fromStdString(archivio().DateEstrazioni(40));
@@ -149,9 +154,10 @@ TEST_F(FinestraIndice, RicavaBaseDatiECoppie) {
     const Griglia& fg9090 = griglia("Fg9090");
     ASSERT_EQ(fg9090.righe(), 4006);
     EXPECT_EQ(avanzamento.maximum(), 89);
+    EXPECT_LT(avanzamento.value(), avanzamento.minimum());  // emptied when the job ended
     EXPECT_LE(fg9090.valore(1, 3), 11);  // 12 rows, one without a following draw
-    EXPECT_TRUE(archivio().RuoteSel[1]);
-    EXPECT_FALSE(archivio().RuoteSel[2]);
+    EXPECT_TRUE(finestra->analisi().RuoteSel[1]);
+    EXPECT_FALSE(finestra->analisi().RuoteSel[2]);
 
     QTest::mouseClick(trova<EtichettaCliccabile>("Label6"), Qt::LeftButton);
     EXPECT_EQ(griglia("FgR").sfondo(0, 10), Verde);
@@ -302,4 +308,82 @@ TEST_F(FinestraIndice, PrevisioneDallaTavolaFiltroEAbbinamento) {
     EXPECT_EQ(finestra->tavola().conta(), 0);
     clicca("Command30");
     EXPECT_EQ(finestra->tavola().numeri(), (std::vector<int>{5, 21}));
+}
+
+TEST_F(FinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
+    apri(60);
+    auto* hFine = trova<QScrollBar>("hFine");
+    trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
+    trova<QCheckBox>("Ch_ultima")->setChecked(true);
+    clicca("Command13");
+    ASSERT_EQ(griglia("FgV").testo(1, 1), "60");
+    hFine->setValue(40);
+    QString errore;
+    const auto ricarica = [&] {
+        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore)) << errore.toStdString();
+    };
+
+    // A draw added, as "SALVA ESTRAZIONE" stores it: in reach at once, the selected draw kept,
+    // the model draws of the old archive gone.
+    const Estrazione nuova = generaArchivioDemo(Data{2026, 1, 1})[60];
+    auto db = DatabaseArchivio::apri(test::qpath(cartella / "archivio.db"), &errore);
+    ASSERT_TRUE(db && db->aggiungiEstrazioni({nuova}, &errore)) << errore.toStdString();
+    ricarica();
+    EXPECT_EQ(hFine->maximum(), 61);
+    EXPECT_EQ(hFine->value(), 40);
+    EXPECT_EQ(griglia("FgV").righe(), 1);
+    EXPECT_EQ(griglia("FgRit").righe(), 1);
+    clicca("Command22");
+    EXPECT_EQ(hFine->value(), 61);
+    EXPECT_EQ(trova<QLabel>("labend")->text(), "61 del " + QString::fromStdString(nuova.data.testo()));
+    clicca("Command13");
+    EXPECT_EQ(griglia("FgV").testo(1, 1), "61");
+
+    // The selected last draw deleted: the window moves to the new last draw, and RICAVA BASE
+    // DATI counts from there; the deleted date is not found any more.
+    ASSERT_EQ(eliminaEstrazione(*db, nuova.data, &errore), EsitoScrittura::Fatta) << errore.toStdString();
+    ricarica();
+    EXPECT_EQ(hFine->maximum(), 60);
+    EXPECT_EQ(hFine->value(), 60);
+    EXPECT_EQ(trova<QLabel>("labend")->text(), "60 del " + QString::fromStdString(archivio().DateEstrazioni(60)));
+    EXPECT_EQ(griglia("FgV").righe(), 1);
+    clicca("Command13");
+    EXPECT_EQ(griglia("FgV").testo(1, 1), "60");
+    Griglia ritardi("FgRit");
+    riempiFgRit(ritardi, calcolaRitardi(archivio(), 60), finestra->analisi().RuoteSel);
+    EXPECT_EQ(griglia("FgRit").testoTabella(), ritardi.testoTabella());
+    Risposte r({QString::fromStdString(nuova.data.testo()), QString("61")});
+    clicca("Command24");
+    clicca("Command23");
+    EXPECT_EQ(hFine->value(), 60);
+    EXPECT_EQ(r.messaggi, (std::vector<QString>{"Cerca data: Data non trovata",
+                                                "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."}));
+}
+
+TEST_F(FinestraIndice, SorteDigitataNellaLista) {
+    apri(200);
+    clicca("Command13");
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    cliccaCella("Fg90", 0, 4);
+    clicca("Command2");
+    ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
+    static QStringList avvisi;
+    avvisi.clear();
+    const auto precedente = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+        if (tipo != QtDebugMsg && !testo.contains("propagateSizeHints")) avvisi << testo;
+    });
+    finestra->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(finestra.get()));
+    // A digit typed on the cell replaces the sorte; a letter leaves it as it was.
+    for (const auto& [tasto, attesa] : {std::pair{'4', 4}, std::pair{'x', 4}, std::pair{'3', 3}}) {
+        cliccaCella("Fg_ZZ", 1, 1);
+        QTest::keyClick(trova<VistaGriglia>("Fg_ZZ"), tasto);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();  // the editor commits from the event loop
+        EXPECT_EQ(finestra->analisi().previsioni[0].sorte, attesa) << tasto;
+        EXPECT_EQ(griglia("Fg_ZZ").testo(1, 1), std::to_string(attesa)) << tasto;
+    }
+    qInstallMessageHandler(precedente);
+    EXPECT_TRUE(avvisi.isEmpty()) << avvisi.join('\n').toStdString();
 }
