@@ -1,5 +1,6 @@
 #include "core/ArchivioEstrazioni.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorvane {
@@ -38,9 +39,13 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
     nuovo.NumEstrazioni = n;
 
     if (tipo == TipoCaricamento::SoloEstratti) {
-        // Draws beyond the previous load have no ordinals until the next full load.
+        // Draws beyond the previous load have no ordinals until the next full load; an archive
+        // that lost draws meanwhile keeps no index past its end.
         nuovo.progMese_.resize(n + 1, 0);
         nuovo.progAnno_.resize(n + 1, 0);
+        nuovo.UltimaEstrazione = std::min(nuovo.UltimaEstrazione, n);
+        nuovo.FineAnalisi = std::min(nuovo.FineAnalisi, n);
+        std::erase_if(nuovo.indiciModello_, [n](int e) { return e > n; });
     } else {
         nuovo.numeraProgressivi();
         nuovo.UltimaEstrazione = n;
