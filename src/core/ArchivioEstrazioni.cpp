@@ -44,7 +44,6 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
         nuovo.progMese_.resize(n + 1, 0);
         nuovo.progAnno_.resize(n + 1, 0);
         nuovo.UltimaEstrazione = std::min(nuovo.UltimaEstrazione, n);
-        nuovo.FineAnalisi = std::min(nuovo.FineAnalisi, n);
         std::erase_if(nuovo.indiciModello_, [n](int e) { return e > n; });
     } else {
         nuovo.numeraProgressivi();
