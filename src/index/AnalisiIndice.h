@@ -96,6 +96,9 @@ struct AnalisiIndice {
     }
 };
 
+// True when draw i is a model draw by the rule of Mensile (and "Forza ultima mensile").
+bool eEstrazioneModello(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, int i);
+
 // Selects the model draws going back from EstrazioneSelezionata and builds their windows
 // (FineRicerca is recomputed first). False when no draw qualifies: the table is then empty.
 bool RicavaBaseDati(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio);
