@@ -42,8 +42,11 @@ std::vector<RigaArchivio> righeCasuali(int estrazioni, std::mt19937_64& caso) {
     return righe;
 }
 
-OpzioniStoriche opzioniTutteLeRuote(int colpi, int quanti) {
+// All wheels in play, the last draw of each month, over the whole archive.
+OpzioniStoriche opzioniTutteLeRuote(const ArchivioEstrazioni& archivio, int colpi, int quanti) {
     OpzioniStoriche o;
+    o.dal = 1;
+    o.al = archivio.NumEstrazioni;
     o.analisi.Mensile = 0;
     o.analisi.NumeroColpi = colpi;
     o.analisi.Presenze = 12;
@@ -162,7 +165,7 @@ TEST(VerificaStorica, INumeriDopoIlPuntoNonCambianoLePrevisioni) {
     std::mt19937_64 caso(11);
     std::vector<RigaArchivio> righe = righeCasuali(200, caso);
     const ArchivioEstrazioni prima = carica(righe);
-    OpzioniStoriche o = opzioniTutteLeRuote(6, 2);
+    OpzioniStoriche o = opzioniTutteLeRuote(prima, 6, 2);
     o.metodo = MetodoStorico::Ciclo;
     o.dal = o.al = 150;
     while (!eEstrazioneModello(o.analisi, prima, o.dal)) o.al = --o.dal;
@@ -185,10 +188,7 @@ TEST(VerificaStorica, INumeriDopoIlPuntoNonCambianoLePrevisioni) {
 TEST(VerificaStorica, SuUnArchivioCasualeIlMetodoFaQuantoIlCaso) {
     std::mt19937_64 caso(2024);
     const ArchivioEstrazioni archivio = carica(righeCasuali(1300, caso));
-    OpzioniStoriche o = opzioniTutteLeRuote(4, 3);
-    o.dal = 1;
-    o.al = archivio.NumEstrazioni;
-    const EsitoStorico esito = VerificaStorica(o, archivio, nullptr, {}, 2);
+    const EsitoStorico esito = VerificaStorica(opzioniTutteLeRuote(archivio, 4, 3), archivio, nullptr, {}, 2);
     const RiepilogoStorico& r = esito.riepilogo;
     ASSERT_GT(r.giocate, 250);
     ASSERT_TRUE(r.z());
@@ -200,9 +200,7 @@ TEST(VerificaStorica, SuUnArchivioCasualeIlMetodoFaQuantoIlCaso) {
 TEST(VerificaStorica, AnnullataNonDaRisultati) {
     std::mt19937_64 caso(5);
     const ArchivioEstrazioni archivio = carica(righeCasuali(300, caso));
-    OpzioniStoriche o = opzioniTutteLeRuote(4, 3);
-    o.dal = 1;
-    o.al = archivio.NumEstrazioni;
+    const OpzioniStoriche o = opzioniTutteLeRuote(archivio, 4, 3);
     std::atomic<bool> annulla{false};
     int ultimo = 0;
     const EsitoStorico esito = VerificaStorica(o, archivio, &annulla, [&](int fatti, int) {

@@ -278,6 +278,7 @@ void VerificaStoricaFinestra::mostraGrafico() {
         s->attachAxis(asseX);
         s->attachAxis(asseY);
     }
+    if (!esito_.giocate.empty()) asseY->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
     QChart* vecchio = grafico_->chart();
     grafico_->setChart(chart);
