@@ -6,7 +6,6 @@
 #include "Comune.h"
 
 #include <chrono>
-#include <cstdio>
 #include <thread>
 
 #include "index/VerificaStorica.h"
@@ -69,9 +68,5 @@ BENCHMARK(BM_Annulla)->Unit(benchmark::kMillisecond)->UseManualTime()->Iteration
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!archivioReale()) {
-        std::puts("Archivio reale assente: nessuna misura.");
-        return 0;
-    }
-    return eseguiConMediane(argc, argv);
+    return eseguiConMediane(argc, argv);  // each benchmark says when the real archive is missing
 }
