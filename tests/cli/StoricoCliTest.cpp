@@ -11,7 +11,7 @@ using test::qpath;
 TEST(StoricoDaRigaDiComando, RigheERiepilogoOppureErroreSenzaNullaEseguito) {
     RICHIEDE_STORICO();
     test::CartellaTemporanea cartella;
-    const QString dati = qpath(cartella / "xdg");
+    const QString dati = qpath(cartella / "dati");
     const QStringList base = {"--archivio", qpath(test::percorsoStorico())};
     const QStringList opzioni = {"--ruote", "TU", "--qn", "4", "--colpi", "6"};
 
