@@ -21,16 +21,6 @@ int estrazioneScelta(const Opzioni& opzioni, const ArchivioEstrazioni& archivio)
     return testo ? estrazioneDa(archivio, *testo) : archivio.UltimaEstrazione;
 }
 
-int estrazioneScelta(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
-    auto testo = opzioni.valore("estrazione");
-    if (!testo) return archivio.UltimaEstrazione;
-    if (testo->find('/') != std::string::npos) {
-        if (auto e = estrazioneDellaData(archivio, *testo)) return *e;
-        throw ErroreComando{EsitoInputErrato, "Data non trovata: " + *testo};
-    }
-    return interoTra(opzioni, "estrazione", 1, archivio.UltimaEstrazione, archivio.UltimaEstrazione);
-}
-
 std::array<bool, NumRuote> ruoteScelte(const Opzioni& opzioni) {
     auto testo = opzioni.valore("ruote");
     if (testo) return ruoteDaTesto(*testo);
