@@ -169,16 +169,11 @@ int verificaRigaCmd(const Opzioni& opzioni) {
     return 0;
 }
 
-// The covering cycle by itself: the best formation of mode 2 joins the list until every model
-// row is covered or the list is full.
 int cicloCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 0);
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
-    while (!metodo.analisi.modello.empty()) {
-        metodo.Modalita2();
-        if (metodo.formazioni.empty() || !metodo.AggiungiFormazione(0)) break;
-    }
+    metodo.CicloCopertura();
     stampa(opzioni, grigliaPrevisioni(metodo), contatori(metodo));
     return 0;
 }

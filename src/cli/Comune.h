@@ -83,6 +83,7 @@ void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento
 std::vector<Comando> comandiArchivio();
 std::vector<Comando> comandiAggiornamento();
 std::vector<Comando> comandiIndice();
+std::vector<Comando> comandiStorico();
 std::vector<Comando> comandiAnalisi();
 std::vector<Comando> comandiConfigurazioni();
 std::vector<Comando> comandiEsportazione();

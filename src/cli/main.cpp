@@ -22,7 +22,7 @@ namespace {
 std::vector<Comando> tuttiIComandi() {
     std::vector<Comando> comandi;
     for (auto gruppo : {comandiArchivio(), comandiAggiornamento(), comandiEsportazione(), comandiIndice(),
-                        comandiConfigurazioni(), comandiAnalisi(), comandiStatistiche()})
+                        comandiStorico(), comandiConfigurazioni(), comandiAnalisi(), comandiStatistiche()})
         comandi.insert(comandi.end(), gruppo.begin(), gruppo.end());
     return comandi;
 }

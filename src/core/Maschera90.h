@@ -31,6 +31,15 @@ public:
         for (std::uint64_t b = basso_; b; b &= b - 1) f(std::countr_zero(b) + 1);
         for (std::uint64_t b = alto_; b; b &= b - 1) f(std::countr_zero(b) + 65);
     }
+    // True when f(n) holds for some number of the set; stops at the first that does.
+    template <class F>
+    constexpr bool qualcuno(F&& f) const {
+        for (std::uint64_t b = basso_; b; b &= b - 1)
+            if (f(std::countr_zero(b) + 1)) return true;
+        for (std::uint64_t b = alto_; b; b &= b - 1)
+            if (f(std::countr_zero(b) + 65)) return true;
+        return false;
+    }
     constexpr int conta() const { return std::popcount(basso_) + std::popcount(alto_); }
     constexpr bool vuota() const { return (basso_ | alto_) == 0; }
     constexpr Maschera90 operator&(const Maschera90& o) const { return {basso_ & o.basso_, alto_ & o.alto_}; }

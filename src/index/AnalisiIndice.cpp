@@ -2,21 +2,19 @@
 
 namespace quorvane {
 
-namespace {
-bool eModello(const AnalisiIndice& a, const ArchivioEstrazioni& archivio, int i) {
+bool eEstrazioneModello(const AnalisiIndice& a, const ArchivioEstrazioni& archivio, int i) {
     const int ultima = archivio.UltimaEstrazione;
     if (a.Mensile > 0) return archivio.ProgMese(i) == a.Mensile;
     const bool ultimaDelMese = i < ultima && archivio.ProgMese(i + 1) == 1;
     return a.forzaUltima ? (i == ultima || ultimaDelMese) : ultimaDelMese;
 }
-}  // namespace
 
 bool RicavaBaseDati(AnalisiIndice& a, const ArchivioEstrazioni& archivio) {
     a.modello.clear();
     if (!archivio.contiene(a.EstrazioneSelezionata)) return false;
     a.FineRicerca = a.calcolaFineRicerca(archivio);
     for (int i = a.EstrazioneSelezionata; i >= 1; --i) {
-        if (eModello(a, archivio, i)) {
+        if (eEstrazioneModello(a, archivio, i)) {
             RigaModello r;
             r.numero = static_cast<int>(a.modello.size()) + 1;
             r.estr = i;

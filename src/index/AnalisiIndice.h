@@ -99,6 +99,9 @@ struct AnalisiIndice {
     }
 };
 
+// True when draw i is a model draw by the rule of Mensile (and "Forza ultima mensile").
+bool eEstrazioneModello(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, int i);
+
 // Selects the model draws going back from EstrazioneSelezionata and builds their windows
 // (FineRicerca is recomputed first). False when no draw qualifies, or when EstrazioneSelezionata
 // is not a draw of the archive: the table is then empty.

@@ -35,11 +35,8 @@ FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEst
 bool FinestreModello::vinta(int k, const Maschera90& numeri, int soglia) const {
     const Riga& riga = righe_[k];
     if (soglia <= 1) return !(riga.unione & numeri).vuota();
-    if (soglia == 2) {
-        bool vinta = false;
-        (riga.unione & numeri).perOgni([&](int n) { vinta = vinta || !(riga.compagni[n] & numeri).vuota(); });
-        return vinta;
-    }
+    if (soglia == 2)
+        return (riga.unione & numeri).qualcuno([&](int n) { return !(riga.compagni[n] & numeri).vuota(); });
     for (const Maschera90& uscita : riga.uscite)
         if ((uscita & numeri).conta() >= soglia) return true;
     return false;

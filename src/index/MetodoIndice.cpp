@@ -7,6 +7,13 @@
 
 namespace quorvane {
 
+Previsione previsioneDaFormazione(const Formazione& f, int sorteElaborazione) {
+    Previsione p;
+    p.sorte = f.numeri.size() == 1 ? 1 : sorteElaborazione == 2 ? 2 : 3;
+    for (std::size_t i = 0; i < f.numeri.size() && i < p.numeri.size(); ++i) p.numeri[i] = f.numeri[i];
+    return p;
+}
+
 bool MetodoIndice::RicavaBaseDati() {
     coppie.clear();
     if (!quorvane::RicavaBaseDati(analisi, archivio_)) return false;
@@ -95,12 +102,15 @@ bool MetodoIndice::AggiungiFormazione(int indice) {
     if (indice < 0 || indice >= static_cast<int>(formazioni.size()) || listaPiena() ||
         analisi.coperti.value_or(0) == analisi.Presenze)
         return false;
-    const Formazione& f = formazioni[indice];
-    Previsione p;
-    p.sorte = f.numeri.size() == 1 ? 1 : analisi.SorteElaborazione == 2 ? 2 : 3;
-    for (std::size_t i = 0; i < f.numeri.size() && i < p.numeri.size(); ++i) p.numeri[i] = f.numeri[i];
-    accredita(p);
+    accredita(previsioneDaFormazione(formazioni[indice], analisi.SorteElaborazione));
     return true;
+}
+
+void MetodoIndice::CicloCopertura(const Avanzamento& avanzamento) {
+    while (!analisi.modello.empty()) {
+        Modalita2(avanzamento);
+        if (formazioni.empty() || !AggiungiFormazione(0)) break;
+    }
 }
 
 bool MetodoIndice::AggiungiDaTavola(int sorte, const std::vector<int>& numeri) {

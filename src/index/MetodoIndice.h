@@ -14,6 +14,10 @@
 
 namespace quorvane {
 
+// The play that "Aggiunge previsione" makes of a formation: a single number is an ambata,
+// otherwise the sorte of the elaboration.
+Previsione previsioneDaFormazione(const Formazione& formazione, int sorteElaborazione);
+
 class MetodoIndice {
 public:
     explicit MetodoIndice(const ArchivioEstrazioni& archivio, std::uint64_t seme = 1) : archivio_(archivio), caso_(seme) {}
@@ -39,6 +43,9 @@ public:
 
     // "Aggiunge previsione" from a row of the formation table (0-based); false when refused.
     bool AggiungiFormazione(int indice);
+    // The covering cycle: the best formation of mode 2 joins the list until every model row
+    // is covered or the list is full.
+    void CicloCopertura(const Avanzamento& avanzamento = {});
     // "Aggiunge previsione" from the number board; false when refused.
     bool AggiungiDaTavola(int sorte, const std::vector<int>& numeri);
     // "Aggiunge previsione" from a pair: two single-number forecasts.

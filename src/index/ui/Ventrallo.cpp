@@ -21,6 +21,7 @@
 #include "core/ui/VistaGriglia.h"
 #include "index/GriglieIndice.h"
 #include "index/ui/VerificaPrevisione.h"
+#include "index/ui/VerificaStoricaFinestra.h"
 
 #include <QDateTime>
 
@@ -123,9 +124,11 @@ QWidget* Ventrallo::creaModello() {
     auto* verifica = pulsante(riquadro, "Command12", QStringLiteral("Verifica previsione"));
     auto* copia = pulsante(riquadro, "Command25", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(riquadro, "Command37", QStringLiteral("Stampa grid"));
+    auto* storica = pulsante(riquadro, "CmdStorica", QStringLiteral("Verifica storica"));
     comandi->addWidget(verifica);
     comandi->addWidget(copia);
     comandi->addWidget(stampa);
+    comandi->addWidget(storica);
     comandi->addStretch(1);
     comandi->addWidget(pulsanteHelp("Command33"));
     modello->addWidget(fgV_, 1);
@@ -134,6 +137,14 @@ QWidget* Ventrallo::creaModello() {
     connect(copia, &QPushButton::clicked, fgV_, &VistaGriglia::copiaTabella);
     connect(stampa, &QPushButton::clicked, this,
             [this] { fgV_->stampaConDialogo(QString(), QPageLayout::Landscape, 350); });
+    // The historical test takes the options as they are set now.
+    connect(storica, &QPushButton::clicked, this, [this] {
+        leggiOpzioniBase();
+        leggiOpzioniElaborazione();
+        auto* finestra = new VerificaStoricaFinestra(sessione_, metodo_.analisi, this);
+        finestra->setAttribute(Qt::WA_DeleteOnClose);
+        finestra->show();
+    });
     return riquadro;
 }
 

@@ -1,0 +1,66 @@
+#include "index/GrigliaStorico.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/Colori.h"
+
+namespace quorvane {
+
+namespace {
+constexpr std::string_view NomeSorte[] = {"", "Ambata", "Ambo", "Terno", "Quaterna", "Cinquina"};
+}  // namespace
+
+std::string testoDecimale(double valore, int decimali, std::string_view separatore) {
+    // No "-0,00" for a value that rounds to zero.
+    if (std::fabs(valore) < 0.5 * std::pow(10.0, -decimali)) valore = 0;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimali, valore);
+    std::string testo = buffer;
+    if (const auto punto = testo.find('.'); punto != std::string::npos) testo.replace(punto, 1, separatore);
+    return testo;
+}
+
+void riempiFgStorico(Griglia& g, const std::vector<GiocataStorica>& giocate, const ArchivioEstrazioni& archivio,
+                     std::string_view separatore) {
+    g.impostaIntestazione("Estr   |Data Estraz   |Previsione               |Sorte   |Colpo |Presi              "
+                          "|Puntata |Vincita    |Probabilità");
+    for (int c : {0, 1, 3, 4, 6}) g.impostaAllineamentoColonna(c, Allineamento::Centro);
+    for (int c : {7, 8}) g.impostaAllineamentoColonna(c, Allineamento::Destra);
+    g.impostaRighe(1);
+    g.riserva(static_cast<int>(giocate.size()) + 1);
+    for (const GiocataStorica& p : giocate) {
+        const int r = g.aggiungiRiga();
+        std::string numeri;
+        for (int n : p.numeri) numeri += (numeri.empty() ? "" : " ") + std::to_string(n);
+        g.impostaTesto(r, 0, std::to_string(p.punto));
+        g.impostaTesto(r, 1, archivio.DateEstrazioni(p.punto));
+        g.impostaTesto(r, 2, numeri);
+        g.impostaTesto(r, 3, std::string(NomeSorte[p.sorte]));
+        g.impostaTesto(r, 4, p.colpo ? std::to_string(p.colpo) : std::string());
+        g.impostaTesto(r, 5, p.presi);
+        g.impostaTesto(r, 6, std::to_string(p.puntata));
+        g.impostaTesto(r, 7, testoDecimale(p.vincita, 2, separatore));
+        g.impostaTesto(r, 8, testoDecimale(100 * p.probabilita, 2, separatore) + "%");
+        if (p.colpo) g.impostaSfondo(r, 4, r, 7, VerdeMedio);
+    }
+}
+
+std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const RiepilogoStorico& r,
+                                                                      std::string_view separatore) {
+    const auto z = r.z();
+    return {
+        {"Punti", std::to_string(r.punti)},
+        {"Giocate", std::to_string(r.giocate)},
+        {"Vincite", std::to_string(r.vincite)},
+        {"Attese", testoDecimale(r.attese, 2, separatore)},
+        {"Rapporto", testoDecimale(r.rapporto(), 3, separatore)},
+        {"z", z ? testoDecimale(*z, 2, separatore) : std::string()},
+        {"Puntata", std::to_string(r.puntata)},
+        {"Incasso", testoDecimale(r.incasso, 2, separatore)},
+        {"Resa", testoDecimale(r.resa(), 1, separatore) + "%"},
+        {"Resa attesa", testoDecimale(r.resaAttesa(), 1, separatore) + "%"},
+    };
+}
+
+}  // namespace quorvane

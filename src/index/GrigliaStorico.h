@@ -1,0 +1,25 @@
+#pragma once
+// The results of the historical test as the window and the command line show them.
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/Griglia.h"
+#include "index/VerificaStorica.h"
+
+namespace quorvane {
+
+// FgStorico: one row per play; plays that won have a green colpo and win.
+void riempiFgStorico(Griglia& fgStorico, const std::vector<GiocataStorica>& giocate,
+                     const ArchivioEstrazioni& archivio, std::string_view separatore);
+
+// The summary as (name, text) pairs in the order shown: "Punti", "Giocate", "Vincite",
+// "Attese", "Rapporto", "z", "Puntata", "Incasso", "Resa", "Resa attesa".
+std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const RiepilogoStorico& r,
+                                                                      std::string_view separatore);
+
+// A number with `decimali` digits after `separatore`, rounded half away from zero.
+std::string testoDecimale(double valore, int decimali, std::string_view separatore);
+
+}  // namespace quorvane

@@ -1,0 +1,197 @@
+#include "index/VerificaStorica.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+#include "index/MetodoIndice.h"
+#include "index/Probabilita.h"
+
+namespace quorvane {
+
+namespace {
+
+// Thrown from the search's progress calls to leave a point as soon as the run is cancelled.
+struct Annullato {};
+
+int ruoteInGioco(const AnalisiIndice& a) { return static_cast<int>(std::count(a.ruoteInGioco.begin(), a.ruoteInGioco.end(), true)); }
+
+// The forecasts of point t, built from draws 1..t only.
+std::vector<Previsione> previsioniPunto(MetodoIndice& metodo, const OpzioniStoriche& o, int t,
+                                        const Avanzamento& controllo) {
+    metodo.analisi = o.analisi;
+    metodo.analisi.EstrazioneSelezionata = t;
+    metodo.analisi.fineRicerca = true;
+    if (!metodo.RicavaBaseDati()) return {};
+    if (o.metodo == MetodoStorico::Ciclo) {
+        metodo.CicloCopertura(controllo);
+        return metodo.analisi.previsioni;
+    }
+    metodo.Modalita2(controllo);
+    if (metodo.formazioni.empty()) return {};
+    return {previsioneDaFormazione(metodo.formazioni[0], metodo.analisi.SorteElaborazione)};
+}
+
+// The forecast played on draws t+1 .. t+NumeroColpi until its first hit.
+GiocataStorica gioca(const Previsione& p, int t, const AnalisiIndice& a, const ArchivioEstrazioni& archivio) {
+    GiocataStorica g;
+    g.punto = t;
+    g.sorte = p.sorte;
+    for (int n : p.numeri)
+        if (n != 0) g.numeri.push_back(n);
+    std::sort(g.numeri.begin(), g.numeri.end());
+    const Maschera90 numeri = p.maschera();
+    const int quanti = numeri.conta();
+    const int ruote = ruoteInGioco(a);
+    const double mancataRuota = 1 - probabilitaRuota(quanti, p.sorte);
+    const double resa = resaAttesa(p.sorte);
+    double mancata = 1;
+    for (int d = t + 1; d <= t + a.NumeroColpi; ++d) {
+        int estratte = 0;  // wheels in play drawn in d
+        for (int w = 1; w <= NumRuote; ++w) estratte += a.ruoteInGioco[w - 1] && !archivio.NumeriRuota(d, w).vuota();
+        mancata *= std::pow(mancataRuota, estratte);
+        if (g.colpo != 0) continue;
+        ++g.puntata;
+        g.vincitaAttesa += resa * estratte / ruote;
+        for (int w = 1; w <= NumRuote; ++w) {
+            if (!a.ruoteInGioco[w - 1]) continue;
+            const int presi = (archivio.NumeriRuota(d, w) & numeri).conta();
+            if (presi < p.sorte) continue;
+            g.colpo = d - t;
+            g.vincita += vincitaRuota(quanti, p.sorte, presi, ruote);
+            if (!g.presi.empty()) g.presi += " / ";
+            g.presi += SiglaRuota[w];
+            for (int k = 1; k <= NumPosizioni; ++k) {
+                const int n = archivio.Estratti(d, w, k);
+                if (numeri.contiene(n)) g.presi += ' ' + std::to_string(n);
+            }
+        }
+    }
+    g.probabilita = 1 - mancata;
+    return g;
+}
+
+RiepilogoStorico riassumi(const std::vector<GiocataStorica>& giocate, int punti) {
+    RiepilogoStorico r;
+    r.punti = punti;
+    r.giocate = static_cast<int>(giocate.size());
+    for (const GiocataStorica& g : giocate) {
+        r.vincite += g.colpo != 0;
+        r.attese += g.probabilita;
+        r.varianza += g.probabilita * (1 - g.probabilita);
+        r.puntata += g.puntata;
+        r.incasso += g.vincita;
+        r.incassoAtteso += g.vincitaAttesa;
+    }
+    return r;
+}
+
+}  // namespace
+
+std::optional<double> RiepilogoStorico::z() const {
+    if (varianza <= 0) return std::nullopt;
+    return (vincite - attese) / std::sqrt(varianza);
+}
+
+OpzioniStoriche periodoPredefinito(OpzioniStoriche o, const ArchivioEstrazioni& archivio) {
+    o.al = archivio.NumEstrazioni;
+    o.dal = 1;
+    if (o.al < 1) return o;
+    Data limite = archivio.DataEstrazione(o.al);
+    limite.anno -= 20;
+    while (o.dal < o.al && archivio.DataEstrazione(o.dal) <= limite) ++o.dal;
+    return o;
+}
+
+std::vector<int> puntiStorici(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio) {
+    std::vector<int> punti;
+    const int ultimo = std::min(o.al, archivio.NumEstrazioni - o.analisi.NumeroColpi);
+    for (int t = std::max(o.dal, 1); t <= ultimo; ++t)
+        if (eEstrazioneModello(o.analisi, archivio, t)) punti.push_back(t);
+    return punti;
+}
+
+std::optional<std::string> erroreStorico(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio) {
+    const AnalisiIndice& a = o.analisi;
+    const int n = archivio.NumEstrazioni;
+    if (n < 1) return "L'archivio non contiene estrazioni.";
+    if (o.dal < 1 || o.al > n || o.dal > n || o.al < 1)
+        return "Il periodo deve stare tra l'estrazione 1 e l'estrazione " + std::to_string(n) + ".";
+    if (o.al < o.dal)
+        return "La fine del periodo (" + std::to_string(o.al) + ") precede l'inizio (" + std::to_string(o.dal) + ").";
+    if (ruoteInGioco(a) == 0) return "Nessuna ruota in gioco: scegliere almeno una ruota.";
+    if (a.Presenze < AnalisiIndice::PresenzeMinime || a.Presenze > AnalisiIndice::PresenzeMassime)
+        return "Le presenze devono essere tra " + std::to_string(AnalisiIndice::PresenzeMinime) + " e " +
+               std::to_string(AnalisiIndice::PresenzeMassime) + ".";
+    if (a.NumeroColpi < 1 || a.NumeroColpi > AnalisiIndice::ColpiMassimi)
+        return "I colpi devono essere tra 1 e " + std::to_string(AnalisiIndice::ColpiMassimi) + ".";
+    if (a.Mensile < 0 || a.Mensile > 31) return "L'estrazione del mese deve essere U o tra 1 e 31.";
+    if (a.QuantitaNumeri < 1 || a.QuantitaNumeri > Previsione::MaxNumeri)
+        return "La quantità di numeri deve essere tra 1 e " + std::to_string(Previsione::MaxNumeri) + ".";
+    if (a.SorteElaborazione == 3 && a.QuantitaNumeri < 3) return "Per il terno servono almeno 3 numeri.";
+    if (a.Capogioco < 0 || a.Capogioco > NumeroMassimo) return "Il capogioco deve essere tra 1 e 90.";
+    if (puntiStorici(o, archivio).empty())
+        return "Nessuna estrazione modello nel periodo seguita da " + std::to_string(a.NumeroColpi) + " colpi.";
+    return std::nullopt;
+}
+
+EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio,
+                             const std::atomic<bool>* annulla, const AvanzamentoStorico& avanzamento, int thread) {
+    const std::vector<int> punti = puntiStorici(o, archivio);
+    const int quanti = static_cast<int>(punti.size());
+    std::vector<std::vector<GiocataStorica>> perPunto(punti.size());
+    std::atomic<int> prossimo{0};
+    std::atomic<bool> interrotto{false};
+    std::mutex mutex;  // guards fatti, errore and the progress calls
+    int fatti = 0;
+    std::exception_ptr errore;
+    auto annullato = [&] { return annulla && annulla->load(std::memory_order_relaxed); };
+
+    auto lavora = [&] {
+        try {
+            // Each worker has its own archive and analysis: the method writes the wheels in play
+            // into the archive it reads.
+            ArchivioEstrazioni copia = archivio;
+            MetodoIndice metodo(copia);
+            const Avanzamento controllo = [&](int, int) {
+                if (annullato()) throw Annullato{};
+            };
+            for (int i; !interrotto && (i = prossimo++) < quanti;) {
+                if (annullato()) throw Annullato{};
+                for (const Previsione& p : previsioniPunto(metodo, o, punti[i], controllo))
+                    perPunto[i].push_back(gioca(p, punti[i], o.analisi, copia));
+                std::lock_guard blocco(mutex);
+                ++fatti;
+                if (avanzamento) avanzamento(fatti, quanti);
+            }
+        } catch (const Annullato&) {
+            interrotto = true;
+        } catch (...) {
+            interrotto = true;
+            std::lock_guard blocco(mutex);
+            if (!errore) errore = std::current_exception();
+        }
+    };
+
+    unsigned int numero = thread > 0 ? static_cast<unsigned int>(thread) : std::max(1u, std::thread::hardware_concurrency());
+    numero = std::min(numero, static_cast<unsigned int>(std::max(quanti, 1)));
+    std::vector<std::thread> lavoratori;
+    for (unsigned int k = 1; k < numero; ++k) lavoratori.emplace_back(lavora);
+    lavora();
+    for (std::thread& t : lavoratori) t.join();
+    if (errore) std::rethrow_exception(errore);
+
+    EsitoStorico esito;
+    if (interrotto) {
+        esito.annullato = true;
+        return esito;
+    }
+    for (auto& giocate : perPunto)
+        for (GiocataStorica& g : giocate) esito.giocate.push_back(std::move(g));
+    esito.riepilogo = riassumi(esito.giocate, quanti);
+    return esito;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,296 @@
+#include "index/ui/VerificaStoricaFinestra.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include "core/db/Sessione.h"
+#include "core/ui/Controlli.h"
+#include "core/ui/Dialoghi.h"
+#include "core/ui/Help.h"
+#include "core/ui/VistaGriglia.h"
+#include "index/GrigliaStorico.h"
+
+namespace quorvane {
+
+namespace {
+
+std::string separatore() { return QLocale().decimalPoint().toStdString(); }
+
+// The options taken from the index window, on one line.
+QString testoOpzioni(const AnalisiIndice& a) {
+    QStringList ruote;
+    for (int w = 1; w <= NumRuote; ++w)
+        if (a.ruoteInGioco[w - 1]) ruote << QString::fromUtf8(SiglaRuota[w].data(), SiglaRuota[w].size());
+    return QStringLiteral("Mensile %1 · Presenze %2 · Colpi %3 · Ruote %4 · QN %5 · %6 · Capogioco %7%8%9")
+        .arg(a.Mensile == 0 ? QStringLiteral("U") : QString::number(a.Mensile))
+        .arg(a.Presenze)
+        .arg(a.NumeroColpi)
+        .arg(ruote.isEmpty() ? QStringLiteral("nessuna") : ruote.join(QLatin1Char(' ')))
+        .arg(a.QuantitaNumeri)
+        .arg(a.SorteElaborazione == 3 ? QStringLiteral("Terno") : QStringLiteral("Ambata e Ambo"))
+        .arg(a.Capogioco == 0 ? QStringLiteral("No") : QString::number(a.Capogioco))
+        .arg(a.forzaUltima ? QStringLiteral(" · Forza ultima mensile") : QString())
+        .arg(a.veloce ? QStringLiteral(" · Velocizza") : QString());
+}
+
+QDateTime momento(const Data& d) { return QDateTime(QDate(d.anno, d.mese, d.giorno), QTime(12, 0)); }
+
+}  // namespace
+
+VerificaStoricaFinestra::VerificaStoricaFinestra(Sessione& sessione, const AnalisiIndice& opzioni, QWidget* padre)
+    : QWidget(padre, Qt::Window), sessione_(sessione), opzioni_(opzioni) {
+    setObjectName(QStringLiteral("VerificaStorica"));
+    setWindowTitle(QStringLiteral("Verifica storica"));
+
+    auto* scelte = new QGroupBox(QStringLiteral("Metodo e periodo"), this);
+    auto* ls = new QGridLayout(scelte);
+    auto* opzioniTesto = new QLabel(testoOpzioni(opzioni_), scelte);
+    opzioniTesto->setObjectName(QStringLiteral("LblOpzioni"));
+    comboMetodo_ = new QComboBox(scelte);
+    comboMetodo_->setObjectName(QStringLiteral("ComboMetodo"));
+    comboMetodo_->addItems({QStringLiteral("Modalità 2: la prima formazione"),
+                            QStringLiteral("Ciclo di copertura: tutte le previsioni")});
+    spinDal_ = new QSpinBox(scelte);
+    spinDal_->setObjectName(QStringLiteral("SpinDal"));
+    spinAl_ = new QSpinBox(scelte);
+    spinAl_->setObjectName(QStringLiteral("SpinAl"));
+    dataDal_ = new QLabel(scelte);
+    dataAl_ = new QLabel(scelte);
+    cmdAvvia_ = pulsante(scelte, "CmdAvvia", QStringLiteral("Avvia verifica"));
+    cmdAvvia_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    cmdAnnulla_ = pulsante(scelte, "CmdAnnulla", QStringLiteral("Annulla"));
+    ls->addWidget(new QLabel(QStringLiteral("Opzioni dell'analisi:"), scelte), 0, 0);
+    ls->addWidget(opzioniTesto, 0, 1, 1, 6);
+    ls->addWidget(new QLabel(QStringLiteral("Metodo:"), scelte), 1, 0);
+    ls->addWidget(comboMetodo_, 1, 1, 1, 2);
+    ls->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), scelte), 2, 0);
+    ls->addWidget(spinDal_, 2, 1);
+    ls->addWidget(dataDal_, 2, 2);
+    ls->addWidget(new QLabel(QStringLiteral("all'estrazione"), scelte), 2, 3);
+    ls->addWidget(spinAl_, 2, 4);
+    ls->addWidget(dataAl_, 2, 5);
+    ls->addWidget(cmdAvvia_, 1, 4, 1, 2);
+    ls->addWidget(cmdAnnulla_, 1, 6);
+    ls->setColumnStretch(7, 1);
+
+    avanzamento_ = new QProgressBar(this);
+    avanzamento_->setObjectName(QStringLiteral("Avanzamento"));
+    avanzamento_->setFormat(QStringLiteral("%v di %m punti"));
+    avanzamento_->setValue(0);
+    stato_ = new QLabel(this);
+    stato_->setObjectName(QStringLiteral("LblStato"));
+
+    fgStorico_ = new VistaGriglia("FgStorico", this);
+    riempiFgStorico(fgStorico_->griglia(), {}, sessione_.archivio, separatore());
+    fgStorico_->aggiorna();
+    fgStorico_->adattaColonne();
+    auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
+    auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa grid"));
+    auto* help = pulsante(this, "CmdHelp", QStringLiteral("Help in linea"));
+    riepilogo_ = new QLabel(this);
+    riepilogo_->setObjectName(QStringLiteral("LblRiepilogo"));
+    riepilogo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grafico_ = new QChartView(this);
+    grafico_->setObjectName(QStringLiteral("GraficoSaldo"));
+    grafico_->setRenderHint(QPainter::Antialiasing);
+    grafico_->setMinimumHeight(220);
+
+    auto* tabella = new QWidget(this);
+    auto* lt = new QVBoxLayout(tabella);
+    lt->setContentsMargins(0, 0, 0, 0);
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(copia);
+    comandi->addWidget(stampa);
+    comandi->addStretch(1);
+    comandi->addWidget(help);
+    lt->addWidget(fgStorico_, 1);
+    lt->addLayout(comandi);
+    auto* risultati = new QWidget(this);
+    auto* lr = new QVBoxLayout(risultati);
+    lr->setContentsMargins(0, 0, 0, 0);
+    lr->addWidget(riepilogo_);
+    lr->addWidget(grafico_, 1);
+    auto* divisore = new QSplitter(Qt::Vertical, this);
+    divisore->addWidget(tabella);
+    divisore->addWidget(risultati);
+    divisore->setStretchFactor(0, 3);
+    divisore->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scelte);
+    auto* progresso = new QHBoxLayout;
+    progresso->addWidget(avanzamento_, 1);
+    progresso->addWidget(stato_, 2);
+    layout->addLayout(progresso);
+    layout->addWidget(divisore, 1);
+    resize(1100, 860);
+    installaHelp(this, ArgomentoHelp);
+
+    connect(spinDal_, &QSpinBox::valueChanged, this, [this] { mostraData(spinDal_, dataDal_); });
+    connect(spinAl_, &QSpinBox::valueChanged, this, [this] { mostraData(spinAl_, dataAl_); });
+    connect(cmdAvvia_, &QPushButton::clicked, this, &VerificaStoricaFinestra::Avvia);
+    connect(cmdAnnulla_, &QPushButton::clicked, this, &VerificaStoricaFinestra::Annulla);
+    connect(copia, &QPushButton::clicked, fgStorico_, &VistaGriglia::copiaTabella);
+    connect(stampa, &QPushButton::clicked, this, [this] {
+        fgStorico_->stampaConDialogo(QStringLiteral("Verifica storica"), QPageLayout::Landscape);
+    });
+    connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &VerificaStoricaFinestra::archivioCambiato);
+    archivioCambiato();
+}
+
+VerificaStoricaFinestra::~VerificaStoricaFinestra() {
+    annulla_ = true;
+    if (lavoro_.joinable()) lavoro_.join();
+}
+
+// A new archive: the period goes back to its default and earlier results, which described
+// other draws, go.
+void VerificaStoricaFinestra::archivioCambiato() {
+    Annulla();
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    const OpzioniStoriche periodo = periodoPredefinito({opzioni_}, archivio);
+    for (QSpinBox* casella : {spinDal_, spinAl_}) {
+        const QSignalBlocker blocco(casella);
+        casella->setRange(archivio.NumEstrazioni > 0 ? 1 : 0, archivio.NumEstrazioni);
+    }
+    spinDal_->setValue(periodo.dal);
+    spinAl_->setValue(periodo.al);
+    mostraData(spinDal_, dataDal_);
+    mostraData(spinAl_, dataAl_);
+    esito_ = {};
+    avanzamento_->setValue(0);
+    stato_->clear();
+    mostraRisultati();
+    aggiornaComandi();
+}
+
+void VerificaStoricaFinestra::mostraData(QSpinBox* casella, QLabel* data) {
+    const int e = casella->value();
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    data->setText(e >= 1 && e <= archivio.NumEstrazioni ? QString::fromStdString(archivio.DateEstrazioni(e)) : QString());
+}
+
+void VerificaStoricaFinestra::Avvia() {
+    if (inCorso()) return;
+    OpzioniStoriche o{opzioni_};
+    o.metodo = comboMetodo_->currentIndex() == 1 ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
+    o.dal = spinDal_->value();
+    o.al = spinAl_->value();
+    if (auto errore = erroreStorico(o, sessione_.archivio)) {
+        Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Verifica storica"),
+                                       QString::fromStdString(*errore));
+        return;
+    }
+    archivio_ = std::make_shared<const ArchivioEstrazioni>(sessione_.archivio);
+    esito_ = {};
+    mostraRisultati();
+    annulla_ = false;
+    avanzamento_->setRange(0, static_cast<int>(puntiStorici(o, *archivio_).size()));
+    avanzamento_->setValue(0);
+    stato_->setText(QStringLiteral("Verifica in corso..."));
+    lavoro_ = std::thread([this, o, archivio = archivio_] {
+        EsitoStorico esito = VerificaStorica(o, *archivio, &annulla_, [this](int fatti, int) {
+            QMetaObject::invokeMethod(avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); },
+                                      Qt::QueuedConnection);
+        });
+        auto fatto = std::make_shared<EsitoStorico>(std::move(esito));
+        QMetaObject::invokeMethod(this, [this, fatto] { concludi(std::move(*fatto)); }, Qt::QueuedConnection);
+    });
+    aggiornaComandi();
+}
+
+void VerificaStoricaFinestra::Annulla() { annulla_ = true; }
+
+void VerificaStoricaFinestra::concludi(EsitoStorico esito) {
+    if (lavoro_.joinable()) lavoro_.join();
+    esito_ = std::move(esito);
+    stato_->setText(esito_.annullato ? QStringLiteral("Verifica annullata: nessun risultato.")
+                                     : QStringLiteral("Verifica completata: %1 punti, %2 giocate.")
+                                           .arg(esito_.riepilogo.punti)
+                                           .arg(esito_.riepilogo.giocate));
+    mostraRisultati();
+    aggiornaComandi();
+}
+
+void VerificaStoricaFinestra::mostraRisultati() {
+    const ArchivioEstrazioni& archivio = archivio_ && !esito_.giocate.empty() ? *archivio_ : sessione_.archivio;
+    riempiFgStorico(fgStorico_->griglia(), esito_.giocate, archivio, separatore());
+    fgStorico_->aggiorna();
+    fgStorico_->adattaColonne();
+    QString righe;
+    if (!esito_.giocate.empty()) {
+        const auto testi = testiRiepilogoStorico(esito_.riepilogo, separatore());
+        righe = QStringLiteral("<table cellspacing=\"6\"><tr>");
+        for (std::size_t i = 0; i < testi.size(); ++i) {
+            if (i == 5) righe += QStringLiteral("</tr><tr>");
+            righe += QStringLiteral("<td>%1:</td><td align=\"right\"><b>%2</b></td>")
+                         .arg(QString::fromStdString(testi[i].first), QString::fromStdString(testi[i].second));
+        }
+        righe += QStringLiteral("</tr></table>");
+    }
+    riepilogo_->setText(righe);
+    mostraGrafico();
+}
+
+// The running balance of the method and the one chance would give, after each point.
+void VerificaStoricaFinestra::mostraGrafico() {
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("Saldo progressivo (unità di posta)"));
+    auto* metodo = new QLineSeries(chart);
+    metodo->setName(QStringLiteral("Saldo del metodo"));
+    auto* caso = new QLineSeries(chart);
+    caso->setName(QStringLiteral("Saldo atteso dal caso"));
+    double saldo = 0, saldoCaso = 0;
+    for (std::size_t i = 0; i < esito_.giocate.size(); ++i) {
+        const GiocataStorica& g = esito_.giocate[i];
+        saldo += g.vincita - g.puntata;
+        saldoCaso += g.vincitaAttesa - g.puntata;
+        if (i + 1 < esito_.giocate.size() && esito_.giocate[i + 1].punto == g.punto) continue;
+        const auto x = static_cast<qreal>(momento(archivio_->DataEstrazione(g.punto)).toMSecsSinceEpoch());
+        metodo->append(x, saldo);
+        caso->append(x, saldoCaso);
+    }
+    chart->addSeries(metodo);
+    chart->addSeries(caso);
+    auto* asseX = new QDateTimeAxis(chart);
+    asseX->setFormat(QStringLiteral("yyyy"));
+    auto* asseY = new QValueAxis(chart);
+    asseY->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(asseX, Qt::AlignBottom);
+    chart->addAxis(asseY, Qt::AlignLeft);
+    for (QLineSeries* s : {metodo, caso}) {
+        s->attachAxis(asseX);
+        s->attachAxis(asseY);
+    }
+    if (!esito_.giocate.empty()) asseY->applyNiceNumbers();
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QChart* vecchio = grafico_->chart();
+    grafico_->setChart(chart);
+    delete vecchio;
+}
+
+void VerificaStoricaFinestra::aggiornaComandi() {
+    cmdAvvia_->setEnabled(!inCorso());
+    cmdAnnulla_->setEnabled(inCorso());
+    comboMetodo_->setEnabled(!inCorso());
+    spinDal_->setEnabled(!inCorso());
+    spinAl_->setEnabled(!inCorso());
+}
+
+}  // namespace quorvane
