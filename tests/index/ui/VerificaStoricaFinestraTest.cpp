@@ -47,7 +47,10 @@ TEST_F(FinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     EXPECT_TRUE(riepilogo.contains(QString("<b>%1</b>").arg(atteso.riepilogo.vincite))) << riepilogo.toStdString();
     EXPECT_TRUE(riepilogo.contains("Resa attesa"));
 
+    // A draw added: the results described the old archive.
     QString errore;
+    auto db = DatabaseArchivio::apri(test::qpath(cartella / "archivio.db"), &errore);
+    ASSERT_TRUE(db && db->aggiungiEstrazioni({generaArchivioDemo(Data{2026, 1, 1})[400]}, &errore));
     ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore));
     EXPECT_EQ(fg.righe(), 1);
     EXPECT_TRUE(storica->findChild<QLabel*>("LblRiepilogo")->text().isEmpty());
