@@ -57,7 +57,7 @@ struct Finestra {
         sessione = Sessione::avvia(cartella, Programma::oggi(), errore);
         if (!sessione) return false;
         if (!percorso.isEmpty()) sessione->selezionaArchivio(percorso);
-        sessione->archivio.EstrazioneIniziale = 1;
+        sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, errore)) return false;
         container = std::make_unique<Container>(*sessione);
         archivio = std::make_unique<Archivio>(*container);
@@ -126,7 +126,7 @@ void BM_CaricaArchivioExNovo(benchmark::State& state) {
             break;
         }
     }
-    state.counters["estrazioni"] = reale->finestra.sessione->archivio.NumEstrazioni;
+    state.counters["estrazioni"] = reale->finestra.sessione->archivio.NumEstrazioni();
 }
 BENCHMARK(BM_CaricaArchivioExNovo)->Unit(benchmark::kMillisecond);
 
@@ -153,7 +153,7 @@ void BM_AggiornamentoCento(benchmark::State& state) {
         state.ResumeTiming();
         reale->finestra.archivio->AGGIORNAMENTO();
         state.PauseTiming();
-        scritte = reale->finestra.sessione->archivio.NumEstrazioni;
+        scritte = reale->finestra.sessione->archivio.NumEstrazioni();
         const bool tolte = reale->togliUltime();
         state.ResumeTiming();
         if (!tolte || !senzaErrori(state)) break;
@@ -182,7 +182,7 @@ void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
         finestra.archivio->IMPORTA_ARCHIVIO_STORICO();
         finestra.archivio->AGGIORNAMENTO();
         state.PauseTiming();
-        estrazioni = finestra.sessione->archivio.NumEstrazioni;
+        estrazioni = finestra.sessione->archivio.NumEstrazioni();
         const bool sostituito = finestra.sessione->PercorsoArchivio == nuovo;
         finestra.sessione->selezionaArchivio(demo);
         QFile::remove(nuovo);

@@ -39,7 +39,7 @@ void BM_RilevazioneCombinazioni(benchmark::State& state) {
         righe = 0;
         for (int gruppo = da; gruppo <= a; ++gruppo) {
             Ripetizioni ripetizioni;
-            ripetizioni.Rilevazione(*archivio, archivio->NumEstrazioni);
+            ripetizioni.Rilevazione(*archivio, archivio->NumEstrazioni());
             riempiRipetizioni(fg2, ripetizioni.Combinazioni(1, gruppo));
             righe += static_cast<std::size_t>(fg2.righe() - 1);
         }

@@ -64,12 +64,12 @@ void BM_Procedi(benchmark::State& state) {
             break;
         }
         ArchivioEstrazioni archivio;
-        archivio.EstrazioneIniziale = 1;  // the program's default parameter
+        archivio.impostaEstrazioneIniziale(1);  // the program's default parameter
         if (archivio.CaricaArchivio(*righe, TipoCaricamento::Avvio) != EsitoCaricamento::Riuscito) {
             state.SkipWithError("CaricaArchivio non riuscito");
             break;
         }
-        estrazioni = archivio.NumEstrazioni;
+        estrazioni = archivio.NumEstrazioni();
         benchmark::DoNotOptimize(archivio.NumModello());
     }
     state.counters["estrazioni"] = estrazioni;
@@ -100,12 +100,12 @@ void BM_CaricaArchivio(benchmark::State& state) {
     int estrazioni = 0;
     for (auto _ : state) {
         ArchivioEstrazioni archivio;
-        archivio.EstrazioneIniziale = 1;
+        archivio.impostaEstrazioneIniziale(1);
         if (archivio.CaricaArchivio(reale.righe, TipoCaricamento::Avvio) != EsitoCaricamento::Riuscito) {
             state.SkipWithError("CaricaArchivio non riuscito");
             break;
         }
-        estrazioni = archivio.NumEstrazioni;
+        estrazioni = archivio.NumEstrazioni();
         benchmark::DoNotOptimize(archivio.NumModello());
     }
     state.counters["estrazioni"] = estrazioni;

@@ -136,7 +136,7 @@ void BM_AvvioFinestraPrincipale(benchmark::State& state) {
             break;
         }
         state.PauseTiming();
-        estrazioni = p->sessione().archivio.NumEstrazioni;
+        estrazioni = p->sessione().archivio.NumEstrazioni();
         rss = memoriaMB("VmRSS:");
         p.reset();
         QApplication::processEvents();  // deleteLater of the closed windows
@@ -166,7 +166,7 @@ int misuraMemoria() {
     }
     std::printf("primo avvio fino alla finestra principale: %.1f ms (+ QApplication %.1f ms)\n",
                 msAvvio, msApplicazione);
-    std::printf("estrazioni caricate: %d\n", p->sessione().archivio.NumEstrazioni);
+    std::printf("estrazioni caricate: %d\n", p->sessione().archivio.NumEstrazioni());
     std::printf("VmRSS prima dell'avvio: %.1f MB\n", prima);
     std::printf("VmRSS finestra principale mostrata: %.1f MB\n", memoriaMB("VmRSS:"));
     std::printf("VmHWM %s: %.1f MB\n", picco ? "dall'avvio" : "del processo (import compreso)",

@@ -50,7 +50,7 @@ void BM_SalvaERiapri(benchmark::State& state) {
 
     MetodoIndice metodo(archivio, 1);
     AnalisiIndice& a = metodo.analisi;
-    a.EstrazioneSelezionata = archivio.NumEstrazioni;
+    a.EstrazioneSelezionata = archivio.NumEstrazioni();
     a.Mensile = 0;
     a.forzaUltima = true;
     a.Presenze = AnalisiIndice::PresenzeMassime;
@@ -66,7 +66,7 @@ void BM_SalvaERiapri(benchmark::State& state) {
         const auto righe = leggiPrevisioniSalvate(programma->db(), *id, &errore);
         MetodoIndice aperto(archivio, 1);
         aperto.analisi.forzaUltima = true;
-        applicaConfigurazione(elenco->front(), true, aperto.analisi, archivio.UltimaEstrazione);
+        applicaConfigurazione(elenco->front(), true, aperto.analisi, archivio.UltimaEstrazione());
         aperto.RicavaBaseDati();
         CaricaSoloGiocate(aperto, *righe);
         benchmark::DoNotOptimize(aperto.analisi.coperti);

@@ -59,7 +59,7 @@ struct ArchivioReale {
         sessione = Sessione::avvia(radice.filePath(QStringLiteral("dati")), Programma::oggi(), &errore);
         if (!sessione) return;
         sessione->selezionaArchivio(archivio);
-        sessione->archivio.EstrazioneIniziale = 1;
+        sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) return;
         container = std::make_unique<Container>(*sessione);
         finestra = std::make_unique<Archivio>(*container);

@@ -24,7 +24,7 @@ namespace {
 
 AnalisiIndice analisiPiuPesante(const ArchivioEstrazioni& archivio) {
     AnalisiIndice a;
-    a.EstrazioneSelezionata = archivio.NumEstrazioni;
+    a.EstrazioneSelezionata = archivio.NumEstrazioni();
     a.Mensile = 0;
     a.forzaUltima = true;
     a.Presenze = AnalisiIndice::PresenzeMassime;

@@ -23,7 +23,7 @@ void MiniElenco::riempiFg2(Griglia& fg2, const ArchivioEstrazioni& archivio) con
     fg2.impostaIntestazione("Ruota| N1 | N2 | N3 | N4 | N5 ");
     fg2.impostaRighe(NumRuote + 1);
     for (int c = 0; c <= NumPosizioni; ++c) fg2.impostaAllineamentoColonna(c, Allineamento::Centro);
-    const bool presente = estrazione_ >= 1 && estrazione_ <= archivio.NumEstrazioni;
+    const bool presente = estrazione_ >= 1 && estrazione_ <= archivio.NumEstrazioni();
     for (int w = 1; w <= NumRuote; ++w) {
         fg2.impostaTesto(w, 0, std::string(SiglaRuota[w]));
         fg2.impostaGrassetto(w, 0, true);
@@ -35,7 +35,7 @@ void MiniElenco::riempiFg2(Griglia& fg2, const ArchivioEstrazioni& archivio) con
 }
 
 std::string MiniElenco::progressivi(const ArchivioEstrazioni& archivio) const {
-    if (estrazione_ < 1 || estrazione_ > archivio.NumEstrazioni) return {};
+    if (estrazione_ < 1 || estrazione_ > archivio.NumEstrazioni()) return {};
     return "PM=" + std::to_string(archivio.ProgMese(estrazione_)) +
            "   PA=" + std::to_string(archivio.ProgAnno(estrazione_));
 }

@@ -10,7 +10,7 @@ void Ripetizioni::Rilevazione(const ArchivioEstrazioni& archivio, int fine) {
     uscite_.fill(0);
     for (int j = 1; j <= EstrazioniRilevate; ++j) {
         const int d = fine - j + 1;
-        if (d < 1 || d > archivio.NumEstrazioni) continue;
+        if (d < 1 || d > archivio.NumEstrazioni()) continue;
         for (int w = 0; w < NumRuote; ++w)
             for (int p = 1; p <= NumPosizioni; ++p) {
                 const int n = archivio.Estratti(d, w + 1, p);
@@ -83,7 +83,7 @@ void riempiUsciteNumero(Griglia& fg1, const Ripetizioni& ripetizioni, int numero
 
 std::string testoFineAnalisi(const ArchivioEstrazioni& archivio, int fine) {
     std::string testo = std::to_string(fine) + " del ";
-    if (fine >= 1 && fine <= archivio.NumEstrazioni) testo += archivio.DateEstrazioni(fine);
+    if (fine >= 1 && fine <= archivio.NumEstrazioni()) testo += archivio.DateEstrazioni(fine);
     return testo;
 }
 

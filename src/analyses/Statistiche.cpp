@@ -49,7 +49,7 @@ std::string messaggioStatistiche(ErroreStatistiche errore, const ArchivioEstrazi
             return {};
         case ErroreStatistiche::FuoriArchivio:
             return "Il periodo deve stare nell'archivio: dall'estrazione 1 alla " +
-                   std::to_string(archivio.NumEstrazioni);
+                   std::to_string(archivio.NumEstrazioni());
         case ErroreStatistiche::PeriodoRovesciato:
             return "La prima estrazione del periodo viene dopo l'ultima";
         case ErroreStatistiche::NessunaRuota:
@@ -92,9 +92,9 @@ void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
 
 ErroreStatistiche Statistiche::calcola(const ArchivioEstrazioni& archivio, const RichiestaStatistiche& richiesta) {
     RichiestaStatistiche r = richiesta;
-    if (r.al == 0) r.al = archivio.NumEstrazioni;
+    if (r.al == 0) r.al = archivio.NumEstrazioni();
     if (std::none_of(r.ruote.begin(), r.ruote.end(), [](bool b) { return b; })) return ErroreStatistiche::NessunaRuota;
-    if (r.dal < 1 || r.dal > archivio.NumEstrazioni || r.al < 1 || r.al > archivio.NumEstrazioni)
+    if (r.dal < 1 || r.dal > archivio.NumEstrazioni() || r.al < 1 || r.al > archivio.NumEstrazioni())
         return ErroreStatistiche::FuoriArchivio;
     if (r.dal > r.al) return ErroreStatistiche::PeriodoRovesciato;
 

@@ -34,10 +34,10 @@ void numeriClassici(std::string& s, const ArchivioEstrazioni& a, int e) {
 template <class Riga>
 std::string esporta(const ArchivioEstrazioni& a, std::size_t perRiga, const Avanzamento& avanzamento, Riga riga) {
     std::string s;
-    s.reserve(perRiga * static_cast<std::size_t>(a.NumEstrazioni));
-    for (int e = 1; e <= a.NumEstrazioni; ++e) {
+    s.reserve(perRiga * static_cast<std::size_t>(a.NumEstrazioni()));
+    for (int e = 1; e <= a.NumEstrazioni(); ++e) {
         riga(s, e);
-        if (avanzamento && e % 10 == 0) avanzamento(e, a.NumEstrazioni);
+        if (avanzamento && e % 10 == 0) avanzamento(e, a.NumEstrazioni());
     }
     return s;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The whole archive in the formats of other lottery programs: Dati.iii records, the quoted lines
-// of DATI32.III and the Nazionale text. Each walks draws 1..NumEstrazioni and returns the bytes
+// of DATI32.III and the Nazionale text. Each walks draws 1..NumEstrazioni() and returns the bytes
 // of the whole file; `avanzamento` hears of every tenth draw.
 #include <cstddef>
 #include <string>

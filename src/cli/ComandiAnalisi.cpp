@@ -97,7 +97,7 @@ int ripetizioniCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {"estrazione", "e", "r"}, 0);
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     const auto testoFine = opzioni.valore("estrazione");
-    const int fine = testoFine ? estrazioneDa(archivio, *testoFine) : archivio.NumEstrazioni;
+    const int fine = testoFine ? estrazioneDa(archivio, *testoFine) : archivio.NumEstrazioni();
     const auto e = opzioni.valore("e"), r = opzioni.valore("r");
     Ripetizioni ripetizioni;
     ripetizioni.Rilevazione(archivio, fine);

@@ -77,7 +77,7 @@ int apriCmd(const Opzioni& opzioni) {
     ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo(archivio);
     metodo.analisi = analisiDaOpzioni(opzioni, archivio);
-    applicaConfigurazione(configurazione, opzioni.segnale("con-estrazione"), metodo.analisi, archivio.UltimaEstrazione);
+    applicaConfigurazione(configurazione, opzioni.segnale("con-estrazione"), metodo.analisi, archivio.UltimaEstrazione());
     metodo.RicavaBaseDati();
     CaricaSoloGiocate(metodo, *righe);
 

@@ -73,7 +73,7 @@ int calendarioCmd(const Opzioni& opzioni) {
     const int anno = intero(testo, "l'anno", 1, 9999);
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     std::vector<Data> date;
-    for (int e = 1; e <= archivio.NumEstrazioni; ++e)
+    for (int e = 1; e <= archivio.NumEstrazioni(); ++e)
         if (archivio.DataEstrazione(e).anno == anno) date.push_back(archivio.DataEstrazione(e));
     Griglia fg1("fg1");
     riempiCalendario(fg1, anno, date);

@@ -18,7 +18,7 @@ int interoTra(const Opzioni& opzioni, const std::string& nome, int minimo, int m
 
 int estrazioneScelta(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
     auto testo = opzioni.valore("estrazione");
-    return testo ? estrazioneDa(archivio, *testo) : archivio.UltimaEstrazione;
+    return testo ? estrazioneDa(archivio, *testo) : archivio.UltimaEstrazione();
 }
 
 std::array<bool, NumRuote> ruoteScelte(const Opzioni& opzioni) {
@@ -52,7 +52,7 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
     AnalisiIndice a;
     a.EstrazioneSelezionata = estrazioneScelta(opzioni, archivio);
     auto mensile = opzioni.valore("mensile");
-    a.Mensile = !mensile ? archivio.ProgMese(archivio.NumEstrazioni)
+    a.Mensile = !mensile ? archivio.ProgMese(archivio.NumEstrazioni())
                          : (*mensile == "U" || *mensile == "u") ? 0 : interoTra(opzioni, "mensile", 1, 31, 0);
     a.forzaUltima = opzioni.segnale("forza-ultima");
     a.fineRicerca = opzioni.segnale("fine-ricerca");

@@ -82,7 +82,7 @@ ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale
     auto righe = leggiFileArchivio(percorso, &errore);
     if (!righe) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
     ArchivioEstrazioni archivio;
-    archivio.EstrazioneIniziale = estrazioneIniziale;
+    archivio.impostaEstrazioneIniziale(estrazioneIniziale);
     switch (archivio.CaricaArchivio(*righe, TipoCaricamento::Avvio)) {
         case EsitoCaricamento::Riuscito:
             break;

@@ -10,7 +10,7 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
                                                    const Avanzamento& avanzamento) {
     // Built aside and swapped in at the end, so that a failed load leaves the tables whole.
     ArchivioEstrazioni nuovo = tipo == TipoCaricamento::SoloEstratti ? *this : ArchivioEstrazioni{};
-    nuovo.EstrazioneIniziale = EstrazioneIniziale;
+    nuovo.estrazioneIniziale_ = estrazioneIniziale_;
 
     const int n = static_cast<int>(righe.size());
     if (n == 0) return EsitoCaricamento::ArchivioVuoto;
@@ -36,23 +36,23 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
             }
         }
     }
-    nuovo.NumEstrazioni = n;
+    nuovo.numEstrazioni_ = n;
 
     if (tipo == TipoCaricamento::SoloEstratti) {
         // Draws beyond the previous load have no ordinals until the next full load; an archive
         // that lost draws meanwhile keeps no index past its end.
         nuovo.progMese_.resize(n + 1, 0);
         nuovo.progAnno_.resize(n + 1, 0);
-        nuovo.UltimaEstrazione = std::min(nuovo.UltimaEstrazione, n);
+        nuovo.ultimaEstrazione_ = std::min(nuovo.ultimaEstrazione_, n);
         std::erase_if(nuovo.indiciModello_, [n](int e) { return e > n; });
     } else {
         nuovo.numeraProgressivi();
-        nuovo.UltimaEstrazione = n;
+        nuovo.ultimaEstrazione_ = n;
         if (tipo == TipoCaricamento::Ricarica) {
             nuovo.costruisciModello(1);
         } else {
-            if (EstrazioneIniziale > n) return EsitoCaricamento::InizialeOltreArchivio;
-            nuovo.costruisciModello(EstrazioneIniziale < 1 ? 1 : EstrazioneIniziale);
+            if (estrazioneIniziale_ > n) return EsitoCaricamento::InizialeOltreArchivio;
+            nuovo.costruisciModello(estrazioneIniziale_ < 1 ? 1 : estrazioneIniziale_);
         }
     }
     *this = std::move(nuovo);
@@ -62,12 +62,12 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
 // Ordinal within the month and the year; only the month number (or the year) is compared
 // with the previous draw's, so a gap of a whole year in the same month keeps counting.
 void ArchivioEstrazioni::numeraProgressivi() {
-    progMese_.assign(NumEstrazioni + 1, 0);
-    progAnno_.assign(NumEstrazioni + 1, 0);
+    progMese_.assign(numEstrazioni_ + 1, 0);
+    progAnno_.assign(numEstrazioni_ + 1, 0);
     int mese = date_[1].mese, anno = date_[1].anno;
     int contaMese = 1, contaAnno = 1;
     progMese_[1] = progAnno_[1] = 1;
-    for (int e = 2; e <= NumEstrazioni; ++e) {
+    for (int e = 2; e <= numEstrazioni_; ++e) {
         const Data& d = date_[e];
         contaMese = d.mese != mese ? 1 : contaMese + 1;
         contaAnno = d.anno != anno ? 1 : contaAnno + 1;
@@ -80,8 +80,8 @@ void ArchivioEstrazioni::numeraProgressivi() {
 
 void ArchivioEstrazioni::costruisciModello(int primo) {
     indiciModello_.clear();
-    indiciModello_.reserve(NumEstrazioni - primo + 1);
-    for (int e = primo; e <= NumEstrazioni; ++e) indiciModello_.push_back(e);
+    indiciModello_.reserve(numEstrazioni_ - primo + 1);
+    for (int e = primo; e <= numEstrazioni_; ++e) indiciModello_.push_back(e);
 }
 
 PeriodoModello ArchivioEstrazioni::periodoModello() const {

@@ -48,9 +48,12 @@ struct PeriodoModello {
 
 class ArchivioEstrazioni {
 public:
-    int NumEstrazioni = 0;
-    int UltimaEstrazione = 0;
-    int EstrazioneIniziale = 0;  // the program parameter; below 1 means draw 1
+    int NumEstrazioni() const { return numEstrazioni_; }
+    // The last draw of the last full load; a draws-only reload never leaves it past NumEstrazioni.
+    int UltimaEstrazione() const { return ultimaEstrazione_; }
+    // The program parameter read by the next start-up load; below 1 means draw 1.
+    int EstrazioneIniziale() const { return estrazioneIniziale_; }
+    void impostaEstrazioneIniziale(int estrazione) { estrazioneIniziale_ = estrazione; }
 
     // Loads every table from the rows, in date order. On failure nothing changes.
     EsitoCaricamento CaricaArchivio(const std::vector<RigaArchivio>& righe, TipoCaricamento tipo,
@@ -63,8 +66,8 @@ public:
     const Maschera90& NumeriRuota(int estrazione, int ruota) const {
         return maschere_[indice(estrazione, ruota)];
     }
-    // True for a draw index the tables hold: 1..NumEstrazioni.
-    bool contiene(int estrazione) const { return estrazione >= 1 && estrazione <= NumEstrazioni; }
+    // True for a draw index the tables hold: 1..NumEstrazioni().
+    bool contiene(int estrazione) const { return estrazione >= 1 && estrazione <= numEstrazioni_; }
     const std::string& DateEstrazioni(int estrazione) const { return dateTesto_[estrazione]; }
     const Data& DataEstrazione(int estrazione) const { return date_[estrazione]; }
     int ProgMese(int estrazione) const { return progMese_[estrazione]; }
@@ -82,6 +85,9 @@ private:
     void numeraProgressivi();
     void costruisciModello(int primo);
 
+    int numEstrazioni_ = 0;
+    int ultimaEstrazione_ = 0;
+    int estrazioneIniziale_ = 0;
     // Index 0 of every per-draw table is never filled, so draw indexes address them directly.
     std::vector<std::int16_t> estratti_;
     std::vector<Maschera90> maschere_;

@@ -6,7 +6,7 @@ void riempiElencoEstrazioni(Griglia& fgpa, const ArchivioEstrazioni& archivio) {
     fgpa.impostaIntestazione("|Indice|Data|Prog. anno|Prog. mese");
     fgpa.nascondiColonna(0);
     for (int c = 1; c <= 4; ++c) fgpa.impostaAllineamentoColonna(c, Allineamento::Centro);
-    const int n = archivio.NumEstrazioni;
+    const int n = archivio.NumEstrazioni();
     fgpa.impostaRighe(1);
     fgpa.impostaRighe(n + 1);
     for (int r = 1; r <= n; ++r) {

@@ -7,7 +7,7 @@
 namespace quorvane {
 
 int ultimaEstrazione(const ArchivioEstrazioni& archivio) {
-    return std::min(archivio.UltimaEstrazione, archivio.NumEstrazioni);
+    return std::min(archivio.UltimaEstrazione(), archivio.NumEstrazioni());
 }
 
 std::optional<int> numeroDigitato(std::string_view testo) {

@@ -3,7 +3,7 @@
 namespace quorvane {
 
 bool eEstrazioneModello(const AnalisiIndice& a, const ArchivioEstrazioni& archivio, int i) {
-    const int ultima = archivio.UltimaEstrazione;
+    const int ultima = archivio.UltimaEstrazione();
     if (a.Mensile > 0) return archivio.ProgMese(i) == a.Mensile;
     const bool ultimaDelMese = i < ultima && archivio.ProgMese(i + 1) == 1;
     return a.forzaUltima ? (i == ultima || ultimaDelMese) : ultimaDelMese;
@@ -50,7 +50,7 @@ bool RicavaBaseDati(AnalisiIndice& a, const ArchivioEstrazioni& archivio) {
 Maschera90 numeriFinestra(const RigaModello& riga, const ArchivioEstrazioni& archivio,
                           const std::array<bool, NumRuote>& ruote) {
     Maschera90 numeri;
-    const int ultima = riga.end < archivio.NumEstrazioni ? riga.end : archivio.NumEstrazioni;
+    const int ultima = riga.end < archivio.NumEstrazioni() ? riga.end : archivio.NumEstrazioni();
     for (int d = riga.inizio; d <= ultima; ++d)
         for (int w = 1; w <= NumRuote; ++w)
             if (ruote[w - 1]) numeri |= archivio.NumeriRuota(d, w);

@@ -95,7 +95,7 @@ struct AnalisiIndice {
 
     // "Fine ricerca" ticked: the selected draw, else the last draw of the archive.
     int calcolaFineRicerca(const ArchivioEstrazioni& archivio) const {
-        return fineRicerca ? EstrazioneSelezionata : archivio.NumEstrazioni;
+        return fineRicerca ? EstrazioneSelezionata : archivio.NumEstrazioni();
     }
 };
 

@@ -3,7 +3,7 @@
 namespace quorvane {
 
 FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, int limite) {
-    const int ultima = limite > 0 ? limite : archivio.NumEstrazioni;
+    const int ultima = limite > 0 ? limite : archivio.NumEstrazioni();
     for (std::size_t i = 0; i < analisi.modello.size(); ++i) {
         const RigaModello& m = analisi.modello[i];
         if (m.coperta) continue;

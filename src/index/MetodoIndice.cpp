@@ -36,7 +36,7 @@ void MetodoIndice::Svuota() {
 
 void MetodoIndice::controllaArchivio() {
     if (analisi.modello.empty()) return;
-    if (!archivio_.contiene(analisi.EstrazioneSelezionata) || analisi.FineRicerca > archivio_.NumEstrazioni) Svuota();
+    if (!archivio_.contiene(analisi.EstrazioneSelezionata) || analisi.FineRicerca > archivio_.NumEstrazioni()) Svuota();
 }
 
 void MetodoIndice::aggiornaRitardi() { ritardi = calcolaRitardi(archivio_, analisi.EstrazioneSelezionata); }

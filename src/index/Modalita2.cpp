@@ -57,7 +57,7 @@ private:
 };
 
 int ultimaDellaFinestra(const RigaModello& r, const ArchivioEstrazioni& archivio) {
-    return std::min(r.end, archivio.NumEstrazioni);
+    return std::min(r.end, archivio.NumEstrazioni());
 }
 
 // Only the first number of a pair is checked: a wheel that was not drawn (0 or 99 there) ends

@@ -39,7 +39,7 @@ bool VisualizzaSfaldamenti(AnalisiIndice& analisi, const ArchivioEstrazioni& arc
     std::vector<Maschera90> numeri;
     for (const Previsione& p : analisi.previsioni) numeri.push_back(p.maschera());
 
-    const int ultima = std::min(analisi.FineRicerca, archivio.NumEstrazioni);
+    const int ultima = std::min(analisi.FineRicerca, archivio.NumEstrazioni());
     for (RigaModello& riga : analisi.modello) {
         pulisciEsiti(riga);
         bool primaUscita = true;
@@ -96,7 +96,7 @@ std::vector<EstrazioneVerificata> VerificaPrevisione(const AnalisiIndice& analis
     std::vector<EstrazioneVerificata> elenco;
     if (riga < 1 || riga > static_cast<int>(analisi.modello.size())) return elenco;
     const int base = analisi.modello[riga - 1].estr;
-    for (int d = base + 1; d <= base + 20 && d <= archivio.UltimaEstrazione; ++d) {
+    for (int d = base + 1; d <= base + 20 && d <= archivio.UltimaEstrazione(); ++d) {
         EstrazioneVerificata estrazione{d - base, d, archivio.DateEstrazioni(d), {}};
         for (int w = 1; w <= NumRuote; ++w) {
             if (!analisi.RuoteSel[w - 1]) continue;
@@ -122,7 +122,7 @@ std::vector<std::pair<int, int>> Abbinamenti(const AnalisiIndice& analisi, const
             Maschera90 conX = numeri;
             conX.aggiungi(x);
             for (const RigaModello& r : analisi.modello) {
-                const int fine = std::min(r.end, archivio.NumEstrazioni);
+                const int fine = std::min(r.end, archivio.NumEstrazioni());
                 for (int d = r.inizio; d <= fine; ++d) {
                     int ruote = 0;
                     for (int w = 1; w <= NumRuote; ++w)

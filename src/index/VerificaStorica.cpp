@@ -96,7 +96,7 @@ std::optional<double> RiepilogoStorico::z() const {
 }
 
 OpzioniStoriche periodoPredefinito(OpzioniStoriche o, const ArchivioEstrazioni& archivio) {
-    o.al = archivio.NumEstrazioni;
+    o.al = archivio.NumEstrazioni();
     o.dal = 1;
     if (o.al < 1) return o;
     Data limite = archivio.DataEstrazione(o.al);
@@ -107,7 +107,7 @@ OpzioniStoriche periodoPredefinito(OpzioniStoriche o, const ArchivioEstrazioni& 
 
 std::vector<int> puntiStorici(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio) {
     std::vector<int> punti;
-    const int ultimo = std::min(o.al, archivio.NumEstrazioni - o.analisi.NumeroColpi);
+    const int ultimo = std::min(o.al, archivio.NumEstrazioni() - o.analisi.NumeroColpi);
     for (int t = std::max(o.dal, 1); t <= ultimo; ++t)
         if (eEstrazioneModello(o.analisi, archivio, t)) punti.push_back(t);
     return punti;
@@ -115,7 +115,7 @@ std::vector<int> puntiStorici(const OpzioniStoriche& o, const ArchivioEstrazioni
 
 std::optional<std::string> erroreStorico(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio) {
     const AnalisiIndice& a = o.analisi;
-    const int n = archivio.NumEstrazioni;
+    const int n = archivio.NumEstrazioni();
     if (n < 1) return "L'archivio non contiene estrazioni.";
     if (o.dal < 1 || o.al > n || o.dal > n || o.al < 1)
         return "Il periodo deve stare tra l'estrazione 1 e l'estrazione " + std::to_string(n) + ".";

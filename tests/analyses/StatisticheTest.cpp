@@ -156,5 +156,5 @@ TEST(Statistiche, ArchivioRealeSuTutteLeRuote) {
     }
     EXPECT_EQ(numeri, 5 * estratti.estrazioniRuota());
     EXPECT_EQ(coppie, 10 * ambi.estrazioniRuota());
-    EXPECT_EQ(estratti.estrazioniContate(), a.NumEstrazioni);
+    EXPECT_EQ(estratti.estrazioniContate(), a.NumEstrazioni());
 }

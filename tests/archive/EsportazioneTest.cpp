@@ -120,20 +120,20 @@ TEST(Esportazione, ArchivioReale) {
     RICHIEDE_STORICO();
     const ArchivioEstrazioni& a = test::archivioReale();
     const std::string dati = esportaDatiIII(a);
-    ASSERT_EQ(dati.size(), static_cast<std::size_t>(a.NumEstrazioni) * LunghezzaRecordDatiIII);
-    for (int e = 1; e <= a.NumEstrazioni; ++e) {
+    ASSERT_EQ(dati.size(), static_cast<std::size_t>(a.NumEstrazioni()) * LunghezzaRecordDatiIII);
+    for (int e = 1; e <= a.NumEstrazioni(); ++e) {
         const std::size_t r = (e - 1) * LunghezzaRecordDatiIII;
         const Data& d = a.DataEstrazione(e);
         ASSERT_EQ(intero16(dati, r), d.giorno) << e;
         ASSERT_EQ(intero16(dati, r + 4), d.anno % 100) << e;
         ASSERT_EQ(intero16(dati, r + 108), a.ProgAnno(e)) << e;
     }
-    EXPECT_EQ(righe(esportaZendravolta(a)).size(), static_cast<std::size_t>(a.NumEstrazioni));
+    EXPECT_EQ(righe(esportaZendravolta(a)).size(), static_cast<std::size_t>(a.NumEstrazioni()));
 
     // The Nazionale starts in 2005, well after draw 1.
     const auto nazionale = righe(esportaNazionale(a));
     int conNazionale = 0, prima = 0;
-    for (int e = a.NumEstrazioni; e >= 1; --e)
+    for (int e = a.NumEstrazioni(); e >= 1; --e)
         if (a.Estratti(e, NumRuote, 1) >= 1) ++conNazionale, prima = e;
     ASSERT_EQ(nazionale.size(), static_cast<std::size_t>(conNazionale));
     EXPECT_EQ(a.DataEstrazione(prima).anno, 2005);

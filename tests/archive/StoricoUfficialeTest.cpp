@@ -250,11 +250,11 @@ TEST_F(StoricoReale, CaricatoNellArchivioInMemoria) {
     for (const auto& e : draws_) righe.push_back(e.riga());
     ArchivioEstrazioni archivio;
     ASSERT_EQ(archivio.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
-    ASSERT_EQ(archivio.NumEstrazioni, 7370);
+    ASSERT_EQ(archivio.NumEstrazioni(), 7370);
     EXPECT_EQ(archivio.DateEstrazioni(1), "07/01/1939");
     EXPECT_EQ(archivio.DateEstrazioni(7370), "21/08/2026");
     int diverse = 0;
-    for (int i = 1; i <= archivio.NumEstrazioni; ++i)
+    for (int i = 1; i <= archivio.NumEstrazioni(); ++i)
         for (int r = 1; r <= NumRuote; ++r)
             for (int k = 1; k <= NumPosizioni; ++k)
                 diverse += archivio.Estratti(i, r, k) != draws_[i - 1].ruote[r - 1][k - 1];

@@ -72,10 +72,10 @@ TEST(CaricaArchivio, NumeriDaPosizioniFisseERuoteVuote) {
 TEST(CaricaArchivio, PeriodoModelloDaEstrazioneIniziale) {
     auto righe = settimane(1300);
     ArchivioEstrazioni a;
-    a.EstrazioneIniziale = 1200;
+    a.impostaEstrazioneIniziale(1200);
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
-    EXPECT_EQ(a.NumEstrazioni, 1300);
-    EXPECT_EQ(a.UltimaEstrazione, 1300);
+    EXPECT_EQ(a.NumEstrazioni(), 1300);
+    EXPECT_EQ(a.UltimaEstrazione(), 1300);
     EXPECT_EQ(a.NumModello(), 101);
     for (int k = 1; k <= a.NumModello(); ++k) ASSERT_EQ(a.IndiciModello(k), 1200 + k - 1);
     PeriodoModello p = a.periodoModello();
@@ -85,14 +85,14 @@ TEST(CaricaArchivio, PeriodoModelloDaEstrazioneIniziale) {
     EXPECT_EQ(p.dataFine, righe[1299].data);
     EXPECT_EQ(p.estrazioni, 101);
 
-    a.EstrazioneIniziale = 1300;
+    a.impostaEstrazioneIniziale(1300);
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
     EXPECT_EQ(a.NumModello(), 1);
     EXPECT_EQ(a.periodoModello().estrazioni, 1);
 
     // A missing or meaningless start parameter means the whole archive.
     for (int iniziale : {0, -5}) {
-        a.EstrazioneIniziale = iniziale;
+        a.impostaEstrazioneIniziale(iniziale);
         ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
         EXPECT_EQ(a.IndiciModello(1), 1);
         EXPECT_EQ(a.NumModello(), 1300);
@@ -104,7 +104,7 @@ TEST(CaricaArchivio, UnCaricamentoFallitoNonToccaLeTabelle) {
     ArchivioEstrazioni a;
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
 
-    a.EstrazioneIniziale = 51;
+    a.impostaEstrazioneIniziale(51);
     EXPECT_EQ(a.CaricaArchivio(settimane(50), TipoCaricamento::Avvio),
               EsitoCaricamento::InizialeOltreArchivio);
     EXPECT_EQ(a.CaricaArchivio({}, TipoCaricamento::Avvio), EsitoCaricamento::ArchivioVuoto);
@@ -112,39 +112,39 @@ TEST(CaricaArchivio, UnCaricamentoFallitoNonToccaLeTabelle) {
     rotte[30].data = "31/02/2001";
     EXPECT_EQ(a.CaricaArchivio(rotte, TipoCaricamento::Avvio), EsitoCaricamento::ArchivioVuoto);
 
-    EXPECT_EQ(a.NumEstrazioni, 50);
+    EXPECT_EQ(a.NumEstrazioni(), 50);
     EXPECT_EQ(a.NumModello(), 50);
     EXPECT_EQ(a.DateEstrazioni(50), righe[49].data);
-    EXPECT_EQ(a.EstrazioneIniziale, 51);  // the parameter is the caller's, not the load's
+    EXPECT_EQ(a.EstrazioneIniziale(), 51);  // the parameter is the caller's, not the load's
 }
 
 TEST(CaricaArchivio, RicaricaRendeModelloLArchivioIntero) {
     ArchivioEstrazioni a;
-    a.EstrazioneIniziale = 10;
+    a.impostaEstrazioneIniziale(10);
     ASSERT_EQ(a.CaricaArchivio(settimane(40), TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
     ASSERT_EQ(a.CaricaArchivio(settimane(41), TipoCaricamento::Ricarica), EsitoCaricamento::Riuscito);
     EXPECT_EQ(a.IndiciModello(1), 1);
     EXPECT_EQ(a.NumModello(), 41);
-    EXPECT_EQ(a.UltimaEstrazione, 41);
-    EXPECT_EQ(a.EstrazioneIniziale, 10);
+    EXPECT_EQ(a.UltimaEstrazione(), 41);
+    EXPECT_EQ(a.EstrazioneIniziale(), 10);
 }
 
 TEST(CaricaArchivio, SoloEstrattiLasciaIlModello) {
     ArchivioEstrazioni a;
-    a.EstrazioneIniziale = 5;
+    a.impostaEstrazioneIniziale(5);
     ASSERT_EQ(a.CaricaArchivio(settimane(20), TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
     auto righe = settimane(22);
     righe[21].ruote[0] = "90-89-88-87-86";
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::SoloEstratti), EsitoCaricamento::Riuscito);
-    EXPECT_EQ(a.NumEstrazioni, 22);
+    EXPECT_EQ(a.NumEstrazioni(), 22);
     EXPECT_EQ(a.Estratti(22, 1, 1), 90);
-    EXPECT_EQ(a.UltimaEstrazione, 20);
+    EXPECT_EQ(a.UltimaEstrazione(), 20);
     EXPECT_EQ(a.NumModello(), 16);
     EXPECT_EQ(a.ProgAnno(22), 0);  // no ordinal until the next full load
 
     // Draws removed meanwhile: no index past the end survives.
     ASSERT_EQ(a.CaricaArchivio(settimane(8), TipoCaricamento::SoloEstratti), EsitoCaricamento::Riuscito);
-    EXPECT_EQ(a.UltimaEstrazione, 8);
+    EXPECT_EQ(a.UltimaEstrazione(), 8);
     EXPECT_EQ(a.NumModello(), 4);
     EXPECT_EQ(a.periodoModello().fine, 8);
 }
@@ -162,7 +162,7 @@ TEST(CaricaArchivio, CrescePiuDiDiecimilaEstrazioniEAvanza) {
                                }),
               EsitoCaricamento::Riuscito);
     EXPECT_EQ(chiamate, 12000);
-    EXPECT_EQ(a.NumEstrazioni, 12000);
+    EXPECT_EQ(a.NumEstrazioni(), 12000);
     EXPECT_EQ(a.DateEstrazioni(12000), righe.back().data);
     EXPECT_EQ(a.Estratti(12000, 2, 5), 50);
 }

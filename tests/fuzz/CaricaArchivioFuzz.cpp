@@ -22,10 +22,10 @@ RigaArchivio riga(std::string_view linea) {
 
 // Every index the archive hands out addresses a loaded draw.
 void controllaIndici(const ArchivioEstrazioni& a) {
-    fuzz::richiedi(a.UltimaEstrazione >= 0 && a.UltimaEstrazione <= a.NumEstrazioni, "UltimaEstrazione nell'archivio");
+    fuzz::richiedi(a.UltimaEstrazione() >= 0 && a.UltimaEstrazione() <= a.NumEstrazioni(), "UltimaEstrazione nell'archivio");
     for (int k = 1; k <= a.NumModello(); ++k)
-        fuzz::richiedi(a.IndiciModello(k) >= 1 && a.IndiciModello(k) <= a.NumEstrazioni, "estrazioni modello nell'archivio");
-    for (int e = 1; e <= a.NumEstrazioni; ++e) {
+        fuzz::richiedi(a.IndiciModello(k) >= 1 && a.IndiciModello(k) <= a.NumEstrazioni(), "estrazioni modello nell'archivio");
+    for (int e = 1; e <= a.NumEstrazioni(); ++e) {
         fuzz::richiedi(a.DataEstrazione(e).valida(), "date valide");
         fuzz::richiedi(a.ProgMese(e) >= 0 && a.ProgAnno(e) >= 0, "progressivi");
         for (int r = 1; r <= NumRuote; ++r)
@@ -48,15 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         else (seconda ? seconde : prime).push_back(riga(linea));
     }
     ArchivioEstrazioni archivio;
-    archivio.EstrazioneIniziale = scelta & 0x0F;
+    archivio.impostaEstrazioneIniziale(scelta & 0x0F);
     const TipoCaricamento tipi[] = {TipoCaricamento::Avvio, TipoCaricamento::Ricarica, TipoCaricamento::SoloEstratti};
     if (archivio.CaricaArchivio(prime, tipi[(scelta >> 4) % 2]) == EsitoCaricamento::Riuscito)
-        fuzz::richiedi(archivio.NumEstrazioni == static_cast<int>(prime.size()), "una riga per estrazione");
+        fuzz::richiedi(archivio.NumEstrazioni() == static_cast<int>(prime.size()), "una riga per estrazione");
     controllaIndici(archivio);
     if (!seconda) return 0;
-    const int prima = archivio.NumEstrazioni;
+    const int prima = archivio.NumEstrazioni();
     if (archivio.CaricaArchivio(seconde, tipi[(scelta >> 5) % 3]) != EsitoCaricamento::Riuscito)
-        fuzz::richiedi(archivio.NumEstrazioni == prima, "un caricamento fallito non cambia nulla");
+        fuzz::richiedi(archivio.NumEstrazioni() == prima, "un caricamento fallito non cambia nulla");
     controllaIndici(archivio);
     return 0;
 }

@@ -221,7 +221,7 @@ TEST(RicavaBaseDati, ProprietaSullArchivioReale) {
     ArchivioEstrazioni archivio = test::archivioReale();
 
     for (int mensile : {0, 1, 3, 9}) {
-        AnalisiIndice a = analisi(archivio.NumEstrazioni - 3, mensile, 20);
+        AnalisiIndice a = analisi(archivio.NumEstrazioni() - 3, mensile, 20);
         a.Presenze = 200;
         a.ruoteInGioco.fill(true);
         ASSERT_TRUE(RicavaBaseDati(a, archivio));

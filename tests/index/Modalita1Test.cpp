@@ -86,7 +86,7 @@ TEST(Modalita1, StessoSemeStessiRisultati) {
     RICHIEDE_STORICO();
     ArchivioEstrazioni archivio = test::archivioReale();
     AnalisiIndice a;
-    a.EstrazioneSelezionata = archivio.NumEstrazioni;
+    a.EstrazioneSelezionata = archivio.NumEstrazioni();
     a.Presenze = 100;
     a.NumeroColpi = 12;
     a.QuantitaNumeri = 6;

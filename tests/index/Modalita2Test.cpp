@@ -215,7 +215,7 @@ TEST(Modalita2, ProprietaSullArchivioReale) {
     ArchivioEstrazioni archivio;
     ASSERT_EQ(archivio.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
     AnalisiIndice a = analisi(2, 2, {});
-    a.EstrazioneSelezionata = archivio.NumEstrazioni;
+    a.EstrazioneSelezionata = archivio.NumEstrazioni();
     a.forzaUltima = true;
     a.Presenze = 200;
     a.NumeroColpi = 20;

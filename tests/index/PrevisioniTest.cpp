@@ -220,7 +220,7 @@ TEST(Previsioni, SullArchivioRealeLeRigheAccreditateSonoVinte) {
     RICHIEDE_STORICO();
     ArchivioEstrazioni archivio = test::archivioReale();
     MetodoIndice m(archivio, 11);
-    m.analisi.EstrazioneSelezionata = archivio.NumEstrazioni - 40;
+    m.analisi.EstrazioneSelezionata = archivio.NumEstrazioni() - 40;
     m.analisi.Presenze = 60;
     m.analisi.NumeroColpi = 9;
     m.analisi.ruoteInGioco = {true, false, false, true, false, false, true};

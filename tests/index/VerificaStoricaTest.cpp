@@ -46,7 +46,7 @@ std::vector<RigaArchivio> righeCasuali(int estrazioni, std::mt19937_64& caso) {
 OpzioniStoriche opzioniTutteLeRuote(const ArchivioEstrazioni& archivio, int colpi, int quanti) {
     OpzioniStoriche o;
     o.dal = 1;
-    o.al = archivio.NumEstrazioni;
+    o.al = archivio.NumEstrazioni();
     o.analisi.Mensile = 0;
     o.analisi.NumeroColpi = colpi;
     o.analisi.Presenze = 12;
@@ -110,7 +110,7 @@ TEST(VerificaStorica, GiocateVinciteEPuntateDiUnArchivioFattoAMano) {
     o.analisi.QuantitaNumeri = 3;
     o.analisi.ruoteInGioco = {true, true};
     o.dal = 1;
-    o.al = archivio.NumEstrazioni;
+    o.al = archivio.NumEstrazioni();
     ASSERT_FALSE(erroreStorico(o, archivio));
 
     const EsitoStorico esito = VerificaStorica(o, archivio);

@@ -119,10 +119,10 @@ StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidg
     installaHelp(this, ArgomentoHelp);
 
     connect(&sessione_, &Sessione::archivioRicaricato, this, &StatisticheNumeri::archivioRicaricato);
-    dal_->setRange(1, std::max(1, archivio.NumEstrazioni));
-    al_->setRange(1, std::max(1, archivio.NumEstrazioni));
+    dal_->setRange(1, std::max(1, archivio.NumEstrazioni()));
+    al_->setRange(1, std::max(1, archivio.NumEstrazioni()));
     dal_->setValue(1);
-    al_->setValue(archivio.NumEstrazioni);
+    al_->setValue(archivio.NumEstrazioni());
     mostraDate();
     calcola();
 }
@@ -130,7 +130,7 @@ StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidg
 void StatisticheNumeri::archivioRicaricato() {
     // A period that ended with the last draw keeps ending with it.
     const bool finoAllUltima = al_->value() == al_->maximum();
-    const int ultima = std::max(1, sessione_.archivio.NumEstrazioni);
+    const int ultima = std::max(1, sessione_.archivio.NumEstrazioni());
     dal_->setMaximum(ultima);
     al_->setMaximum(ultima);
     if (finoAllUltima) al_->setValue(ultima);
@@ -141,7 +141,7 @@ void StatisticheNumeri::archivioRicaricato() {
 void StatisticheNumeri::mostraDate() {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
     const auto data = [&archivio](int d) {
-        return d >= 1 && d <= archivio.NumEstrazioni ? QString::fromStdString(archivio.DateEstrazioni(d)) : QString();
+        return d >= 1 && d <= archivio.NumEstrazioni() ? QString::fromStdString(archivio.DateEstrazioni(d)) : QString();
     };
     dataDal_->setText(data(dal_->value()));
     dataAl_->setText(data(al_->value()));

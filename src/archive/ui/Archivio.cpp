@@ -120,7 +120,7 @@ QWidget* Archivio::creaGestione() {
     connect(hScrestrazione_, &QScrollBar::valueChanged, this, &Archivio::cambioSlider);
 
     auto* command4 = pulsante(pagina, "Command4", QStringLiteral("Vai ultima estrazione"));
-    connect(command4, &QPushButton::clicked, this, [this] { impostaSlider(sessione_.archivio.NumEstrazioni); });
+    connect(command4, &QPushButton::clicked, this, [this] { impostaSlider(sessione_.archivio.NumEstrazioni()); });
     auto* command42 = pulsante(pagina, "Command42", QStringLiteral("Ricerca per numero indice"));
     connect(command42, &QPushButton::clicked, this, &Archivio::ricercaPerIndice);
     auto* command59 = pulsante(pagina, "Command59", QStringLiteral("Ricerca per data"));
@@ -340,13 +340,13 @@ void Archivio::archivioRicaricato() {
 
 void Archivio::mostraRiepilogo() {
     const ArchivioEstrazioni& a = sessione_.archivio;
-    lblAggiornato_->setText(a.contiene(a.NumEstrazioni) ? qtesto(a.DateEstrazioni(a.NumEstrazioni)) : QString());
-    label2_->setText(QString::number(a.NumEstrazioni));
+    lblAggiornato_->setText(a.contiene(a.NumEstrazioni()) ? qtesto(a.DateEstrazioni(a.NumEstrazioni())) : QString());
+    label2_->setText(QString::number(a.NumEstrazioni()));
 }
 
 void Archivio::AggiornaRiepilogoArchivio() {
     mostraRiepilogo();
-    impostaSlider(sessione_.archivio.NumEstrazioni);
+    impostaSlider(sessione_.archivio.NumEstrazioni());
 }
 
 // The slider's value always shows: set to the value it already has, the draw is shown again
@@ -358,7 +358,7 @@ void Archivio::impostaSlider(int valore) {
 
 void Archivio::cambioSlider(int valore) {
     const ArchivioEstrazioni& a = sessione_.archivio;
-    if (valore < 1 || valore > a.NumEstrazioni) return;
+    if (valore < 1 || valore > a.NumEstrazioni()) return;
     estrazioneCorrente_ = valore;
     pAN_DC_->setText(QString::number(valore));
     lblEstrazione_->setText(qtesto(a.DateEstrazioni(valore)));
@@ -397,7 +397,7 @@ void Archivio::cliccaIndice() {
     if (!risposta) return;
     bool ok = false;
     const int indice = risposta->trimmed().toInt(&ok);
-    if (ok && indice >= 1 && indice <= sessione_.archivio.NumEstrazioni) impostaSlider(indice);
+    if (ok && indice >= 1 && indice <= sessione_.archivio.NumEstrazioni()) impostaSlider(indice);
 }
 
 bool Archivio::eventFilter(QObject* oggetto, QEvent* evento) {

@@ -73,7 +73,7 @@ void Archivio::cliccaCalendario(int riga, int colonna) {
     const auto giorno = giornoCella(fg1_->griglia(), riga, colonna);
     if (!giorno) return;
     const ArchivioEstrazioni& a = sessione_.archivio;
-    for (int e = a.UltimaEstrazione; e >= 1; --e)
+    for (int e = a.UltimaEstrazione(); e >= 1; --e)
         if (a.DateEstrazioni(e) == giorno->testo) {
             impostaSlider(e);
             break;

@@ -144,7 +144,7 @@ void Archivio::MODIFICA_ESTRAZIONE() {
         AggiornaRiepilogoArchivio();
         break;
     }
-    impostaSlider(std::min(ricordata, sessione_.archivio.NumEstrazioni));
+    impostaSlider(std::min(ricordata, sessione_.archivio.NumEstrazioni()));
     impostaCalendario(*data);
     svuotaImporta();
 }

@@ -69,7 +69,7 @@ void Sessione::ImpostaInizialix() {
     bool ok = false;
     double numero = valore->trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     if (ok && std::isfinite(numero) && std::abs(numero) < 1e9)
-        archivio.EstrazioneIniziale = static_cast<int>(std::lround(numero));
+        archivio.impostaEstrazioneIniziale(static_cast<int>(std::lround(numero)));
 }
 
 void Sessione::selezionaArchivio(const QString& percorso) {
@@ -95,7 +95,7 @@ bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamen
             return false;
         case EsitoCaricamento::InizialeOltreArchivio:
             *errore = QStringLiteral("L'estrazione iniziale %1 è oltre l'ultima estrazione dell'archivio.")
-                          .arg(archivio.EstrazioneIniziale);
+                          .arg(archivio.EstrazioneIniziale());
             return false;
     }
     return false;

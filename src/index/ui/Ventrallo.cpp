@@ -105,7 +105,7 @@ Ventrallo::Ventrallo(Sessione& sessione, QProgressBar* avanzamento, QWidget* pad
 
     // The end of the period starts at the last draw, the month ordinal at the last draw's.
     sceltaEstrazione(seguiArchivio(hFine_, archivio_, {}));
-    if (archivio_.NumEstrazioni > 0) comboMensile_->setCurrentIndex(archivio_.ProgMese(archivio_.NumEstrazioni));
+    if (archivio_.NumEstrazioni() > 0) comboMensile_->setCurrentIndex(archivio_.ProgMese(archivio_.NumEstrazioni()));
     connect(&sessione_, &Sessione::archivioRicaricato, this, &Ventrallo::archivioRicaricato);
     ElencoConfigurazioni();
 }

@@ -167,7 +167,7 @@ void VerificaStoricaFinestra::archivioCambiato() {
     const OpzioniStoriche periodo = periodoPredefinito({opzioni_}, archivio);
     for (QSpinBox* casella : {spinDal_, spinAl_}) {
         const QSignalBlocker blocco(casella);
-        casella->setRange(archivio.NumEstrazioni > 0 ? 1 : 0, archivio.NumEstrazioni);
+        casella->setRange(archivio.NumEstrazioni() > 0 ? 1 : 0, archivio.NumEstrazioni());
     }
     spinDal_->setValue(periodo.dal);
     spinAl_->setValue(periodo.al);
@@ -183,7 +183,7 @@ void VerificaStoricaFinestra::archivioCambiato() {
 void VerificaStoricaFinestra::mostraData(QSpinBox* casella, QLabel* data) {
     const int e = casella->value();
     const ArchivioEstrazioni& archivio = sessione_.archivio;
-    data->setText(e >= 1 && e <= archivio.NumEstrazioni ? QString::fromStdString(archivio.DateEstrazioni(e)) : QString());
+    data->setText(e >= 1 && e <= archivio.NumEstrazioni() ? QString::fromStdString(archivio.DateEstrazioni(e)) : QString());
 }
 
 void VerificaStoricaFinestra::Avvia() {

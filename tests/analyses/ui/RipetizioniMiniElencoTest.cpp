@@ -35,7 +35,7 @@ protected:
     // The draws of January 1940 stored, then the reload that every window hears of.
     void archivioCresciuto() {
         auto gennaio = generaArchivioDemo(Data{1940, 2, 1});
-        gennaio.erase(gennaio.begin(), gennaio.begin() + archivio().NumEstrazioni);
+        gennaio.erase(gennaio.begin(), gennaio.begin() + archivio().NumEstrazioni());
         QString errore;
         auto db = DatabaseArchivio::apri(sessione->PercorsoArchivio, &errore);
         ASSERT_TRUE(db && db->aggiungiEstrazioni(gennaio, &errore)) << errore.toStdString();
@@ -56,7 +56,7 @@ protected:
 }  // namespace
 
 TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
-    const int ultima = archivio().NumEstrazioni;
+    const int ultima = archivio().NumEstrazioni();
     ASSERT_GT(ultima, 40);
     Ripetizionenumeri w(*sessione);
     w.show();
@@ -119,15 +119,15 @@ TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
 
     // The archive grows: the end draw stays, the bar reaches the new draws at once.
     archivioCresciuto();
-    EXPECT_EQ(hFine->maximum(), archivio().NumEstrazioni);
+    EXPECT_EQ(hFine->maximum(), archivio().NumEstrazioni());
     EXPECT_EQ(hFine->value(), 20);
     clicca(&w, "Command22");
-    EXPECT_EQ(hFine->value(), archivio().NumEstrazioni);
-    EXPECT_EQ(fg2.testoTabella(), elenco(archivio().NumEstrazioni, 1, 2));
+    EXPECT_EQ(hFine->value(), archivio().NumEstrazioni());
+    EXPECT_EQ(fg2.testoTabella(), elenco(archivio().NumEstrazioni(), 1, 2));
 }
 
 TEST_F(FinestreSuArchivio, MiniElencoSegniERicerche) {
-    const int ultima = archivio().NumEstrazioni;
+    const int ultima = archivio().NumEstrazioni();
     Estrazioni_minielenco w(*sessione);
     w.show();
     EXPECT_EQ(w.windowTitle(), "Mini elenco");
@@ -172,10 +172,10 @@ TEST_F(FinestreSuArchivio, MiniElencoSegniERicerche) {
 
     // The archive grows: the draw shown stays, the bar reaches the new draws at once.
     archivioCresciuto();
-    ASSERT_GT(archivio().NumEstrazioni, ultima);
-    EXPECT_EQ(hs1->maximum(), archivio().NumEstrazioni);
+    ASSERT_GT(archivio().NumEstrazioni(), ultima);
+    EXPECT_EQ(hs1->maximum(), archivio().NumEstrazioni());
     EXPECT_EQ(hs1->value(), 1);
     clicca(&w, "Command56");
-    EXPECT_EQ(hs1->value(), archivio().NumEstrazioni);
-    EXPECT_EQ(trova<QLabel>(&w, "Label1")->text().toStdString(), archivio().DateEstrazioni(archivio().NumEstrazioni));
+    EXPECT_EQ(hs1->value(), archivio().NumEstrazioni());
+    EXPECT_EQ(trova<QLabel>(&w, "Label1")->text().toStdString(), archivio().DateEstrazioni(archivio().NumEstrazioni()));
 }

@@ -135,13 +135,13 @@ TEST_F(FinestraStatistiche, ClicSuBarraEOrdineDelleColonne) {
 
 TEST_F(FinestraStatistiche, SegueLArchivioERifiutaLeRichiesteErrate) {
     auto* al = trova<QSpinBox>("SpinAl");
-    const int prima = sessione->archivio.NumEstrazioni;
+    const int prima = sessione->archivio.NumEstrazioni();
     EXPECT_EQ(al->value(), prima);
     std::vector<RigaArchivio> righe;
     for (const Estrazione& e : generaArchivioDemo(Data{1940, 2, 1})) righe.push_back(e.riga());
     ASSERT_EQ(sessione->archivio.CaricaArchivio(righe, TipoCaricamento::Ricarica), EsitoCaricamento::Riuscito);
     emit sessione->archivioRicaricato();
-    const int dopo = sessione->archivio.NumEstrazioni;
+    const int dopo = sessione->archivio.NumEstrazioni();
     ASSERT_GT(dopo, prima);
     EXPECT_EQ(al->value(), dopo);
     EXPECT_EQ(trova<QLabel>("LblAl")->text().toStdString(), sessione->archivio.DateEstrazioni(dopo));

@@ -112,7 +112,7 @@ TEST_F(SalvataggiArchivio, ArchivioUfficialeAlPostoDelDimostrativo) {
     clicca("Command28");
     EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
     EXPECT_EQ(sessione->PercorsoArchivio, QDir(sessione->cartellaDati()).filePath(Archivio::NomeArchivioStorico));
-    EXPECT_EQ(sessione->archivio.NumEstrazioni, 2);
+    EXPECT_EQ(sessione->archivio.NumEstrazioni(), 2);
     EXPECT_TRUE(trova<QLabel>(container.get(), "LblDimostrativo")->isHidden());
     EXPECT_EQ(test::leggiFile(demo.toStdString()), simulato);
 }

@@ -224,7 +224,7 @@ TEST_F(FinestraArchivio, ModificaEdEliminaLEstrazioneCorrente) {
     auto righe = memorizzate();
     EXPECT_EQ(righe.size(), 59u);
     EXPECT_EQ(righe[29].data, estrazioni[30].data.testo());
-    EXPECT_EQ(sessione->archivio.NumEstrazioni, 59);
+    EXPECT_EQ(sessione->archivio.NumEstrazioni(), 59);
     EXPECT_EQ(slider()->value(), 59);
 }
 
@@ -236,7 +236,7 @@ TEST_F(FinestraArchivio, UnErroreDelDatabaseNelCancellareSiDiceENonPerdeNulla) {
     EXPECT_TRUE(dialoghi.messaggi[0].testo.contains(QString::fromStdString(estrazioni.back().data.testo())));
     EXPECT_TRUE(dialoghi.messaggi[0].testo.contains("bloccata"));
     EXPECT_EQ(memorizzate().size(), 60u);
-    EXPECT_EQ(sessione->archivio.NumEstrazioni, 60);
+    EXPECT_EQ(sessione->archivio.NumEstrazioni(), 60);
 }
 
 TEST_F(FinestraArchivio, AggiornaDaFileSegnaEScrive) {
@@ -327,7 +327,7 @@ TEST_F(FinestraArchivio, UnErroreDiScritturaFermaLAggiornamentoELoDice) {
     EXPECT_TRUE(dialoghi.messaggi.back().testo.contains("rifiutata"));
     EXPECT_TRUE(dialoghi.messaggi.back().testo.contains("nessuna estrazione è stata scritta"));
     EXPECT_EQ(memorizzate().size(), 60u);
-    EXPECT_EQ(sessione->archivio.NumEstrazioni, 60);
+    EXPECT_EQ(sessione->archivio.NumEstrazioni(), 60);
     EXPECT_TRUE(list4().isEmpty());
 }
 
@@ -336,7 +336,7 @@ TEST_F(FinestraArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
     sessione->selezionaArchivio(demo);
     apri(1);
     ASSERT_TRUE(sessione->archivioDimostrativo());
-    const int simulate = sessione->archivio.NumEstrazioni;
+    const int simulate = sessione->archivio.NumEstrazioni();
     test::scriviFile(cartella / "storico.txt",
                      "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
                      "1939/01/07\tRM\t1\t2\t3\t4\t5\n"
@@ -356,7 +356,7 @@ TEST_F(FinestraArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
     const QString nuovo = QDir(sessione->cartellaDati()).filePath(Archivio::NomeArchivioStorico);
     EXPECT_EQ(sessione->PercorsoArchivio, nuovo);
     EXPECT_EQ(sessione->programma().parametro("PercorsoArchivio"), nuovo);
-    EXPECT_EQ(sessione->archivio.NumEstrazioni, 2);
+    EXPECT_EQ(sessione->archivio.NumEstrazioni(), 2);
     EXPECT_EQ(sessione->archivio.Estratti(2, 6, 1), 10);
     EXPECT_EQ(sessione->archivio.Estratti(2, 1, 1), 0);  // Bari not drawn on 01/05/1948
     EXPECT_EQ(etichetta("LBLAGGIORNATO"), "01/05/1948");

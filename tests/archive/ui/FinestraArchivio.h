@@ -47,7 +47,7 @@ protected:
 
     void apri(int iniziale = 10) {
         QString errore;
-        sessione->archivio.EstrazioneIniziale = iniziale;
+        sessione->archivio.impostaEstrazioneIniziale(iniziale);
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
         finestra.reset();
         container = std::make_unique<Container>(*sessione);

@@ -182,12 +182,12 @@ TEST(Importazione, ArchivioReale) {
     ASSERT_TRUE(righe) << errore.toStdString();
     ArchivioEstrazioni a;
     ASSERT_EQ(a.CaricaArchivio(*righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
-    EXPECT_EQ(a.NumEstrazioni, 7370);
+    EXPECT_EQ(a.NumEstrazioni(), 7370);
     EXPECT_EQ(a.DateEstrazioni(1), "07/01/1939");
     EXPECT_EQ(a.DateEstrazioni(7370), "21/08/2026");
     EXPECT_EQ(a.Estratti(1, 1, 1), 58);
     const Data nazionale{2005, 5, 4};
-    for (int e = 1; e <= a.NumEstrazioni; ++e) {
+    for (int e = 1; e <= a.NumEstrazioni(); ++e) {
         bool vuota = a.NumeriRuota(e, NumRuote).vuota();
         ASSERT_EQ(vuota, a.DataEstrazione(e) < nazionale) << a.DateEstrazioni(e);
     }
@@ -220,14 +220,14 @@ TEST(Sessione, PrimoAvvioCreaProgrammaEArchivioDimostrativo) {
     EXPECT_EQ(s->programma().parametro("EstrazioneIniziale").value_or(""), "1");
     EXPECT_TRUE(s->programma().parametro("IndirizzoInternet").has_value());
     EXPECT_TRUE(s->programma().parametro("PercorsoDati.iii").has_value());
-    EXPECT_EQ(s->archivio.EstrazioneIniziale, 1);
+    EXPECT_EQ(s->archivio.EstrazioneIniziale(), 1);
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(demo).toStdString());
 
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     const ArchivioEstrazioni& a = s->archivio;
-    EXPECT_GT(a.NumEstrazioni, 7000);
+    EXPECT_GT(a.NumEstrazioni(), 7000);
     EXPECT_EQ(a.DateEstrazioni(1), "07/01/1939");
-    EXPECT_LT(a.DataEstrazione(a.NumEstrazioni), oggi);
+    EXPECT_LT(a.DataEstrazione(a.NumEstrazioni()), oggi);
 
     // The next start finds everything in place and creates nothing.
     s.reset();
@@ -254,7 +254,7 @@ TEST(Sessione, ArchivioSceltoInUnAltraCartella) {
     EXPECT_EQ(s->programma().parametro("PercorsoArchivio").value_or(""), scelto);
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
-    EXPECT_EQ(s->archivio.NumEstrazioni, 3);
+    EXPECT_EQ(s->archivio.NumEstrazioni(), 3);
 
     // The next run opens the chosen archive; the program database stays in the data folder.
     s.reset();
@@ -276,7 +276,7 @@ TEST(Sessione, EstrazioneInizialeEFallimentiDelCaricamento) {
 
     s->programma().impostaParametro("estrazioneiniziale", "2,6");
     s->ImpostaInizialix();
-    EXPECT_EQ(s->archivio.EstrazioneIniziale, 3);  // nearest whole number
+    EXPECT_EQ(s->archivio.EstrazioneIniziale(), 3);  // nearest whole number
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore));
     EXPECT_EQ(s->archivio.periodoModello().inizio, 3);
 
@@ -290,7 +290,7 @@ TEST(Sessione, EstrazioneInizialeEFallimentiDelCaricamento) {
     s->selezionaArchivio(qpath(cartella / "rotto.db"));
     EXPECT_FALSE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore));
     EXPECT_FALSE(errore.isEmpty());
-    EXPECT_EQ(s->archivio.NumEstrazioni, 3);
+    EXPECT_EQ(s->archivio.NumEstrazioni(), 3);
 
     // An archive path that cannot be opened leaves the start without an open archive.
     s.reset();

@@ -158,7 +158,7 @@ TEST_F(Avvio, UnAltroArchivioSceltoVieneCaricato) {
     EXPECT_EQ(testo(programma->inizio(), "Lbl_Archivio"), "Database: " + secondo);
     EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), secondo);
     ASSERT_NE(procedi(), nullptr);
-    EXPECT_EQ(programma->sessione().archivio.NumEstrazioni, 35);
+    EXPECT_EQ(programma->sessione().archivio.NumEstrazioni(), 35);
     EXPECT_EQ(testo(programma->container(), "Lbl_Ev"), "35");
 }
 

@@ -22,7 +22,7 @@ TEST_F(FinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     EXPECT_TRUE(storica->findChild<QLabel*>("LblOpzioni")->text().contains("Presenze 20 · Colpi 5 · Ruote BA"));
     auto* dal = storica->findChild<QSpinBox*>("SpinDal");
     auto* al = storica->findChild<QSpinBox*>("SpinAl");
-    EXPECT_EQ(al->value(), archivio().NumEstrazioni);
+    EXPECT_EQ(al->value(), archivio().NumEstrazioni());
 
     test::DialoghiFinti dialoghi;
     dal->setValue(300);
@@ -54,5 +54,5 @@ TEST_F(FinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore));
     EXPECT_EQ(fg.righe(), 1);
     EXPECT_TRUE(storica->findChild<QLabel*>("LblRiepilogo")->text().isEmpty());
-    EXPECT_EQ(al->value(), archivio().NumEstrazioni);
+    EXPECT_EQ(al->value(), archivio().NumEstrazioni());
 }
