@@ -18,7 +18,8 @@
 
 #include "archive/FileAggiornamento.h"
 #include "archive/db/ScritturaArchivio.h"
-#include "archive/ui/Archivio.h"
+#include "archive/ui/FinestraArchivio.h"
+#include "archive/ui/PaginaAggiornamenti.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
@@ -51,7 +52,7 @@ void rispondiDialoghi() {
 struct Finestra {
     std::unique_ptr<Sessione> sessione;
     std::unique_ptr<Container> container;
-    std::unique_ptr<Archivio> archivio;
+    std::unique_ptr<FinestraArchivio> archivio;
 
     bool apri(const QString& cartella, const QString& percorso, QString* errore) {
         sessione = Sessione::avvia(cartella, Programma::oggi(), errore);
@@ -60,7 +61,7 @@ struct Finestra {
         sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, errore)) return false;
         container = std::make_unique<Container>(*sessione);
-        archivio = std::make_unique<Archivio>(*container);
+        archivio = std::make_unique<FinestraArchivio>(*container);
         return true;
     }
 };
@@ -121,7 +122,7 @@ bool senzaErrori(benchmark::State& state) {
 void BM_CaricaArchivioExNovo(benchmark::State& state) {
     if (!pronto(state, *reale)) return;
     for (auto _ : state) {
-        if (!reale->finestra.archivio->CaricaArchivioExNovo()) {
+        if (!reale->finestra.archivio->caricaArchivioExNovo()) {
             state.SkipWithError("ricarica non riuscita");
             break;
         }
@@ -135,7 +136,7 @@ void BM_ControlloCentoRighe(benchmark::State& state) {
     if (!pronto(state, *reale)) return;
     fileScelto = reale->aggiornamento;
     ultimoErrore.clear();
-    for (auto _ : state) reale->finestra.archivio->AGGIORNA_DA_FILE();
+    for (auto _ : state) reale->finestra.archivio->aggiornamenti().aggiornaDaFile();
     senzaErrori(state);
 }
 BENCHMARK(BM_ControlloCentoRighe)->Unit(benchmark::kMillisecond);
@@ -149,9 +150,9 @@ void BM_AggiornamentoCento(benchmark::State& state) {
     int scritte = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        reale->finestra.archivio->AGGIORNA_DA_FILE();
+        reale->finestra.archivio->aggiornamenti().aggiornaDaFile();
         state.ResumeTiming();
-        reale->finestra.archivio->AGGIORNAMENTO();
+        reale->finestra.archivio->aggiornamenti().eseguiAggiornamento();
         state.PauseTiming();
         scritte = reale->finestra.sessione->archivio.NumEstrazioni();
         const bool tolte = reale->togliUltime();
@@ -174,13 +175,13 @@ void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
         return;
     }
     const QString demo = finestra.sessione->PercorsoArchivio;
-    const QString nuovo = QDir(cartella).filePath(Archivio::NomeArchivioStorico);
+    const QString nuovo = QDir(cartella).filePath(PaginaAggiornamenti::NomeArchivioStorico);
     fileScelto = fileStorico();
     ultimoErrore.clear();
     int estrazioni = 0;
     for (auto _ : state) {
-        finestra.archivio->IMPORTA_ARCHIVIO_STORICO();
-        finestra.archivio->AGGIORNAMENTO();
+        finestra.archivio->aggiornamenti().importaArchivioStorico();
+        finestra.archivio->aggiornamenti().eseguiAggiornamento();
         state.PauseTiming();
         estrazioni = finestra.sessione->archivio.NumEstrazioni();
         const bool sostituito = finestra.sessione->PercorsoArchivio == nuovo;

@@ -17,7 +17,10 @@
 
 #include "archive/Calendario.h"
 #include "archive/db/CalendarioArchivio.h"
-#include "archive/ui/Archivio.h"
+#include "archive/ui/FinestraArchivio.h"
+#include "archive/ui/PaginaGestione.h"
+#include "archive/ui/PaginaSalvataggi.h"
+#include "archive/ui/RiquadroCalendario.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
@@ -50,7 +53,7 @@ struct ArchivioReale {
     QString archivio, errore;
     std::unique_ptr<Sessione> sessione;
     std::unique_ptr<Container> container;
-    std::unique_ptr<Archivio> finestra;
+    std::unique_ptr<FinestraArchivio> finestra;
     bool pronto = false;
 
     ArchivioReale() {
@@ -62,7 +65,7 @@ struct ArchivioReale {
         sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) return;
         container = std::make_unique<Container>(*sessione);
-        finestra = std::make_unique<Archivio>(*container);
+        finestra = std::make_unique<FinestraArchivio>(*container);
         // Zendravolta's folder on a Wine drive of our own.
         QDir(radice.path()).mkpath(QStringLiteral("wine/drive_c/KVEL3"));
         qputenv("WINEPREFIX", radice.filePath(QStringLiteral("wine")).toUtf8());
@@ -83,24 +86,24 @@ void esporta(benchmark::State& state, Comando comando, const QString& file) {
     if (!pronto(state)) return;
     fileScelto = file;
     ultimoErrore.clear();
-    for (auto _ : state) (reale->finestra.get()->*comando)();
+    for (auto _ : state) (reale->finestra->salvataggi().*comando)();
     if (!ultimoErrore.isEmpty()) return state.SkipWithError(ultimoErrore.toStdString().c_str());
     if (!QFileInfo::exists(file)) return state.SkipWithError("file non scritto");
     state.counters["byte"] = static_cast<double>(QFileInfo(file).size());
 }
 
 void BM_SalvaDatiIII(benchmark::State& state) {
-    esporta(state, &Archivio::SALVA_DATI_III, reale->radice.filePath(QStringLiteral("Dati.iii")));
+    esporta(state, &PaginaSalvataggi::salvaDatiIII, reale->radice.filePath(QStringLiteral("Dati.iii")));
 }
 BENCHMARK(BM_SalvaDatiIII)->Unit(benchmark::kMillisecond);
 
 void BM_SalvaZendravolta(benchmark::State& state) {
-    esporta(state, &Archivio::SALVA_ZENDRAVOLTA, reale->radice.filePath(QStringLiteral("wine/drive_c/KVEL3/DATI32.III")));
+    esporta(state, &PaginaSalvataggi::salvaZendravolta, reale->radice.filePath(QStringLiteral("wine/drive_c/KVEL3/DATI32.III")));
 }
 BENCHMARK(BM_SalvaZendravolta)->Unit(benchmark::kMillisecond);
 
 void BM_SalvaNazionale(benchmark::State& state) {
-    esporta(state, &Archivio::SALVA_NAZIONALE, reale->radice.filePath(QStringLiteral("Nazionale.Txt")));
+    esporta(state, &PaginaSalvataggi::salvaNazionale, reale->radice.filePath(QStringLiteral("Nazionale.Txt")));
 }
 BENCHMARK(BM_SalvaNazionale)->Unit(benchmark::kMillisecond);
 
@@ -108,7 +111,7 @@ BENCHMARK(BM_SalvaNazionale)->Unit(benchmark::kMillisecond);
 void BM_CaricaCalendario(benchmark::State& state) {
     if (!pronto(state)) return;
     reale->finestra->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentText(QString::number(AnnoCalendario));
-    for (auto _ : state) reale->finestra->Carica_calendario();
+    for (auto _ : state) reale->finestra->gestione().calendario().caricaCalendario();
 }
 BENCHMARK(BM_CaricaCalendario)->Unit(benchmark::kMillisecond);
 

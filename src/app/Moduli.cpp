@@ -5,7 +5,7 @@
 #include "analyses/ui/Ripetizionenumeri.h"
 #include "analyses/ui/SistemiOrtogonali.h"
 #include "analyses/ui/StatisticheNumeri.h"
-#include "archive/ui/Archivio.h"
+#include "archive/ui/FinestraArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Container.h"
 #include "index/ui/Ventrallo.h"
@@ -13,7 +13,7 @@
 namespace quorvane {
 
 void registraModuli() {
-    Container::registraModulo("archivio", [](Container& c) { return new Archivio(c); });
+    Container::registraModulo("archivio", [](Container& c) { return new FinestraArchivio(c); });
     Container::registraModulo("Quadrature", [](Container&) { return new Quadrature; });
     Container::registraModulo("SistemiOrtogonali",
                               [](Container& c) { return new SistemiOrtogonali(c.sessione().programma()); });

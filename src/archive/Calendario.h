@@ -1,5 +1,5 @@
 #pragma once
-// The draw calendar of one year (fg1): a row per month with draws, a column per day of the
+// The draw calendar of one year (calendario): a row per month with draws, a column per day of the
 // month that had a draw in that year, the draw's weekday in the cell.
 #include <optional>
 #include <string>
@@ -15,10 +15,10 @@ inline constexpr int PrimoAnnoCalendario = 1939;
 // Row 0 "A", "M" and the day numbers; column 1 the year (bold, light yellow), column 2 the
 // month (bold, light green), then 1 = Sunday .. 7 = Saturday where a draw took place. Draws of
 // other years in `date` are left out. The current cell is the latest draw of the last month.
-void riempiCalendario(Griglia& fg1, int anno, const std::vector<Data>& date);
+void riempiCalendario(Griglia& calendario, int anno, const std::vector<Data>& date);
 
 // The weekday numbers of the day cells as letters: D L M m G V S.
-void lettereGiorniSettimana(Griglia& fg1);
+void lettereGiorniSettimana(Griglia& calendario);
 
 // The date of a clicked day cell, as text and as a date; nothing for the header, the year and
 // month columns, and a day the month does not have.
@@ -26,6 +26,6 @@ struct GiornoCalendario {
     std::string testo;  // "GG/MM/AAAA"
     Data data;
 };
-std::optional<GiornoCalendario> giornoCella(const Griglia& fg1, int riga, int colonna);
+std::optional<GiornoCalendario> giornoCella(const Griglia& calendario, int riga, int colonna);
 
 }  // namespace quorvane

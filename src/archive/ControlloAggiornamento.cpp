@@ -6,7 +6,7 @@
 namespace quorvane {
 
 namespace {
-// The invalid parts of a malformed row, for its line in List4.
+// The invalid parts of a malformed row, for its line among the reported rows (List4).
 std::string partiErrate(const ControlloRiga& c) {
     std::string parti = c.dataValida ? "" : "data";
     for (int k = 0; k < NumRuote; ++k) {
@@ -41,7 +41,7 @@ ControlloAggiornamento ConfrontoAggiornamento(const std::vector<RigaAggiornament
         if (!valida) {
             c.stato = StatoRiga::Malformata;
             c.voce = "Riga non valida del " + riga.data + " (" + partiErrate(c) + "): non sarà scritta";
-            esito.List4.push_back(c.voce);
+            esito.righeSegnalate.push_back(c.voce);
             ++esito.errori;
             continue;
         }
@@ -49,7 +49,7 @@ ControlloAggiornamento ConfrontoAggiornamento(const std::vector<RigaAggiornament
         if (trovata == perData.end()) {
             c.stato = StatoRiga::Mancante;
             c.voce = "Manca estrazione del: " + riga.data;
-            esito.List4.push_back(c.voce);
+            esito.righeSegnalate.push_back(c.voce);
             continue;
         }
         int uguali = 0;
@@ -65,11 +65,11 @@ ControlloAggiornamento ConfrontoAggiornamento(const std::vector<RigaAggiornament
         } else {
             c.stato = StatoRiga::Diversa;
             c.voce = "Errori Estrazione del " + riga.data;
-            esito.List4.push_back(c.voce);
+            esito.righeSegnalate.push_back(c.voce);
             ++esito.errori;
         }
     }
-    if (esito.errori == 0) esito.List4.push_back("Nessuna anomalia rilevata");
+    if (esito.errori == 0) esito.righeSegnalate.push_back("Nessuna anomalia rilevata");
     return esito;
 }
 

@@ -23,12 +23,12 @@ struct ControlloRiga {
     std::array<bool, NumRuote> ruotaUguale{};  // meaningful for Uguale and Diversa
     std::array<bool, NumRuote> ruotaValida{};
     bool dataValida = false;
-    std::string voce;  // its line in List4, empty for Uguale
+    std::string voce;  // its line among righeSegnalate, empty for Uguale
 };
 
 struct ControlloAggiornamento {
     std::vector<ControlloRiga> righe;  // one per row of the file, in file order
-    std::vector<std::string> List4;    // rows reported from the last to the first
+    std::vector<std::string> righeSegnalate;  // List4: rows reported from the last to the first
     int errori = 0;
 };
 

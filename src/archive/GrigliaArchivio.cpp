@@ -18,60 +18,60 @@ void intestazioneRuote(Griglia& g, const char* primaColonna) {
 }
 }  // namespace
 
-void riempiFgDB(Griglia& fgDB, const std::vector<RigaArchivio>& righe) {
-    fgDB.impostaIntestazione("|DataEstrazione|Ba|Ca|Fi|Ge|Mi|Na|Pa|Ro|To|Ve|Nz");
-    fgDB.nascondiColonna(0);
-    for (int c = 1; c <= NumRuote + 1; ++c) fgDB.impostaAllineamentoColonna(c, Allineamento::Centro);
+void riempiEstrazioniMemorizzate(Griglia& elenco, const std::vector<RigaArchivio>& righe) {
+    elenco.impostaIntestazione("|DataEstrazione|Ba|Ca|Fi|Ge|Mi|Na|Pa|Ro|To|Ve|Nz");
+    elenco.nascondiColonna(0);
+    for (int c = 1; c <= NumRuote + 1; ++c) elenco.impostaAllineamentoColonna(c, Allineamento::Centro);
     const int n = static_cast<int>(righe.size());
-    fgDB.impostaRighe(1);
-    fgDB.impostaRighe(n + 1);
+    elenco.impostaRighe(1);
+    elenco.impostaRighe(n + 1);
     for (int r = 1; r <= n; ++r) {
         const RigaArchivio& riga = righe[r - 1];
-        fgDB.impostaTesto(r, 1, riga.data);
-        for (int k = 0; k < NumRuote; ++k) fgDB.impostaTesto(r, k + 2, riga.ruote[k]);
+        elenco.impostaTesto(r, 1, riga.data);
+        for (int k = 0; k < NumRuote; ++k) elenco.impostaTesto(r, k + 2, riga.ruote[k]);
     }
 }
 
-void evidenziaRigaFgDB(Griglia& fgDB, int riga) {
-    const int ultima = fgDB.righe() - 1, colonne = fgDB.colonne() - 1;
+void evidenziaEstrazione(Griglia& elenco, int riga) {
+    const int ultima = elenco.righe() - 1, colonne = elenco.colonne() - 1;
     if (ultima < 1) return;
-    fgDB.impostaSfondo(1, 1, ultima, colonne, Bianco);
-    if (riga >= 1 && riga <= ultima) fgDB.impostaSfondo(riga, 1, riga, colonne, Giallo);
+    elenco.impostaSfondo(1, 1, ultima, colonne, Bianco);
+    if (riga >= 1 && riga <= ultima) elenco.impostaSfondo(riga, 1, riga, colonne, Giallo);
 }
 
-void riempiFgImporta(Griglia& fgImporta, const std::vector<RigaAggiornamento>& righe) {
-    intestazioneRuote(fgImporta, "Data    estraz   ");
+void riempiRigheImportate(Griglia& importate, const std::vector<RigaAggiornamento>& righe) {
+    intestazioneRuote(importate, "Data    estraz   ");
     const int n = static_cast<int>(righe.size());
-    fgImporta.impostaRighe(1);
-    fgImporta.impostaRighe(n + 1);
+    importate.impostaRighe(1);
+    importate.impostaRighe(n + 1);
     for (int r = 1; r <= n; ++r) {
         const RigaAggiornamento& riga = righe[r - 1];
-        fgImporta.impostaTesto(r, 1, riga.data);
-        for (int k = 0; k < NumRuote; ++k) fgImporta.impostaTesto(r, k + 2, riga.ruote[k]);
+        importate.impostaTesto(r, 1, riga.data);
+        for (int k = 0; k < NumRuote; ++k) importate.impostaTesto(r, k + 2, riga.ruote[k]);
     }
 }
 
-void segnaControllo(Griglia& fgImporta, const ControlloAggiornamento& controllo) {
-    const int n = std::min(static_cast<int>(controllo.righe.size()), fgImporta.righe() - 1);
+void segnaControllo(Griglia& importate, const ControlloAggiornamento& controllo) {
+    const int n = std::min(static_cast<int>(controllo.righe.size()), importate.righe() - 1);
     for (int r = 1; r <= n; ++r) {
         const ControlloRiga& c = controllo.righe[r - 1];
         switch (c.stato) {
         case StatoRiga::Mancante:
-            fgImporta.impostaSfondo(r, 1, ArancioMedio);
+            importate.impostaSfondo(r, 1, ArancioMedio);
             break;
         case StatoRiga::Uguale:
         case StatoRiga::Diversa:
             for (int k = 0; k < NumRuote; ++k)
-                if (c.ruotaUguale[k]) fgImporta.impostaSfondo(r, k + 2, VerdeMedio);
+                if (c.ruotaUguale[k]) importate.impostaSfondo(r, k + 2, VerdeMedio);
             if (c.stato == StatoRiga::Diversa) {
-                fgImporta.impostaColore(r, 1, Rosso);
-                fgImporta.impostaGrassetto(r, 1, true);
+                importate.impostaColore(r, 1, Rosso);
+                importate.impostaGrassetto(r, 1, true);
             }
             break;
         case StatoRiga::Malformata:
-            if (!c.dataValida) fgImporta.impostaSfondo(r, 1, Rosso);
+            if (!c.dataValida) importate.impostaSfondo(r, 1, Rosso);
             for (int k = 0; k < NumRuote; ++k)
-                if (!c.ruotaValida[k]) fgImporta.impostaSfondo(r, k + 2, Rosso);
+                if (!c.ruotaValida[k]) importate.impostaSfondo(r, k + 2, Rosso);
             break;
         }
     }

@@ -11,17 +11,17 @@
 namespace quorvane {
 
 // FgDB: row r is draw r, column 1 the date, columns 2..12 the stored wheel texts.
-void riempiFgDB(Griglia& fgDB, const std::vector<RigaArchivio>& righe);
+void riempiEstrazioniMemorizzate(Griglia& elenco, const std::vector<RigaArchivio>& righe);
 
 // A click on FgDB: every data cell white, then the clicked row yellow.
-void evidenziaRigaFgDB(Griglia& fgDB, int riga);
+void evidenziaEstrazione(Griglia& elenco, int riga);
 
 // FgImporta: the rows of an update file, without marks.
-void riempiFgImporta(Griglia& fgImporta, const std::vector<RigaAggiornamento>& righe);
+void riempiRigheImportate(Griglia& importate, const std::vector<RigaAggiornamento>& righe);
 
 // The marks of a check: light orange date for a missing draw, light green wheels equal to the
 // archive, red bold date for a draw that differs, red background on the invalid cells of a
 // malformed row.
-void segnaControllo(Griglia& fgImporta, const ControlloAggiornamento& controllo);
+void segnaControllo(Griglia& importate, const ControlloAggiornamento& controllo);
 
 }  // namespace quorvane

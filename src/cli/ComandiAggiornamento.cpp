@@ -62,7 +62,7 @@ int scriviInArchivio(const Opzioni& opzioni, const std::vector<RigaAggiornamento
     const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
     const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, correggi));
     if (!esito.errore.isEmpty()) throw ErroreComando{EsitoInputErrato, esito.messaggio().toStdString()};
-    std::vector<std::string> list4 = esito.List4;
+    std::vector<std::string> list4 = esito.righeScritte;
     if (esito.aggiunte > 0) list4.push_back("aggiunti N° " + std::to_string(esito.aggiunte) + " record");
     int nonValide = 0, nonCorrette = 0;
     for (const ControlloRiga& c : controllo.righe) {
@@ -116,12 +116,12 @@ void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento
                      const std::vector<RigaArchivio>& memorizzate) {
     const auto controllo = ConfrontoAggiornamento(righe, memorizzate);
     Griglia fgImporta("FgImporta");
-    riempiFgImporta(fgImporta, righe);
+    riempiRigheImportate(fgImporta, righe);
     segnaControllo(fgImporta, controllo);
-    if (opzioni.json) return stampa(opzioni, fgImporta, {{"List4", controllo.List4}});
+    if (opzioni.json) return stampa(opzioni, fgImporta, {{"List4", controllo.righeSegnalate}});
     stampa(opzioni, fgImporta);
     scrivi("\n");
-    stampaList4(opzioni, controllo.List4);
+    stampaList4(opzioni, controllo.righeSegnalate);
 }
 
 std::vector<Comando> comandiAggiornamento() {

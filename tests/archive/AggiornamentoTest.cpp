@@ -136,7 +136,7 @@ TEST(ControlloAggiornamento, SegnaMancantiUgualiDiverseEMalformate) {
     EXPECT_FALSE(c.righe[4].dataValida);
     EXPECT_EQ(c.errori, 3);  // the missing draw is no error
     // From the last row to the first.
-    EXPECT_EQ(c.List4, (std::vector<std::string>{
+    EXPECT_EQ(c.righeSegnalate, (std::vector<std::string>{
                            "Riga non valida del 31/02/2023 (data, Genova, Milano, Napoli, "
                            "Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta",
                            "Riga non valida del 07/01/2023 (Genova): non sarà scritta",
@@ -147,7 +147,7 @@ TEST(ControlloAggiornamento, SegnaMancantiUgualiDiverseEMalformate) {
     EXPECT_EQ(passi.back(), std::make_pair(4, 5));
 
     Griglia fg("FgImporta");
-    riempiFgImporta(fg, r);
+    riempiRigheImportate(fg, r);
     segnaControllo(fg, c);
     EXPECT_EQ(fg.testo(0, 1), "Data    estraz   ");
     EXPECT_EQ(fg.testo(0, 12), "Nazionale");
@@ -180,14 +180,14 @@ TEST(ControlloAggiornamento, UnFileGiaPresenteNonHaAnomalie) {
                                                 riga("05/01/2023", "11-20-30-40-50")};
     const auto r = righe(linea(archivio[0]) + "\r\n" + linea(archivio[1]) + "\r\n");
     const auto c = ConfrontoAggiornamento(r, archivio);
-    EXPECT_EQ(c.List4, std::vector<std::string>{"Nessuna anomalia rilevata"});
+    EXPECT_EQ(c.righeSegnalate, std::vector<std::string>{"Nessuna anomalia rilevata"});
     Griglia fg("FgImporta");
-    riempiFgImporta(fg, r);
+    riempiRigheImportate(fg, r);
     segnaControllo(fg, c);
     for (int col = 2; col <= 12; ++col) EXPECT_EQ(fg.sfondo(2, col), VerdeMedio);
 
     // Only new draws: listed from the last, then no anomaly.
-    EXPECT_EQ(ConfrontoAggiornamento(r, {}).List4,
+    EXPECT_EQ(ConfrontoAggiornamento(r, {}).righeSegnalate,
               (std::vector<std::string>{"Manca estrazione del: 05/01/2023", "Manca estrazione del: 03/01/2023",
                                         "Nessuna anomalia rilevata"}));
 }

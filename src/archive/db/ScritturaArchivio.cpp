@@ -113,7 +113,7 @@ EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<S
         esito.aggiunte = esito.modificate = 0;
         return esito;
     }
-    esito.List4 = std::move(fatte);
+    esito.righeScritte = std::move(fatte);
     return esito;
 }
 

@@ -25,7 +25,7 @@ EsitoScrittura modificaEstrazione(DatabaseArchivio& db, const Data& data, const 
 EsitoScrittura eliminaEstrazione(DatabaseArchivio& db, const Data& data, QString* errore);
 
 struct EsitoAggiornamento {
-    std::vector<std::string> List4;  // "Aggiunta estrazione del..." and "Modificata estrazione del..."
+    std::vector<std::string> righeScritte;  // for List4: "Aggiunta estrazione del..." and "Modificata estrazione del..."
     int aggiunte = 0;
     int modificate = 0;
     QString errore;          // empty when the update was written, the reason (Italian) when none of it was

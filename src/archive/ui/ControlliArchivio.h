@@ -1,15 +1,29 @@
 #pragma once
-// The fixed texts of the archive window's tabs.
+// What the pages of the archive window share: their fixed texts and framed labels, the help
+// button, the error box, the work bar and the reload of the archive after a write.
 #include <QLabel>
+#include <QPushButton>
 
 #include "core/ui/Controlli.h"
 
 namespace quorvane {
 
-inline QLabel* testoFisso(const QString& testo, QWidget* padre) {
-    auto* l = new QLabel(testo, padre);
-    l->setWordWrap(true);
-    return l;
-}
+class Container;
+
+inline constexpr int ArgomentoHelpArchivio = 320;
+
+QLabel* testoFisso(const QString& testo, QWidget* padre);
+// A framed, centred label named `nome`.
+QLabel* etichettaIncorniciata(const char* nome, QWidget* padre);
+// "Help in linea": the help topic of the archive window.
+QPushButton* pulsanteHelp(const char* nome, QWidget* padre);
+
+void messaggioErrore(QWidget* padre, const QString& titolo, const QString& testo);
+// A step of a long job on the main window's bar.
+void avanzamento(Container& container, int valore, int massimo);
+
+// Reloads the whole archive in memory; false, with a message, when it failed. Every window,
+// the archive window included, follows the reload through the session's announcement.
+bool caricaArchivioExNovo(Container& container, QWidget* padre);
 
 }  // namespace quorvane

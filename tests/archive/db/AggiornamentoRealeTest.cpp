@@ -63,9 +63,9 @@ TEST(AggiornamentoReale, UltimeCentoEstrazioniRipristinate) {
     ASSERT_EQ(righe.size(), 100u);
 
     const auto controllo = ConfrontoAggiornamento(righe, leggi(*db));
-    ASSERT_EQ(controllo.List4.size(), 101u);
-    EXPECT_EQ(controllo.List4.front(), "Manca estrazione del: " + originali.back().data);
-    EXPECT_EQ(controllo.List4.back(), "Nessuna anomalia rilevata");
+    ASSERT_EQ(controllo.righeSegnalate.size(), 101u);
+    EXPECT_EQ(controllo.righeSegnalate.front(), "Manca estrazione del: " + originali.back().data);
+    EXPECT_EQ(controllo.righeSegnalate.back(), "Nessuna anomalia rilevata");
     const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, false));
     EXPECT_TRUE(esito.errore.isEmpty()) << esito.errore.toStdString();
     EXPECT_EQ(esito.aggiunte, 100);
@@ -73,7 +73,7 @@ TEST(AggiornamentoReale, UltimeCentoEstrazioniRipristinate) {
 
     // Run again, the update finds every draw equal.
     const auto ancora = ConfrontoAggiornamento(righe, leggi(*db));
-    EXPECT_EQ(ancora.List4, std::vector<std::string>{"Nessuna anomalia rilevata"});
+    EXPECT_EQ(ancora.righeSegnalate, std::vector<std::string>{"Nessuna anomalia rilevata"});
 }
 
 // The official file, plain or zipped, through the update pipeline into an empty archive gives

@@ -28,7 +28,7 @@ TEST(ScritturaArchivio, ContaSoloLeRigheScritte) {
     EXPECT_TRUE(esito.errore.isEmpty()) << esito.errore.toStdString();
     EXPECT_EQ(esito.aggiunte, 1);
     EXPECT_EQ(esito.modificate, 0);
-    EXPECT_EQ(esito.List4, std::vector<std::string>{"Aggiunta estrazione del05/01/2023"});
+    EXPECT_EQ(esito.righeScritte, std::vector<std::string>{"Aggiunta estrazione del05/01/2023"});
 
     const auto righe = db->leggiEstrazioni(&errore);
     ASSERT_TRUE(righe) << errore.toStdString();

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "archive/db/ScaricoStorico.h"
-#include "archive/ui/FinestraArchivio.h"
+#include "archive/ui/ProvaArchivio.h"
 #include "support/ServerHttp.h"
 #include "support/ScritturaZip.h"
 
@@ -17,14 +17,14 @@ namespace {
 
 long righe(const std::string& testo) { return std::count(testo.begin(), testo.end(), '\n'); }
 
-class SalvataggiArchivio : public FinestraArchivio {
+class SalvataggiArchivio : public ProvaArchivio {
 protected:
     void usaServer(const ServerHttp& server) {
         ASSERT_NE(server.porta(), 0);
         ASSERT_TRUE(sessione->programma().impostaParametro("IndirizzoAggiornamenti",
                                                            QString::fromStdString(server.indirizzo())));
     }
-    std::string copia() { return test::leggiFile(finestra->copiaAggiornamento().toStdString()); }
+    std::string copia() { return test::leggiFile(finestra->aggiornamenti().copiaAggiornamento().toStdString()); }
     VistaGriglia* fg1() { return trova<VistaGriglia>(w(), "fg1"); }
     void cliccaCella(VistaGriglia* vista, int riga, int colonna) {
         const QModelIndex cella = vista->model()->index(riga - 1, colonna);
@@ -106,12 +106,12 @@ TEST_F(SalvataggiArchivio, ArchivioUfficialeAlPostoDelDimostrativo) {
     clicca("CmdArchivioUfficiale");
     clicca("CmdScaricaStorico");
     ASSERT_EQ(dialoghi.domande.size(), 1u);
-    EXPECT_TRUE(dialoghi.domande[0].testo.contains(Archivio::NomeArchivioStorico));
+    EXPECT_TRUE(dialoghi.domande[0].testo.contains(PaginaAggiornamenti::NomeArchivioStorico));
     ASSERT_EQ(griglia("FgImporta").righe(), 3);
     EXPECT_EQ(griglia("FgImporta").testo(1, 2), "58-22-47-49-69");
     clicca("Command28");
     EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
-    EXPECT_EQ(sessione->PercorsoArchivio, QDir(sessione->cartellaDati()).filePath(Archivio::NomeArchivioStorico));
+    EXPECT_EQ(sessione->PercorsoArchivio, QDir(sessione->cartellaDati()).filePath(PaginaAggiornamenti::NomeArchivioStorico));
     EXPECT_EQ(sessione->archivio.NumEstrazioni(), 2);
     EXPECT_TRUE(trova<QLabel>(container.get(), "LblDimostrativo")->isHidden());
     EXPECT_EQ(test::leggiFile(demo.toStdString()), simulato);

@@ -78,7 +78,7 @@ TEST_F(GuastiArchivio, UnLettoreFermaIlCommitENullaEScritto) {
         EXPECT_TRUE(esito.errore.contains("bloccato da un altro programma")) << esito.errore.toStdString();
         EXPECT_TRUE(esito.messaggio().contains("nessuna estrazione è stata scritta"));
         EXPECT_EQ(esito.aggiunte, 0);
-        EXPECT_TRUE(esito.List4.empty());
+        EXPECT_TRUE(esito.righeScritte.empty());
         altra.db.rollback();
     }
     EXPECT_EQ(db->numeroEstrazioni(), 2);

@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QTabWidget>
 
-#include "archive/ui/FinestraArchivio.h"
+#include "archive/ui/ProvaArchivio.h"
 #include "core/Colori.h"
 
 using namespace quorvane;
 using namespace test;
 
-TEST_F(FinestraArchivio, AllaAperturaMostraLUltimaEstrazione) {
+TEST_F(ProvaArchivio, AllaAperturaMostraLUltimaEstrazione) {
     EXPECT_EQ(w()->windowTitle(), "Gestione archivio DB");
     auto* tab = trova<QTabWidget>(w(), "SSTab1");
     ASSERT_EQ(tab->count(), 4);
@@ -20,7 +20,7 @@ TEST_F(FinestraArchivio, AllaAperturaMostraLUltimaEstrazione) {
 
     EXPECT_EQ(slider()->maximum(), 60);
     EXPECT_EQ(slider()->value(), 60);
-    EXPECT_EQ(finestra->EstrazioneCorrente(), 60);
+    EXPECT_EQ(finestra->gestione().estrazioneCorrente(), 60);
     const Estrazione& ultima = estrazioni.back();
     EXPECT_EQ(etichetta("pAN_DC"), "60");
     EXPECT_EQ(etichetta("LBLESTRAZIONE"), QString::fromStdString(ultima.data.testo()));
@@ -41,7 +41,7 @@ TEST_F(FinestraArchivio, AllaAperturaMostraLUltimaEstrazione) {
     EXPECT_EQ(etichettaPrincipale("Lbl_inizioNE"), "10");
 }
 
-TEST_F(FinestraArchivio, RicercheEScorrimento) {
+TEST_F(ProvaArchivio, RicercheEScorrimento) {
     dialoghi.testi = {"19", "20", "abc"};
     clicca("Command42");
     EXPECT_EQ(slider()->value(), 60);
@@ -77,7 +77,7 @@ TEST_F(FinestraArchivio, RicercheEScorrimento) {
     EXPECT_EQ(slider()->value(), 60);
 }
 
-TEST_F(FinestraArchivio, ElencoESelezioneDellEstrazione) {
+TEST_F(ProvaArchivio, ElencoESelezioneDellEstrazione) {
     auto* fgDB = trova<VistaGriglia>(w(), "FgDB");
     auto* tab = trova<QTabWidget>(w(), "SSTab1");
     tab->setCurrentIndex(1);
@@ -99,7 +99,7 @@ TEST_F(FinestraArchivio, ElencoESelezioneDellEstrazione) {
     EXPECT_EQ(scelta, QDate(estrazioni[11].data.anno, estrazioni[11].data.mese, estrazioni[11].data.giorno));
 }
 
-TEST_F(FinestraArchivio, CaselleGuidateDallaTastiera) {
+TEST_F(ProvaArchivio, CaselleGuidateDallaTastiera) {
     QLineEdit* c1 = casella(1);
     c1->clear();
     QTest::keyClicks(c1, "91");
@@ -140,7 +140,7 @@ TEST_F(FinestraArchivio, CaselleGuidateDallaTastiera) {
     EXPECT_EQ(casella(55)->text(), "00");
 }
 
-TEST_F(FinestraArchivio, SalvaUnEstrazione) {
+TEST_F(ProvaArchivio, SalvaUnEstrazione) {
     // Ten wheels, Nazionale left empty, on a date before the last one.
     compilaRuote(10);
     const Data nuova{2022, 12, 25};
@@ -177,7 +177,7 @@ TEST_F(FinestraArchivio, SalvaUnEstrazione) {
     EXPECT_EQ(memorizzate().size(), 61u);
 }
 
-TEST_F(FinestraArchivio, RuoteIncompleteORipetuteNonSiSalvano) {
+TEST_F(ProvaArchivio, RuoteIncompleteORipetuteNonSiSalvano) {
     compilaRuote(11);
     casella(8)->setText("");
     impostaData(Data{2023, 3, 1});
@@ -194,7 +194,7 @@ TEST_F(FinestraArchivio, RuoteIncompleteORipetuteNonSiSalvano) {
     EXPECT_EQ(memorizzate().size(), 60u);
 }
 
-TEST_F(FinestraArchivio, ModificaEdEliminaLEstrazioneCorrente) {
+TEST_F(ProvaArchivio, ModificaEdEliminaLEstrazioneCorrente) {
     dialoghi.testi = {"30"};
     clicca("Command42");
     const std::string data = estrazioni[29].data.testo();
@@ -228,7 +228,7 @@ TEST_F(FinestraArchivio, ModificaEdEliminaLEstrazioneCorrente) {
     EXPECT_EQ(slider()->value(), 59);
 }
 
-TEST_F(FinestraArchivio, UnErroreDelDatabaseNelCancellareSiDiceENonPerdeNulla) {
+TEST_F(ProvaArchivio, UnErroreDelDatabaseNelCancellareSiDiceENonPerdeNulla) {
     sql("CREATE TRIGGER blocca BEFORE DELETE ON EstrazioniLotto BEGIN SELECT RAISE(ABORT, 'bloccata'); END");
     clicca("Command2");
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
@@ -239,7 +239,7 @@ TEST_F(FinestraArchivio, UnErroreDelDatabaseNelCancellareSiDiceENonPerdeNulla) {
     EXPECT_EQ(sessione->archivio.NumEstrazioni(), 60);
 }
 
-TEST_F(FinestraArchivio, AggiornaDaFileSegnaEScrive) {
+TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
     std::vector<RigaArchivio> righe;
     for (std::size_t i = 55; i < 60; ++i) righe.push_back(estrazioni[i].riga());
     righe[1].ruote[3] = "01-02-03-04-05";                 // differs from the archive
@@ -292,7 +292,7 @@ TEST_F(FinestraArchivio, AggiornaDaFileSegnaEScrive) {
     EXPECT_EQ(list4().size(), 1);  // the rest equals the archive now
 }
 
-TEST_F(FinestraArchivio, FileNonValidoOAnnullato) {
+TEST_F(ProvaArchivio, FileNonValidoOAnnullato) {
     const std::string riga = rigaFileAggiornamento(estrazioni.back().riga());
     test::scriviFile(cartella / "corto.txt", riga.substr(0, 177) + "\r\n");
     dialoghi.fileScelto = qpath(cartella / "corto.txt");
@@ -307,7 +307,7 @@ TEST_F(FinestraArchivio, FileNonValidoOAnnullato) {
     EXPECT_EQ(dialoghi.messaggi.size(), 1u);  // a cancelled dialog changes nothing
 }
 
-TEST_F(FinestraArchivio, UnErroreDiScritturaFermaLAggiornamentoELoDice) {
+TEST_F(ProvaArchivio, UnErroreDiScritturaFermaLAggiornamentoELoDice) {
     std::vector<RigaArchivio> righe;
     for (const char* data : {"04/02/2023", "07/02/2023", "09/02/2023"}) {
         RigaArchivio r = estrazioni.back().riga();
@@ -331,7 +331,7 @@ TEST_F(FinestraArchivio, UnErroreDiScritturaFermaLAggiornamentoELoDice) {
     EXPECT_TRUE(list4().isEmpty());
 }
 
-TEST_F(FinestraArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
+TEST_F(ProvaArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
     const QString demo = QDir(sessione->cartellaDati()).filePath(Sessione::NomeArchivioDimostrativo);
     sessione->selezionaArchivio(demo);
     apri(1);
@@ -344,7 +344,7 @@ TEST_F(FinestraArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
     dialoghi.fileScelto = qpath(cartella / "storico.txt");
     clicca("CmdImportaStorico");
     ASSERT_EQ(dialoghi.domande.size(), 1u);
-    EXPECT_TRUE(dialoghi.domande[0].testo.contains(Archivio::NomeArchivioStorico));
+    EXPECT_TRUE(dialoghi.domande[0].testo.contains(PaginaAggiornamenti::NomeArchivioStorico));
     const Griglia& fg = griglia("FgImporta");
     ASSERT_EQ(fg.righe(), 3);
     EXPECT_EQ(fg.testo(1, 2), "58-22-47-49-69");
@@ -353,7 +353,7 @@ TEST_F(FinestraArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
 
     clicca("Command28");
     EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
-    const QString nuovo = QDir(sessione->cartellaDati()).filePath(Archivio::NomeArchivioStorico);
+    const QString nuovo = QDir(sessione->cartellaDati()).filePath(PaginaAggiornamenti::NomeArchivioStorico);
     EXPECT_EQ(sessione->PercorsoArchivio, nuovo);
     EXPECT_EQ(sessione->programma().parametro("PercorsoArchivio"), nuovo);
     EXPECT_EQ(sessione->archivio.NumEstrazioni(), 2);

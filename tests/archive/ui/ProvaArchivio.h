@@ -12,7 +12,9 @@
 
 #include "archive/ArchivioDemo.h"
 #include "archive/FileAggiornamento.h"
-#include "archive/ui/Archivio.h"
+#include "archive/ui/FinestraArchivio.h"
+#include "archive/ui/PaginaAggiornamenti.h"
+#include "archive/ui/PaginaGestione.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Container.h"
@@ -28,7 +30,7 @@ namespace test {
 using namespace quorvane;
 
 // The archive window on a scratch archive of the last 60 simulated draws before 2023-02-01.
-class FinestraArchivio : public ::testing::Test {
+class ProvaArchivio : public ::testing::Test {
 protected:
     void SetUp() override {
         estrazioni = generaArchivioDemo(Data{2023, 2, 1});
@@ -51,7 +53,7 @@ protected:
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
         finestra.reset();
         container = std::make_unique<Container>(*sessione);
-        finestra = std::make_unique<Archivio>(*container);
+        finestra = std::make_unique<FinestraArchivio>(*container);
     }
 
     QWidget* w() { return finestra.get(); }
@@ -110,7 +112,7 @@ protected:
     QString archivio;
     std::unique_ptr<Sessione> sessione;
     std::unique_ptr<Container> container;
-    std::unique_ptr<Archivio> finestra;
+    std::unique_ptr<FinestraArchivio> finestra;
 };
 
 }  // namespace test

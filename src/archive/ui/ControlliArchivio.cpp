@@ -1,0 +1,55 @@
+#include "archive/ui/ControlliArchivio.h"
+
+#include <QFrame>
+
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Dialoghi.h"
+#include "core/ui/Help.h"
+#include "core/ui/Inizio.h"
+
+namespace quorvane {
+
+QLabel* testoFisso(const QString& testo, QWidget* padre) {
+    auto* l = new QLabel(testo, padre);
+    l->setWordWrap(true);
+    return l;
+}
+
+QLabel* etichettaIncorniciata(const char* nome, QWidget* padre) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(80);
+    return l;
+}
+
+QPushButton* pulsanteHelp(const char* nome, QWidget* padre) {
+    auto* p = pulsante(padre, nome, QStringLiteral("Help in linea"));
+    QObject::connect(p, &QPushButton::clicked, p, [] { mostraHelp(ArgomentoHelpArchivio); });
+    return p;
+}
+
+void messaggioErrore(QWidget* padre, const QString& titolo, const QString& testo) {
+    Dialoghi::correnti().messaggio(padre, QMessageBox::Critical, titolo, testo);
+}
+
+void avanzamento(Container& container, int valore, int massimo) {
+    mostraAvanzamento(container.Pb1(), valore, massimo);
+}
+
+bool caricaArchivioExNovo(Container& container, QWidget* padre) {
+    const BarraLavoro barra(container.Pb1());
+    QString errore;
+    // The bar is touched every 50 draws only: a repaint per draw would cost more than the load.
+    const auto progresso = [&container](int i, int n) {
+        if (i % 50 == 0 || i == n) avanzamento(container, i, n);
+    };
+    if (container.sessione().caricaArchivio(TipoCaricamento::Ricarica, progresso, &errore)) return true;
+    Dialoghi::correnti().messaggio(padre, QMessageBox::Critical, QStringLiteral("Avviso"),
+                                   Inizio::MessaggioCaricamento + QStringLiteral("\n") + errore);
+    return false;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,69 @@
+#include "archive/ui/FinestraArchivio.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "archive/ui/ControlliArchivio.h"
+#include "archive/ui/PaginaAggiornamenti.h"
+#include "archive/ui/PaginaElenco.h"
+#include "archive/ui/PaginaGestione.h"
+#include "archive/ui/PaginaSalvataggi.h"
+#include "core/db/Sessione.h"
+#include "core/ui/Container.h"
+#include "core/ui/Help.h"
+
+namespace quorvane {
+
+FinestraArchivio::FinestraArchivio(Container& container, QWidget* padre)
+    : QWidget(padre), container_(container), sessione_(container.sessione()) {
+    setObjectName(QStringLiteral("archivio"));
+    setWindowTitle(QStringLiteral("Gestione archivio DB"));
+
+    gestione_ = new PaginaGestione(container_);
+    elenco_ = new PaginaElenco;
+    salvataggi_ = new PaginaSalvataggi(container_);
+    aggiornamenti_ = new PaginaAggiornamenti(container_);
+    pagine_ = new QTabWidget(this);
+    pagine_->setObjectName(QStringLiteral("SSTab1"));
+    pagine_->addTab(gestione_, QStringLiteral("&Gestione estrazioni"));
+    pagine_->addTab(elenco_, QStringLiteral("Elenco estrazioni"));
+    pagine_->addTab(salvataggi_, QStringLiteral("Salvataggi"));
+    pagine_->addTab(aggiornamenti_, QStringLiteral("Aggiornamenti"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pagine_);
+    resize(980, 840);
+    installaHelp(this, ArgomentoHelpArchivio);
+
+    connect(elenco_, &PaginaElenco::estrazioneScelta, this, [this](int estrazione, const QString& data) {
+        gestione_->mostraEstrazioneScelta(estrazione, data);
+        mostraGestione();
+    });
+    connect(gestione_, &PaginaGestione::scritturaFinita, aggiornamenti_, &PaginaAggiornamenti::svuotaImporta);
+    connect(aggiornamenti_, &PaginaAggiornamenti::richiestaGestione, this, &FinestraArchivio::mostraGestione);
+    connect(aggiornamenti_, &PaginaAggiornamenti::aggiornamentoFinito, gestione_,
+            &PaginaGestione::aggiornaRiepilogoArchivio);
+
+    // Window load: the stored draws read again, shown up to the newest.
+    pagine_->setCurrentIndex(0);
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraArchivio::archivioRicaricato);
+    caricaGrigliaArchivio();
+    archivioRicaricato();
+    gestione_->aggiornaRiepilogoArchivio();
+    elenco_->adattaColonne();
+}
+
+bool FinestraArchivio::caricaArchivioExNovo() { return quorvane::caricaArchivioExNovo(container_, this); }
+
+void FinestraArchivio::caricaGrigliaArchivio() {
+    QString errore;
+    sessione_.caricaArchivio(TipoCaricamento::SoloEstratti, {}, &errore);
+}
+
+void FinestraArchivio::archivioRicaricato() {
+    elenco_->mostraEstrazioni(sessione_.righeArchivio());
+    gestione_->seguiArchivio();
+}
+
+void FinestraArchivio::mostraGestione() { pagine_->setCurrentIndex(0); }
+
+}  // namespace quorvane

@@ -1,0 +1,65 @@
+#include "archive/ui/PaginaElenco.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "archive/GrigliaArchivio.h"
+#include "archive/ui/ControlliArchivio.h"
+#include "core/ui/VistaGriglia.h"
+
+namespace quorvane {
+
+PaginaElenco::PaginaElenco(QWidget* padre) : QWidget(padre) {
+    tabellaEstrazioni_ = new VistaGriglia("FgDB", this);
+    connect(tabellaEstrazioni_, &VistaGriglia::clic, this, [this](int riga, int) {
+        Griglia& g = tabellaEstrazioni_->griglia();
+        evidenziaEstrazione(g, riga);
+        tabellaEstrazioni_->aggiornaCelle(1, 1, g.righe() - 1, g.colonne() - 1);
+    });
+    numeroEstrazioni_ = etichettaIncorniciata("Label9", this);
+
+    auto* vaiPrima = pulsante(this, "Command14", QStringLiteral("Vai alla prima estrazione"));
+    connect(vaiPrima, &QPushButton::clicked, this, [this] {
+        tabellaEstrazioni_->griglia().impostaPrimaRigaMostrata(1);
+        tabellaEstrazioni_->aggiorna();
+    });
+    auto* vaiUltima = pulsante(this, "Command13", QStringLiteral("Vai ultima estrazione"));
+    connect(vaiUltima, &QPushButton::clicked, this, [this] {
+        tabellaEstrazioni_->griglia().impostaPrimaRigaMostrata(tabellaEstrazioni_->griglia().righe() - 1);
+        tabellaEstrazioni_->aggiorna();
+    });
+    auto* seleziona = pulsante(this, "Command11", QStringLiteral("Selezione estrazione"));
+    connect(seleziona, &QPushButton::clicked, this, &PaginaElenco::selezionaEstrazione);
+
+    auto* comandi = new QHBoxLayout;
+    comandi->addWidget(vaiPrima);
+    comandi->addWidget(vaiUltima);
+    comandi->addWidget(seleziona);
+    comandi->addStretch(1);
+    comandi->addWidget(new QLabel(QStringLiteral("Estrazioni"), this));
+    comandi->addWidget(numeroEstrazioni_);
+    comandi->addWidget(pulsanteHelp("Command22", this));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabellaEstrazioni_, 1);
+    layout->addLayout(comandi);
+}
+
+void PaginaElenco::mostraEstrazioni(const std::vector<RigaArchivio>& righe) {
+    Griglia& g = tabellaEstrazioni_->griglia();
+    riempiEstrazioniMemorizzate(g, righe);
+    g.impostaPrimaRigaMostrata(g.righe() - 1);
+    tabellaEstrazioni_->aggiorna();
+    numeroEstrazioni_->setText(QString::number(righe.size()));
+}
+
+void PaginaElenco::adattaColonne() { tabellaEstrazioni_->adattaColonne(1, -1); }
+
+void PaginaElenco::selezionaEstrazione() {
+    const Griglia& g = tabellaEstrazioni_->griglia();
+    const int riga = g.rigaCorrente();
+    if (riga < 1 || riga >= g.righe()) return;
+    emit estrazioneScelta(riga, QString::fromStdString(g.testo(riga, 1)));
+}
+
+}  // namespace quorvane

@@ -1,0 +1,47 @@
+#pragma once
+// Page "Salvataggi": the site address, the official archive's address and the exports of the
+// archive to other programs' formats.
+#include <QWidget>
+#include <string>
+
+#include "core/ArchivioEstrazioni.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace quorvane {
+
+class Container;
+class Sessione;
+
+class PaginaSalvataggi : public QWidget {
+    Q_OBJECT
+public:
+    explicit PaginaSalvataggi(Container& container, QWidget* padre = nullptr);
+
+    void collegaAlSito();
+    void rendePredefinitoIndirizzo();
+    void rendePredefinitoArchivioUfficiale();
+    void rendePredefinitoPercorsoDati();
+    void salvaDatiIII();
+    void salvaZendravolta();
+    void salvaNazionale();
+
+private:
+    QWidget* creaSito();
+    QWidget* creaArchivioUfficiale();
+    QWidget* creaFormati();
+    void salvaParametro(const QString& nome, const QString& valore);
+    // Writes one export of the whole archive with progress; false, with a message, on failure.
+    bool esporta(const QString& file, std::string (*formato)(const ArchivioEstrazioni&, const Avanzamento&),
+                 const QString& titolo);
+
+    Container& container_;
+    Sessione& sessione_;
+    QLabel* indirizzoSito_;                  // Label5: the address read at start-up
+    QLineEdit* nuovoIndirizzoSito_;          // Text2
+    QLineEdit* indirizzoArchivioUfficiale_;  // TxtArchivioUfficiale
+    QLabel* percorsoDatiIII_;                // Label13
+};
+
+}  // namespace quorvane
