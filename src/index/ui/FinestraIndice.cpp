@@ -40,7 +40,6 @@ FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QW
     formazioni_ = new PaginaFormazioni(contesto_, this);
     coppie_ = new PaginaCoppie(contesto_, this);
     configurazioni_ = new PaginaConfigurazioni(contesto_, *periodo_, this);
-    previsioni_ = new PaginaPrevisioni(contesto_, this);
 
     schedeElaborazioni_ = new QTabWidget(this);
     schedeElaborazioni_->setObjectName(QStringLiteral("SSTab1"));
@@ -56,6 +55,7 @@ FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QW
     memo_ = new PaginaMemo(contesto_, ritardiEMemo);
     ritardiEMemo->addTab(ritardi_, QStringLiteral("Ritardo dei numeri"));
     ritardiEMemo->addTab(memo_, QStringLiteral("Memo serie"));
+    previsioni_ = new PaginaPrevisioni(contesto_, this);
 
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(ruote_);
