@@ -25,7 +25,10 @@
 #include "core/ui/VistaGriglia.h"
 #include "index/Configurazione.h"
 #include "index/db/DatabaseConfigurazioni.h"
-#include "index/ui/Ventrallo.h"
+#include "index/ui/FinestraIndice.h"
+#include "index/ui/PaginaConfigurazioni.h"
+#include "index/ui/PaginaRuote.h"
+#include "index/ui/PaginaSelezione.h"
 
 using namespace quorvane;
 using namespace quorvane::bench;
@@ -88,38 +91,39 @@ void BM_SalvaERiapriFinestra(benchmark::State& state) {
     Dialoghi& dialoghi = Dialoghi::correnti();
     dialoghi.messaggio = [](QWidget*, QMessageBox::Icon, const QString&, const QString&) {};
 
-    Ventrallo finestra(*sessione, nullptr);
+    FinestraIndice finestra(*sessione, nullptr);
     finestra.resize(1260, 880);
     finestra.show();
     auto trova = [&finestra](const char* nome) { return finestra.findChild<QWidget*>(QString::fromLatin1(nome)); };
     auto premi = [&](const char* nome) { static_cast<QPushButton*>(trova(nome))->click(); };
     auto* fg90 = static_cast<VistaGriglia*>(trova("Fg90"));
     auto* fgE = static_cast<VistaGriglia*>(trova("FgE"));
+    auto* configurazioni = finestra.findChild<PaginaConfigurazioni*>();
     // Every wheel, 200 model draws, 20 colpi, "U" with the last draw forced.
     emit static_cast<EtichettaCliccabile*>(trova("Label6"))->clic();
     static_cast<QComboBox*>(trova("ComboPresenze"))->setCurrentIndex(AnalisiIndice::PresenzeMassime - AnalisiIndice::PresenzeMinime);
     static_cast<QComboBox*>(trova("ComboC"))->setCurrentIndex(AnalisiIndice::ColpiMassimi - 1);
     static_cast<QComboBox*>(trova("ComboMensile"))->setCurrentIndex(0);
     static_cast<QAbstractButton*>(trova("Ch_ultima"))->setChecked(true);
-    finestra.RicavaBaseDati();
+    finestra.findChild<PaginaRuote*>()->ricavaBaseDati();
     for (int p = 0; p < AnalisiIndice::MaxPrevisioni; ++p) {
         premi("Command3");
         for (int n : numeriPrevisione(p)) emit fg90->clic((n - 1) / 10, (n - 1) % 10);
-        finestra.AggiungePrevisioneDaTavola();
+        finestra.findChild<PaginaSelezione*>()->aggiungePrevisione();
     }
     if (finestra.analisi().previsioni.size() != AnalisiIndice::MaxPrevisioni)
         return state.SkipWithError("previsioni non aggiunte");
     static_cast<QLineEdit*>(trova("Text1"))->setText(QStringLiteral("Prova"));
 
     for (auto _ : state) {
-        finestra.SalvaConfigurazione();
-        finestra.ElencoConfigurazioni();
+        configurazioni->salvaConfigurazione();
+        configurazioni->elencoConfigurazioni();
         fgE->griglia().impostaRigaCorrente(1);
-        finestra.ApriConfigurazione();
+        configurazioni->apriConfigurazione();
         QApplication::processEvents();
 
         state.PauseTiming();
-        eliminaConfigurazione(sessione->programma().db(), finestra.IdConfigCorrente(), &errore);
+        eliminaConfigurazione(sessione->programma().db(), configurazioni->idConfigCorrente(), &errore);
         state.ResumeTiming();
     }
     state.counters["coperti"] = finestra.analisi().coperti.value_or(0);

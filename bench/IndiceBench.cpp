@@ -67,7 +67,7 @@ void BM_MostraFg9090(benchmark::State& state) {
     vista.resize(480, 400);
     vista.show();
     for (auto _ : state) {
-        riempiFg9090(vista.griglia(), coppie);
+        riempiTabellaCoppie(vista.griglia(), coppie);
         vista.aggiorna();
         vista.adattaColonne(1);
         vista.repaint();

@@ -8,7 +8,7 @@
 #include "archive/ui/FinestraArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Container.h"
-#include "index/ui/Ventrallo.h"
+#include "index/ui/FinestraIndice.h"
 
 namespace quorvane {
 
@@ -21,7 +21,7 @@ void registraModuli() {
     Container::registraModulo("Estrazioni_minielenco",
                               [](Container& c) { return new Estrazioni_minielenco(c.sessione()); });
     Container::registraModulo("Statistiche", [](Container& c) { return new StatisticheNumeri(c.sessione()); });
-    Container::registraModulo("Ventrallo", [](Container& c) { return new Ventrallo(c.sessione(), c.Pb1()); });
+    Container::registraModulo("Ventrallo", [](Container& c) { return new FinestraIndice(c.sessione(), c.Pb1()); });
 }
 
 }  // namespace quorvane

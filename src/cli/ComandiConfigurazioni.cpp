@@ -44,7 +44,7 @@ int configurazioniCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 0);
     auto programma = databaseProgramma();
     Griglia fgE("FgE");
-    riempiFgE(fgE, elencoConfigurazioni(programma.get()));
+    riempiTabellaConfigurazioni(fgE, elencoConfigurazioni(programma.get()));
     stampa(opzioni, fgE);
     return 0;
 }
@@ -61,7 +61,7 @@ int salvaCmd(const Opzioni& opzioni) {
     if (!id) throw ErroreComando{EsitoInputErrato, std::string(SalvataggioFallito) + " (" + errore.toStdString() + ")"};
     // The configuration as stored, in the list's layout.
     Griglia fgE("FgE");
-    riempiFgE(fgE, {configurazioneCod(*programma, std::to_string(*id))});
+    riempiTabellaConfigurazioni(fgE, {configurazioneCod(*programma, std::to_string(*id))});
     stampa(opzioni, fgE);
     return 0;
 }
@@ -82,7 +82,7 @@ int apriCmd(const Opzioni& opzioni) {
     CaricaSoloGiocate(metodo, *righe);
 
     Griglia fgV("FgV");
-    riempiFgV(fgV, metodo.analisi, archivio);
+    riempiTabellaModello(fgV, metodo.analisi, archivio);
     const Griglia fgZZ = grigliaPrevisioni(metodo);
     stampaConEtichette(opzioni, fgV, contatori(metodo), {&fgZZ});
     return 0;
@@ -111,8 +111,8 @@ int riepilogoCmd(const Opzioni& opzioni) {
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     const Riepilogo riepilogo = calcolaRiepilogo(metodo.contatori);
     Griglia fg1("Fg1"), fg2("Fg2");
-    riempiRiepilogoFg1(fg1, riepilogo);
-    riempiRiepilogoFg2(fg2, riepilogo, QLocale().decimalPoint().toStdString());
+    riempiEsitiPerQuantita(fg1, riepilogo);
+    riempiEsitiPerColpo(fg2, riepilogo, QLocale().decimalPoint().toStdString());
     stampaConEtichette(opzioni, fg1, {{"Totale esiti", static_cast<long long>(riepilogo.totale)}}, {&fg2});
     return 0;
 }

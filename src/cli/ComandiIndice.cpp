@@ -55,7 +55,7 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
     a.Mensile = !mensile ? archivio.ProgMese(archivio.NumEstrazioni())
                          : (*mensile == "U" || *mensile == "u") ? 0 : interoTra(opzioni, "mensile", 1, 31, 0);
     a.forzaUltima = opzioni.segnale("forza-ultima");
-    a.fineRicerca = opzioni.segnale("fine-ricerca");
+    a.fineAllaSelezionata = opzioni.segnale("fine-ricerca");
     a.Presenze = interoTra(opzioni, "presenze", AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime, 12);
     a.NumeroColpi = interoTra(opzioni, "colpi", 1, AnalisiIndice::ColpiMassimi, 12);
     a.ruoteInGioco = ruoteScelte(opzioni);
@@ -94,7 +94,7 @@ CampiExtra contatori(const MetodoIndice& metodo) {
 
 Griglia grigliaPrevisioni(const MetodoIndice& metodo) {
     Griglia fgZZ("Fg_ZZ");
-    riempiFgZZ(fgZZ, metodo.analisi);
+    riempiTabellaPrevisioni(fgZZ, metodo.analisi);
     return fgZZ;
 }
 
@@ -106,7 +106,7 @@ int baseDatiCmd(const Opzioni& opzioni) {
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     RicavaBaseDati(analisi, archivio);
     Griglia fgV("FgV");
-    riempiFgV(fgV, analisi, archivio);
+    riempiTabellaModello(fgV, analisi, archivio);
     stampa(opzioni, fgV);
     return 0;
 }
@@ -116,7 +116,7 @@ int ritardiCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     Griglia fgRit("FgRit");
-    riempiFgRit(fgRit, calcolaRitardi(archivio, analisi.EstrazioneSelezionata), analisi.RuoteSel);
+    riempiTabellaRitardi(fgRit, calcolaRitardi(archivio, analisi.EstrazioneSelezionata), analisi.RuoteSel);
     stampa(opzioni, fgRit);
     return 0;
 }
@@ -127,7 +127,7 @@ int elaboraCmd(const Opzioni& opzioni) {
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     RicavaBaseDati(analisi, archivio);
     Griglia fg9090("Fg9090");
-    riempiFg9090(fg9090, Elabora(analisi, archivio));
+    riempiTabellaCoppie(fg9090, Elabora(analisi, archivio));
     stampa(opzioni, fg9090);
     return 0;
 }
@@ -139,7 +139,7 @@ int modalitaCmd(const Opzioni& opzioni, bool casuale) {
     if (casuale) metodo.Modalita1();
     else metodo.Modalita2();
     Griglia fgCC("Fg_CC");
-    riempiFgCC(fgCC, metodo.formazioni);
+    riempiTabellaFormazioni(fgCC, metodo.formazioni);
     stampa(opzioni, fgCC);
     return 0;
 }
@@ -150,7 +150,7 @@ int verificaCmd(const Opzioni& opzioni) {
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     if (metodo.analisi.previsioni.empty()) metodo.VisualizzaSfaldamenti();
     Griglia fgV("FgV");
-    riempiFgV(fgV, metodo.analisi, archivio);
+    riempiTabellaModello(fgV, metodo.analisi, archivio);
     CampiExtra extra = {{"Fg_ZZ", JsonGrezzo{grigliaJson(grigliaPrevisioni(metodo))}}};
     for (auto& campo : contatori(metodo)) extra.push_back(campo);
     stampa(opzioni, fgV, extra);
@@ -164,7 +164,7 @@ int verificaRigaCmd(const Opzioni& opzioni) {
     const int riga = intero(opzioni.argomenti[0], "la riga delle estrazioni modello", 1,
                             static_cast<int>(metodo.analisi.modello.size()));
     Griglia fg1("Fg1");
-    riempiFg1(fg1, VerificaPrevisione(metodo.analisi, archivio, riga), metodo.analisi.NumeroColpi);
+    riempiTabellaVerifica(fg1, VerificaPrevisione(metodo.analisi, archivio, riga), metodo.analisi.NumeroColpi);
     stampa(opzioni, fg1);
     return 0;
 }

@@ -41,7 +41,7 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
     const OpzioniStoriche o = opzioniDaRiga(opzioni, archivio);
     const EsitoStorico esito = VerificaStorica(o, archivio);
     Griglia fg("FgStorico");
-    riempiFgStorico(fg, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
+    riempiTabellaStorico(fg, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
     const RiepilogoStorico& r = esito.riepilogo;
     stampa(opzioni, fg,
            {{"Punti", static_cast<long long>(r.punti)},

@@ -76,9 +76,9 @@ struct AnalisiIndice {
     int QuantitaNumeri = 3;
     int Capogioco = 0;          // 0 = none
     int SorteElaborazione = 2;  // 2 = "Ambata e Ambo", 3 = "Terno"
-    bool fineRicerca = false;   // "Fine ricerca": windows end at the selected draw
-    bool forzaUltima = false;   // "Forza ultima mensile"
-    bool veloce = false;        // "Velocizza ricerca ma meno precisione"
+    bool fineAllaSelezionata = false;  // "Fine ricerca": windows end at the selected draw
+    bool forzaUltima = false;          // "Forza ultima mensile"
+    bool veloce = false;               // "Velocizza ricerca ma meno precisione"
     // The wheel board: BA alone is in play when the window opens.
     std::array<bool, NumRuote> ruoteInGioco = {true};
     // The wheels in play of the elaborations, verification and delays: the board as it was
@@ -95,7 +95,7 @@ struct AnalisiIndice {
 
     // "Fine ricerca" ticked: the selected draw, else the last draw of the archive.
     int calcolaFineRicerca(const ArchivioEstrazioni& archivio) const {
-        return fineRicerca ? EstrazioneSelezionata : archivio.NumEstrazioni();
+        return fineAllaSelezionata ? EstrazioneSelezionata : archivio.NumEstrazioni();
     }
 };
 

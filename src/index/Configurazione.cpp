@@ -37,7 +37,7 @@ Configurazione configurazioneDa(const AnalisiIndice& a, std::string nome) {
     c.Mensile = a.Mensile;
     c.Colpi = a.NumeroColpi - 1;
     c.Ruote = testoRuote(a.ruoteInGioco);
-    c.Fine = a.fineRicerca ? 1 : 0;
+    c.Fine = a.fineAllaSelezionata ? 1 : 0;
     return c;
 }
 
@@ -49,7 +49,7 @@ void applicaConfigurazione(const Configurazione& c, bool conEstrazione, AnalisiI
     if (c.Mensile >= 0 && c.Mensile <= 31) a.Mensile = c.Mensile;
     if (c.Colpi >= 0 && c.Colpi < AnalisiIndice::ColpiMassimi) a.NumeroColpi = c.Colpi + 1;
     applicaRuote(c.Ruote, a.ruoteInGioco);
-    a.fineRicerca = c.Fine != 0;
+    a.fineAllaSelezionata = c.Fine != 0;
 }
 
 std::vector<PrevisioneSalvata> previsioniDaSalvare(const AnalisiIndice& a) {
@@ -84,42 +84,42 @@ void CaricaSoloGiocate(MetodoIndice& metodo, const std::vector<PrevisioneSalvata
     metodo.VisualizzaSfaldamenti();
 }
 
-void riempiFgE(Griglia& fgE, const std::vector<Configurazione>& elenco) {
-    fgE.impostaIntestazione("|Cod|Configurazione|NE|Mesi|Mensile|Colpi|Ruote|Fine");
-    fgE.impostaRighe(1);
-    fgE.impostaRighe(static_cast<int>(elenco.size()) + 1);
+void riempiTabellaConfigurazioni(Griglia& g, const std::vector<Configurazione>& elenco) {
+    g.impostaIntestazione("|Cod|Configurazione|NE|Mesi|Mensile|Colpi|Ruote|Fine");
+    g.impostaRighe(1);
+    g.impostaRighe(static_cast<int>(elenco.size()) + 1);
     for (std::size_t i = 0; i < elenco.size(); ++i) {
         const Configurazione& c = elenco[i];
         const int r = static_cast<int>(i) + 1;
-        fgE.impostaTesto(r, 1, std::to_string(c.IdConfig));
-        fgE.impostaTesto(r, 2, c.nome);
-        fgE.impostaTesto(r, 3, std::to_string(c.NE));
-        fgE.impostaTesto(r, 4, std::to_string(c.Mesi));
-        fgE.impostaTesto(r, 5, std::to_string(c.Mensile));
-        fgE.impostaTesto(r, 6, std::to_string(c.Colpi));
-        fgE.impostaTesto(r, 7, c.Ruote);
-        fgE.impostaTesto(r, 8, std::to_string(c.Fine));
+        g.impostaTesto(r, 1, std::to_string(c.IdConfig));
+        g.impostaTesto(r, 2, c.nome);
+        g.impostaTesto(r, 3, std::to_string(c.NE));
+        g.impostaTesto(r, 4, std::to_string(c.Mesi));
+        g.impostaTesto(r, 5, std::to_string(c.Mensile));
+        g.impostaTesto(r, 6, std::to_string(c.Colpi));
+        g.impostaTesto(r, 7, c.Ruote);
+        g.impostaTesto(r, 8, std::to_string(c.Fine));
     }
     // Column 0 is the empty row selector; the options stay in the hidden columns.
-    fgE.nascondiColonna(0);
-    for (int c = 3; c < fgE.colonne(); ++c) fgE.nascondiColonna(c);
+    g.nascondiColonna(0);
+    for (int c = 3; c < g.colonne(); ++c) g.nascondiColonna(c);
 }
 
-void riempiFgCn(Griglia& fgCn, const std::vector<PrevisioneSalvata>& righe) {
-    fgCn.impostaIntestazione("|ID|IdConfig|Riga|Sorte|Esiti|Et|Numeri");
-    fgCn.nascondiColonna(0);
-    fgCn.impostaRighe(1);
-    fgCn.impostaRighe(static_cast<int>(righe.size()) + 1);
+void riempiTabellaGiocate(Griglia& g, const std::vector<PrevisioneSalvata>& righe) {
+    g.impostaIntestazione("|ID|IdConfig|Riga|Sorte|Esiti|Et|Numeri");
+    g.nascondiColonna(0);
+    g.impostaRighe(1);
+    g.impostaRighe(static_cast<int>(righe.size()) + 1);
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const PrevisioneSalvata& s = righe[i];
         const int r = static_cast<int>(i) + 1;
-        fgCn.impostaTesto(r, 1, std::to_string(s.ID));
-        fgCn.impostaTesto(r, 2, std::to_string(s.IdConfig));
-        fgCn.impostaTesto(r, 3, std::to_string(s.Riga));
-        fgCn.impostaTesto(r, 4, std::to_string(s.Sorte));
-        fgCn.impostaTesto(r, 5, std::to_string(s.Esiti));
-        if (s.Et) fgCn.impostaTesto(r, 6, std::to_string(*s.Et));
-        fgCn.impostaTesto(r, 7, s.Numeri);
+        g.impostaTesto(r, 1, std::to_string(s.ID));
+        g.impostaTesto(r, 2, std::to_string(s.IdConfig));
+        g.impostaTesto(r, 3, std::to_string(s.Riga));
+        g.impostaTesto(r, 4, std::to_string(s.Sorte));
+        g.impostaTesto(r, 5, std::to_string(s.Esiti));
+        if (s.Et) g.impostaTesto(r, 6, std::to_string(*s.Et));
+        g.impostaTesto(r, 7, s.Numeri);
     }
 }
 

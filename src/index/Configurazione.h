@@ -61,9 +61,9 @@ std::vector<PrevisioneSalvata> previsioniDaSalvare(const AnalisiIndice& analisi)
 // forecast (no number, a sorte outside 1..5, a number outside 1..50) are left out.
 void CaricaSoloGiocate(MetodoIndice& metodo, const std::vector<PrevisioneSalvata>& righe);
 
-// FgE: the configurations with all their columns, only "Cod" and the name shown.
-void riempiFgE(Griglia& fgE, const std::vector<Configurazione>& configurazioni);
-// FgCn: the stored rows of the configuration opened.
-void riempiFgCn(Griglia& fgCn, const std::vector<PrevisioneSalvata>& righe);
+// The saved configurations (FgE) with all their columns, only "Cod" and the name shown.
+void riempiTabellaConfigurazioni(Griglia& g, const std::vector<Configurazione>& configurazioni);
+// The stored forecasts (FgCn): the rows of the configuration opened.
+void riempiTabellaGiocate(Griglia& g, const std::vector<PrevisioneSalvata>& righe);
 
 }  // namespace quorvane

@@ -21,7 +21,7 @@ std::string testoDecimale(double valore, int decimali, std::string_view separato
     return testo;
 }
 
-void riempiFgStorico(Griglia& g, const std::vector<GiocataStorica>& giocate, const ArchivioEstrazioni& archivio,
+void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate, const ArchivioEstrazioni& archivio,
                      std::string_view separatore) {
     g.impostaIntestazione("Estr   |Data Estraz   |Previsione               |Sorte   |Colpo |Presi              "
                           "|Puntata |Vincita    |Probabilità");

@@ -10,8 +10,8 @@
 
 namespace quorvane {
 
-// FgStorico: one row per play; plays that won have a green colpo and win.
-void riempiFgStorico(Griglia& fgStorico, const std::vector<GiocataStorica>& giocate,
+// The plays of the test (FgStorico): one row per play; plays that won have a green colpo and win.
+void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate,
                      const ArchivioEstrazioni& archivio, std::string_view separatore);
 
 // The summary as (name, text) pairs in the order shown: "Punti", "Giocate", "Vincite",

@@ -18,40 +18,42 @@ inline constexpr Colore BluPrevisioni = 0xFF0000;     // the numbers of the fore
 // Colours of outcomes by hit count 1..5 (index 0 unused), shown in the legend Fgcolore.
 inline constexpr std::array<Colore, 6> ColoriEsiti = {0, 65535, 65280, 0x80C0FF, 0xFFFF80, 0xFFC0C0};
 
-void impostaIntestazioneFgV(Griglia& fgV);
-void impostaIntestazioneFgCC(Griglia& fgCC);
-void impostaIntestazioneFgZZ(Griglia& fgZZ);
-void impostaIntestazioneFgRit(Griglia& fgRit);
+// The headers of the model table (FgV), the formations (Fg_CC), the forecasts (Fg_ZZ) and the
+// delays (FgRit).
+void impostaIntestazioneModello(Griglia& g);
+void impostaIntestazioneFormazioni(Griglia& g);
+void impostaIntestazionePrevisioni(Griglia& g);
+void impostaIntestazioneRitardi(Griglia& g);
 
-// fga: the selected draw, one row per wheel: its code, then its five numbers.
-void riempiFga(Griglia& fga, const ArchivioEstrazioni& archivio, int estrazione);
-// FgR: one row of wheel codes, green where the wheel is in play.
-void riempiFgR(Griglia& fgR, const std::array<bool, NumRuote>& ruote);
-// Fg90: 1..90 row by row on 9 x 10 cells, green where chosen.
-void riempiFg90(Griglia& fg90, const TavolaNumeri& tavola);
-// Fgcolore: the legend of the outcome colours.
-void riempiFgcolore(Griglia& fgcolore);
+// The selected draw (fga), one row per wheel: its code, then its five numbers.
+void riempiEstrazioneMostrata(Griglia& g, const ArchivioEstrazioni& archivio, int estrazione);
+// The wheel board (FgR): one row of wheel codes, green where the wheel is in play.
+void riempiRuoteInGioco(Griglia& g, const std::array<bool, NumRuote>& ruote);
+// The number board (Fg90): 1..90 row by row on 9 x 10 cells, green where chosen.
+void riempiTavolaNumeri(Griglia& g, const TavolaNumeri& tavola);
+// The legend of the outcome colours (Fgcolore).
+void riempiLegendaEsiti(Griglia& g);
 
-// FgV: one row per model draw, most recent first.
-void riempiFgV(Griglia& fgV, const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio);
+// The model table (FgV): one row per model draw, most recent first.
+void riempiTabellaModello(Griglia& g, const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio);
 
-// FgRit: rows 1..90, the delay of each number on each wheel; wheels in play in light yellow.
-void riempiFgRit(Griglia& fgRit, const TabellaRitardi& ritardi, const std::array<bool, NumRuote>& ruoteSel);
+// The delays (FgRit): rows 1..90, the delay of each number on each wheel; wheels in play in light yellow.
+void riempiTabellaRitardi(Griglia& g, const TabellaRitardi& ritardi, const std::array<bool, NumRuote>& ruoteSel);
 
-// Fg9090: the ranked pairs.
-void riempiFg9090(Griglia& fg9090, const std::vector<CoperturaCoppia>& coppie);
+// The ranked pairs (Fg9090).
+void riempiTabellaCoppie(Griglia& g, const std::vector<CoperturaCoppia>& coppie);
 
-// Fg_CC: coverage in column 0, the numbers in columns 1..8.
-void riempiFgCC(Griglia& fgCC, const std::vector<Formazione>& formazioni);
+// The formations (Fg_CC): coverage in column 0, the numbers in columns 1..8.
+void riempiTabellaFormazioni(Griglia& g, const std::vector<Formazione>& formazioni);
 
-// Fg_ZZ: the forecast list; active forecasts have a yellow N°.
-void riempiFgZZ(Griglia& fgZZ, const AnalisiIndice& analisi);
+// The forecast list (Fg_ZZ); active forecasts have a yellow N°.
+void riempiTabellaPrevisioni(Griglia& g, const AnalisiIndice& analisi);
 
-// FgAbb: each number with its score as a companion of a forecast.
-void riempiFgAbb(Griglia& fgAbb, const std::vector<std::pair<int, int>>& abbinamenti);
+// The companions (FgAbb): each number with its score as a companion of a forecast.
+void riempiTabellaAbbinamenti(Griglia& g, const std::vector<std::pair<int, int>>& abbinamenti);
 
-// Fg1 of "Verifica previsione": a row per draw, followed by a row per hit.
-void riempiFg1(Griglia& fg1, const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi);
+// "Verifica previsione" (its Fg1): a row per draw, followed by a row per hit.
+void riempiTabellaVerifica(Griglia& g, const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi);
 
 // The captions of "Coperti" and "Scoperti"; empty when nothing is shown.
 std::string testoCoperti(const AnalisiIndice& analisi);

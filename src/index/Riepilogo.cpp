@@ -33,36 +33,36 @@ std::string testoPercentuale(int decimi, std::string_view separatore) {
     return testo;
 }
 
-void riempiRiepilogoFg1(Griglia& fg1, const Riepilogo& r) {
-    fg1.impostaIntestazione(" Q Num|1|2|3|4|5");
-    fg1.impostaRighe(1);
-    fg1.impostaRighe(Riepilogo::MaxQuantita + 1);
+void riempiEsitiPerQuantita(Griglia& g, const Riepilogo& r) {
+    g.impostaIntestazione(" Q Num|1|2|3|4|5");
+    g.impostaRighe(1);
+    g.impostaRighe(Riepilogo::MaxQuantita + 1);
     for (int q = 1; q <= Riepilogo::MaxQuantita; ++q) {
-        fg1.impostaTesto(q, 0, std::to_string(q));
+        g.impostaTesto(q, 0, std::to_string(q));
         for (int k = 1; k <= 5; ++k)
-            if (r.perQuantita[q][k] > 0) fg1.impostaTesto(q, k, std::to_string(r.perQuantita[q][k]));
+            if (r.perQuantita[q][k] > 0) g.impostaTesto(q, k, std::to_string(r.perQuantita[q][k]));
     }
-    for (int c = 0; c < fg1.colonne(); ++c) fg1.impostaAllineamentoColonna(c, Allineamento::Centro);
-    fg1.impostaGrassetto(1, 0, Riepilogo::MaxQuantita, 0, true);
-    fg1.impostaSfondo(1, 0, Riepilogo::MaxQuantita, 0, GialloRitardi);
+    for (int c = 0; c < g.colonne(); ++c) g.impostaAllineamentoColonna(c, Allineamento::Centro);
+    g.impostaGrassetto(1, 0, Riepilogo::MaxQuantita, 0, true);
+    g.impostaSfondo(1, 0, Riepilogo::MaxQuantita, 0, GialloRitardi);
 }
 
-void riempiRiepilogoFg2(Griglia& fg2, const Riepilogo& r, std::string_view separatore) {
+void riempiEsitiPerColpo(Griglia& g, const Riepilogo& r, std::string_view separatore) {
     constexpr int colpi = AnalisiIndice::ColpiMassimi;
-    fg2.impostaIntestazione("Colpo|Esiti   |Perc              ");
-    fg2.impostaRighe(1);
-    fg2.impostaRighe(colpi + 1);
+    g.impostaIntestazione("Colpo|Esiti   |Perc              ");
+    g.impostaRighe(1);
+    g.impostaRighe(colpi + 1);
     for (int c = 1; c <= colpi; ++c) {
         if (r.perColpo[c] <= 0) continue;
-        fg2.impostaTesto(c, 0, std::to_string(c));
-        fg2.impostaTesto(c, 1, std::to_string(r.perColpo[c]));
-        fg2.impostaTesto(c, 2, testoPercentuale(r.decimiPercentuale(c), separatore));
+        g.impostaTesto(c, 0, std::to_string(c));
+        g.impostaTesto(c, 1, std::to_string(r.perColpo[c]));
+        g.impostaTesto(c, 2, testoPercentuale(r.decimiPercentuale(c), separatore));
     }
-    fg2.impostaColore(1, 1, colpi, 1, BluPrevisioni);
-    fg2.impostaGrassetto(1, 1, colpi, 1, true);
-    fg2.impostaSfondo(1, 0, colpi, 0, GialloRitardi);
-    fg2.impostaGrassetto(1, 0, colpi, 0, true);
-    for (int c = 0; c < fg2.colonne(); ++c) fg2.impostaAllineamentoColonna(c, Allineamento::Centro);
+    g.impostaColore(1, 1, colpi, 1, BluPrevisioni);
+    g.impostaGrassetto(1, 1, colpi, 1, true);
+    g.impostaSfondo(1, 0, colpi, 0, GialloRitardi);
+    g.impostaGrassetto(1, 0, colpi, 0, true);
+    for (int c = 0; c < g.colonne(); ++c) g.impostaAllineamentoColonna(c, Allineamento::Centro);
 }
 
 }  // namespace quorvane

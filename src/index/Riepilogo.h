@@ -27,9 +27,10 @@ Riepilogo calcolaRiepilogo(const ContatoriVerifica& contatori);
 // A share as "###.0": no leading zero below 1 percent (".5"), one decimal after `separatore`.
 std::string testoPercentuale(int decimi, std::string_view separatore);
 
-// Fg1: row q for forecasts of q numbers, column k for hits of k numbers; empty where none.
-void riempiRiepilogoFg1(Griglia& fg1, const Riepilogo& riepilogo);
-// Fg2: row c for colpo c with its hits and share; colpi without hits stay blank.
-void riempiRiepilogoFg2(Griglia& fg2, const Riepilogo& riepilogo, std::string_view separatore);
+// Hits by size of forecast (Fg1): row q for forecasts of q numbers, column k for hits of k
+// numbers; empty where none.
+void riempiEsitiPerQuantita(Griglia& g, const Riepilogo& riepilogo);
+// Hits by colpo (Fg2): row c for colpo c with its hits and share; colpi without hits stay blank.
+void riempiEsitiPerColpo(Griglia& g, const Riepilogo& riepilogo, std::string_view separatore);
 
 }  // namespace quorvane

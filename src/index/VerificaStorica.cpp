@@ -23,7 +23,7 @@ std::vector<Previsione> previsioniPunto(MetodoIndice& metodo, const OpzioniStori
                                         const Avanzamento& controllo) {
     metodo.analisi = o.analisi;
     metodo.analisi.EstrazioneSelezionata = t;
-    metodo.analisi.fineRicerca = true;
+    metodo.analisi.fineAllaSelezionata = true;
     if (!metodo.RicavaBaseDati()) return {};
     if (o.metodo == MetodoStorico::Ciclo) {
         metodo.CicloCopertura(controllo);

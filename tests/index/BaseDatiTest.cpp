@@ -83,7 +83,7 @@ TEST(RicavaBaseDati, OrdinaleDelMeseColpoUnoEPresenze) {
 TEST(RicavaBaseDati, FineRicercaTaglia) {
     const ArchivioEstrazioni archivio = archivioDiProva();
     AnalisiIndice a = analisi(6, 0, 3);
-    a.fineRicerca = true;
+    a.fineAllaSelezionata = true;
     ASSERT_TRUE(RicavaBaseDati(a, archivio));
     EXPECT_EQ(a.FineRicerca, 6);
     EXPECT_EQ(estratte(a), (std::vector<int>{5, 3}));
@@ -91,7 +91,7 @@ TEST(RicavaBaseDati, FineRicercaTaglia) {
     EXPECT_TRUE(a.modello[0].tagliata);
     EXPECT_FALSE(a.modello[1].tagliata);  // the walk of cut rows stops at the first that is whole
 
-    a.fineRicerca = false;  // recomputed at every run
+    a.fineAllaSelezionata = false;  // recomputed at every run
     ASSERT_TRUE(RicavaBaseDati(a, archivio));
     EXPECT_EQ(a.FineRicerca, 8);
     EXPECT_EQ(a.modello[0].fine, 8);
@@ -114,7 +114,7 @@ TEST(Ritardi, ZeroPerMaiUscitoEPerAppenaUscito) {
     Griglia fgRit;
     std::array<bool, NumRuote> ruote{};
     ruote[2] = true;
-    riempiFgRit(fgRit, r, ruote);
+    riempiTabellaRitardi(fgRit, r, ruote);
     EXPECT_EQ(fgRit.righe(), 91);
     EXPECT_EQ(fgRit.testo(11, 0), "11");
     EXPECT_EQ(fgRit.testo(11, 1), "1");
@@ -163,7 +163,7 @@ TEST(Elabora, OgniRigaContaUnaVoltaESoloSeUtilizzabile) {
     EXPECT_EQ(coppie.front().copertura, 0);
 
     Griglia fg9090;
-    riempiFg9090(fg9090, coppie);
+    riempiTabellaCoppie(fg9090, coppie);
     EXPECT_EQ(fg9090.righe(), 4006);
     EXPECT_EQ(fg9090.testo(1, 1), "1");
     EXPECT_EQ(fg9090.testo(1, 2), "2");
@@ -187,7 +187,7 @@ TEST(Elabora, CopertureSingoleDeiNumeri) {
     Griglia fgCC;
     std::vector<Formazione> singole;
     for (const auto& n : numeri) singole.push_back({n.copertura, {n.numero}});
-    riempiFgCC(fgCC, singole);
+    riempiTabellaFormazioni(fgCC, singole);
     EXPECT_EQ(fgCC.righe(), 91);
     EXPECT_EQ(fgCC.testo(1, 0), "2");
     EXPECT_EQ(fgCC.testo(1, 1), "1");
@@ -200,7 +200,7 @@ TEST(RicavaBaseDati, FgVMostraLoStatoConIColori) {
     ASSERT_TRUE(RicavaBaseDati(a, archivio));
     a.modello[2].coperta = true;
     Griglia fgV("FgV");
-    riempiFgV(fgV, a, archivio);
+    riempiTabellaModello(fgV, a, archivio);
     ASSERT_EQ(fgV.righe(), 4);
     EXPECT_EQ(fgV.colonne(), 23);
     EXPECT_TRUE(fgV.colonnaNascosta(6));

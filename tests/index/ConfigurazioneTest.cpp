@@ -64,7 +64,7 @@ TEST(Configurazioni, RuoteEOpzioniComePosizioniDelleListe) {
     a.Presenze = 200;
     a.Mensile = 0;
     a.NumeroColpi = 20;
-    a.fineRicerca = true;
+    a.fineAllaSelezionata = true;
     a.ruoteInGioco = {true, false, false, false, false, false, false, false, false, false, true};
     const Configurazione c = configurazioneDa(a, "Prova");
     EXPECT_EQ(c.nome, "Prova");
@@ -84,7 +84,7 @@ TEST(Configurazioni, RuoteEOpzioniComePosizioniDelleListe) {
     EXPECT_EQ(b.Presenze, 200);
     EXPECT_EQ(b.Mensile, 0);
     EXPECT_EQ(b.NumeroColpi, 20);
-    EXPECT_TRUE(b.fineRicerca);
+    EXPECT_TRUE(b.fineAllaSelezionata);
     EXPECT_EQ(b.ruoteInGioco, a.ruoteInGioco);
     applicaConfigurazione(c, true, b, 400);
     EXPECT_EQ(b.EstrazioneSelezionata, 321);

@@ -80,7 +80,7 @@ TEST(Previsioni, AccreditoEsfaldamentiDiDuePrevisioniNellaStessaEstrazione) {
     EXPECT_EQ(m.contatori.EsitiPerColpo[1], 3);
 
     Griglia fgV("FgV");
-    riempiFgV(fgV, m.analisi, archivio);
+    riempiTabellaModello(fgV, m.analisi, archivio);
     EXPECT_EQ(fgV.testo(2, 7), " 40");
     EXPECT_EQ(fgV.sfondo(2, 7), 65535);
     EXPECT_EQ(fgV.sfondo(2, 8), 65280);
@@ -115,7 +115,7 @@ TEST(Previsioni, DueEsitiSullaStessaRuotaEPrevisioniInattive) {
     EXPECT_EQ(verifica[0].esiti[0].riga, 1);
     EXPECT_EQ(verifica[0].esiti[0].numeri, " 1 2");
     Griglia fg1;
-    riempiFg1(fg1, verifica, 3);
+    riempiTabellaVerifica(fg1, verifica, 3);
     EXPECT_EQ(fg1.testo(2, 4), "BA");
     EXPECT_EQ(fg1.testo(2, 11), "2");
     EXPECT_EQ(fg1.sfondo(1, 1), 0xFFFF80);

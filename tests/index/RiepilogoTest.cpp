@@ -50,7 +50,7 @@ TEST(Riepilogo, EsitiPerColpoConLaPercentuale) {
     EXPECT_EQ(r.perQuantita[1][1], 6);
 
     Griglia fg2("Fg2");
-    riempiRiepilogoFg2(fg2, r, ",");
+    riempiEsitiPerColpo(fg2, r, ",");
     ASSERT_EQ(fg2.righe(), 21);
     EXPECT_EQ(fg2.testo(0, 1), "Esiti   ");
     for (int c : {2, 5}) {
@@ -61,7 +61,7 @@ TEST(Riepilogo, EsitiPerColpoConLaPercentuale) {
     for (int c : {1, 3, 4, 6, 20}) EXPECT_TRUE(fg2.testo(c, 0).empty() && fg2.testo(c, 2).empty()) << c;
 
     Griglia fg1("Fg1");
-    riempiRiepilogoFg1(fg1, r);
+    riempiEsitiPerQuantita(fg1, r);
     ASSERT_EQ(fg1.righe(), 9);
     EXPECT_EQ(fg1.testo(1, 1), "6");
     EXPECT_TRUE(fg1.testo(1, 2).empty());
@@ -86,8 +86,8 @@ TEST(Riepilogo, ContatoriSommatiPerQuantitaENessunEsito) {
     EXPECT_EQ(vuoto.totale, 0);
     EXPECT_EQ(vuoto.decimiPercentuale(1), 0);
     Griglia fg1, fg2;
-    riempiRiepilogoFg1(fg1, vuoto);
-    riempiRiepilogoFg2(fg2, vuoto, ",");
+    riempiEsitiPerQuantita(fg1, vuoto);
+    riempiEsitiPerColpo(fg2, vuoto, ",");
     for (int q = 1; q <= 8; ++q) {
         EXPECT_EQ(fg1.testo(q, 0), std::to_string(q));
         for (int k = 1; k <= 5; ++k) EXPECT_TRUE(fg1.testo(q, k).empty());

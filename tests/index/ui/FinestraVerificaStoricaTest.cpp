@@ -2,22 +2,22 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include "index/ui/VerificaStoricaFinestra.h"
+#include "index/ui/FinestraVerificaStorica.h"
 #include "support/DialoghiFinti.h"
-#include "index/ui/FinestraIndice.h"
+#include "index/ui/ProvaFinestraIndice.h"
 
 using namespace quorvane;
-using test::FinestraIndice;
+using test::ProvaFinestraIndice;
 
 // Opened from the index window with its options; the run gives what the engine gives, a bad
 // period runs nothing, a reload of the archive clears what described the old draws.
-TEST_F(FinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
+TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     apri(400);
     trova<QComboBox>("ComboPresenze")->setCurrentText("20");
     trova<QComboBox>("ComboC")->setCurrentText("5");
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
     clicca("CmdStorica");
-    auto* storica = finestra->findChild<VerificaStoricaFinestra*>();
+    auto* storica = finestra->findChild<FinestraVerificaStorica*>();
     ASSERT_NE(storica, nullptr);
     EXPECT_TRUE(storica->findChild<QLabel*>("LblOpzioni")->text().contains("Presenze 20 · Colpi 5 · Ruote BA"));
     auto* dal = storica->findChild<QSpinBox*>("SpinDal");

@@ -22,20 +22,20 @@ namespace quorvane {
 class Sessione;
 class VistaGriglia;
 
-class VerificaStoricaFinestra : public QWidget {
+class FinestraVerificaStorica : public QWidget {
     Q_OBJECT
 public:
     static constexpr int ArgomentoHelp = 420;
 
     // `opzioni`: the options of the index window when it was opened.
-    VerificaStoricaFinestra(Sessione& sessione, const AnalisiIndice& opzioni, QWidget* padre = nullptr);
-    ~VerificaStoricaFinestra() override;
+    FinestraVerificaStorica(Sessione& sessione, const AnalisiIndice& opzioni, QWidget* padre = nullptr);
+    ~FinestraVerificaStorica() override;
 
     bool inCorso() const { return lavoro_.joinable(); }
     const EsitoStorico& esito() const { return esito_; }
 
-    void Avvia();
-    void Annulla();
+    void avvia();
+    void annulla();
 
 private:
     void archivioCambiato();
@@ -50,19 +50,19 @@ private:
     // The archive the run reads: a copy, so that a reload never changes it under the workers.
     std::shared_ptr<const ArchivioEstrazioni> archivio_;
     EsitoStorico esito_;
-    std::atomic<bool> annulla_{false};
+    std::atomic<bool> annullata_{false};
     std::thread lavoro_;
 
-    QComboBox* comboMetodo_;
-    QSpinBox* spinDal_;
-    QSpinBox* spinAl_;
+    QComboBox* sceltaMetodo_;
+    QSpinBox* casellaDal_;
+    QSpinBox* casellaAl_;
     QLabel* dataDal_;
     QLabel* dataAl_;
-    QPushButton* cmdAvvia_;
-    QPushButton* cmdAnnulla_;
+    QPushButton* pulsanteAvvia_;
+    QPushButton* pulsanteAnnulla_;
     QProgressBar* avanzamento_;
     QLabel* stato_;
-    VistaGriglia* fgStorico_;
+    VistaGriglia* tabellaStorico_;
     QLabel* riepilogo_;
     QChartView* grafico_;
 };

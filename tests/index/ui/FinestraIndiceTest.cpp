@@ -19,15 +19,15 @@
 #include "archive/db/ScritturaArchivio.h"
 #include "index/GriglieIndice.h"
 #include "index/Ritardi.h"
-#include "index/ui/Ventrallo.h"
 #include "index/ui/FinestraIndice.h"
+#include "index/ui/ProvaFinestraIndice.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
 
 namespace {
 
-using test::FinestraIndice;
+using test::ProvaFinestraIndice;
 
 // Answers the input boxes with the texts given, in order, and records the messages.
 struct Risposte {
@@ -49,7 +49,7 @@ struct Risposte {
 
 }  // namespace
 
-TEST_F(FinestraIndice, ApreSullUltimaEstrazioneConLeScelteIniziali) {
+TEST_F(ProvaFinestraIndice, ApreSullUltimaEstrazioneConLeScelteIniziali) {
     apri(60);
     const ArchivioEstrazioni& a = archivio();
     EXPECT_EQ(finestra->windowTitle(), " Quorvane");
@@ -87,7 +87,7 @@ TEST_F(FinestraIndice, ApreSullUltimaEstrazioneConLeScelteIniziali) {
     EXPECT_EQ(hFine->value(), 60);
 }
 
-TEST_F(FinestraIndice, ArchivioDiUnaSolaEstrazione) {
+TEST_F(ProvaFinestraIndice, ArchivioDiUnaSolaEstrazione) {
     apri(1);
     EXPECT_EQ(trova<QScrollBar>("hFine")->maximum(), 1);
     EXPECT_EQ(trova<QScrollBar>("hFine")->value(), 1);
@@ -100,7 +100,7 @@ TEST_F(FinestraIndice, ArchivioDiUnaSolaEstrazione) {
     EXPECT_EQ(griglia("FgV").righe(), 1);
 }
 
-TEST_F(FinestraIndice, SceltaPerIndiceEPerData) {
+TEST_F(ProvaFinestraIndice, SceltaPerIndiceEPerData) {
     apri(60);
     auto* hFine = trova<QScrollBar>("hFine");
     {
@@ -130,7 +130,7 @@ TEST_F(FinestraIndice, SceltaPerIndiceEPerData) {
     EXPECT_EQ(trova<QComboBox>("ComboPresenze")->currentText(), "200");
 }
 
-TEST_F(FinestraIndice, RicavaBaseDatiECoppie) {
+TEST_F(ProvaFinestraIndice, RicavaBaseDatiECoppie) {
     apri(300);
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
     trova<QCheckBox>("Ch_ultima")->setChecked(true);
@@ -169,7 +169,7 @@ TEST_F(FinestraIndice, RicavaBaseDatiECoppie) {
     EXPECT_EQ(griglia("Fg9090").righe(), 1);
 }
 
-TEST_F(FinestraIndice, TavolaDeiNumeriEMemoSerie) {
+TEST_F(ProvaFinestraIndice, TavolaDeiNumeriEMemoSerie) {
     apri(30);
     trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
     for (int n = 1; n <= 9; ++n) cliccaCella("Fg90", 0, n - 1);
@@ -207,7 +207,7 @@ TEST_F(FinestraIndice, TavolaDeiNumeriEMemoSerie) {
     EXPECT_EQ(griglia("FgSerie").righe(), 1);
 }
 
-TEST_F(FinestraIndice, CicloDiCoperturaDallaFinestra) {
+TEST_F(ProvaFinestraIndice, CicloDiCoperturaDallaFinestra) {
     apri(400);
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
     QTest::mouseClick(trova<EtichettaCliccabile>("Label6"), Qt::LeftButton);  // every wheel
@@ -271,7 +271,7 @@ TEST_F(FinestraIndice, CicloDiCoperturaDallaFinestra) {
     EXPECT_TRUE(trova<QLabel>("Lbl_T")->text().isEmpty());
 }
 
-TEST_F(FinestraIndice, PrevisioneDallaTavolaFiltroEAbbinamento) {
+TEST_F(ProvaFinestraIndice, PrevisioneDallaTavolaFiltroEAbbinamento) {
     apri(200);
     clicca("Command13");
     trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
@@ -310,7 +310,7 @@ TEST_F(FinestraIndice, PrevisioneDallaTavolaFiltroEAbbinamento) {
     EXPECT_EQ(finestra->tavola().numeri(), (std::vector<int>{5, 21}));
 }
 
-TEST_F(FinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
+TEST_F(ProvaFinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     apri(60);
     auto* hFine = trova<QScrollBar>("hFine");
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
@@ -350,7 +350,7 @@ TEST_F(FinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     clicca("Command13");
     EXPECT_EQ(griglia("FgV").testo(1, 1), "60");
     Griglia ritardi("FgRit");
-    riempiFgRit(ritardi, calcolaRitardi(archivio(), 60), finestra->analisi().RuoteSel);
+    riempiTabellaRitardi(ritardi, calcolaRitardi(archivio(), 60), finestra->analisi().RuoteSel);
     EXPECT_EQ(griglia("FgRit").testoTabella(), ritardi.testoTabella());
     Risposte r({QString::fromStdString(nuova.data.testo()), QString("61")});
     clicca("Command24");
@@ -360,7 +360,7 @@ TEST_F(FinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
                                                 "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."}));
 }
 
-TEST_F(FinestraIndice, SorteDigitataNellaLista) {
+TEST_F(ProvaFinestraIndice, SorteDigitataNellaLista) {
     apri(200);
     clicca("Command13");
     trova<QTabWidget>("SSTab1")->setCurrentIndex(0);

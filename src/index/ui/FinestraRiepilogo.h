@@ -12,21 +12,21 @@ namespace quorvane {
 class VistaGriglia;
 class BarraPercentuale;
 
-class VentralloRiepilogo : public QWidget {
+class FinestraRiepilogo : public QWidget {
     Q_OBJECT
 public:
     static constexpr int ArgomentoHelp = 410;
 
-    explicit VentralloRiepilogo(QWidget* padre = nullptr);
+    explicit FinestraRiepilogo(QWidget* padre = nullptr);
     // Fills both grids and the total from the counters, then shows the window in front.
     void mostra(const ContatoriVerifica& contatori);
 
 private:
     void riempi(const ContatoriVerifica& contatori);
 
-    VistaGriglia* fg1_;
-    VistaGriglia* fg2_;
-    QLabel* label3_;
+    VistaGriglia* esitiPerQuantita_;
+    VistaGriglia* esitiPerColpo_;
+    QLabel* etichettaTotale_;
     BarraPercentuale* barra_;
 };
 

@@ -9,14 +9,14 @@ namespace quorvane {
 
 class VistaGriglia;
 
-class VerificaPrevisioneFinestra : public QWidget {
+class FinestraVerificaPrevisione : public QWidget {
     Q_OBJECT
 public:
-    explicit VerificaPrevisioneFinestra(QWidget* padre = nullptr);
+    explicit FinestraVerificaPrevisione(QWidget* padre = nullptr);
     void mostra(const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi);
 
 private:
-    VistaGriglia* fg1_;
+    VistaGriglia* tabellaVerifica_;
 };
 
 }  // namespace quorvane

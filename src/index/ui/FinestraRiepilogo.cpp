@@ -1,4 +1,4 @@
-#include "index/ui/VentralloRiepilogo.h"
+#include "index/ui/FinestraRiepilogo.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -54,36 +54,36 @@ QPushButton* copiaTabella(QWidget* padre, const char* nome, VistaGriglia* vista)
 }
 }  // namespace
 
-VentralloRiepilogo::VentralloRiepilogo(QWidget* padre) : QWidget(padre, Qt::Window) {
+FinestraRiepilogo::FinestraRiepilogo(QWidget* padre) : QWidget(padre, Qt::Window) {
     setObjectName(QStringLiteral("Ventrallo_Riepilogo"));
     setWindowTitle(QStringLiteral("Riepilogo statistico"));
-    fg1_ = new VistaGriglia("Fg1", this);
-    fg2_ = new VistaGriglia("Fg2", this);
-    barra_ = new BarraPercentuale(fg2_, fg2_);
-    fg2_->setItemDelegateForColumn(2, barra_);
+    esitiPerQuantita_ = new VistaGriglia("Fg1", this);
+    esitiPerColpo_ = new VistaGriglia("Fg2", this);
+    barra_ = new BarraPercentuale(esitiPerColpo_, esitiPerColpo_);
+    esitiPerColpo_->setItemDelegateForColumn(2, barra_);
     // Both tables are short: shown whole, without scroll bars.
-    for (VistaGriglia* v : {fg1_, fg2_}) {
+    for (VistaGriglia* v : {esitiPerQuantita_, esitiPerColpo_}) {
         v->verticalHeader()->setDefaultSectionSize(20);
         v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
 
-    auto* label1 = new QLabel(QStringLiteral("Esiti per quantità numeri                      Esiti per colpo"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    auto* label2 = new QLabel(QStringLiteral("Totale esiti"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label3_ = new QLabel(this);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setFrameShape(QFrame::StyledPanel);
-    label3_->setMinimumWidth(60);
-    label3_->setAlignment(Qt::AlignCenter);
-    label3_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* titolo = new QLabel(QStringLiteral("Esiti per quantità numeri                      Esiti per colpo"), this);
+    titolo->setObjectName(QStringLiteral("Label1"));
+    titolo->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* testoTotale = new QLabel(QStringLiteral("Totale esiti"), this);
+    testoTotale->setObjectName(QStringLiteral("Label2"));
+    etichettaTotale_ = new QLabel(this);
+    etichettaTotale_->setObjectName(QStringLiteral("Label3"));
+    etichettaTotale_->setFrameShape(QFrame::StyledPanel);
+    etichettaTotale_->setMinimumWidth(60);
+    etichettaTotale_->setAlignment(Qt::AlignCenter);
+    etichettaTotale_->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(label1, 0, 0, 1, 3);
+    layout->addWidget(titolo, 0, 0, 1, 3);
     int colonna = 0;
-    for (auto [vista, copia] : {std::pair{fg1_, "Command4"}, std::pair{fg2_, "Command1"}}) {
+    for (auto [vista, copia] : {std::pair{esitiPerQuantita_, "Command4"}, std::pair{esitiPerColpo_, "Command1"}}) {
         auto* tabella = new QVBoxLayout;
         tabella->addWidget(vista);
         tabella->addWidget(copiaTabella(this, copia, vista), 0, Qt::AlignLeft);
@@ -91,8 +91,8 @@ VentralloRiepilogo::VentralloRiepilogo(QWidget* padre) : QWidget(padre, Qt::Wind
         layout->addLayout(tabella, 1, colonna++);
     }
     auto* totale = new QHBoxLayout;
-    totale->addWidget(label2);
-    totale->addWidget(label3_);
+    totale->addWidget(testoTotale);
+    totale->addWidget(etichettaTotale_);
     totale->addStretch(1);
     layout->addLayout(totale, 2, 0, 1, 3);
     layout->setColumnStretch(2, 1);
@@ -101,31 +101,31 @@ VentralloRiepilogo::VentralloRiepilogo(QWidget* padre) : QWidget(padre, Qt::Wind
     adjustSize();
 }
 
-void VentralloRiepilogo::mostra(const ContatoriVerifica& contatori) {
+void FinestraRiepilogo::mostra(const ContatoriVerifica& contatori) {
     riempi(contatori);
     show();
     raise();
     activateWindow();
 }
 
-void VentralloRiepilogo::riempi(const ContatoriVerifica& contatori) {
+void FinestraRiepilogo::riempi(const ContatoriVerifica& contatori) {
     const Riepilogo r = calcolaRiepilogo(contatori);
-    riempiRiepilogoFg1(fg1_->griglia(), r);
-    riempiRiepilogoFg2(fg2_->griglia(), r, QLocale().decimalPoint().toStdString());
+    riempiEsitiPerQuantita(esitiPerQuantita_->griglia(), r);
+    riempiEsitiPerColpo(esitiPerColpo_->griglia(), r, QLocale().decimalPoint().toStdString());
     barra_->imposta(r);
-    for (VistaGriglia* v : {fg1_, fg2_}) {
+    for (VistaGriglia* v : {esitiPerQuantita_, esitiPerColpo_}) {
         v->aggiorna();
         v->adattaColonne();
         for (int c = 1; c < v->griglia().colonne(); ++c) v->setColumnWidth(c, std::max(v->columnWidth(c), 34));
     }
-    fg2_->setColumnWidth(2, std::max(fg2_->columnWidth(2), 130));
-    for (VistaGriglia* v : {fg1_, fg2_}) {
+    esitiPerColpo_->setColumnWidth(2, std::max(esitiPerColpo_->columnWidth(2), 130));
+    for (VistaGriglia* v : {esitiPerQuantita_, esitiPerColpo_}) {
         int larghezza = 2 * v->frameWidth();
         for (int c = 0; c < v->griglia().colonne(); ++c) larghezza += v->columnWidth(c);
         v->setFixedSize(larghezza, 2 * v->frameWidth() + v->horizontalHeader()->sizeHint().height() +
                                        (v->griglia().righe() - 1) * v->verticalHeader()->defaultSectionSize());
     }
-    label3_->setText(QString::number(r.totale));
+    etichettaTotale_->setText(QString::number(r.totale));
 }
 
 }  // namespace quorvane

@@ -20,9 +20,9 @@
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/Riepilogo.h"
-#include "index/ui/Ventrallo.h"
-#include "support/DialoghiFinti.h"
 #include "index/ui/FinestraIndice.h"
+#include "support/DialoghiFinti.h"
+#include "index/ui/ProvaFinestraIndice.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
@@ -30,7 +30,7 @@ using namespace quorvane;
 namespace {
 
 // The index window on the first 120 simulated draws, with its Database tab in front.
-class ConfigurazioniFinestra : public test::FinestraIndice {
+class ConfigurazioniFinestra : public test::ProvaFinestraIndice {
 protected:
     void SetUp() override { apri(120); }
 

@@ -11,14 +11,14 @@
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/VistaGriglia.h"
-#include "index/ui/Ventrallo.h"
+#include "index/ui/FinestraIndice.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
 
 namespace test {
 
 // A session on an archive of the first `quante` simulated draws, loaded in memory.
-class FinestraIndice : public ::testing::Test {
+class ProvaFinestraIndice : public ::testing::Test {
 protected:
     void apri(std::size_t quante) {
         using namespace quorvane;
@@ -33,7 +33,7 @@ protected:
         ASSERT_TRUE(sessione) << errore.toStdString();
         sessione->selezionaArchivio(archivio);
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
-        finestra = std::make_unique<Ventrallo>(*sessione, &avanzamento);
+        finestra = std::make_unique<FinestraIndice>(*sessione, &avanzamento);
         finestra->show();
     }
 
@@ -57,7 +57,7 @@ protected:
     CartellaTemporanea cartella;
     std::unique_ptr<quorvane::Sessione> sessione;
     QProgressBar avanzamento;
-    std::unique_ptr<quorvane::Ventrallo> finestra;
+    std::unique_ptr<quorvane::FinestraIndice> finestra;
 };
 
 }  // namespace test

@@ -1,4 +1,4 @@
-#include "index/ui/VerificaStoricaFinestra.h"
+#include "index/ui/FinestraVerificaStorica.h"
 
 #include <QChart>
 #include <QChartView>
@@ -52,7 +52,7 @@ QDateTime momento(const Data& d) { return QDateTime(QDate(d.anno, d.mese, d.gior
 
 }  // namespace
 
-VerificaStoricaFinestra::VerificaStoricaFinestra(Sessione& sessione, const AnalisiIndice& opzioni, QWidget* padre)
+FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const AnalisiIndice& opzioni, QWidget* padre)
     : QWidget(padre, Qt::Window), sessione_(sessione), opzioni_(opzioni) {
     setObjectName(QStringLiteral("VerificaStorica"));
     setWindowTitle(QStringLiteral("Verifica storica"));
@@ -61,31 +61,31 @@ VerificaStoricaFinestra::VerificaStoricaFinestra(Sessione& sessione, const Anali
     auto* ls = new QGridLayout(scelte);
     auto* opzioniTesto = new QLabel(testoOpzioni(opzioni_), scelte);
     opzioniTesto->setObjectName(QStringLiteral("LblOpzioni"));
-    comboMetodo_ = new QComboBox(scelte);
-    comboMetodo_->setObjectName(QStringLiteral("ComboMetodo"));
-    comboMetodo_->addItems({QStringLiteral("Modalità 2: la prima formazione"),
+    sceltaMetodo_ = new QComboBox(scelte);
+    sceltaMetodo_->setObjectName(QStringLiteral("ComboMetodo"));
+    sceltaMetodo_->addItems({QStringLiteral("Modalità 2: la prima formazione"),
                             QStringLiteral("Ciclo di copertura: tutte le previsioni")});
-    spinDal_ = new QSpinBox(scelte);
-    spinDal_->setObjectName(QStringLiteral("SpinDal"));
-    spinAl_ = new QSpinBox(scelte);
-    spinAl_->setObjectName(QStringLiteral("SpinAl"));
+    casellaDal_ = new QSpinBox(scelte);
+    casellaDal_->setObjectName(QStringLiteral("SpinDal"));
+    casellaAl_ = new QSpinBox(scelte);
+    casellaAl_->setObjectName(QStringLiteral("SpinAl"));
     dataDal_ = new QLabel(scelte);
     dataAl_ = new QLabel(scelte);
-    cmdAvvia_ = pulsante(scelte, "CmdAvvia", QStringLiteral("Avvia verifica"));
-    cmdAvvia_->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    cmdAnnulla_ = pulsante(scelte, "CmdAnnulla", QStringLiteral("Annulla"));
+    pulsanteAvvia_ = pulsante(scelte, "CmdAvvia", QStringLiteral("Avvia verifica"));
+    pulsanteAvvia_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    pulsanteAnnulla_ = pulsante(scelte, "CmdAnnulla", QStringLiteral("Annulla"));
     ls->addWidget(new QLabel(QStringLiteral("Opzioni dell'analisi:"), scelte), 0, 0);
     ls->addWidget(opzioniTesto, 0, 1, 1, 6);
     ls->addWidget(new QLabel(QStringLiteral("Metodo:"), scelte), 1, 0);
-    ls->addWidget(comboMetodo_, 1, 1, 1, 2);
+    ls->addWidget(sceltaMetodo_, 1, 1, 1, 2);
     ls->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), scelte), 2, 0);
-    ls->addWidget(spinDal_, 2, 1);
+    ls->addWidget(casellaDal_, 2, 1);
     ls->addWidget(dataDal_, 2, 2);
     ls->addWidget(new QLabel(QStringLiteral("all'estrazione"), scelte), 2, 3);
-    ls->addWidget(spinAl_, 2, 4);
+    ls->addWidget(casellaAl_, 2, 4);
     ls->addWidget(dataAl_, 2, 5);
-    ls->addWidget(cmdAvvia_, 1, 4, 1, 2);
-    ls->addWidget(cmdAnnulla_, 1, 6);
+    ls->addWidget(pulsanteAvvia_, 1, 4, 1, 2);
+    ls->addWidget(pulsanteAnnulla_, 1, 6);
     ls->setColumnStretch(7, 1);
 
     avanzamento_ = new QProgressBar(this);
@@ -95,10 +95,10 @@ VerificaStoricaFinestra::VerificaStoricaFinestra(Sessione& sessione, const Anali
     stato_ = new QLabel(this);
     stato_->setObjectName(QStringLiteral("LblStato"));
 
-    fgStorico_ = new VistaGriglia("FgStorico", this);
-    riempiFgStorico(fgStorico_->griglia(), {}, sessione_.archivio, separatore());
-    fgStorico_->aggiorna();
-    fgStorico_->adattaColonne();
+    tabellaStorico_ = new VistaGriglia("FgStorico", this);
+    riempiTabellaStorico(tabellaStorico_->griglia(), {}, sessione_.archivio, separatore());
+    tabellaStorico_->aggiorna();
+    tabellaStorico_->adattaColonne();
     auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa grid"));
     auto* help = pulsante(this, "CmdHelp", QStringLiteral("Help in linea"));
@@ -118,7 +118,7 @@ VerificaStoricaFinestra::VerificaStoricaFinestra(Sessione& sessione, const Anali
     comandi->addWidget(stampa);
     comandi->addStretch(1);
     comandi->addWidget(help);
-    lt->addWidget(fgStorico_, 1);
+    lt->addWidget(tabellaStorico_, 1);
     lt->addLayout(comandi);
     auto* risultati = new QWidget(this);
     auto* lr = new QVBoxLayout(risultati);
@@ -141,38 +141,38 @@ VerificaStoricaFinestra::VerificaStoricaFinestra(Sessione& sessione, const Anali
     resize(1100, 860);
     installaHelp(this, ArgomentoHelp);
 
-    connect(spinDal_, &QSpinBox::valueChanged, this, [this] { mostraData(spinDal_, dataDal_); });
-    connect(spinAl_, &QSpinBox::valueChanged, this, [this] { mostraData(spinAl_, dataAl_); });
-    connect(cmdAvvia_, &QPushButton::clicked, this, &VerificaStoricaFinestra::Avvia);
-    connect(cmdAnnulla_, &QPushButton::clicked, this, &VerificaStoricaFinestra::Annulla);
-    connect(copia, &QPushButton::clicked, fgStorico_, &VistaGriglia::copiaTabella);
+    connect(casellaDal_, &QSpinBox::valueChanged, this, [this] { mostraData(casellaDal_, dataDal_); });
+    connect(casellaAl_, &QSpinBox::valueChanged, this, [this] { mostraData(casellaAl_, dataAl_); });
+    connect(pulsanteAvvia_, &QPushButton::clicked, this, &FinestraVerificaStorica::avvia);
+    connect(pulsanteAnnulla_, &QPushButton::clicked, this, &FinestraVerificaStorica::annulla);
+    connect(copia, &QPushButton::clicked, tabellaStorico_, &VistaGriglia::copiaTabella);
     connect(stampa, &QPushButton::clicked, this, [this] {
-        fgStorico_->stampaConDialogo(QStringLiteral("Verifica storica"), QPageLayout::Landscape);
+        tabellaStorico_->stampaConDialogo(QStringLiteral("Verifica storica"), QPageLayout::Landscape);
     });
     connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
-    connect(&sessione_, &Sessione::archivioRicaricato, this, &VerificaStoricaFinestra::archivioCambiato);
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraVerificaStorica::archivioCambiato);
     archivioCambiato();
 }
 
-VerificaStoricaFinestra::~VerificaStoricaFinestra() {
-    annulla_ = true;
+FinestraVerificaStorica::~FinestraVerificaStorica() {
+    annullata_ = true;
     if (lavoro_.joinable()) lavoro_.join();
 }
 
 // A new archive: the period goes back to its default and earlier results, which described
 // other draws, go.
-void VerificaStoricaFinestra::archivioCambiato() {
-    Annulla();
+void FinestraVerificaStorica::archivioCambiato() {
+    annulla();
     const ArchivioEstrazioni& archivio = sessione_.archivio;
     const OpzioniStoriche periodo = periodoPredefinito({opzioni_}, archivio);
-    for (QSpinBox* casella : {spinDal_, spinAl_}) {
+    for (QSpinBox* casella : {casellaDal_, casellaAl_}) {
         const QSignalBlocker blocco(casella);
         casella->setRange(archivio.NumEstrazioni() > 0 ? 1 : 0, archivio.NumEstrazioni());
     }
-    spinDal_->setValue(periodo.dal);
-    spinAl_->setValue(periodo.al);
-    mostraData(spinDal_, dataDal_);
-    mostraData(spinAl_, dataAl_);
+    casellaDal_->setValue(periodo.dal);
+    casellaAl_->setValue(periodo.al);
+    mostraData(casellaDal_, dataDal_);
+    mostraData(casellaAl_, dataAl_);
     esito_ = {};
     avanzamento_->setValue(0);
     stato_->clear();
@@ -180,18 +180,18 @@ void VerificaStoricaFinestra::archivioCambiato() {
     aggiornaComandi();
 }
 
-void VerificaStoricaFinestra::mostraData(QSpinBox* casella, QLabel* data) {
+void FinestraVerificaStorica::mostraData(QSpinBox* casella, QLabel* data) {
     const int e = casella->value();
     const ArchivioEstrazioni& archivio = sessione_.archivio;
     data->setText(e >= 1 && e <= archivio.NumEstrazioni() ? QString::fromStdString(archivio.DateEstrazioni(e)) : QString());
 }
 
-void VerificaStoricaFinestra::Avvia() {
+void FinestraVerificaStorica::avvia() {
     if (inCorso()) return;
     OpzioniStoriche o{opzioni_};
-    o.metodo = comboMetodo_->currentIndex() == 1 ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
-    o.dal = spinDal_->value();
-    o.al = spinAl_->value();
+    o.metodo = sceltaMetodo_->currentIndex() == 1 ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
+    o.dal = casellaDal_->value();
+    o.al = casellaAl_->value();
     if (auto errore = erroreStorico(o, sessione_.archivio)) {
         Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Verifica storica"),
                                        QString::fromStdString(*errore));
@@ -200,12 +200,12 @@ void VerificaStoricaFinestra::Avvia() {
     archivio_ = std::make_shared<const ArchivioEstrazioni>(sessione_.archivio);
     esito_ = {};
     mostraRisultati();
-    annulla_ = false;
+    annullata_ = false;
     avanzamento_->setRange(0, static_cast<int>(puntiStorici(o, *archivio_).size()));
     avanzamento_->setValue(0);
     stato_->setText(QStringLiteral("Verifica in corso..."));
     lavoro_ = std::thread([this, o, archivio = archivio_] {
-        EsitoStorico esito = VerificaStorica(o, *archivio, &annulla_, [this](int fatti, int) {
+        EsitoStorico esito = VerificaStorica(o, *archivio, &annullata_, [this](int fatti, int) {
             QMetaObject::invokeMethod(avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); },
                                       Qt::QueuedConnection);
         });
@@ -215,9 +215,9 @@ void VerificaStoricaFinestra::Avvia() {
     aggiornaComandi();
 }
 
-void VerificaStoricaFinestra::Annulla() { annulla_ = true; }
+void FinestraVerificaStorica::annulla() { annullata_ = true; }
 
-void VerificaStoricaFinestra::concludi(EsitoStorico esito) {
+void FinestraVerificaStorica::concludi(EsitoStorico esito) {
     if (lavoro_.joinable()) lavoro_.join();
     esito_ = std::move(esito);
     stato_->setText(esito_.annullato ? QStringLiteral("Verifica annullata: nessun risultato.")
@@ -228,11 +228,11 @@ void VerificaStoricaFinestra::concludi(EsitoStorico esito) {
     aggiornaComandi();
 }
 
-void VerificaStoricaFinestra::mostraRisultati() {
+void FinestraVerificaStorica::mostraRisultati() {
     const ArchivioEstrazioni& archivio = archivio_ && !esito_.giocate.empty() ? *archivio_ : sessione_.archivio;
-    riempiFgStorico(fgStorico_->griglia(), esito_.giocate, archivio, separatore());
-    fgStorico_->aggiorna();
-    fgStorico_->adattaColonne();
+    riempiTabellaStorico(tabellaStorico_->griglia(), esito_.giocate, archivio, separatore());
+    tabellaStorico_->aggiorna();
+    tabellaStorico_->adattaColonne();
     QString righe;
     if (!esito_.giocate.empty()) {
         const auto testi = testiRiepilogoStorico(esito_.riepilogo, separatore());
@@ -249,7 +249,7 @@ void VerificaStoricaFinestra::mostraRisultati() {
 }
 
 // The running balance of the method and the one chance would give, after each point.
-void VerificaStoricaFinestra::mostraGrafico() {
+void FinestraVerificaStorica::mostraGrafico() {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Saldo progressivo (unità di posta)"));
     auto* metodo = new QLineSeries(chart);
@@ -285,12 +285,12 @@ void VerificaStoricaFinestra::mostraGrafico() {
     delete vecchio;
 }
 
-void VerificaStoricaFinestra::aggiornaComandi() {
-    cmdAvvia_->setEnabled(!inCorso());
-    cmdAnnulla_->setEnabled(inCorso());
-    comboMetodo_->setEnabled(!inCorso());
-    spinDal_->setEnabled(!inCorso());
-    spinAl_->setEnabled(!inCorso());
+void FinestraVerificaStorica::aggiornaComandi() {
+    pulsanteAvvia_->setEnabled(!inCorso());
+    pulsanteAnnulla_->setEnabled(inCorso());
+    sceltaMetodo_->setEnabled(!inCorso());
+    casellaDal_->setEnabled(!inCorso());
+    casellaAl_->setEnabled(!inCorso());
 }
 
 }  // namespace quorvane

@@ -1,0 +1,26 @@
+#pragma once
+// What the pages of the index window share: the session, the method they drive, the number
+// board and the main window's progress bar. The options are spread over two pages and reach
+// the analysis only when a command starts, so the window hands the pages its two readers.
+#include <functional>
+
+class QProgressBar;
+
+namespace quorvane {
+
+class MetodoIndice;
+class Sessione;
+class TavolaNumeri;
+
+struct ContestoIndice {
+    Sessione& sessione;
+    MetodoIndice& metodo;
+    TavolaNumeri& tavola;
+    QProgressBar* avanzamento;
+    // The options of the period (draw, presences, colpi, month, end of search).
+    std::function<void()> leggiOpzioniBase;
+    // The options of the elaborations (end of search, QN, capogioco, sorte, speed).
+    std::function<void()> leggiOpzioniElaborazione;
+};
+
+}  // namespace quorvane

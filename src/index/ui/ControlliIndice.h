@@ -1,0 +1,28 @@
+#pragma once
+// Builders shared by the pages of the index window: its lists, its small boards and its help
+// buttons.
+#include <QStringList>
+
+class QComboBox;
+class QPushButton;
+class QWidget;
+
+namespace quorvane {
+
+class VistaGriglia;
+
+// The help topic of the index window.
+inline constexpr int ArgomentoHelpIndice = 400;
+
+// A list named `nome` holding `voci`, standing on `scelta`.
+QComboBox* listaScelte(QWidget* padre, const char* nome, const QStringList& voci, int scelta);
+// "da".."a" as texts.
+QStringList numeri(int da, int a);
+// A grid sized to show all its cells, for the small boards.
+void dimensionaTavola(VistaGriglia* vista, int larghezzaCella);
+// Exactly as high as its rows.
+void adattaAltezza(VistaGriglia* vista);
+// "Help in linea", opening the topic of the index window.
+QPushButton* pulsanteHelp(QWidget* padre, const char* nome);
+
+}  // namespace quorvane

@@ -1,0 +1,150 @@
+#include "index/ui/FinestraIndice.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/db/Sessione.h"
+#include "core/ui/Help.h"
+#include "index/Verifica.h"
+#include "index/ui/PaginaConfigurazioni.h"
+#include "index/ui/PaginaCoppie.h"
+#include "index/ui/PaginaFormazioni.h"
+#include "index/ui/PaginaMemo.h"
+#include "index/ui/PaginaModello.h"
+#include "index/ui/PaginaPeriodo.h"
+#include "index/ui/PaginaPrevisioni.h"
+#include "index/ui/PaginaRitardi.h"
+#include "index/ui/PaginaRuote.h"
+#include "index/ui/PaginaSelezione.h"
+
+namespace quorvane {
+
+FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QWidget* padre)
+    : QWidget(padre),
+      sessione_(sessione),
+      metodo_(sessione.archivio, static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())),
+      contesto_{sessione, metodo_, tavola_, avanzamento, [this] { leggiOpzioniBase(); },
+                [this] { leggiOpzioniElaborazione(); }} {
+    setObjectName(QStringLiteral("Ventrallo"));
+    setWindowTitle(QStringLiteral(" Quorvane"));
+
+    // Across the top the period, the options and the selected draw; below, the model draws and
+    // the delays on the left, the elaborations and the forecasts on the right. It fits a
+    // 1280x1024 screen.
+    periodo_ = new PaginaPeriodo(contesto_, this);
+    ruote_ = new PaginaRuote(contesto_, this);
+    modello_ = new PaginaModello(contesto_, this);
+    selezione_ = new PaginaSelezione(contesto_, this);
+    formazioni_ = new PaginaFormazioni(contesto_, this);
+    coppie_ = new PaginaCoppie(contesto_, this);
+    configurazioni_ = new PaginaConfigurazioni(contesto_, *periodo_, this);
+
+    schedeElaborazioni_ = new QTabWidget(this);
+    schedeElaborazioni_->setObjectName(QStringLiteral("SSTab1"));
+    schedeElaborazioni_->addTab(selezione_, QStringLiteral("Selezione"));
+    schedeElaborazioni_->addTab(formazioni_, QStringLiteral("Elenco"));
+    schedeElaborazioni_->addTab(coppie_, QStringLiteral("Coppie"));
+    schedeElaborazioni_->addTab(configurazioni_, QStringLiteral("Database"));
+    schedeElaborazioni_->setCurrentIndex(1);
+
+    auto* ritardiEMemo = new QTabWidget(this);
+    ritardiEMemo->setObjectName(QStringLiteral("SSTab2"));
+    ritardi_ = new PaginaRitardi(contesto_, ritardiEMemo);
+    memo_ = new PaginaMemo(contesto_, ritardiEMemo);
+    ritardiEMemo->addTab(ritardi_, QStringLiteral("Ritardo dei numeri"));
+    ritardiEMemo->addTab(memo_, QStringLiteral("Memo serie"));
+    previsioni_ = new PaginaPrevisioni(contesto_, this);
+
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(ruote_);
+    sinistra->addWidget(modello_, 3);
+    sinistra->addWidget(ritardiEMemo, 2);
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(schedeElaborazioni_, 1);
+    destra->addWidget(previsioni_);
+    auto* sotto = new QHBoxLayout;
+    sotto->addLayout(sinistra, 3);
+    sotto->addLayout(destra, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(periodo_);
+    layout->addLayout(sotto, 1);
+    resize(1250, 960);
+    installaHelp(this, ArgomentoHelp);
+
+    collegaPagine();
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraIndice::archivioRicaricato);
+}
+
+FinestraIndice::~FinestraIndice() = default;
+
+void FinestraIndice::collegaPagine() {
+    connect(ruote_, &PaginaRuote::baseDatiRicavata, this, &FinestraIndice::baseDatiRicavata);
+    connect(selezione_, &PaginaSelezione::previsioniCambiate, this, &FinestraIndice::mostraPrevisioni);
+    connect(formazioni_, &PaginaFormazioni::previsioniCambiate, this, &FinestraIndice::mostraPrevisioni);
+    connect(configurazioni_, &PaginaConfigurazioni::previsioniCambiate, this, &FinestraIndice::mostraPrevisioni);
+    connect(previsioni_, &PaginaPrevisioni::previsioniCambiate, this, &FinestraIndice::mostraPrevisioni);
+    connect(previsioni_, &PaginaPrevisioni::formazioniCambiate, formazioni_, &PaginaFormazioni::mostra);
+    connect(previsioni_, &PaginaPrevisioni::numeriInSelezione, this, &FinestraIndice::mostraSelezione);
+    connect(memo_, &PaginaMemo::numeriInSelezione, this, &FinestraIndice::mostraSelezione);
+    connect(formazioni_, &PaginaFormazioni::rigaPerMemo, memo_, &PaginaMemo::aggiungi);
+    connect(coppie_, &PaginaCoppie::coppiaScelta, this, &FinestraIndice::aggiungiCoppia);
+    connect(coppie_, &PaginaCoppie::abbinamentoRichiesto, this, &FinestraIndice::cercaNumeroConMaggioreAbbinamento);
+    connect(configurazioni_, &PaginaConfigurazioni::configurazioneAperta, this, [this] {
+        ruote_->mostra();
+        ruote_->ricavaBaseDati();
+    });
+}
+
+void FinestraIndice::leggiOpzioniBase() { periodo_->leggiOpzioni(metodo_.analisi); }
+
+void FinestraIndice::leggiOpzioniElaborazione() {
+    metodo_.analisi.fineAllaSelezionata = periodo_->fineRicerca();
+    formazioni_->leggiOpzioni(metodo_.analisi);
+}
+
+void FinestraIndice::baseDatiRicavata(bool trovate) {
+    coppie_->mostra();
+    modello_->mostra();
+    if (!trovate) return;
+    mostraPrevisioni();
+    formazioni_->mostra();
+}
+
+void FinestraIndice::mostraPrevisioni() {
+    previsioni_->mostra();
+    modello_->mostra();
+    ritardi_->mostra();
+}
+
+void FinestraIndice::mostraSelezione() {
+    selezione_->mostra();
+    schedeElaborazioni_->setCurrentIndex(0);
+}
+
+void FinestraIndice::aggiungiCoppia(int primo, int secondo) {
+    formazioni_->scegliQuantita(1);
+    leggiOpzioniElaborazione();
+    metodo_.AggiungiCoppia(primo, secondo);
+    formazioni_->mostra();
+    mostraPrevisioni();
+}
+
+void FinestraIndice::cercaNumeroConMaggioreAbbinamento() {
+    if (const Previsione* p = previsioni_->selezionata())
+        coppie_->mostraAbbinamenti(Abbinamenti(metodo_.analisi, sessione_.archivio, *p));
+}
+
+void FinestraIndice::archivioRicaricato() {
+    metodo_.Svuota();
+    modello_->chiudiVerifica();
+    coppie_->mostra();
+    coppie_->mostraAbbinamenti({});
+    ritardi_->svuota();
+    formazioni_->mostra();
+    mostraPrevisioni();
+    periodo_->seguiArchivio();
+}
+
+}  // namespace quorvane

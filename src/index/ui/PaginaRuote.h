@@ -1,0 +1,29 @@
+#pragma once
+// "Ruote in gioco": the wheel board and "RICAVA BASE DATI", which builds the model draws on the
+// wheels and options chosen.
+#include <QGroupBox>
+
+#include "index/ui/ContestoIndice.h"
+
+namespace quorvane {
+
+class VistaGriglia;
+
+class PaginaRuote : public QGroupBox {
+    Q_OBJECT
+public:
+    PaginaRuote(ContestoIndice& contesto, QWidget* padre = nullptr);
+
+    void ricavaBaseDati();
+    void mostra();
+
+signals:
+    // After "RICAVA BASE DATI"; `trovate` false when no model draw qualified.
+    void baseDatiRicavata(bool trovate);
+
+private:
+    ContestoIndice& contesto_;
+    VistaGriglia* tavolaRuote_;  // FgR
+};
+
+}  // namespace quorvane
