@@ -44,7 +44,7 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
     Griglia fg("FgStorico");
     riempiFgStorico(fg, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
     const RiepilogoStorico& r = esito.riepilogo;
-    stampa(opzioni, fg,
+    stampa(opzioni, tabelle::GiocateStoriche, fg,
            {{"Punti", static_cast<long long>(r.punti)},
             {"Giocate", static_cast<long long>(r.giocate)},
             {"Vincite", static_cast<long long>(r.vincite)},
