@@ -115,7 +115,8 @@ int riepilogoCmd(const Opzioni& opzioni) {
     riempiRiepilogoFg1(fg1, riepilogo);
     riempiRiepilogoFg2(fg2, riepilogo, QLocale().decimalPoint().toStdString());
     stampaConEtichette(opzioni, tabelle::EsitiPerQuantita, fg1,
-                       {{"Totale esiti", static_cast<long long>(riepilogo.totale)}}, {{tabelle::EsitiPerColpo, &fg2}});
+                       {{"Totale esiti", static_cast<long long>(riepilogo.totale)}},
+                       {{tabelle::EsitiPerColpo, &fg2}});
     return 0;
 }
 
