@@ -27,14 +27,19 @@ foreach(lato 16 24 32 48 64 128 256)
 endforeach()
 
 # The manual page is made from the command line's own --help and --version, so it always
-# says what the program says.
+# says what the program says, and from the README's list of the JSON tables and keys.
 find_program(HELP2MAN help2man REQUIRED)
+find_program(AWK awk REQUIRED)
 set(manuale "${PROJECT_BINARY_DIR}/quorvane-cli.1")
+set(manuale_json "${PROJECT_BINARY_DIR}/quorvane-cli-json.h2m")
+add_custom_command(OUTPUT "${manuale_json}"
+  COMMAND ${AWK} -f "${PROJECT_SOURCE_DIR}/cmake/ManualeJson.awk" "${PROJECT_SOURCE_DIR}/README.md" > "${manuale_json}"
+  DEPENDS "${PROJECT_SOURCE_DIR}/cmake/ManualeJson.awk" "${PROJECT_SOURCE_DIR}/README.md" VERBATIM)
 add_custom_command(OUTPUT "${manuale}"
   COMMAND ${HELP2MAN} --no-info --section=1 --locale=C.UTF-8
           "--name=analisi delle estrazioni del Lotto senza finestre"
-          --output=${manuale} $<TARGET_FILE:quorvane-cli>
-  DEPENDS quorvane-cli VERBATIM)
+          "--include=${manuale_json}" --output=${manuale} $<TARGET_FILE:quorvane-cli>
+  DEPENDS quorvane-cli "${manuale_json}" VERBATIM)
 add_custom_target(installazione_file ALL DEPENDS ${icone_png} "${manuale}")
 install(FILES "${manuale}" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

@@ -29,11 +29,11 @@ std::vector<RigaAggiornamento> leggiSorgente(const std::string& file) {
 
 void scrivi(const std::string& testo) { std::fwrite(testo.data(), 1, testo.size(), stdout); }
 
-// List4 alone: one line each, or {"List4": [...]}.
-void stampaList4(const Opzioni& opzioni, const std::vector<std::string>& righe) {
+// The report alone: one line each, or {"resoconto": [...]}.
+void stampaResoconto(const Opzioni& opzioni, const std::vector<std::string>& righe) {
     std::string out;
     if (opzioni.json) {
-        out = oggettoJson({{"List4", righe}}) + "\n";
+        out = oggettoJson({{std::string(chiavi::Resoconto), righe}}) + "\n";
     } else {
         for (const auto& r : righe) out += r + "\n";
     }
@@ -62,16 +62,16 @@ int scriviInArchivio(const Opzioni& opzioni, const std::vector<RigaAggiornamento
     const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
     const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, correggi));
     if (!esito.errore.isEmpty()) throw ErroreComando{EsitoInputErrato, esito.messaggio().toStdString()};
-    std::vector<std::string> list4 = esito.righeScritte;
-    if (esito.aggiunte > 0) list4.push_back("aggiunti N° " + std::to_string(esito.aggiunte) + " record");
+    std::vector<std::string> resoconto = esito.righeScritte;
+    if (esito.aggiunte > 0) resoconto.push_back("aggiunti N° " + std::to_string(esito.aggiunte) + " record");
     int nonValide = 0, nonCorrette = 0;
     for (const ControlloRiga& c : controllo.righe) {
         const bool nonScritta = c.stato == StatoRiga::Malformata || (c.stato == StatoRiga::Diversa && !correggi);
         if (!nonScritta) continue;
-        list4.push_back(c.voce);
+        resoconto.push_back(c.voce);
         ++(c.stato == StatoRiga::Malformata ? nonValide : nonCorrette);
     }
-    stampaList4(opzioni, list4);
+    stampaResoconto(opzioni, resoconto);
     if (nonValide + nonCorrette == 0) return 0;
     throw ErroreComando{EsitoInputErrato,
                         "aggiornamento incompleto: " + std::to_string(nonValide) + " righe non valide non scritte, " +
@@ -118,10 +118,12 @@ void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento
     Griglia fgImporta("FgImporta");
     riempiRigheImportate(fgImporta, righe);
     segnaControllo(fgImporta, controllo);
-    if (opzioni.json) return stampa(opzioni, fgImporta, {{"List4", controllo.righeSegnalate}});
-    stampa(opzioni, fgImporta);
+    if (opzioni.json)
+        return stampa(opzioni, tabelle::RigheAggiornamento, fgImporta,
+                      {{std::string(chiavi::Resoconto), controllo.righeSegnalate}});
+    stampa(opzioni, tabelle::RigheAggiornamento, fgImporta);
     scrivi("\n");
-    stampaList4(opzioni, controllo.righeSegnalate);
+    stampaResoconto(opzioni, controllo.righeSegnalate);
 }
 
 std::vector<Comando> comandiAggiornamento() {

@@ -32,7 +32,7 @@ int quadraturaCmd(const Opzioni& opzioni) {
     Griglia fg1("fg1");
     preparaFg1(fg1);
     scriviQuadratura(fg1, caselle, q);
-    stampaConEtichette(opzioni, fg1, {{"Totale", static_cast<long long>(q.totale)}});
+    stampaConEtichette(opzioni, tabelle::Quadratura, fg1, {{"Totale", static_cast<long long>(q.totale)}});
     return 0;
 }
 
@@ -59,7 +59,7 @@ int sistemiCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 0);
     Griglia fgSistemi("FgSistemi");
     riempiElencoSistemi(fgSistemi, SistemiDelProgramma().elenco());
-    stampa(opzioni, fgSistemi);
+    stampa(opzioni, tabelle::Sistemi, fgSistemi);
     return 0;
 }
 
@@ -89,7 +89,7 @@ int sviluppaSistemaCmd(const Opzioni& opzioni) {
     sviluppo.sostituisci(voce->sviluppo);
     Griglia fg88("fG88");
     sviluppo.riempiSviluppo(fg88);
-    stampa(opzioni, fg88, {{"Denominazione", voce->denominazione}});
+    stampa(opzioni, tabelle::SviluppoSistema, fg88, {{"Denominazione", voce->denominazione}});
     return 0;
 }
 
@@ -105,7 +105,7 @@ int ripetizioniCmd(const Opzioni& opzioni) {
     riempiRipetizioni(fg2, ripetizioni.Combinazioni(
                                e ? intero(*e, "--e", 1, Ripetizioni::EstrazioniRilevate) : 2,
                                r ? intero(*r, "--r", Ripetizioni::MinimoRuote, Ripetizioni::MassimoRuote) : 3));
-    stampaConEtichette(opzioni, fg2, {{"Fine analisi", testoFineAnalisi(archivio, fine)}});
+    stampaConEtichette(opzioni, tabelle::Ripetizioni, fg2, {{"Fine analisi", testoFineAnalisi(archivio, fine)}});
     return 0;
 }
 
@@ -116,7 +116,7 @@ int estrazioneCmd(const Opzioni& opzioni) {
     elenco.mostra(estrazioneDa(archivio, opzioni.argomenti[0]));
     Griglia fg2("Fg2");
     elenco.riempiFg2(fg2, archivio);
-    stampaConEtichette(opzioni, fg2,
+    stampaConEtichette(opzioni, tabelle::NumeriEstrazione, fg2,
                        {{"Estrazione", static_cast<long long>(elenco.estrazione())},
                         {"Data", archivio.DateEstrazioni(elenco.estrazione())},
                         {"Progressivi", elenco.progressivi(archivio)}});

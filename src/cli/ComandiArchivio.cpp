@@ -26,7 +26,7 @@ int estrazioniCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 0);
     Griglia fgpa("fgpa");
     riempiElencoEstrazioni(fgpa, caricaArchivio(opzioni));
-    stampa(opzioni, fgpa);
+    stampa(opzioni, tabelle::Estrazioni, fgpa);
     return 0;
 }
 
@@ -34,7 +34,7 @@ int periodoCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {"iniziale"}, 0);
     auto iniziale = opzioni.valore("iniziale");
     const int n = iniziale ? intero(*iniziale, "--iniziale", 1) : 1;
-    stampa(opzioni, grigliaPeriodo(caricaArchivio(opzioni, n).periodoModello()));
+    stampa(opzioni, tabelle::PeriodoModello, grigliaPeriodo(caricaArchivio(opzioni, n).periodoModello()));
     return 0;
 }
 }  // namespace

@@ -45,7 +45,7 @@ int configurazioniCmd(const Opzioni& opzioni) {
     auto programma = databaseProgramma();
     Griglia fgE("FgE");
     riempiTabellaConfigurazioni(fgE, elencoConfigurazioni(programma.get()));
-    stampa(opzioni, fgE);
+    stampa(opzioni, tabelle::Configurazioni, fgE);
     return 0;
 }
 
@@ -62,7 +62,7 @@ int salvaCmd(const Opzioni& opzioni) {
     // The configuration as stored, in the list's layout.
     Griglia fgE("FgE");
     riempiTabellaConfigurazioni(fgE, {configurazioneCod(*programma, std::to_string(*id))});
-    stampa(opzioni, fgE);
+    stampa(opzioni, tabelle::Configurazioni, fgE);
     return 0;
 }
 
@@ -84,7 +84,8 @@ int apriCmd(const Opzioni& opzioni) {
     Griglia fgV("FgV");
     riempiTabellaModello(fgV, metodo.analisi, archivio);
     const Griglia fgZZ = grigliaPrevisioni(metodo);
-    stampaConEtichette(opzioni, fgV, contatori(metodo), {&fgZZ});
+    stampaConEtichette(opzioni, tabelle::EstrazioniModello, fgV, contatori(metodo),
+                       {{tabelle::Previsioni, &fgZZ}});
     return 0;
 }
 
@@ -113,7 +114,9 @@ int riepilogoCmd(const Opzioni& opzioni) {
     Griglia fg1("Fg1"), fg2("Fg2");
     riempiEsitiPerQuantita(fg1, riepilogo);
     riempiEsitiPerColpo(fg2, riepilogo, QLocale().decimalPoint().toStdString());
-    stampaConEtichette(opzioni, fg1, {{"Totale esiti", static_cast<long long>(riepilogo.totale)}}, {&fg2});
+    stampaConEtichette(opzioni, tabelle::EsitiPerQuantita, fg1,
+                       {{"Totale esiti", static_cast<long long>(riepilogo.totale)}},
+                       {{tabelle::EsitiPerColpo, &fg2}});
     return 0;
 }
 

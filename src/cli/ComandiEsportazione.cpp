@@ -78,7 +78,7 @@ int calendarioCmd(const Opzioni& opzioni) {
     Griglia fg1("fg1");
     riempiCalendario(fg1, anno, date);
     if (opzioni.segnale("lettere")) lettereGiorniSettimana(fg1);
-    stampa(opzioni, fg1);
+    stampa(opzioni, tabelle::Calendario, fg1);
     return 0;
 }
 }  // namespace

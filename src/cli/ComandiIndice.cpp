@@ -107,7 +107,7 @@ int baseDatiCmd(const Opzioni& opzioni) {
     RicavaBaseDati(analisi, archivio);
     Griglia fgV("FgV");
     riempiTabellaModello(fgV, analisi, archivio);
-    stampa(opzioni, fgV);
+    stampa(opzioni, tabelle::EstrazioniModello, fgV);
     return 0;
 }
 
@@ -117,7 +117,7 @@ int ritardiCmd(const Opzioni& opzioni) {
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     Griglia fgRit("FgRit");
     riempiTabellaRitardi(fgRit, calcolaRitardi(archivio, analisi.EstrazioneSelezionata), analisi.RuoteSel);
-    stampa(opzioni, fgRit);
+    stampa(opzioni, tabelle::Ritardi, fgRit);
     return 0;
 }
 
@@ -128,7 +128,7 @@ int elaboraCmd(const Opzioni& opzioni) {
     RicavaBaseDati(analisi, archivio);
     Griglia fg9090("Fg9090");
     riempiTabellaCoppie(fg9090, Elabora(analisi, archivio));
-    stampa(opzioni, fg9090);
+    stampa(opzioni, tabelle::CoperturaCoppie, fg9090);
     return 0;
 }
 
@@ -140,7 +140,7 @@ int modalitaCmd(const Opzioni& opzioni, bool casuale) {
     else metodo.Modalita2();
     Griglia fgCC("Fg_CC");
     riempiTabellaFormazioni(fgCC, metodo.formazioni);
-    stampa(opzioni, fgCC);
+    stampa(opzioni, tabelle::Formazioni, fgCC);
     return 0;
 }
 
@@ -151,9 +151,10 @@ int verificaCmd(const Opzioni& opzioni) {
     if (metodo.analisi.previsioni.empty()) metodo.VisualizzaSfaldamenti();
     Griglia fgV("FgV");
     riempiTabellaModello(fgV, metodo.analisi, archivio);
-    CampiExtra extra = {{"Fg_ZZ", JsonGrezzo{grigliaJson(grigliaPrevisioni(metodo))}}};
+    const Griglia fgZZ = grigliaPrevisioni(metodo);
+    CampiExtra extra = {campoTabella({tabelle::Previsioni, &fgZZ})};
     for (auto& campo : contatori(metodo)) extra.push_back(campo);
-    stampa(opzioni, fgV, extra);
+    stampa(opzioni, tabelle::EstrazioniModello, fgV, extra);
     return 0;
 }
 
@@ -165,7 +166,7 @@ int verificaRigaCmd(const Opzioni& opzioni) {
                             static_cast<int>(metodo.analisi.modello.size()));
     Griglia fg1("Fg1");
     riempiTabellaVerifica(fg1, VerificaPrevisione(metodo.analisi, archivio, riga), metodo.analisi.NumeroColpi);
-    stampa(opzioni, fg1);
+    stampa(opzioni, tabelle::EstrazioniSuccessive, fg1);
     return 0;
 }
 
@@ -174,7 +175,7 @@ int cicloCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     metodo.CicloCopertura();
-    stampa(opzioni, grigliaPrevisioni(metodo), contatori(metodo));
+    stampa(opzioni, tabelle::Previsioni, grigliaPrevisioni(metodo), contatori(metodo));
     return 0;
 }
 

@@ -26,7 +26,7 @@ int statisticheCmd(const Opzioni& opzioni) {
         throw ErroreComando{EsitoInputErrato, messaggioStatistiche(errore, archivio)};
     Griglia fg("FgStatistiche");
     riempiStatistiche(fg, statistiche, archivio, statistiche.ordine(colonna, discendentePerPrimo(colonna)));
-    stampa(opzioni, fg);
+    stampa(opzioni, tabelle::Statistiche, fg);
     return 0;
 }
 

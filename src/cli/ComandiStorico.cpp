@@ -1,6 +1,6 @@
 // The historical test of the method against chance.
 #include <QLocale>
-#include <cstdio>
+#include <charconv>
 
 #include "cli/OpzioniIndice.h"
 #include "index/GrigliaStorico.h"
@@ -27,12 +27,13 @@ OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& 
     return o;
 }
 
-// A JSON number, or null when there is none.
+// A JSON number, or null when there is none; with a decimal point whatever the system's locale,
+// which printf would follow.
 JsonGrezzo numeroJson(std::optional<double> valore) {
     if (!valore) return {"null"};
     char testo[64];
-    std::snprintf(testo, sizeof testo, "%.6g", *valore);
-    return {testo};
+    const auto fine = std::to_chars(testo, testo + sizeof testo, *valore, std::chars_format::general, 6).ptr;
+    return {std::string(testo, fine)};
 }
 
 int verificaStoricaCmd(const Opzioni& opzioni) {
@@ -43,7 +44,7 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
     Griglia fg("FgStorico");
     riempiTabellaStorico(fg, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
     const RiepilogoStorico& r = esito.riepilogo;
-    stampa(opzioni, fg,
+    stampa(opzioni, tabelle::GiocateStoriche, fg,
            {{"Punti", static_cast<long long>(r.punti)},
             {"Giocate", static_cast<long long>(r.giocate)},
             {"Vincite", static_cast<long long>(r.vincite)},

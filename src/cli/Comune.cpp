@@ -14,21 +14,25 @@
 
 namespace quorvane::cli {
 
-void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& extra) {
-    std::string testo = opzioni.json ? grigliaJson(griglia, extra) + "\n" : grigliaTsv(griglia);
+void stampa(const Opzioni& opzioni, std::string_view tabella, const Griglia& griglia, const CampiExtra& extra) {
+    std::string testo = opzioni.json ? grigliaJson(griglia, tabella, extra) + "\n" : grigliaTsv(griglia);
     std::fwrite(testo.data(), 1, testo.size(), stdout);
 }
 
-void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette,
-                        const std::vector<const Griglia*>& altre) {
+std::pair<std::string, ValoreExtra> campoTabella(const TabellaJson& tabella) {
+    return {std::string(tabella.nome), JsonGrezzo{grigliaJson(*tabella.griglia, tabella.nome)}};
+}
+
+void stampaConEtichette(const Opzioni& opzioni, std::string_view tabella, const Griglia& griglia,
+                        const CampiExtra& etichette, const std::vector<TabellaJson>& altre) {
     CampiExtra extra;
-    for (const Griglia* g : altre) extra.emplace_back(g->nome(), JsonGrezzo{grigliaJson(*g)});
+    for (const TabellaJson& altra : altre) extra.push_back(campoTabella(altra));
     extra.insert(extra.end(), etichette.begin(), etichette.end());
-    if (opzioni.json) return stampa(opzioni, griglia, extra);
+    if (opzioni.json) return stampa(opzioni, tabella, griglia, extra);
     std::string testo = grigliaTsv(griglia);
-    for (const Griglia* g : altre) {
+    for (const TabellaJson& altra : altre) {
         testo += '\n';
-        testo += grigliaTsv(*g);
+        testo += grigliaTsv(*altra.griglia);
     }
     for (const auto& [nome, valore] : etichette) {
         testo += nome + '\t';

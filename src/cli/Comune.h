@@ -7,9 +7,12 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "archive/FileAggiornamento.h"
+#include "cli/NomiJson.h"
 #include "cli/Opzioni.h"
 #include "core/ArchivioEstrazioni.h"
 #include "core/Griglia.h"
@@ -34,14 +37,23 @@ struct Comando {
     std::function<int(const Opzioni&)> esegui;
 };
 
-// TSV, or JSON with --json (with the labels that go with the grid).
-void stampa(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& extra = {});
+// A grid with the name of its table in the JSON (one of NomiJson.h).
+struct TabellaJson {
+    std::string_view nome;
+    const Griglia* griglia;
+};
+
+// TSV, or JSON naming the grid's table (with the labels that go with the grid).
+void stampa(const Opzioni& opzioni, std::string_view tabella, const Griglia& griglia, const CampiExtra& extra = {});
+
+// A grid that goes with another, as a key of the other's JSON named as its table.
+std::pair<std::string, ValoreExtra> campoTabella(const TabellaJson& tabella);
 
 // The grid, the grids that go with it and its labels: in JSON the others and the labels are
 // extra keys; in TSV each other grid follows after an empty line, then the labels as
 // "name<TAB>value" lines (texts and integers only).
-void stampaConEtichette(const Opzioni& opzioni, const Griglia& griglia, const CampiExtra& etichette,
-                        const std::vector<const Griglia*>& altre = {});
+void stampaConEtichette(const Opzioni& opzioni, std::string_view tabella, const Griglia& griglia,
+                        const CampiExtra& etichette, const std::vector<TabellaJson>& altre = {});
 
 // A command that prints no grid: its message on one line, or with --json {"messaggio": ...}
 // followed by the extra keys.
@@ -75,7 +87,7 @@ std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo);
 void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
                       std::size_t posizionali);
 
-// The check of update rows against the stored draws: FgImporta, then the lines of List4.
+// The check of update rows against the stored draws: the rows marked, then the report's lines.
 void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,
                      const std::vector<RigaArchivio>& memorizzate);
 

@@ -140,8 +140,9 @@ std::string oggettoJson(const CampiExtra& campi) {
     return out;
 }
 
-std::string grigliaJson(const Griglia& g, const CampiExtra& extra) {
-    std::string out = "{\"griglia\":" + stringaJson(g.nome()) + ",\"intestazione\":[";
+std::string grigliaJson(const Griglia& g, std::string_view tabella, const CampiExtra& extra) {
+    std::string out = "{\"tabella\":" + stringaJson(tabella) + ",\"griglia\":" + stringaJson(g.nome()) +
+                      ",\"intestazione\":[";
     bool primo = true;
     for (int c = 0; c < g.colonne(); ++c) {
         if (g.colonnaNascosta(c)) continue;

@@ -23,9 +23,10 @@ struct JsonGrezzo {
 using ValoreExtra = std::variant<std::string, long long, std::vector<std::string>, JsonGrezzo>;
 using CampiExtra = std::vector<std::pair<std::string, ValoreExtra>>;
 
-// {"griglia", "intestazione", "colonne_nascoste", "righe": [{"nascosta", "celle": [...]}]}
-// followed by the extra keys in the given order.
-std::string grigliaJson(const Griglia& griglia, const CampiExtra& extra = {});
+// {"tabella", "griglia", "intestazione", "colonne_nascoste", "righe": [{"nascosta", "celle": [...]}]}
+// followed by the extra keys in the given order: `tabella` names what the grid holds, `griglia`
+// is the window's name for it.
+std::string grigliaJson(const Griglia& griglia, std::string_view tabella, const CampiExtra& extra = {});
 
 // A JSON object of the given keys, in order: what a command that prints no grid prints.
 std::string oggettoJson(const CampiExtra& campi);

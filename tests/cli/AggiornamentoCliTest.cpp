@@ -38,7 +38,7 @@ protected:
 
 }  // namespace
 
-TEST_F(AggiornamentoCli, ControllaStampaLaGrigliaELeRigheDiList4) {
+TEST_F(AggiornamentoCli, ControllaStampaLaGrigliaEIlResoconto) {
     test::EsitoCli tsv = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", agg}, dati);
     ASSERT_EQ(tsv.codice, 0) << tsv.errori.toStdString();
     const QStringList righe = tsv.uscita.split('\n');
@@ -50,11 +50,11 @@ TEST_F(AggiornamentoCli, ControllaStampaLaGrigliaELeRigheDiList4) {
 
     test::EsitoCli json = test::eseguiCli({"--archivio", db, "--json", "controlla-aggiornamento", agg}, dati);
     ASSERT_EQ(json.codice, 0);
-    EXPECT_TRUE(json.uscita.startsWith(R"({"griglia":"FgImporta")"));
+    EXPECT_TRUE(json.uscita.startsWith(R"({"tabella":"righe_aggiornamento","griglia":"FgImporta")"));
     EXPECT_TRUE(json.uscita.contains(R"({"testo":"07/01/2023","sfondo":8438015,"colore":null,"grassetto":false})"));
     EXPECT_TRUE(json.uscita.contains(R"({"testo":"05/01/2023","sfondo":null,"colore":255,"grassetto":true})"));
     EXPECT_TRUE(json.uscita.trimmed().endsWith(
-        R"("List4":["Manca estrazione del: 07/01/2023","Errori Estrazione del 05/01/2023"]})"));
+        R"("resoconto":["Manca estrazione del: 07/01/2023","Errori Estrazione del 05/01/2023"]})"));
 }
 
 TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
@@ -64,7 +64,7 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
     EXPECT_EQ(prima.uscita, "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\nErrori Estrazione del 05/01/2023\n");
     EXPECT_TRUE(prima.errori.contains("1 estrazioni diverse dall'archivio non corrette")) << prima.errori.toStdString();
     test::EsitoCli ancora = test::eseguiCli({"--archivio", db, "--json", "aggiorna", agg}, dati);
-    EXPECT_EQ(ancora.uscita, "{\"List4\":[\"Errori Estrazione del 05/01/2023\"]}\n");
+    EXPECT_EQ(ancora.uscita, "{\"resoconto\":[\"Errori Estrazione del 05/01/2023\"]}\n");
     test::EsitoCli corregge = test::eseguiCli({"--archivio", db, "aggiorna", agg, "--correggi"}, dati);
     EXPECT_EQ(corregge.codice, 0) << corregge.errori.toStdString();
     EXPECT_EQ(corregge.uscita, "Modificata estrazione del05/01/2023\n");

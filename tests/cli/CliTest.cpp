@@ -31,7 +31,7 @@ TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
 
     auto periodo = eseguiCli({"--archivio", db, "--json", "periodo", "--iniziale", "2"}, dati);
     EXPECT_EQ(periodo.codice, 0);
-    EXPECT_TRUE(periodo.uscita.startsWith(R"({"griglia":"periodo","intestazione":["Indice inizio")"));
+    EXPECT_TRUE(periodo.uscita.startsWith(R"({"tabella":"periodo_modello","griglia":"periodo","intestazione":["Indice inizio")"));
     EXPECT_TRUE(periodo.uscita.contains(R"({"testo":"14/01/1939","sfondo":null,"colore":null,"grassetto":false})"));
     EXPECT_TRUE(periodo.uscita.contains(R"({"testo":"2","sfondo":null)"));
 }

@@ -25,8 +25,8 @@ std::string storicoDueMesi() {
     return testo;
 }
 
-QJsonArray celle(const QJsonObject& griglia, int riga) {
-    return griglia["righe"].toArray()[riga - 1].toObject()["celle"].toArray();
+QJsonArray celle(const QJsonObject& tabella, int riga) {
+    return tabella["righe"].toArray()[riga - 1].toObject()["celle"].toArray();
 }
 QString testo(const QJsonArray& celle, int colonna) { return celle[colonna].toObject()["testo"].toString(); }
 
@@ -64,29 +64,30 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     EXPECT_EQ(doppia.codice, 1);
     EXPECT_TRUE(doppia.errori.contains("probabilmente la denominazione della configurazione è gia presente"));
     const auto elenco = eseguiCli({"--json", "configurazioni"}, dati);
-    const QJsonObject fgE = QJsonDocument::fromJson(elenco.uscita.toUtf8()).object();
-    ASSERT_EQ(fgE["righe"].toArray().size(), 1);
-    EXPECT_EQ(testo(celle(fgE, 1), 0), cod);
-    EXPECT_EQ(testo(celle(fgE, 1), 1), "Prova");
-    EXPECT_EQ(fgE["colonne_nascoste"].toArray().size(), 7);  // the selector and the options
+    const QJsonObject configurazioni = QJsonDocument::fromJson(elenco.uscita.toUtf8()).object();
+    ASSERT_EQ(configurazioni["righe"].toArray().size(), 1);
+    EXPECT_EQ(testo(celle(configurazioni, 1), 0), cod);
+    EXPECT_EQ(testo(celle(configurazioni, 1), 1), "Prova");
+    EXPECT_EQ(configurazioni["colonne_nascoste"].toArray().size(), 7);  // the selector and the options
 
     // The end draw comes back only when asked: the windows then stop at draw 10.
     const auto aperta = eseguiCli(archivio + QStringList{"--json", "apri-configurazione", cod, "--con-estrazione"}, dati);
     ASSERT_EQ(aperta.codice, 0) << aperta.errori.toStdString();
-    const QJsonObject fgV = QJsonDocument::fromJson(aperta.uscita.toUtf8()).object();
-    ASSERT_EQ(fgV["righe"].toArray().size(), 2);
-    EXPECT_EQ(testo(celle(fgV, 1), 1), "8");
-    EXPECT_EQ(testo(celle(fgV, 1), 5), "10");
+    const QJsonObject modello = QJsonDocument::fromJson(aperta.uscita.toUtf8()).object();
+    ASSERT_EQ(modello["righe"].toArray().size(), 2);
+    EXPECT_EQ(testo(celle(modello, 1), 1), "8");
+    EXPECT_EQ(testo(celle(modello, 1), 5), "10");
     // Pr (column 6) is hidden: colpo and S are the 18th and 21st cells shown.
-    EXPECT_EQ(testo(celle(fgV, 2), 17), "2");
-    EXPECT_EQ(testo(celle(fgV, 2), 20), "111");  // one hit on each of the three wheels restored
-    EXPECT_EQ(fgV["Coperti"].toString(), "1");
-    EXPECT_EQ(fgV["Scoperti"].toString(), "11");  // Presenze 12, two model draws found
-    const QJsonObject fgZZ = fgV["Fg_ZZ"].toObject();
-    ASSERT_EQ(fgZZ["righe"].toArray().size(), 2);
-    EXPECT_EQ(testo(celle(fgZZ, 2), 1), "2");
-    EXPECT_EQ(testo(celle(fgZZ, 2), 4) + " " + testo(celle(fgZZ, 2), 5) + " " + testo(celle(fgZZ, 2), 6), "7 45 90");
-    EXPECT_EQ(testo(celle(fgZZ, 1), 3), "3");  // ET
+    EXPECT_EQ(testo(celle(modello, 2), 17), "2");
+    EXPECT_EQ(testo(celle(modello, 2), 20), "111");  // one hit on each of the three wheels restored
+    EXPECT_EQ(modello["Coperti"].toString(), "1");
+    EXPECT_EQ(modello["Scoperti"].toString(), "11");  // Presenze 12, two model draws found
+    const QJsonObject previsioni = modello["previsioni"].toObject();
+    ASSERT_EQ(previsioni["righe"].toArray().size(), 2);
+    EXPECT_EQ(testo(celle(previsioni, 2), 1), "2");
+    const QJsonArray seconda = celle(previsioni, 2);
+    EXPECT_EQ(testo(seconda, 4) + " " + testo(seconda, 5) + " " + testo(seconda, 6), "7 45 90");
+    EXPECT_EQ(testo(celle(previsioni, 1), 3), "3");  // ET
 
     const auto ultima = eseguiCli(archivio + QStringList{"apri-configurazione", cod}, dati);
     ASSERT_EQ(ultima.codice, 0);
@@ -126,10 +127,10 @@ TEST(ConfigurazioniDaRigaDiComando, RiepilogoStatistico) {
     EXPECT_TRUE(tsv.uscita.endsWith("\t\t\nTotale esiti\t6\n"));
 
     const auto json = eseguiCli(QStringList{"--json"} + comando, dati);
-    const QJsonObject fg1 = QJsonDocument::fromJson(json.uscita.toUtf8()).object();
-    EXPECT_EQ(fg1["griglia"].toString(), "Fg1");
-    EXPECT_EQ(fg1["Totale esiti"].toInt(), 6);
-    EXPECT_EQ(testo(celle(fg1["Fg2"].toObject(), 5), 2), cinquanta);
+    const QJsonObject riepilogo = QJsonDocument::fromJson(json.uscita.toUtf8()).object();
+    EXPECT_EQ(riepilogo["tabella"].toString(), "esiti_per_quantita");
+    EXPECT_EQ(riepilogo["Totale esiti"].toInt(), 6);
+    EXPECT_EQ(testo(celle(riepilogo["esiti_per_colpo"].toObject(), 5), 2), cinquanta);
 
     // No forecast, no hits: a total of 0 and no share.
     const auto nessuno = eseguiCli(comando.mid(0, comando.size() - 2), dati);

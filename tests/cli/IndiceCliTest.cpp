@@ -25,9 +25,9 @@ TEST(IndiceDaRigaDiComando, RicercaRipetibileVerificaECiclo) {
                                                  "--previsione", "1:90"} + opzioni, dati);
     ASSERT_EQ(verifica.codice, 0) << verifica.errori.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(verifica.uscita.toUtf8()).object();
-    EXPECT_EQ(json["griglia"].toString(), "FgV");
+    EXPECT_EQ(json["tabella"].toString(), "estrazioni_modello");
     EXPECT_EQ(json["righe"].toArray().size(), 30);
-    const QJsonArray previsioni = json["Fg_ZZ"].toObject()["righe"].toArray();
+    const QJsonArray previsioni = json["previsioni"].toObject()["righe"].toArray();
     ASSERT_EQ(previsioni.size(), 2);
     EXPECT_EQ(previsioni[1].toObject()["celle"].toArray()[4].toObject()["testo"].toString(), "90");
     const int coperti = json["Coperti"].toString().toInt();

@@ -34,7 +34,7 @@ TEST(RigaDiComandoStatistiche, OpzioniEDatiErrati) {
     EXPECT_EQ(ambi[1], "1-2\t1\t0,01\t133,50\t1\t1\t\t1,00\t1\t27/02/2024\tBA");
 
     const auto json = eseguiCli({"--archivio", storico, "--json", "statistiche", "--ambi"}, dati);
-    EXPECT_TRUE(json.uscita.startsWith(R"({"griglia":"FgStatistiche")")) << json.uscita.left(80).toStdString();
+    EXPECT_TRUE(json.uscita.startsWith(R"({"tabella":"statistiche","griglia":"FgStatistiche")")) << json.uscita.left(80).toStdString();
 
     const auto rovesciato = eseguiCli({"--archivio", storico, "statistiche", "--dal", "3", "--al", "1"}, dati);
     EXPECT_EQ(rovesciato.codice, 1);

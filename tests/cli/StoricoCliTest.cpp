@@ -19,7 +19,7 @@ TEST(StoricoDaRigaDiComando, RigheERiepilogoOppureErroreSenzaNullaEseguito) {
                            dati);
     ASSERT_EQ(esito.codice, 0) << esito.errori.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(esito.uscita.toUtf8()).object();
-    EXPECT_EQ(json["griglia"].toString(), "FgStorico");
+    EXPECT_EQ(json["tabella"].toString(), "giocate_storiche");
     const int giocate = json["Giocate"].toInt();
     EXPECT_GT(giocate, 0);
     EXPECT_EQ(json["righe"].toArray().size(), giocate);

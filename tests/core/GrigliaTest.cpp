@@ -280,7 +280,8 @@ TEST(GrigliaTesto, JsonConColoriRigheNascosteEChiaviExtra) {
     g.nascondiColonna(1);
 
     const std::string atteso =
-        "{\"griglia\":\"FgV\",\"intestazione\":[\"Ruota\",\"Esito\"],\"colonne_nascoste\":[1],"
+        "{\"tabella\":\"estrazioni_modello\",\"griglia\":\"FgV\","
+        "\"intestazione\":[\"Ruota\",\"Esito\"],\"colonne_nascoste\":[1],"
         "\"righe\":["
         "{\"nascosta\":false,\"celle\":["
         "{\"testo\":\"BA\",\"sfondo\":null,\"colore\":255,\"grassetto\":false},"
@@ -289,9 +290,10 @@ TEST(GrigliaTesto, JsonConColoriRigheNascosteEChiaviExtra) {
         "{\"testo\":\"CA\",\"sfondo\":null,\"colore\":null,\"grassetto\":false},"
         "{\"testo\":\"x\",\"sfondo\":null,\"colore\":null,\"grassetto\":false}]}],"
         "\"Coperti\":\"3\",\"Scoperti\":7}";
-    EXPECT_EQ(grigliaJson(g, {{"Coperti", std::string("3")}, {"Scoperti", 7LL}}), atteso);
+    EXPECT_EQ(grigliaJson(g, "estrazioni_modello", {{"Coperti", std::string("3")}, {"Scoperti", 7LL}}), atteso);
 
     Griglia vuota("vuota");
-    EXPECT_EQ(grigliaJson(vuota),
-              "{\"griglia\":\"vuota\",\"intestazione\":[\"\"],\"colonne_nascoste\":[],\"righe\":[]}");
+    EXPECT_EQ(grigliaJson(vuota, "vuota"),
+              "{\"tabella\":\"vuota\",\"griglia\":\"vuota\","
+              "\"intestazione\":[\"\"],\"colonne_nascoste\":[],\"righe\":[]}");
 }

@@ -25,6 +25,9 @@ manuale=$(sed 's/\\-/-/g' "$dati/man/man1/quorvane-cli.1")
 for comando in $("$cli" --help | sed -n 's/^  \([a-z][a-z0-9-]*\) .*/\1/p'); do
     grep -q -- "$comando" <<<"$manuale" || { echo "manuale senza $comando"; exit 1; }
 done
+# ... and the tables of its JSON, from the README.
+grep -q "JSON DELLA RIGA DI COMANDO" <<<"$manuale" && grep -q "estrazioni_modello" <<<"$manuale" || {
+    echo "manuale senza le tabelle JSON"; exit 1; }
 
 printf '2024/01/02\tBA\t1\t2\t3\t4\t5\n2024/01/02\tMI\t6\t7\t8\t9\t10\n2024/01/04\tBA\t11\t12\t13\t14\t15\n' \
     > "$radice/storico.txt"
