@@ -22,7 +22,7 @@
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Programma.h"
 
@@ -50,7 +50,7 @@ void rispondiDialoghi() {
 // A run of the program on a data folder whose archive is `archivio`, up to the archive window.
 struct Finestra {
     std::unique_ptr<Sessione> sessione;
-    std::unique_ptr<Container> container;
+    std::unique_ptr<FinestraPrincipale> container;
     std::unique_ptr<Archivio> archivio;
 
     bool apri(const QString& cartella, const QString& percorso, QString* errore) {
@@ -59,7 +59,7 @@ struct Finestra {
         if (!percorso.isEmpty()) sessione->selezionaArchivio(percorso);
         sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, errore)) return false;
-        container = std::make_unique<Container>(*sessione);
+        container = std::make_unique<FinestraPrincipale>(*sessione);
         archivio = std::make_unique<Archivio>(*container);
         return true;
     }

@@ -21,7 +21,7 @@
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Programma.h"
 
@@ -49,7 +49,7 @@ struct ArchivioReale {
     QTemporaryDir radice;
     QString archivio, errore;
     std::unique_ptr<Sessione> sessione;
-    std::unique_ptr<Container> container;
+    std::unique_ptr<FinestraPrincipale> container;
     std::unique_ptr<Archivio> finestra;
     bool pronto = false;
 
@@ -61,7 +61,7 @@ struct ArchivioReale {
         sessione->selezionaArchivio(archivio);
         sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) return;
-        container = std::make_unique<Container>(*sessione);
+        container = std::make_unique<FinestraPrincipale>(*sessione);
         finestra = std::make_unique<Archivio>(*container);
         // Zendravolta's folder on a Wine drive of our own.
         QDir(radice.path()).mkpath(QStringLiteral("wine/drive_c/KVEL3"));

@@ -1,4 +1,4 @@
-#include "analyses/ui/Estrazioni_minielenco.h"
+#include "analyses/ui/FinestraMiniElenco.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,41 +29,41 @@ QLabel* riquadro(QWidget* padre, const char* nome) {
 }
 }  // namespace
 
-Estrazioni_minielenco::Estrazioni_minielenco(Sessione& sessione, QWidget* padre)
+FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre)
     : QWidget(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Estrazioni_minielenco"));
     setWindowTitle(QStringLiteral("Mini elenco"));
 
-    label2_ = riquadro(this, "Label2");
-    label1_ = riquadro(this, "Label1");
-    label3_ = riquadro(this, "Label3");
-    label2_->setToolTip(QStringLiteral("Indice dell'estrazione"));
-    label3_->setToolTip(QStringLiteral("Progressivo nel mese (PM) e nell'anno (PA)"));
-    hs1_ = barraEstrazioni(this, "hs1");
+    etichettaIndice_ = riquadro(this, "Label2");
+    etichettaData_ = riquadro(this, "Label1");
+    etichettaProgressivi_ = riquadro(this, "Label3");
+    etichettaIndice_->setToolTip(QStringLiteral("Indice dell'estrazione"));
+    etichettaProgressivi_->setToolTip(QStringLiteral("Progressivo nel mese (PM) e nell'anno (PA)"));
+    barraEstrazione_ = barraEstrazioni(this, "hs1");
 
-    fg2_ = new VistaGriglia("Fg2", this);
-    fg2_->setSelectionMode(QAbstractItemView::NoSelection);
-    fg2_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    fg2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(fg2_, &VistaGriglia::clic, this, &Estrazioni_minielenco::segna);
+    tabellaRuote_ = new VistaGriglia("Fg2", this);
+    tabellaRuote_->setSelectionMode(QAbstractItemView::NoSelection);
+    tabellaRuote_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabellaRuote_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(tabellaRuote_, &VistaGriglia::clic, this, &FinestraMiniElenco::segna);
 
     auto* indiceP = pulsante(this, "Command42_0", QStringLiteral("Ricerca per numero indice"));
     auto* dataP = pulsante(this, "Command42_1", QStringLiteral("Cerca estrazione per data"));
     auto* cancellaP = pulsante(this, "Command81", QStringLiteral("Cancella segni"));
     auto* ultimaP = pulsante(this, "Command56", QStringLiteral("Ultima estrazione"));
     connect(indiceP, &QPushButton::clicked, this, [this] {
-        if (const auto indice = chiediIndice(this, sessione_.archivio)) hs1_->setValue(*indice);
+        if (const auto indice = chiediIndice(this, sessione_.archivio)) barraEstrazione_->setValue(*indice);
     });
     connect(dataP, &QPushButton::clicked, this, [this] {
-        if (const auto trovata = chiediData(this, sessione_.archivio)) hs1_->setValue(*trovata);
+        if (const auto trovata = chiediData(this, sessione_.archivio)) barraEstrazione_->setValue(*trovata);
     });
-    connect(cancellaP, &QPushButton::clicked, this, &Estrazioni_minielenco::cancellaSegni);
-    connect(ultimaP, &QPushButton::clicked, this, [this] { hs1_->setValue(ultimaEstrazione(sessione_.archivio)); });
+    connect(cancellaP, &QPushButton::clicked, this, &FinestraMiniElenco::cancellaSegni);
+    connect(ultimaP, &QPushButton::clicked, this, [this] { barraEstrazione_->setValue(ultimaEstrazione(sessione_.archivio)); });
 
     auto* intestazione = new QHBoxLayout;
-    intestazione->addWidget(label2_, 1);
-    intestazione->addWidget(label1_, 2);
-    intestazione->addWidget(label3_, 2);
+    intestazione->addWidget(etichettaIndice_, 1);
+    intestazione->addWidget(etichettaData_, 2);
+    intestazione->addWidget(etichettaProgressivi_, 2);
     auto* pulsanti = new QGridLayout;
     pulsanti->addWidget(indiceP, 0, 0);
     pulsanti->addWidget(dataP, 0, 1);
@@ -71,43 +71,40 @@ Estrazioni_minielenco::Estrazioni_minielenco(Sessione& sessione, QWidget* padre)
     pulsanti->addWidget(cancellaP, 1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(intestazione);
-    layout->addWidget(fg2_);
-    layout->addWidget(hs1_);
+    layout->addWidget(tabellaRuote_);
+    layout->addWidget(barraEstrazione_);
     layout->addLayout(pulsanti);
     installaHelp(this, ArgomentoHelp);
 
-    connect(hs1_, &QScrollBar::valueChanged, this, &Estrazioni_minielenco::mostra);
-    connect(&sessione_, &Sessione::archivioRicaricato, this, &Estrazioni_minielenco::archivioRicaricato);
+    connect(barraEstrazione_, &QScrollBar::valueChanged, this, &FinestraMiniElenco::mostra);
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraMiniElenco::archivioRicaricato);
     archivioRicaricato();
-    fg2_->setFixedHeight(NumRuote * fg2_->verticalHeader()->defaultSectionSize() +
-                         fg2_->horizontalHeader()->sizeHint().height() + 2 * fg2_->frameWidth());
-    fg2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabellaRuote_->setFixedHeight(NumRuote * tabellaRuote_->verticalHeader()->defaultSectionSize() +
+                         tabellaRuote_->horizontalHeader()->sizeHint().height() + 2 * tabellaRuote_->frameWidth());
+    tabellaRuote_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resize(400, sizeHint().height());
 }
 
-void Estrazioni_minielenco::archivioRicaricato() { mostra(seguiArchivio(hs1_, sessione_.archivio, data_)); }
+void FinestraMiniElenco::archivioRicaricato() { mostra(seguiArchivio(barraEstrazione_, sessione_.archivio, data_)); }
 
-void Estrazioni_minielenco::mostra(int estrazione) {
+void FinestraMiniElenco::mostra(int estrazione) {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
     elenco_.mostra(estrazione);
     data_ = archivio.contiene(estrazione) ? archivio.DateEstrazioni(estrazione) : std::string();
-    label2_->setText(QString::number(estrazione));
-    label1_->setText(QString::fromStdString(data_));
-    label3_->setText(QString::fromStdString(elenco_.progressivi(archivio)));
-    elenco_.riempiFg2(fg2_->griglia(), archivio);
-    fg2_->aggiorna();
+    etichettaIndice_->setText(QString::number(estrazione));
+    etichettaData_->setText(QString::fromStdString(data_));
+    etichettaProgressivi_->setText(QString::fromStdString(elenco_.progressivi(archivio)));
+    elenco_.riempiTabella(tabellaRuote_->griglia(), archivio);
 }
 
-void Estrazioni_minielenco::segna(int riga, int colonna) {
+void FinestraMiniElenco::segna(int riga, int colonna) {
     elenco_.segna(riga, colonna);
-    elenco_.riempiFg2(fg2_->griglia(), sessione_.archivio);
-    fg2_->aggiornaCelle(riga, colonna, riga, colonna);
+    elenco_.riempiTabella(tabellaRuote_->griglia(), sessione_.archivio);
 }
 
-void Estrazioni_minielenco::cancellaSegni() {
+void FinestraMiniElenco::cancellaSegni() {
     elenco_.cancellaSegni();
-    elenco_.riempiFg2(fg2_->griglia(), sessione_.archivio);
-    fg2_->aggiornaCelle(1, 1, NumRuote, NumPosizioni);
+    elenco_.riempiTabella(tabellaRuote_->griglia(), sessione_.archivio);
 }
 
 }  // namespace quorvane

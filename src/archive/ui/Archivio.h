@@ -28,7 +28,8 @@ class QTabWidget;
 namespace quorvane {
 
 class CasellaNumero;
-class Container;
+class FinestraPrincipale;
+using Container = FinestraPrincipale;  // the main window's old name
 class DatabaseArchivio;
 class Sessione;
 class VistaGriglia;
