@@ -103,7 +103,7 @@ double millisecondiDa(std::chrono::steady_clock::time_point inizio) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count();
 }
 
-// One start as the user does it: the start-up window, procedi, the main window on screen.
+// One start as the user does it: the start-up window, PROCEDI, the main window on screen.
 std::unique_ptr<Programma> avviaProgramma(QString* errore) {
     ultimoMessaggio.clear();
     auto p = Programma::avvia(reale->cartella, errore);

@@ -1,5 +1,5 @@
 #pragma once
-// One run of the program: the session, the start-up window and, after procedi, the main window.
+// One run of the program: the session, the start-up window and, after PROCEDI, the main window.
 #include <QApplication>
 #include <QString>
 #include <memory>
