@@ -19,11 +19,10 @@
 #include "archive/FileAggiornamento.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
-#include "archive/ui/PaginaAggiornamenti.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Programma.h"
 
@@ -51,7 +50,7 @@ void rispondiDialoghi() {
 // A run of the program on a data folder whose archive is `archivio`, up to the archive window.
 struct Finestra {
     std::unique_ptr<Sessione> sessione;
-    std::unique_ptr<Container> container;
+    std::unique_ptr<FinestraPrincipale> container;
     std::unique_ptr<FinestraArchivio> archivio;
 
     bool apri(const QString& cartella, const QString& percorso, QString* errore) {
@@ -60,7 +59,7 @@ struct Finestra {
         if (!percorso.isEmpty()) sessione->selezionaArchivio(percorso);
         sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, errore)) return false;
-        container = std::make_unique<Container>(*sessione);
+        container = std::make_unique<FinestraPrincipale>(*sessione);
         archivio = std::make_unique<FinestraArchivio>(*container);
         return true;
     }
@@ -122,7 +121,7 @@ bool senzaErrori(benchmark::State& state) {
 void BM_CaricaArchivioExNovo(benchmark::State& state) {
     if (!pronto(state, *reale)) return;
     for (auto _ : state) {
-        if (!reale->finestra.archivio->caricaArchivioExNovo()) {
+        if (!reale->finestra.archivio->CaricaArchivioExNovo()) {
             state.SkipWithError("ricarica non riuscita");
             break;
         }
@@ -136,7 +135,7 @@ void BM_ControlloCentoRighe(benchmark::State& state) {
     if (!pronto(state, *reale)) return;
     fileScelto = reale->aggiornamento;
     ultimoErrore.clear();
-    for (auto _ : state) reale->finestra.archivio->aggiornamenti().aggiornaDaFile();
+    for (auto _ : state) reale->finestra.archivio->AGGIORNA_DA_FILE();
     senzaErrori(state);
 }
 BENCHMARK(BM_ControlloCentoRighe)->Unit(benchmark::kMillisecond);
@@ -150,9 +149,9 @@ void BM_AggiornamentoCento(benchmark::State& state) {
     int scritte = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        reale->finestra.archivio->aggiornamenti().aggiornaDaFile();
+        reale->finestra.archivio->AGGIORNA_DA_FILE();
         state.ResumeTiming();
-        reale->finestra.archivio->aggiornamenti().eseguiAggiornamento();
+        reale->finestra.archivio->AGGIORNAMENTO();
         state.PauseTiming();
         scritte = reale->finestra.sessione->archivio.NumEstrazioni();
         const bool tolte = reale->togliUltime();
@@ -175,13 +174,13 @@ void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
         return;
     }
     const QString demo = finestra.sessione->PercorsoArchivio;
-    const QString nuovo = QDir(cartella).filePath(PaginaAggiornamenti::NomeArchivioStorico);
+    const QString nuovo = QDir(cartella).filePath(Archivio::NomeArchivioStorico);
     fileScelto = fileStorico();
     ultimoErrore.clear();
     int estrazioni = 0;
     for (auto _ : state) {
-        finestra.archivio->aggiornamenti().importaArchivioStorico();
-        finestra.archivio->aggiornamenti().eseguiAggiornamento();
+        finestra.archivio->IMPORTA_ARCHIVIO_STORICO();
+        finestra.archivio->AGGIORNAMENTO();
         state.PauseTiming();
         estrazioni = finestra.sessione->archivio.NumEstrazioni();
         const bool sostituito = finestra.sessione->PercorsoArchivio == nuovo;

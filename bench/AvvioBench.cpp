@@ -21,9 +21,9 @@
 
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
-#include "core/ui/Inizio.h"
+#include "core/ui/FinestraInizio.h"
 #include "core/ui/Programma.h"
 
 using namespace quorvane;
@@ -108,9 +108,9 @@ std::unique_ptr<Programma> avviaProgramma(QString* errore) {
     ultimoMessaggio.clear();
     auto p = Programma::avvia(reale->cartella, errore);
     if (!p) return nullptr;
-    p->inizio()->PROCEDI();
+    p->inizio()->procedi();
     QApplication::processEvents();
-    if (!p->container() || !p->container()->isVisible()) {
+    if (!p->finestraPrincipale() || !p->finestraPrincipale()->isVisible()) {
         *errore = QStringLiteral("finestra principale non mostrata. ") + ultimoMessaggio;
         return nullptr;
     }

@@ -18,13 +18,10 @@
 #include "archive/Calendario.h"
 #include "archive/db/CalendarioArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
-#include "archive/ui/PaginaGestione.h"
-#include "archive/ui/PaginaSalvataggi.h"
-#include "archive/ui/RiquadroCalendario.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Programma.h"
 
@@ -52,7 +49,7 @@ struct ArchivioReale {
     QTemporaryDir radice;
     QString archivio, errore;
     std::unique_ptr<Sessione> sessione;
-    std::unique_ptr<Container> container;
+    std::unique_ptr<FinestraPrincipale> container;
     std::unique_ptr<FinestraArchivio> finestra;
     bool pronto = false;
 
@@ -64,7 +61,7 @@ struct ArchivioReale {
         sessione->selezionaArchivio(archivio);
         sessione->archivio.impostaEstrazioneIniziale(1);
         if (!sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) return;
-        container = std::make_unique<Container>(*sessione);
+        container = std::make_unique<FinestraPrincipale>(*sessione);
         finestra = std::make_unique<FinestraArchivio>(*container);
         // Zendravolta's folder on a Wine drive of our own.
         QDir(radice.path()).mkpath(QStringLiteral("wine/drive_c/KVEL3"));
@@ -86,24 +83,24 @@ void esporta(benchmark::State& state, Comando comando, const QString& file) {
     if (!pronto(state)) return;
     fileScelto = file;
     ultimoErrore.clear();
-    for (auto _ : state) (reale->finestra->salvataggi().*comando)();
+    for (auto _ : state) (reale->finestra.get()->*comando)();
     if (!ultimoErrore.isEmpty()) return state.SkipWithError(ultimoErrore.toStdString().c_str());
     if (!QFileInfo::exists(file)) return state.SkipWithError("file non scritto");
     state.counters["byte"] = static_cast<double>(QFileInfo(file).size());
 }
 
 void BM_SalvaDatiIII(benchmark::State& state) {
-    esporta(state, &PaginaSalvataggi::salvaDatiIII, reale->radice.filePath(QStringLiteral("Dati.iii")));
+    esporta(state, &Archivio::SALVA_DATI_III, reale->radice.filePath(QStringLiteral("Dati.iii")));
 }
 BENCHMARK(BM_SalvaDatiIII)->Unit(benchmark::kMillisecond);
 
 void BM_SalvaZendravolta(benchmark::State& state) {
-    esporta(state, &PaginaSalvataggi::salvaZendravolta, reale->radice.filePath(QStringLiteral("wine/drive_c/KVEL3/DATI32.III")));
+    esporta(state, &Archivio::SALVA_ZENDRAVOLTA, reale->radice.filePath(QStringLiteral("wine/drive_c/KVEL3/DATI32.III")));
 }
 BENCHMARK(BM_SalvaZendravolta)->Unit(benchmark::kMillisecond);
 
 void BM_SalvaNazionale(benchmark::State& state) {
-    esporta(state, &PaginaSalvataggi::salvaNazionale, reale->radice.filePath(QStringLiteral("Nazionale.Txt")));
+    esporta(state, &Archivio::SALVA_NAZIONALE, reale->radice.filePath(QStringLiteral("Nazionale.Txt")));
 }
 BENCHMARK(BM_SalvaNazionale)->Unit(benchmark::kMillisecond);
 
@@ -111,7 +108,7 @@ BENCHMARK(BM_SalvaNazionale)->Unit(benchmark::kMillisecond);
 void BM_CaricaCalendario(benchmark::State& state) {
     if (!pronto(state)) return;
     reale->finestra->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentText(QString::number(AnnoCalendario));
-    for (auto _ : state) reale->finestra->gestione().calendario().caricaCalendario();
+    for (auto _ : state) reale->finestra->Carica_calendario();
 }
 BENCHMARK(BM_CaricaCalendario)->Unit(benchmark::kMillisecond);
 

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "analyses/Statistiche.h"
-#include "analyses/ui/StatisticheNumeri.h"
+#include "analyses/ui/FinestraStatistiche.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Programma.h"
 
@@ -46,7 +46,7 @@ void BM_FinestraStatistiche(benchmark::State& state) {
     if (!sessione) return state.SkipWithError(qPrintable(errore));
     sessione->archivio = *archivio;
     for (auto _ : state) {
-        auto finestra = std::make_unique<StatisticheNumeri>(*sessione);
+        auto finestra = std::make_unique<FinestraStatistiche>(*sessione);
         finestra->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(finestra->grab());  // painted once, chart included

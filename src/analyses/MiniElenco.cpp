@@ -19,17 +19,17 @@ bool MiniElenco::segnato(int ruota, int posizione) const {
     return valida(ruota, posizione) && segni_[(ruota - 1) * NumPosizioni + posizione - 1];
 }
 
-void MiniElenco::riempiFg2(Griglia& fg2, const ArchivioEstrazioni& archivio) const {
-    fg2.impostaIntestazione("Ruota| N1 | N2 | N3 | N4 | N5 ");
-    fg2.impostaRighe(NumRuote + 1);
-    for (int c = 0; c <= NumPosizioni; ++c) fg2.impostaAllineamentoColonna(c, Allineamento::Centro);
+void MiniElenco::riempiTabella(Griglia& tabella, const ArchivioEstrazioni& archivio) const {
+    tabella.impostaIntestazione("Ruota| N1 | N2 | N3 | N4 | N5 ");
+    tabella.impostaRighe(NumRuote + 1);
+    for (int c = 0; c <= NumPosizioni; ++c) tabella.impostaAllineamentoColonna(c, Allineamento::Centro);
     const bool presente = estrazione_ >= 1 && estrazione_ <= archivio.NumEstrazioni();
     for (int w = 1; w <= NumRuote; ++w) {
-        fg2.impostaTesto(w, 0, std::string(SiglaRuota[w]));
-        fg2.impostaGrassetto(w, 0, true);
+        tabella.impostaTesto(w, 0, std::string(SiglaRuota[w]));
+        tabella.impostaGrassetto(w, 0, true);
         for (int p = 1; p <= NumPosizioni; ++p) {
-            fg2.impostaTesto(w, p, presente ? std::to_string(archivio.Estratti(estrazione_, w, p)) : std::string());
-            fg2.impostaSfondo(w, p, segnato(w, p) ? Verde : Bianco);
+            tabella.impostaTesto(w, p, presente ? std::to_string(archivio.Estratti(estrazione_, w, p)) : std::string());
+            tabella.impostaSfondo(w, p, segnato(w, p) ? Verde : Bianco);
         }
     }
 }

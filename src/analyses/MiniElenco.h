@@ -20,7 +20,7 @@ public:
     void cancellaSegni() { segni_.fill(false); }
 
     // Fg2: the wheel codes (bold) and the five numbers of each wheel, marks in green.
-    void riempiFg2(Griglia& fg2, const ArchivioEstrazioni& archivio) const;
+    void riempiTabella(Griglia& tabella, const ArchivioEstrazioni& archivio) const;
 
     // Label3: "PM=" ordinal in the month, "   PA=" ordinal in the year.
     std::string progressivi(const ArchivioEstrazioni& archivio) const;

@@ -40,27 +40,27 @@ bool rigaQuadratura(int riga, RigaQuadratura* esito) {
     return true;
 }
 
-void preparaFg1(Griglia& fg1) {
-    fg1.impostaIntestazione("Somma / Distanza            |Elementi|Numeri |Valore");
-    fg1.impostaRighe(RigheQuadratura);
+void preparaTabellaQuadratura(Griglia& tabella) {
+    tabella.impostaIntestazione("Somma / Distanza            |Elementi|Numeri |Valore");
+    tabella.impostaRighe(RigheQuadratura);
     for (int r = 1; r < RigheQuadratura; ++r) {
-        fg1.impostaTesto(r, 0, TestiFissi[r - 1][0]);
-        fg1.impostaTesto(r, 1, TestiFissi[r - 1][1]);
+        tabella.impostaTesto(r, 0, TestiFissi[r - 1][0]);
+        tabella.impostaTesto(r, 1, TestiFissi[r - 1][1]);
     }
-    for (int c = 1; c <= 3; ++c) fg1.impostaAllineamentoColonna(c, Allineamento::Centro);
+    for (int c = 1; c <= 3; ++c) tabella.impostaAllineamentoColonna(c, Allineamento::Centro);
 }
 
-void scriviQuadratura(Griglia& fg1, const std::array<std::string, 4>& caselle, const Quadratura& q) {
+void scriviQuadratura(Griglia& tabella, const std::array<std::string, 4>& caselle, const Quadratura& q) {
     for (int r = 1; r < RigheQuadratura; ++r) {
         RigaQuadratura riga{};
         rigaQuadratura(r, &riga);
         const int i = static_cast<int>(riga.coppia);
-        fg1.impostaTesto(r, 2, caselle[ElementiCoppie[i].primo] + " " + caselle[ElementiCoppie[i].secondo]);
-        fg1.impostaTesto(r, 3, std::to_string(riga.somma ? q.somme[i] : q.distanze[i]));
+        tabella.impostaTesto(r, 2, caselle[ElementiCoppie[i].primo] + " " + caselle[ElementiCoppie[i].secondo]);
+        tabella.impostaTesto(r, 3, std::to_string(riga.somma ? q.somme[i] : q.distanze[i]));
     }
-    fg1.impostaSfondo(1, 3, RigheQuadratura - 1, 3, SfondoValore);
-    fg1.impostaColore(1, 3, RigheQuadratura - 1, 3, Rosso);
-    fg1.impostaColore(1, 2, RigheQuadratura - 1, 2, Blu);
+    tabella.impostaSfondo(1, 3, RigheQuadratura - 1, 3, SfondoValore);
+    tabella.impostaColore(1, 3, RigheQuadratura - 1, 3, Rosso);
+    tabella.impostaColore(1, 2, RigheQuadratura - 1, 2, Blu);
 }
 
 }  // namespace quorvane

@@ -32,18 +32,18 @@ Quadratura calcolaQuadratura(const std::array<int, 4>& numeri);
 // A box's text as the computation reads it: empty or not numeric gives 0.
 int valoreCasella(const std::string& testo);
 
-// The rows of fg1: 1..6 the sums, 7..12 the distances, each in pair order.
+// The rows of the results table (fg1): 1..6 the sums, 7..12 the distances, each in pair order.
 inline constexpr int RigheQuadratura = 13;
 struct RigaQuadratura {
     Coppia coppia;
     bool somma;
 };
-// Which pair and which kind of result a row of fg1 shows; rows outside 1..12 show none.
+// Which pair and which kind of result a row of the results table shows; rows outside 1..12 show none.
 bool rigaQuadratura(int riga, RigaQuadratura* esito);
 
-// fg1 as the window opens: the fixed texts of columns 0 and 1, columns 1..3 centred.
-void preparaFg1(Griglia& fg1);
+// The results table (fg1) as the window opens: the fixed texts of columns 0 and 1, columns 1..3 centred.
+void preparaTabellaQuadratura(Griglia& tabella);
 // Writes the results in columns 2 and 3 with their colours; `caselle` are the four box texts.
-void scriviQuadratura(Griglia& fg1, const std::array<std::string, 4>& caselle, const Quadratura& q);
+void scriviQuadratura(Griglia& tabella, const std::array<std::string, 4>& caselle, const Quadratura& q);
 
 }  // namespace quorvane

@@ -50,33 +50,33 @@ std::vector<Ripetizioni::Ripetizione> Ripetizioni::Combinazioni(int e, int r) co
     return elenco;
 }
 
-void riempiRipetizioni(Griglia& fg2, const std::vector<Ripetizioni::Ripetizione>& elenco) {
-    fg2.impostaIntestazione("  |R1|R2|R3|R4|R5|R6");
-    for (int c = 0; c <= Ripetizioni::MassimoRuote; ++c) fg2.impostaAllineamentoColonna(c, Allineamento::Centro);
-    fg2.impostaRighe(1);
-    fg2.impostaRighe(static_cast<int>(elenco.size()) + 1);
+void riempiRipetizioni(Griglia& tabella, const std::vector<Ripetizioni::Ripetizione>& elenco) {
+    tabella.impostaIntestazione("  |R1|R2|R3|R4|R5|R6");
+    for (int c = 0; c <= Ripetizioni::MassimoRuote; ++c) tabella.impostaAllineamentoColonna(c, Allineamento::Centro);
+    tabella.impostaRighe(1);
+    tabella.impostaRighe(static_cast<int>(elenco.size()) + 1);
     int riga = 1;
     for (const auto& x : elenco) {
-        fg2.impostaTesto(riga, 0, std::to_string(x.numero));
+        tabella.impostaTesto(riga, 0, std::to_string(x.numero));
         for (int i = 0; i < x.quanteRuote; ++i)
-            fg2.impostaTesto(riga, i + 1, std::string(SiglaRuota[x.ruote[i] + 1]));
+            tabella.impostaTesto(riga, i + 1, std::string(SiglaRuota[x.ruote[i] + 1]));
         ++riga;
     }
 }
 
-void riempiUsciteNumero(Griglia& fg1, const Ripetizioni& ripetizioni, int numero) {
-    fg1.impostaIntestazione("   |N° Estr|Data Estraz    |BA|CA|FI|GE|MI|NA|PA|RO|TO|VE|NZ");
-    for (int c = 0; c < fg1.colonne(); ++c) fg1.impostaAllineamentoColonna(c, Allineamento::Centro);
-    fg1.impostaRighe(1);
-    fg1.impostaRighe(Ripetizioni::EstrazioniRilevate + 1);
+void riempiUsciteNumero(Griglia& tabella, const Ripetizioni& ripetizioni, int numero) {
+    tabella.impostaIntestazione("   |N° Estr|Data Estraz    |BA|CA|FI|GE|MI|NA|PA|RO|TO|VE|NZ");
+    for (int c = 0; c < tabella.colonne(); ++c) tabella.impostaAllineamentoColonna(c, Allineamento::Centro);
+    tabella.impostaRighe(1);
+    tabella.impostaRighe(Ripetizioni::EstrazioniRilevate + 1);
     const bool valido = numero >= 1 && numero <= NumeroMassimo;
     const std::string testo = std::to_string(numero);
     for (int j = 1; j <= Ripetizioni::EstrazioniRilevate; ++j) {
-        fg1.impostaTesto(j, 0, std::to_string(j));
+        tabella.impostaTesto(j, 0, std::to_string(j));
         for (int w = 0; w < NumRuote && valido; ++w)
             if (ripetizioni.Uscite(numero, j, w)) {
-                fg1.impostaTesto(j, w + 3, testo);
-                fg1.impostaSfondo(j, w + 3, Verde);
+                tabella.impostaTesto(j, w + 3, testo);
+                tabella.impostaSfondo(j, w + 3, Verde);
             }
     }
 }

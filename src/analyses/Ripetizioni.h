@@ -40,9 +40,9 @@ private:
 };
 
 // Fg2: one row per repetition, the number then the codes of its wheels.
-void riempiRipetizioni(Griglia& fg2, const std::vector<Ripetizioni::Ripetizione>& elenco);
+void riempiRipetizioni(Griglia& tabella, const std::vector<Ripetizioni::Ripetizione>& elenco);
 // fg1: where `numero` came out in the ten draws, green cells under the wheel codes.
-void riempiUsciteNumero(Griglia& fg1, const Ripetizioni& ripetizioni, int numero);
+void riempiUsciteNumero(Griglia& tabella, const Ripetizioni& ripetizioni, int numero);
 // labend: "index del date".
 std::string testoFineAnalisi(const ArchivioEstrazioni& archivio, int fine);
 

@@ -274,25 +274,25 @@ std::optional<ColonnaStatistiche> colonnaStatistiche(std::string_view nome) {
 
 bool discendentePerPrimo(ColonnaStatistiche colonna) { return colonna != ColonnaStatistiche::Elemento; }
 
-void riempiStatistiche(Griglia& fg, const Statistiche& statistiche, const ArchivioEstrazioni& archivio,
+void riempiStatistiche(Griglia& tabella, const Statistiche& statistiche, const ArchivioEstrazioni& archivio,
                        const std::vector<int>& ordine) {
     std::string intestazione = statistiche.richiesta().tipo == TipoStatistiche::Ambi ? "Ambo" : "Numero";
     for (std::size_t c = 1; c < Intestazioni.size(); ++c) (intestazione += '|') += Intestazioni[c];
-    fg.impostaIntestazione(intestazione);
-    fg.impostaRighe(1);
-    fg.impostaRighe(static_cast<int>(ordine.size()) + 1);
+    tabella.impostaIntestazione(intestazione);
+    tabella.impostaRighe(1);
+    tabella.impostaRighe(static_cast<int>(ordine.size()) + 1);
     for (int c = 0; c < NumColonneStatistiche; ++c) {
         const auto colonna = static_cast<ColonnaStatistiche>(c);
         const bool testuale = colonna == ColonnaStatistiche::Elemento || colonna == ColonnaStatistiche::FineMassimo ||
                               colonna == ColonnaStatistiche::DataUltima || colonna == ColonnaStatistiche::RuoteUltima;
-        fg.impostaAllineamentoColonna(c, testuale ? Allineamento::Centro : Allineamento::Destra);
+        tabella.impostaAllineamentoColonna(c, testuale ? Allineamento::Centro : Allineamento::Destra);
     }
     int riga = 1;
     for (int e : ordine) {
         for (int c = 0; c < NumColonneStatistiche; ++c)
-            fg.impostaTesto(riga, c, statistiche.testo(e, static_cast<ColonnaStatistiche>(c), archivio));
+            tabella.impostaTesto(riga, c, statistiche.testo(e, static_cast<ColonnaStatistiche>(c), archivio));
         const FiguraStatistica& f = statistiche.figura(e);
-        if (f.ritardoAttuale == f.ritardoMassimo) fg.impostaSfondo(riga, 1, riga, NumColonneStatistiche - 1, ArancioChiaro);
+        if (f.ritardoAttuale == f.ritardoMassimo) tabella.impostaSfondo(riga, 1, riga, NumColonneStatistiche - 1, ArancioChiaro);
         ++riga;
     }
 }

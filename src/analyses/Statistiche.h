@@ -116,7 +116,7 @@ bool discendentePerPrimo(ColonnaStatistiche colonna);
 
 // FgStatistiche: one row per element in `ordine`; rows whose current delay is their longest
 // ever are highlighted.
-void riempiStatistiche(Griglia& fg, const Statistiche& statistiche, const ArchivioEstrazioni& archivio,
+void riempiStatistiche(Griglia& tabella, const Statistiche& statistiche, const ArchivioEstrazioni& archivio,
                        const std::vector<int>& ordine);
 
 }  // namespace quorvane

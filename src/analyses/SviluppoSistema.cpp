@@ -11,7 +11,7 @@ constexpr const char* IntestazioneRighe = "NuR|1|2|3|4|5|6|7|8|9|10";
 constexpr int RighePannello = 6;
 constexpr int ColonnePannello = 15;
 // FgSy has room for 99 rows; a longer system is shown whole.
-constexpr int RigheFgSy = 100;
+constexpr int RigheSistemaBase = 100;
 
 std::string testoNumero(int n) { return n > 0 ? std::to_string(n) : std::string(); }
 }  // namespace
@@ -114,32 +114,32 @@ void SviluppoSistema::scriviRighe(Griglia& g, const std::vector<Riga>& righe, in
     }
 }
 
-void SviluppoSistema::riempiFgSy(Griglia& fgSy) const { scriviRighe(fgSy, righe_, RigheFgSy); }
+void SviluppoSistema::riempiSistemaBase(Griglia& tabella) const { scriviRighe(tabella, righe_, RigheSistemaBase); }
 
-void SviluppoSistema::riempiSviluppo(Griglia& fg88) const { scriviRighe(fg88, sviluppo_, 1); }
+void SviluppoSistema::riempiSviluppo(Griglia& tabella) const { scriviRighe(tabella, sviluppo_, 1); }
 
-void SviluppoSistema::riempiFg99(Griglia& fg99) const {
-    fg99.impostaIntestazione("Bas|Num");
-    fg99.impostaRighe(1);
-    fg99.impostaRighe(numeriBase() + 1);
-    for (int c = 0; c < 2; ++c) fg99.impostaAllineamentoColonna(c, Allineamento::Centro);
+void SviluppoSistema::riempiSostituzioni(Griglia& tabella) const {
+    tabella.impostaIntestazione("Bas|Num");
+    tabella.impostaRighe(1);
+    tabella.impostaRighe(numeriBase() + 1);
+    for (int c = 0; c < 2; ++c) tabella.impostaAllineamentoColonna(c, Allineamento::Centro);
     for (std::size_t i = 0; i < basi_.size(); ++i) {
-        fg99.impostaTesto(static_cast<int>(i) + 1, 0, std::to_string(basi_[i]));
-        fg99.impostaTesto(static_cast<int>(i) + 1, 1, testoNumero(sostituti_[i]));
+        tabella.impostaTesto(static_cast<int>(i) + 1, 0, std::to_string(basi_[i]));
+        tabella.impostaTesto(static_cast<int>(i) + 1, 1, testoNumero(sostituti_[i]));
     }
 }
 
-void SviluppoSistema::riempiPannello(Griglia& fg99x) const {
-    fg99x.impostaRigheFisse(0);
-    fg99x.impostaColonneFisse(0);
-    fg99x.impostaColonne(ColonnePannello);
-    fg99x.impostaRighe(RighePannello);
-    for (int c = 0; c < ColonnePannello; ++c) fg99x.impostaAllineamentoColonna(c, Allineamento::Centro);
+void SviluppoSistema::riempiPannello(Griglia& pannello) const {
+    pannello.impostaRigheFisse(0);
+    pannello.impostaColonneFisse(0);
+    pannello.impostaColonne(ColonnePannello);
+    pannello.impostaRighe(RighePannello);
+    for (int c = 0; c < ColonnePannello; ++c) pannello.impostaAllineamentoColonna(c, Allineamento::Centro);
     for (int r = 0; r < RighePannello; ++r)
         for (int c = 0; c < ColonnePannello; ++c) {
             const int n = ColonnePannello * r + c + 1;
-            fg99x.impostaTesto(r, c, std::to_string(n));
-            fg99x.impostaSfondo(r, c, scelto(n) ? Giallo : Bianco);
+            pannello.impostaTesto(r, c, std::to_string(n));
+            pannello.impostaSfondo(r, c, scelto(n) ? Giallo : Bianco);
         }
 }
 

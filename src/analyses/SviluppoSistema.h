@@ -28,9 +28,9 @@ struct RigaSalvata {
 };
 
 // FgSistemi: Cod, Denominazione, sviluppo (the window hides the first and the last).
-void riempiElencoSistemi(Griglia& fgSistemi, const std::vector<VoceSistema>& sistemi);
+void riempiElencoSistemi(Griglia& tabella, const std::vector<VoceSistema>& sistemi);
 // FGSv1: the stored rows of one system.
-void riempiRigheSalvate(Griglia& fgSv1, const std::vector<RigaSalvata>& righe);
+void riempiRigheSalvate(Griglia& tabella, const std::vector<RigaSalvata>& righe);
 
 // The number shown by a cell of the panel Fg99x (6 rows of 15); 0 outside it.
 int numeroPannello(int riga, int colonna);
@@ -53,11 +53,12 @@ public:
     // Label20: green when the choice is complete.
     bool sceltaCompleta() const { return scelti() == numeriBase(); }
 
-    // Grids of the window: FgSy, Fg99, Fg99x (the panel) and fG88 (the development).
-    void riempiFgSy(Griglia& fgSy) const;
-    void riempiFg99(Griglia& fg99) const;
-    void riempiPannello(Griglia& fg99x) const;
-    void riempiSviluppo(Griglia& fg88) const;
+    // Grids of the window: the system in base numbers (FgSy), the base numbers and their
+    // replacements (Fg99), the panel (Fg99x) and the development (fG88).
+    void riempiSistemaBase(Griglia& tabella) const;
+    void riempiSostituzioni(Griglia& tabella) const;
+    void riempiPannello(Griglia& pannello) const;
+    void riempiSviluppo(Griglia& tabella) const;
 
 private:
     struct Riga {

@@ -30,7 +30,7 @@ int quadraturaCmd(const Opzioni& opzioni) {
     }
     const Quadratura q = calcolaQuadratura(numeri);
     Griglia fg1("fg1");
-    preparaFg1(fg1);
+    preparaTabellaQuadratura(fg1);
     scriviQuadratura(fg1, caselle, q);
     stampaConEtichette(opzioni, tabelle::Quadratura, fg1, {{"Totale", static_cast<long long>(q.totale)}});
     return 0;
@@ -115,7 +115,7 @@ int estrazioneCmd(const Opzioni& opzioni) {
     MiniElenco elenco;
     elenco.mostra(estrazioneDa(archivio, opzioni.argomenti[0]));
     Griglia fg2("Fg2");
-    elenco.riempiFg2(fg2, archivio);
+    elenco.riempiTabella(fg2, archivio);
     stampaConEtichette(opzioni, tabelle::NumeriEstrazione, fg2,
                        {{"Estrazione", static_cast<long long>(elenco.estrazione())},
                         {"Data", archivio.DateEstrazioni(elenco.estrazione())},

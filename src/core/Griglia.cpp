@@ -43,6 +43,7 @@ void Griglia::impostaRighe(int righe) {
     righeNascoste_.resize(static_cast<std::size_t>(righe), 0);
     righe_ = righe;
     limitaPosizioni();
+    ascolto_.segnala(Cambio::Forma);
 }
 
 void Griglia::impostaColonne(int colonne) {
@@ -52,12 +53,13 @@ void Griglia::impostaColonne(int colonne) {
         const int comuni = std::min(colonne, colonne_);
         for (int r = 0; r < righe_; ++r)
             for (int c = 0; c < comuni; ++c)
-                nuove[static_cast<std::size_t>(r) * colonne + c] = std::move(cella(r, c));
+                nuove[static_cast<std::size_t>(r) * colonne + c] = std::move(cellaScritta(r, c));
         celle_ = std::move(nuove);
     }
     colonne_ = colonne;
     colonneInfo_.resize(static_cast<std::size_t>(colonne));
     limitaPosizioni();
+    ascolto_.segnala(Cambio::Forma);
 }
 
 void Griglia::riserva(int righe) {
@@ -65,8 +67,14 @@ void Griglia::riserva(int righe) {
     righeNascoste_.reserve(static_cast<std::size_t>(std::max(0, righe)));
 }
 
-void Griglia::impostaRigheFisse(int n) { righeFisse_ = std::max(0, n); }
-void Griglia::impostaColonneFisse(int n) { colonneFisse_ = std::max(0, n); }
+void Griglia::impostaRigheFisse(int n) {
+    righeFisse_ = std::max(0, n);
+    ascolto_.segnala(Cambio::Forma);
+}
+void Griglia::impostaColonneFisse(int n) {
+    colonneFisse_ = std::max(0, n);
+    ascolto_.segnala(Cambio::Forma);
+}
 
 void Griglia::limitaPosizioni() {
     rigaCorrente_ = std::clamp(rigaCorrente_, 0, std::max(0, righe_ - 1));
@@ -95,7 +103,7 @@ void Griglia::impostaIntestazione(std::string_view layout) {
     impostaColonne(static_cast<int>(pezzi.size()));
     if (righe_ == 0) impostaRighe(1);
     for (std::size_t c = 0; c < pezzi.size(); ++c)
-        cella(0, static_cast<int>(c)).testo = std::string(pezzi[c]);
+        cellaScritta(0, static_cast<int>(c)).testo = std::string(pezzi[c]);
 }
 
 int Griglia::aggiungiRiga(std::string_view testiTab) {
@@ -106,7 +114,7 @@ int Griglia::aggiungiRiga(std::string_view testiTab) {
         std::size_t inizio = 0;
         while (c < colonne_) {
             auto fine = testiTab.find('\t', inizio);
-            cella(r, c++).testo = std::string(testiTab.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
+            cellaScritta(r, c++).testo = std::string(testiTab.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
             if (fine == std::string_view::npos) break;
             inizio = fine + 1;
         }
@@ -121,6 +129,7 @@ void Griglia::rimuoviRiga(int riga) {
     righeNascoste_.erase(righeNascoste_.begin() + riga);
     --righe_;
     limitaPosizioni();
+    ascolto_.segnala(Cambio::Forma);
 }
 
 Allineamento Griglia::allineamento(int riga, int colonna) const {
@@ -137,7 +146,8 @@ template <class F> void Griglia::perOgniCella(int r1, int c1, int r2, int c2, F 
     c2 = std::min(c2, colonne_ - 1);
     for (int r = r1; r <= r2; ++r)
         for (int c = c1; c <= c2; ++c)
-            f(cella(r, c));
+            f(cellaScritta(r, c));
+    ascolto_.segnala(Cambio::Celle);
 }
 
 void Griglia::impostaTesto(int r1, int c1, int r2, int c2, const std::string& testo) {
@@ -194,15 +204,16 @@ void Griglia::ordina(int colonna, Ordine ordine) {
     std::vector<Cella> nuove;
     nuove.reserve(celle_.size());
     for (int r = 0; r < righeFisse_; ++r)
-        for (int c = 0; c < colonne_; ++c) nuove.push_back(std::move(cella(r, c)));
+        for (int c = 0; c < colonne_; ++c) nuove.push_back(std::move(cellaScritta(r, c)));
     std::vector<unsigned char> nascoste(righeNascoste_.begin(), righeNascoste_.begin() + righeFisse_);
     nascoste.reserve(righeNascoste_.size());
     for (int r : posto) {
-        for (int c = 0; c < colonne_; ++c) nuove.push_back(std::move(cella(r, c)));
+        for (int c = 0; c < colonne_; ++c) nuove.push_back(std::move(cellaScritta(r, c)));
         nascoste.push_back(righeNascoste_[static_cast<std::size_t>(r)]);
     }
     celle_ = std::move(nuove);
     righeNascoste_ = std::move(nascoste);
+    ascolto_.segnala(Cambio::Forma);
 }
 
 std::string Griglia::testoIntervallo(int r1, int c1, int r2, int c2) const {

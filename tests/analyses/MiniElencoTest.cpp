@@ -28,7 +28,7 @@ TEST(MiniElenco, MostraLEstrazioneConIProgressivi) {
     MiniElenco m;
     m.mostra(1);
     Griglia fg2("Fg2");
-    m.riempiFg2(fg2, a);
+    m.riempiTabella(fg2, a);
     ASSERT_EQ(fg2.righe(), 12);
     EXPECT_EQ(fg2.testo(0, 1), " N1 ");
     EXPECT_EQ(fg2.testo(1, 0), "BA");
@@ -39,7 +39,7 @@ TEST(MiniElenco, MostraLEstrazioneConIProgressivi) {
     EXPECT_EQ(fg2.testo(11, 3), "0");  // a wheel not drawn shows 0
     EXPECT_EQ(m.progressivi(a), "PM=1   PA=1");
     m.mostra(3);
-    m.riempiFg2(fg2, a);
+    m.riempiTabella(fg2, a);
     EXPECT_EQ(fg2.testo(11, 1), "90");
     EXPECT_EQ(m.progressivi(a), "PM=2   PA=3");
 }
@@ -53,12 +53,12 @@ TEST(MiniElenco, ISegniValgonoSoloPerLEstrazioneMostrata) {
     m.segna(11, 5);
     m.segna(0, 1);  // the wheel codes take no mark
     Griglia fg2("Fg2");
-    m.riempiFg2(fg2, a);
+    m.riempiTabella(fg2, a);
     EXPECT_EQ(fg2.sfondo(1, 1), Verde);
     EXPECT_EQ(fg2.sfondo(11, 5), Bianco);
     EXPECT_FALSE(fg2.sfondo(1, 0).has_value());
     m.mostra(3);
-    m.riempiFg2(fg2, a);
+    m.riempiTabella(fg2, a);
     EXPECT_EQ(fg2.sfondo(1, 1), Bianco);
     m.segna(4, 2);
     m.cancellaSegni();

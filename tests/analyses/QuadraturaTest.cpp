@@ -23,7 +23,7 @@ TEST(Quadratura, SommeDistanzeETotale) {
 
 TEST(Quadratura, Fg1MostraCoppieValoriEColori) {
     Griglia fg1("fg1");
-    preparaFg1(fg1);
+    preparaTabellaQuadratura(fg1);
     ASSERT_EQ(fg1.righe(), 13);
     EXPECT_EQ(fg1.testo(0, 0), "Somma / Distanza            ");
     EXPECT_EQ(fg1.testo(3, 0), "Somma verticale 1");

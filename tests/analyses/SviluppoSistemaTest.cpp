@@ -41,7 +41,7 @@ TEST(SviluppoSistema, OgniNumeroBaseDiventaIlNumeroSceltoDiUgualeRango) {
         EXPECT_EQ(fg88.testo(i, 4), "");
     }
     Griglia fg99("Fg99");
-    s.riempiFg99(fg99);
+    s.riempiSostituzioni(fg99);
     ASSERT_EQ(fg99.righe(), 10);
     EXPECT_EQ(fg99.testo(1, 0), "1");
     EXPECT_EQ(fg99.testo(1, 1), "2");
@@ -89,7 +89,7 @@ TEST(SviluppoSistema, MascheraLettaCarattereperCarattere) {
     SviluppoSistema s;
     ASSERT_TRUE(s.carica(unaRiga(num)));
     Griglia fgSy("FgSy");
-    s.riempiFgSy(fgSy);
+    s.riempiSistemaBase(fgSy);
     EXPECT_EQ(fgSy.righe(), 100);
     EXPECT_EQ(fgSy.testo(1, 1), "1");
     EXPECT_EQ(fgSy.testo(1, 2), "45");
@@ -128,14 +128,14 @@ TEST(SviluppoSistema, RigheOltreLaCapienzaEMaschereTroppoPiene) {
     SviluppoSistema s;
     ASSERT_TRUE(s.carica(lunghe));
     Griglia fgSy("FgSy");
-    s.riempiFgSy(fgSy);
+    s.riempiSistemaBase(fgSy);
     EXPECT_EQ(fgSy.righe(), 121);
     EXPECT_EQ(fgSy.testo(120, 0), "120");
     EXPECT_EQ(fgSy.testo(120, 1), "31");
 
     // Eleven numbers in a row do not fit: the reading stops there.
     EXPECT_FALSE(s.carica({{"1", "", "XXX"}, {"2", "", std::string(11, 'X')}, {"3", "", "X"}}));
-    s.riempiFgSy(fgSy);
+    s.riempiSistemaBase(fgSy);
     EXPECT_EQ(fgSy.righe(), 100);
     EXPECT_EQ(fgSy.testo(2, 10), "10");
     EXPECT_EQ(fgSy.testo(3, 0), "");

@@ -3,10 +3,10 @@
 #include <QFrame>
 
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
-#include "core/ui/Inizio.h"
+#include "core/ui/FinestraInizio.h"
 
 namespace quorvane {
 
@@ -35,20 +35,20 @@ void messaggioErrore(QWidget* padre, const QString& titolo, const QString& testo
     Dialoghi::correnti().messaggio(padre, QMessageBox::Critical, titolo, testo);
 }
 
-void avanzamento(Container& container, int valore, int massimo) {
-    mostraAvanzamento(container.Pb1(), valore, massimo);
+void avanzamento(FinestraPrincipale& principale, int valore, int massimo) {
+    mostraAvanzamento(principale.barraAvanzamento(), valore, massimo);
 }
 
-bool caricaArchivioExNovo(Container& container, QWidget* padre) {
-    const BarraLavoro barra(container.Pb1());
+bool caricaArchivioExNovo(FinestraPrincipale& principale, QWidget* padre) {
+    const BarraLavoro barra(principale.barraAvanzamento());
     QString errore;
     // The bar is touched every 50 draws only: a repaint per draw would cost more than the load.
-    const auto progresso = [&container](int i, int n) {
-        if (i % 50 == 0 || i == n) avanzamento(container, i, n);
+    const auto progresso = [&principale](int i, int n) {
+        if (i % 50 == 0 || i == n) avanzamento(principale, i, n);
     };
-    if (container.sessione().caricaArchivio(TipoCaricamento::Ricarica, progresso, &errore)) return true;
+    if (principale.sessione().caricaArchivio(TipoCaricamento::Ricarica, progresso, &errore)) return true;
     Dialoghi::correnti().messaggio(padre, QMessageBox::Critical, QStringLiteral("Avviso"),
-                                   Inizio::MessaggioCaricamento + QStringLiteral("\n") + errore);
+                                   FinestraInizio::MessaggioCaricamento + QStringLiteral("\n") + errore);
     return false;
 }
 

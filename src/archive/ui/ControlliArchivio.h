@@ -8,7 +8,7 @@
 
 namespace quorvane {
 
-class Container;
+class FinestraPrincipale;
 
 inline constexpr int ArgomentoHelpArchivio = 320;
 
@@ -20,10 +20,10 @@ QPushButton* pulsanteHelp(const char* nome, QWidget* padre);
 
 void messaggioErrore(QWidget* padre, const QString& titolo, const QString& testo);
 // A step of a long job on the main window's bar.
-void avanzamento(Container& container, int valore, int massimo);
+void avanzamento(FinestraPrincipale& principale, int valore, int massimo);
 
 // Reloads the whole archive in memory; false, with a message, when it failed. Every window,
 // the archive window included, follows the reload through the session's announcement.
-bool caricaArchivioExNovo(Container& container, QWidget* padre);
+bool caricaArchivioExNovo(FinestraPrincipale& principale, QWidget* padre);
 
 }  // namespace quorvane

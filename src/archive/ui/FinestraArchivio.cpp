@@ -9,20 +9,20 @@
 #include "archive/ui/PaginaGestione.h"
 #include "archive/ui/PaginaSalvataggi.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Help.h"
 
 namespace quorvane {
 
-FinestraArchivio::FinestraArchivio(Container& container, QWidget* padre)
-    : QWidget(padre), container_(container), sessione_(container.sessione()) {
+FinestraArchivio::FinestraArchivio(FinestraPrincipale& principale, QWidget* padre)
+    : QWidget(padre), principale_(principale), sessione_(principale.sessione()) {
     setObjectName(QStringLiteral("archivio"));
     setWindowTitle(QStringLiteral("Gestione archivio DB"));
 
-    gestione_ = new PaginaGestione(container_);
+    gestione_ = new PaginaGestione(principale_);
     elenco_ = new PaginaElenco;
-    salvataggi_ = new PaginaSalvataggi(container_);
-    aggiornamenti_ = new PaginaAggiornamenti(container_);
+    salvataggi_ = new PaginaSalvataggi(principale_);
+    aggiornamenti_ = new PaginaAggiornamenti(principale_);
     pagine_ = new QTabWidget(this);
     pagine_->setObjectName(QStringLiteral("SSTab1"));
     pagine_->addTab(gestione_, QStringLiteral("&Gestione estrazioni"));
@@ -52,7 +52,7 @@ FinestraArchivio::FinestraArchivio(Container& container, QWidget* padre)
     elenco_->adattaColonne();
 }
 
-bool FinestraArchivio::caricaArchivioExNovo() { return quorvane::caricaArchivioExNovo(container_, this); }
+bool FinestraArchivio::caricaArchivioExNovo() { return quorvane::caricaArchivioExNovo(principale_, this); }
 
 void FinestraArchivio::caricaGrigliaArchivio() {
     QString errore;

@@ -9,7 +9,7 @@ class QTabWidget;
 
 namespace quorvane {
 
-class Container;
+class FinestraPrincipale;
 class PaginaAggiornamenti;
 class PaginaElenco;
 class PaginaGestione;
@@ -19,7 +19,7 @@ class Sessione;
 class FinestraArchivio : public QWidget {
     Q_OBJECT
 public:
-    explicit FinestraArchivio(Container& container, QWidget* padre = nullptr);
+    explicit FinestraArchivio(FinestraPrincipale& principale, QWidget* padre = nullptr);
 
     // Reloads the whole archive in memory; false, with a message, when it failed. The window
     // follows the reload as every window does, through the session's announcement.
@@ -38,7 +38,7 @@ private:
     void archivioRicaricato();
     void mostraGestione();
 
-    Container& container_;
+    FinestraPrincipale& principale_;
     Sessione& sessione_;
     QTabWidget* pagine_;  // SSTab1
     PaginaGestione* gestione_;

@@ -18,7 +18,7 @@
 #include "archive/db/ScritturaArchivio.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -35,8 +35,8 @@ void messaggio(QWidget* padre, QMessageBox::Icon icona, const QString& titolo, c
 }
 }  // namespace
 
-PaginaAggiornamenti::PaginaAggiornamenti(Container& container, QWidget* padre)
-    : QWidget(padre), container_(container), sessione_(container.sessione()) {
+PaginaAggiornamenti::PaginaAggiornamenti(FinestraPrincipale& principale, QWidget* padre)
+    : QWidget(padre), principale_(principale), sessione_(principale.sessione()) {
     tabellaImporta_ = new VistaGriglia("FgImporta", this);
     riempiRigheImportate(tabellaImporta_->griglia(), {});
     tabellaImporta_->aggiorna();
@@ -176,9 +176,9 @@ void PaginaAggiornamenti::confrontaAggiornamento(std::vector<RigaAggiornamento> 
         memorizzate = std::move(*lette);
     }
     righeSegnalate_->clear();
-    const BarraLavoro barra(container_.Pb1());
+    const BarraLavoro barra(principale_.barraAvanzamento());
     controllo_ = ConfrontoAggiornamento(righeImporta_, memorizzate, [this](int i, int n) {
-        if (i % 50 == 0 || i == n - 1) avanzamento(container_, i, n);
+        if (i % 50 == 0 || i == n - 1) avanzamento(principale_, i, n);
     });
     segnaControllo(g, controllo_);
     tabellaImporta_->aggiornaCelle(1, 0, g.righe() - 1, g.colonne() - 1);
@@ -220,7 +220,7 @@ void PaginaAggiornamenti::eseguiAggiornamento() {
         sessione_.selezionaArchivio(nuovoArchivio_);
         nuovoArchivio_.clear();
     }
-    caricaArchivioExNovo(container_, this);
+    caricaArchivioExNovo(principale_, this);
     svuotaImporta();
     emit aggiornamentoFinito();
 }
@@ -298,7 +298,7 @@ void PaginaAggiornamenti::scaricaArchivioUfficiale() {
 void PaginaAggiornamenti::avanzamentoScarico(qint64 ricevuti, qint64 totali) {
     // A size past an int is far past the download limits: that transfer is being stopped.
     if (totali > 0 && totali <= std::numeric_limits<int>::max())
-        avanzamento(container_, static_cast<int>(std::min(ricevuti, totali)), static_cast<int>(totali));
+        avanzamento(principale_, static_cast<int>(std::min(ricevuti, totali)), static_cast<int>(totali));
 }
 
 }  // namespace quorvane

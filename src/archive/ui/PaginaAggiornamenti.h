@@ -14,7 +14,7 @@ class QListWidget;
 
 namespace quorvane {
 
-class Container;
+class FinestraPrincipale;
 class Sessione;
 class VistaGriglia;
 
@@ -23,7 +23,7 @@ class PaginaAggiornamenti : public QWidget {
 public:
     static inline const QString NomeArchivioStorico = QStringLiteral("ArchivioLotto.db");
 
-    explicit PaginaAggiornamenti(Container& container, QWidget* padre = nullptr);
+    explicit PaginaAggiornamenti(FinestraPrincipale& principale, QWidget* padre = nullptr);
 
     void aggiornaDaFile();
     void importaArchivioStorico();
@@ -55,7 +55,7 @@ private:
     void confrontaStorico(EsitoSorgente letto, const QString& titolo, const QString& nonRiuscito);
     QString archivioDaAggiornare() const;
 
-    Container& container_;
+    FinestraPrincipale& principale_;
     Sessione& sessione_;
     VistaGriglia* tabellaImporta_;   // FgImporta
     QListWidget* righeSegnalate_;    // List4

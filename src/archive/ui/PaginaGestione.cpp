@@ -15,7 +15,7 @@
 #include "archive/ui/ControlliArchivio.h"
 #include "archive/ui/RiquadroCalendario.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 
 namespace quorvane {
@@ -29,8 +29,8 @@ Data oggi() {
 }
 }  // namespace
 
-PaginaGestione::PaginaGestione(Container& container, QWidget* padre)
-    : QWidget(padre), container_(container), sessione_(container.sessione()) {
+PaginaGestione::PaginaGestione(FinestraPrincipale& principale, QWidget* padre)
+    : QWidget(padre), principale_(principale), sessione_(principale.sessione()) {
     auto* colonne = new QHBoxLayout;
     colonne->addLayout(creaEstrazioneCorrente(), 3);
     colonne->addLayout(creaDataEComandi(), 2);

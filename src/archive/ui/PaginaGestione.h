@@ -20,7 +20,7 @@ class QScrollBar;
 namespace quorvane {
 
 class CasellaNumero;
-class Container;
+class FinestraPrincipale;
 class DatabaseArchivio;
 class RiquadroCalendario;
 class Sessione;
@@ -28,7 +28,7 @@ class Sessione;
 class PaginaGestione : public QWidget {
     Q_OBJECT
 public:
-    explicit PaginaGestione(Container& container, QWidget* padre = nullptr);
+    explicit PaginaGestione(FinestraPrincipale& principale, QWidget* padre = nullptr);
 
     int estrazioneCorrente() const { return estrazioneCorrente_; }
     RiquadroCalendario& calendario() { return *calendario_; }
@@ -71,7 +71,7 @@ private:
 
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
-    Container& container_;
+    FinestraPrincipale& principale_;
     Sessione& sessione_;
     int estrazioneCorrente_ = 0;
 

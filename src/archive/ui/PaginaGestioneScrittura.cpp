@@ -11,7 +11,7 @@
 #include "archive/ui/ControlliArchivio.h"
 #include "archive/ui/PaginaGestione.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 
 namespace quorvane {
@@ -86,7 +86,7 @@ void PaginaGestione::salvaEstrazione() {
     messaggio(this, QMessageBox::Information, TitoloSalvataggio,
               QStringLiteral("Dati salvati correttamente. Ricarico archivio."));
     // The summary puts the slider on the newest draw, whatever the date just saved.
-    caricaArchivioExNovo(container_, this);
+    caricaArchivioExNovo(principale_, this);
     aggiornaRiepilogoArchivio();
     emit scritturaFinita();
 }
@@ -120,7 +120,7 @@ void PaginaGestione::modificaEstrazione() {
         db.reset();
         messaggio(this, QMessageBox::Information, TitoloSalvataggio,
                   QStringLiteral("Modifica effettuata. Ricarico archivio."));
-        caricaArchivioExNovo(container_, this);
+        caricaArchivioExNovo(principale_, this);
         aggiornaRiepilogoArchivio();
         break;
     }
@@ -151,7 +151,7 @@ void PaginaGestione::eliminaEstrazione() {
                             .arg(d, errore));
     else
         return;
-    caricaArchivioExNovo(container_, this);
+    caricaArchivioExNovo(principale_, this);
     aggiornaRiepilogoArchivio();
 }
 

@@ -12,7 +12,7 @@
 #include "archive/db/ScaricoStorico.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 
 namespace quorvane {
@@ -47,8 +47,8 @@ struct CursoreAttesa {
 };
 }  // namespace
 
-PaginaSalvataggi::PaginaSalvataggi(Container& container, QWidget* padre)
-    : QWidget(padre), container_(container), sessione_(container.sessione()) {
+PaginaSalvataggi::PaginaSalvataggi(FinestraPrincipale& principale, QWidget* padre)
+    : QWidget(padre), principale_(principale), sessione_(principale.sessione()) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(creaSito());
     layout->addWidget(creaArchivioUfficiale());
@@ -196,9 +196,9 @@ bool PaginaSalvataggi::esporta(const QString& file,
                                std::string (*formato)(const ArchivioEstrazioni&, const Avanzamento&),
                                const QString& titolo) {
     CursoreAttesa attesa;
-    const BarraLavoro barra(container_.Pb1());
+    const BarraLavoro barra(principale_.barraAvanzamento());
     const std::string contenuto =
-        formato(sessione_.archivio, [this](int i, int n) { avanzamento(container_, i, n); });
+        formato(sessione_.archivio, [this](int i, int n) { avanzamento(principale_, i, n); });
     QString errore;
     if (scriviEsportazione(file, contenuto, &errore)) return true;
     messaggioErrore(this, titolo, errore);

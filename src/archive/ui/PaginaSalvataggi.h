@@ -11,13 +11,13 @@ class QLineEdit;
 
 namespace quorvane {
 
-class Container;
+class FinestraPrincipale;
 class Sessione;
 
 class PaginaSalvataggi : public QWidget {
     Q_OBJECT
 public:
-    explicit PaginaSalvataggi(Container& container, QWidget* padre = nullptr);
+    explicit PaginaSalvataggi(FinestraPrincipale& principale, QWidget* padre = nullptr);
 
     void collegaAlSito();
     void rendePredefinitoIndirizzo();
@@ -36,7 +36,7 @@ private:
     bool esporta(const QString& file, std::string (*formato)(const ArchivioEstrazioni&, const Avanzamento&),
                  const QString& titolo);
 
-    Container& container_;
+    FinestraPrincipale& principale_;
     Sessione& sessione_;
     QLabel* indirizzoSito_;                  // Label5: the address read at start-up
     QLineEdit* nuovoIndirizzoSito_;          // Text2

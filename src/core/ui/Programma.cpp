@@ -7,8 +7,8 @@
 #include <QTranslator>
 
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
-#include "core/ui/Inizio.h"
+#include "core/ui/FinestraPrincipale.h"
+#include "core/ui/FinestraInizio.h"
 
 namespace quorvane {
 
@@ -34,11 +34,11 @@ std::unique_ptr<Programma> Programma::avvia(const QString& cartellaDati, QString
     auto programma = std::unique_ptr<Programma>(new Programma);
     programma->sessione_ = Sessione::avvia(cartellaDati, oggi(), errore);
     if (!programma->sessione_) return nullptr;
-    programma->inizio_ = std::make_unique<Inizio>(*programma->sessione_);
+    programma->inizio_ = std::make_unique<FinestraInizio>(*programma->sessione_);
     Programma* p = programma.get();
-    QObject::connect(p->inizio_.get(), &Inizio::archivioCaricato, p->inizio_.get(), [p] {
-        p->container_ = std::make_unique<Container>(*p->sessione_);
-        p->container_->show();
+    QObject::connect(p->inizio_.get(), &FinestraInizio::archivioCaricato, p->inizio_.get(), [p] {
+        p->principale_ = std::make_unique<FinestraPrincipale>(*p->sessione_);
+        p->principale_->show();
     });
     p->inizio_->avvia();
     return programma;

@@ -8,8 +8,8 @@
 
 namespace quorvane {
 
-class Container;
-class Inizio;
+class FinestraPrincipale;
+class FinestraInizio;
 class Sessione;
 
 class Programma {
@@ -24,15 +24,15 @@ public:
     ~Programma();
 
     Sessione& sessione() { return *sessione_; }
-    Inizio* inizio() { return inizio_.get(); }
+    FinestraInizio* inizio() { return inizio_.get(); }
     // Null until the archive has been loaded.
-    Container* container() { return container_.get(); }
+    FinestraPrincipale* finestraPrincipale() { return principale_.get(); }
 
 private:
     Programma() = default;
     std::unique_ptr<Sessione> sessione_;
-    std::unique_ptr<Container> container_;
-    std::unique_ptr<Inizio> inizio_;
+    std::unique_ptr<FinestraPrincipale> principale_;
+    std::unique_ptr<FinestraInizio> inizio_;
 };
 
 }  // namespace quorvane

@@ -40,18 +40,31 @@ QString testoQt(const std::string& s) { return QString::fromUtf8(s.data(), stati
 // ---------------------------------------------------------------------------------------------
 
 ModelloGriglia::ModelloGriglia(Griglia* griglia, QObject* parent)
-    : QAbstractTableModel(parent), griglia_(griglia) {}
+    : QAbstractTableModel(parent), griglia_(griglia) {
+    contaCelle();
+}
 
 void ModelloGriglia::impostaGriglia(Griglia* griglia) {
     beginResetModel();
     griglia_ = griglia;
+    contaCelle();
     endResetModel();
 }
 
 int ModelloGriglia::primaRiga() const { return std::min(griglia_->righeFisse(), 1); }
 
+void ModelloGriglia::contaCelle() {
+    righe_ = std::max(0, griglia_->righe() - primaRiga());
+    colonne_ = griglia_->colonne();
+}
+
+bool ModelloGriglia::dentro(int riga, int colonna) const {
+    return riga >= 0 && colonna >= 0 && riga < griglia_->righe() && colonna < griglia_->colonne();
+}
+
 void ModelloGriglia::reimposta() {
     beginResetModel();
+    contaCelle();
     endResetModel();
 }
 
@@ -65,13 +78,9 @@ void ModelloGriglia::celleCambiate(int r1, int c1, int r2, int c2) {
     if (r1 <= r2 && c1 <= c2) emit dataChanged(index(r1, c1), index(r2, c2));
 }
 
-int ModelloGriglia::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : std::max(0, griglia_->righe() - primaRiga());
-}
+int ModelloGriglia::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : righe_; }
 
-int ModelloGriglia::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : griglia_->colonne();
-}
+int ModelloGriglia::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : colonne_; }
 
 bool ModelloGriglia::fissa(int riga, int colonna) const {
     return riga < griglia_->righeFisse() || colonna < griglia_->colonneFisse();
@@ -107,7 +116,7 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const int r = rigaGriglia(index.row());
     const int c = index.column();
-    if (r >= griglia_->righe() || c >= griglia_->colonne()) return {};
+    if (!dentro(r, c)) return {};
     const Cella& x = griglia_->cella(r, c);
     switch (role) {
     case Qt::DisplayRole:
@@ -132,7 +141,7 @@ QVariant ModelloGriglia::headerData(int section, Qt::Orientation orientation, in
 }
 
 Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& index) const {
-    if (!index.isValid()) return Qt::NoItemFlags;
+    if (!index.isValid() || !dentro(rigaGriglia(index.row()), index.column())) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (griglia_->colonnaModificabile(index.column()) && !fissa(rigaGriglia(index.row()), index.column()))
         f |= Qt::ItemIsEditable;
@@ -190,7 +199,7 @@ VistaGriglia::VistaGriglia(Griglia* esterna, QWidget* parent) : QTableView(paren
     prepara();
 }
 
-VistaGriglia::~VistaGriglia() = default;
+VistaGriglia::~VistaGriglia() { griglia_->impostaAscoltatore({}); }
 
 void VistaGriglia::prepara() {
     setObjectName(testoQt(griglia_->nome()));
@@ -219,22 +228,39 @@ void VistaGriglia::prepara() {
     });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { seguiScorrimento(); });
     connect(modello_, &ModelloGriglia::cellaModificata, this, &VistaGriglia::cellaModificata);
+    // Queued: the owner is still filling the grid when the first change arrives.
+    griglia_->impostaAscoltatore(
+        [this] { QMetaObject::invokeMethod(this, &VistaGriglia::aggiornaCambi, Qt::QueuedConnection); });
     aggiorna();
+}
+
+void VistaGriglia::aggiornaCambi() {
+    switch (griglia_->cambioInAttesa()) {
+    case Cambio::Nessuno: return;
+    case Cambio::Celle:
+        // The model reads the cells as they are, so a repaint shows them; a dataChanged would
+        // also rewrite an editor opened since, under the user's typing.
+        griglia_->prendiCambio();
+        viewport()->update();
+        horizontalHeader()->viewport()->update();
+        return;
+    case Cambio::Forma: aggiorna(); return;
+    }
 }
 
 void VistaGriglia::seguiCorrente(const QModelIndex& corrente) {
     if (inAggiornamento_ || !corrente.isValid()) return;
-    griglia_->impostaRigaCorrente(modello_->rigaGriglia(corrente.row()));
-    griglia_->impostaColonnaCorrente(corrente.column());
+    griglia_->annotaCorrente(modello_->rigaGriglia(corrente.row()), corrente.column());
 }
 
 void VistaGriglia::seguiScorrimento() {
     if (inAggiornamento_) return;
     const int r = rowAt(0);
-    if (r >= 0) griglia_->impostaPrimaRigaMostrata(modello_->rigaGriglia(r));
+    if (r >= 0) griglia_->annotaPrimaRigaMostrata(modello_->rigaGriglia(r));
 }
 
 void VistaGriglia::aggiorna() {
+    griglia_->prendiCambio();
     inAggiornamento_ = true;
     const int prima = griglia_->primaRigaMostrata();
     const int rigaCorrente = griglia_->rigaCorrente();
@@ -272,15 +298,15 @@ void VistaGriglia::aggiorna() {
     } else {
         verticalScrollBar()->setValue(0);
     }
-    griglia_->impostaPrimaRigaMostrata(prima);
-    griglia_->impostaRigaCorrente(rigaCorrente);
-    griglia_->impostaColonnaCorrente(colonnaCorrente);
+    griglia_->annotaPrimaRigaMostrata(prima);
+    griglia_->annotaCorrente(rigaCorrente, colonnaCorrente);
     inAggiornamento_ = false;
 }
 
 void VistaGriglia::aggiornaCelle(int r1, int c1, int r2, int c2) { modello_->celleCambiate(r1, c1, r2, c2); }
 
 void VistaGriglia::adattaColonne(int prima, int ultima) {
+    aggiornaCambi();
     const Griglia& g = *griglia_;
     if (ultima < 0 || ultima >= g.colonne()) ultima = g.colonne() - 1;
     prima = std::max(prima, 0);

@@ -16,7 +16,8 @@ namespace quorvane {
 QColor coloreQt(Colore c);
 
 // Model rows are the grid rows after the header (row 0); the header row is the horizontal header.
-// Other fixed rows and columns stay in the model and look like buttons.
+// Other fixed rows and columns stay in the model and look like buttons. The counts are those of
+// the last reset, so a grid that grew or shrank since is never read outside its cells.
 class ModelloGriglia : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -44,8 +45,12 @@ signals:
 
 private:
     bool fissa(int riga, int colonna) const;
+    bool dentro(int riga, int colonna) const;
+    void contaCelle();
 
     Griglia* griglia_;
+    int righe_ = 0;    // model rows at the last reset
+    int colonne_ = 0;
 };
 
 // Offers the column's edit list in a combo box; other columns edit as plain text.
@@ -59,6 +64,8 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 };
 
+// Follows its grid: a change to the grid brings the view up to date once, when control returns
+// to the event loop, however many cells the owner filled meanwhile.
 class VistaGriglia : public QTableView {
     Q_OBJECT
 public:
@@ -72,13 +79,17 @@ public:
     const Griglia& griglia() const { return *griglia_; }
     ModelloGriglia* modello() const { return modello_; }
 
-    // After the owner changed the grid: reloads everything, hidden rows and columns, widths set
-    // in the grid, current cell and first shown row.
+    // Reloads everything now: hidden rows and columns, widths set in the grid, current cell and
+    // first shown row. The view does it by itself after a change; this is for who cannot wait.
     void aggiorna();
     // Cheaper than aggiorna() when only the contents or colours of a rectangle changed.
     void aggiornaCelle(int r1, int c1, int r2, int c2);
+    // Shows now what changed in the grid since the last refresh, if anything: for the owner that
+    // sets the view's own column widths or modes right after a fill.
+    void aggiornaCambi();
 
-    // Fits the widths of the columns prima..ultima (-1: the last column) to their texts.
+    // Fits the widths of the columns prima..ultima (-1: the last column) to their texts; a change
+    // of the grid still waiting is shown first, so new columns get their width.
     void adattaColonne(int prima = 0, int ultima = -1);
 
     void copiaTabella() const;

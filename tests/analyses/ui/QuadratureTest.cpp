@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "analyses/ui/Quadrature.h"
+#include "analyses/ui/FinestraQuadrature.h"
 #include "core/ui/VistaGriglia.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
@@ -14,9 +14,9 @@ using namespace quorvane;
 
 namespace {
 
-class FinestraQuadrature : public ::testing::Test {
+class ProvaQuadrature : public ::testing::Test {
 protected:
-    FinestraQuadrature() {
+    ProvaQuadrature() {
         w.show();
         QApplication::setActiveWindow(&w);
     }
@@ -40,18 +40,19 @@ protected:
     }
     void cliccaRiga(int riga) {
         auto* vista = trova<VistaGriglia>("fg1");
+        QCoreApplication::processEvents();  // the grid is on screen before a user can click it
         const QModelIndex i = vista->model()->index(vista->modello()->rigaModello(riga), 1);
         QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(i).center());
     }
 
-    Quadrature w;
+    FinestraQuadrature w;
 };
 
 const QColor bianco(255, 255, 255), giallo(255, 255, 0), ciano(0, 255, 255), rosso(255, 0, 0), nero(0, 0, 0);
 
 }  // namespace
 
-TEST_F(FinestraQuadrature, INumeriVengonoSoloDallaListaEIlCalcoloSegue) {
+TEST_F(ProvaQuadrature, INumeriVengonoSoloDallaListaEIlCalcoloSegue) {
     EXPECT_EQ(w.windowTitle(), "Quadrature");
     EXPECT_FALSE(lista()->isVisible());
     EXPECT_EQ(lista()->count(), 90);
@@ -90,7 +91,7 @@ TEST_F(FinestraQuadrature, INumeriVengonoSoloDallaListaEIlCalcoloSegue) {
     EXPECT_EQ(fg1().testo(2, 2), "3 ");
 }
 
-TEST_F(FinestraQuadrature, LaRigaSceltaEvidenziaLaCoppiaEResetLaSpegne) {
+TEST_F(ProvaQuadrature, LaRigaSceltaEvidenziaLaCoppiaEResetLaSpegne) {
     for (int i = 1; i <= 4; ++i) scegli(i, 10 * i);
     cliccaRiga(5);  // sum of diagonal 1: N1 and N4
     EXPECT_EQ(sfondo(1), ciano);

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "analyses/Ripetizioni.h"
-#include "analyses/ui/Estrazioni_minielenco.h"
-#include "analyses/ui/Ripetizionenumeri.h"
+#include "analyses/ui/FinestraMiniElenco.h"
+#include "analyses/ui/FinestraRipetizioni.h"
 #include "archive/ArchivioDemo.h"
 #include "core/Colori.h"
 #include "core/db/DatabaseArchivio.h"
@@ -45,6 +45,7 @@ protected:
 
     void clicca(QWidget* w, const char* nome) { QTest::mouseClick(trova<QPushButton>(w, nome), Qt::LeftButton); }
     QPoint centro(VistaGriglia* v, int riga, int colonna) {
+        QCoreApplication::processEvents();  // the grid is on screen before a user can click it
         return v->visualRect(v->model()->index(v->modello()->rigaModello(riga), colonna)).center();
     }
 
@@ -58,7 +59,7 @@ protected:
 TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
     const int ultima = archivio().NumEstrazioni();
     ASSERT_GT(ultima, 40);
-    Ripetizionenumeri w(*sessione);
+    FinestraRipetizioni w(*sessione);
     w.show();
     auto* hFine = trova<QScrollBar>(&w, "hFine");
     EXPECT_EQ(hFine->maximum(), ultima);
@@ -128,7 +129,7 @@ TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
 
 TEST_F(FinestreSuArchivio, MiniElencoSegniERicerche) {
     const int ultima = archivio().NumEstrazioni();
-    Estrazioni_minielenco w(*sessione);
+    FinestraMiniElenco w(*sessione);
     w.show();
     EXPECT_EQ(w.windowTitle(), "Mini elenco");
     auto* hs1 = trova<QScrollBar>(&w, "hs1");

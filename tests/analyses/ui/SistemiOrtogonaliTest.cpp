@@ -5,7 +5,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include "analyses/ui/SistemiOrtogonali.h"
+#include "analyses/ui/FinestraSistemiOrtogonali.h"
 #include "core/db/DatabaseProgramma.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
@@ -31,6 +31,7 @@ protected:
     Griglia& griglia(const char* nome) { return vista(nome)->griglia(); }
     void clicca(const char* nome) { QTest::mouseClick(trova<QPushButton>(nome), Qt::LeftButton); }
     QModelIndex indice(VistaGriglia* v, int riga, int colonna) {
+        QCoreApplication::processEvents();  // the grid is on screen before a user can click it
         return v->model()->index(v->modello()->rigaModello(riga), colonna);
     }
     // Double click on the list row whose name starts with `nome`.
@@ -47,19 +48,20 @@ protected:
     }
     void scegli(int numero) {
         auto* v = vista("Fg99x");
+        QCoreApplication::processEvents();
         QTest::mouseClick(v->viewport(), Qt::LeftButton, {},
                           v->visualRect(v->model()->index((numero - 1) / 15, (numero - 1) % 15)).center());
     }
     QColor sfondoLabel20() { return trova<QLabel>("Label20")->palette().color(QPalette::Window); }
     void apri() {
-        w = std::make_unique<SistemiOrtogonali>(*programma);
+        w = std::make_unique<FinestraSistemiOrtogonali>(*programma);
         w->show();
     }
 
     test::CartellaTemporanea cartella;
     test::DialoghiFinti dialoghi;
     std::unique_ptr<DatabaseProgramma> programma;
-    std::unique_ptr<SistemiOrtogonali> w;
+    std::unique_ptr<FinestraSistemiOrtogonali> w;
 };
 
 }  // namespace

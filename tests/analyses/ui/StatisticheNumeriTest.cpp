@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "analyses/ui/GraficoStatistiche.h"
-#include "analyses/ui/StatisticheNumeri.h"
+#include "analyses/ui/FinestraStatistiche.h"
 #include "archive/ArchivioDemo.h"
 #include "core/db/Sessione.h"
 #include "core/ui/VistaGriglia.h"
@@ -23,14 +23,14 @@ using namespace quorvane;
 namespace {
 
 // The simulated draws of 1939, then those of January 1940 added by a reload.
-class FinestraStatistiche : public ::testing::Test {
+class ProvaStatistiche : public ::testing::Test {
 protected:
-    FinestraStatistiche() {
+    ProvaStatistiche() {
         QString errore;
         sessione = Sessione::avvia(test::qpath(cartella.percorso()), Data{1940, 1, 1}, &errore);
         EXPECT_TRUE(sessione) << errore.toStdString();
         EXPECT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
-        finestra = std::make_unique<StatisticheNumeri>(*sessione);
+        finestra = std::make_unique<FinestraStatistiche>(*sessione);
         finestra->show();
         fg = &trova<VistaGriglia>("FgStatistiche")->griglia();
         grafico = trova<GraficoStatistiche>("GraficoStatistiche");
@@ -42,6 +42,7 @@ protected:
     }
     void clicca(const char* nome) { QTest::mouseClick(trova<QPushButton>(nome), Qt::LeftButton); }
     void clicIntestazione(int colonna) {
+        QCoreApplication::processEvents();  // the grid is on screen before a user can click it
         QHeaderView* h = trova<VistaGriglia>("FgStatistiche")->horizontalHeader();
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(colonna) + 5, 5));
     }
@@ -81,7 +82,7 @@ protected:
     test::CartellaTemporanea cartella;
     test::DialoghiFinti dialoghi;
     std::unique_ptr<Sessione> sessione;
-    std::unique_ptr<StatisticheNumeri> finestra;
+    std::unique_ptr<FinestraStatistiche> finestra;
     Griglia* fg = nullptr;
     GraficoStatistiche* grafico = nullptr;
 };
@@ -90,7 +91,7 @@ constexpr int Presenze = 1, Attese = 2, Rapporto = 3, RitAttuale = 4;
 
 }  // namespace
 
-TEST_F(FinestraStatistiche, IlGraficoMostraLeCifreDellaGriglia) {
+TEST_F(ProvaStatistiche, IlGraficoMostraLeCifreDellaGriglia) {
     ASSERT_EQ(fg->righe(), 91);
     EXPECT_EQ(fg->testo(0, 0), "Numero");
     graficoComeGriglia(Presenze, 90);
@@ -117,7 +118,7 @@ TEST_F(FinestraStatistiche, IlGraficoMostraLeCifreDellaGriglia) {
     EXPECT_TRUE(dialoghi.messaggi.empty());
 }
 
-TEST_F(FinestraStatistiche, ClicSuBarraEOrdineDelleColonne) {
+TEST_F(ProvaStatistiche, ClicSuBarraEOrdineDelleColonne) {
     // A click on the bar of 18 selects its row, and the row stays selected through the sorts.
     emit grafico->barre()->clicked(17);
     EXPECT_EQ(rigaSelezionata(), 18);
@@ -133,7 +134,7 @@ TEST_F(FinestraStatistiche, ClicSuBarraEOrdineDelleColonne) {
     EXPECT_EQ(fg->testo(rigaSelezionata(), 0), "18");
 }
 
-TEST_F(FinestraStatistiche, SegueLArchivioERifiutaLeRichiesteErrate) {
+TEST_F(ProvaStatistiche, SegueLArchivioERifiutaLeRichiesteErrate) {
     auto* al = trova<QSpinBox>("SpinAl");
     const int prima = sessione->archivio.NumEstrazioni();
     EXPECT_EQ(al->value(), prima);

@@ -162,8 +162,8 @@ TEST_F(SalvataggiArchivio, EsportazioniDellArchivio) {
     EXPECT_EQ(dialoghi.domande.back().iniziale, predefinito);  // the dialog starts at Label13
     EXPECT_EQ(test::leggiFile(cartella / "Lotto.iii").size(), 60u * 110u);
     EXPECT_EQ(label13->text(), qpath(cartella / "Lotto.iii"));
-    EXPECT_EQ(container->Pb1()->maximum(), 60);
-    EXPECT_LT(container->Pb1()->value(), container->Pb1()->minimum());  // emptied when the export ended
+    EXPECT_EQ(container->barraAvanzamento()->maximum(), 60);
+    EXPECT_LT(container->barraAvanzamento()->value(), container->barraAvanzamento()->minimum());  // emptied when the export ended
     clicca("Command35");
     EXPECT_EQ(sessione->programma().parametro("PercorsoDati.iii"), qpath(cartella / "Lotto.iii"));
     EXPECT_EQ(dialoghi.messaggi.back().testo, "Salvataggio effettuato");

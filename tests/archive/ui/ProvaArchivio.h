@@ -17,7 +17,7 @@
 #include "archive/ui/PaginaGestione.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/VistaGriglia.h"
 #include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
@@ -52,7 +52,7 @@ protected:
         sessione->archivio.impostaEstrazioneIniziale(iniziale);
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
         finestra.reset();
-        container = std::make_unique<Container>(*sessione);
+        container = std::make_unique<FinestraPrincipale>(*sessione);
         finestra = std::make_unique<FinestraArchivio>(*container);
     }
 
@@ -111,7 +111,7 @@ protected:
     std::vector<Estrazione> estrazioni;
     QString archivio;
     std::unique_ptr<Sessione> sessione;
-    std::unique_ptr<Container> container;
+    std::unique_ptr<FinestraPrincipale> container;
     std::unique_ptr<FinestraArchivio> finestra;
 };
 

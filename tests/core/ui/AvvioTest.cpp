@@ -9,10 +9,10 @@
 #include "archive/ArchivioDemo.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
-#include "core/ui/Inizio.h"
+#include "core/ui/FinestraInizio.h"
 #include "core/ui/Programma.h"
 #include "core/ui/VistaGriglia.h"
 #include "support/Supporto.h"
@@ -83,17 +83,17 @@ protected:
         s->programma().impostaParametro("EstrazioneIniziale", iniziale);
     }
 
-    Inizio* avvia() {
+    FinestraInizio* avvia() {
         QString errore;
         programma = Programma::avvia(dati(), &errore);
         EXPECT_TRUE(programma) << errore.toStdString();
         return programma ? programma->inizio() : nullptr;
     }
 
-    // PROCEDI; the main window, or null when the load failed.
-    Container* procedi() {
+    // procedi; the main window, or null when the load failed.
+    FinestraPrincipale* procedi() {
         clicca(programma->inizio(), "Command2");
-        return programma->container();
+        return programma->finestraPrincipale();
     }
 
     test::CartellaTemporanea cartella;
@@ -108,7 +108,7 @@ TEST_F(Avvio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
     const QString scelto = creaArchivio(cartella / "scelto.db", 300);
 
     dialoghi.fileScelto = scelto;
-    Inizio* inizio = avvia();
+    FinestraInizio* inizio = avvia();
     ASSERT_TRUE(inizio);
     EXPECT_TRUE(inizio->isVisible());
     EXPECT_EQ(inizio->objectName(), "INIZIO");
@@ -125,10 +125,10 @@ TEST_F(Avvio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
 
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(dialoghi.messaggi.size(), 1u);
-    EXPECT_TRUE(programma->container()->isVisible());
+    EXPECT_TRUE(programma->finestraPrincipale()->isVisible());
     EXPECT_FALSE(inizio->isVisible());
     EXPECT_EQ(trova<QProgressBar>(inizio, "pb1")->value(), 300);
-    const Griglia& fgpa = trova<VistaGriglia>(programma->container(), "fgpa")->griglia();
+    const Griglia& fgpa = trova<VistaGriglia>(programma->finestraPrincipale(), "fgpa")->griglia();
     EXPECT_EQ(fgpa.righe(), 301);
 }
 
@@ -136,7 +136,7 @@ TEST_F(Avvio, AnnullareLaSceltaNonCambiaNulla) {
     const QString archivio = creaArchivio(cartella / "primo.db", 20);
     preparaCartella(archivio, "1");
 
-    Inizio* inizio = avvia();
+    FinestraInizio* inizio = avvia();
     ASSERT_TRUE(inizio);
     EXPECT_TRUE(dialoghi.messaggi.empty());
     EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
@@ -159,7 +159,7 @@ TEST_F(Avvio, UnAltroArchivioSceltoVieneCaricato) {
     EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), secondo);
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(programma->sessione().archivio.NumEstrazioni(), 35);
-    EXPECT_EQ(testo(programma->container(), "Lbl_Ev"), "35");
+    EXPECT_EQ(testo(programma->finestraPrincipale(), "Lbl_Ev"), "35");
 }
 
 TEST_F(Avvio, EstrazioneInizialeOltreLArchivioLasciaLaFinestra) {
@@ -170,8 +170,8 @@ TEST_F(Avvio, EstrazioneInizialeOltreLArchivioLasciaLaFinestra) {
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Critical);
     EXPECT_EQ(dialoghi.messaggi[0].titolo, "Avviso");
-    EXPECT_EQ(dialoghi.messaggi[0].testo, Inizio::MessaggioCaricamento);
-    EXPECT_EQ(programma->container(), nullptr);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, FinestraInizio::MessaggioCaricamento);
+    EXPECT_EQ(programma->finestraPrincipale(), nullptr);
     EXPECT_TRUE(programma->inizio()->isVisible());
 }
 
@@ -186,14 +186,14 @@ TEST_F(Avvio, ArchivioDimostrativoAlPrimoAvvio) {
     EXPECT_EQ(fgP.testo(2, 1), "IndirizzoAggiornamenti");
     EXPECT_EQ(fgP.testo(3, 1), "IndirizzoArchivioUfficiale");
     ASSERT_NE(procedi(), nullptr);
-    EXPECT_EQ(testo(programma->container(), "Lbl_inizioNE"), "1");
-    EXPECT_TRUE(trova<QLabel>(programma->container(), "LblDimostrativo")->isVisible());
+    EXPECT_EQ(testo(programma->finestraPrincipale(), "Lbl_inizioNE"), "1");
+    EXPECT_TRUE(trova<QLabel>(programma->finestraPrincipale(), "LblDimostrativo")->isVisible());
 }
 
 TEST_F(Avvio, PeriodoDelModelloEdElenco) {
     preparaCartella(creaArchivio(cartella / "a.db", 1250), "1200");
     ASSERT_TRUE(avvia());
-    Container* c = procedi();
+    FinestraPrincipale* c = procedi();
     ASSERT_NE(c, nullptr);
     const ArchivioEstrazioni& a = programma->sessione().archivio;
     EXPECT_EQ(c->windowTitle(), "Quorvane");
@@ -222,11 +222,11 @@ TEST_F(Avvio, PeriodoDelModelloEdElenco) {
 
 TEST_F(Avvio, UnModuloSiApreUnaVolta) {
     ASSERT_TRUE(avvia());
-    Container* c = procedi();
+    FinestraPrincipale* c = procedi();
     ASSERT_NE(c, nullptr);
 
     int create = 0;
-    Container::registraModulo("Quadrature", [&create](Container&) {
+    FinestraPrincipale::registraModulo("Quadrature", [&create](FinestraPrincipale&) {
         ++create;
         auto* w = new QWidget;
         w->setObjectName("Quadrature");
@@ -242,7 +242,7 @@ TEST_F(Avvio, UnModuloSiApreUnaVolta) {
     clicca(c, "Command3");
     EXPECT_EQ(create, 1);
     EXPECT_TRUE(finestre[0]->isVisible());  // shown again, not made again
-    Container::registraModulo("Quadrature", nullptr);
+    FinestraPrincipale::registraModulo("Quadrature", nullptr);
 
     // Buttons of modules not built yet do nothing.
     clicca(c, "Command6");
@@ -253,7 +253,7 @@ TEST_F(Avvio, PulsantiETastoF1AprononoLArgomentoDellaFinestra) {
     ASSERT_TRUE(avvia());
     clicca(programma->inizio(), "CmDHelp");
     EXPECT_EQ(argomentoHelpMostrato(), 300);
-    Container* c = procedi();
+    FinestraPrincipale* c = procedi();
     ASSERT_NE(c, nullptr);
     clicca(c, "Command33");
     EXPECT_EQ(argomentoHelpMostrato(), 310);

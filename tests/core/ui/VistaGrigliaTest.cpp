@@ -45,6 +45,33 @@ TEST(VistaGriglia, NomeDellaGrigliaDiventaObjectName) {
     EXPECT_EQ(w.model()->rowCount(), 2);
 }
 
+TEST(VistaGriglia, SiAggiornaDaSolaUnaVoltaPerRiempimento) {
+    VistaGriglia v("fgpa");
+    QAbstractItemModel* m = v.model();
+    QSignalSpy reimpostazioni(m, &QAbstractItemModel::modelReset);
+    Griglia& g = v.griglia();
+    riempi(g, 3);
+    g.nascondiRiga(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reimpostazioni.count(), 1);
+    ASSERT_EQ(m->rowCount(), 3);
+    EXPECT_EQ(m->data(m->index(2, 3)).toString(), "3");
+    EXPECT_TRUE(v.isRowHidden(1));
+
+    // Until the view catches up, the rows it still counts are read safely.
+    g.impostaRighe(2);
+    EXPECT_EQ(m->rowCount(), 3);
+    EXPECT_FALSE(m->data(m->index(2, 3)).isValid());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m->rowCount(), 1);
+
+    // A change of cells only repaints them: nothing is reset.
+    g.impostaTesto(1, 1, "CA");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reimpostazioni.count(), 2);
+    EXPECT_EQ(m->data(m->index(0, 1)).toString(), "CA");
+}
+
 TEST(VistaGriglia, ModelloMostraTestiColoriEGrassetto) {
     VistaGriglia v("fgpa");
     Griglia& g = v.griglia();

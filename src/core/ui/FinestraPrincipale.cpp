@@ -1,4 +1,4 @@
-#include "core/ui/Container.h"
+#include "core/ui/FinestraPrincipale.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,55 +54,55 @@ QString coloreCss(Colore c) {
 }
 }  // namespace
 
-std::map<QString, Container::Fabbrica>& Container::fabbriche() {
+std::map<QString, FinestraPrincipale::Fabbrica>& FinestraPrincipale::fabbriche() {
     static std::map<QString, Fabbrica> elenco;
     return elenco;
 }
 
-void Container::registraModulo(const QString& nome, Fabbrica fabbrica) {
+void FinestraPrincipale::registraModulo(const QString& nome, Fabbrica fabbrica) {
     fabbriche()[nome] = std::move(fabbrica);
 }
 
-Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), sessione_(sessione) {
+FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* padre) : QMainWindow(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Container"));
     setWindowTitle(QStringLiteral("Quorvane"));
 
     auto* centro = new QWidget(this);
-    fgpa_ = new VistaGriglia("fgpa", centro);
+    tabellaEstrazioni_ = new VistaGriglia("fgpa", centro);
 
     auto* periodo = new QGridLayout;
     auto* inizio = etichettaPeriodo(centro, "Label4_0", QStringLiteral("Inizio"));
     auto* fine = etichettaPeriodo(centro, "Label4_1", QStringLiteral("Fine"));
     inizio->setFrameShape(QFrame::NoFrame);
     fine->setFrameShape(QFrame::NoFrame);
-    lblInizioNE_ = etichettaPeriodo(centro, "Lbl_inizioNE", QStringLiteral("Indice inizio"));
-    lblFineNE_ = etichettaPeriodo(centro, "Lbl_fineNE", QStringLiteral("Indice fine"));
-    lblInizio_ = etichettaPeriodo(centro, "LblInizio", QStringLiteral("Data inizio"));
-    lblFine_ = etichettaPeriodo(centro, "LblFine", QStringLiteral("Data fine"));
-    lblEv_ = etichettaPeriodo(centro, "Lbl_Ev", QStringLiteral("Estrazioni archivio modello"));
-    lblEv_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: white; font-weight: bold; }")
+    etichettaIndiceInizio_ = etichettaPeriodo(centro, "Lbl_inizioNE", QStringLiteral("Indice inizio"));
+    etichettaIndiceFine_ = etichettaPeriodo(centro, "Lbl_fineNE", QStringLiteral("Indice fine"));
+    etichettaDataInizio_ = etichettaPeriodo(centro, "LblInizio", QStringLiteral("Data inizio"));
+    etichettaDataFine_ = etichettaPeriodo(centro, "LblFine", QStringLiteral("Data fine"));
+    etichettaEstrazioni_ = etichettaPeriodo(centro, "Lbl_Ev", QStringLiteral("Estrazioni archivio modello"));
+    etichettaEstrazioni_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: white; font-weight: bold; }")
                               .arg(coloreCss(VerdeScuro)));
-    lblEv_->setToolTip(QStringLiteral("Estrazioni archivio modello"));
+    etichettaEstrazioni_->setToolTip(QStringLiteral("Estrazioni archivio modello"));
     auto* titolo = new QLabel(QStringLiteral("<b>Archivio modello</b>"), centro);
     auto* conteggio = new QLabel(QStringLiteral("Estrazioni"), centro);
     conteggio->setAlignment(Qt::AlignCenter);
     periodo->addWidget(titolo, 0, 0, 1, 3);
     periodo->addWidget(conteggio, 0, 3);
     periodo->addWidget(inizio, 1, 0);
-    periodo->addWidget(lblInizioNE_, 1, 1);
-    periodo->addWidget(lblInizio_, 1, 2);
+    periodo->addWidget(etichettaIndiceInizio_, 1, 1);
+    periodo->addWidget(etichettaDataInizio_, 1, 2);
     periodo->addWidget(fine, 2, 0);
-    periodo->addWidget(lblFineNE_, 2, 1);
-    periodo->addWidget(lblFine_, 2, 2);
-    periodo->addWidget(lblEv_, 1, 3, 2, 1);
+    periodo->addWidget(etichettaIndiceFine_, 2, 1);
+    periodo->addWidget(etichettaDataFine_, 2, 2);
+    periodo->addWidget(etichettaEstrazioni_, 1, 3, 2, 1);
 
-    auto* picture1 = new QFrame(centro);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setAutoFillBackground(true);
-    picture1->setBackgroundRole(QPalette::Button);
-    auto* colonna = new QVBoxLayout(picture1);
+    auto* pannelloModuli = new QFrame(centro);
+    pannelloModuli->setObjectName(QStringLiteral("Picture1"));
+    pannelloModuli->setAutoFillBackground(true);
+    pannelloModuli->setBackgroundRole(QPalette::Button);
+    auto* colonna = new QVBoxLayout(pannelloModuli);
     for (const Modulo& m : moduli) {
-        auto* p = new QPushButton(QString::fromUtf8(m.testo), picture1);
+        auto* p = new QPushButton(QString::fromUtf8(m.testo), pannelloModuli);
         p->setObjectName(QString::fromLatin1(m.pulsante));
         p->setMinimumHeight(34);
         const QString finestra = QString::fromLatin1(m.finestra);
@@ -110,18 +110,18 @@ Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), s
         colonna->addWidget(p);
     }
     colonna->addStretch(1);
-    auto* help = new QPushButton(QStringLiteral("Help in linea"), picture1);
+    auto* help = new QPushButton(QStringLiteral("Help in linea"), pannelloModuli);
     help->setObjectName(QStringLiteral("Command33"));
     connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
-    auto* esci = new QPushButton(QStringLiteral("FINE"), picture1);
+    auto* esci = new QPushButton(QStringLiteral("FINE"), pannelloModuli);
     esci->setObjectName(QStringLiteral("Command45"));
     connect(esci, &QPushButton::clicked, this, [this] { close(); });
     colonna->addWidget(help);
     colonna->addWidget(esci);
 
-    pb1_ = new QProgressBar(centro);
-    pb1_->setObjectName(QStringLiteral("Pb1"));
-    pb1_->setValue(0);
+    barraAvanzamento_ = new QProgressBar(centro);
+    barraAvanzamento_->setObjectName(QStringLiteral("Pb1"));
+    barraAvanzamento_->setValue(0);
 
     auto* dimostrativo = avvisoDimostrativo(centro);
     const auto mostraDimostrativo = [this, dimostrativo] {
@@ -133,41 +133,40 @@ Container::Container(Sessione& sessione, QWidget* padre) : QMainWindow(padre), s
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(dimostrativo);
     sinistra->addLayout(periodo);
-    sinistra->addWidget(fgpa_, 1);
-    sinistra->addWidget(pb1_);
+    sinistra->addWidget(tabellaEstrazioni_, 1);
+    sinistra->addWidget(barraAvanzamento_);
     auto* layout = new QHBoxLayout(centro);
     layout->addLayout(sinistra, 1);
-    layout->addWidget(picture1);
+    layout->addWidget(pannelloModuli);
     setCentralWidget(centro);
     resize(640, 640);
     installaHelp(this, ArgomentoHelp);
 
-    connect(&sessione_, &Sessione::archivioRicaricato, this, &Container::archivioRicaricato);
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraPrincipale::archivioRicaricato);
     archivioRicaricato();
 }
 
-void Container::archivioRicaricato() {
+void FinestraPrincipale::archivioRicaricato() {
     riempiElenco();
-    ImpostazioniArchivioModello();
+    mostraPeriodoModello();
 }
 
-void Container::riempiElenco() {
-    riempiElencoEstrazioni(fgpa_->griglia(), sessione_.archivio);
-    fgpa_->aggiorna();
-    fgpa_->adattaColonne(1, 4);
-    fgpa_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+void FinestraPrincipale::riempiElenco() {
+    riempiElencoEstrazioni(tabellaEstrazioni_->griglia(), sessione_.archivio);
+    tabellaEstrazioni_->adattaColonne(1, 4);
+    tabellaEstrazioni_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
-void Container::ImpostazioniArchivioModello() {
+void FinestraPrincipale::mostraPeriodoModello() {
     const PeriodoModello p = sessione_.archivio.periodoModello();
-    lblInizio_->setText(QString::fromStdString(p.dataInizio));
-    lblInizioNE_->setText(QString::number(p.inizio));
-    lblFine_->setText(QString::fromStdString(p.dataFine));
-    lblFineNE_->setText(QString::number(p.fine));
-    lblEv_->setText(QString::number(p.estrazioni));
+    etichettaDataInizio_->setText(QString::fromStdString(p.dataInizio));
+    etichettaIndiceInizio_->setText(QString::number(p.inizio));
+    etichettaDataFine_->setText(QString::fromStdString(p.dataFine));
+    etichettaIndiceFine_->setText(QString::number(p.fine));
+    etichettaEstrazioni_->setText(QString::number(p.estrazioni));
 }
 
-void Container::apriModulo(const QString& nome) {
+void FinestraPrincipale::apriModulo(const QString& nome) {
     QPointer<QWidget>& finestra = moduli_[nome];
     if (!finestra) {
         auto fabbrica = fabbriche().find(nome);
@@ -181,7 +180,7 @@ void Container::apriModulo(const QString& nome) {
     finestra->activateWindow();
 }
 
-void Container::closeEvent(QCloseEvent* evento) {
+void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
     // The run ends with the main window, whichever way it is closed.
     for (auto& [nome, finestra] : moduli_)
         if (finestra) finestra->close();

@@ -1,4 +1,4 @@
-#include "analyses/ui/Quadrature.h"
+#include "analyses/ui/FinestraQuadrature.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -51,7 +51,7 @@ QLabel* risultato(QWidget* padre, const char* nome, Colore sfondo, const QString
 }
 }  // namespace
 
-Quadrature::Quadrature(QWidget* padre) : QWidget(padre) {
+FinestraQuadrature::FinestraQuadrature(QWidget* padre) : QWidget(padre) {
     setObjectName(QStringLiteral("Quadrature"));
     setWindowTitle(QStringLiteral("Quadrature"));
 
@@ -84,7 +84,7 @@ Quadrature::Quadrature(QWidget* padre) : QWidget(padre) {
         casella->setContextMenuPolicy(Qt::NoContextMenu);
         casella->installEventFilter(this);
         impostaColore(casella, QPalette::Base, Bianco);
-        txtQ_[i] = casella;
+        caselleNumeri_[i] = casella;
         auto* nome = new QLabel(QStringLiteral("N%1").arg(i + 1), this);
         nome->setAlignment(Qt::AlignCenter);
         quadrato->addWidget(nome, posizioni[i][0] + (i < 2 ? -1 : 1), posizioni[i][1], Qt::AlignCenter);
@@ -115,19 +115,19 @@ Quadrature::Quadrature(QWidget* padre) : QWidget(padre) {
     }
 
     auto* totale = new QHBoxLayout;
-    lblTS_ = risultato(this, "LblTS", Bianco, QStringLiteral("Totale dei quattro numeri"));
-    lblTS_->setMinimumWidth(50);
+    etichettaTotale_ = risultato(this, "LblTS", Bianco, QStringLiteral("Totale dei quattro numeri"));
+    etichettaTotale_->setMinimumWidth(50);
     totale->addStretch(1);
     totale->addWidget(new QLabel(QStringLiteral("Totale"), this));
-    totale->addWidget(lblTS_);
+    totale->addWidget(etichettaTotale_);
     totale->addStretch(1);
 
-    list1_ = new QListWidget(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setFixedWidth(64);
-    for (int n = 1; n <= 90; ++n) list1_->addItem(QString::number(n));
-    list1_->hide();
-    connect(list1_, &QListWidget::itemClicked, this, &Quadrature::scegli);
+    elencoNumeri_ = new QListWidget(this);
+    elencoNumeri_->setObjectName(QStringLiteral("List1"));
+    elencoNumeri_->setFixedWidth(64);
+    for (int n = 1; n <= 90; ++n) elencoNumeri_->addItem(QString::number(n));
+    elencoNumeri_->hide();
+    connect(elencoNumeri_, &QListWidget::itemClicked, this, &FinestraQuadrature::scegli);
 
     auto* sinistra = new QVBoxLayout;
     sinistra->addLayout(legenda);
@@ -136,25 +136,24 @@ Quadrature::Quadrature(QWidget* padre) : QWidget(padre) {
     sinistra->addStretch(1);
     auto* alto = new QHBoxLayout;
     alto->addLayout(sinistra);
-    alto->addWidget(list1_);
+    alto->addWidget(elencoNumeri_);
     alto->addStretch(1);
 
-    fg1_ = new VistaGriglia("fg1", this);
-    preparaFg1(fg1_->griglia());
-    fg1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    fg1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    fg1_->aggiorna();
-    fg1_->adattaColonne();
-    fg1_->setColumnWidth(2, 70);
-    fg1_->setColumnWidth(3, 60);
-    fg1_->horizontalHeader()->setStretchLastSection(true);
-    connect(fg1_, &VistaGriglia::clic, this, [this](int riga, int) { evidenzia(riga); });
+    tabellaRisultati_ = new VistaGriglia("fg1", this);
+    preparaTabellaQuadratura(tabellaRisultati_->griglia());
+    tabellaRisultati_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabellaRisultati_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabellaRisultati_->adattaColonne();
+    tabellaRisultati_->setColumnWidth(2, 70);
+    tabellaRisultati_->setColumnWidth(3, 60);
+    tabellaRisultati_->horizontalHeader()->setStretchLastSection(true);
+    connect(tabellaRisultati_, &VistaGriglia::clic, this, [this](int riga, int) { evidenzia(riga); });
 
     auto* pulsanti = new QHBoxLayout;
     auto* calcolaP = pulsante(this, "Command1", QStringLiteral("CALCOLA"));
     auto* resetP = pulsante(this, "Command2", QStringLiteral("RESET"));
-    connect(calcolaP, &QPushButton::clicked, this, &Quadrature::calcola);
-    connect(resetP, &QPushButton::clicked, this, &Quadrature::reset);
+    connect(calcolaP, &QPushButton::clicked, this, &FinestraQuadrature::calcola);
+    connect(resetP, &QPushButton::clicked, this, &FinestraQuadrature::reset);
     pulsanti->addWidget(calcolaP);
     pulsanti->addWidget(resetP);
     pulsanti->addStretch(1);
@@ -162,26 +161,26 @@ Quadrature::Quadrature(QWidget* padre) : QWidget(padre) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(alto);
     layout->addLayout(pulsanti);
-    layout->addWidget(fg1_, 1);
+    layout->addWidget(tabellaRisultati_, 1);
     resize(460, 640);
     installaHelp(this, ArgomentoHelp);
 }
 
-bool Quadrature::eventFilter(QObject* oggetto, QEvent* evento) {
-    const auto casella = std::find(txtQ_.begin(), txtQ_.end(), oggetto);
-    if (casella == txtQ_.end()) return QWidget::eventFilter(oggetto, evento);
-    const int i = static_cast<int>(casella - txtQ_.begin());
+bool FinestraQuadrature::eventFilter(QObject* oggetto, QEvent* evento) {
+    const auto casella = std::find(caselleNumeri_.begin(), caselleNumeri_.end(), oggetto);
+    if (casella == caselleNumeri_.end()) return QWidget::eventFilter(oggetto, evento);
+    const int i = static_cast<int>(casella - caselleNumeri_.begin());
     switch (evento->type()) {
     case QEvent::MouseButtonPress:
         ultimaCasella_ = i;
-        list1_->show();
+        elencoNumeri_->show();
         break;
     case QEvent::FocusIn:
         coloraCaselle(Bianco);
-        impostaColore(txtQ_[i], QPalette::Base, Giallo);
+        impostaColore(caselleNumeri_[i], QPalette::Base, Giallo);
         break;
     case QEvent::MouseButtonDblClick:
-        txtQ_[i]->clear();
+        caselleNumeri_[i]->clear();
         return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -192,55 +191,54 @@ bool Quadrature::eventFilter(QObject* oggetto, QEvent* evento) {
     return QWidget::eventFilter(oggetto, evento);
 }
 
-void Quadrature::scegli(QListWidgetItem* voce) {
-    txtQ_[ultimaCasella_]->setText(voce->text());
-    list1_->hide();
+void FinestraQuadrature::scegli(QListWidgetItem* voce) {
+    caselleNumeri_[ultimaCasella_]->setText(voce->text());
+    elencoNumeri_->hide();
     calcola();
 }
 
-void Quadrature::calcola() {
+void FinestraQuadrature::calcola() {
     std::array<std::string, 4> testi;
     std::array<int, 4> numeri{};
     for (int i = 0; i < 4; ++i) {
-        testi[i] = txtQ_[i]->text().toStdString();
+        testi[i] = caselleNumeri_[i]->text().toStdString();
         numeri[i] = valoreCasella(testi[i]);
     }
     const Quadratura q = calcolaQuadratura(numeri);
-    scriviQuadratura(fg1_->griglia(), testi, q);
-    fg1_->aggiornaCelle(1, 2, RigheQuadratura - 1, 3);
+    scriviQuadratura(tabellaRisultati_->griglia(), testi, q);
     for (int i = 0; i < NumCoppie; ++i) {
         somme_[i]->setText(QString::number(q.somme[i]));
         distanze_[i]->setText(QString::number(q.distanze[i]));
     }
-    lblTS_->setText(QString::number(q.totale));
+    etichettaTotale_->setText(QString::number(q.totale));
 }
 
-QLabel* Quadrature::etichettaRisultato(Coppia coppia, bool somma) const {
+QLabel* FinestraQuadrature::etichettaRisultato(Coppia coppia, bool somma) const {
     return (somma ? somme_ : distanze_)[static_cast<int>(coppia)];
 }
 
-void Quadrature::evidenzia(int riga) {
+void FinestraQuadrature::evidenzia(int riga) {
     coloraCaselle(Bianco);
     coloraEtichette(Nero);
     RigaQuadratura r{};
     if (!rigaQuadratura(riga, &r)) return;
     const ElementiCoppia& e = ElementiCoppie[static_cast<int>(r.coppia)];
-    impostaColore(txtQ_[e.primo], QPalette::Base, Ciano);
-    impostaColore(txtQ_[e.secondo], QPalette::Base, Ciano);
+    impostaColore(caselleNumeri_[e.primo], QPalette::Base, Ciano);
+    impostaColore(caselleNumeri_[e.secondo], QPalette::Base, Ciano);
     impostaColore(etichettaRisultato(r.coppia, r.somma), QPalette::WindowText, Rosso);
 }
 
-void Quadrature::reset() {
+void FinestraQuadrature::reset() {
     coloraCaselle(Bianco);
     coloraEtichette(Nero);
-    list1_->hide();
+    elencoNumeri_->hide();
 }
 
-void Quadrature::coloraCaselle(Colore colore) {
-    for (QLineEdit* c : txtQ_) impostaColore(c, QPalette::Base, colore);
+void FinestraQuadrature::coloraCaselle(Colore colore) {
+    for (QLineEdit* c : caselleNumeri_) impostaColore(c, QPalette::Base, colore);
 }
 
-void Quadrature::coloraEtichette(Colore colore) {
+void FinestraQuadrature::coloraEtichette(Colore colore) {
     for (int i = 0; i < NumCoppie; ++i) {
         impostaColore(somme_[i], QPalette::WindowText, colore);
         impostaColore(distanze_[i], QPalette::WindowText, colore);

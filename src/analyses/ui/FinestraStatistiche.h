@@ -17,10 +17,10 @@ class GraficoStatistiche;
 class Sessione;
 class VistaGriglia;
 
-class StatisticheNumeri : public QWidget {
+class FinestraStatistiche : public QWidget {
     Q_OBJECT
 public:
-    explicit StatisticheNumeri(Sessione& sessione, QWidget* padre = nullptr);
+    explicit FinestraStatistiche(Sessione& sessione, QWidget* padre = nullptr);
 
     // CmdCalcola: the figures of the chosen kind, wheels and period; a refused request says why
     // and leaves the grid and the chart empty.
@@ -43,14 +43,14 @@ private:
     bool discendente_ = false;
     std::vector<int> ordine_;  // the element of each grid row after the header
 
-    QComboBox* comboTipo_;
+    QComboBox* sceltaTipo_;
     std::array<QCheckBox*, NumRuote> ruote_{};
     CasellaEstrazione* dal_;
     CasellaEstrazione* al_;
     QLabel* dataDal_;
     QLabel* dataAl_;
-    QComboBox* comboGrafico_;
-    VistaGriglia* fg_;
+    QComboBox* sceltaGrafico_;
+    VistaGriglia* tabella_;  // FgStatistiche
     GraficoStatistiche* grafico_;
 };
 

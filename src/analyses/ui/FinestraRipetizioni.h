@@ -13,10 +13,10 @@ namespace quorvane {
 class Sessione;
 class VistaGriglia;
 
-class Ripetizionenumeri : public QWidget {
+class FinestraRipetizioni : public QWidget {
     Q_OBJECT
 public:
-    explicit Ripetizionenumeri(Sessione& sessione, QWidget* padre = nullptr);
+    explicit FinestraRipetizioni(Sessione& sessione, QWidget* padre = nullptr);
 
     void rilevazione();    // Command2
     void combinazioni();   // Command3
@@ -33,13 +33,13 @@ private:
     Ripetizioni ripetizioni_;
     int fine_ = 0;            // the end draw of the analysis
     std::string dataFine_;    // its date, to find it again after a reload
-    QScrollBar* hFine_;
-    QLabel* labend_;
-    QComboBox* comboE_;
-    QComboBox* comboR_;
-    QComboBox* comboN_;
-    VistaGriglia* fg2_;
-    VistaGriglia* fg1_;
+    QScrollBar* barraFine_;  // hFine
+    QLabel* etichettaFine_;  // labend
+    QComboBox* sceltaEstrazioni_;  // ComboE
+    QComboBox* sceltaRuote_;  // ComboR
+    QComboBox* sceltaNumero_;  // ComboN
+    VistaGriglia* tabellaRipetizioni_;  // Fg2
+    VistaGriglia* tabellaUscite_;  // fg1
 };
 
 }  // namespace quorvane

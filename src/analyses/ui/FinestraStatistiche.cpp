@@ -1,4 +1,4 @@
-#include "analyses/ui/StatisticheNumeri.h"
+#include "analyses/ui/FinestraStatistiche.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,17 +27,17 @@ QString testoQt(std::string_view testo) {
 }
 }  // namespace
 
-StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(sessione) {
+FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Statistiche"));
     setWindowTitle(QStringLiteral("Statistiche"));
     const ArchivioEstrazioni& archivio = sessione_.archivio;
 
-    comboTipo_ = new QComboBox(this);
-    comboTipo_->setObjectName(QStringLiteral("ComboTipo"));
-    comboTipo_->addItems({QStringLiteral("Estratti"), QStringLiteral("Ambi")});
+    sceltaTipo_ = new QComboBox(this);
+    sceltaTipo_->setObjectName(QStringLiteral("ComboTipo"));
+    sceltaTipo_->addItems({QStringLiteral("Estratti"), QStringLiteral("Ambi")});
     auto* richiesta = new QHBoxLayout;
     richiesta->addWidget(new QLabel(QStringLiteral("Tipo"), this));
-    richiesta->addWidget(comboTipo_);
+    richiesta->addWidget(sceltaTipo_);
     richiesta->addSpacing(12);
     richiesta->addWidget(new QLabel(QStringLiteral("Ruote"), this));
     const RichiestaStatistiche predefinita;
@@ -64,9 +64,9 @@ StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidg
         al_->setValue(al_->maximum());
         calcola();
     });
-    connect(calcolaP, &QPushButton::clicked, this, &StatisticheNumeri::calcola);
-    connect(dal_, &QSpinBox::valueChanged, this, &StatisticheNumeri::mostraDate);
-    connect(al_, &QSpinBox::valueChanged, this, &StatisticheNumeri::mostraDate);
+    connect(calcolaP, &QPushButton::clicked, this, &FinestraStatistiche::calcola);
+    connect(dal_, &QSpinBox::valueChanged, this, &FinestraStatistiche::mostraDate);
+    connect(al_, &QSpinBox::valueChanged, this, &FinestraStatistiche::mostraDate);
     auto* periodo = new QHBoxLayout;
     periodo->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), this));
     periodo->addWidget(dal_);
@@ -78,35 +78,35 @@ StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidg
     periodo->addStretch(1);
     periodo->addWidget(calcolaP);
 
-    comboGrafico_ = new QComboBox(this);
-    comboGrafico_->setObjectName(QStringLiteral("ComboGrafico"));
+    sceltaGrafico_ = new QComboBox(this);
+    sceltaGrafico_->setObjectName(QStringLiteral("ComboGrafico"));
     for (ColonnaStatistiche figura : GraficoStatistiche::figure())
-        comboGrafico_->addItem(testoQt(intestazioneStatistiche(figura)));
-    connect(comboGrafico_, &QComboBox::currentIndexChanged, this, &StatisticheNumeri::mostraGrafico);
+        sceltaGrafico_->addItem(testoQt(intestazioneStatistiche(figura)));
+    connect(sceltaGrafico_, &QComboBox::currentIndexChanged, this, &FinestraStatistiche::mostraGrafico);
     auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa"));
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(new QLabel(QStringLiteral("Grafico"), this));
-    comandi->addWidget(comboGrafico_);
+    comandi->addWidget(sceltaGrafico_);
     comandi->addStretch(1);
     comandi->addWidget(copia);
     comandi->addWidget(stampa);
 
-    fg_ = new VistaGriglia("FgStatistiche", this);
-    fg_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    fg_->setSelectionMode(QAbstractItemView::SingleSelection);
-    fg_->horizontalHeader()->setSortIndicatorShown(true);
-    connect(fg_->horizontalHeader(), &QHeaderView::sectionClicked, this, &StatisticheNumeri::ordinaPer);
-    connect(copia, &QPushButton::clicked, fg_, &VistaGriglia::copiaTabella);
+    tabella_ = new VistaGriglia("FgStatistiche", this);
+    tabella_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabella_->horizontalHeader()->setSortIndicatorShown(true);
+    connect(tabella_->horizontalHeader(), &QHeaderView::sectionClicked, this, &FinestraStatistiche::ordinaPer);
+    connect(copia, &QPushButton::clicked, tabella_, &VistaGriglia::copiaTabella);
     connect(stampa, &QPushButton::clicked, this, [this] {
-        fg_->stampaConDialogo(QStringLiteral("Statistiche"), QPageLayout::Landscape);
+        tabella_->stampaConDialogo(QStringLiteral("Statistiche"), QPageLayout::Landscape);
     });
     grafico_ = new GraficoStatistiche(this);
     grafico_->setMinimumHeight(260);
-    connect(grafico_, &GraficoStatistiche::elementoCliccato, this, &StatisticheNumeri::selezionaElemento);
+    connect(grafico_, &GraficoStatistiche::elementoCliccato, this, &FinestraStatistiche::selezionaElemento);
 
     auto* divisore = new QSplitter(Qt::Vertical, this);
-    divisore->addWidget(fg_);
+    divisore->addWidget(tabella_);
     divisore->addWidget(grafico_);
     divisore->setStretchFactor(0, 1);
     divisore->setStretchFactor(1, 1);
@@ -118,7 +118,7 @@ StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidg
     resize(1060, 820);
     installaHelp(this, ArgomentoHelp);
 
-    connect(&sessione_, &Sessione::archivioRicaricato, this, &StatisticheNumeri::archivioRicaricato);
+    connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraStatistiche::archivioRicaricato);
     dal_->setRange(1, std::max(1, archivio.NumEstrazioni()));
     al_->setRange(1, std::max(1, archivio.NumEstrazioni()));
     dal_->setValue(1);
@@ -127,7 +127,7 @@ StatisticheNumeri::StatisticheNumeri(Sessione& sessione, QWidget* padre) : QWidg
     calcola();
 }
 
-void StatisticheNumeri::archivioRicaricato() {
+void FinestraStatistiche::archivioRicaricato() {
     // A period that ended with the last draw keeps ending with it.
     const bool finoAllUltima = al_->value() == al_->maximum();
     const int ultima = std::max(1, sessione_.archivio.NumEstrazioni());
@@ -138,7 +138,7 @@ void StatisticheNumeri::archivioRicaricato() {
     calcola();
 }
 
-void StatisticheNumeri::mostraDate() {
+void FinestraStatistiche::mostraDate() {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
     const auto data = [&archivio](int d) {
         return d >= 1 && d <= archivio.NumEstrazioni() ? QString::fromStdString(archivio.DateEstrazioni(d)) : QString();
@@ -147,9 +147,9 @@ void StatisticheNumeri::mostraDate() {
     dataAl_->setText(data(al_->value()));
 }
 
-void StatisticheNumeri::calcola() {
+void FinestraStatistiche::calcola() {
     RichiestaStatistiche richiesta;
-    richiesta.tipo = comboTipo_->currentIndex() == 1 ? TipoStatistiche::Ambi : TipoStatistiche::Estratti;
+    richiesta.tipo = sceltaTipo_->currentIndex() == 1 ? TipoStatistiche::Ambi : TipoStatistiche::Estratti;
     for (std::size_t w = 0; w < ruote_.size(); ++w) richiesta.ruote[w] = ruote_[w]->isChecked();
     richiesta.dal = dal_->value();
     richiesta.al = al_->value();
@@ -162,38 +162,38 @@ void StatisticheNumeri::calcola() {
                                        QString::fromStdString(messaggioStatistiche(errore, sessione_.archivio)));
 }
 
-void StatisticheNumeri::riempi() {
+void FinestraStatistiche::riempi() {
     ordine_ = calcolate_ ? statistiche_.ordine(colonna_, discendente_) : std::vector<int>{};
-    Griglia& fg = fg_->griglia();
-    riempiStatistiche(fg, statistiche_, sessione_.archivio, ordine_);
-    for (int c = 0; c < NumColonneStatistiche; ++c) fg.impostaLarghezzaColonna(c, Larghezze[static_cast<std::size_t>(c)]);
-    fg_->aggiorna();
-    fg_->horizontalHeader()->setSortIndicator(static_cast<int>(colonna_),
+    Griglia& g = tabella_->griglia();
+    riempiStatistiche(g, statistiche_, sessione_.archivio, ordine_);
+    for (int c = 0; c < NumColonneStatistiche; ++c) g.impostaLarghezzaColonna(c, Larghezze[static_cast<std::size_t>(c)]);
+    tabella_->horizontalHeader()->setSortIndicator(static_cast<int>(colonna_),
                                               discendente_ ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
-void StatisticheNumeri::mostraGrafico() {
+void FinestraStatistiche::mostraGrafico() {
     if (!calcolate_) return grafico_->svuota();
-    grafico_->mostra(statistiche_, GraficoStatistiche::figure()[static_cast<std::size_t>(comboGrafico_->currentIndex())]);
+    grafico_->mostra(statistiche_, GraficoStatistiche::figure()[static_cast<std::size_t>(sceltaGrafico_->currentIndex())]);
 }
 
-void StatisticheNumeri::ordinaPer(int colonna) {
+void FinestraStatistiche::ordinaPer(int colonna) {
     const auto scelta = static_cast<ColonnaStatistiche>(colonna);
     discendente_ = scelta == colonna_ ? !discendente_ : discendentePerPrimo(scelta);
     colonna_ = scelta;
     // The row the user was on stays selected wherever it goes.
-    const int riga = fg_->currentIndex().isValid() ? fg_->modello()->rigaGriglia(fg_->currentIndex().row()) : 0;
+    const int riga = tabella_->currentIndex().isValid() ? tabella_->modello()->rigaGriglia(tabella_->currentIndex().row()) : 0;
     const int elemento = riga >= 1 && riga <= static_cast<int>(ordine_.size()) ? ordine_[static_cast<std::size_t>(riga - 1)] : -1;
     riempi();
     if (elemento >= 0) selezionaElemento(elemento);
 }
 
-void StatisticheNumeri::selezionaElemento(int elemento) {
+void FinestraStatistiche::selezionaElemento(int elemento) {
     const auto posto = std::find(ordine_.begin(), ordine_.end(), elemento);
     if (posto == ordine_.end()) return;
-    const int riga = fg_->modello()->rigaModello(static_cast<int>(posto - ordine_.begin()) + 1);
-    fg_->selectRow(riga);
-    fg_->scrollTo(fg_->model()->index(riga, 0), QAbstractItemView::PositionAtCenter);
+    tabella_->aggiornaCambi();  // the rows of a new order are in the view before one is selected
+    const int riga = tabella_->modello()->rigaModello(static_cast<int>(posto - ordine_.begin()) + 1);
+    tabella_->selectRow(riga);
+    tabella_->scrollTo(tabella_->model()->index(riga, 0), QAbstractItemView::PositionAtCenter);
 }
 
 }  // namespace quorvane

@@ -11,10 +11,10 @@ namespace quorvane {
 class DatabaseProgramma;
 class VistaGriglia;
 
-class SistemiOrtogonali : public QWidget {
+class FinestraSistemiOrtogonali : public QWidget {
     Q_OBJECT
 public:
-    explicit SistemiOrtogonali(DatabaseProgramma& programma, QWidget* padre = nullptr);
+    explicit FinestraSistemiOrtogonali(DatabaseProgramma& programma, QWidget* padre = nullptr);
 
     void ricarica();        // Command12
     void caricaSistema();   // double click on FgSistemi: the system of its current row
@@ -27,13 +27,13 @@ private:
 
     DatabaseProgramma& programma_;
     SviluppoSistema sviluppo_;
-    VistaGriglia* fgSistemi_;
-    VistaGriglia* fgSv1_;
-    VistaGriglia* fgSy_;
-    VistaGriglia* fg99_;
-    VistaGriglia* fg99x_;
-    VistaGriglia* fG88_;
-    QLabel* label20_;
+    VistaGriglia* tabellaSistemi_;  // FgSistemi
+    VistaGriglia* tabellaRigheSalvate_;  // FGSv1
+    VistaGriglia* tabellaSistemaBase_;  // FgSy
+    VistaGriglia* tabellaSostituzioni_;  // Fg99
+    VistaGriglia* pannelloNumeri_;  // Fg99x
+    VistaGriglia* tabellaSviluppo_;  // fG88
+    QLabel* etichettaScelti_;  // Label20
 };
 
 }  // namespace quorvane

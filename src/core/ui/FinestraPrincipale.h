@@ -13,22 +13,22 @@ namespace quorvane {
 class Sessione;
 class VistaGriglia;
 
-class Container : public QMainWindow {
+class FinestraPrincipale : public QMainWindow {
     Q_OBJECT
 public:
     // Builds a module window the first time its button is pressed.
-    using Fabbrica = std::function<QWidget*(Container&)>;
+    using Fabbrica = std::function<QWidget*(FinestraPrincipale&)>;
 
-    explicit Container(Sessione& sessione, QWidget* padre = nullptr);
+    explicit FinestraPrincipale(Sessione& sessione, QWidget* padre = nullptr);
 
     // Shows the model archive period in the five labels.
-    void ImpostazioniArchivioModello();
+    void mostraPeriodoModello();
     // Opens a module window (`archivio`, `Ventrallo`, ...) once and brings it to the front later.
     void apriModulo(const QString& nome);
     static void registraModulo(const QString& nome, Fabbrica fabbrica);
 
     Sessione& sessione() { return sessione_; }
-    QProgressBar* Pb1() { return pb1_; }
+    QProgressBar* barraAvanzamento() { return barraAvanzamento_; }
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -40,13 +40,13 @@ private:
     static std::map<QString, Fabbrica>& fabbriche();
 
     Sessione& sessione_;
-    VistaGriglia* fgpa_;
-    QLabel* lblInizioNE_;
-    QLabel* lblFineNE_;
-    QLabel* lblInizio_;
-    QLabel* lblFine_;
-    QLabel* lblEv_;
-    QProgressBar* pb1_;
+    VistaGriglia* tabellaEstrazioni_;  // fgpa
+    QLabel* etichettaIndiceInizio_;  // Lbl_inizioNE
+    QLabel* etichettaIndiceFine_;  // Lbl_fineNE
+    QLabel* etichettaDataInizio_;  // LblInizio
+    QLabel* etichettaDataFine_;  // LblFine
+    QLabel* etichettaEstrazioni_;  // Lbl_Ev
+    QProgressBar* barraAvanzamento_;  // Pb1
     std::map<QString, QPointer<QWidget>> moduli_;
 };
 

@@ -14,10 +14,10 @@ namespace quorvane {
 
 class VistaGriglia;
 
-class Quadrature : public QWidget {
+class FinestraQuadrature : public QWidget {
     Q_OBJECT
 public:
-    explicit Quadrature(QWidget* padre = nullptr);
+    explicit FinestraQuadrature(QWidget* padre = nullptr);
 
     // Command1: reads the four boxes and writes every result.
     void calcola();
@@ -33,12 +33,12 @@ private:
     void coloraEtichette(Colore colore);
     QLabel* etichettaRisultato(Coppia coppia, bool somma) const;
 
-    std::array<QLineEdit*, 4> txtQ_{};
+    std::array<QLineEdit*, 4> caselleNumeri_{};
     std::array<QLabel*, NumCoppie> somme_{};
     std::array<QLabel*, NumCoppie> distanze_{};
-    QLabel* lblTS_;
-    QListWidget* list1_;
-    VistaGriglia* fg1_;
+    QLabel* etichettaTotale_;  // LblTS
+    QListWidget* elencoNumeri_;  // List1
+    VistaGriglia* tabellaRisultati_;  // fg1
     int ultimaCasella_ = 0;  // 0..3
 };
 

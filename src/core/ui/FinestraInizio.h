@@ -11,19 +11,19 @@ namespace quorvane {
 class Sessione;
 class VistaGriglia;
 
-class Inizio : public QWidget {
+class FinestraInizio : public QWidget {
     Q_OBJECT
 public:
     static inline const QString MessaggioCaricamento = QStringLiteral(
         "Attenzione, probabilmente è stato selezionato un altro archivio. Chiudere il programma e riavviarlo");
 
-    explicit Inizio(Sessione& sessione, QWidget* padre = nullptr);
+    explicit FinestraInizio(Sessione& sessione, QWidget* padre = nullptr);
 
     // Shows the window; on the first run (no usable archive) asks for the archive file.
     void avvia();
 
-    void PROCEDI();
-    void SELEZIONE_ARCHIVIO();
+    void procedi();
+    void selezionaArchivio();
 
 signals:
     // The archive is in memory and the main window should open.
@@ -34,10 +34,10 @@ private:
     void mostraParametri();
 
     Sessione& sessione_;
-    QLabel* lblArchivio_;
-    QLabel* lblDimostrativo_;
-    QProgressBar* pb1_;
-    VistaGriglia* fgP_;
+    QLabel* etichettaArchivio_;  // Lbl_Archivio
+    QLabel* etichettaDimostrativo_;
+    QProgressBar* barraAvanzamento_;  // pb1
+    VistaGriglia* tabellaParametri_;  // FgP
 };
 
 }  // namespace quorvane

@@ -12,10 +12,10 @@ namespace quorvane {
 class Sessione;
 class VistaGriglia;
 
-class Estrazioni_minielenco : public QWidget {
+class FinestraMiniElenco : public QWidget {
     Q_OBJECT
 public:
-    explicit Estrazioni_minielenco(Sessione& sessione, QWidget* padre = nullptr);
+    explicit FinestraMiniElenco(Sessione& sessione, QWidget* padre = nullptr);
 
 private:
     void mostra(int estrazione);
@@ -27,11 +27,11 @@ private:
     Sessione& sessione_;
     MiniElenco elenco_;
     std::string data_;  // the date of the draw shown, to find it again after a reload
-    QScrollBar* hs1_;
-    QLabel* label1_;
-    QLabel* label2_;
-    QLabel* label3_;
-    VistaGriglia* fg2_;
+    QScrollBar* barraEstrazione_;  // hs1
+    QLabel* etichettaData_;  // Label1
+    QLabel* etichettaIndice_;  // Label2
+    QLabel* etichettaProgressivi_;  // Label3
+    VistaGriglia* tabellaRuote_;  // Fg2
 };
 
 }  // namespace quorvane
