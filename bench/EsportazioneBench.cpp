@@ -17,9 +17,9 @@
 
 #include "archive/Calendario.h"
 #include "archive/db/CalendarioArchivio.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/ui/Archivio.h"
 #include "core/db/DatabaseArchivio.h"
-#include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Container.h"
 #include "core/ui/Dialoghi.h"

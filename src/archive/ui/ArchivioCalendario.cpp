@@ -60,7 +60,7 @@ QWidget* Archivio::creaCalendario() {
 void Archivio::Carica_calendario() {
     const int anno = combo1_->currentText().toInt();
     QString errore;
-    auto db = DatabaseArchivio::apri(sessione_.PercorsoArchivio, &errore, true);
+    auto db = DatabaseArchivio::apri(sessione_.percorsoArchivio(), &errore, true);
     auto date = db ? dateCalendario(*db, anno, &errore) : std::nullopt;
     Griglia& g = fg1_->griglia();
     riempiCalendario(g, anno, date.value_or(std::vector<Data>{}));

@@ -43,7 +43,7 @@ void Archivio::messaggioErrore(const QString& titolo, const QString& testo) {
 
 std::unique_ptr<DatabaseArchivio> Archivio::apriArchivio(const QString& titolo) {
     QString errore;
-    auto db = DatabaseArchivio::apri(sessione_.PercorsoArchivio, &errore);
+    auto db = DatabaseArchivio::apri(sessione_.percorsoArchivio(), &errore);
     if (!db) messaggioErrore(titolo, errore);
     return db;
 }
@@ -179,7 +179,7 @@ void Archivio::ELIMINA_ESTRAZIONE() {
 // Update from file and from the official historical file.
 
 QString Archivio::archivioDaAggiornare() const {
-    return nuovoArchivio_.isEmpty() ? sessione_.PercorsoArchivio : nuovoArchivio_;
+    return nuovoArchivio_.isEmpty() ? sessione_.percorsoArchivio() : nuovoArchivio_;
 }
 
 void Archivio::AGGIORNA_DA_FILE() {

@@ -51,8 +51,8 @@ QWidget* Archivio::creaSalvataggi() {
     auto* pagina = new QWidget;
 
     auto* sito = new QGroupBox(QStringLiteral("Indirizzo Internet"), pagina);
-    label5_ = casella("Label5", sessione_.IndirizzoInternet, sito);
-    text2_ = new CasellaIndirizzo(sessione_.IndirizzoInternet, sito);
+    label5_ = casella("Label5", sessione_.indirizzoInternet(), sito);
+    text2_ = new CasellaIndirizzo(sessione_.indirizzoInternet(), sito);
     text2_->setObjectName(QStringLiteral("Text2"));
     auto* command16 = pulsante(sito, "Command16", QStringLiteral("Incolla contenuto appunti"));
     connect(command16, &QPushButton::clicked, this,

@@ -76,11 +76,11 @@ Inizio::Inizio(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(s
 }
 
 void Inizio::avvia() {
-    lblArchivio_->setText(sessione_.PercorsoArchivio);
+    lblArchivio_->setText(sessione_.percorsoArchivio());
     mostraParametri();
     mostraArchivio();
     show();
-    if (!sessione_.archivioAperto()) {
+    if (!sessione_.archivioApribile()) {
         Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Selezionare Archivio"),
             QStringLiteral("Attenzione, la prima volta è necessario configurare l'origine dell'archivio"));
         SELEZIONE_ARCHIVIO();
