@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "archive/FileAggiornamento.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
 #include "core/db/DatabaseArchivio.h"
-#include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
@@ -173,7 +173,7 @@ void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
         state.SkipWithError(("archivio dimostrativo non disponibile: " + errore.toStdString()).c_str());
         return;
     }
-    const QString demo = finestra.sessione->PercorsoArchivio;
+    const QString demo = finestra.sessione->percorsoArchivio();
     const QString nuovo = QDir(cartella).filePath(Archivio::NomeArchivioStorico);
     fileScelto = fileStorico();
     ultimoErrore.clear();
@@ -183,7 +183,7 @@ void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
         finestra.archivio->AGGIORNAMENTO();
         state.PauseTiming();
         estrazioni = finestra.sessione->archivio.NumEstrazioni();
-        const bool sostituito = finestra.sessione->PercorsoArchivio == nuovo;
+        const bool sostituito = finestra.sessione->percorsoArchivio() == nuovo;
         finestra.sessione->selezionaArchivio(demo);
         QFile::remove(nuovo);
         state.ResumeTiming();

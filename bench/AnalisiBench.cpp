@@ -15,8 +15,8 @@
 
 #include "analyses/Ripetizioni.h"
 #include "analyses/db/DatabaseSistemi.h"
+#include "archive/db/FileArchivio.h"
 #include "core/db/DatabaseProgramma.h"
-#include "core/db/FileArchivio.h"
 
 using namespace quorvane;
 using namespace quorvane::bench;

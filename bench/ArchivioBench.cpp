@@ -15,9 +15,9 @@
 #include <optional>
 #include <vector>
 
+#include "archive/db/FileArchivio.h"
 #include "core/ArchivioEstrazioni.h"
 #include "core/db/DatabaseArchivio.h"
-#include "core/db/FileArchivio.h"
 
 using namespace quorvane;
 using namespace quorvane::bench;

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "core/db/FileArchivio.h"
+#include "archive/db/FileArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
@@ -88,8 +88,8 @@ struct CartellaReale {
         // The next start must really read the real archive, not the demonstration one.
         auto verifica = Sessione::avvia(cartella, Programma::oggi(), &errore);
         if (!verifica) return;
-        if (QFileInfo(verifica->PercorsoArchivio) != QFileInfo(archivio) || !verifica->archivioAperto()) {
-            errore = QStringLiteral("il programma non usa l'archivio scelto: ") + verifica->PercorsoArchivio;
+        if (QFileInfo(verifica->percorsoArchivio()) != QFileInfo(archivio) || !verifica->archivioApribile()) {
+            errore = QStringLiteral("il programma non usa l'archivio scelto: ") + verifica->percorsoArchivio();
             return;
         }
         pronta = true;

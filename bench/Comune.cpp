@@ -6,10 +6,16 @@
 
 #include <vector>
 
+#include "app/db/Funzionalita.h"
+#include "archive/db/FileArchivio.h"
 #include "core/db/CartellaDati.h"
-#include "core/db/FileArchivio.h"
 
 namespace quorvane::bench {
+
+namespace {
+// Before any main: every program here opens the program database as the program does.
+const bool funzionalitaRegistrate = (registraFunzionalita(), true);
+}  // namespace
 
 QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
 

@@ -19,7 +19,6 @@
 #include "archive/db/CalendarioArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
 #include "core/db/DatabaseArchivio.h"
-#include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"

@@ -2,6 +2,10 @@
 # hicolor theme, the AppStream metadata and the manual page of quorvane-cli.
 include(GNUInstallDirs)
 
+# The icon's PNG sizes, the manual page and the package need rsvg-convert and help2man, which a
+# build for working on the program does without: ./pacchetto and ./test turn them on.
+option(QUORVANE_PACCHETTO "Build the icon sizes and the manual page, and the Debian package" OFF)
+
 set(QUORVANE_INSTALLAZIONE "${PROJECT_SOURCE_DIR}/resources/installazione")
 
 install(TARGETS quorvane quorvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -12,6 +16,10 @@ install(FILES "${QUORVANE_INSTALLAZIONE}/quorvane.svg"
 configure_file("${QUORVANE_INSTALLAZIONE}/it.quorvane.Quorvane.metainfo.xml"
                "${PROJECT_BINARY_DIR}/it.quorvane.Quorvane.metainfo.xml" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/it.quorvane.Quorvane.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+if(NOT QUORVANE_PACCHETTO)
+  return()
+endif()
 
 # The PNG sizes of the icon are drawn from the SVG at build time, so the two never differ.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)

@@ -9,7 +9,7 @@ QUORVANE_BUILD="$QUORVANE_DIR/build"
 pacchetti=(cmake ninja-build g++ pkg-config
            qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
            qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev libgl-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
-           help2man librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-dev)
+           help2man librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-dev clang-format)
 
 # The packages given, or all those the build needs.
 installa_mancanti() {
@@ -26,18 +26,21 @@ installa_mancanti() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
 }
 
-# configura FOLDER [cmake options]: a Release build folder of the project.
-configura() {
-    local cartella=$1
-    shift
+# configura_da SOURCES FOLDER [cmake options]: a Release build folder of a CMake project.
+configura_da() {
+    local sorgenti=$1 cartella=$2
+    shift 2
     local extra=("$@")
     # ccache with the source folder as base: clones and work trees of the project share one cache.
     if command -v ccache >/dev/null; then
         export CCACHE_BASEDIR="$QUORVANE_DIR"
         extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
-    cmake -S "$QUORVANE_DIR" -B "$cartella" -G Ninja -DCMAKE_BUILD_TYPE=Release "${extra[@]}" >/dev/null
+    cmake -S "$sorgenti" -B "$cartella" -G Ninja -DCMAKE_BUILD_TYPE=Release "${extra[@]}" >/dev/null
 }
+
+# configura FOLDER [cmake options]: a Release build folder of the project.
+configura() { configura_da "$QUORVANE_DIR" "$@"; }
 
 compila() {
     configura "$QUORVANE_BUILD" "$@"

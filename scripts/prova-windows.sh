@@ -9,26 +9,17 @@ CARTELLA="$QUORVANE_DIR/build-windows"
 GTEST="$CARTELLA/googletest"
 
 installa_mancanti cmake ninja-build ccache libgtest-dev g++-mingw-w64-x86-64-posix wine wine64
-
-lanciatore=()
-if command -v ccache >/dev/null; then
-    export CCACHE_BASEDIR="$QUORVANE_DIR"
-    lanciatore=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
-configura() {
-    cmake -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_DIR/cmake/mingw-w64.cmake" \
-        "${lanciatore[@]}" "$@" >/dev/null
-}
+windows=-DCMAKE_TOOLCHAIN_FILE="$QUORVANE_DIR/cmake/mingw-w64.cmake"
 
 # GoogleTest for Windows, built once from the sources that libgtest-dev ships.
 if [ ! -f "$GTEST/installato" ]; then
-    configura -S /usr/src/googletest -B "$GTEST/build" -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$GTEST"
+    configura_da /usr/src/googletest "$GTEST/build" "$windows" -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$GTEST"
     cmake --build "$GTEST/build" -j "$(nproc)" >/dev/null
     cmake --install "$GTEST/build" >/dev/null
     touch "$GTEST/installato"
 fi
 
-configura -S "$QUORVANE_DIR" -B "$CARTELLA/motore" -DQUORVANE_ENGINE_ONLY=ON -DGTest_DIR="$GTEST/lib/cmake/GTest"
+configura "$CARTELLA/motore" "$windows" -DQUORVANE_ENGINE_ONLY=ON -DGTest_DIR="$GTEST/lib/cmake/GTest"
 cmake --build "$CARTELLA/motore" -j "$(nproc)" --target test_engine
 
 # One Wine prefix kept between runs and one wineserver for the whole run.

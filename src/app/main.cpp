@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/Moduli.h"
+#include "app/db/Funzionalita.h"
 #include "core/db/CartellaDati.h"
 #include "core/ui/Programma.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     quorvane::Programma::preparaApplicazione(app);
     quorvane::registraModuli();
+    quorvane::registraFunzionalita();
     QString errore;
     auto programma = quorvane::Programma::avvia(quorvane::cartellaDati(), &errore);
     if (!programma) {

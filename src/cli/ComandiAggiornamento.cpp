@@ -5,13 +5,13 @@
 
 #include "archive/ControlloAggiornamento.h"
 #include "archive/GrigliaArchivio.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/db/FileSorgente.h"
 #include "archive/db/ScaricoStorico.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "cli/Comune.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/DatabaseProgramma.h"
-#include "core/db/FileArchivio.h"
 
 namespace quorvane::cli {
 

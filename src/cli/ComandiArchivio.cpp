@@ -1,9 +1,9 @@
 // Commands on the archive itself: import, list of draws, model period.
 #include <QString>
 
+#include "archive/db/FileArchivio.h"
 #include "cli/Comune.h"
 #include "core/ElencoEstrazioni.h"
-#include "core/db/FileArchivio.h"
 
 namespace quorvane::cli {
 

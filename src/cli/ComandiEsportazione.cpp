@@ -4,11 +4,11 @@
 
 #include "archive/Calendario.h"
 #include "archive/Esportazione.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/db/FileEsportazione.h"
 #include "archive/db/ScaricoAggiornamento.h"
 #include "cli/Comune.h"
 #include "core/db/CartellaDati.h"
-#include "core/db/FileArchivio.h"
 
 namespace quorvane::cli {
 

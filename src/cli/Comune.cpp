@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <sstream>
 
+#include "archive/db/FileArchivio.h"
 #include "core/SceltaEstrazione.h"
 #include "core/db/CartellaDati.h"
 #include "core/db/DatabaseProgramma.h"
-#include "core/db/FileArchivio.h"
 
 namespace quorvane::cli {
 

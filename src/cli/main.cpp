@@ -13,6 +13,7 @@
 #include <windows.h>
 #endif
 
+#include "app/db/Funzionalita.h"
 #include "cli/Comune.h"
 
 using namespace quorvane::cli;
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
     // Texts as the windows show them, with the Italian decimal comma.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // The program database with the same tables as the program's.
+    quorvane::registraFunzionalita();
     const std::vector<Comando> comandi = tuttiIComandi();
     std::string errore;
     const auto letti = leggiArgomenti(argv, &errore);

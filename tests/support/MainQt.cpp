@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/db/Funzionalita.h"
 #include "core/db/CartellaDati.h"
 
 #ifdef QUORVANE_TEST_WIDGETS
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dati;
     qputenv(quorvane::VariabileCartellaDati, dati.path().toUtf8());
     QStandardPaths::setTestModeEnabled(true);
+    // The program database and the start-up as both programs have them.
+    quorvane::registraFunzionalita();
     Applicazione app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -8,8 +8,10 @@
 
 namespace test {
 
+std::filesystem::path storicoAtteso() { return QUORVANE_STORICO; }
+
 std::filesystem::path percorsoStorico() {
-    std::filesystem::path p(QUORVANE_STORICO);
+    const std::filesystem::path p = storicoAtteso();
     std::error_code ec;
     return std::filesystem::is_regular_file(p, ec) ? p : std::filesystem::path();
 }

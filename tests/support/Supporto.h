@@ -8,7 +8,9 @@
 
 namespace test {
 
-// The official historical file beside the repository, or empty when it is absent.
+// Where the official historical file beside the repository is looked for.
+std::filesystem::path storicoAtteso();
+// That file, or empty when it is absent.
 std::filesystem::path percorsoStorico();
 
 // A fresh folder under the system's temporary folder, removed when the object dies.
@@ -47,5 +49,5 @@ std::string leggiFile(const std::filesystem::path& percorso);
 #define RICHIEDE_STORICO()                                                              \
     do {                                                                                \
         if (test::percorsoStorico().empty())                                            \
-            GTEST_SKIP() << "archivio reale assente: " << QUORVANE_STORICO;             \
+            GTEST_SKIP() << "archivio reale assente: " << test::storicoAtteso().string(); \
     } while (0)

@@ -5,10 +5,21 @@
 #include <QVariant>
 
 #include "analyses/BibliotecaSistemi.h"
+#include "core/db/DatabaseProgramma.h"
 
 namespace quorvane {
 
 namespace {
+const QStringList schema = {
+    QStringLiteral("CREATE TABLE IF NOT EXISTS Sist_Ortogonali ("
+                   "IdOrto INTEGER PRIMARY KEY AUTOINCREMENT, Denominazione TEXT, "
+                   "sviluppo INTEGER, Numeri INTEGER)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS Sist_OrtoSv ("
+                   "NuRiga INTEGER, Qn TEXT, Num TEXT, "
+                   "RifOrto INTEGER NOT NULL REFERENCES Sist_Ortogonali(IdOrto) ON DELETE CASCADE)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS Sist_OrtoSvPerSistema ON Sist_OrtoSv(RifOrto)"),
+};
+
 bool fallito(const QSqlQuery& q, QString* errore) {
     *errore = descriviErrore(q.lastError());
     return false;
@@ -16,6 +27,13 @@ bool fallito(const QSqlQuery& q, QString* errore) {
 
 std::string testo(const QVariant& v) { return v.isNull() ? std::string() : v.toString().toStdString(); }
 }  // namespace
+
+void registraTabelleSistemi() {
+    DatabaseProgramma::registraTabelle(QStringLiteral("Sistemi"), [](Transazione& t, QSqlDatabase& db) {
+        for (const QString& istruzione : schema) t.esegui(istruzione);
+        return preparaBibliotecaSistemi(t, db);
+    });
+}
 
 bool preparaBibliotecaSistemi(Transazione& t, QSqlDatabase& db) {
     QSqlQuery conta(db);

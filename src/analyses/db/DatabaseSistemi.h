@@ -10,6 +10,10 @@
 
 namespace quorvane {
 
+// Gives the program database the two tables of the systems, with the program's library of
+// systems written into them while they hold none.
+void registraTabelleSistemi();
+
 // Writes the program's library of systems when the database holds none, within the caller's
 // transaction, which keeps it whole and holds the reason of a failure.
 bool preparaBibliotecaSistemi(Transazione& t, QSqlDatabase& db);

@@ -99,7 +99,7 @@ void PaginaAggiornamenti::svuotaImporta() {
 }
 
 QString PaginaAggiornamenti::archivioDaAggiornare() const {
-    return nuovoArchivio_.isEmpty() ? sessione_.PercorsoArchivio : nuovoArchivio_;
+    return nuovoArchivio_.isEmpty() ? sessione_.percorsoArchivio() : nuovoArchivio_;
 }
 
 void PaginaAggiornamenti::aggiornaDaFile() {

@@ -31,7 +31,7 @@ void messaggio(QWidget* padre, QMessageBox::Icon icona, const QString& titolo, c
 
 std::unique_ptr<DatabaseArchivio> PaginaGestione::apriArchivio(const QString& titolo) {
     QString errore;
-    auto db = DatabaseArchivio::apri(sessione_.PercorsoArchivio, &errore);
+    auto db = DatabaseArchivio::apri(sessione_.percorsoArchivio(), &errore);
     if (!db) messaggioErrore(this, titolo, errore);
     return db;
 }

@@ -62,8 +62,8 @@ PaginaSalvataggi::PaginaSalvataggi(FinestraPrincipale& principale, QWidget* padr
 
 QWidget* PaginaSalvataggi::creaSito() {
     auto* sito = new QGroupBox(QStringLiteral("Indirizzo Internet"), this);
-    indirizzoSito_ = casella("Label5", sessione_.IndirizzoInternet, sito);
-    nuovoIndirizzoSito_ = new CasellaIndirizzo(sessione_.IndirizzoInternet, sito);
+    indirizzoSito_ = casella("Label5", sessione_.indirizzoInternet(), sito);
+    nuovoIndirizzoSito_ = new CasellaIndirizzo(sessione_.indirizzoInternet(), sito);
     nuovoIndirizzoSito_->setObjectName(QStringLiteral("Text2"));
     auto* incolla = pulsante(sito, "Command16", QStringLiteral("Incolla contenuto appunti"));
     connect(incolla, &QPushButton::clicked, this,

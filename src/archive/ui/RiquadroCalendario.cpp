@@ -57,7 +57,7 @@ RiquadroCalendario::RiquadroCalendario(Sessione& sessione, QWidget* padre)
 void RiquadroCalendario::caricaCalendario() {
     const int anno = sceltaAnno_->currentText().toInt();
     QString errore;
-    auto db = DatabaseArchivio::apri(sessione_.PercorsoArchivio, &errore, true);
+    auto db = DatabaseArchivio::apri(sessione_.percorsoArchivio(), &errore, true);
     auto date = db ? dateCalendario(*db, anno, &errore) : std::nullopt;
     Griglia& g = tabellaAnno_->griglia();
     riempiCalendario(g, anno, date.value_or(std::vector<Data>{}));

@@ -4,10 +4,11 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/db/ErroreSql.h"
-
-#include "analyses/db/DatabaseSistemi.h"
 
 namespace quorvane {
 
@@ -18,24 +19,20 @@ const QStringList schema = {
                    "Parametro TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, Valore1 TEXT, Valore2 TEXT)"),
     QStringLiteral("CREATE TABLE IF NOT EXISTS Salvataggi ("
                    "IdSalvataggio INTEGER PRIMARY KEY AUTOINCREMENT, Descrizione TEXT)"),
-    QStringLiteral("CREATE TABLE IF NOT EXISTS Configurazioni ("
-                   "IdConfig INTEGER PRIMARY KEY AUTOINCREMENT, "
-                   "Configurazione TEXT NOT NULL UNIQUE CHECK (length(Configurazione) <= 60), "
-                   "NE INTEGER, Mesi INTEGER, Mensile INTEGER, Colpi INTEGER, Ruote TEXT, Fine INTEGER)"),
-    QStringLiteral("CREATE TABLE IF NOT EXISTS ConfigNumeri ("
-                   "ID INTEGER PRIMARY KEY AUTOINCREMENT, "
-                   "IdConfig INTEGER NOT NULL REFERENCES Configurazioni(IdConfig) ON DELETE CASCADE, "
-                   "Riga INTEGER, Sorte INTEGER, Esiti INTEGER, Et INTEGER, Numeri TEXT)"),
-    QStringLiteral("CREATE INDEX IF NOT EXISTS ConfigNumeriPerConfig ON ConfigNumeri(IdConfig)"),
-    QStringLiteral("CREATE TABLE IF NOT EXISTS Sist_Ortogonali ("
-                   "IdOrto INTEGER PRIMARY KEY AUTOINCREMENT, Denominazione TEXT, "
-                   "sviluppo INTEGER, Numeri INTEGER)"),
-    QStringLiteral("CREATE TABLE IF NOT EXISTS Sist_OrtoSv ("
-                   "NuRiga INTEGER, Qn TEXT, Num TEXT, "
-                   "RifOrto INTEGER NOT NULL REFERENCES Sist_Ortogonali(IdOrto) ON DELETE CASCADE)"),
-    QStringLiteral("CREATE INDEX IF NOT EXISTS Sist_OrtoSvPerSistema ON Sist_OrtoSv(RifOrto)"),
 };
+
+std::vector<std::pair<QString, PreparazioneTabelle>>& tabelleRegistrate() {
+    static std::vector<std::pair<QString, PreparazioneTabelle>> tabelle;
+    return tabelle;
+}
 }  // namespace
+
+void DatabaseProgramma::registraTabelle(const QString& nome, PreparazioneTabelle prepara) {
+    auto& tabelle = tabelleRegistrate();
+    auto gia = std::find_if(tabelle.begin(), tabelle.end(), [&](const auto& t) { return t.first == nome; });
+    if (gia != tabelle.end()) gia->second = std::move(prepara);
+    else tabelle.emplace_back(nome, std::move(prepara));
+}
 
 std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartella,
                                                            const QList<Parametro>& valoriIniziali,
@@ -57,7 +54,7 @@ std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartel
     QSqlDatabase& sql = db->db();
     Transazione t(sql);
     for (const QString& istruzione : schema) t.esegui(istruzione);
-    preparaBibliotecaSistemi(t, sql);
+    for (const auto& [nome, prepara] : tabelleRegistrate()) prepara(t, sql);
     if (db->creato_) {
         for (const Parametro& p : valoriIniziali) {
             QSqlQuery q(sql);

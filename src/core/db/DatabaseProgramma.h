@@ -1,13 +1,17 @@
 #pragma once
-// The program's own database: parameters, saved configurations, orthogonal systems.
+// The program's own database: its parameters, and the tables each feature registers.
 #include <QList>
+#include <QSqlDatabase>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "core/db/Connessione.h"
 
 namespace quorvane {
+
+class Transazione;
 
 // The keys of the parameter rows the program reads (looked up whatever their letter case).
 namespace Parametri {
@@ -25,14 +29,22 @@ struct Parametro {
     QString valore2;
 };
 
+// Creates a feature's tables when they are missing and fills what they must hold, within the
+// opening transaction; false (the reason kept in the transaction) stops the opening.
+using PreparazioneTabelle = std::function<bool(Transazione&, QSqlDatabase&)>;
+
 class DatabaseProgramma {
 public:
     static inline const QString NomeFile = QStringLiteral("DbQuorvane.db");
 
-    // Opens the program database of a data folder. A missing file is created with every table
-    // and the parameter rows the program expects (`valoriIniziali`); an existing file gets any
-    // table it lacks, and the library of orthogonal systems when it holds no system. Null,
-    // with an Italian message, when the file is not a usable database.
+    // A feature's tables, registered before the first opening; prepared in the order of their
+    // first registration, and a second registration under the same name replaces the first.
+    static void registraTabelle(const QString& nome, PreparazioneTabelle prepara);
+
+    // Opens the program database of a data folder. A missing file is created with the parameter
+    // table, every registered table and the parameter rows the program expects
+    // (`valoriIniziali`); an existing file gets any table it lacks. Null, with an Italian
+    // message, when the file is not a usable database.
     static std::unique_ptr<DatabaseProgramma> apri(const QString& cartella,
                                                    const QList<Parametro>& valoriIniziali,
                                                    QString* errore);

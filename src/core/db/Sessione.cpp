@@ -3,15 +3,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
-
-#include "archive/ArchivioDemo.h"
-#include "archive/db/ScaricoStorico.h"
 
 namespace quorvane {
 
 namespace {
 const QString indirizzoPredefinito = QStringLiteral("https://www.quorvane.it");
+
+QList<Parametro>& parametriRegistrati() {
+    static QList<Parametro> righe;
+    return righe;
+}
+
+Sessione::GeneratoreDimostrativo& generatoreRegistrato() {
+    static Sessione::GeneratoreDimostrativo genera;
+    return genera;
+}
 
 void scriviFilePercorso(const QString& cartella, const QString& percorso) {
     QFile file(QDir(cartella).filePath(Sessione::NomeFilePercorso));
@@ -19,6 +27,17 @@ void scriviFilePercorso(const QString& cartella, const QString& percorso) {
         file.write(QStringLiteral("\"%1\"\n").arg(QDir::toNativeSeparators(percorso)).toUtf8());
 }
 }  // namespace
+
+void Sessione::registraParametro(const Parametro& riga) {
+    auto& righe = parametriRegistrati();
+    auto gia = std::find_if(righe.begin(), righe.end(), [&](const Parametro& p) { return p.nome == riga.nome; });
+    if (gia != righe.end()) *gia = riga;
+    else righe.append(riga);
+}
+
+void Sessione::registraArchivioDimostrativo(GeneratoreDimostrativo genera) {
+    generatoreRegistrato() = std::move(genera);
+}
 
 std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Data& oggi,
                                           QString* errore) {
@@ -30,40 +49,43 @@ std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Dat
         {Parametri::EstrazioneIniziale, QStringLiteral("1"), {}},
         {Parametri::IndirizzoInternet, indirizzoPredefinito, {}},
         {Parametri::PercorsoDati, QDir(cartellaDati).filePath(QStringLiteral("Dati.iii")), {}},
-        {Parametri::IndirizzoAggiornamenti, IndirizzoAggiornamentiPredefinito, {}},
-        {Parametri::IndirizzoArchivioUfficiale, IndirizzoArchivioUfficialePredefinito, {}},
     };
-    sessione->programma_ = DatabaseProgramma::apri(cartellaDati, iniziali, errore);
+    const QList<Parametro>& aggiunti = parametriRegistrati();
+    sessione->programma_ = DatabaseProgramma::apri(cartellaDati, iniziali + aggiunti, errore);
     if (!sessione->programma_) return nullptr;
-    // Program databases made before the download addresses had their own rows.
-    for (const Parametro& riga : iniziali.mid(iniziali.size() - 2))
-        sessione->programma_->aggiungiParametroSeManca(riga);
+    // Program databases made before a feature had its rows.
+    for (const Parametro& riga : aggiunti) sessione->programma_->aggiungiParametroSeManca(riga);
     if (sessione->primoAvvio() && !QFileInfo::exists(demo)) {
         QString motivo;
         if (sessione->creaArchivioDimostrativo(oggi, &motivo)) scriviFilePercorso(cartellaDati, demo);
     }
 
     auto& db = *sessione->programma_;
-    sessione->PercorsoArchivio = db.parametro(Parametri::PercorsoArchivio).value_or(QString());
-    sessione->IndirizzoInternet = db.parametro(Parametri::IndirizzoInternet).value_or(QString());
-    QString motivo;
-    sessione->archivioAperto_ = DatabaseArchivio::apri(sessione->PercorsoArchivio, &motivo);
-    sessione->ImpostaInizialix();
+    sessione->percorsoArchivio_ = db.parametro(Parametri::PercorsoArchivio).value_or(QString());
+    sessione->indirizzoInternet_ = db.parametro(Parametri::IndirizzoInternet).value_or(QString());
+    sessione->leggiEstrazioneIniziale();
     return sessione;
 }
 
 bool Sessione::creaArchivioDimostrativo(const Data& oggi, QString* errore) {
+    const GeneratoreDimostrativo& genera = generatoreRegistrato();
+    if (!genera) return false;
     const QString percorso = QDir(cartellaDati_).filePath(NomeArchivioDimostrativo);
     auto db = DatabaseArchivio::apriOCrea(percorso, errore);
     if (!db) return false;
-    return db->aggiungiEstrazioni(generaArchivioDemo(oggi), errore).has_value();
+    return db->aggiungiEstrazioni(genera(oggi), errore).has_value();
+}
+
+bool Sessione::archivioApribile() const {
+    QString motivo;
+    return DatabaseArchivio::apri(percorsoArchivio_, &motivo) != nullptr;
 }
 
 bool Sessione::archivioDimostrativo() const {
-    return QFileInfo(PercorsoArchivio) == QFileInfo(QDir(cartellaDati_).filePath(NomeArchivioDimostrativo));
+    return QFileInfo(percorsoArchivio_) == QFileInfo(QDir(cartellaDati_).filePath(NomeArchivioDimostrativo));
 }
 
-void Sessione::ImpostaInizialix() {
+void Sessione::leggiEstrazioneIniziale() {
     auto valore = programma_->parametro(Parametri::EstrazioneIniziale);
     if (!valore) return;
     bool ok = false;
@@ -74,12 +96,12 @@ void Sessione::ImpostaInizialix() {
 
 void Sessione::selezionaArchivio(const QString& percorso) {
     scriviFilePercorso(cartellaDati_, percorso);
-    PercorsoArchivio = percorso;
+    percorsoArchivio_ = percorso;
     programma_->impostaParametro(QStringLiteral("percorsoarchivio"), percorso);
 }
 
 bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore) {
-    auto db = DatabaseArchivio::apri(PercorsoArchivio, errore);
+    auto db = DatabaseArchivio::apri(percorsoArchivio_, errore);
     if (!db) return false;
     auto righe = db->leggiEstrazioni(errore);
     if (!righe) return false;

@@ -1,12 +1,16 @@
 #pragma once
 // The state of one run of the program: the program database, the archive it names, the
 // parameters read at start-up and the draw archive in memory that every window reads.
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/ArchivioEstrazioni.h"
 #include "core/Data.h"
+#include "core/Estrazione.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/DatabaseProgramma.h"
 
@@ -21,6 +25,16 @@ public:
     static inline const QString NomeArchivioDimostrativo = QStringLiteral("ArchivioDimostrativo.db");
     static inline const QString NomeFilePercorso = QStringLiteral("PercorsoDatabase.txt");
 
+    // The draws of the demonstration archive: every draw day up to the day before `oggi`.
+    using GeneratoreDimostrativo = std::function<std::vector<Estrazione>(const Data& oggi)>;
+
+    // What the features add to the start-up, registered before the first start: parameter rows
+    // written on the first run and added to program databases made before them (a second row
+    // of the same name replaces the first), and the maker of the demonstration archive, without
+    // which the first run names that archive but creates none.
+    static void registraParametro(const Parametro& riga);
+    static void registraArchivioDimostrativo(GeneratoreDimostrativo genera);
+
     // Opens the program database of the data folder and the archive it names. On the first
     // run both are created: the archive with simulated draws up to the day before `oggi`.
     // Null, with an Italian message, when the program database cannot be used.
@@ -29,22 +43,24 @@ public:
 
     DatabaseProgramma& programma() { return *programma_; }
     const QString& cartellaDati() const { return cartellaDati_; }
-    // The archive database opened at start-up; null when it could not be opened.
-    DatabaseArchivio* archivioAperto() { return archivioAperto_.get(); }
+    // The archive database the next load reads.
+    const QString& percorsoArchivio() const { return percorsoArchivio_; }
+    // Whether that archive database can be opened now.
+    bool archivioApribile() const;
     bool archivioDimostrativo() const;
+    // The program's site as read at start-up.
+    const QString& indirizzoInternet() const { return indirizzoInternet_; }
     // True when this run created the program database.
     bool primoAvvio() const { return programma_->creato(); }
 
-    QString PercorsoArchivio;
-    QString IndirizzoInternet;
     ArchivioEstrazioni archivio;
 
-    // Reads EstrazioneIniziale; a missing row leaves the current value.
-    void ImpostaInizialix();
+    // Reads EstrazioneIniziale into the archive in memory; a missing row leaves the current value.
+    void leggiEstrazioneIniziale();
     // Makes `percorso` the archive: remembered in the data folder's text file and in the
     // parameter row, when the row exists. Read by the next load.
     void selezionaArchivio(const QString& percorso);
-    // Loads the draws of PercorsoArchivio into memory; on failure the archive in memory is
+    // Loads the draws of the archive database into memory; on failure the archive in memory is
     // unchanged and `errore` says why.
     bool caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamento, QString* errore);
     // The draws as stored, as the last successful load read them.
@@ -58,8 +74,9 @@ private:
     bool creaArchivioDimostrativo(const Data& oggi, QString* errore);
 
     QString cartellaDati_;
+    QString percorsoArchivio_;
+    QString indirizzoInternet_;
     std::unique_ptr<DatabaseProgramma> programma_;
-    std::unique_ptr<DatabaseArchivio> archivioAperto_;
     std::vector<RigaArchivio> righe_;
 };
 

@@ -76,11 +76,11 @@ FinestraInizio::FinestraInizio(Sessione& sessione, QWidget* padre) : QWidget(pad
 }
 
 void FinestraInizio::avvia() {
-    etichettaArchivio_->setText(sessione_.PercorsoArchivio);
+    etichettaArchivio_->setText(sessione_.percorsoArchivio());
     mostraParametri();
     mostraArchivio();
     show();
-    if (!sessione_.archivioAperto()) {
+    if (!sessione_.archivioApribile()) {
         Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Selezionare Archivio"),
             QStringLiteral("Attenzione, la prima volta è necessario configurare l'origine dell'archivio"));
         selezionaArchivio();

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "core/db/DatabaseProgramma.h"
 #include "core/db/ErroreSql.h"
 
 namespace quorvane {
@@ -13,6 +14,18 @@ namespace {
 
 QString q(const std::string& testo) { return QString::fromStdString(testo); }
 std::string s(const QVariant& v) { return v.isNull() ? std::string() : v.toString().toStdString(); }
+
+const QStringList schema = {
+    QStringLiteral("CREATE TABLE IF NOT EXISTS Configurazioni ("
+                   "IdConfig INTEGER PRIMARY KEY AUTOINCREMENT, "
+                   "Configurazione TEXT NOT NULL UNIQUE CHECK (length(Configurazione) <= 60), "
+                   "NE INTEGER, Mesi INTEGER, Mensile INTEGER, Colpi INTEGER, Ruote TEXT, Fine INTEGER)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS ConfigNumeri ("
+                   "ID INTEGER PRIMARY KEY AUTOINCREMENT, "
+                   "IdConfig INTEGER NOT NULL REFERENCES Configurazioni(IdConfig) ON DELETE CASCADE, "
+                   "Riga INTEGER, Sorte INTEGER, Esiti INTEGER, Et INTEGER, Numeri TEXT)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS ConfigNumeriPerConfig ON ConfigNumeri(IdConfig)"),
+};
 
 bool fallito(const QSqlQuery& query, QString* errore) {
     *errore = descriviErrore(query.lastError());
@@ -59,6 +72,13 @@ bool haCaratteriDiControllo(const QString& nome) {
 }
 
 }  // namespace
+
+void registraTabelleConfigurazioni() {
+    DatabaseProgramma::registraTabelle(QStringLiteral("Configurazioni"), [](Transazione& t, QSqlDatabase&) {
+        for (const QString& istruzione : schema) t.esegui(istruzione);
+        return t.riuscita();
+    });
+}
 
 std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazione& c,
                                              const std::vector<PrevisioneSalvata>& righe, QString* errore) {

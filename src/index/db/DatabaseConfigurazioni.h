@@ -9,6 +9,9 @@
 
 namespace quorvane {
 
+// Gives the program database the two tables of the configurations.
+void registraTabelleConfigurazioni();
+
 // Stores a configuration with its forecasts in one transaction: whole or not at all. The
 // name must be 1..60 characters, without control characters, and unlike every stored name,
 // whatever the letter case.

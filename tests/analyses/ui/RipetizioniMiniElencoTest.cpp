@@ -37,7 +37,7 @@ protected:
         auto gennaio = generaArchivioDemo(Data{1940, 2, 1});
         gennaio.erase(gennaio.begin(), gennaio.begin() + archivio().NumEstrazioni());
         QString errore;
-        auto db = DatabaseArchivio::apri(sessione->PercorsoArchivio, &errore);
+        auto db = DatabaseArchivio::apri(sessione->percorsoArchivio(), &errore);
         ASSERT_TRUE(db && db->aggiungiEstrazioni(gennaio, &errore)) << errore.toStdString();
         db.reset();
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore)) << errore.toStdString();

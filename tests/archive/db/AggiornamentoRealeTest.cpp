@@ -1,11 +1,11 @@
 #include <QString>
 
 #include "archive/ControlloAggiornamento.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/db/FileSorgente.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "core/FileDati.h"
 #include "core/db/DatabaseArchivio.h"
-#include "core/db/FileArchivio.h"
 #include "support/ScritturaZip.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"

@@ -3,9 +3,9 @@
 #include <sys/stat.h>
 
 #include "archive/db/CalendarioArchivio.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/db/FileEsportazione.h"
 #include "core/db/DatabaseArchivio.h"
-#include "core/db/FileArchivio.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
 

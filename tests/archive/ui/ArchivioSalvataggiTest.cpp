@@ -111,7 +111,7 @@ TEST_F(SalvataggiArchivio, ArchivioUfficialeAlPostoDelDimostrativo) {
     EXPECT_EQ(griglia("FgImporta").testo(1, 2), "58-22-47-49-69");
     clicca("Command28");
     EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
-    EXPECT_EQ(sessione->PercorsoArchivio, QDir(sessione->cartellaDati()).filePath(PaginaAggiornamenti::NomeArchivioStorico));
+    EXPECT_EQ(sessione->percorsoArchivio(), QDir(sessione->cartellaDati()).filePath(PaginaAggiornamenti::NomeArchivioStorico));
     EXPECT_EQ(sessione->archivio.NumEstrazioni(), 2);
     EXPECT_TRUE(trova<QLabel>(container.get(), "LblDimostrativo")->isHidden());
     EXPECT_EQ(test::leggiFile(demo.toStdString()), simulato);
@@ -120,7 +120,7 @@ TEST_F(SalvataggiArchivio, ArchivioUfficialeAlPostoDelDimostrativo) {
 TEST_F(SalvataggiArchivio, IndirizzoDelSito) {
     QLabel* label5 = trova<QLabel>(w(), "Label5");
     QLineEdit* text2 = trova<QLineEdit>(w(), "Text2");
-    const QString iniziale = sessione->IndirizzoInternet;
+    const QString iniziale = sessione->indirizzoInternet();
     EXPECT_EQ(text2->text(), iniziale);
 
     QGuiApplication::clipboard()->setText("https://esempio.it/lotto");
@@ -136,8 +136,15 @@ TEST_F(SalvataggiArchivio, IndirizzoDelSito) {
     clicca("Command5");
     EXPECT_EQ(dialoghi.indirizziAperti, std::vector<QUrl>{QUrl(iniziale)});
 
-    // Only web addresses are handed to the browser.
-    sessione->IndirizzoInternet = "file:///etc/passwd";
+    // Only web addresses are handed to the browser: a site read at start-up that is not one.
+    ASSERT_TRUE(sessione->programma().impostaParametro("IndirizzoInternet", "file:///etc/passwd"));
+    const QString dati = sessione->cartellaDati();
+    finestra.reset();
+    container.reset();
+    sessione.reset();
+    QString errore;
+    sessione = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
+    ASSERT_TRUE(sessione) << errore.toStdString();
     apri();
     clicca("Command5");
     EXPECT_EQ(dialoghi.indirizziAperti.size(), 1u);

@@ -354,7 +354,7 @@ TEST_F(ProvaArchivio, LArchivioStoricoSostituisceQuelloDimostrativo) {
     clicca("Command28");
     EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
     const QString nuovo = QDir(sessione->cartellaDati()).filePath(PaginaAggiornamenti::NomeArchivioStorico);
-    EXPECT_EQ(sessione->PercorsoArchivio, nuovo);
+    EXPECT_EQ(sessione->percorsoArchivio(), nuovo);
     EXPECT_EQ(sessione->programma().parametro("PercorsoArchivio"), nuovo);
     EXPECT_EQ(sessione->archivio.NumEstrazioni(), 2);
     EXPECT_EQ(sessione->archivio.Estratti(2, 6, 1), 10);

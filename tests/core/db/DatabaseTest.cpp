@@ -3,9 +3,9 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 
+#include "archive/db/FileArchivio.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/DatabaseProgramma.h"
-#include "core/db/FileArchivio.h"
 #include "core/db/Sessione.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
@@ -214,9 +214,9 @@ TEST(Sessione, PrimoAvvioCreaProgrammaEArchivioDimostrativo) {
     EXPECT_TRUE(s->primoAvvio());
     EXPECT_TRUE(QFileInfo::exists(qpath(cartella / "dati" / "DbQuorvane.db")));
     const QString demo = qpath(cartella / "dati" / "ArchivioDimostrativo.db");
-    EXPECT_EQ(s->PercorsoArchivio, demo);
+    EXPECT_EQ(s->percorsoArchivio(), demo);
     EXPECT_TRUE(s->archivioDimostrativo());
-    EXPECT_NE(s->archivioAperto(), nullptr);
+    EXPECT_TRUE(s->archivioApribile());
     EXPECT_EQ(s->programma().parametro("EstrazioneIniziale").value_or(""), "1");
     EXPECT_TRUE(s->programma().parametro("IndirizzoInternet").has_value());
     EXPECT_TRUE(s->programma().parametro("PercorsoDati.iii").has_value());
@@ -234,7 +234,7 @@ TEST(Sessione, PrimoAvvioCreaProgrammaEArchivioDimostrativo) {
     s = Sessione::avvia(qpath(cartella / "dati"), oggi, &errore);
     ASSERT_TRUE(s);
     EXPECT_FALSE(s->primoAvvio());
-    EXPECT_EQ(s->PercorsoArchivio, demo);
+    EXPECT_EQ(s->percorsoArchivio(), demo);
 }
 
 TEST(Sessione, ArchivioSceltoInUnAltraCartella) {
@@ -249,7 +249,7 @@ TEST(Sessione, ArchivioSceltoInUnAltraCartella) {
     auto s = Sessione::avvia(qpath(cartella / "dati"), oggi, &errore);
     ASSERT_TRUE(s);
     s->selezionaArchivio(scelto);
-    EXPECT_EQ(s->PercorsoArchivio, scelto);
+    EXPECT_EQ(s->percorsoArchivio(), scelto);
     EXPECT_FALSE(s->archivioDimostrativo());
     EXPECT_EQ(s->programma().parametro("PercorsoArchivio").value_or(""), scelto);
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
@@ -259,8 +259,8 @@ TEST(Sessione, ArchivioSceltoInUnAltraCartella) {
     // The next run opens the chosen archive; the program database stays in the data folder.
     s.reset();
     s = Sessione::avvia(qpath(cartella / "dati"), oggi, &errore);
-    EXPECT_EQ(s->PercorsoArchivio, scelto);
-    EXPECT_NE(s->archivioAperto(), nullptr);
+    EXPECT_EQ(s->percorsoArchivio(), scelto);
+    EXPECT_TRUE(s->archivioApribile());
     EXPECT_TRUE(s->programma().percorso().endsWith("/dati/DbQuorvane.db"));
 }
 
@@ -275,13 +275,13 @@ TEST(Sessione, EstrazioneInizialeEFallimentiDelCaricamento) {
     s->selezionaArchivio(scelto);
 
     s->programma().impostaParametro("estrazioneiniziale", "2,6");
-    s->ImpostaInizialix();
+    s->leggiEstrazioneIniziale();
     EXPECT_EQ(s->archivio.EstrazioneIniziale(), 3);  // nearest whole number
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore));
     EXPECT_EQ(s->archivio.periodoModello().inizio, 3);
 
     s->programma().impostaParametro("EstrazioneIniziale", "4");
-    s->ImpostaInizialix();
+    s->leggiEstrazioneIniziale();
     EXPECT_FALSE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore));
     EXPECT_EQ(s->archivio.NumModello(), 1);  // the previous load stays whole
 
@@ -296,5 +296,5 @@ TEST(Sessione, EstrazioneInizialeEFallimentiDelCaricamento) {
     s.reset();
     s = Sessione::avvia(qpath(cartella / "dati"), oggi, &errore);
     ASSERT_TRUE(s);
-    EXPECT_EQ(s->archivioAperto(), nullptr);
+    EXPECT_FALSE(s->archivioApribile());
 }

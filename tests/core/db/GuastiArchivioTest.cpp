@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "archive/ControlloAggiornamento.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "core/db/DatabaseArchivio.h"
-#include "core/db/FileArchivio.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
 

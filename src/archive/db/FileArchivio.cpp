@@ -1,4 +1,4 @@
-#include "core/db/FileArchivio.h"
+#include "archive/db/FileArchivio.h"
 
 #include <QFile>
 

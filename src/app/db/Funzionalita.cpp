@@ -1,0 +1,16 @@
+#include "app/db/Funzionalita.h"
+
+#include "analyses/db/DatabaseSistemi.h"
+#include "archive/db/AvvioArchivio.h"
+#include "index/db/DatabaseConfigurazioni.h"
+
+namespace quorvane {
+
+void registraFunzionalita() {
+    // In this order the tables are created as the program has always created them.
+    registraTabelleConfigurazioni();
+    registraTabelleSistemi();
+    registraAvvioArchivio();
+}
+
+}  // namespace quorvane
