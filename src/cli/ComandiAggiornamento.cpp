@@ -115,13 +115,13 @@ int scaricaStoricoCmd(const Opzioni& opzioni) {
 void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,
                      const std::vector<RigaArchivio>& memorizzate) {
     const auto controllo = ConfrontoAggiornamento(righe, memorizzate);
-    Griglia fgImporta("FgImporta");
-    riempiRigheImportate(fgImporta, righe);
-    segnaControllo(fgImporta, controllo);
+    Griglia righeLette("FgImporta");
+    riempiRigheImportate(righeLette, righe);
+    segnaControllo(righeLette, controllo);
     if (opzioni.json)
-        return stampa(opzioni, tabelle::RigheAggiornamento, fgImporta,
+        return stampa(opzioni, tabelle::RigheAggiornamento, righeLette,
                       {{std::string(chiavi::Resoconto), controllo.righeSegnalate}});
-    stampa(opzioni, tabelle::RigheAggiornamento, fgImporta);
+    stampa(opzioni, tabelle::RigheAggiornamento, righeLette);
     scrivi("\n");
     stampaResoconto(opzioni, controllo.righeSegnalate);
 }
@@ -129,7 +129,7 @@ void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento
 std::vector<Comando> comandiAggiornamento() {
     return {
         {"controlla-aggiornamento", "FILE --archivio FILE",
-         "confronta FILE (di aggiornamento o storico ufficiale) con l'archivio (FgImporta, List4)",
+         "confronta FILE (di aggiornamento o storico ufficiale) con l'archivio (righe_aggiornamento, resoconto)",
          controllaCmd},
         {"aggiorna", "FILE [--correggi] --archivio DB",
          "scrive in DB (SQLite) le estrazioni mancanti e, con --correggi, quelle diverse",

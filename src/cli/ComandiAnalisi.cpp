@@ -29,10 +29,10 @@ int quadraturaCmd(const Opzioni& opzioni) {
         }
     }
     const Quadratura q = calcolaQuadratura(numeri);
-    Griglia fg1("fg1");
-    preparaTabellaQuadratura(fg1);
-    scriviQuadratura(fg1, caselle, q);
-    stampaConEtichette(opzioni, tabelle::Quadratura, fg1, {{"Totale", static_cast<long long>(q.totale)}});
+    Griglia quadratura("fg1");
+    preparaTabellaQuadratura(quadratura);
+    scriviQuadratura(quadratura, caselle, q);
+    stampaConEtichette(opzioni, tabelle::Quadratura, quadratura, {{"Totale", static_cast<long long>(q.totale)}});
     return 0;
 }
 
@@ -57,9 +57,9 @@ struct SistemiDelProgramma {
 
 int sistemiCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 0);
-    Griglia fgSistemi("FgSistemi");
-    riempiElencoSistemi(fgSistemi, SistemiDelProgramma().elenco());
-    stampa(opzioni, tabelle::Sistemi, fgSistemi);
+    Griglia sistemi("FgSistemi");
+    riempiElencoSistemi(sistemi, SistemiDelProgramma().elenco());
+    stampa(opzioni, tabelle::Sistemi, sistemi);
     return 0;
 }
 
@@ -87,9 +87,9 @@ int sviluppaSistemaCmd(const Opzioni& opzioni) {
         sviluppo.scegli(n);
     }
     sviluppo.sostituisci(voce->sviluppo);
-    Griglia fg88("fG88");
-    sviluppo.riempiSviluppo(fg88);
-    stampa(opzioni, tabelle::SviluppoSistema, fg88, {{"Denominazione", voce->denominazione}});
+    Griglia righeSviluppo("fG88");
+    sviluppo.riempiSviluppo(righeSviluppo);
+    stampa(opzioni, tabelle::SviluppoSistema, righeSviluppo, {{"Denominazione", voce->denominazione}});
     return 0;
 }
 
@@ -101,11 +101,11 @@ int ripetizioniCmd(const Opzioni& opzioni) {
     const auto e = opzioni.valore("e"), r = opzioni.valore("r");
     Ripetizioni ripetizioni;
     ripetizioni.Rilevazione(archivio, fine);
-    Griglia fg2("Fg2");
-    riempiRipetizioni(fg2, ripetizioni.Combinazioni(
+    Griglia tabella("Fg2");
+    riempiRipetizioni(tabella, ripetizioni.Combinazioni(
                                e ? intero(*e, "--e", 1, Ripetizioni::EstrazioniRilevate) : 2,
                                r ? intero(*r, "--r", Ripetizioni::MinimoRuote, Ripetizioni::MassimoRuote) : 3));
-    stampaConEtichette(opzioni, tabelle::Ripetizioni, fg2, {{"Fine analisi", testoFineAnalisi(archivio, fine)}});
+    stampaConEtichette(opzioni, tabelle::Ripetizioni, tabella, {{"Fine analisi", testoFineAnalisi(archivio, fine)}});
     return 0;
 }
 
@@ -114,9 +114,9 @@ int estrazioneCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MiniElenco elenco;
     elenco.mostra(estrazioneDa(archivio, opzioni.argomenti[0]));
-    Griglia fg2("Fg2");
-    elenco.riempiTabella(fg2, archivio);
-    stampaConEtichette(opzioni, tabelle::NumeriEstrazione, fg2,
+    Griglia tabella("Fg2");
+    elenco.riempiTabella(tabella, archivio);
+    stampaConEtichette(opzioni, tabelle::NumeriEstrazione, tabella,
                        {{"Estrazione", static_cast<long long>(elenco.estrazione())},
                         {"Data", archivio.DateEstrazioni(elenco.estrazione())},
                         {"Progressivi", elenco.progressivi(archivio)}});

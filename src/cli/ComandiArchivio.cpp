@@ -24,9 +24,9 @@ int importaStoricoCmd(const Opzioni& opzioni) {
 
 int estrazioniCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 0);
-    Griglia fgpa("fgpa");
-    riempiElencoEstrazioni(fgpa, caricaArchivio(opzioni));
-    stampa(opzioni, tabelle::Estrazioni, fgpa);
+    Griglia estrazioni("fgpa");
+    riempiElencoEstrazioni(estrazioni, caricaArchivio(opzioni));
+    stampa(opzioni, tabelle::Estrazioni, estrazioni);
     return 0;
 }
 

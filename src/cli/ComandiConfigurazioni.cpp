@@ -43,9 +43,9 @@ Configurazione configurazioneCod(DatabaseProgramma& programma, const std::string
 int configurazioniCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 0);
     auto programma = databaseProgramma();
-    Griglia fgE("FgE");
-    riempiTabellaConfigurazioni(fgE, elencoConfigurazioni(programma.get()));
-    stampa(opzioni, tabelle::Configurazioni, fgE);
+    Griglia configurazioni("FgE");
+    riempiTabellaConfigurazioni(configurazioni, elencoConfigurazioni(programma.get()));
+    stampa(opzioni, tabelle::Configurazioni, configurazioni);
     return 0;
 }
 
@@ -60,9 +60,9 @@ int salvaCmd(const Opzioni& opzioni) {
                                         previsioniDaSalvare(metodo.analisi), &errore);
     if (!id) throw ErroreComando{EsitoInputErrato, std::string(SalvataggioFallito) + " (" + errore.toStdString() + ")"};
     // The configuration as stored, in the list's layout.
-    Griglia fgE("FgE");
-    riempiTabellaConfigurazioni(fgE, {configurazioneCod(*programma, std::to_string(*id))});
-    stampa(opzioni, tabelle::Configurazioni, fgE);
+    Griglia configurazioni("FgE");
+    riempiTabellaConfigurazioni(configurazioni, {configurazioneCod(*programma, std::to_string(*id))});
+    stampa(opzioni, tabelle::Configurazioni, configurazioni);
     return 0;
 }
 
@@ -81,11 +81,11 @@ int apriCmd(const Opzioni& opzioni) {
     metodo.RicavaBaseDati();
     CaricaSoloGiocate(metodo, *righe);
 
-    Griglia fgV("FgV");
-    riempiTabellaModello(fgV, metodo.analisi, archivio);
-    const Griglia fgZZ = grigliaPrevisioni(metodo);
-    stampaConEtichette(opzioni, tabelle::EstrazioniModello, fgV, contatori(metodo),
-                       {{tabelle::Previsioni, &fgZZ}});
+    Griglia modello("FgV");
+    riempiTabellaModello(modello, metodo.analisi, archivio);
+    const Griglia previsioni = grigliaPrevisioni(metodo);
+    stampaConEtichette(opzioni, tabelle::EstrazioniModello, modello, contatori(metodo),
+                       {{tabelle::Previsioni, &previsioni}});
     return 0;
 }
 
@@ -111,12 +111,12 @@ int riepilogoCmd(const Opzioni& opzioni) {
     ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     const Riepilogo riepilogo = calcolaRiepilogo(metodo.contatori);
-    Griglia fg1("Fg1"), fg2("Fg2");
-    riempiEsitiPerQuantita(fg1, riepilogo);
-    riempiEsitiPerColpo(fg2, riepilogo, QLocale().decimalPoint().toStdString());
-    stampaConEtichette(opzioni, tabelle::EsitiPerQuantita, fg1,
+    Griglia perQuantita("Fg1"), perColpo("Fg2");
+    riempiEsitiPerQuantita(perQuantita, riepilogo);
+    riempiEsitiPerColpo(perColpo, riepilogo, QLocale().decimalPoint().toStdString());
+    stampaConEtichette(opzioni, tabelle::EsitiPerQuantita, perQuantita,
                        {{"Totale esiti", static_cast<long long>(riepilogo.totale)}},
-                       {{tabelle::EsitiPerColpo, &fg2}});
+                       {{tabelle::EsitiPerColpo, &perColpo}});
     return 0;
 }
 
@@ -124,12 +124,12 @@ int riepilogoCmd(const Opzioni& opzioni) {
 
 std::vector<Comando> comandiConfigurazioni() {
     return {
-        {"configurazioni", "", "le configurazioni salvate, per nome (FgE)", configurazioniCmd},
+        {"configurazioni", "", "le configurazioni salvate, per nome (configurazioni)", configurazioniCmd},
         {"salva-configurazione", "NOME [opzioni di verifica]", "salva opzioni e previsioni con un nome", salvaCmd},
-        {"apri-configurazione", "COD [--con-estrazione]", "ripristina e verifica una configurazione (FgV, Fg_ZZ)",
+        {"apri-configurazione", "COD [--con-estrazione]", "ripristina e verifica una configurazione (estrazioni_modello, previsioni)",
          apriCmd},
         {"elimina-configurazione", "COD", "elimina una configurazione con le sue previsioni", eliminaCmd},
-        {"riepilogo", "[opzioni di verifica]", "esiti per quantità di numeri e per colpo (Fg1, Fg2)", riepilogoCmd},
+        {"riepilogo", "[opzioni di verifica]", "esiti per quantità di numeri e per colpo (esiti_per_quantita, esiti_per_colpo)", riepilogoCmd},
     };
 }
 

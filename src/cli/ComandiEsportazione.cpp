@@ -75,10 +75,10 @@ int calendarioCmd(const Opzioni& opzioni) {
     std::vector<Data> date;
     for (int e = 1; e <= archivio.NumEstrazioni(); ++e)
         if (archivio.DataEstrazione(e).anno == anno) date.push_back(archivio.DataEstrazione(e));
-    Griglia fg1("fg1");
-    riempiCalendario(fg1, anno, date);
-    if (opzioni.segnale("lettere")) lettereGiorniSettimana(fg1);
-    stampa(opzioni, tabelle::Calendario, fg1);
+    Griglia calendario("fg1");
+    riempiCalendario(calendario, anno, date);
+    if (opzioni.segnale("lettere")) lettereGiorniSettimana(calendario);
+    stampa(opzioni, tabelle::Calendario, calendario);
     return 0;
 }
 }  // namespace

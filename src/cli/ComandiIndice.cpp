@@ -93,9 +93,9 @@ CampiExtra contatori(const MetodoIndice& metodo) {
 }
 
 Griglia grigliaPrevisioni(const MetodoIndice& metodo) {
-    Griglia fgZZ("Fg_ZZ");
-    riempiTabellaPrevisioni(fgZZ, metodo.analisi);
-    return fgZZ;
+    Griglia previsioni("Fg_ZZ");
+    riempiTabellaPrevisioni(previsioni, metodo.analisi);
+    return previsioni;
 }
 
 namespace {
@@ -105,9 +105,9 @@ int baseDatiCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     RicavaBaseDati(analisi, archivio);
-    Griglia fgV("FgV");
-    riempiTabellaModello(fgV, analisi, archivio);
-    stampa(opzioni, tabelle::EstrazioniModello, fgV);
+    Griglia modello("FgV");
+    riempiTabellaModello(modello, analisi, archivio);
+    stampa(opzioni, tabelle::EstrazioniModello, modello);
     return 0;
 }
 
@@ -115,9 +115,9 @@ int ritardiCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 0);
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
-    Griglia fgRit("FgRit");
-    riempiTabellaRitardi(fgRit, calcolaRitardi(archivio, analisi.EstrazioneSelezionata), analisi.RuoteSel);
-    stampa(opzioni, tabelle::Ritardi, fgRit);
+    Griglia ritardi("FgRit");
+    riempiTabellaRitardi(ritardi, calcolaRitardi(archivio, analisi.EstrazioneSelezionata), analisi.RuoteSel);
+    stampa(opzioni, tabelle::Ritardi, ritardi);
     return 0;
 }
 
@@ -126,9 +126,9 @@ int elaboraCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     AnalisiIndice analisi = analisiDaOpzioni(opzioni, archivio);
     RicavaBaseDati(analisi, archivio);
-    Griglia fg9090("Fg9090");
-    riempiTabellaCoppie(fg9090, Elabora(analisi, archivio));
-    stampa(opzioni, tabelle::CoperturaCoppie, fg9090);
+    Griglia coppie("Fg9090");
+    riempiTabellaCoppie(coppie, Elabora(analisi, archivio));
+    stampa(opzioni, tabelle::CoperturaCoppie, coppie);
     return 0;
 }
 
@@ -138,9 +138,9 @@ int modalitaCmd(const Opzioni& opzioni, bool casuale) {
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     if (casuale) metodo.Modalita1();
     else metodo.Modalita2();
-    Griglia fgCC("Fg_CC");
-    riempiTabellaFormazioni(fgCC, metodo.formazioni);
-    stampa(opzioni, tabelle::Formazioni, fgCC);
+    Griglia formazioni("Fg_CC");
+    riempiTabellaFormazioni(formazioni, metodo.formazioni);
+    stampa(opzioni, tabelle::Formazioni, formazioni);
     return 0;
 }
 
@@ -149,12 +149,12 @@ int verificaCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     if (metodo.analisi.previsioni.empty()) metodo.VisualizzaSfaldamenti();
-    Griglia fgV("FgV");
-    riempiTabellaModello(fgV, metodo.analisi, archivio);
-    const Griglia fgZZ = grigliaPrevisioni(metodo);
-    CampiExtra extra = {campoTabella({tabelle::Previsioni, &fgZZ})};
+    Griglia modello("FgV");
+    riempiTabellaModello(modello, metodo.analisi, archivio);
+    const Griglia previsioni = grigliaPrevisioni(metodo);
+    CampiExtra extra = {campoTabella({tabelle::Previsioni, &previsioni})};
     for (auto& campo : contatori(metodo)) extra.push_back(campo);
-    stampa(opzioni, tabelle::EstrazioniModello, fgV, extra);
+    stampa(opzioni, tabelle::EstrazioniModello, modello, extra);
     return 0;
 }
 
@@ -164,9 +164,9 @@ int verificaRigaCmd(const Opzioni& opzioni) {
     MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     const int riga = intero(opzioni.argomenti[0], "la riga delle estrazioni modello", 1,
                             static_cast<int>(metodo.analisi.modello.size()));
-    Griglia fg1("Fg1");
-    riempiTabellaVerifica(fg1, VerificaPrevisione(metodo.analisi, archivio, riga), metodo.analisi.NumeroColpi);
-    stampa(opzioni, tabelle::EstrazioniSuccessive, fg1);
+    Griglia successive("Fg1");
+    riempiTabellaVerifica(successive, VerificaPrevisione(metodo.analisi, archivio, riga), metodo.analisi.NumeroColpi);
+    stampa(opzioni, tabelle::EstrazioniSuccessive, successive);
     return 0;
 }
 
@@ -188,17 +188,17 @@ std::vector<Comando> comandiIndice() {
     const std::string elaborazione = " [--qn N] [--capogioco N] [--sorte ambo|terno] [--veloce] [--seme N]";
     const std::string previsioni = " [--previsione S:n1,n2,...]...";
     return {
-        {"base-dati", opzioni, "le estrazioni modello con le loro finestre (FgV)", baseDatiCmd},
-        {"ritardi", "[--estrazione N|GG/MM/AAAA] [--ruote BA,CA,...|TU]", "il ritardo di ogni numero su ogni ruota (FgRit)", ritardiCmd},
-        {"elabora", opzioni, "la copertura di ogni coppia di numeri (Fg9090)", elaboraCmd},
-        {"modalita1", opzioni + elaborazione, "le formazioni della ricerca casuale (Fg_CC)",
+        {"base-dati", opzioni, "le estrazioni modello con le loro finestre (estrazioni_modello)", baseDatiCmd},
+        {"ritardi", "[--estrazione N|GG/MM/AAAA] [--ruote BA,CA,...|TU]", "il ritardo di ogni numero su ogni ruota (ritardi)", ritardiCmd},
+        {"elabora", opzioni, "la copertura di ogni coppia di numeri (copertura_coppie)", elaboraCmd},
+        {"modalita1", opzioni + elaborazione, "le formazioni della ricerca casuale (formazioni)",
          [](const Opzioni& o) { return modalitaCmd(o, true); }},
-        {"modalita2", opzioni + elaborazione, "le formazioni più frequenti (Fg_CC)",
+        {"modalita2", opzioni + elaborazione, "le formazioni più frequenti (formazioni)",
          [](const Opzioni& o) { return modalitaCmd(o, false); }},
-        {"verifica", opzioni + previsioni, "gli sfaldamenti delle previsioni nelle estrazioni modello (FgV)", verificaCmd},
-        {"verifica-riga", "R " + opzioni + previsioni, "le venti estrazioni dopo l'estrazione modello R (Fg1)",
+        {"verifica", opzioni + previsioni, "gli sfaldamenti delle previsioni nelle estrazioni modello (estrazioni_modello)", verificaCmd},
+        {"verifica-riga", "R " + opzioni + previsioni, "le venti estrazioni dopo l'estrazione modello R (estrazioni_successive)",
          verificaRigaCmd},
-        {"ciclo", opzioni + elaborazione, "il ciclo di copertura completo con la modalità 2 (Fg_ZZ)", cicloCmd},
+        {"ciclo", opzioni + elaborazione, "il ciclo di copertura completo con la modalità 2 (previsioni)", cicloCmd},
     };
 }
 

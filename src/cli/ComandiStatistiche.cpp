@@ -24,9 +24,9 @@ int statisticheCmd(const Opzioni& opzioni) {
     const ErroreStatistiche errore = statistiche.calcola(archivio, richiesta);
     if (errore != ErroreStatistiche::Nessuno)
         throw ErroreComando{EsitoInputErrato, messaggioStatistiche(errore, archivio)};
-    Griglia fg("FgStatistiche");
-    riempiStatistiche(fg, statistiche, archivio, statistiche.ordine(colonna, discendentePerPrimo(colonna)));
-    stampa(opzioni, tabelle::Statistiche, fg);
+    Griglia tabella("FgStatistiche");
+    riempiStatistiche(tabella, statistiche, archivio, statistiche.ordine(colonna, discendentePerPrimo(colonna)));
+    stampa(opzioni, tabelle::Statistiche, tabella);
     return 0;
 }
 

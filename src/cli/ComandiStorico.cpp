@@ -41,10 +41,10 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     const OpzioniStoriche o = opzioniDaRiga(opzioni, archivio);
     const EsitoStorico esito = VerificaStorica(o, archivio);
-    Griglia fg("FgStorico");
-    riempiTabellaStorico(fg, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
+    Griglia giocate("FgStorico");
+    riempiTabellaStorico(giocate, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
     const RiepilogoStorico& r = esito.riepilogo;
-    stampa(opzioni, tabelle::GiocateStoriche, fg,
+    stampa(opzioni, tabelle::GiocateStoriche, giocate,
            {{"Punti", static_cast<long long>(r.punti)},
             {"Giocate", static_cast<long long>(r.giocate)},
             {"Vincite", static_cast<long long>(r.vincite)},
@@ -65,7 +65,7 @@ std::vector<Comando> comandiStorico() {
              "[--mensile U|1..31] [--forza-ultima] [--presenze N] [--colpi N] [--ruote BA,CA,...|TU] [--qn N] "
              "[--capogioco N] [--sorte ambo|terno] [--veloce] [--metodo modalita2|ciclo] [--dal N|GG/MM/AAAA] "
              "[--al N|GG/MM/AAAA]",
-             "il metodo seguito nel passato contro il caso: giocate e riepilogo (FgStorico)", verificaStoricaCmd}};
+             "il metodo seguito nel passato contro il caso: giocate e riepilogo (giocate_storiche)", verificaStoricaCmd}};
 }
 
 }  // namespace quorvane::cli
