@@ -1,5 +1,6 @@
 #include "analyses/GruppiNumeri.h"
 
+#include "core/Maschera90.h"
 #include "core/Ruote.h"
 
 namespace quorvane {
@@ -50,12 +51,6 @@ ErroreStatistiche controllaGruppi(const std::vector<GruppoNumeri>& gruppi) {
         }
     }
     return ErroreStatistiche::Nessuno;
-}
-
-Maschera90 mascheraGruppo(const GruppoNumeri& gruppo) {
-    Maschera90 m;
-    for (int n : gruppo.numeri) m.aggiungi(n);
-    return m;
 }
 
 std::string testoNumeri(const GruppoNumeri& gruppo) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "analyses/ComuneStatistiche.h"
-#include "core/Maschera90.h"
 
 namespace quorvane {
 
@@ -28,8 +27,6 @@ std::vector<GruppoNumeri> gruppiFamiglia(FamigliaGruppi famiglia);
 
 // Nessuno when there is at least one group and each holds distinct numbers of 1..90.
 ErroreStatistiche controllaGruppi(const std::vector<GruppoNumeri>& gruppi);
-
-Maschera90 mascheraGruppo(const GruppoNumeri& gruppo);
 
 // The members in their order, as "1 10 19".
 std::string testoNumeri(const GruppoNumeri& gruppo);

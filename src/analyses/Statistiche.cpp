@@ -45,8 +45,8 @@ std::vector<ColonnaStatistiche> colonneStatistiche(TipoStatistiche tipo) {
     return colonne;
 }
 
-// Walks the counted draws of the period in order and calls segna(element, draw, ordinal, wheel,
-// presences) for every element that came out on a chosen wheel.
+// Walks the counted draws of the period in order and calls segna(element, draw, ordinal, wheel)
+// for every element that came out on a chosen wheel.
 template <class Segna>
 void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
     const TipoStatistiche tipo = richiesta_.tipo;
@@ -59,18 +59,20 @@ void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
             if (numeri.vuota()) continue;
             if (estratte++ == 0) ++contate;
             if (tipo == TipoStatistiche::Estratti) {
-                numeri.perOgni([&](int n) { segna(n - 1, d, contate, w, 1); });
+                numeri.perOgni([&](int n) { segna(n - 1, d, contate, w); });
                 continue;
             }
             if (tipo == TipoStatistiche::Posizione) {
                 const int n = archivio.Estratti(d, w, richiesta_.posizione);
-                if (n >= 1 && n <= NumeroMassimo) segna(n - 1, d, contate, w, 1);
+                if (n >= 1 && n <= NumeroMassimo) segna(n - 1, d, contate, w);
                 continue;
             }
             if (tipo == TipoStatistiche::Gruppi) {
-                for (std::size_t g = 0; g < maschereGruppi_.size(); ++g)
-                    if (const int membri = (numeri & maschereGruppi_[g]).conta(); membri > 0)
-                        segna(static_cast<int>(g), d, contate, w, membri);
+                // Once per member drawn: each is a presence, the first of the draw a hit.
+                numeri.perOgni([&](int n) {
+                    for (int i = inizioGruppi_[static_cast<std::size_t>(n - 1)]; i < inizioGruppi_[static_cast<std::size_t>(n)]; ++i)
+                        segna(gruppiDelNumero_[static_cast<std::size_t>(i)], d, contate, w);
+                });
                 continue;
             }
             std::array<int, NumPosizioni> uscite;  // a wheel holds at most five numbers
@@ -79,7 +81,7 @@ void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
                 if (quanti < NumPosizioni) uscite[static_cast<std::size_t>(quanti++)] = n;
             });
             for (int i = 0; i < quanti; ++i)
-                for (int j = i + 1; j < quanti; ++j) segna(indiceAmbo(uscite[i], uscite[j]), d, contate, w, 1);
+                for (int j = i + 1; j < quanti; ++j) segna(indiceAmbo(uscite[i], uscite[j]), d, contate, w);
         }
         if (estratte > 0) ruotePerEstrazione_.push_back(static_cast<std::uint8_t>(estratte));
         estrazioniRuota_ += estratte;
@@ -100,43 +102,34 @@ ErroreStatistiche Statistiche::calcola(const ArchivioEstrazioni& archivio, const
 
     Statistiche nuove;
     nuove.richiesta_ = r;
-    for (const GruppoNumeri& g : r.gruppi) nuove.maschereGruppi_.push_back(mascheraGruppo(g));
+    nuove.indicizzaGruppi();
     const std::size_t elementi = r.tipo == TipoStatistiche::Ambi     ? NumAmbi
                                  : r.tipo == TipoStatistiche::Gruppi ? r.gruppi.size()
                                                                      : NumeroMassimo;
     nuove.figure_.assign(elementi, {});
     nuove.ruotePerEstrazione_.reserve(static_cast<std::size_t>(r.al - r.dal + 1));
     auto& figure = nuove.figure_;
-    nuove.scorri(archivio, [&figure](int elemento, int d, int k, int w, int volte) {
-        FiguraStatistica& f = figure[static_cast<std::size_t>(elemento)];
-        f.presenze += volte;
-        const auto ruota = static_cast<std::uint16_t>(1u << (w - 1));
-        if (f.ultimaContata == k) {  // again in the same draw, on another wheel
-            f.ruoteUltima |= ruota;
-            return;
-        }
-        // Ties go to the later run, so that a current delay equal to the longest is the longest.
-        const int corsa = k - f.ultimaContata - 1;
-        if (corsa >= f.ritardoMassimo) {
-            f.ritardoMassimo = corsa;
-            f.fineMassimo = d;
-        }
-        f.ultimaContata = k;
-        f.ultima = d;
-        f.ruoteUltima = ruota;
-        ++f.estrazioniUscita;
+    nuove.scorri(archivio, [&figure](int elemento, int d, int k, int w) {
+        segnaUscita(figure[static_cast<std::size_t>(elemento)], d, k, w);
     });
     const int contate = nuove.estrazioniContate();
     if (contate == 0) return ErroreStatistiche::NessunaEstrazione;
-    for (FiguraStatistica& f : figure) {
-        f.ritardoAttuale = contate - f.ultimaContata;
-        if (f.ritardoAttuale >= f.ritardoMassimo) {
-            f.ritardoMassimo = f.ritardoAttuale;
-            f.fineMassimo = 0;
-        }
-    }
+    for (FiguraStatistica& f : figure) chiudiRitardi(f, contate);
     *this = std::move(nuove);
     return ErroreStatistiche::Nessuno;
+}
+
+void Statistiche::indicizzaGruppi() {
+    const auto& gruppi = richiesta_.gruppi;
+    inizioGruppi_.fill(0);
+    for (const GruppoNumeri& g : gruppi)
+        for (int n : g.numeri) ++inizioGruppi_[static_cast<std::size_t>(n)];
+    for (std::size_t n = 1; n < inizioGruppi_.size(); ++n) inizioGruppi_[n] += inizioGruppi_[n - 1];
+    gruppiDelNumero_.assign(static_cast<std::size_t>(inizioGruppi_.back()), 0);
+    std::array<int, NumeroMassimo> libero{};
+    std::copy(inizioGruppi_.begin(), inizioGruppi_.end() - 1, libero.begin());
+    for (std::size_t g = 0; g < gruppi.size(); ++g)
+        for (int n : gruppi[g].numeri) gruppiDelNumero_[static_cast<std::size_t>(libero[static_cast<std::size_t>(n - 1)]++)] = static_cast<int>(g);
 }
 
 std::string Statistiche::nome(int elemento) const {

@@ -68,6 +68,35 @@ struct FiguraStatistica {
     std::uint16_t ruoteUltima = 0;  // bit w - 1 for wheel w
 };
 
+// One exit in archive draw d, the k-th counted draw, on wheel w.
+inline void segnaUscita(FiguraStatistica& f, int d, int k, int w) {
+    ++f.presenze;
+    const auto ruota = static_cast<std::uint16_t>(1u << (w - 1));
+    if (f.ultimaContata == k) {  // again in the same draw, on another wheel
+        f.ruoteUltima |= ruota;
+        return;
+    }
+    // Ties go to the later run, so that a current delay equal to the longest is the longest.
+    const int corsa = k - f.ultimaContata - 1;
+    if (corsa >= f.ritardoMassimo) {
+        f.ritardoMassimo = corsa;
+        f.fineMassimo = d;
+    }
+    f.ultimaContata = k;
+    f.ultima = d;
+    f.ruoteUltima = ruota;
+    ++f.estrazioniUscita;
+}
+
+// After the last of `contate` counted draws: the current delay, which is the longest when it ties.
+inline void chiudiRitardi(FiguraStatistica& f, int contate) {
+    f.ritardoAttuale = contate - f.ultimaContata;
+    if (f.ritardoAttuale >= f.ritardoMassimo) {
+        f.ritardoMassimo = f.ritardoAttuale;
+        f.fineMassimo = 0;
+    }
+}
+
 class Statistiche {
 public:
     // Computes every figure from the archive in memory. A refused request changes nothing.
@@ -113,12 +142,15 @@ private:
     Frazione attesePerRuota(int elemento) const;
     Frazione frazioneAttese(int elemento) const;
     double mancataRuota(int elemento) const;  // chance that one (draw, wheel) does not give it
+    void indicizzaGruppi();
     template <class Segna>
     void scorri(const ArchivioEstrazioni& archivio, Segna&& segna);
 
     RichiestaStatistiche richiesta_;
     std::vector<FiguraStatistica> figure_;
-    std::vector<Maschera90> maschereGruppi_;
+    // The groups of number n are gruppiDelNumero_[inizioGruppi_[n - 1] .. inizioGruppi_[n] - 1].
+    std::array<int, NumeroMassimo + 1> inizioGruppi_{};
+    std::vector<int> gruppiDelNumero_;
     std::vector<std::uint8_t> ruotePerEstrazione_;  // per counted draw: chosen wheels drawn
     long long estrazioniRuota_ = 0;
 };

@@ -12,32 +12,46 @@ std::optional<ValoreTabellone> valoreTabellone(std::string_view nome) {
 
 ErroreStatistiche TabelloneAnalitico::calcola(const ArchivioEstrazioni& archivio, int dal, int al) {
     if (const ErroreStatistiche e = controllaPeriodo(archivio, dal, al); e != ErroreStatistiche::Nessuno) return e;
-    TabelloneAnalitico nuovo;
-    nuovo.dal_ = dal;
-    nuovo.al_ = al;
-    RichiestaStatistiche richiesta;  // its wheels are the ten regional ones, the last column
-    richiesta.dal = dal;
-    richiesta.al = al;
-    Statistiche statistiche;
-    for (int c = 0; c < NumColonneTabellone; ++c) {
-        RichiestaStatistiche r = richiesta;
-        if (c != ColonnaTutteRegionali) {
-            r.ruote = {};
-            r.ruote[static_cast<std::size_t>(c)] = true;
-        }
-        const ErroreStatistiche e = statistiche.calcola(archivio, r);
-        if (e == ErroreStatistiche::NessunaEstrazione) continue;
-        if (e != ErroreStatistiche::Nessuno) return e;
-        nuovo.presente_[static_cast<std::size_t>(c)] = true;
-        for (int n = 1; n <= NumeroMassimo; ++n) {
-            const FiguraStatistica& f = statistiche.figura(n - 1);
-            const auto i = static_cast<std::size_t>(n - 1);
-            nuovo.valori_[static_cast<std::size_t>(ValoreTabellone::Ritardo)][static_cast<std::size_t>(c)][i] = f.ritardoAttuale;
-            nuovo.valori_[static_cast<std::size_t>(ValoreTabellone::Presenze)][static_cast<std::size_t>(c)][i] = f.presenze;
-            nuovo.valori_[static_cast<std::size_t>(ValoreTabellone::Massimo)][static_cast<std::size_t>(c)][i] = f.ritardoMassimo;
+    // One walk for the twelve columns: each counts its own draws, as a request of its wheels would.
+    const std::array<bool, NumRuote> regionali = RichiestaStatistiche{}.ruote;
+    std::array<std::array<FiguraStatistica, NumeroMassimo>, NumColonneTabellone> figure{};
+    std::array<int, NumColonneTabellone> contate{};
+    for (int d = dal; d <= al; ++d) {
+        bool regionaleContata = false;
+        for (int w = 1; w <= NumRuote; ++w) {
+            if (archivio.NumeriRuota(d, w).vuota()) continue;
+            // The five numbers in drawn order: a fixed count, unlike the set bits of the mask.
+            std::array<int, NumPosizioni> numeri;
+            for (int p = 1; p <= NumPosizioni; ++p) numeri[static_cast<std::size_t>(p - 1)] = archivio.Estratti(d, w, p);
+            auto& ruota = figure[static_cast<std::size_t>(w - 1)];
+            const int k = ++contate[static_cast<std::size_t>(w - 1)];
+            for (int& n : numeri) {
+                if (n < 1 || n > NumeroMassimo) n = 0;  // a wheel stored short: no number there
+                else segnaUscita(ruota[static_cast<std::size_t>(n - 1)], d, k, w);
+            }
+            if (!regionali[static_cast<std::size_t>(w - 1)]) continue;
+            auto& insieme = figure[ColonnaTutteRegionali];
+            int& kInsieme = contate[ColonnaTutteRegionali];
+            if (!regionaleContata) {
+                regionaleContata = true;
+                ++kInsieme;
+            }
+            for (int n : numeri)
+                if (n != 0) segnaUscita(insieme[static_cast<std::size_t>(n - 1)], d, kInsieme, w);
         }
     }
-    *this = nuovo;
+    dal_ = dal;
+    al_ = al;
+    for (std::size_t c = 0; c < NumColonneTabellone; ++c) {
+        presente_[c] = contate[c] > 0;
+        for (std::size_t i = 0; i < NumeroMassimo; ++i) {
+            FiguraStatistica& f = figure[c][i];
+            chiudiRitardi(f, contate[c]);
+            valori_[static_cast<std::size_t>(ValoreTabellone::Ritardo)][c][i] = f.ritardoAttuale;
+            valori_[static_cast<std::size_t>(ValoreTabellone::Presenze)][c][i] = f.presenze;
+            valori_[static_cast<std::size_t>(ValoreTabellone::Massimo)][c][i] = f.ritardoMassimo;
+        }
+    }
     return ErroreStatistiche::Nessuno;
 }
 

@@ -5,6 +5,7 @@
 #include "analyses/Statistiche.h"
 #include "analyses/TabelloneAnalitico.h"
 #include "support/ArchivioProva.h"
+#include "support/Supporto.h"
 
 using namespace quorvane;
 
@@ -156,4 +157,26 @@ TEST(VisteStatistiche, RichiesteRifiutate) {
     TabelloneAnalitico t;
     EXPECT_EQ(t.calcola(a, 1, 9), ErroreStatistiche::FuoriArchivio);
     EXPECT_EQ(t.calcola(a, 5, 4), ErroreStatistiche::PeriodoRovesciato);
+}
+
+TEST(VisteStatistiche, TabelloneComeLeStatisticheSullArchivioReale) {
+    RICHIEDE_STORICO();
+    const auto& a = test::archivioReale();
+    TabelloneAnalitico t;
+    ASSERT_EQ(t.calcola(a, 2000), ErroreStatistiche::Nessuno);
+    // The Nazionale alone (missing in part of the period) and the ten regional wheels together.
+    for (const int colonna : {NumRuote - 1, ColonnaTutteRegionali}) {
+        RichiestaStatistiche r;
+        r.dal = 2000;
+        if (colonna != ColonnaTutteRegionali) r.ruote = {};
+        r.ruote[static_cast<std::size_t>(colonna % NumRuote)] = true;
+        Statistiche s;
+        ASSERT_EQ(s.calcola(a, r), ErroreStatistiche::Nessuno);
+        for (int n = 1; n <= NumeroMassimo; ++n) {
+            const FiguraStatistica& f = s.figura(n - 1);
+            ASSERT_EQ(t.valore(n, colonna, ValoreTabellone::Ritardo), f.ritardoAttuale) << n;
+            ASSERT_EQ(t.valore(n, colonna, ValoreTabellone::Presenze), f.presenze) << n;
+            ASSERT_EQ(t.valore(n, colonna, ValoreTabellone::Massimo), f.ritardoMassimo) << n;
+        }
+    }
 }
