@@ -58,7 +58,7 @@ std::vector<ColonnaStatistiche> colonneStatistiche(TipoStatistiche tipo);
 
 // The figures of one number, pair or group. Draws are archive indexes; 0 where there is none.
 struct FiguraStatistica {
-    int presenze = 0;           // (draw, wheel) in which it came out
+    int presenze = 0;           // (draw, wheel) in which it came out; for a group, (draw, wheel, member)
     int estrazioniUscita = 0;   // counted draws in which it came out on some chosen wheel
     int ritardoAttuale = 0;
     int ritardoMassimo = 0;
