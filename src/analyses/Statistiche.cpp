@@ -6,23 +6,15 @@
 #include <numeric>
 
 #include "core/Colori.h"
+#include "index/Probabilita.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr std::array<std::string_view, NumColonneStatistiche> Intestazioni = {
+constexpr std::array<std::string_view, NumColonneStatistiche + 1> Intestazioni = {
     "Numero", "Presenze", "Attese", "Rapporto", "Rit. attuale", "Rit. massimo",
-    "Fine massimo", "Rit. medio", "Ultima", "Data ultima", "Ruote ultima"};
-
-// numeratore / denominatore rounded half up to hundredths, as "12,34"; both whole and
-// non-negative, so that no binary fraction decides a rounding.
-std::string testoCentesimi(long long numeratore, long long denominatore) {
-    const long long centesimi = (200 * numeratore + denominatore) / (2 * denominatore);
-    const int resto = static_cast<int>(centesimi % 100);
-    return std::to_string(centesimi / 100) + ',' + static_cast<char>('0' + resto / 10) +
-           static_cast<char>('0' + resto % 10);
-}
+    "Fine massimo", "Rit. medio", "Ultima", "Data ultima", "Ruote ultima", "Numeri"};
 
 std::string normalizza(std::string_view testo) {
     std::string n;
@@ -43,28 +35,21 @@ Ambo amboDiIndice(int indice) {
     return ambi[static_cast<std::size_t>(indice)];
 }
 
-std::string messaggioStatistiche(ErroreStatistiche errore, const ArchivioEstrazioni& archivio) {
-    switch (errore) {
-        case ErroreStatistiche::Nessuno:
-            return {};
-        case ErroreStatistiche::FuoriArchivio:
-            return "Il periodo deve stare nell'archivio: dall'estrazione 1 alla " +
-                   std::to_string(archivio.NumEstrazioni());
-        case ErroreStatistiche::PeriodoRovesciato:
-            return "La prima estrazione del periodo viene dopo l'ultima";
-        case ErroreStatistiche::NessunaRuota:
-            return "Scegliere almeno una ruota";
-        case ErroreStatistiche::NessunaEstrazione:
-            return "Nessuna estrazione del periodo ha numeri sulle ruote scelte";
+std::vector<ColonnaStatistiche> colonneStatistiche(TipoStatistiche tipo) {
+    std::vector<ColonnaStatistiche> colonne;
+    for (int c = 0; c < NumColonneStatistiche; ++c) colonne.push_back(static_cast<ColonnaStatistiche>(c));
+    if (tipo == TipoStatistiche::Gruppi) {
+        colonne.pop_back();
+        colonne.insert(colonne.begin() + 1, ColonnaStatistiche::Numeri);
     }
-    return {};
+    return colonne;
 }
 
 // Walks the counted draws of the period in order and calls segna(element, draw, ordinal, wheel)
 // for every element that came out on a chosen wheel.
 template <class Segna>
 void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
-    const bool ambi = richiesta_.tipo == TipoStatistiche::Ambi;
+    const TipoStatistiche tipo = richiesta_.tipo;
     int contate = 0;
     for (int d = richiesta_.dal; d <= richiesta_.al; ++d) {
         int estratte = 0;
@@ -73,8 +58,21 @@ void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
             const Maschera90& numeri = archivio.NumeriRuota(d, w);
             if (numeri.vuota()) continue;
             if (estratte++ == 0) ++contate;
-            if (!ambi) {
+            if (tipo == TipoStatistiche::Estratti) {
                 numeri.perOgni([&](int n) { segna(n - 1, d, contate, w); });
+                continue;
+            }
+            if (tipo == TipoStatistiche::Posizione) {
+                const int n = archivio.Estratti(d, w, richiesta_.posizione);
+                if (n >= 1 && n <= NumeroMassimo) segna(n - 1, d, contate, w);
+                continue;
+            }
+            if (tipo == TipoStatistiche::Gruppi) {
+                // Once per member drawn: each is a presence, the first of the draw a hit.
+                numeri.perOgni([&](int n) {
+                    for (int i = inizioGruppi_[static_cast<std::size_t>(n - 1)]; i < inizioGruppi_[static_cast<std::size_t>(n)]; ++i)
+                        segna(gruppiDelNumero_[static_cast<std::size_t>(i)], d, contate, w);
+                });
                 continue;
             }
             std::array<int, NumPosizioni> uscite;  // a wheel holds at most five numbers
@@ -92,71 +90,96 @@ void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
 
 ErroreStatistiche Statistiche::calcola(const ArchivioEstrazioni& archivio, const RichiestaStatistiche& richiesta) {
     RichiestaStatistiche r = richiesta;
-    if (r.al == 0) r.al = archivio.NumEstrazioni();
     if (std::none_of(r.ruote.begin(), r.ruote.end(), [](bool b) { return b; })) return ErroreStatistiche::NessunaRuota;
-    if (r.dal < 1 || r.dal > archivio.NumEstrazioni() || r.al < 1 || r.al > archivio.NumEstrazioni())
-        return ErroreStatistiche::FuoriArchivio;
-    if (r.dal > r.al) return ErroreStatistiche::PeriodoRovesciato;
+    if (const ErroreStatistiche e = controllaPeriodo(archivio, r.dal, r.al); e != ErroreStatistiche::Nessuno) return e;
+    if (r.tipo == TipoStatistiche::Posizione && (r.posizione < 1 || r.posizione > NumPosizioni))
+        return ErroreStatistiche::PosizioneErrata;
+    if (r.tipo == TipoStatistiche::Gruppi) {
+        if (const ErroreStatistiche e = controllaGruppi(r.gruppi); e != ErroreStatistiche::Nessuno) return e;
+    } else {
+        r.gruppi.clear();
+    }
 
     Statistiche nuove;
     nuove.richiesta_ = r;
-    nuove.figure_.assign(r.tipo == TipoStatistiche::Ambi ? NumAmbi : NumeroMassimo, {});
+    nuove.indicizzaGruppi();
+    const std::size_t elementi = r.tipo == TipoStatistiche::Ambi     ? NumAmbi
+                                 : r.tipo == TipoStatistiche::Gruppi ? r.gruppi.size()
+                                                                     : NumeroMassimo;
+    nuove.figure_.assign(elementi, {});
     nuove.ruotePerEstrazione_.reserve(static_cast<std::size_t>(r.al - r.dal + 1));
     auto& figure = nuove.figure_;
     nuove.scorri(archivio, [&figure](int elemento, int d, int k, int w) {
-        FiguraStatistica& f = figure[static_cast<std::size_t>(elemento)];
-        ++f.presenze;
-        const auto ruota = static_cast<std::uint16_t>(1u << (w - 1));
-        if (f.ultimaContata == k) {  // again in the same draw, on another wheel
-            f.ruoteUltima |= ruota;
-            return;
-        }
-        // Ties go to the later run, so that a current delay equal to the longest is the longest.
-        const int corsa = k - f.ultimaContata - 1;
-        if (corsa >= f.ritardoMassimo) {
-            f.ritardoMassimo = corsa;
-            f.fineMassimo = d;
-        }
-        f.ultimaContata = k;
-        f.ultima = d;
-        f.ruoteUltima = ruota;
-        ++f.estrazioniUscita;
+        segnaUscita(figure[static_cast<std::size_t>(elemento)], d, k, w);
     });
     const int contate = nuove.estrazioniContate();
     if (contate == 0) return ErroreStatistiche::NessunaEstrazione;
-    for (FiguraStatistica& f : figure) {
-        f.ritardoAttuale = contate - f.ultimaContata;
-        if (f.ritardoAttuale >= f.ritardoMassimo) {
-            f.ritardoMassimo = f.ritardoAttuale;
-            f.fineMassimo = 0;
-        }
-    }
+    for (FiguraStatistica& f : figure) chiudiRitardi(f, contate);
     *this = std::move(nuove);
     return ErroreStatistiche::Nessuno;
 }
 
+void Statistiche::indicizzaGruppi() {
+    const auto& gruppi = richiesta_.gruppi;
+    inizioGruppi_.fill(0);
+    for (const GruppoNumeri& g : gruppi)
+        for (int n : g.numeri) ++inizioGruppi_[static_cast<std::size_t>(n)];
+    for (std::size_t n = 1; n < inizioGruppi_.size(); ++n) inizioGruppi_[n] += inizioGruppi_[n - 1];
+    gruppiDelNumero_.assign(static_cast<std::size_t>(inizioGruppi_.back()), 0);
+    std::array<int, NumeroMassimo> libero{};
+    std::copy(inizioGruppi_.begin(), inizioGruppi_.end() - 1, libero.begin());
+    for (std::size_t g = 0; g < gruppi.size(); ++g)
+        for (int n : gruppi[g].numeri) gruppiDelNumero_[static_cast<std::size_t>(libero[static_cast<std::size_t>(n - 1)]++)] = static_cast<int>(g);
+}
+
 std::string Statistiche::nome(int elemento) const {
-    if (richiesta_.tipo == TipoStatistiche::Estratti) return std::to_string(elemento + 1);
-    const Ambo ambo = amboDiIndice(elemento);
-    return std::to_string(ambo.a) + '-' + std::to_string(ambo.b);
+    switch (richiesta_.tipo) {
+        case TipoStatistiche::Ambi: {
+            const Ambo ambo = amboDiIndice(elemento);
+            return std::to_string(ambo.a) + '-' + std::to_string(ambo.b);
+        }
+        case TipoStatistiche::Gruppi: return richiesta_.gruppi[static_cast<std::size_t>(elemento)].nome;
+        default: return std::to_string(elemento + 1);
+    }
 }
 
-Statistiche::Frazione Statistiche::probabilitaRuota() const {
-    return richiesta_.tipo == TipoStatistiche::Ambi ? Frazione{10, NumAmbi} : Frazione{NumPosizioni, NumeroMassimo};
+Statistiche::Frazione Statistiche::attesePerRuota(int elemento) const {
+    switch (richiesta_.tipo) {
+        case TipoStatistiche::Ambi: return {10, NumAmbi};
+        case TipoStatistiche::Posizione: return {1, NumeroMassimo};
+        case TipoStatistiche::Gruppi: {
+            const auto membri = static_cast<long long>(richiesta_.gruppi[static_cast<std::size_t>(elemento)].numeri.size());
+            return {NumPosizioni * membri, NumeroMassimo};
+        }
+        default: return {NumPosizioni, NumeroMassimo};
+    }
 }
 
-Statistiche::Frazione Statistiche::frazioneAttese() const {
-    const Frazione p = probabilitaRuota();
+double Statistiche::mancataRuota(int elemento) const {
+    // A group comes out once however many of its members are drawn.
+    if (richiesta_.tipo == TipoStatistiche::Gruppi)
+        return 1 - probabilitaRuota(static_cast<int>(richiesta_.gruppi[static_cast<std::size_t>(elemento)].numeri.size()), 1);
+    const Frazione p = attesePerRuota(elemento);
+    return 1.0 - static_cast<double>(p.numeratore) / static_cast<double>(p.denominatore);
+}
+
+bool Statistiche::casoComune() const {
+    const auto& g = richiesta_.gruppi;
+    return std::all_of(g.begin(), g.end(), [&g](const GruppoNumeri& x) { return x.numeri.size() == g[0].numeri.size(); });
+}
+
+Statistiche::Frazione Statistiche::frazioneAttese(int elemento) const {
+    const Frazione p = attesePerRuota(elemento);
     return {estrazioniRuota_ * p.numeratore, p.denominatore};
 }
 
-double Statistiche::attese() const {
-    const Frazione a = frazioneAttese();
+double Statistiche::attese(int elemento) const {
+    const Frazione a = frazioneAttese(elemento);
     return static_cast<double>(a.numeratore) / static_cast<double>(a.denominatore);
 }
 
 double Statistiche::rapporto(int elemento) const {
-    const Frazione a = frazioneAttese();
+    const Frazione a = frazioneAttese(elemento);
     if (a.numeratore == 0) return 0;
     return static_cast<double>(figura(elemento).presenze) * static_cast<double>(a.denominatore) /
            static_cast<double>(a.numeratore);
@@ -166,10 +189,9 @@ double Statistiche::ritardoMedio(int elemento) const {
     return static_cast<double>(estrazioniContate()) / (figura(elemento).estrazioniUscita + 1);
 }
 
-double Statistiche::ritardoAttualeCaso() const {
+double Statistiche::ritardoAttualeCaso(int elemento) const {
     // The chance of j draws in a row without it, from the end, summed over j.
-    const Frazione p = probabilitaRuota();
-    const double manca = 1.0 - static_cast<double>(p.numeratore) / static_cast<double>(p.denominatore);
+    const double manca = mancataRuota(elemento);
     double senza = 1, somma = 0;
     for (auto i = ruotePerEstrazione_.rbegin(); i != ruotePerEstrazione_.rend(); ++i) {
         senza *= std::pow(manca, *i);
@@ -178,18 +200,18 @@ double Statistiche::ritardoAttualeCaso() const {
     return somma;
 }
 
-double Statistiche::ritardoMedioCaso() const {
-    const Frazione p = probabilitaRuota();
-    const double manca = 1.0 - static_cast<double>(p.numeratore) / static_cast<double>(p.denominatore);
+double Statistiche::ritardoMedioCaso(int elemento) const {
+    const double manca = mancataRuota(elemento);
     double uscite = 0;
     for (std::uint8_t ruote : ruotePerEstrazione_) uscite += 1.0 - std::pow(manca, ruote);
     return estrazioniContate() / (uscite + 1);
 }
 
 std::optional<double> Statistiche::valoreCaso(ColonnaStatistiche colonna) const {
+    if (colonna == ColonnaStatistiche::Rapporto) return 1.0;
+    if (!casoComune()) return std::nullopt;
     switch (colonna) {
         case ColonnaStatistiche::Presenze: return attese();
-        case ColonnaStatistiche::Rapporto: return 1.0;
         case ColonnaStatistiche::RitardoAttuale: return ritardoAttualeCaso();
         case ColonnaStatistiche::RitardoMedio: return ritardoMedioCaso();
         default: return std::nullopt;
@@ -201,7 +223,7 @@ double Statistiche::valore(int elemento, ColonnaStatistiche colonna) const {
     switch (colonna) {
         case ColonnaStatistiche::Elemento: return elemento;
         case ColonnaStatistiche::Presenze: return f.presenze;
-        case ColonnaStatistiche::Attese: return attese();
+        case ColonnaStatistiche::Attese: return attese(elemento);
         case ColonnaStatistiche::Rapporto: return rapporto(elemento);
         case ColonnaStatistiche::RitardoAttuale: return f.ritardoAttuale;
         case ColonnaStatistiche::RitardoMassimo: return f.ritardoMassimo;
@@ -210,6 +232,7 @@ double Statistiche::valore(int elemento, ColonnaStatistiche colonna) const {
         case ColonnaStatistiche::Ultima:
         case ColonnaStatistiche::DataUltima: return f.ultima;
         case ColonnaStatistiche::RuoteUltima: return std::popcount(f.ruoteUltima);
+        case ColonnaStatistiche::Numeri: return elemento;
     }
     return 0;
 }
@@ -221,11 +244,11 @@ std::string Statistiche::testo(int elemento, ColonnaStatistiche colonna, const A
         case ColonnaStatistiche::Elemento: return nome(elemento);
         case ColonnaStatistiche::Presenze: return std::to_string(f.presenze);
         case ColonnaStatistiche::Attese: {
-            const Frazione a = frazioneAttese();
+            const Frazione a = frazioneAttese(elemento);
             return testoCentesimi(a.numeratore, a.denominatore);
         }
         case ColonnaStatistiche::Rapporto: {
-            const Frazione a = frazioneAttese();
+            const Frazione a = frazioneAttese(elemento);
             return testoCentesimi(f.presenze * a.denominatore, a.numeratore);
         }
         case ColonnaStatistiche::RitardoAttuale: return std::to_string(f.ritardoAttuale);
@@ -240,6 +263,9 @@ std::string Statistiche::testo(int elemento, ColonnaStatistiche colonna, const A
                 if ((f.ruoteUltima >> (w - 1)) & 1) (sigle += sigle.empty() ? "" : " ") += SiglaRuota[w];
             return sigle;
         }
+        case ColonnaStatistiche::Numeri:
+            return richiesta_.tipo == TipoStatistiche::Gruppi ? testoNumeri(richiesta_.gruppi[static_cast<std::size_t>(elemento)])
+                                                              : nome(elemento);
     }
     return {};
 }
@@ -266,33 +292,40 @@ std::string_view intestazioneStatistiche(ColonnaStatistiche colonna) {
 
 std::optional<ColonnaStatistiche> colonnaStatistiche(std::string_view nome) {
     const std::string cercata = normalizza(nome);
-    if (cercata == "ambo") return ColonnaStatistiche::Elemento;
-    for (int c = 0; c < NumColonneStatistiche; ++c)
+    if (cercata == "ambo" || cercata == "gruppo") return ColonnaStatistiche::Elemento;
+    for (int c = 0; c < static_cast<int>(Intestazioni.size()); ++c)
         if (cercata == normalizza(Intestazioni[static_cast<std::size_t>(c)])) return static_cast<ColonnaStatistiche>(c);
     return std::nullopt;
 }
 
-bool discendentePerPrimo(ColonnaStatistiche colonna) { return colonna != ColonnaStatistiche::Elemento; }
+bool discendentePerPrimo(ColonnaStatistiche colonna) {
+    return colonna != ColonnaStatistiche::Elemento && colonna != ColonnaStatistiche::Numeri;
+}
 
 void riempiStatistiche(Griglia& tabella, const Statistiche& statistiche, const ArchivioEstrazioni& archivio,
                        const std::vector<int>& ordine) {
-    std::string intestazione = statistiche.richiesta().tipo == TipoStatistiche::Ambi ? "Ambo" : "Numero";
-    for (std::size_t c = 1; c < Intestazioni.size(); ++c) (intestazione += '|') += Intestazioni[c];
+    const TipoStatistiche tipo = statistiche.richiesta().tipo;
+    const std::vector<ColonnaStatistiche> colonne = colonneStatistiche(tipo);
+    const int ultima = static_cast<int>(colonne.size()) - 1;
+    std::string intestazione = tipo == TipoStatistiche::Ambi ? "Ambo" : tipo == TipoStatistiche::Gruppi ? "Gruppo" : "Numero";
+    for (std::size_t c = 1; c < colonne.size(); ++c) (intestazione += '|') += intestazioneStatistiche(colonne[c]);
     tabella.impostaIntestazione(intestazione);
     tabella.impostaRighe(1);
     tabella.impostaRighe(static_cast<int>(ordine.size()) + 1);
-    for (int c = 0; c < NumColonneStatistiche; ++c) {
-        const auto colonna = static_cast<ColonnaStatistiche>(c);
+    for (int c = 0; c <= ultima; ++c) {
+        const auto colonna = colonne[static_cast<std::size_t>(c)];
         const bool testuale = colonna == ColonnaStatistiche::Elemento || colonna == ColonnaStatistiche::FineMassimo ||
                               colonna == ColonnaStatistiche::DataUltima || colonna == ColonnaStatistiche::RuoteUltima;
-        tabella.impostaAllineamentoColonna(c, testuale ? Allineamento::Centro : Allineamento::Destra);
+        tabella.impostaAllineamentoColonna(c, testuale                            ? Allineamento::Centro
+                                         : colonna == ColonnaStatistiche::Numeri ? Allineamento::Sinistra
+                                                                                 : Allineamento::Destra);
     }
     int riga = 1;
     for (int e : ordine) {
-        for (int c = 0; c < NumColonneStatistiche; ++c)
-            tabella.impostaTesto(riga, c, statistiche.testo(e, static_cast<ColonnaStatistiche>(c), archivio));
+        for (int c = 0; c <= ultima; ++c)
+            tabella.impostaTesto(riga, c, statistiche.testo(e, colonne[static_cast<std::size_t>(c)], archivio));
         const FiguraStatistica& f = statistiche.figura(e);
-        if (f.ritardoAttuale == f.ritardoMassimo) tabella.impostaSfondo(riga, 1, riga, NumColonneStatistiche - 1, ArancioChiaro);
+        if (f.ritardoAttuale == f.ritardoMassimo) tabella.impostaSfondo(riga, 1, riga, ultima, ArancioChiaro);
         ++riga;
     }
 }
