@@ -39,7 +39,6 @@ PaginaAggiornamenti::PaginaAggiornamenti(FinestraPrincipale& principale, QWidget
     : QWidget(padre), principale_(principale), sessione_(principale.sessione()) {
     tabellaImporta_ = new VistaGriglia("FgImporta", this);
     riempiRigheImportate(tabellaImporta_->griglia(), {});
-    tabellaImporta_->aggiorna();
     righeSegnalate_ = new QListWidget(this);
     righeSegnalate_->setObjectName(QStringLiteral("List4"));
     correggiErrate_ = new QCheckBox(QStringLiteral("Corregge estrazioni errate"), this);
@@ -95,7 +94,6 @@ void PaginaAggiornamenti::svuotaImporta() {
     controllo_ = {};
     nuovoArchivio_.clear();
     riempiRigheImportate(tabellaImporta_->griglia(), {});
-    tabellaImporta_->aggiorna();
 }
 
 QString PaginaAggiornamenti::archivioDaAggiornare() const {
@@ -156,7 +154,6 @@ void PaginaAggiornamenti::confrontaAggiornamento(std::vector<RigaAggiornamento> 
     Griglia& g = tabellaImporta_->griglia();
     riempiRigheImportate(g, righeImporta_);
     g.impostaPrimaRigaMostrata(g.righe() - 1);
-    tabellaImporta_->aggiorna();
     tabellaImporta_->adattaColonne(0, -1);
     if (righeImporta_.empty()) return;
 
@@ -181,7 +178,6 @@ void PaginaAggiornamenti::confrontaAggiornamento(std::vector<RigaAggiornamento> 
         if (i % 50 == 0 || i == n - 1) avanzamento(principale_, i, n);
     });
     segnaControllo(g, controllo_);
-    tabellaImporta_->aggiornaCelle(1, 0, g.righe() - 1, g.colonne() - 1);
     QStringList voci;
     voci.reserve(static_cast<qsizetype>(controllo_.righeSegnalate.size()));
     for (const std::string& r : controllo_.righeSegnalate) voci.append(qtesto(r));

@@ -13,21 +13,17 @@ namespace quorvane {
 PaginaElenco::PaginaElenco(QWidget* padre) : QWidget(padre) {
     tabellaEstrazioni_ = new VistaGriglia("FgDB", this);
     connect(tabellaEstrazioni_, &VistaGriglia::clic, this, [this](int riga, int) {
-        Griglia& g = tabellaEstrazioni_->griglia();
-        evidenziaEstrazione(g, riga);
-        tabellaEstrazioni_->aggiornaCelle(1, 1, g.righe() - 1, g.colonne() - 1);
+        evidenziaEstrazione(tabellaEstrazioni_->griglia(), riga);
     });
     numeroEstrazioni_ = etichettaIncorniciata("Label9", this);
 
     auto* vaiPrima = pulsante(this, "Command14", QStringLiteral("Vai alla prima estrazione"));
     connect(vaiPrima, &QPushButton::clicked, this, [this] {
         tabellaEstrazioni_->griglia().impostaPrimaRigaMostrata(1);
-        tabellaEstrazioni_->aggiorna();
     });
     auto* vaiUltima = pulsante(this, "Command13", QStringLiteral("Vai ultima estrazione"));
     connect(vaiUltima, &QPushButton::clicked, this, [this] {
         tabellaEstrazioni_->griglia().impostaPrimaRigaMostrata(tabellaEstrazioni_->griglia().righe() - 1);
-        tabellaEstrazioni_->aggiorna();
     });
     auto* seleziona = pulsante(this, "Command11", QStringLiteral("Selezione estrazione"));
     connect(seleziona, &QPushButton::clicked, this, &PaginaElenco::selezionaEstrazione);
@@ -49,7 +45,6 @@ void PaginaElenco::mostraEstrazioni(const std::vector<RigaArchivio>& righe) {
     Griglia& g = tabellaEstrazioni_->griglia();
     riempiEstrazioniMemorizzate(g, righe);
     g.impostaPrimaRigaMostrata(g.righe() - 1);
-    tabellaEstrazioni_->aggiorna();
     numeroEstrazioni_->setText(QString::number(righe.size()));
 }
 

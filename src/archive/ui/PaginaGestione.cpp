@@ -126,7 +126,7 @@ QLayout* PaginaGestione::creaDataEComandi() {
     connect(dataOdierna, &QPushButton::clicked, this, [this] { impostaCalendario(oggi()); });
     auto* dataCorrente = pulsante(this, "Command6", QStringLiteral("Imposta data"));
     connect(dataCorrente, &QPushButton::clicked, this, [this] {
-        if (auto d = Data::daTesto(etichettaData_->text().toStdString()))
+        if (auto d = Data::daTesto(dataCorrente_))
             calendarioData_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
     });
     auto* data = new QHBoxLayout;
@@ -173,7 +173,7 @@ QLayout* PaginaGestione::creaDataEComandi() {
 
 void PaginaGestione::seguiArchivio() {
     mostraRiepilogo();
-    cambioSlider(quorvane::seguiArchivio(sceltaEstrazione_, sessione_.archivio, etichettaData_->text().toStdString()));
+    cambioSlider(quorvane::seguiArchivio(sceltaEstrazione_, sessione_.archivio, dataCorrente_));
     calendario_->caricaCalendario();
 }
 
@@ -201,7 +201,8 @@ void PaginaGestione::cambioSlider(int valore) {
     if (valore < 1 || valore > a.NumEstrazioni()) return;
     estrazioneCorrente_ = valore;
     etichettaIndice_->setText(QString::number(valore));
-    etichettaData_->setText(qtesto(a.DateEstrazioni(valore)));
+    dataCorrente_ = a.DateEstrazioni(valore);
+    etichettaData_->setText(qtesto(dataCorrente_));
     mostraEstrazione();
 }
 

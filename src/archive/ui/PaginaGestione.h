@@ -74,11 +74,12 @@ private:
     FinestraPrincipale& principale_;
     Sessione& sessione_;
     int estrazioneCorrente_ = 0;
+    std::string dataCorrente_;  // of estrazioneCorrente_, as stored: found again after a reload
 
     std::array<CasellaNumero*, NumCaselle> caselle_{};  // txtin_1 .. txtin_55
     QScrollBar* sceltaEstrazione_;       // HScrestrazione
     QLabel* etichettaIndice_;            // pAN_DC: a click asks for an index
-    QLabel* etichettaData_;              // LBLESTRAZIONE
+    QLabel* etichettaData_;              // LBLESTRAZIONE: shows dataCorrente_
     QLabel* etichettaNumEstrazioni_;     // Label2
     QLabel* etichettaAggiornato_;        // LBLAGGIORNATO
     QLabel* etichettaMensile_;           // LabelPM

@@ -93,8 +93,8 @@ void PaginaGestione::salvaEstrazione() {
 
 void PaginaGestione::modificaEstrazione() {
     const int ricordata = sceltaEstrazione_->value();
-    const QString d = etichettaData_->text();
-    const auto data = Data::daTesto(d.toStdString());
+    const QString d = qtesto(dataCorrente_);
+    const auto data = Data::daTesto(dataCorrente_);
     if (!data) return;
     auto ruote = ruoteDaSalvare();
     if (!ruote) return;
@@ -130,12 +130,12 @@ void PaginaGestione::modificaEstrazione() {
 }
 
 void PaginaGestione::eliminaEstrazione() {
-    const QString d = etichettaData_->text();
+    const QString d = qtesto(dataCorrente_);
     if (!Dialoghi::correnti().conferma(this, QStringLiteral("Eliminazione record"),
                                        QStringLiteral("Attenzione: sarà eliminata l'estrazione del ") + d +
                                            QStringLiteral(".  Confermi ?")))
         return;
-    const auto data = Data::daTesto(d.toStdString());
+    const auto data = Data::daTesto(dataCorrente_);
     if (!data) return;
     auto db = apriArchivio(TitoloEliminazione);
     if (!db) return;

@@ -62,7 +62,6 @@ void RiquadroCalendario::caricaCalendario() {
     Griglia& g = tabellaAnno_->griglia();
     riempiCalendario(g, anno, date.value_or(std::vector<Data>{}));
     if (sigleGiorni_->isChecked()) lettereGiorniSettimana(g);
-    tabellaAnno_->aggiorna();
     tabellaAnno_->adattaColonne(1, -1);
 }
 

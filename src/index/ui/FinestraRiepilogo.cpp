@@ -114,7 +114,6 @@ void FinestraRiepilogo::riempi(const ContatoriVerifica& contatori) {
     riempiEsitiPerColpo(esitiPerColpo_->griglia(), r, QLocale().decimalPoint().toStdString());
     barra_->imposta(r);
     for (VistaGriglia* v : {esitiPerQuantita_, esitiPerColpo_}) {
-        v->aggiorna();
         v->adattaColonne();
         for (int c = 1; c < v->griglia().colonne(); ++c) v->setColumnWidth(c, std::max(v->columnWidth(c), 34));
     }

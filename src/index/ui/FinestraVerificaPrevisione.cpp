@@ -14,7 +14,6 @@ FinestraVerificaPrevisione::FinestraVerificaPrevisione(QWidget* padre) : QWidget
     setWindowTitle(QStringLiteral("Verifica previsione"));
     tabellaVerifica_ = new VistaGriglia("Fg1", this);
     riempiTabellaVerifica(tabellaVerifica_->griglia(), {}, 0);
-    tabellaVerifica_->aggiorna();
     auto* copia = new QPushButton(QStringLiteral("Copia tabella"), this);
     copia->setObjectName(QStringLiteral("Command25"));
     auto* comandi = new QHBoxLayout;
@@ -29,7 +28,6 @@ FinestraVerificaPrevisione::FinestraVerificaPrevisione(QWidget* padre) : QWidget
 
 void FinestraVerificaPrevisione::mostra(const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi) {
     riempiTabellaVerifica(tabellaVerifica_->griglia(), estrazioni, numeroColpi);
-    tabellaVerifica_->aggiorna();
     tabellaVerifica_->adattaColonne();
     show();
     raise();

@@ -97,7 +97,6 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
 
     tabellaStorico_ = new VistaGriglia("FgStorico", this);
     riempiTabellaStorico(tabellaStorico_->griglia(), {}, sessione_.archivio, separatore());
-    tabellaStorico_->aggiorna();
     tabellaStorico_->adattaColonne();
     auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa grid"));
@@ -231,7 +230,6 @@ void FinestraVerificaStorica::concludi(EsitoStorico esito) {
 void FinestraVerificaStorica::mostraRisultati() {
     const ArchivioEstrazioni& archivio = archivio_ && !esito_.giocate.empty() ? *archivio_ : sessione_.archivio;
     riempiTabellaStorico(tabellaStorico_->griglia(), esito_.giocate, archivio, separatore());
-    tabellaStorico_->aggiorna();
     tabellaStorico_->adattaColonne();
     QString righe;
     if (!esito_.giocate.empty()) {

@@ -76,7 +76,6 @@ QWidget* PaginaConfigurazioni::creaElenco(QWidget* padre) {
     tabellaConfigurazioni_->setToolTip(QStringLiteral("Doppio clic per aprire la configurazione"));
     tabellaGiocate_ = new VistaGriglia("FgCn", tab);
     riempiTabellaGiocate(tabellaGiocate_->griglia(), {});
-    tabellaGiocate_->aggiorna();
     layout->addWidget(elenco, 0, 0);
     layout->addWidget(casellaConEstrazione_, 0, 1);
     layout->addWidget(elimina, 0, 2);
@@ -100,7 +99,6 @@ void PaginaConfigurazioni::elencoConfigurazioni() {
     configurazioni_ =
         leggiConfigurazioni(contesto_.sessione.programma().db(), &errore).value_or(std::vector<Configurazione>{});
     riempiTabellaConfigurazioni(tabellaConfigurazioni_->griglia(), configurazioni_);
-    tabellaConfigurazioni_->aggiorna();
     tabellaConfigurazioni_->adattaColonne();
 }
 
@@ -154,7 +152,6 @@ void PaginaConfigurazioni::apriConfigurazione() {
     giocate_ = leggiPrevisioniSalvate(contesto_.sessione.programma().db(), c.IdConfig, &errore)
                    .value_or(std::vector<PrevisioneSalvata>{});
     riempiTabellaGiocate(tabellaGiocate_->griglia(), giocate_);
-    tabellaGiocate_->aggiorna();
     tabellaGiocate_->adattaColonne();
     periodo_.applica(c, casellaConEstrazione_->isChecked());
     applicaRuote(c.Ruote, contesto_.metodo.analisi.ruoteInGioco);

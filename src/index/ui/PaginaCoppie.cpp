@@ -18,7 +18,7 @@ PaginaCoppie::PaginaCoppie(ContestoIndice& contesto, QWidget* padre) : QWidget(p
     auto* layout = new QVBoxLayout(this);
     tabellaCoppie_ = new VistaGriglia("Fg9090", this);
     riempiTabellaCoppie(tabellaCoppie_->griglia(), {});
-    tabellaCoppie_->aggiorna();
+    tabellaCoppie_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     tabellaCoppie_->setColumnWidth(0, 18);
     auto* elabora = pulsante(this, "Command60", QStringLiteral("ELABORA"));
     elabora->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -26,7 +26,7 @@ PaginaCoppie::PaginaCoppie(ContestoIndice& contesto, QWidget* padre) : QWidget(p
     auto* abbinamento = pulsante(this, "Command5", QStringLiteral("Cerca numero con maggiore abbinamento"));
     tabellaAbbinamenti_ = new VistaGriglia("FgAbb", this);
     riempiTabellaAbbinamenti(tabellaAbbinamenti_->griglia(), {});
-    tabellaAbbinamenti_->aggiorna();
+    tabellaAbbinamenti_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     // Both columns, the score "Pr" included, without sideways scrolling.
     tabellaAbbinamenti_->verticalHeader()->hide();
     tabellaAbbinamenti_->horizontalHeader()->setDefaultSectionSize(44);
@@ -60,12 +60,10 @@ void PaginaCoppie::elabora() {
 
 void PaginaCoppie::mostra() {
     riempiTabellaCoppie(tabellaCoppie_->griglia(), contesto_.metodo.coppie);
-    tabellaCoppie_->aggiorna();
 }
 
 void PaginaCoppie::mostraAbbinamenti(const std::vector<std::pair<int, int>>& abbinamenti) {
     riempiTabellaAbbinamenti(tabellaAbbinamenti_->griglia(), abbinamenti);
-    tabellaAbbinamenti_->aggiorna();
 }
 
 void PaginaCoppie::sceltaCoppia() {

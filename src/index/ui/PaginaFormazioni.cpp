@@ -23,7 +23,7 @@ PaginaFormazioni::PaginaFormazioni(ContestoIndice& contesto, QWidget* padre) : Q
     auto* layout = new QGridLayout(this);
     tabellaFormazioni_ = new VistaGriglia("Fg_CC", this);
     impostaIntestazioneFormazioni(tabellaFormazioni_->griglia());
-    tabellaFormazioni_->aggiorna();
+    tabellaFormazioni_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     tabellaFormazioni_->horizontalHeader()->setDefaultSectionSize(40);
     sceltaQuantita_ = listaScelte(this, "ComboN", numeri(1, TavolaNumeri::Massimo), 2);
     sceltaCapogioco_ = listaScelte(this, "ComboCG", QStringList{QStringLiteral("No")} + numeri(1, 90), 0);
@@ -111,7 +111,6 @@ void PaginaFormazioni::aggiungeRigaSelezionataAMemo() {
 
 void PaginaFormazioni::mostra() {
     riempiTabellaFormazioni(tabellaFormazioni_->griglia(), contesto_.metodo.formazioni);
-    tabellaFormazioni_->aggiorna();
     rigaFormazione_ = 0;
 }
 
@@ -121,7 +120,6 @@ void PaginaFormazioni::clicFormazione(int riga) {
     rigaFormazione_ = riga;
     g.impostaSfondo(1, 1, g.righe() - 1, g.colonne() - 1, Bianco);
     g.impostaSfondo(riga, 1, riga, g.colonne() - 1, Giallo);
-    tabellaFormazioni_->aggiornaCelle(1, 1, g.righe() - 1, g.colonne() - 1);
 }
 
 }  // namespace quorvane

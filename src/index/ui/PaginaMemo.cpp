@@ -15,7 +15,7 @@ PaginaMemo::PaginaMemo(ContestoIndice& contesto, QWidget* padre) : QWidget(padre
     auto* layout = new QVBoxLayout(this);
     memoSerie_ = new VistaGriglia("FgSerie", this);
     memoSerie_->griglia().impostaIntestazione("CC|N1 |N2 |N3 |N4 |N5 |N6 |N7 |N8 ");
-    memoSerie_->aggiorna();
+    memoSerie_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     memoSerie_->horizontalHeader()->setDefaultSectionSize(40);
     auto* svuota = pulsante(this, "Command21", QStringLiteral("Svuota"));
     svuota->setToolTip(QStringLiteral("Svuota il memo serie"));
@@ -35,12 +35,10 @@ void PaginaMemo::aggiungi(const std::vector<std::string>& celle) {
     const int r = memo.righe();
     memo.impostaRighe(r + 1);
     for (int c = 0; c < static_cast<int>(celle.size()); ++c) memo.impostaTesto(r, c, celle[c]);
-    memoSerie_->aggiorna();
 }
 
 void PaginaMemo::svuota() {
     memoSerie_->griglia().impostaRighe(1);
-    memoSerie_->aggiorna();
 }
 
 void PaginaMemo::copiaNumeriRigaInSelezione() {

@@ -21,7 +21,6 @@ PaginaModello::PaginaModello(ContestoIndice& contesto, QWidget* padre) : QWidget
     modello->setContentsMargins(0, 0, 0, 0);
     tabellaModello_ = new VistaGriglia("FgV", this);
     impostaIntestazioneModello(tabellaModello_->griglia());
-    tabellaModello_->aggiorna();
     tabellaModello_->adattaColonne();
     auto* comandi = new QHBoxLayout;
     auto* verifica = pulsante(this, "Command12", QStringLiteral("Verifica previsione"));
@@ -62,7 +61,6 @@ void PaginaModello::verificaStorica() {
 
 void PaginaModello::mostra() {
     riempiTabellaModello(tabellaModello_->griglia(), contesto_.metodo.analisi, contesto_.sessione.archivio);
-    tabellaModello_->aggiorna();
     tabellaModello_->adattaColonne();
 }
 

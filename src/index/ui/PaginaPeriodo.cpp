@@ -120,7 +120,7 @@ QWidget* PaginaPeriodo::creaEstrazioneMostrata() {
     auto* layout = new QHBoxLayout(riquadro);
     estrazioneMostrata_ = new VistaGriglia("fga", riquadro);
     riempiEstrazioneMostrata(estrazioneMostrata_->griglia(), contesto_.sessione.archivio, 0);
-    estrazioneMostrata_->aggiorna();
+    estrazioneMostrata_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     dimensionaTavola(estrazioneMostrata_, 30);
     estrazioneMostrata_->verticalHeader()->setDefaultSectionSize(15);
     adattaAltezza(estrazioneMostrata_);
@@ -128,7 +128,7 @@ QWidget* PaginaPeriodo::creaEstrazioneMostrata() {
 
     auto* legenda = new VistaGriglia("Fgcolore", riquadro);
     riempiLegendaEsiti(legenda->griglia());
-    legenda->aggiorna();
+    legenda->aggiornaCambi();  // the rows and columns are in the view before it is sized
     dimensionaTavola(legenda, 22);
     adattaAltezza(legenda);
     legenda->setFixedWidth(2 * 22 + 2 * legenda->frameWidth());
@@ -153,7 +153,6 @@ void PaginaPeriodo::sceltaEstrazione(int valore) {
     etichettaIndiceData_->setText(QStringLiteral("%1  %2").arg(valore).arg(data));
     etichettaNelMese_->setText(QString::number(progressivoMese_));
     riempiEstrazioneMostrata(estrazioneMostrata_->griglia(), archivio, valore);
-    estrazioneMostrata_->aggiorna();
 }
 
 void PaginaPeriodo::seguiArchivio() {

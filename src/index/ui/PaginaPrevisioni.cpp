@@ -22,7 +22,7 @@ PaginaPrevisioni::PaginaPrevisioni(ContestoIndice& contesto, QWidget* padre)
     auto* layout = new QGridLayout(this);
     tabellaPrevisioni_ = new VistaGriglia("Fg_ZZ", this);
     impostaIntestazionePrevisioni(tabellaPrevisioni_->griglia());
-    tabellaPrevisioni_->aggiorna();
+    tabellaPrevisioni_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     // All nine forecasts in sight, every header whole.
     tabellaPrevisioni_->horizontalHeader()->setDefaultSectionSize(30);
     tabellaPrevisioni_->adattaColonne();
@@ -140,7 +140,6 @@ void PaginaPrevisioni::modificaSorte(int riga, int colonna) {
     if (numero && sorte >= 1 && sorte <= 5) p.sorte = sorte;
     // Only this cell changes: the list is not rebuilt under the editor that wrote it.
     g.impostaTesto(riga, 1, std::to_string(p.sorte));
-    tabellaPrevisioni_->aggiornaCelle(riga, 1, riga, 1);
 }
 
 void PaginaPrevisioni::attivaTutte(bool attive) {
@@ -151,7 +150,6 @@ void PaginaPrevisioni::attivaTutte(bool attive) {
 void PaginaPrevisioni::mostra() {
     const AnalisiIndice& analisi = contesto_.metodo.analisi;
     riempiTabellaPrevisioni(tabellaPrevisioni_->griglia(), analisi);
-    tabellaPrevisioni_->aggiorna();
     tabellaPrevisioni_->adattaColonne();
     etichettaCoperti_->setText(QString::fromStdString(testoCoperti(analisi)));
     etichettaScoperti_->setText(QString::fromStdString(testoScoperti(analisi)));

@@ -15,7 +15,7 @@ namespace quorvane {
 PaginaRitardi::PaginaRitardi(ContestoIndice& contesto, QWidget* padre) : QWidget(padre), contesto_(contesto) {
     tabellaRitardi_ = new VistaGriglia("FgRit", this);
     impostaIntestazioneRitardi(tabellaRitardi_->griglia());
-    tabellaRitardi_->aggiorna();
+    tabellaRitardi_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     tabellaRitardi_->horizontalHeader()->setDefaultSectionSize(34);
     auto* layout = new QVBoxLayout(this);
     auto* filtra = pulsante(this, "Command15", QStringLiteral("Filtra numeri delle previsioni"));
@@ -35,25 +35,21 @@ void PaginaRitardi::filtraNumeriDellePrevisioni() {
     for (const Previsione& p : contesto_.metodo.analisi.previsioni) usati |= p.maschera();
     Griglia& g = tabellaRitardi_->griglia();
     for (int r = 1; r < g.righe(); ++r) g.nascondiRiga(r, !usati.contiene(static_cast<int>(g.valore(r, 0))));
-    tabellaRitardi_->aggiorna();
 }
 
 void PaginaRitardi::visualizzaTutti() {
     Griglia& g = tabellaRitardi_->griglia();
     for (int r = 1; r < g.righe(); ++r) g.nascondiRiga(r, false);
-    tabellaRitardi_->aggiorna();
 }
 
 void PaginaRitardi::mostra() {
     const MetodoIndice& metodo = contesto_.metodo;
     if (metodo.analisi.modello.empty()) return;
     riempiTabellaRitardi(tabellaRitardi_->griglia(), metodo.ritardi, metodo.analisi.RuoteSel);
-    tabellaRitardi_->aggiorna();
 }
 
 void PaginaRitardi::svuota() {
     tabellaRitardi_->griglia().impostaRighe(1);
-    tabellaRitardi_->aggiorna();
 }
 
 }  // namespace quorvane

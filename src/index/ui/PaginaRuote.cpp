@@ -18,7 +18,7 @@ PaginaRuote::PaginaRuote(ContestoIndice& contesto, QWidget* padre)
     tavolaRuote_ = new VistaGriglia("FgR", this);
     dimensionaTavola(tavolaRuote_, 30);
     riempiRuoteInGioco(tavolaRuote_->griglia(), contesto_.metodo.analisi.ruoteInGioco);
-    tavolaRuote_->aggiorna();
+    tavolaRuote_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     adattaAltezza(tavolaRuote_);
     tavolaRuote_->setFixedWidth(NumRuote * 30 + 2 * tavolaRuote_->frameWidth());
     auto* tutte = new EtichettaCliccabile(QStringLiteral("Label6"), QStringLiteral("Seleziona tutti"), this);
@@ -57,7 +57,6 @@ void PaginaRuote::ricavaBaseDati() {
 
 void PaginaRuote::mostra() {
     riempiRuoteInGioco(tavolaRuote_->griglia(), contesto_.metodo.analisi.ruoteInGioco);
-    tavolaRuote_->aggiorna();
 }
 
 }  // namespace quorvane

@@ -19,7 +19,7 @@ PaginaSelezione::PaginaSelezione(ContestoIndice& contesto, QWidget* padre) : QWi
     auto* layout = new QHBoxLayout(this);
     tavolaNumeri_ = new VistaGriglia("Fg90", this);
     riempiTavolaNumeri(tavolaNumeri_->griglia(), contesto_.tavola);
-    tavolaNumeri_->aggiorna();
+    tavolaNumeri_->aggiornaCambi();  // the rows and columns are in the view before it is sized
     dimensionaTavola(tavolaNumeri_, 30);
     adattaAltezza(tavolaNumeri_);
     tavolaNumeri_->setFixedWidth(10 * 30 + 2 * tavolaNumeri_->frameWidth());
@@ -66,7 +66,6 @@ void PaginaSelezione::aggiungePrevisione() {
 
 void PaginaSelezione::mostra() {
     riempiTavolaNumeri(tavolaNumeri_->griglia(), contesto_.tavola);
-    tavolaNumeri_->aggiorna();
 }
 
 }  // namespace quorvane

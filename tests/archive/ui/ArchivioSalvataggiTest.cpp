@@ -27,6 +27,7 @@ protected:
     std::string copia() { return test::leggiFile(finestra->aggiornamenti().copiaAggiornamento().toStdString()); }
     VistaGriglia* fg1() { return trova<VistaGriglia>(w(), "fg1"); }
     void cliccaCella(VistaGriglia* vista, int riga, int colonna) {
+        QCoreApplication::processEvents();  // the grid is on screen before a user can click it
         const QModelIndex cella = vista->model()->index(riga - 1, colonna);
         vista->scrollTo(cella);
         QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(cella).center());

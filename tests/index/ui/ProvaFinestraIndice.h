@@ -44,6 +44,7 @@ protected:
     // The centre of a grid cell (grid coordinates), scrolled into view.
     QPoint centro(const char* nome, int riga, int colonna) {
         auto* vista = trova<quorvane::VistaGriglia>(nome);
+        QCoreApplication::processEvents();  // the grid is on screen before a user can click it
         const QModelIndex indice = vista->model()->index(vista->modello()->rigaModello(riga), colonna);
         vista->scrollTo(indice);
         return vista->visualRect(indice).center();
