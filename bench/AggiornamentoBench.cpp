@@ -6,24 +6,22 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "archive/FileAggiornamento.h"
 #include "archive/db/FileArchivio.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Programma.h"
 
 using namespace quorvane;
@@ -42,9 +40,7 @@ void rispondiDialoghi() {
     };
     d.conferma = [](QWidget*, const QString&, const QString&) { return true; };
     d.apriFile = [](QWidget*, const QString&, const QString&, const QString&) { return fileScelto; };
-    d.chiediTesto = [](QWidget*, const QString&, const QString&, const QString&) {
-        return std::optional<QString>();
-    };
+    d.chiediTesto = [](QWidget*, const QString&, const QString&, const QString&) { return std::optional<QString>(); };
 }
 
 // A run of the program on a data folder whose archive is `archivio`, up to the archive window.
@@ -98,7 +94,6 @@ struct ArchivioReale {
         auto db = DatabaseArchivio::apri(archivio, &errore);
         return db && togliUltime(*db);
     }
-
 };
 
 // Built in main once the application exists, so that its windows go before the application.

@@ -4,15 +4,13 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <cstdio>
 #include <memory>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "analyses/Ripetizioni.h"
 #include "analyses/db/DatabaseSistemi.h"
 #include "archive/db/FileArchivio.h"

@@ -5,16 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "archive/db/FileArchivio.h"
 #include "core/ArchivioEstrazioni.h"
 #include "core/db/DatabaseArchivio.h"

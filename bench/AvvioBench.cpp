@@ -6,11 +6,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -19,11 +14,14 @@
 #include <string>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "archive/db/FileArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/FinestraInizio.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Programma.h"
 
 using namespace quorvane;
@@ -41,9 +39,7 @@ void rispondiDialoghi() {
     };
     d.conferma = [](QWidget*, const QString&, const QString&) { return false; };
     d.apriFile = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
-    d.chiediTesto = [](QWidget*, const QString&, const QString&, const QString&) {
-        return std::optional<QString>();
-    };
+    d.chiediTesto = [](QWidget*, const QString&, const QString&, const QString&) { return std::optional<QString>(); };
 }
 
 // Value of a "VmRSS:" style line of /proc/self/status, in MB.
@@ -164,13 +160,12 @@ int misuraMemoria() {
         std::fprintf(stderr, "%s\n", qPrintable(errore));
         return 1;
     }
-    std::printf("primo avvio fino alla finestra principale: %.1f ms (+ QApplication %.1f ms)\n",
-                msAvvio, msApplicazione);
+    std::printf("primo avvio fino alla finestra principale: %.1f ms (+ QApplication %.1f ms)\n", msAvvio,
+                msApplicazione);
     std::printf("estrazioni caricate: %d\n", p->sessione().archivio.NumEstrazioni());
     std::printf("VmRSS prima dell'avvio: %.1f MB\n", prima);
     std::printf("VmRSS finestra principale mostrata: %.1f MB\n", memoriaMB("VmRSS:"));
-    std::printf("VmHWM %s: %.1f MB\n", picco ? "dall'avvio" : "del processo (import compreso)",
-                memoriaMB("VmHWM:"));
+    std::printf("VmHWM %s: %.1f MB\n", picco ? "dall'avvio" : "del processo (import compreso)", memoriaMB("VmHWM:"));
     return 0;
 }
 

@@ -1,10 +1,9 @@
 #include "Comune.h"
 
 #include <QStandardPaths>
+#include <vector>
 
 #include <benchmark/benchmark.h>
-
-#include <vector>
 
 #include "app/db/Funzionalita.h"
 #include "archive/db/FileArchivio.h"
@@ -17,7 +16,9 @@ namespace {
 const bool funzionalitaRegistrate = (registraFunzionalita(), true);
 }  // namespace
 
-QString fileStorico() { return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO)); }
+QString fileStorico() {
+    return qEnvironmentVariable("QUORVANE_STORICO", QStringLiteral(QUORVANE_STORICO));
+}
 
 const ArchivioEstrazioni* archivioReale() {
     static const ArchivioEstrazioni* archivio = []() -> const ArchivioEstrazioni* {

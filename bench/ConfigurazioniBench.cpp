@@ -8,15 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "archive/StoricoUfficiale.h"
 #include "core/db/DatabaseProgramma.h"
 #include "core/db/Sessione.h"
@@ -63,7 +61,8 @@ void BM_SalvaERiapri(benchmark::State& state) {
     for (int p = 0; p < AnalisiIndice::MaxPrevisioni; ++p) metodo.AggiungiDaTavola(2, numeriPrevisione(p));
 
     for (auto _ : state) {
-        const auto id = salvaConfigurazione(programma->db(), configurazioneDa(a, "Prova"), previsioniDaSalvare(a), &errore);
+        const auto id = salvaConfigurazione(programma->db(), configurazioneDa(a, "Prova"), previsioniDaSalvare(a),
+                                            &errore);
         if (!id) return state.SkipWithError(errore.toStdString().c_str());
         const auto elenco = leggiConfigurazioni(programma->db(), &errore);
         const auto righe = leggiPrevisioniSalvate(programma->db(), *id, &errore);
@@ -101,7 +100,8 @@ void BM_SalvaERiapriFinestra(benchmark::State& state) {
     auto* configurazioni = finestra.findChild<PaginaConfigurazioni*>();
     // Every wheel, 200 model draws, 20 colpi, "U" with the last draw forced.
     emit static_cast<EtichettaCliccabile*>(trova("Label6"))->clic();
-    static_cast<QComboBox*>(trova("ComboPresenze"))->setCurrentIndex(AnalisiIndice::PresenzeMassime - AnalisiIndice::PresenzeMinime);
+    static_cast<QComboBox*>(trova("ComboPresenze"))
+        ->setCurrentIndex(AnalisiIndice::PresenzeMassime - AnalisiIndice::PresenzeMinime);
     static_cast<QComboBox*>(trova("ComboC"))->setCurrentIndex(AnalisiIndice::ColpiMassimi - 1);
     static_cast<QComboBox*>(trova("ComboMensile"))->setCurrentIndex(0);
     static_cast<QAbstractButton*>(trova("Ch_ultima"))->setChecked(true);

@@ -6,22 +6,20 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <cstdio>
 #include <memory>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "archive/Calendario.h"
 #include "archive/db/CalendarioArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Programma.h"
 
 using namespace quorvane;
@@ -94,7 +92,8 @@ void BM_SalvaDatiIII(benchmark::State& state) {
 BENCHMARK(BM_SalvaDatiIII)->Unit(benchmark::kMillisecond);
 
 void BM_SalvaZendravolta(benchmark::State& state) {
-    esporta(state, &Archivio::SALVA_ZENDRAVOLTA, reale->radice.filePath(QStringLiteral("wine/drive_c/KVEL3/DATI32.III")));
+    esporta(state, &Archivio::SALVA_ZENDRAVOLTA,
+            reale->radice.filePath(QStringLiteral("wine/drive_c/KVEL3/DATI32.III")));
 }
 BENCHMARK(BM_SalvaZendravolta)->Unit(benchmark::kMillisecond);
 

@@ -1,13 +1,11 @@
 // The grid with 10,000 rows of 12 columns, the size of the longest tables the windows show:
 // filling it, sorting it and showing it (model refresh, hidden rows, column fit, paint).
 #include <QApplication>
+#include <string>
 
 #include <benchmark/benchmark.h>
 
 #include "Comune.h"
-
-#include <string>
-
 #include "core/Griglia.h"
 #include "core/ui/VistaGriglia.h"
 

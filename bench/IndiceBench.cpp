@@ -1,15 +1,13 @@
 // The index analysis on the real archive with the heaviest options of the window: 200 model
 // draws, 20 colpi, all eleven wheels.
 #include <QApplication>
-
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "archive/StoricoUfficiale.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/Copertura.h"
@@ -93,8 +91,12 @@ void modalita2(benchmark::State& state, int sorte) {
     }
     state.counters["righe"] = static_cast<double>(righe);
 }
-void BM_Modalita2Ambo(benchmark::State& state) { modalita2(state, 2); }
-void BM_Modalita2Terno(benchmark::State& state) { modalita2(state, 3); }
+void BM_Modalita2Ambo(benchmark::State& state) {
+    modalita2(state, 2);
+}
+void BM_Modalita2Terno(benchmark::State& state) {
+    modalita2(state, 3);
+}
 
 // "Elaborazione modalità 1" with N = 8: the 100 restarts and the ranking of the best 20.
 void modalita1(benchmark::State& state, int sorte) {
@@ -111,8 +113,12 @@ void modalita1(benchmark::State& state, int sorte) {
         benchmark::DoNotOptimize(metodo.formazioni.data());
     }
 }
-void BM_Modalita1Ambo(benchmark::State& state) { modalita1(state, 2); }
-void BM_Modalita1Terno(benchmark::State& state) { modalita1(state, 3); }
+void BM_Modalita1Ambo(benchmark::State& state) {
+    modalita1(state, 2);
+}
+void BM_Modalita1Terno(benchmark::State& state) {
+    modalita1(state, 3);
+}
 
 // "Visualizza sfaldamenti" with a full list of nine forecasts of eight numbers.
 void BM_VisualizzaSfaldamenti(benchmark::State& state) {

@@ -2,13 +2,11 @@
 // wheels over the whole archive, and the window opened and shown with its grid and chart.
 #include <QApplication>
 #include <QTemporaryDir>
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
 #include "Comune.h"
-
-#include <memory>
-
 #include "analyses/Statistiche.h"
 #include "analyses/ui/FinestraStatistiche.h"
 #include "core/db/Sessione.h"
@@ -32,8 +30,12 @@ void statistiche(benchmark::State& state, TipoStatistiche tipo) {
     }
     state.counters["estrazioni"] = s.estrazioniContate();
 }
-void BM_StatisticheEstratti(benchmark::State& state) { statistiche(state, TipoStatistiche::Estratti); }
-void BM_StatisticheAmbi(benchmark::State& state) { statistiche(state, TipoStatistiche::Ambi); }
+void BM_StatisticheEstratti(benchmark::State& state) {
+    statistiche(state, TipoStatistiche::Estratti);
+}
+void BM_StatisticheAmbi(benchmark::State& state) {
+    statistiche(state, TipoStatistiche::Ambi);
+}
 
 // The window as the main window's button opens it: the ten regional wheels over the whole
 // archive, the grid of the 90 numbers and the chart, shown and painted.

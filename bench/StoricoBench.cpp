@@ -1,13 +1,12 @@
 // The historical test on the real archive: mode 2, ambo, N 8, 200 model draws, 20 colpi, all
 // eleven wheels; twenty years and the whole archive on every core, twenty years on one thread,
 // and how long a cancel takes to stop the run.
-#include <benchmark/benchmark.h>
-
-#include "Comune.h"
-
 #include <chrono>
 #include <thread>
 
+#include <benchmark/benchmark.h>
+
+#include "Comune.h"
 #include "index/VerificaStorica.h"
 
 using namespace quorvane;
@@ -37,9 +36,15 @@ void storico(benchmark::State& state, bool intero, int thread) {
     state.counters["punti"] = esito.riepilogo.punti;
     state.counters["giocate"] = esito.riepilogo.giocate;
 }
-void BM_VentiAnni(benchmark::State& state) { storico(state, false, 0); }
-void BM_ArchivioIntero(benchmark::State& state) { storico(state, true, 0); }
-void BM_VentiAnniUnThread(benchmark::State& state) { storico(state, false, 1); }
+void BM_VentiAnni(benchmark::State& state) {
+    storico(state, false, 0);
+}
+void BM_ArchivioIntero(benchmark::State& state) {
+    storico(state, true, 0);
+}
+void BM_VentiAnniUnThread(benchmark::State& state) {
+    storico(state, false, 1);
+}
 
 // From the cancel to the return of the run, cancelled while the fifth point is searched.
 void BM_Annulla(benchmark::State& state) {
@@ -49,9 +54,8 @@ void BM_Annulla(benchmark::State& state) {
     for (auto _ : state) {
         std::atomic<bool> annulla{false};
         std::atomic<bool> avviata{false};
-        std::thread lavoro([&] {
-            VerificaStorica(o, *archivio, &annulla, [&](int fatti, int) { avviata = avviata || fatti >= 4; });
-        });
+        std::thread lavoro(
+            [&] { VerificaStorica(o, *archivio, &annulla, [&](int fatti, int) { avviata = avviata || fatti >= 4; }); });
         while (!avviata) std::this_thread::yield();
         const auto inizio = std::chrono::steady_clock::now();
         annulla = true;

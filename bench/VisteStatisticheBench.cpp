@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include "Comune.h"
-
 #include "analyses/NumeriSpia.h"
 #include "analyses/Statistiche.h"
 #include "analyses/TabelloneAnalitico.h"
@@ -58,8 +57,12 @@ void spia(benchmark::State& state, int colpi, bool tutte) {
     }
     state.counters["finestre"] = static_cast<double>(s.occorrenze().size());
 }
-void BM_SpiaBari(benchmark::State& state) { spia(state, 5, false); }
-void BM_SpiaTutteVentiColpi(benchmark::State& state) { spia(state, ColpiSpiaMassimi, true); }
+void BM_SpiaBari(benchmark::State& state) {
+    spia(state, 5, false);
+}
+void BM_SpiaTutteVentiColpi(benchmark::State& state) {
+    spia(state, ColpiSpiaMassimi, true);
+}
 
 void BM_Tabellone(benchmark::State& state) {
     const ArchivioEstrazioni* archivio = archivioReale();
@@ -79,4 +82,6 @@ BENCHMARK(BM_Tabellone)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return eseguiConMediane(argc, argv); }
+int main(int argc, char** argv) {
+    return eseguiConMediane(argc, argv);
+}

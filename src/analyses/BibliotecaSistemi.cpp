@@ -65,16 +65,20 @@ private:
 
 CampoFinito campo(int q) {
     switch (q) {
-    case 4: return {2, 2, 3};   // x^2 + x + 1
-    case 8: return {2, 3, 3};   // x^3 + x + 1
-    case 9: return {3, 2, 1};   // x^2 + 1
-    default: return {q, 1, 0};  // prime order: arithmetic mod q
+        case 4:
+            return {2, 2, 3};  // x^2 + x + 1
+        case 8:
+            return {2, 3, 3};  // x^3 + x + 1
+        case 9:
+            return {3, 2, 1};  // x^2 + 1
+        default:
+            return {q, 1, 0};  // prime order: arithmetic mod q
     }
 }
 
 std::string nome(int numeri, std::size_t righe, int sviluppo, const std::string& tipo) {
-    return std::to_string(numeri) + " numeri in " + std::to_string(righe) + " righe da " +
-           std::to_string(sviluppo) + " (" + tipo + "), ambo garantito";
+    return std::to_string(numeri) + " numeri in " + std::to_string(righe) + " righe da " + std::to_string(sviluppo) +
+           " (" + tipo + "), ambo garantito";
 }
 
 DisegnoSistema disegno(std::vector<std::vector<int>> righe, int numeri, const std::string& tipo) {
@@ -109,8 +113,7 @@ DisegnoSistema pianoProiettivo(int q) {
         }
         righe.push_back(std::move(riga));
     }
-    return disegno(std::move(righe), static_cast<int>(punti.size()),
-                   "piano proiettivo d'ordine " + std::to_string(q));
+    return disegno(std::move(righe), static_cast<int>(punti.size()), "piano proiettivo d'ordine " + std::to_string(q));
 }
 
 // AG(2, q): the point (x, y) is number x*q + y + 1. The lines come by parallel class: first
@@ -153,7 +156,8 @@ DisegnoSistema sistemaSteiner(int v) {
             for (int i = 0; i < 3; ++i) righe.push_back({v, numero(x + n, i), numero(x, i + 1)});
     for (int i = 0; i < 3; ++i)
         for (int x = 0; x < m; ++x)
-            for (int y = x + 1; y < m; ++y) righe.push_back({numero(x, i), numero(y, i), numero(composto(x, y), i + 1)});
+            for (int y = x + 1; y < m; ++y)
+                righe.push_back({numero(x, i), numero(y, i), numero(composto(x, y), i + 1)});
     for (auto& r : righe) std::sort(r.begin(), r.end());
     std::sort(righe.begin(), righe.end());
     return disegno(std::move(righe), v, "sistema di Steiner");

@@ -9,8 +9,8 @@ namespace quorvane {
 
 struct DisegnoSistema {
     std::string denominazione;
-    int numeri = 0;    // base numbers 1..numeri
-    int sviluppo = 0;  // numbers per row
+    int numeri = 0;                       // base numbers 1..numeri
+    int sviluppo = 0;                     // numbers per row
     std::vector<std::vector<int>> righe;  // each ascending
 };
 

@@ -69,7 +69,9 @@ std::string testoCentesimi(long long numeratore, long long denominatore) {
            static_cast<char>('0' + resto % 10);
 }
 
-std::string testoCentesimi(double valore) { return testoCentesimi(std::llround(valore * 100), 100); }
+std::string testoCentesimi(double valore) {
+    return testoCentesimi(std::llround(valore * 100), 100);
+}
 
 std::string testoProbabilita(double p) {
     char testo[32];

@@ -11,9 +11,21 @@
 namespace quorvane {
 
 enum class ErroreStatistiche {
-    Nessuno, FuoriArchivio, PeriodoRovesciato, NessunaRuota, NessunaEstrazione,
-    PosizioneErrata, FamigliaSconosciuta, NessunGruppo, GruppoVuoto, NumeroFuoriGruppo, NumeroRipetuto,
-    NumeroErrato, RuotaErrata, ColpiErrati, NessunaOccorrenza
+    Nessuno,
+    FuoriArchivio,
+    PeriodoRovesciato,
+    NessunaRuota,
+    NessunaEstrazione,
+    PosizioneErrata,
+    FamigliaSconosciuta,
+    NessunGruppo,
+    GruppoVuoto,
+    NumeroFuoriGruppo,
+    NumeroRipetuto,
+    NumeroErrato,
+    RuotaErrata,
+    ColpiErrati,
+    NessunaOccorrenza
 };
 
 // The Italian message of a refused request.

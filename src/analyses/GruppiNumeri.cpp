@@ -22,18 +22,22 @@ std::vector<GruppoNumeri> gruppiFamiglia(FamigliaGruppi famiglia) {
     };
     switch (famiglia) {
         case FamigliaGruppi::Decine:
-            perChiave(9, [](int k) { return std::to_string(10 * k + 1) + '-' + std::to_string(10 * k + 10); },
-                      [](int n) { return (n - 1) / 10; });
+            perChiave(
+                9, [](int k) { return std::to_string(10 * k + 1) + '-' + std::to_string(10 * k + 10); },
+                [](int n) { return (n - 1) / 10; });
             break;
         case FamigliaGruppi::Cadenze:
-            perChiave(10, [](int k) { return std::to_string(k); }, [](int n) { return n % 10; });
+            perChiave(
+                10, [](int k) { return std::to_string(k); }, [](int n) { return n % 10; });
             break;
         case FamigliaGruppi::Figure:
-            perChiave(9, [](int k) { return std::to_string(k + 1); }, [](int n) { return (n - 1) % 9; });
+            perChiave(
+                9, [](int k) { return std::to_string(k + 1); }, [](int n) { return (n - 1) % 9; });
             break;
         case FamigliaGruppi::Gemelli:
-            perChiave(1, [](int) { return std::string("gemelli"); },
-                      [](int n) { return n % 11 == 0 && n < NumeroMassimo ? 0 : -1; });
+            perChiave(
+                1, [](int) { return std::string("gemelli"); },
+                [](int n) { return n % 11 == 0 && n < NumeroMassimo ? 0 : -1; });
             break;
     }
     return gruppi;

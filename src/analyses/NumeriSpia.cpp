@@ -91,13 +91,20 @@ VerdettoSpia NumeriSpia::verdetto() const {
 std::string NumeriSpia::testo(int numero, ColonnaSpia colonna) const {
     const FiguraSpia& f = figura(numero);
     switch (colonna) {
-        case ColonnaSpia::Numero: return std::to_string(numero);
-        case ColonnaSpia::Casi: return std::to_string(f.casi);
-        case ColonnaSpia::Presenze: return std::to_string(f.presenze);
-        case ColonnaSpia::CasiAttesi: return testoCentesimi(casiAttesi_);
-        case ColonnaSpia::PresenzeAttese: return testoCentesimi(ruoteFinestre_ * NumPosizioni, NumeroMassimo);
-        case ColonnaSpia::P: return testoProbabilita(f.p);
-        case ColonnaSpia::PCorretto: return testoProbabilita(f.pCorretto);
+        case ColonnaSpia::Numero:
+            return std::to_string(numero);
+        case ColonnaSpia::Casi:
+            return std::to_string(f.casi);
+        case ColonnaSpia::Presenze:
+            return std::to_string(f.presenze);
+        case ColonnaSpia::CasiAttesi:
+            return testoCentesimi(casiAttesi_);
+        case ColonnaSpia::PresenzeAttese:
+            return testoCentesimi(ruoteFinestre_ * NumPosizioni, NumeroMassimo);
+        case ColonnaSpia::P:
+            return testoProbabilita(f.p);
+        case ColonnaSpia::PCorretto:
+            return testoProbabilita(f.pCorretto);
     }
     return {};
 }
@@ -108,11 +115,14 @@ void riempiNumeriSpia(Griglia& tabella, const NumeriSpia& spia, const std::vecto
     tabella.impostaIntestazione(intestazione);
     tabella.impostaRighe(1);
     tabella.impostaRighe(static_cast<int>(ordine.size()) + 1);
-    for (int c = 0; c < NumColonneSpia; ++c) tabella.impostaAllineamentoColonna(c, c == 0 ? Allineamento::Centro : Allineamento::Destra);
+    for (int c = 0; c < NumColonneSpia; ++c)
+        tabella.impostaAllineamentoColonna(c, c == 0 ? Allineamento::Centro : Allineamento::Destra);
     int riga = 1;
     for (int x : ordine) {
-        for (int c = 0; c < NumColonneSpia; ++c) tabella.impostaTesto(riga, c, spia.testo(x, static_cast<ColonnaSpia>(c)));
-        if (spia.figura(x).pCorretto < SogliaSpia) tabella.impostaSfondo(riga, 1, riga, NumColonneSpia - 1, ArancioChiaro);
+        for (int c = 0; c < NumColonneSpia; ++c)
+            tabella.impostaTesto(riga, c, spia.testo(x, static_cast<ColonnaSpia>(c)));
+        if (spia.figura(x).pCorretto < SogliaSpia)
+            tabella.impostaSfondo(riga, 1, riga, NumColonneSpia - 1, ArancioChiaro);
         ++riga;
     }
 }

@@ -18,9 +18,9 @@ inline constexpr double SogliaSpia = 0.05;
 
 struct RichiestaSpia {
     int numero = 1;
-    int ruota = 1;      // 1..11
-    int posizione = 0;  // 1..5 when the spy must come out in that position; 0 for any
-    int colpi = 5;      // 1..ColpiSpiaMassimi draws after each exit
+    int ruota = 1;                           // 1..11
+    int posizione = 0;                       // 1..5 when the spy must come out in that position; 0 for any
+    int colpi = 5;                           // 1..ColpiSpiaMassimi draws after each exit
     std::array<bool, NumRuote> bersaglio{};  // wheels where the followers are sought; none: the spy's wheel
     int dal = 1;
     int al = 0;  // 0: the last draw
@@ -28,9 +28,9 @@ struct RichiestaSpia {
 
 // The figures of one follower x.
 struct FiguraSpia {
-    int casi = 0;      // windows that hold x on a target wheel
-    int presenze = 0;  // (draw, target wheel) of the windows that hold x
-    double p = 1;      // chance of at least `casi` windows with x
+    int casi = 0;          // windows that hold x on a target wheel
+    int presenze = 0;      // (draw, target wheel) of the windows that hold x
+    double p = 1;          // chance of at least `casi` windows with x
     double pCorretto = 1;  // min(1, 90 p): the 90 followers are tested together
 };
 

@@ -11,12 +11,10 @@ constexpr Colore Blu = 0xFF0000;
 
 // Columns 0 and 1 of rows 1..12.
 constexpr const char* TestiFissi[RigheQuadratura - 1][2] = {
-    {"Somma orizzontale 1", "N1+N2"},    {"Somma orizzontale 2", "N3+N4"},
-    {"Somma verticale 1", "N1+N3"},      {"Somma verticale 2", "N2+N4"},
-    {"Somma diagonale 1", "N1+N4"},      {"Somma diagonale 2", "N2+N3"},
-    {"Distanza orizzontale 1", "N1 N2"}, {"Distanza orizzontale 2", "N3 N4"},
-    {"Distanza verticale 1", "N1 N3"},   {"Distanza verticale 2", "N2 N4"},
-    {"Distanza diagonale 1", "N1 N4"},   {"Distanza diagonale 2", "N2 N3"}};
+    {"Somma orizzontale 1", "N1+N2"},    {"Somma orizzontale 2", "N3+N4"},    {"Somma verticale 1", "N1+N3"},
+    {"Somma verticale 2", "N2+N4"},      {"Somma diagonale 1", "N1+N4"},      {"Somma diagonale 2", "N2+N3"},
+    {"Distanza orizzontale 1", "N1 N2"}, {"Distanza orizzontale 2", "N3 N4"}, {"Distanza verticale 1", "N1 N3"},
+    {"Distanza verticale 2", "N2 N4"},   {"Distanza diagonale 1", "N1 N4"},   {"Distanza diagonale 2", "N2 N3"}};
 }  // namespace
 
 Quadratura calcolaQuadratura(const std::array<int, 4>& numeri) {
@@ -31,7 +29,9 @@ Quadratura calcolaQuadratura(const std::array<int, 4>& numeri) {
     return q;
 }
 
-int valoreCasella(const std::string& testo) { return static_cast<int>(valoreNumerico(testo)); }
+int valoreCasella(const std::string& testo) {
+    return static_cast<int>(valoreNumerico(testo));
+}
 
 bool rigaQuadratura(int riga, RigaQuadratura* esito) {
     if (riga < 1 || riga > 12) return false;

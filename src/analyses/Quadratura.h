@@ -13,7 +13,7 @@ enum class Coppia { Orizzontale1, Orizzontale2, Verticale1, Verticale2, Diagonal
 inline constexpr int NumCoppie = 6;
 
 struct ElementiCoppia {
-    int primo;    // corner 0..3
+    int primo;  // corner 0..3
     int secondo;
 };
 // In the order of the pairs: N1 N2, N3 N4, N1 N3, N2 N4, N1 N4, N2 N3.

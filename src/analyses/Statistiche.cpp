@@ -13,7 +13,7 @@ namespace quorvane {
 namespace {
 
 constexpr std::array<std::string_view, NumColonneStatistiche + 1> Intestazioni = {
-    "Numero", "Presenze", "Attese", "Rapporto", "Rit. attuale", "Rit. massimo",
+    "Numero",       "Presenze",   "Attese", "Rapporto",    "Rit. attuale", "Rit. massimo",
     "Fine massimo", "Rit. medio", "Ultima", "Data ultima", "Ruote ultima", "Numeri"};
 
 std::string normalizza(std::string_view testo) {
@@ -70,7 +70,8 @@ void Statistiche::scorri(const ArchivioEstrazioni& archivio, Segna&& segna) {
             if (tipo == TipoStatistiche::Gruppi) {
                 // Once per member drawn: each is a presence, the first of the draw a hit.
                 numeri.perOgni([&](int n) {
-                    for (int i = inizioGruppi_[static_cast<std::size_t>(n - 1)]; i < inizioGruppi_[static_cast<std::size_t>(n)]; ++i)
+                    for (int i = inizioGruppi_[static_cast<std::size_t>(n - 1)];
+                         i < inizioGruppi_[static_cast<std::size_t>(n)]; ++i)
                         segna(gruppiDelNumero_[static_cast<std::size_t>(i)], d, contate, w);
                 });
                 continue;
@@ -129,7 +130,8 @@ void Statistiche::indicizzaGruppi() {
     std::array<int, NumeroMassimo> libero{};
     std::copy(inizioGruppi_.begin(), inizioGruppi_.end() - 1, libero.begin());
     for (std::size_t g = 0; g < gruppi.size(); ++g)
-        for (int n : gruppi[g].numeri) gruppiDelNumero_[static_cast<std::size_t>(libero[static_cast<std::size_t>(n - 1)]++)] = static_cast<int>(g);
+        for (int n : gruppi[g].numeri)
+            gruppiDelNumero_[static_cast<std::size_t>(libero[static_cast<std::size_t>(n - 1)]++)] = static_cast<int>(g);
 }
 
 std::string Statistiche::nome(int elemento) const {
@@ -138,34 +140,42 @@ std::string Statistiche::nome(int elemento) const {
             const Ambo ambo = amboDiIndice(elemento);
             return std::to_string(ambo.a) + '-' + std::to_string(ambo.b);
         }
-        case TipoStatistiche::Gruppi: return richiesta_.gruppi[static_cast<std::size_t>(elemento)].nome;
-        default: return std::to_string(elemento + 1);
+        case TipoStatistiche::Gruppi:
+            return richiesta_.gruppi[static_cast<std::size_t>(elemento)].nome;
+        default:
+            return std::to_string(elemento + 1);
     }
 }
 
 Statistiche::Frazione Statistiche::attesePerRuota(int elemento) const {
     switch (richiesta_.tipo) {
-        case TipoStatistiche::Ambi: return {10, NumAmbi};
-        case TipoStatistiche::Posizione: return {1, NumeroMassimo};
+        case TipoStatistiche::Ambi:
+            return {10, NumAmbi};
+        case TipoStatistiche::Posizione:
+            return {1, NumeroMassimo};
         case TipoStatistiche::Gruppi: {
-            const auto membri = static_cast<long long>(richiesta_.gruppi[static_cast<std::size_t>(elemento)].numeri.size());
+            const auto membri = static_cast<long long>(
+                richiesta_.gruppi[static_cast<std::size_t>(elemento)].numeri.size());
             return {NumPosizioni * membri, NumeroMassimo};
         }
-        default: return {NumPosizioni, NumeroMassimo};
+        default:
+            return {NumPosizioni, NumeroMassimo};
     }
 }
 
 double Statistiche::mancataRuota(int elemento) const {
     // A group comes out once however many of its members are drawn.
     if (richiesta_.tipo == TipoStatistiche::Gruppi)
-        return 1 - probabilitaRuota(static_cast<int>(richiesta_.gruppi[static_cast<std::size_t>(elemento)].numeri.size()), 1);
+        return 1 - probabilitaRuota(
+                       static_cast<int>(richiesta_.gruppi[static_cast<std::size_t>(elemento)].numeri.size()), 1);
     const Frazione p = attesePerRuota(elemento);
     return 1.0 - static_cast<double>(p.numeratore) / static_cast<double>(p.denominatore);
 }
 
 bool Statistiche::casoComune() const {
     const auto& g = richiesta_.gruppi;
-    return std::all_of(g.begin(), g.end(), [&g](const GruppoNumeri& x) { return x.numeri.size() == g[0].numeri.size(); });
+    return std::all_of(g.begin(), g.end(),
+                       [&g](const GruppoNumeri& x) { return x.numeri.size() == g[0].numeri.size(); });
 }
 
 Statistiche::Frazione Statistiche::frazioneAttese(int elemento) const {
@@ -211,28 +221,43 @@ std::optional<double> Statistiche::valoreCaso(ColonnaStatistiche colonna) const 
     if (colonna == ColonnaStatistiche::Rapporto) return 1.0;
     if (!casoComune()) return std::nullopt;
     switch (colonna) {
-        case ColonnaStatistiche::Presenze: return attese();
-        case ColonnaStatistiche::RitardoAttuale: return ritardoAttualeCaso();
-        case ColonnaStatistiche::RitardoMedio: return ritardoMedioCaso();
-        default: return std::nullopt;
+        case ColonnaStatistiche::Presenze:
+            return attese();
+        case ColonnaStatistiche::RitardoAttuale:
+            return ritardoAttualeCaso();
+        case ColonnaStatistiche::RitardoMedio:
+            return ritardoMedioCaso();
+        default:
+            return std::nullopt;
     }
 }
 
 double Statistiche::valore(int elemento, ColonnaStatistiche colonna) const {
     const FiguraStatistica& f = figura(elemento);
     switch (colonna) {
-        case ColonnaStatistiche::Elemento: return elemento;
-        case ColonnaStatistiche::Presenze: return f.presenze;
-        case ColonnaStatistiche::Attese: return attese(elemento);
-        case ColonnaStatistiche::Rapporto: return rapporto(elemento);
-        case ColonnaStatistiche::RitardoAttuale: return f.ritardoAttuale;
-        case ColonnaStatistiche::RitardoMassimo: return f.ritardoMassimo;
-        case ColonnaStatistiche::FineMassimo: return f.fineMassimo;
-        case ColonnaStatistiche::RitardoMedio: return ritardoMedio(elemento);
+        case ColonnaStatistiche::Elemento:
+            return elemento;
+        case ColonnaStatistiche::Presenze:
+            return f.presenze;
+        case ColonnaStatistiche::Attese:
+            return attese(elemento);
+        case ColonnaStatistiche::Rapporto:
+            return rapporto(elemento);
+        case ColonnaStatistiche::RitardoAttuale:
+            return f.ritardoAttuale;
+        case ColonnaStatistiche::RitardoMassimo:
+            return f.ritardoMassimo;
+        case ColonnaStatistiche::FineMassimo:
+            return f.fineMassimo;
+        case ColonnaStatistiche::RitardoMedio:
+            return ritardoMedio(elemento);
         case ColonnaStatistiche::Ultima:
-        case ColonnaStatistiche::DataUltima: return f.ultima;
-        case ColonnaStatistiche::RuoteUltima: return std::popcount(f.ruoteUltima);
-        case ColonnaStatistiche::Numeri: return elemento;
+        case ColonnaStatistiche::DataUltima:
+            return f.ultima;
+        case ColonnaStatistiche::RuoteUltima:
+            return std::popcount(f.ruoteUltima);
+        case ColonnaStatistiche::Numeri:
+            return elemento;
     }
     return 0;
 }
@@ -241,8 +266,10 @@ std::string Statistiche::testo(int elemento, ColonnaStatistiche colonna, const A
     const FiguraStatistica& f = figura(elemento);
     const auto data = [&archivio](int d) { return d > 0 ? archivio.DateEstrazioni(d) : std::string(); };
     switch (colonna) {
-        case ColonnaStatistiche::Elemento: return nome(elemento);
-        case ColonnaStatistiche::Presenze: return std::to_string(f.presenze);
+        case ColonnaStatistiche::Elemento:
+            return nome(elemento);
+        case ColonnaStatistiche::Presenze:
+            return std::to_string(f.presenze);
         case ColonnaStatistiche::Attese: {
             const Frazione a = frazioneAttese(elemento);
             return testoCentesimi(a.numeratore, a.denominatore);
@@ -251,12 +278,18 @@ std::string Statistiche::testo(int elemento, ColonnaStatistiche colonna, const A
             const Frazione a = frazioneAttese(elemento);
             return testoCentesimi(f.presenze * a.denominatore, a.numeratore);
         }
-        case ColonnaStatistiche::RitardoAttuale: return std::to_string(f.ritardoAttuale);
-        case ColonnaStatistiche::RitardoMassimo: return std::to_string(f.ritardoMassimo);
-        case ColonnaStatistiche::FineMassimo: return data(f.fineMassimo);
-        case ColonnaStatistiche::RitardoMedio: return testoCentesimi(estrazioniContate(), f.estrazioniUscita + 1);
-        case ColonnaStatistiche::Ultima: return f.ultima > 0 ? std::to_string(f.ultima) : std::string();
-        case ColonnaStatistiche::DataUltima: return data(f.ultima);
+        case ColonnaStatistiche::RitardoAttuale:
+            return std::to_string(f.ritardoAttuale);
+        case ColonnaStatistiche::RitardoMassimo:
+            return std::to_string(f.ritardoMassimo);
+        case ColonnaStatistiche::FineMassimo:
+            return data(f.fineMassimo);
+        case ColonnaStatistiche::RitardoMedio:
+            return testoCentesimi(estrazioniContate(), f.estrazioniUscita + 1);
+        case ColonnaStatistiche::Ultima:
+            return f.ultima > 0 ? std::to_string(f.ultima) : std::string();
+        case ColonnaStatistiche::DataUltima:
+            return data(f.ultima);
         case ColonnaStatistiche::RuoteUltima: {
             std::string sigle;
             for (int w = 1; w <= NumRuote; ++w)
@@ -264,8 +297,9 @@ std::string Statistiche::testo(int elemento, ColonnaStatistiche colonna, const A
             return sigle;
         }
         case ColonnaStatistiche::Numeri:
-            return richiesta_.tipo == TipoStatistiche::Gruppi ? testoNumeri(richiesta_.gruppi[static_cast<std::size_t>(elemento)])
-                                                              : nome(elemento);
+            return richiesta_.tipo == TipoStatistiche::Gruppi
+                       ? testoNumeri(richiesta_.gruppi[static_cast<std::size_t>(elemento)])
+                       : nome(elemento);
     }
     return {};
 }
@@ -307,7 +341,9 @@ void riempiStatistiche(Griglia& tabella, const Statistiche& statistiche, const A
     const TipoStatistiche tipo = statistiche.richiesta().tipo;
     const std::vector<ColonnaStatistiche> colonne = colonneStatistiche(tipo);
     const int ultima = static_cast<int>(colonne.size()) - 1;
-    std::string intestazione = tipo == TipoStatistiche::Ambi ? "Ambo" : tipo == TipoStatistiche::Gruppi ? "Gruppo" : "Numero";
+    std::string intestazione = tipo == TipoStatistiche::Ambi     ? "Ambo"
+                               : tipo == TipoStatistiche::Gruppi ? "Gruppo"
+                                                                 : "Numero";
     for (std::size_t c = 1; c < colonne.size(); ++c) (intestazione += '|') += intestazioneStatistiche(colonne[c]);
     tabella.impostaIntestazione(intestazione);
     tabella.impostaRighe(1);
@@ -316,9 +352,9 @@ void riempiStatistiche(Griglia& tabella, const Statistiche& statistiche, const A
         const auto colonna = colonne[static_cast<std::size_t>(c)];
         const bool testuale = colonna == ColonnaStatistiche::Elemento || colonna == ColonnaStatistiche::FineMassimo ||
                               colonna == ColonnaStatistiche::DataUltima || colonna == ColonnaStatistiche::RuoteUltima;
-        tabella.impostaAllineamentoColonna(c, testuale                            ? Allineamento::Centro
-                                         : colonna == ColonnaStatistiche::Numeri ? Allineamento::Sinistra
-                                                                                 : Allineamento::Destra);
+        tabella.impostaAllineamentoColonna(c, testuale                                ? Allineamento::Centro
+                                              : colonna == ColonnaStatistiche::Numeri ? Allineamento::Sinistra
+                                                                                      : Allineamento::Destra);
     }
     int riga = 1;
     for (int e : ordine) {

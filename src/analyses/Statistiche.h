@@ -26,7 +26,9 @@ enum class TipoStatistiche {
 inline constexpr int NumAmbi = 4005;
 
 // Place 0..4004 of the pair a-b (1 <= a < b <= 90) in the order 1-2, 1-3, ..., 89-90.
-constexpr int indiceAmbo(int a, int b) { return (a - 1) * 90 - (a - 1) * a / 2 + (b - a - 1); }
+constexpr int indiceAmbo(int a, int b) {
+    return (a - 1) * 90 - (a - 1) * a / 2 + (b - a - 1);
+}
 
 struct Ambo {
     int a = 0;
@@ -39,7 +41,7 @@ struct RichiestaStatistiche {
     // The ten regional wheels: the Nazionale was drawn only in the later years.
     std::array<bool, NumRuote> ruote = {true, true, true, true, true, true, true, true, true, true, false};
     int dal = 1;
-    int al = 0;  // 0: the last draw
+    int al = 0;                        // 0: the last draw
     int posizione = 1;                 // 1..5, for Posizione
     std::vector<GruppoNumeri> gruppi;  // for Gruppi
 };
@@ -47,8 +49,18 @@ struct RichiestaStatistiche {
 // The figures a view can show; the grid of numbers and pairs shows the first eleven in this
 // order, the last of them the wheels of the last exit. Numeri are a group's members.
 enum class ColonnaStatistiche {
-    Elemento, Presenze, Attese, Rapporto, RitardoAttuale, RitardoMassimo, FineMassimo, RitardoMedio,
-    Ultima, DataUltima, RuoteUltima, Numeri
+    Elemento,
+    Presenze,
+    Attese,
+    Rapporto,
+    RitardoAttuale,
+    RitardoMassimo,
+    FineMassimo,
+    RitardoMedio,
+    Ultima,
+    DataUltima,
+    RuoteUltima,
+    Numeri
 };
 inline constexpr int NumColonneStatistiche = 11;
 
@@ -58,13 +70,13 @@ std::vector<ColonnaStatistiche> colonneStatistiche(TipoStatistiche tipo);
 
 // The figures of one number, pair or group. Draws are archive indexes; 0 where there is none.
 struct FiguraStatistica {
-    int presenze = 0;           // (draw, wheel) in which it came out; for a group, (draw, wheel, member)
-    int estrazioniUscita = 0;   // counted draws in which it came out on some chosen wheel
+    int presenze = 0;          // (draw, wheel) in which it came out; for a group, (draw, wheel, member)
+    int estrazioniUscita = 0;  // counted draws in which it came out on some chosen wheel
     int ritardoAttuale = 0;
     int ritardoMassimo = 0;
-    int fineMassimo = 0;        // the draw that ended the longest run; 0 when it is the current one
+    int fineMassimo = 0;  // the draw that ended the longest run; 0 when it is the current one
     int ultima = 0;
-    int ultimaContata = 0;      // the same draw as an ordinal among the counted draws
+    int ultimaContata = 0;          // the same draw as an ordinal among the counted draws
     std::uint16_t ruoteUltima = 0;  // bit w - 1 for wheel w
 };
 

@@ -13,7 +13,9 @@ constexpr int ColonnePannello = 15;
 // FgSy has room for 99 rows; a longer system is shown whole.
 constexpr int RigheSistemaBase = 100;
 
-std::string testoNumero(int n) { return n > 0 ? std::to_string(n) : std::string(); }
+std::string testoNumero(int n) {
+    return n > 0 ? std::to_string(n) : std::string();
+}
 }  // namespace
 
 void riempiElencoSistemi(Griglia& g, const std::vector<VoceSistema>& sistemi) {
@@ -75,10 +77,8 @@ void SviluppoSistema::prepara() {
 void SviluppoSistema::scegli(int numero) {
     if (numero < 1 || numero > 90) return;
     const auto i = static_cast<std::size_t>(numero);
-    if (scelti_[i])
-        scelti_[i] = false;
-    else if (scelti() < numeriBase())
-        scelti_[i] = true;
+    if (scelti_[i]) scelti_[i] = false;
+    else if (scelti() < numeriBase()) scelti_[i] = true;
 }
 
 void SviluppoSistema::sostituisci(int sviluppo) {
@@ -114,9 +114,13 @@ void SviluppoSistema::scriviRighe(Griglia& g, const std::vector<Riga>& righe, in
     }
 }
 
-void SviluppoSistema::riempiSistemaBase(Griglia& tabella) const { scriviRighe(tabella, righe_, RigheSistemaBase); }
+void SviluppoSistema::riempiSistemaBase(Griglia& tabella) const {
+    scriviRighe(tabella, righe_, RigheSistemaBase);
+}
 
-void SviluppoSistema::riempiSviluppo(Griglia& tabella) const { scriviRighe(tabella, sviluppo_, 1); }
+void SviluppoSistema::riempiSviluppo(Griglia& tabella) const {
+    scriviRighe(tabella, sviluppo_, 1);
+}
 
 void SviluppoSistema::riempiSostituzioni(Griglia& tabella) const {
     tabella.impostaIntestazione("Bas|Num");

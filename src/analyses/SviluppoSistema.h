@@ -66,10 +66,10 @@ private:
         std::array<int, MassimoNumeriRiga> numeri{};  // 0: empty cell
     };
     static void scriviRighe(Griglia& g, const std::vector<Riga>& righe, int minimoRighe);
-    std::vector<Riga> righe_;           // the system in base numbers
-    std::vector<int> basi_;             // ascending
-    std::vector<int> sostituti_;        // per base number; 0 while not replaced
-    std::bitset<91> scelti_;  // the yellow cells of the panel, by number
+    std::vector<Riga> righe_;     // the system in base numbers
+    std::vector<int> basi_;       // ascending
+    std::vector<int> sostituti_;  // per base number; 0 while not replaced
+    std::bitset<91> scelti_;      // the yellow cells of the panel, by number
     std::vector<Riga> sviluppo_;
 };
 

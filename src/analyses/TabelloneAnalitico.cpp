@@ -22,7 +22,8 @@ ErroreStatistiche TabelloneAnalitico::calcola(const ArchivioEstrazioni& archivio
             if (archivio.NumeriRuota(d, w).vuota()) continue;
             // The five numbers in drawn order: a fixed count, unlike the set bits of the mask.
             std::array<int, NumPosizioni> numeri;
-            for (int p = 1; p <= NumPosizioni; ++p) numeri[static_cast<std::size_t>(p - 1)] = archivio.Estratti(d, w, p);
+            for (int p = 1; p <= NumPosizioni; ++p)
+                numeri[static_cast<std::size_t>(p - 1)] = archivio.Estratti(d, w, p);
             auto& ruota = figure[static_cast<std::size_t>(w - 1)];
             const int k = ++contate[static_cast<std::size_t>(w - 1)];
             for (int& n : numeri) {
@@ -66,7 +67,8 @@ void riempiTabellone(Griglia& tabella, const TabelloneAnalitico& tabellone, Valo
     for (int n = 1; n <= NumeroMassimo; ++n) {
         tabella.impostaTesto(n, 0, std::to_string(n));
         for (int c = 0; c < NumColonneTabellone; ++c)
-            if (tabellone.colonnaPresente(c)) tabella.impostaTesto(n, c + 1, std::to_string(tabellone.valore(n, c, quale)));
+            if (tabellone.colonnaPresente(c))
+                tabella.impostaTesto(n, c + 1, std::to_string(tabellone.valore(n, c, quale)));
     }
 }
 

@@ -30,7 +30,8 @@ public:
     // False for a column none of whose draws of the period has numbers: its cells are empty.
     bool colonnaPresente(int colonna) const { return presente_[static_cast<std::size_t>(colonna)]; }
     int valore(int numero, int colonna, ValoreTabellone quale) const {
-        return valori_[static_cast<std::size_t>(quale)][static_cast<std::size_t>(colonna)][static_cast<std::size_t>(numero - 1)];
+        return valori_[static_cast<std::size_t>(quale)][static_cast<std::size_t>(colonna)]
+                      [static_cast<std::size_t>(numero - 1)];
     }
 
 private:

@@ -15,13 +15,17 @@ namespace quorvane {
 void registraModuli() {
     FinestraPrincipale::registraModulo("archivio", [](FinestraPrincipale& c) { return new FinestraArchivio(c); });
     FinestraPrincipale::registraModulo("Quadrature", [](FinestraPrincipale&) { return new FinestraQuadrature; });
-    FinestraPrincipale::registraModulo("SistemiOrtogonali",
-                              [](FinestraPrincipale& c) { return new FinestraSistemiOrtogonali(c.sessione().programma()); });
-    FinestraPrincipale::registraModulo("Ripetizionenumeri", [](FinestraPrincipale& c) { return new FinestraRipetizioni(c.sessione()); });
+    FinestraPrincipale::registraModulo("SistemiOrtogonali", [](FinestraPrincipale& c) {
+        return new FinestraSistemiOrtogonali(c.sessione().programma());
+    });
+    FinestraPrincipale::registraModulo("Ripetizionenumeri",
+                                       [](FinestraPrincipale& c) { return new FinestraRipetizioni(c.sessione()); });
     FinestraPrincipale::registraModulo("Estrazioni_minielenco",
-                              [](FinestraPrincipale& c) { return new FinestraMiniElenco(c.sessione()); });
-    FinestraPrincipale::registraModulo("Statistiche", [](FinestraPrincipale& c) { return new FinestraStatistiche(c.sessione()); });
-    FinestraPrincipale::registraModulo("Ventrallo", [](FinestraPrincipale& c) { return new FinestraIndice(c.sessione(), c.barraAvanzamento()); });
+                                       [](FinestraPrincipale& c) { return new FinestraMiniElenco(c.sessione()); });
+    FinestraPrincipale::registraModulo("Statistiche",
+                                       [](FinestraPrincipale& c) { return new FinestraStatistiche(c.sessione()); });
+    FinestraPrincipale::registraModulo(
+        "Ventrallo", [](FinestraPrincipale& c) { return new FinestraIndice(c.sessione(), c.barraAvanzamento()); });
 }
 
 }  // namespace quorvane

@@ -28,9 +28,7 @@ public:
     }
 
     // 1..90; the bias of the 32-bit product is far below anything a demo could show.
-    int numero() {
-        return static_cast<int>(((prossimo() >> 32) * NumeroMassimo) >> 32) + 1;
-    }
+    int numero() { return static_cast<int>(((prossimo() >> 32) * NumeroMassimo) >> 32) + 1; }
 
 private:
     std::uint64_t stato_;

@@ -74,8 +74,7 @@ ControlloAggiornamento ConfrontoAggiornamento(const std::vector<RigaAggiornament
 }
 
 std::vector<ScritturaEstrazione> pianoAggiornamento(const std::vector<RigaAggiornamento>& righe,
-                                                    const ControlloAggiornamento& controllo,
-                                                    bool correggi) {
+                                                    const ControlloAggiornamento& controllo, bool correggi) {
     std::vector<ScritturaEstrazione> piano;
     for (std::size_t i = 0; i < righe.size() && i < controllo.righe.size(); ++i) {
         const StatoRiga stato = controllo.righe[i].stato;

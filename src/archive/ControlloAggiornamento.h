@@ -27,7 +27,7 @@ struct ControlloRiga {
 };
 
 struct ControlloAggiornamento {
-    std::vector<ControlloRiga> righe;  // one per row of the file, in file order
+    std::vector<ControlloRiga> righe;         // one per row of the file, in file order
     std::vector<std::string> righeSegnalate;  // List4: rows reported from the last to the first
     int errori = 0;
 };
@@ -49,7 +49,6 @@ struct ScritturaEstrazione {
 // The writes of "AGGIORNAMENTO" in file order: every missing draw and, when `correggi`, every
 // draw found different. Malformed rows are never among them.
 std::vector<ScritturaEstrazione> pianoAggiornamento(const std::vector<RigaAggiornamento>& righe,
-                                                    const ControlloAggiornamento& controllo,
-                                                    bool correggi);
+                                                    const ControlloAggiornamento& controllo, bool correggi);
 
 }  // namespace quorvane

@@ -5,14 +5,18 @@
 namespace quorvane {
 
 namespace {
-constexpr std::size_t InizioRuota(int k) { return 11 + 15 * static_cast<std::size_t>(k); }  // 0-based, k = 0..10
+constexpr std::size_t InizioRuota(int k) {
+    return 11 + 15 * static_cast<std::size_t>(k);
+}  // 0-based, k = 0..10
 
 std::string_view pezzo(std::string_view riga, std::size_t inizio, std::size_t lunghezza) {
     if (inizio >= riga.size()) return {};
     return riga.substr(inizio, lunghezza);
 }
 
-bool cifra(char c) { return c >= '0' && c <= '9'; }
+bool cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 }  // namespace
 
 bool primaRigaCorretta(std::string_view riga) {
@@ -56,8 +60,7 @@ std::string rigaFileAggiornamento(const RigaArchivio& riga) {
     linea.replace(0, std::min<std::size_t>(riga.data.size(), 10), riga.data, 0, 10);
     for (int k = 0; k < NumRuote; ++k) {
         const std::string& t = riga.ruote[k];
-        if (!ruotaNonEstratta(t))
-            linea.replace(InizioRuota(k), LunghezzaTestoRuota, t, 0, LunghezzaTestoRuota);
+        if (!ruotaNonEstratta(t)) linea.replace(InizioRuota(k), LunghezzaTestoRuota, t, 0, LunghezzaTestoRuota);
     }
     linea.replace(LunghezzaRigaAggiornamento - 2, 2, "pr");
     return linea;

@@ -56,23 +56,23 @@ void segnaControllo(Griglia& importate, const ControlloAggiornamento& controllo)
     for (int r = 1; r <= n; ++r) {
         const ControlloRiga& c = controllo.righe[r - 1];
         switch (c.stato) {
-        case StatoRiga::Mancante:
-            importate.impostaSfondo(r, 1, ArancioMedio);
-            break;
-        case StatoRiga::Uguale:
-        case StatoRiga::Diversa:
-            for (int k = 0; k < NumRuote; ++k)
-                if (c.ruotaUguale[k]) importate.impostaSfondo(r, k + 2, VerdeMedio);
-            if (c.stato == StatoRiga::Diversa) {
-                importate.impostaColore(r, 1, Rosso);
-                importate.impostaGrassetto(r, 1, true);
-            }
-            break;
-        case StatoRiga::Malformata:
-            if (!c.dataValida) importate.impostaSfondo(r, 1, Rosso);
-            for (int k = 0; k < NumRuote; ++k)
-                if (!c.ruotaValida[k]) importate.impostaSfondo(r, k + 2, Rosso);
-            break;
+            case StatoRiga::Mancante:
+                importate.impostaSfondo(r, 1, ArancioMedio);
+                break;
+            case StatoRiga::Uguale:
+            case StatoRiga::Diversa:
+                for (int k = 0; k < NumRuote; ++k)
+                    if (c.ruotaUguale[k]) importate.impostaSfondo(r, k + 2, VerdeMedio);
+                if (c.stato == StatoRiga::Diversa) {
+                    importate.impostaColore(r, 1, Rosso);
+                    importate.impostaGrassetto(r, 1, true);
+                }
+                break;
+            case StatoRiga::Malformata:
+                if (!c.dataValida) importate.impostaSfondo(r, 1, Rosso);
+                for (int k = 0; k < NumRuote; ++k)
+                    if (!c.ruotaValida[k]) importate.impostaSfondo(r, k + 2, Rosso);
+                break;
         }
     }
 }

@@ -5,7 +5,9 @@
 namespace quorvane {
 
 namespace {
-bool cifra(char c) { return c >= '0' && c <= '9'; }
+bool cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool soloCifre(std::string_view t) {
     for (char c : t)
@@ -51,11 +53,16 @@ std::string formattaCasella(std::string_view testo) {
 
 int casellaDestinazione(int i, Tasto tasto) {
     switch (tasto) {
-    case Tasto::Invio: return i % NumCaselle + 1;
-    case Tasto::Destra: return i % NumPosizioni == 0 ? i - 4 : i + 1;
-    case Tasto::Sinistra: return i % NumPosizioni == 1 ? i + 4 : i - 1;
-    case Tasto::Su: return i <= NumPosizioni ? i + NumCaselle - NumPosizioni : i - NumPosizioni;
-    case Tasto::Giu: return i > NumCaselle - NumPosizioni ? i - (NumCaselle - NumPosizioni) : i + NumPosizioni;
+        case Tasto::Invio:
+            return i % NumCaselle + 1;
+        case Tasto::Destra:
+            return i % NumPosizioni == 0 ? i - 4 : i + 1;
+        case Tasto::Sinistra:
+            return i % NumPosizioni == 1 ? i + 4 : i - 1;
+        case Tasto::Su:
+            return i <= NumPosizioni ? i + NumCaselle - NumPosizioni : i - NumPosizioni;
+        case Tasto::Giu:
+            return i > NumCaselle - NumPosizioni ? i - (NumCaselle - NumPosizioni) : i + NumPosizioni;
     }
     return i;
 }
@@ -113,8 +120,9 @@ RuoteInserite ruoteDaCaselle(const TestiCaselle& caselle) {
             visti[n] = true;
         }
         if (compilate > 0 && compilate < NumPosizioni) {
-            esito.errore = ruota + "compilata solo in parte. Inserire tutti e cinque i numeri "
-                                   "o lasciare vuota la ruota.";
+            esito.errore = ruota +
+                           "compilata solo in parte. Inserire tutti e cinque i numeri "
+                           "o lasciare vuota la ruota.";
             return esito;
         }
         ruoteCompilate += compilate > 0;

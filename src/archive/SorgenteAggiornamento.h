@@ -16,8 +16,7 @@ struct ErroreSorgente {
 
 using EsitoSorgente = std::variant<std::vector<RigaAggiornamento>, ErroreSorgente>;
 
-inline constexpr const char* MessaggioFormatoErrato =
-    "Attenzione, sembra che il file non sia del formato corretto";
+inline constexpr const char* MessaggioFormatoErrato = "Attenzione, sembra che il file non sia del formato corretto";
 
 // The text of an update file: refused whole when its first line fails the shape test.
 EsitoSorgente righeAggiornamento(std::string_view testo);

@@ -24,7 +24,9 @@ namespace {
 
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
-bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+bool blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
 
 std::string_view rifila(std::string_view t) {
     while (!t.empty() && blank(t.front())) t.remove_prefix(1);
@@ -125,8 +127,8 @@ EsitoStorico leggiStoricoTesto(std::string_view testo) {
         const std::string sigla(campi[1]);  // as the file writes it: RM, not RO
 
         if (n != CampiRiga)
-            return errore(numeroRiga, "attesi " + std::to_string(NumPosizioni) + " numeri, trovati " +
-                                          std::to_string(n - 2));
+            return errore(numeroRiga,
+                          "attesi " + std::to_string(NumPosizioni) + " numeri, trovati " + std::to_string(n - 2));
 
         CinqueNumeri numeri{};
         for (int k = 0; k < NumPosizioni; ++k) {
@@ -155,7 +157,8 @@ EsitoStorico leggiStoricoTesto(std::string_view testo) {
     // download leaves it, ends inside the wheels of its last date: that draw has fewer wheels than
     // the one before it, and would be stored as if whole.
     const auto ruoteDi = [&righeRuote](std::size_t i) {
-        return static_cast<int>(std::count_if(righeRuote[i].begin(), righeRuote[i].end(), [](int r) { return r != 0; }));
+        return static_cast<int>(
+            std::count_if(righeRuote[i].begin(), righeRuote[i].end(), [](int r) { return r != 0; }));
     };
     const std::size_t ultima = estrazioni.size() - 1;
     if (ultima > 0 && ultimoIndice == ultima && ruoteDi(ultima - 1) >= NumRuote - 1 &&
@@ -163,7 +166,8 @@ EsitoStorico leggiStoricoTesto(std::string_view testo) {
         return ErroreStorico{numeroRiga, "Il file è incompleto (interrotto?): l'estrazione del " +
                                              estrazioni[ultima].data.testo() + ", l'ultima del file, ha ruote " +
                                              std::to_string(ruoteDi(ultima)) + " contro " +
-                                             std::to_string(ruoteDi(ultima - 1)) + " della precedente. "
+                                             std::to_string(ruoteDi(ultima - 1)) +
+                                             " della precedente. "
                                              "Nessuna estrazione è stata letta."};
 
     auto perDataCrescente = [](const Estrazione& a, const Estrazione& b) { return a.data < b.data; };
@@ -174,8 +178,7 @@ EsitoStorico leggiStoricoTesto(std::string_view testo) {
 
 EsitoStorico leggiStoricoFile(const std::filesystem::path& percorso) {
     const std::string nome = percorso.string();
-    if (std::string motivo = motivoFileNonLeggibile(percorso, nome); !motivo.empty())
-        return ErroreStorico{0, motivo};
+    if (std::string motivo = motivoFileNonLeggibile(percorso, nome); !motivo.empty()) return ErroreStorico{0, motivo};
     std::ifstream in(percorso, std::ios::binary);
     std::error_code ec;
     const auto dimensione = std::filesystem::file_size(percorso, ec);

@@ -27,7 +27,9 @@ std::vector<RigaAggiornamento> leggiSorgente(const std::string& file) {
     return std::get<std::vector<RigaAggiornamento>>(std::move(letto));
 }
 
-void scrivi(const std::string& testo) { std::fwrite(testo.data(), 1, testo.size(), stdout); }
+void scrivi(const std::string& testo) {
+    std::fwrite(testo.data(), 1, testo.size(), stdout);
+}
 
 // The report alone: one line each, or {"resoconto": [...]}.
 void stampaResoconto(const Opzioni& opzioni, const std::vector<std::string>& righe) {
@@ -73,11 +75,10 @@ int scriviInArchivio(const Opzioni& opzioni, const std::vector<RigaAggiornamento
     }
     stampaResoconto(opzioni, resoconto);
     if (nonValide + nonCorrette == 0) return 0;
-    throw ErroreComando{EsitoInputErrato,
-                        "aggiornamento incompleto: " + std::to_string(nonValide) + " righe non valide non scritte, " +
-                            std::to_string(nonCorrette) +
-                            " estrazioni diverse dall'archivio non corrette (usare --correggi); "
-                            "le altre estrazioni sono state scritte"};
+    throw ErroreComando{EsitoInputErrato, "aggiornamento incompleto: " + std::to_string(nonValide) +
+                                              " righe non valide non scritte, " + std::to_string(nonCorrette) +
+                                              " estrazioni diverse dall'archivio non corrette (usare --correggi); "
+                                              "le altre estrazioni sono state scritte"};
 }
 
 int aggiornaCmd(const Opzioni& opzioni) {
@@ -132,8 +133,7 @@ std::vector<Comando> comandiAggiornamento() {
          "confronta FILE (di aggiornamento o storico ufficiale) con l'archivio (righe_aggiornamento, resoconto)",
          controllaCmd},
         {"aggiorna", "FILE [--correggi] --archivio DB",
-         "scrive in DB (SQLite) le estrazioni mancanti e, con --correggi, quelle diverse",
-         aggiornaCmd},
+         "scrive in DB (SQLite) le estrazioni mancanti e, con --correggi, quelle diverse", aggiornaCmd},
         {"scarica-storico", "[--indirizzo URL] [--aggiorna [--correggi] --archivio DB]",
          "scarica il file storico ufficiale (parametro IndirizzoArchivioUfficiale), lo confronta con l'archivio "
          "e, con --aggiorna, scrive in DB le estrazioni mancanti",

@@ -65,12 +65,14 @@ int sistemiCmd(const Opzioni& opzioni) {
 
 int sviluppaSistemaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, opzioni.argomenti.size());  // any count of numbers
-    if (opzioni.argomenti.empty()) throw ErroreComando{EsitoUsoErrato, "sviluppa-sistema richiede il codice del sistema"};
+    if (opzioni.argomenti.empty())
+        throw ErroreComando{EsitoUsoErrato, "sviluppa-sistema richiede il codice del sistema"};
     const std::string& cod = opzioni.argomenti[0];
     SistemiDelProgramma db;
     const auto sistemi = db.elenco();
     const long long chiave = intero(cod, "il codice del sistema", 1);
-    const auto voce = std::find_if(sistemi.begin(), sistemi.end(), [&](const VoceSistema& v) { return v.cod == chiave; });
+    const auto voce = std::find_if(sistemi.begin(), sistemi.end(),
+                                   [&](const VoceSistema& v) { return v.cod == chiave; });
     if (voce == sistemi.end()) throw ErroreComando{EsitoInputErrato, "sistema inesistente: " + cod};
     QString errore;
     const auto righe = leggiRigheSistema(db.programma->db(), chiave, &errore);
@@ -103,8 +105,8 @@ int ripetizioniCmd(const Opzioni& opzioni) {
     ripetizioni.Rilevazione(archivio, fine);
     Griglia tabella("Fg2");
     riempiRipetizioni(tabella, ripetizioni.Combinazioni(
-                               e ? intero(*e, "--e", 1, Ripetizioni::EstrazioniRilevate) : 2,
-                               r ? intero(*r, "--r", Ripetizioni::MinimoRuote, Ripetizioni::MassimoRuote) : 3));
+                                   e ? intero(*e, "--e", 1, Ripetizioni::EstrazioniRilevate) : 2,
+                                   r ? intero(*r, "--r", Ripetizioni::MinimoRuote, Ripetizioni::MassimoRuote) : 3));
     stampaConEtichette(opzioni, tabelle::Ripetizioni, tabella, {{"Fine analisi", testoFineAnalisi(archivio, fine)}});
     return 0;
 }

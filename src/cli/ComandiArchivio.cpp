@@ -12,13 +12,14 @@ int importaStoricoCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, {}, 1);
     if (!opzioni.archivio) throw ErroreComando{EsitoUsoErrato, "importa-storico richiede --archivio DB"};
     QString errore;
-    auto esito = importaStorico(QString::fromStdString(opzioni.argomenti[0]),
-                                QString::fromStdString(*opzioni.archivio), &errore);
+    auto esito = importaStorico(QString::fromStdString(opzioni.argomenti[0]), QString::fromStdString(*opzioni.archivio),
+                                &errore);
     if (!esito) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    stampaMessaggio(opzioni,
-                    "Estrazioni lette: " + std::to_string(esito->lette) + ", aggiunte all'archivio: " +
-                        std::to_string(esito->aggiunte),
-                    {{"lette", static_cast<long long>(esito->lette)}, {"aggiunte", static_cast<long long>(esito->aggiunte)}});
+    stampaMessaggio(
+        opzioni,
+        "Estrazioni lette: " + std::to_string(esito->lette) +
+            ", aggiunte all'archivio: " + std::to_string(esito->aggiunte),
+        {{"lette", static_cast<long long>(esito->lette)}, {"aggiunte", static_cast<long long>(esito->aggiunte)}});
     return 0;
 }
 
@@ -43,8 +44,7 @@ std::vector<Comando> comandiArchivio() {
     return {
         {"importa-storico", "FILE --archivio DB",
          "aggiunge a DB (creato se manca) le estrazioni del file storico ufficiale", importaStoricoCmd},
-        {"estrazioni", "", "elenco delle estrazioni: indice, data, progressivo nell'anno e nel mese",
-         estrazioniCmd},
+        {"estrazioni", "", "elenco delle estrazioni: indice, data, progressivo nell'anno e nel mese", estrazioniCmd},
         {"periodo", "[--iniziale N]", "archivio modello dall'estrazione N (1 se omessa)", periodoCmd},
     };
 }

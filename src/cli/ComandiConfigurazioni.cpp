@@ -12,7 +12,8 @@ namespace quorvane::cli {
 namespace {
 
 const char* const SenzaPrevisioni = "Attenzione !  non ci sono previsione associate.";
-const char* const SalvataggioFallito = "Attenzione, probabilmente la denominazione della configurazione è gia presente.";
+const char* const SalvataggioFallito =
+    "Attenzione, probabilmente la denominazione della configurazione è gia presente.";
 
 // The program database, which a command on saved configurations cannot do without.
 std::unique_ptr<DatabaseProgramma> databaseConfigurazioni() {
@@ -31,7 +32,9 @@ std::vector<Configurazione> elencoConfigurazioni(DatabaseProgramma* programma) {
     return *elenco;
 }
 
-long long codice(const std::string& testo) { return numero(testo, "il codice di configurazione", 1, LLONG_MAX); }
+long long codice(const std::string& testo) {
+    return numero(testo, "il codice di configurazione", 1, LLONG_MAX);
+}
 
 Configurazione configurazioneCod(DatabaseProgramma& programma, const std::string& testo) {
     const long long cod = codice(testo);
@@ -77,7 +80,8 @@ int apriCmd(const Opzioni& opzioni) {
     ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     MetodoIndice metodo(archivio);
     metodo.analisi = analisiDaOpzioni(opzioni, archivio);
-    applicaConfigurazione(configurazione, opzioni.segnale("con-estrazione"), metodo.analisi, archivio.UltimaEstrazione());
+    applicaConfigurazione(configurazione, opzioni.segnale("con-estrazione"), metodo.analisi,
+                          archivio.UltimaEstrazione());
     metodo.RicavaBaseDati();
     CaricaSoloGiocate(metodo, *righe);
 
@@ -126,10 +130,11 @@ std::vector<Comando> comandiConfigurazioni() {
     return {
         {"configurazioni", "", "le configurazioni salvate, per nome (configurazioni)", configurazioniCmd},
         {"salva-configurazione", "NOME [opzioni di verifica]", "salva opzioni e previsioni con un nome", salvaCmd},
-        {"apri-configurazione", "COD [--con-estrazione]", "ripristina e verifica una configurazione (estrazioni_modello, previsioni)",
-         apriCmd},
+        {"apri-configurazione", "COD [--con-estrazione]",
+         "ripristina e verifica una configurazione (estrazioni_modello, previsioni)", apriCmd},
         {"elimina-configurazione", "COD", "elimina una configurazione con le sue previsioni", eliminaCmd},
-        {"riepilogo", "[opzioni di verifica]", "esiti per quantità di numeri e per colpo (esiti_per_quantita, esiti_per_colpo)", riepilogoCmd},
+        {"riepilogo", "[opzioni di verifica]",
+         "esiti per quantità di numeri e per colpo (esiti_per_quantita, esiti_per_colpo)", riepilogoCmd},
     };
 }
 

@@ -92,8 +92,7 @@ std::vector<Comando> comandiEsportazione() {
          "salva l'archivio in formato Dati.iii, come testo della ruota Nazionale o in DATI32.III di Zendravolta",
          esportaCmd},
         {"calendario", "ANNO [--lettere]",
-         "le estrazioni dell'anno per mese e giorno, con il giorno della settimana (numero o lettera)",
-         calendarioCmd},
+         "le estrazioni dell'anno per mese e giorno, con il giorno della settimana (numero o lettera)", calendarioCmd},
     };
 }
 

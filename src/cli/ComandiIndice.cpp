@@ -1,11 +1,10 @@
 // Commands of the index analysis: model draws, delays, pair coverage.
+#include <algorithm>
+#include <chrono>
 #include <sstream>
 
 #include "cli/OpzioniIndice.h"
 #include "index/GriglieIndice.h"
-
-#include <algorithm>
-#include <chrono>
 
 namespace quorvane::cli {
 
@@ -52,8 +51,9 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
     AnalisiIndice a;
     a.EstrazioneSelezionata = estrazioneScelta(opzioni, archivio);
     auto mensile = opzioni.valore("mensile");
-    a.Mensile = !mensile ? archivio.ProgMese(archivio.NumEstrazioni())
-                         : (*mensile == "U" || *mensile == "u") ? 0 : interoTra(opzioni, "mensile", 1, 31, 0);
+    a.Mensile = !mensile                               ? archivio.ProgMese(archivio.NumEstrazioni())
+                : (*mensile == "U" || *mensile == "u") ? 0
+                                                       : interoTra(opzioni, "mensile", 1, 31, 0);
     a.forzaUltima = opzioni.segnale("forza-ultima");
     a.fineAllaSelezionata = opzioni.segnale("fine-ricerca");
     a.Presenze = interoTra(opzioni, "presenze", AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime, 12);
@@ -189,15 +189,17 @@ std::vector<Comando> comandiIndice() {
     const std::string previsioni = " [--previsione S:n1,n2,...]...";
     return {
         {"base-dati", opzioni, "le estrazioni modello con le loro finestre (estrazioni_modello)", baseDatiCmd},
-        {"ritardi", "[--estrazione N|GG/MM/AAAA] [--ruote BA,CA,...|TU]", "il ritardo di ogni numero su ogni ruota (ritardi)", ritardiCmd},
+        {"ritardi", "[--estrazione N|GG/MM/AAAA] [--ruote BA,CA,...|TU]",
+         "il ritardo di ogni numero su ogni ruota (ritardi)", ritardiCmd},
         {"elabora", opzioni, "la copertura di ogni coppia di numeri (copertura_coppie)", elaboraCmd},
         {"modalita1", opzioni + elaborazione, "le formazioni della ricerca casuale (formazioni)",
          [](const Opzioni& o) { return modalitaCmd(o, true); }},
         {"modalita2", opzioni + elaborazione, "le formazioni più frequenti (formazioni)",
          [](const Opzioni& o) { return modalitaCmd(o, false); }},
-        {"verifica", opzioni + previsioni, "gli sfaldamenti delle previsioni nelle estrazioni modello (estrazioni_modello)", verificaCmd},
-        {"verifica-riga", "R " + opzioni + previsioni, "le venti estrazioni dopo l'estrazione modello R (estrazioni_successive)",
-         verificaRigaCmd},
+        {"verifica", opzioni + previsioni,
+         "gli sfaldamenti delle previsioni nelle estrazioni modello (estrazioni_modello)", verificaCmd},
+        {"verifica-riga", "R " + opzioni + previsioni,
+         "le venti estrazioni dopo l'estrazione modello R (estrazioni_successive)", verificaRigaCmd},
         {"ciclo", opzioni + elaborazione, "il ciclo di copertura completo con la modalità 2 (previsioni)", cicloCmd},
     };
 }

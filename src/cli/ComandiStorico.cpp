@@ -11,9 +11,9 @@ namespace {
 
 // The options of the window that the test takes; the draw, "Fine ricerca" and the forecasts are
 // the test's own at each point.
-const std::initializer_list<const char*> opzioniStorico = {
-    "mensile", "forza-ultima", "presenze", "colpi", "ruote", "qn", "capogioco", "sorte", "veloce",
-    "metodo", "dal", "al"};
+const std::initializer_list<const char*> opzioniStorico = {"mensile", "forza-ultima", "presenze",  "colpi",
+                                                           "ruote",   "qn",           "capogioco", "sorte",
+                                                           "veloce",  "metodo",       "dal",       "al"};
 
 OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
     OpzioniStoriche o = periodoPredefinito({analisiDaOpzioni(opzioni, archivio)}, archivio);
@@ -65,7 +65,8 @@ std::vector<Comando> comandiStorico() {
              "[--mensile U|1..31] [--forza-ultima] [--presenze N] [--colpi N] [--ruote BA,CA,...|TU] [--qn N] "
              "[--capogioco N] [--sorte ambo|terno] [--veloce] [--metodo modalita2|ciclo] [--dal N|GG/MM/AAAA] "
              "[--al N|GG/MM/AAAA]",
-             "il metodo seguito nel passato contro il caso: giocate e riepilogo (giocate_storiche)", verificaStoricaCmd}};
+             "il metodo seguito nel passato contro il caso: giocate e riepilogo (giocate_storiche)",
+             verificaStoricaCmd}};
 }
 
 }  // namespace quorvane::cli

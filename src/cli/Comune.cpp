@@ -70,8 +70,7 @@ QString archivioDelProgramma() {
         throw ErroreComando{EsitoInputErrato,
                             "il programma non è mai stato avviato: indicare l'archivio con --archivio FILE"};
     QString percorso = programma->parametro(Parametri::PercorsoArchivio).value_or(QString());
-    if (percorso.isEmpty())
-        throw ErroreComando{EsitoInputErrato, "nessun archivio configurato: usare --archivio FILE"};
+    if (percorso.isEmpty()) throw ErroreComando{EsitoInputErrato, "nessun archivio configurato: usare --archivio FILE"};
     return percorso;
 }
 }  // namespace
@@ -118,8 +117,8 @@ int intero(const std::string& testo, const std::string& cosa, int minimo, int ma
 
 int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
     const int ultima = ultimaEstrazione(archivio);
-    const std::string messaggio = "estrazione non trovata: " + testo + " (un indice da 1 a " +
-                                  std::to_string(ultima) + " o una data GG/MM/AAAA dell'archivio)";
+    const std::string messaggio = "estrazione non trovata: " + testo + " (un indice da 1 a " + std::to_string(ultima) +
+                                  " o una data GG/MM/AAAA dell'archivio)";
     const bool data = testo.find('/') != std::string::npos;
     if (auto e = data ? estrazioneDellaData(archivio, testo) : indiceDigitato(archivio, testo)) return *e;
     const bool numerico = !testo.empty() && testo.find_first_not_of("0123456789") == std::string::npos;
@@ -139,8 +138,7 @@ std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo) {
     return ruote;
 }
 
-void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
-                      std::size_t posizionali) {
+void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse, std::size_t posizionali) {
     auto controlla = [&ammesse](const std::string& nome) {
         bool nota = false;
         for (const char* a : ammesse) nota = nota || nome == a;

@@ -83,9 +83,9 @@ std::unique_ptr<DatabaseProgramma> apriDatabaseProgramma(const QString& cartella
 // "BA,CA,..." or "TU"; an unknown code is an input error.
 std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo);
 
-// Refuses options (with or without a value) other than `ammesse` and a count of positional arguments other than `posizionali`.
-void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse,
-                      std::size_t posizionali);
+// Refuses options (with or without a value) other than `ammesse` and a count of positional arguments other than
+// `posizionali`.
+void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*> ammesse, std::size_t posizionali);
 
 // The check of update rows against the stored draws: the rows marked, then the report's lines.
 void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,

@@ -9,16 +9,16 @@
 namespace quorvane::cli {
 
 // Options that take no value.
-inline const std::set<std::string> Segnali = {"json", "forza-ultima", "fine-ricerca", "veloce", "correggi", "con-estrazione",
-                                           "controlla", "lettere", "ambi", "aggiorna"};
+inline const std::set<std::string> Segnali = {"json",           "forza-ultima", "fine-ricerca", "veloce", "correggi",
+                                              "con-estrazione", "controlla",    "lettere",      "ambi",   "aggiorna"};
 
 struct Opzioni {
     std::optional<std::string> archivio;  // --archivio FILE
     bool json = false;                    // --json
     std::string comando;
-    std::vector<std::string> argomenti;                       // positional, after the command
-    std::map<std::string, std::vector<std::string>> valori;   // --nome valore, in the order given
-    std::set<std::string> segnali;                            // --nome, without a value
+    std::vector<std::string> argomenti;                      // positional, after the command
+    std::map<std::string, std::vector<std::string>> valori;  // --nome valore, in the order given
+    std::set<std::string> segnali;                           // --nome, without a value
 
     // The last value given to --nome.
     std::optional<std::string> valore(const std::string& nome) const;

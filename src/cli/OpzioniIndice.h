@@ -8,8 +8,8 @@
 namespace quorvane::cli {
 
 inline const std::initializer_list<const char*> opzioniIndice = {
-    "estrazione", "mensile", "forza-ultima", "presenze", "colpi", "fine-ricerca", "ruote",
-    "qn", "capogioco", "sorte", "veloce", "seme", "previsione"};
+    "estrazione", "mensile",   "forza-ultima", "presenze", "colpi", "fine-ricerca", "ruote",
+    "qn",         "capogioco", "sorte",        "veloce",   "seme",  "previsione"};
 
 // The options of the window as the command line gives them; defaults as the window opens.
 AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& archivio);

@@ -5,9 +5,8 @@
 
 namespace quorvane {
 
-EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchivio>& righe,
-                                                   TipoCaricamento tipo,
-                                                   const Avanzamento& avanzamento) {
+EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchivio>& righe, TipoCaricamento tipo,
+                                                    const Avanzamento& avanzamento) {
     // Built aside and swapped in at the end, so that a failed load leaves the tables whole.
     ArchivioEstrazioni nuovo = tipo == TipoCaricamento::SoloEstratti ? *this : ArchivioEstrazioni{};
     nuovo.estrazioneIniziale_ = estrazioneIniziale_;

@@ -29,8 +29,8 @@ enum class TipoCaricamento {
 
 enum class EsitoCaricamento {
     Riuscito,
-    ArchivioVuoto,             // no draw, or a date that cannot be read
-    InizialeOltreArchivio,     // EstrazioneIniziale > NumEstrazioni: the model would be empty
+    ArchivioVuoto,          // no draw, or a date that cannot be read
+    InizialeOltreArchivio,  // EstrazioneIniziale > NumEstrazioni: the model would be empty
 };
 
 // Called with (current row, number of rows) while the rows are read.
@@ -63,9 +63,7 @@ public:
         return estratti_[indice(estrazione, ruota) * NumPosizioni + posizione - 1];
     }
     // The numbers of one wheel in one draw as a set.
-    const Maschera90& NumeriRuota(int estrazione, int ruota) const {
-        return maschere_[indice(estrazione, ruota)];
-    }
+    const Maschera90& NumeriRuota(int estrazione, int ruota) const { return maschere_[indice(estrazione, ruota)]; }
     // True for a draw index the tables hold: 1..NumEstrazioni().
     bool contiene(int estrazione) const { return estrazione >= 1 && estrazione <= numEstrazioni_; }
     const std::string& DateEstrazioni(int estrazione) const { return dateTesto_[estrazione]; }

@@ -5,8 +5,8 @@
 namespace quorvane {
 
 // Marks with a meaning of their own.
-inline constexpr Colore Verde = 65280;      // chosen, in play, covered
-inline constexpr Colore Giallo = 65535;     // active, selected
+inline constexpr Colore Verde = 65280;   // chosen, in play, covered
+inline constexpr Colore Giallo = 65535;  // active, selected
 inline constexpr Colore Rosso = 255;
 inline constexpr Colore Bianco = 16777215;  // cleared
 

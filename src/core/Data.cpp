@@ -5,7 +5,9 @@
 namespace quorvane {
 
 namespace {
-bool bisestile(int anno) { return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0; }
+bool bisestile(int anno) {
+    return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
+}
 
 int giorniDelMese(int anno, int mese) {
     static constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -37,8 +39,7 @@ std::optional<Data> annoPrima(std::string_view t, char separatore) {
 }  // namespace
 
 bool Data::valida() const {
-    return anno >= 1 && anno <= 9999 && mese >= 1 && mese <= 12 && giorno >= 1 &&
-           giorno <= giorniDelMese(anno, mese);
+    return anno >= 1 && anno <= 9999 && mese >= 1 && mese <= 12 && giorno >= 1 && giorno <= giorniDelMese(anno, mese);
 }
 
 // Howard Hinnant's days-from-civil algorithm.
@@ -86,8 +87,12 @@ std::optional<Data> Data::daTesto(std::string_view t) {
     return componi(cifreA(t, 6, 4), cifreA(t, 3, 2), cifreA(t, 0, 2));
 }
 
-std::optional<Data> Data::daTestoIso(std::string_view t) { return annoPrima(t, '-'); }
+std::optional<Data> Data::daTestoIso(std::string_view t) {
+    return annoPrima(t, '-');
+}
 
-std::optional<Data> Data::daTestoStorico(std::string_view t) { return annoPrima(t, '/'); }
+std::optional<Data> Data::daTestoStorico(std::string_view t) {
+    return annoPrima(t, '/');
+}
 
 }  // namespace quorvane

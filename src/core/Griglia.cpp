@@ -8,21 +8,18 @@ namespace quorvane {
 
 double valoreNumerico(std::string_view t) {
     std::size_t i = 0;
-    while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\n' || t[i] == '\r'))
-        ++i;
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\n' || t[i] == '\r')) ++i;
     bool negativo = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         negativo = t[i] == '-';
         ++i;
     }
     double intero = 0;
-    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i)
-        intero = intero * 10 + (t[i] - '0');
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) intero = intero * 10 + (t[i] - '0');
     double frazione = 0;
     if (i < t.size() && t[i] == '.') {
         double peso = 0.1;
-        for (++i; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, peso /= 10)
-            frazione += (t[i] - '0') * peso;
+        for (++i; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i, peso /= 10) frazione += (t[i] - '0') * peso;
     }
     double v = intero + frazione;
     return negativo ? -v : v;
@@ -79,8 +76,7 @@ void Griglia::impostaColonneFisse(int n) {
 void Griglia::limitaPosizioni() {
     rigaCorrente_ = std::clamp(rigaCorrente_, 0, std::max(0, righe_ - 1));
     colonnaCorrente_ = std::clamp(colonnaCorrente_, 0, std::max(0, colonne_ - 1));
-    if (primaRigaMostrata_ >= righe_ || primaRigaMostrata_ < righeFisse_)
-        primaRigaMostrata_ = righeFisse_;
+    if (primaRigaMostrata_ >= righe_ || primaRigaMostrata_ < righeFisse_) primaRigaMostrata_ = righeFisse_;
 }
 
 namespace {
@@ -102,8 +98,7 @@ void Griglia::impostaIntestazione(std::string_view layout) {
     const std::vector<std::string_view> pezzi = pezziTraBarre(layout);
     impostaColonne(static_cast<int>(pezzi.size()));
     if (righe_ == 0) impostaRighe(1);
-    for (std::size_t c = 0; c < pezzi.size(); ++c)
-        cellaScritta(0, static_cast<int>(c)).testo = std::string(pezzi[c]);
+    for (std::size_t c = 0; c < pezzi.size(); ++c) cellaScritta(0, static_cast<int>(c)).testo = std::string(pezzi[c]);
 }
 
 int Griglia::aggiungiRiga(std::string_view testiTab) {
@@ -114,7 +109,8 @@ int Griglia::aggiungiRiga(std::string_view testiTab) {
         std::size_t inizio = 0;
         while (c < colonne_) {
             auto fine = testiTab.find('\t', inizio);
-            cellaScritta(r, c++).testo = std::string(testiTab.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
+            cellaScritta(r, c++).testo = std::string(
+                testiTab.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
             if (fine == std::string_view::npos) break;
             inizio = fine + 1;
         }
@@ -137,7 +133,8 @@ Allineamento Griglia::allineamento(int riga, int colonna) const {
     return a ? *a : colonneInfo_[colonna].allineamento;
 }
 
-template <class F> void Griglia::perOgniCella(int r1, int c1, int r2, int c2, F f) {
+template <class F>
+void Griglia::perOgniCella(int r1, int c1, int r2, int c2, F f) {
     if (r1 > r2) std::swap(r1, r2);
     if (c1 > c2) std::swap(c1, c2);
     r1 = std::max(r1, 0);
@@ -145,8 +142,7 @@ template <class F> void Griglia::perOgniCella(int r1, int c1, int r2, int c2, F 
     r2 = std::min(r2, righe_ - 1);
     c2 = std::min(c2, colonne_ - 1);
     for (int r = r1; r <= r2; ++r)
-        for (int c = c1; c <= c2; ++c)
-            f(cellaScritta(r, c));
+        for (int c = c1; c <= c2; ++c) f(cellaScritta(r, c));
     ascolto_.segnala(Cambio::Celle);
 }
 
@@ -187,9 +183,8 @@ void Griglia::ordina(int colonna, Ordine ordine) {
     std::iota(posto.begin(), posto.end(), righeFisse_);
 
     if (ordine == Ordine::TestoAscendente) {
-        std::stable_sort(posto.begin(), posto.end(), [&](int a, int b) {
-            return testo(a, colonna) < testo(b, colonna);
-        });
+        std::stable_sort(posto.begin(), posto.end(),
+                         [&](int a, int b) { return testo(a, colonna) < testo(b, colonna); });
     } else {
         // Read each key once: parsing inside the comparison would repeat it n log n times.
         std::vector<double> chiave(static_cast<std::size_t>(righe_));

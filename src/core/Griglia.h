@@ -25,7 +25,7 @@ enum class Ordine { NumericoDiscendente, NumericoAscendente, TestoAscendente };
 
 struct Cella {
     std::string testo;
-    std::optional<Colore> sfondo;   // nullopt: default colour
+    std::optional<Colore> sfondo;  // nullopt: default colour
     std::optional<Colore> colore;
     std::optional<Allineamento> allineamento;  // nullopt: the column's alignment
     bool grassetto = false;
@@ -216,10 +216,10 @@ private:
 
     Cella& cellaScritta(int riga, int colonna) { return celle_[indice(riga, colonna)]; }
     std::size_t indice(int riga, int colonna) const {
-        return static_cast<std::size_t>(riga) * static_cast<std::size_t>(colonne_) +
-               static_cast<std::size_t>(colonna);
+        return static_cast<std::size_t>(riga) * static_cast<std::size_t>(colonne_) + static_cast<std::size_t>(colonna);
     }
-    template <class F> void perOgniCella(int r1, int c1, int r2, int c2, F f);
+    template <class F>
+    void perOgniCella(int r1, int c1, int r2, int c2, F f);
     void limitaPosizioni();
 
     std::string nome_;

@@ -8,22 +8,22 @@
 
 namespace quorvane {
 
-inline constexpr int NumRuote = 11;      // BA..NZ, numbered 1..11
-inline constexpr int NumPosizioni = 5;   // numbers drawn on one wheel
+inline constexpr int NumRuote = 11;     // BA..NZ, numbered 1..11
+inline constexpr int NumPosizioni = 5;  // numbers drawn on one wheel
 inline constexpr int NumeroMassimo = 90;
-inline constexpr int RuotaTutte = 12;    // index of "TU" in SiglaRuota
+inline constexpr int RuotaTutte = 12;  // index of "TU" in SiglaRuota
 
 // SiglaRuota(1..12): index 0 is empty so that wheel numbers index it directly.
-inline constexpr std::array<std::string_view, 13> SiglaRuota = {
-    "", "BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE", "NZ", "TU"};
+inline constexpr std::array<std::string_view, 13> SiglaRuota = {"",   "BA", "CA", "FI", "GE", "MI", "NA",
+                                                                "PA", "RO", "TO", "VE", "NZ", "TU"};
 
-inline constexpr std::array<std::string_view, 12> NomeRuota = {
-    "", "Bari", "Cagliari", "Firenze", "Genova", "Milano", "Napoli",
-    "Palermo", "Roma", "Torino", "Venezia", "Nazionale"};
+inline constexpr std::array<std::string_view, 12> NomeRuota = {"",       "Bari",   "Cagliari", "Firenze",
+                                                               "Genova", "Milano", "Napoli",   "Palermo",
+                                                               "Roma",   "Torino", "Venezia",  "Nazionale"};
 
 // Database columns of the wheels, in wheel order.
-inline constexpr std::array<std::string_view, 12> ColonnaRuota = {
-    "", "Ba", "Ca", "Fi", "Ge", "Mi", "Na", "Pa", "Ro", "To", "Ve", "Nz"};
+inline constexpr std::array<std::string_view, 12> ColonnaRuota = {"",   "Ba", "Ca", "Fi", "Ge", "Mi",
+                                                                  "Na", "Pa", "Ro", "To", "Ve", "Nz"};
 
 using CinqueNumeri = std::array<std::int16_t, NumPosizioni>;
 

@@ -20,11 +20,11 @@ struct RigaModello {
     int fine = 0;    // estr + colpi, not beyond FineRicerca
     int end = 0;     // fine, or the next more recent model draw when the windows overlap
 
-    bool senzaSeguito = false;      // estr is FineRicerca itself: nothing follows it
-    bool inizioSovrapposto = false; // this window starts inside the next older one
-    bool endAccorciato = false;     // end cut back to the next more recent model draw
-    bool tagliata = false;          // marked as cut short by FineRicerca (until a verification)
-    bool coperta = false;           // an active forecast came out in the window
+    bool senzaSeguito = false;       // estr is FineRicerca itself: nothing follows it
+    bool inizioSovrapposto = false;  // this window starts inside the next older one
+    bool endAccorciato = false;      // end cut back to the next more recent model draw
+    bool tagliata = false;           // marked as cut short by FineRicerca (until a verification)
+    bool coperta = false;            // an active forecast came out in the window
 
     // "Pr": the forecasts credited with this row; after a verification, the list rows that
     // came out in it, run together.
@@ -44,10 +44,10 @@ struct RigaModello {
 struct Previsione {
     static constexpr int MaxNumeri = 8;
 
-    int numero = 0;  // N°: the lowest number free when it was added, renumbered by a removal
-    int sorte = 1;   // 1 ambata .. 5 cinquina
-    int esiti = 0;   // model rows credited when it was added
-    std::optional<int> et;  // hits found by the last verification
+    int numero = 0;                       // N°: the lowest number free when it was added, renumbered by a removal
+    int sorte = 1;                        // 1 ambata .. 5 cinquina
+    int esiti = 0;                        // model rows credited when it was added
+    std::optional<int> et;                // hits found by the last verification
     std::array<int, MaxNumeri> numeri{};  // 0: empty cell
     bool attiva = true;
 
@@ -74,8 +74,8 @@ struct AnalisiIndice {
     int Presenze = 12;
     int Mensile = 0;  // 0 = last draw of the month ("U"), else that ordinal within the month
     int QuantitaNumeri = 3;
-    int Capogioco = 0;          // 0 = none
-    int SorteElaborazione = 2;  // 2 = "Ambata e Ambo", 3 = "Terno"
+    int Capogioco = 0;                 // 0 = none
+    int SorteElaborazione = 2;         // 2 = "Ambata e Ambo", 3 = "Terno"
     bool fineAllaSelezionata = false;  // "Fine ricerca": windows end at the selected draw
     bool forzaUltima = false;          // "Forza ultima mensile"
     bool veloce = false;               // "Velocizza ricerca ma meno precisione"

@@ -16,21 +16,21 @@ namespace quorvane {
 struct Configurazione {
     static constexpr int MaxNome = 60;
 
-    long long IdConfig = 0;     // "Cod"
-    std::string nome;           // Configurazione
-    int NE = 0;                 // the selected draw
-    int Mesi = 0;               // position in ComboPresenze (5..200)
-    int Mensile = 0;            // position in ComboMensile ("U", 1..31)
-    int Colpi = 0;              // position in ComboC (1..20)
-    std::string Ruote;          // "1"/"0" for BA..NZ
-    int Fine = 0;               // "Fine ricerca"
+    long long IdConfig = 0;  // "Cod"
+    std::string nome;        // Configurazione
+    int NE = 0;              // the selected draw
+    int Mesi = 0;            // position in ComboPresenze (5..200)
+    int Mensile = 0;         // position in ComboMensile ("U", 1..31)
+    int Colpi = 0;           // position in ComboC (1..20)
+    std::string Ruote;       // "1"/"0" for BA..NZ
+    int Fine = 0;            // "Fine ricerca"
 };
 
 // One row of ConfigNumeri: a forecast of the list.
 struct PrevisioneSalvata {
     long long ID = 0;
     long long IdConfig = 0;
-    int Riga = 0;   // its N°
+    int Riga = 0;  // its N°
     int Sorte = 0;
     int Esiti = 0;
     std::optional<int> Et;  // never written by the program

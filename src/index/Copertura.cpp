@@ -4,7 +4,9 @@
 
 namespace quorvane {
 
-void impostaRuoteInGioco(AnalisiIndice& analisi) { analisi.RuoteSel = analisi.ruoteInGioco; }
+void impostaRuoteInGioco(AnalisiIndice& analisi) {
+    analisi.RuoteSel = analisi.ruoteInGioco;
+}
 
 std::vector<Maschera90> finestreScoperte(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio,
                                          bool soloConSeguito) {

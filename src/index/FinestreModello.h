@@ -26,9 +26,9 @@ public:
 private:
     struct Riga {
         int indice = 0;
-        Maschera90 unione;                  // every number of the window
-        std::vector<Maschera90> uscite;     // non-empty draws of the window
-        std::vector<Maschera90> compagni;   // compagni[n]: numbers drawn with n on one wheel and draw
+        Maschera90 unione;                 // every number of the window
+        std::vector<Maschera90> uscite;    // non-empty draws of the window
+        std::vector<Maschera90> compagni;  // compagni[n]: numbers drawn with n on one wheel and draw
     };
     std::vector<Riga> righe_;
 };

@@ -9,8 +9,8 @@
 namespace quorvane {
 
 struct Formazione {
-    int copertura = 0;          // model rows covered ("CC")
-    std::vector<int> numeri;    // ascending
+    int copertura = 0;        // model rows covered ("CC")
+    std::vector<int> numeri;  // ascending
 
     Maschera90 maschera() const {
         Maschera90 m;

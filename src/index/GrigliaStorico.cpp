@@ -22,9 +22,10 @@ std::string testoDecimale(double valore, int decimali, std::string_view separato
 }
 
 void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate, const ArchivioEstrazioni& archivio,
-                     std::string_view separatore) {
-    g.impostaIntestazione("Estr   |Data Estraz   |Previsione               |Sorte   |Colpo |Presi              "
-                          "|Puntata |Vincita    |Probabilità");
+                          std::string_view separatore) {
+    g.impostaIntestazione(
+        "Estr   |Data Estraz   |Previsione               |Sorte   |Colpo |Presi              "
+        "|Puntata |Vincita    |Probabilità");
     for (int c : {0, 1, 3, 4, 6}) g.impostaAllineamentoColonna(c, Allineamento::Centro);
     for (int c : {7, 8}) g.impostaAllineamentoColonna(c, Allineamento::Destra);
     g.impostaRighe(1);
@@ -47,7 +48,7 @@ void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate
 }
 
 std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const RiepilogoStorico& r,
-                                                                      std::string_view separatore) {
+                                                                       std::string_view separatore) {
     const auto z = r.z();
     return {
         {"Punti", std::to_string(r.punti)},

@@ -11,13 +11,13 @@
 namespace quorvane {
 
 // The plays of the test (FgStorico): one row per play; plays that won have a green colpo and win.
-void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate,
-                     const ArchivioEstrazioni& archivio, std::string_view separatore);
+void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate, const ArchivioEstrazioni& archivio,
+                          std::string_view separatore);
 
 // The summary as (name, text) pairs in the order shown: "Punti", "Giocate", "Vincite",
 // "Attese", "Rapporto", "z", "Puntata", "Incasso", "Resa", "Resa attesa".
 std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const RiepilogoStorico& r,
-                                                                      std::string_view separatore);
+                                                                       std::string_view separatore);
 
 // A number with `decimali` digits after `separatore`, rounded half away from zero.
 std::string testoDecimale(double valore, int decimali, std::string_view separatore);

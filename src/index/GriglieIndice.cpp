@@ -244,12 +244,16 @@ void riempiTabellaVerifica(Griglia& g, const std::vector<EstrazioneVerificata>& 
     g.impostaColore(1, 12, ultima, 12, Rosso);
 }
 
-std::string testoCoperti(const AnalisiIndice& a) { return a.coperti ? std::to_string(*a.coperti) : std::string(); }
+std::string testoCoperti(const AnalisiIndice& a) {
+    return a.coperti ? std::to_string(*a.coperti) : std::string();
+}
 
 std::string testoScoperti(const AnalisiIndice& a) {
     return a.coperti ? std::to_string(a.Presenze - *a.coperti) : std::string();
 }
 
-bool copertiCompleti(const AnalisiIndice& a) { return a.coperti && *a.coperti == a.Presenze; }
+bool copertiCompleti(const AnalisiIndice& a) {
+    return a.coperti && *a.coperti == a.Presenze;
+}
 
 }  // namespace quorvane

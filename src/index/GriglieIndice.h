@@ -4,10 +4,10 @@
 #include "core/Griglia.h"
 #include "index/AnalisiIndice.h"
 #include "index/Copertura.h"
+#include "index/Formazione.h"
 #include "index/Ritardi.h"
 #include "index/TavolaNumeri.h"
 #include "index/Verifica.h"
-#include "index/Formazione.h"
 
 namespace quorvane {
 

@@ -39,7 +39,9 @@ void MetodoIndice::controllaArchivio() {
     if (!archivio_.contiene(analisi.EstrazioneSelezionata) || analisi.FineRicerca > archivio_.NumEstrazioni()) Svuota();
 }
 
-void MetodoIndice::aggiornaRitardi() { ritardi = calcolaRitardi(archivio_, analisi.EstrazioneSelezionata); }
+void MetodoIndice::aggiornaRitardi() {
+    ritardi = calcolaRitardi(archivio_, analisi.EstrazioneSelezionata);
+}
 
 void MetodoIndice::Elabora(const Avanzamento& avanzamento) {
     controllaArchivio();
@@ -49,7 +51,8 @@ void MetodoIndice::Elabora(const Avanzamento& avanzamento) {
 
 void MetodoIndice::formazioniSingole() {
     formazioni.clear();
-    for (const CoperturaNumero& c : copertureSingole(analisi, archivio_)) formazioni.push_back({c.copertura, {c.numero}});
+    for (const CoperturaNumero& c : copertureSingole(analisi, archivio_))
+        formazioni.push_back({c.copertura, {c.numero}});
 }
 
 void MetodoIndice::Modalita1(const Avanzamento& avanzamento) {

@@ -20,12 +20,13 @@ Previsione previsioneDaFormazione(const Formazione& formazione, int sorteElabora
 
 class MetodoIndice {
 public:
-    explicit MetodoIndice(const ArchivioEstrazioni& archivio, std::uint64_t seme = 1) : archivio_(archivio), caso_(seme) {}
+    explicit MetodoIndice(const ArchivioEstrazioni& archivio, std::uint64_t seme = 1)
+        : archivio_(archivio), caso_(seme) {}
 
     AnalisiIndice analisi;
-    std::vector<Formazione> formazioni;    // Fg_CC
-    std::vector<CoperturaCoppia> coppie;   // Fg9090
-    TabellaRitardi ritardi{};              // FgRit
+    std::vector<Formazione> formazioni;   // Fg_CC
+    std::vector<CoperturaCoppia> coppie;  // Fg9090
+    TabellaRitardi ritardi{};             // FgRit
     ContatoriVerifica contatori;
 
     const ArchivioEstrazioni& archivio() const { return archivio_; }

@@ -19,7 +19,9 @@ std::vector<int> drawsDelleFinestre(const AnalisiIndice& analisi) {
     return elenco;
 }
 
-bool valido(int n) { return n >= 1 && n <= NumeroMassimo; }
+bool valido(int n) {
+    return n >= 1 && n <= NumeroMassimo;
+}
 
 // Calls f with the five numbers of every wheel in play and draw of the uncovered windows up
 // to FineRicerca (values outside 1..90 included: f passes them over).

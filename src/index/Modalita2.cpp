@@ -11,7 +11,9 @@ namespace {
 
 using Limiti = FormazionePiuFrequente;
 
-bool valido(int n) { return n >= 1 && n <= NumeroMassimo; }
+bool valido(int n) {
+    return n >= 1 && n <= NumeroMassimo;
+}
 
 bool conCapogioco(int capogioco, int a, int b, int c = 0) {
     return capogioco == 0 || capogioco == a || capogioco == b || capogioco == c;

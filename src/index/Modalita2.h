@@ -11,11 +11,11 @@
 namespace quorvane {
 
 struct FormazionePiuFrequente {
-    static constexpr int NumeriMassimi = 8;      // N1..N8 of Fg_CC
-    static constexpr int SemiVeloci = 200;       // pair seeds with "Velocizza ricerca"
-    static constexpr int Conservate = 499;       // formations kept by the pair builder
-    static constexpr int SemiTerni = 150;        // triple seeds
-    static constexpr int SemiTerniVeloci = 40;   // triple seeds with "Velocizza ricerca"
+    static constexpr int NumeriMassimi = 8;     // N1..N8 of Fg_CC
+    static constexpr int SemiVeloci = 200;      // pair seeds with "Velocizza ricerca"
+    static constexpr int Conservate = 499;      // formations kept by the pair builder
+    static constexpr int SemiTerni = 150;       // triple seeds
+    static constexpr int SemiTerniVeloci = 40;  // triple seeds with "Velocizza ricerca"
 };
 
 // The rows of Fg_CC, best coverage first, each formation once. Pairs when SorteElaborazione is

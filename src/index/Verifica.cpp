@@ -135,7 +135,8 @@ std::vector<std::pair<int, int>> Abbinamenti(const AnalisiIndice& analisi, const
         }
         punteggi.emplace_back(x, punti);
     }
-    std::stable_sort(punteggi.begin(), punteggi.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::stable_sort(punteggi.begin(), punteggi.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
     return punteggi;
 }
 

@@ -26,9 +26,9 @@ bool VisualizzaSfaldamenti(AnalisiIndice& analisi, const ArchivioEstrazioni& arc
 
 // One hit of "Verifica previsione".
 struct EsitoVerifica {
-    int ruota = 0;     // 1..11
-    int riga = 0;      // row of the forecast list, 1-based
-    int presi = 0;     // numbers matched
+    int ruota = 0;       // 1..11
+    int riga = 0;        // row of the forecast list, 1-based
+    int presi = 0;       // numbers matched
     std::string numeri;  // matched numbers in position order, each after a space
 };
 

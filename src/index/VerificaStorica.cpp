@@ -16,7 +16,9 @@ namespace {
 // Thrown from the search's progress calls to leave a point as soon as the run is cancelled.
 struct Annullato {};
 
-int ruoteInGioco(const AnalisiIndice& a) { return static_cast<int>(std::count(a.ruoteInGioco.begin(), a.ruoteInGioco.end(), true)); }
+int ruoteInGioco(const AnalisiIndice& a) {
+    return static_cast<int>(std::count(a.ruoteInGioco.begin(), a.ruoteInGioco.end(), true));
+}
 
 // The forecasts of point t, built from draws 1..t only.
 std::vector<Previsione> previsioniPunto(MetodoIndice& metodo, const OpzioniStoriche& o, int t,
@@ -175,7 +177,8 @@ EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni&
         }
     };
 
-    unsigned int numero = thread > 0 ? static_cast<unsigned int>(thread) : std::max(1u, std::thread::hardware_concurrency());
+    unsigned int numero = thread > 0 ? static_cast<unsigned int>(thread)
+                                     : std::max(1u, std::thread::hardware_concurrency());
     numero = std::min(numero, static_cast<unsigned int>(std::max(quanti, 1)));
     std::vector<std::thread> lavoratori;
     for (unsigned int k = 1; k < numero; ++k) lavoratori.emplace_back(lavora);

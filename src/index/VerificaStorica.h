@@ -30,19 +30,19 @@ struct GiocataStorica {
     int punto = 0;  // the model draw t: the analysis saw draws 1..t
     int sorte = 2;
     std::vector<int> numeri;
-    int colpo = 0;               // draw of the hit minus t; 0 when none
-    std::string presi;           // at the hit: "BA 7 45 / RO 12 45", each wheel in play that paid
-    int puntata = 0;             // units: one per draw played
+    int colpo = 0;      // draw of the hit minus t; 0 when none
+    std::string presi;  // at the hit: "BA 7 45 / RO 12 45", each wheel in play that paid
+    int puntata = 0;    // units: one per draw played
     double vincita = 0;
-    double probabilita = 0;      // chance of a hit within the colpi
-    double vincitaAttesa = 0;    // what chance pays on the draws actually played
+    double probabilita = 0;    // chance of a hit within the colpi
+    double vincitaAttesa = 0;  // what chance pays on the draws actually played
 };
 
 struct RiepilogoStorico {
     int punti = 0;  // points of the period, with or without a play
     int giocate = 0;
     int vincite = 0;
-    double attese = 0;    // expected hits
+    double attese = 0;  // expected hits
     double varianza = 0;
     long long puntata = 0;
     double incasso = 0;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "analyses/MiniElenco.h"
-#include "core/SceltaEstrazione.h"
 #include "core/Colori.h"
+#include "core/SceltaEstrazione.h"
 
 using namespace quorvane;
 

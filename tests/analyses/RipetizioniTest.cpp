@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <map>
+
+#include <gtest/gtest.h>
 
 #include "analyses/Ripetizioni.h"
 #include "core/Colori.h"
@@ -63,8 +63,7 @@ TEST(Ripetizioni, ServeLaStessaRuotaInOgnunaDelleUltimeEstrazioni) {
     rip.Rilevazione(b, 20);
     EXPECT_EQ(righe(rip.Combinazioni(2, 2)), (std::vector<std::string>{"8\tBA\tRO\t\t\t\t"}));
     // The end draw is what counts: one draw earlier, 7 is on Firenze only.
-    EXPECT_EQ(righe(rip.Combinazioni(1, 2)),
-              (std::vector<std::string>{"7\tFI\tNZ\t\t\t\t", "8\tBA\tRO\t\t\t\t"}));
+    EXPECT_EQ(righe(rip.Combinazioni(1, 2)), (std::vector<std::string>{"7\tFI\tNZ\t\t\t\t", "8\tBA\tRO\t\t\t\t"}));
     rip.Rilevazione(b, 19);
     EXPECT_EQ(righe(rip.Combinazioni(1, 2)), (std::vector<std::string>{"8\tBA\tRO\t\t\t\t"}));
 }

@@ -13,8 +13,8 @@ namespace {
 // 6, so the counted draws are 1, 3, 4, 5, 6, 7, 8 (seven) and the (draw, wheel) twelve.
 ArchivioEstrazioni archivio() {
     return test::archivioDiProva(
-        {"01-02-03-04-05", "", "10-11-12-13-14", "30-31-32-33-34", "01-50-51-52-53", "70-71-72-73-74",
-         "75-76-77-78-79", "85-86-87-88-89"},
+        {"01-02-03-04-05", "", "10-11-12-13-14", "30-31-32-33-34", "01-50-51-52-53", "70-71-72-73-74", "75-76-77-78-79",
+         "85-86-87-88-89"},
         {"", "", "01-02-20-21-22", "40-41-42-43-44", "01-60-61-62-63", "", "75-76-82-83-84", "02-23-24-25-26"});
 }
 
@@ -24,9 +24,13 @@ Griglia griglia(const Statistiche& s, const ArchivioEstrazioni& a) {
     return fg;
 }
 
-std::string riga(const Griglia& fg, int r) { return fg.testoIntervallo(r, 0, r, NumColonneStatistiche - 1); }
+std::string riga(const Griglia& fg, int r) {
+    return fg.testoIntervallo(r, 0, r, NumColonneStatistiche - 1);
+}
 
-bool evidenziata(const Griglia& fg, int r) { return fg.sfondo(r, 1) == ArancioChiaro; }
+bool evidenziata(const Griglia& fg, int r) {
+    return fg.sfondo(r, 1) == ArancioChiaro;
+}
 
 }  // namespace
 
@@ -126,9 +130,21 @@ TEST(Statistiche, RichiesteRifiutate) {
     EXPECT_EQ(rifiuto([](auto& r) { r.ruote = {}; }), ErroreStatistiche::NessunaRuota);
     EXPECT_EQ(rifiuto([](auto& r) { r.dal = 0; }), ErroreStatistiche::FuoriArchivio);
     EXPECT_EQ(rifiuto([](auto& r) { r.al = 9; }), ErroreStatistiche::FuoriArchivio);
-    EXPECT_EQ(rifiuto([](auto& r) { r.dal = 9; r.al = 8; }), ErroreStatistiche::FuoriArchivio);
-    EXPECT_EQ(rifiuto([](auto& r) { r.dal = 5; r.al = 4; }), ErroreStatistiche::PeriodoRovesciato);
-    EXPECT_EQ(rifiuto([](auto& r) { r.ruote = {}; r.ruote[10] = true; }), ErroreStatistiche::NessunaEstrazione);
+    EXPECT_EQ(rifiuto([](auto& r) {
+                  r.dal = 9;
+                  r.al = 8;
+              }),
+              ErroreStatistiche::FuoriArchivio);
+    EXPECT_EQ(rifiuto([](auto& r) {
+                  r.dal = 5;
+                  r.al = 4;
+              }),
+              ErroreStatistiche::PeriodoRovesciato);
+    EXPECT_EQ(rifiuto([](auto& r) {
+                  r.ruote = {};
+                  r.ruote[10] = true;
+              }),
+              ErroreStatistiche::NessunaEstrazione);
     // A refused request leaves the last figures in place.
     EXPECT_EQ(s.estrazioniContate(), 7);
     EXPECT_EQ(s.figura(0).presenze, 4);

@@ -14,7 +14,9 @@ std::vector<RigaSalvata> salvate(const DisegnoSistema& s) {
     return righe;
 }
 
-std::vector<RigaSalvata> unaRiga(std::string num) { return {{"1", "", std::move(num)}}; }
+std::vector<RigaSalvata> unaRiga(std::string num) {
+    return {{"1", "", std::move(num)}};
+}
 }  // namespace
 
 TEST(SviluppoSistema, OgniNumeroBaseDiventaIlNumeroSceltoDiUgualeRango) {

@@ -15,11 +15,10 @@ namespace {
 // 1 opens Bari in draws 1, 3, 5 and 7; 30 is drawn in 3 (Bari second, Cagliari first),
 // 4 (Cagliari first) and 6 (Bari first).
 ArchivioEstrazioni archivio() {
-    return test::archivioDiProva(
-        {"01-02-03-04-05", "20-21-22-23-24", "01-30-31-32-34", "50-51-52-53-54", "01-70-71-72-73",
-         "30-80-81-82-83", "01-35-36-37-38", "55-56-57-58-59"},
-        {"10-11-12-13-14", "", "30-40-41-42-43", "30-60-61-62-63", "74-75-76-77-78", "84-85-86-87-88",
-         "39-44-45-46-47", "64-65-66-67-68"});
+    return test::archivioDiProva({"01-02-03-04-05", "20-21-22-23-24", "01-30-31-32-34", "50-51-52-53-54",
+                                  "01-70-71-72-73", "30-80-81-82-83", "01-35-36-37-38", "55-56-57-58-59"},
+                                 {"10-11-12-13-14", "", "30-40-41-42-43", "30-60-61-62-63", "74-75-76-77-78",
+                                  "84-85-86-87-88", "39-44-45-46-47", "64-65-66-67-68"});
 }
 
 Griglia griglia(const Statistiche& s, const ArchivioEstrazioni& a) {
@@ -28,7 +27,9 @@ Griglia griglia(const Statistiche& s, const ArchivioEstrazioni& a) {
     return fg;
 }
 
-std::string riga(const Griglia& fg, int r) { return fg.testoIntervallo(r, 0, r, fg.colonne() - 1); }
+std::string riga(const Griglia& fg, int r) {
+    return fg.testoIntervallo(r, 0, r, fg.colonne() - 1);
+}
 
 }  // namespace
 
@@ -131,7 +132,10 @@ TEST(VisteStatistiche, RichiesteRifiutate) {
         cambia(r);
         return s.calcola(a, r);
     };
-    EXPECT_EQ(statistiche([](auto& r) { r.tipo = TipoStatistiche::Posizione; r.posizione = 6; }),
+    EXPECT_EQ(statistiche([](auto& r) {
+                  r.tipo = TipoStatistiche::Posizione;
+                  r.posizione = 6;
+              }),
               ErroreStatistiche::PosizioneErrata);
     EXPECT_EQ(statistiche([](auto& r) { r.gruppi.clear(); }), ErroreStatistiche::NessunGruppo);
     EXPECT_EQ(statistiche([](auto& r) { r.gruppi.push_back({"vuoto", {}}); }), ErroreStatistiche::GruppoVuoto);
@@ -151,7 +155,11 @@ TEST(VisteStatistiche, RichiesteRifiutate) {
     EXPECT_EQ(spiaCon([](auto& r) { r.dal = 0; }), ErroreStatistiche::FuoriArchivio);
     // 1 is never second on Bari; 20 comes out only in draw 2.
     EXPECT_EQ(spiaCon([](auto& r) { r.posizione = 2; }), ErroreStatistiche::NessunaOccorrenza);
-    EXPECT_EQ(spiaCon([](auto& r) { r.numero = 20; r.dal = 3; }), ErroreStatistiche::NessunaOccorrenza);
+    EXPECT_EQ(spiaCon([](auto& r) {
+                  r.numero = 20;
+                  r.dal = 3;
+              }),
+              ErroreStatistiche::NessunaOccorrenza);
     EXPECT_EQ(messaggioStatistiche(ErroreStatistiche::ColpiErrati, a), "I colpi vanno da 1 a 20");
 
     TabelloneAnalitico t;

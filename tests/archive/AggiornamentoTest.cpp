@@ -20,9 +20,13 @@ RigaArchivio riga(const std::string& data, const std::string& bari, const std::s
     return r;
 }
 
-std::string linea(const RigaArchivio& r) { return rigaFileAggiornamento(r); }
+std::string linea(const RigaArchivio& r) {
+    return rigaFileAggiornamento(r);
+}
 
-std::vector<RigaAggiornamento> righe(const std::string& testo) { return leggiRigheAggiornamento(testo); }
+std::vector<RigaAggiornamento> righe(const std::string& testo) {
+    return leggiRigheAggiornamento(testo);
+}
 
 }  // namespace
 
@@ -30,10 +34,10 @@ TEST(FileAggiornamento, LaPrimaRigaDeveAvere178CaratteriEFinireInPr) {
     const std::string buona = linea(riga("14/01/2023", "10-20-30-40-50", "11-22-33-44-55"));
     ASSERT_EQ(buona.size(), 178u);
     EXPECT_TRUE(primaRigaCorretta(buona));
-    EXPECT_FALSE(primaRigaCorretta(buona.substr(1)));                    // 177 characters
-    EXPECT_FALSE(primaRigaCorretta(buona.substr(0, 176) + "PR"));        // upper case
+    EXPECT_FALSE(primaRigaCorretta(buona.substr(1)));              // 177 characters
+    EXPECT_FALSE(primaRigaCorretta(buona.substr(0, 176) + "PR"));  // upper case
     EXPECT_FALSE(primaRigaCorretta(buona + " "));
-    EXPECT_FALSE(primaRigaCorretta(" " + buona));                        // 179, ending in "pr"
+    EXPECT_FALSE(primaRigaCorretta(" " + buona));  // 179, ending in "pr"
 
     auto esito = righeAggiornamento(buona.substr(1) + "\r\n" + buona + "\r\n");
     ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(esito));
@@ -101,7 +105,6 @@ TEST(FileAggiornamento, LeDueSorgentiSiRiconosconoDallaPrimaRiga) {
     auto agg = righeSorgente(linea(riga("08/05/1948", "10-20-30-40-50")) + "\r\n");
     ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(agg));
     EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(agg)[0].data, "08/05/1948");
-
 }
 
 TEST(ControlloAggiornamento, SegnaMancantiUgualiDiverseEMalformate) {
@@ -111,13 +114,13 @@ TEST(ControlloAggiornamento, SegnaMancantiUgualiDiverseEMalformate) {
         riga("07/01/2023", "05 12 33 47 89"),
     };
     std::string file;
-    file += linea(riga("03/01/2023", "10-20-30-40-50")) + "\r\n";                     // equal: blank Nazionale
-    file += linea(riga("05/01/2023", "10-20-30-40-51", "11-22-33-44-55")) + "\r\n";   // Bari differs
-    file += linea(riga("10/01/2023", "01-02-03-04-05", "06-07-08-09-10")) + "\r\n";   // missing
+    file += linea(riga("03/01/2023", "10-20-30-40-50")) + "\r\n";                    // equal: blank Nazionale
+    file += linea(riga("05/01/2023", "10-20-30-40-51", "11-22-33-44-55")) + "\r\n";  // Bari differs
+    file += linea(riga("10/01/2023", "01-02-03-04-05", "06-07-08-09-10")) + "\r\n";  // missing
     std::string cattiva = linea(riga("07/01/2023", "05-12-33-47-89"));
-    cattiva.replace(12 + 15 * 3, 14, "05 12 33 47 89");                                 // Genova with blanks
+    cattiva.replace(12 + 15 * 3, 14, "05 12 33 47 89");  // Genova with blanks
     file += cattiva + "\r\n";
-    file += linea(riga("31/02/2023", "01-02-03-04-05")).substr(0, 60) + "\r\n";        // truncated, bad date
+    file += linea(riga("31/02/2023", "01-02-03-04-05")).substr(0, 60) + "\r\n";  // truncated, bad date
 
     const auto r = righe(file);
     ASSERT_EQ(r.size(), 5u);
@@ -137,12 +140,12 @@ TEST(ControlloAggiornamento, SegnaMancantiUgualiDiverseEMalformate) {
     EXPECT_EQ(c.errori, 3);  // the missing draw is no error
     // From the last row to the first.
     EXPECT_EQ(c.righeSegnalate, (std::vector<std::string>{
-                           "Riga non valida del 31/02/2023 (data, Genova, Milano, Napoli, "
-                           "Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta",
-                           "Riga non valida del 07/01/2023 (Genova): non sarà scritta",
-                           "Manca estrazione del: 10/01/2023",
-                           "Errori Estrazione del 05/01/2023",
-                       }));
+                                    "Riga non valida del 31/02/2023 (data, Genova, Milano, Napoli, "
+                                    "Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta",
+                                    "Riga non valida del 07/01/2023 (Genova): non sarà scritta",
+                                    "Manca estrazione del: 10/01/2023",
+                                    "Errori Estrazione del 05/01/2023",
+                                }));
     EXPECT_EQ(passi.front(), std::make_pair(0, 5));
     EXPECT_EQ(passi.back(), std::make_pair(4, 5));
 

@@ -1,9 +1,9 @@
-#include "archive/ArchivioDemo.h"
-
 #include <algorithm>
 #include <set>
 
 #include <gtest/gtest.h>
+
+#include "archive/ArchivioDemo.h"
 
 using namespace quorvane;
 
@@ -19,8 +19,8 @@ std::vector<Data> date(const std::vector<Estrazione>& archivio) {
 }
 
 int estrazioniNellAnno(const std::vector<Estrazione>& archivio, int anno) {
-    return static_cast<int>(std::count_if(archivio.begin(), archivio.end(),
-                                          [anno](const Estrazione& e) { return e.data.anno == anno; }));
+    return static_cast<int>(
+        std::count_if(archivio.begin(), archivio.end(), [anno](const Estrazione& e) { return e.data.anno == anno; }));
 }
 
 }  // namespace
@@ -89,13 +89,10 @@ TEST(ArchivioDemo, UltimaEstrazioneStrettamentePrimaDiOggi) {
         Data oggi, ultima;
     };
     const Caso casi[] = {
-        {{2026, 8, 23}, {2026, 8, 22}},  // Sunday after a Saturday draw
-        {{2026, 8, 21}, {2026, 8, 20}},
-        {{2005, 5, 5}, {2005, 5, 4}},    // the first Nazionale draw, a Wednesday
-        {{2005, 5, 4}, {2005, 4, 30}},
-        {{1997, 1, 2}, {1997, 1, 1}},    // the first Wednesday draw
-        {{1996, 12, 31}, {1996, 12, 28}},
-        {{1939, 1, 8}, {1939, 1, 7}},
+        {{2026, 8, 23}, {2026, 8, 22}},                                  // Sunday after a Saturday draw
+        {{2026, 8, 21}, {2026, 8, 20}},   {{2005, 5, 5}, {2005, 5, 4}},  // the first Nazionale draw, a Wednesday
+        {{2005, 5, 4}, {2005, 4, 30}},    {{1997, 1, 2}, {1997, 1, 1}},  // the first Wednesday draw
+        {{1996, 12, 31}, {1996, 12, 28}}, {{1939, 1, 8}, {1939, 1, 7}},
     };
     for (const auto& c : casi) {
         auto archivio = generaArchivioDemo(c.oggi);

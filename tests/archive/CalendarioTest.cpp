@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "archive/Calendario.h"
 #include "core/Colori.h"
-
-#include <gtest/gtest.h>
 
 using namespace quorvane;
 
@@ -16,8 +16,9 @@ std::vector<std::string> riga(const Griglia& g, int r) {
 // Tue 03/01, Thu 05/01, Sat 07/01, Sat 04/02 and Fri 31/03/2023, with draws of other years.
 Griglia calendario2023() {
     Griglia fg1("fg1");
-    riempiCalendario(fg1, 2023, {{2022, 12, 31}, {2023, 1, 3}, {2023, 1, 5}, {2023, 1, 7}, {2023, 2, 4},
-                                 {2023, 3, 31}, {2024, 1, 2}});
+    riempiCalendario(
+        fg1, 2023,
+        {{2022, 12, 31}, {2023, 1, 3}, {2023, 1, 5}, {2023, 1, 7}, {2023, 2, 4}, {2023, 3, 31}, {2024, 1, 2}});
     return fg1;
 }
 

@@ -1,11 +1,12 @@
 #include "archive/InserimentoEstrazione.h"
-
 #include "support/Supporto.h"
 
 using namespace quorvane;
 
 namespace {
-TestiCaselle caselleVuote() { return {}; }
+TestiCaselle caselleVuote() {
+    return {};
+}
 
 void compila(TestiCaselle& c, int ruota, std::array<const char*, 5> numeri) {
     for (int p = 0; p < 5; ++p) c[(ruota - 1) * 5 + p] = numeri[p];

@@ -1,6 +1,6 @@
-#include "archive/StoricoUfficiale.h"
-
 #include <algorithm>
+
+#include "archive/StoricoUfficiale.h"
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -49,7 +49,7 @@ TEST(StoricoUfficiale, RaggruppaPerDataEOrdina) {
 
     EXPECT_EQ(lette[0].data.testo(), "04/05/2005");
     EXPECT_EQ(lette[0].ruote[0], (CinqueNumeri{7, 17, 27, 37, 47}));
-    EXPECT_EQ(lette[0].ruote[7], (CinqueNumeri{10, 20, 30, 40, 50}));  // RM is Roma
+    EXPECT_EQ(lette[0].ruote[7], (CinqueNumeri{10, 20, 30, 40, 50}));   // RM is Roma
     EXPECT_EQ(lette[0].ruote[10], (CinqueNumeri{90, 89, 88, 87, 86}));  // RN is Nazionale
     for (int r : {1, 2, 3, 4, 5, 6, 8, 9}) EXPECT_EQ(lette[0].ruote[r], Vuota) << "ruota " << r + 1;
 
@@ -94,8 +94,7 @@ TEST(StoricoUfficiale, RigaErrataFermaLaLetturaConNumeroEMotivo) {
         {"1939/01/07\tTU\t1\t2\t3\t4\t5", "ruota sconosciuta \"TU\""},
         {"1939/01/07\tBA\t1\t2\t3\t4", "attesi 5 numeri, trovati 4"},
         {"1939/01/07\tBA\t1\t2\t3\t4\t5\t6", "attesi 5 numeri, trovati 6"},
-        {"1939/01/07\tBA\t1\t2\t91\t4\t5",
-         "numero non valido \"91\" sulla ruota BA (deve essere un intero da 1 a 90)"},
+        {"1939/01/07\tBA\t1\t2\t91\t4\t5", "numero non valido \"91\" sulla ruota BA (deve essere un intero da 1 a 90)"},
         {"1939/01/07\tBA\t0\t2\t3\t4\t5", "numero non valido \"0\""},
         {"1939/01/07\tBA\t1\t2\t3\t4\t5a", "numero non valido \"5a\""},
         {"1939/01/07\tBA\t1\t-2\t3\t4\t5", "numero non valido \"-2\""},
@@ -238,8 +237,9 @@ TEST_F(StoricoReale, OgniRigaInUnaRuotaEStoriaVisibile) {
     EXPECT_EQ(ruoteEstratte, 76945);  // the lines of the file
 
     // Napoli alone on 1 May 1948
-    auto napoli = std::find_if(draws_.begin(), draws_.end(),
-                               [](const Estrazione& e) { return e.data == Data{1948, 5, 1}; });
+    auto napoli = std::find_if(draws_.begin(), draws_.end(), [](const Estrazione& e) {
+        return e.data == Data{1948, 5, 1};
+    });
     ASSERT_NE(napoli, draws_.end());
     for (int r = 0; r < NumRuote; ++r) EXPECT_EQ(napoli->ruote[r] != Vuota, r == 5) << "ruota " << r + 1;
 }

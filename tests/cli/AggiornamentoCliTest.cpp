@@ -1,8 +1,8 @@
 #include "archive/FileAggiornamento.h"
 #include "support/RigaDiComando.h"
+#include "support/ScritturaZip.h"
 #include "support/ServerHttp.h"
 #include "support/Supporto.h"
-#include "support/ScritturaZip.h"
 
 using namespace quorvane;
 using test::qpath;
@@ -23,11 +23,12 @@ protected:
         test::scriviFile(cartella / "storico.txt",
                          "2023/01/03\tBA\t10\t20\t30\t40\t50\n"
                          "2023/01/05\tBA\t11\t21\t31\t41\t51\n");
-        test::EsitoCli importa = test::eseguiCli({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
+        test::EsitoCli importa = test::eseguiCli({"importa-storico", qpath(cartella / "storico.txt"), "--archivio", db},
+                                                 dati);
         ASSERT_EQ(importa.codice, 0) << importa.errori.toStdString();
-        test::scriviFile(cartella / "agg.txt",
-                         rigaFileAggiornamento(riga("05/01/2023", "11-21-31-41-59")) + "\r\n" +
-                             rigaFileAggiornamento(riga("07/01/2023", "12-22-32-42-52")) + "\r\n");
+        test::scriviFile(cartella / "agg.txt", rigaFileAggiornamento(riga("05/01/2023", "11-21-31-41-59")) + "\r\n" +
+                                                   rigaFileAggiornamento(riga("07/01/2023", "12-22-32-42-52")) +
+                                                   "\r\n");
     }
 
     test::CartellaTemporanea cartella;
@@ -61,7 +62,8 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
     // The draw that differs is left as stored without --correggi: said, and no success.
     test::EsitoCli prima = test::eseguiCli({"--archivio", db, "aggiorna", agg}, dati);
     EXPECT_EQ(prima.codice, 1);
-    EXPECT_EQ(prima.uscita, "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\nErrori Estrazione del 05/01/2023\n");
+    EXPECT_EQ(prima.uscita,
+              "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\nErrori Estrazione del 05/01/2023\n");
     EXPECT_TRUE(prima.errori.contains("1 estrazioni diverse dall'archivio non corrette")) << prima.errori.toStdString();
     test::EsitoCli ancora = test::eseguiCli({"--archivio", db, "--json", "aggiorna", agg}, dati);
     EXPECT_EQ(ancora.uscita, "{\"resoconto\":[\"Errori Estrazione del 05/01/2023\"]}\n");
@@ -75,8 +77,9 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
                                                     intera.substr(0, 40) + "\r\n");
     test::EsitoCli tagliato = test::eseguiCli({"--archivio", db, "aggiorna", qpath(cartella / "tagliato.txt")}, dati);
     EXPECT_EQ(tagliato.codice, 1);
-    EXPECT_TRUE(tagliato.uscita.startsWith("Aggiunta estrazione del10/01/2023\naggiunti N° 1 record\n"
-                                           "Riga non valida del 12/01/2023 ("))
+    EXPECT_TRUE(
+        tagliato.uscita.startsWith("Aggiunta estrazione del10/01/2023\naggiunti N° 1 record\n"
+                                   "Riga non valida del 12/01/2023 ("))
         << tagliato.uscita.toStdString();
     EXPECT_TRUE(tagliato.errori.contains("1 righe non valide non scritte")) << tagliato.errori.toStdString();
     test::EsitoCli elenco = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", agg}, dati);
@@ -95,15 +98,16 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
     EXPECT_EQ(test::eseguiCli({"aggiorna", agg}, dati).codice, 2);
     EXPECT_EQ(test::eseguiCli({"--archivio", db, "aggiorna", agg, "--colpi", "3"}, dati).codice, 2);
     test::scriviFile(cartella / "corto.txt", "05/01/2023 11-21\r\n");
-    test::EsitoCli corto = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", qpath(cartella / "corto.txt")}, dati);
+    test::EsitoCli corto = test::eseguiCli({"--archivio", db, "controlla-aggiornamento", qpath(cartella / "corto.txt")},
+                                           dati);
     EXPECT_EQ(corto.codice, 1);
     EXPECT_EQ(corto.errori, "Errore: Attenzione, sembra che il file non sia del formato corretto\n");
 }
 
 TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
     // The stored two draws and a new one, zipped as published.
-    test::scriviZip(cartella / "storico.zip", test::leggiFile(cartella / "storico.txt") +
-                                                  "2023/01/07\tBA\t12\t22\t32\t42\t52\n");
+    test::scriviZip(cartella / "storico.zip",
+                    test::leggiFile(cartella / "storico.txt") + "2023/01/07\tBA\t12\t22\t32\t42\t52\n");
     test::scriviZip(cartella / "leggimi.zip", "Il file arriverà presto.\n", "LEGGIMI.txt");
     test::ServerHttp server({.stato = 404}, {{"/storico.zip", {.corpo = test::leggiFile(cartella / "storico.zip")}},
                                              {"/leggimi.zip", {.corpo = test::leggiFile(cartella / "leggimi.zip")}},
@@ -111,23 +115,24 @@ TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
     const auto url = [&](const char* percorso) { return QString::fromStdString(server.indirizzo()) + percorso; };
     const std::string prima = test::leggiFile(cartella / "a.db");
 
-    test::EsitoCli controlla = test::eseguiCli({"--archivio", db, "scarica-storico", "--indirizzo", url("/storico.zip")}, dati);
+    test::EsitoCli controlla = test::eseguiCli(
+        {"--archivio", db, "scarica-storico", "--indirizzo", url("/storico.zip")}, dati);
     ASSERT_EQ(controlla.codice, 0) << controlla.errori.toStdString();
     EXPECT_TRUE(controlla.uscita.startsWith("Data    estraz\tBari\t")) << controlla.uscita.toStdString();
     EXPECT_TRUE(controlla.uscita.endsWith("\nManca estrazione del: 07/01/2023\nNessuna anomalia rilevata\n"))
         << controlla.uscita.toStdString();
 
     for (const char* guasto : {"/assente.zip", "/leggimi.zip", "/rinvio.zip"}) {
-        test::EsitoCli fallito =
-            test::eseguiCli({"--archivio", db, "scarica-storico", "--indirizzo", url(guasto), "--aggiorna"}, dati);
+        test::EsitoCli fallito = test::eseguiCli(
+            {"--archivio", db, "scarica-storico", "--indirizzo", url(guasto), "--aggiorna"}, dati);
         EXPECT_EQ(fallito.codice, 1) << guasto;
         EXPECT_TRUE(fallito.errori.startsWith("Errore: ")) << fallito.errori.toStdString();
         EXPECT_EQ(fallito.uscita, "") << guasto;
         EXPECT_EQ(test::leggiFile(cartella / "a.db"), prima) << guasto;
     }
 
-    test::EsitoCli aggiorna =
-        test::eseguiCli({"--archivio", db, "scarica-storico", "--indirizzo", url("/storico.zip"), "--aggiorna"}, dati);
+    test::EsitoCli aggiorna = test::eseguiCli(
+        {"--archivio", db, "scarica-storico", "--indirizzo", url("/storico.zip"), "--aggiorna"}, dati);
     ASSERT_EQ(aggiorna.codice, 0) << aggiorna.errori.toStdString();
     EXPECT_EQ(aggiorna.uscita, "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\n");
 
@@ -139,14 +144,17 @@ TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
 TEST_F(AggiornamentoCli, IlFileStoricoZippatoSiLeggeComeQuelloInChiaro) {
     test::scriviZip(cartella / "storico.zip", test::leggiFile(cartella / "storico.txt"));
     const QString zip = qpath(cartella / "storico.zip");
-    test::EsitoCli importa = test::eseguiCli({"importa-storico", zip, "--archivio", qpath(cartella / "nuovo.db")}, dati);
+    test::EsitoCli importa = test::eseguiCli({"importa-storico", zip, "--archivio", qpath(cartella / "nuovo.db")},
+                                             dati);
     ASSERT_EQ(importa.codice, 0) << importa.errori.toStdString();
     EXPECT_EQ(importa.uscita, "Estrazioni lette: 2, aggiunte all'archivio: 2\n");
     test::EsitoCli elenco = test::eseguiCli({"--archivio", zip, "estrazioni"}, dati);
     EXPECT_EQ(elenco.uscita, "Indice\tData\tProg. anno\tProg. mese\n1\t03/01/2023\t1\t1\n2\t05/01/2023\t2\t2\n");
 
     // A binary file is refused with a readable message.
-    test::scriviFile(cartella / "binario", std::string("\x7f" "ELF\x02\x01\0\0\x1b[2J", 12));
+    test::scriviFile(cartella / "binario", std::string("\x7f"
+                                                       "ELF\x02\x01\0\0\x1b[2J",
+                                                       12));
     test::EsitoCli binario = test::eseguiCli({"importa-storico", qpath(cartella / "binario"), "--archivio", db}, dati);
     EXPECT_EQ(binario.codice, 1);
     EXPECT_EQ(binario.errori, "Errore: Riga 1: data non valida \"?ELF?????[2J\"\n");

@@ -9,8 +9,9 @@ TEST(RigaDiComandoAnalisi, Quadratura) {
     const QString dati = qpath(cartella / "dati");
     const auto tsv = eseguiCli({"quadratura", "1", "2", "3", "4"}, dati);
     EXPECT_EQ(tsv.codice, 0) << tsv.errori.toStdString();
-    EXPECT_TRUE(tsv.uscita.startsWith("Somma / Distanza\tElementi\tNumeri\tValore\n"
-                                      "Somma orizzontale 1\tN1+N2\t1 2\t3\n"));
+    EXPECT_TRUE(
+        tsv.uscita.startsWith("Somma / Distanza\tElementi\tNumeri\tValore\n"
+                              "Somma orizzontale 1\tN1+N2\t1 2\t3\n"));
     EXPECT_TRUE(tsv.uscita.endsWith("Distanza diagonale 2\tN2 N3\t2 3\t1\nTotale\t10\n")) << tsv.uscita.toStdString();
 
     // "-" leaves a box empty: it counts as 0.
@@ -37,11 +38,13 @@ TEST(RigaDiComandoAnalisi, SistemiOrtogonali) {
     EXPECT_EQ(righe[2], "2\t9 numeri in 12 righe da 3 (piano affine d'ordine 3), ambo garantito\t3");
     EXPECT_FALSE(std::filesystem::exists(cartella / "dati" / "DbQuorvane.db"));
 
-    const auto sviluppo = eseguiCli({"sviluppa-sistema", "2", "90", "10", "20", "30", "40", "50", "60", "70", "80"}, dati);
+    const auto sviluppo = eseguiCli({"sviluppa-sistema", "2", "90", "10", "20", "30", "40", "50", "60", "70", "80"},
+                                    dati);
     EXPECT_EQ(sviluppo.codice, 0) << sviluppo.errori.toStdString();
-    EXPECT_TRUE(sviluppo.uscita.startsWith("NuR\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\n"
-                                           "1\t10\t20\t30\t\t\t\t\t\t\t\n"
-                                           "2\t40\t50\t60\t\t\t\t\t\t\t\n"))
+    EXPECT_TRUE(
+        sviluppo.uscita.startsWith("NuR\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\n"
+                                   "1\t10\t20\t30\t\t\t\t\t\t\t\n"
+                                   "2\t40\t50\t60\t\t\t\t\t\t\t\n"))
         << sviluppo.uscita.toStdString();
     EXPECT_EQ(sviluppo.uscita.count('\n'), 13);
     // Fewer numbers than base numbers leave holes, as in the window.
@@ -75,7 +78,8 @@ TEST(RigaDiComandoAnalisi, RipetizioniEUnaEstrazione) {
     EXPECT_EQ(due.uscita, "\tR1\tR2\tR3\tR4\tR5\tR6\n5\tBA\tRO\t\t\t\t\nFine analisi\t3 del 02/03/2024\n");
     const auto una = eseguiCli({"--archivio", storico, "ripetizioni", "--e", "1", "--r", "3"}, dati);
     EXPECT_TRUE(una.uscita.contains("\n5\tBA\tFI\tRO\t\t\t\n")) << una.uscita.toStdString();
-    const auto prima = eseguiCli({"--archivio", storico, "ripetizioni", "--estrazione", "29/02/2024", "--r", "2"}, dati);
+    const auto prima = eseguiCli({"--archivio", storico, "ripetizioni", "--estrazione", "29/02/2024", "--r", "2"},
+                                 dati);
     EXPECT_EQ(prima.uscita, "\tR1\tR2\tR3\tR4\tR5\tR6\nFine analisi\t2 del 29/02/2024\n");
     EXPECT_EQ(eseguiCli({"--archivio", storico, "ripetizioni", "--e", "11"}, dati).codice, 1);
     EXPECT_EQ(eseguiCli({"--archivio", storico, "ripetizioni", "--estrazione", "4"}, dati).codice, 1);

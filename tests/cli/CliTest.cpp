@@ -19,7 +19,8 @@ TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
     EXPECT_EQ(importa.codice, 0) << importa.errori.toStdString();
     EXPECT_EQ(importa.uscita, "Estrazioni lette: 3, aggiunte all'archivio: 3\n");
     auto ancora = eseguiCli({"--json", "importa-storico", qpath(cartella / "storico.txt"), "--archivio", db}, dati);
-    EXPECT_EQ(ancora.uscita, "{\"messaggio\":\"Estrazioni lette: 3, aggiunte all'archivio: 0\",\"lette\":3,\"aggiunte\":0}\n");
+    EXPECT_EQ(ancora.uscita,
+              "{\"messaggio\":\"Estrazioni lette: 3, aggiunte all'archivio: 0\",\"lette\":3,\"aggiunte\":0}\n");
 
     auto elenco = eseguiCli({"--archivio", db, "estrazioni"}, dati);
     EXPECT_EQ(elenco.codice, 0);
@@ -31,7 +32,8 @@ TEST(RigaDiComando, ImportaElencaEMostraIlPeriodo) {
 
     auto periodo = eseguiCli({"--archivio", db, "--json", "periodo", "--iniziale", "2"}, dati);
     EXPECT_EQ(periodo.codice, 0);
-    EXPECT_TRUE(periodo.uscita.startsWith(R"({"tabella":"periodo_modello","griglia":"periodo","intestazione":["Indice inizio")"));
+    EXPECT_TRUE(periodo.uscita.startsWith(
+        R"({"tabella":"periodo_modello","griglia":"periodo","intestazione":["Indice inizio")"));
     EXPECT_TRUE(periodo.uscita.contains(R"({"testo":"14/01/1939","sfondo":null,"colore":null,"grassetto":false})"));
     EXPECT_TRUE(periodo.uscita.contains(R"({"testo":"2","sfondo":null)"));
 }

@@ -28,7 +28,9 @@ std::string storicoDueMesi() {
 QJsonArray celle(const QJsonObject& tabella, int riga) {
     return tabella["righe"].toArray()[riga - 1].toObject()["celle"].toArray();
 }
-QString testo(const QJsonArray& celle, int colonna) { return celle[colonna].toObject()["testo"].toString(); }
+QString testo(const QJsonArray& celle, int colonna) {
+    return celle[colonna].toObject()["testo"].toString();
+}
 
 }  // namespace
 
@@ -37,8 +39,9 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     const QString dati = qpath(cartella / "dati");
     test::scriviFile(cartella / "storico.txt", storicoDueMesi());
     const QStringList archivio = {"--archivio", qpath(cartella / "storico.txt")};
-    const QStringList opzioni = {"--estrazione", "10", "--mensile", "1", "--colpi", "6", "--fine-ricerca",
-                                 "--ruote", "BA,CA,FI", "--previsione", "1:5", "--previsione", "2:90,7,45"};
+    const QStringList opzioni = {
+        "--estrazione", "10",       "--mensile",    "1",   "--colpi",      "6",        "--fine-ricerca",
+        "--ruote",      "BA,CA,FI", "--previsione", "1:5", "--previsione", "2:90,7,45"};
 
     // Never started: an empty list, and nothing to save into.
     const auto vuoto = eseguiCli({"configurazioni"}, dati);
@@ -71,7 +74,8 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     EXPECT_EQ(configurazioni["colonne_nascoste"].toArray().size(), 7);  // the selector and the options
 
     // The end draw comes back only when asked: the windows then stop at draw 10.
-    const auto aperta = eseguiCli(archivio + QStringList{"--json", "apri-configurazione", cod, "--con-estrazione"}, dati);
+    const auto aperta = eseguiCli(archivio + QStringList{"--json", "apri-configurazione", cod, "--con-estrazione"},
+                                  dati);
     ASSERT_EQ(aperta.codice, 0) << aperta.errori.toStdString();
     const QJsonObject modello = QJsonDocument::fromJson(aperta.uscita.toUtf8()).object();
     ASSERT_EQ(modello["righe"].toArray().size(), 2);
@@ -101,7 +105,8 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     EXPECT_EQ(eseguiCli(archivio + QStringList{"apri-configurazione", "999"}, dati).codice, 1);
     EXPECT_EQ(eseguiCli(archivio + QStringList{"apri-configurazione", "x1"}, dati).codice, 2);  // no number
     // A name with a tab or an escape would break the list and reach the terminal.
-    const auto controllo = eseguiCli(archivio + QStringList{"salva-configurazione", "Due\tcolonne\x1b[2J"} + opzioni, dati);
+    const auto controllo = eseguiCli(archivio + QStringList{"salva-configurazione", "Due\tcolonne\x1b[2J"} + opzioni,
+                                     dati);
     EXPECT_EQ(controllo.codice, 1);
     EXPECT_TRUE(controllo.errori.contains("caratteri di controllo")) << controllo.errori.toStdString();
     // A command that only reports prints one JSON object too.
@@ -117,13 +122,18 @@ TEST(ConfigurazioniDaRigaDiComando, RiepilogoStatistico) {
     test::CartellaTemporanea cartella;
     const QString dati = qpath(cartella / "dati");
     test::scriviFile(cartella / "storico.txt", storicoDueMesi());
-    const QStringList comando = {"--archivio", qpath(cartella / "storico.txt"), "riepilogo", "--mensile", "1",
-                                 "--colpi", "6", "--ruote", "BA,CA,FI", "--previsione", "1:5"};
+    const QStringList comando = {"--archivio", qpath(cartella / "storico.txt"),
+                                 "riepilogo",  "--mensile",
+                                 "1",          "--colpi",
+                                 "6",          "--ruote",
+                                 "BA,CA,FI",   "--previsione",
+                                 "1:5"};
     const auto tsv = eseguiCli(comando, dati);
     ASSERT_EQ(tsv.codice, 0) << tsv.errori.toStdString();
     const QString cinquanta = "50,0";  // the command line writes as the Italian windows do
     EXPECT_TRUE(tsv.uscita.startsWith("Q Num\t1\t2\t3\t4\t5\n1\t6\t\t\t\t\n2\t\t\t\t\t\n")) << tsv.uscita.toStdString();
-    EXPECT_TRUE(tsv.uscita.contains("\n\nColpo\tEsiti\tPerc\n\t\t\n2\t3\t" + cinquanta + "\n\t\t\n\t\t\n5\t3\t" + cinquanta + "\n"));
+    EXPECT_TRUE(tsv.uscita.contains("\n\nColpo\tEsiti\tPerc\n\t\t\n2\t3\t" + cinquanta + "\n\t\t\n\t\t\n5\t3\t" +
+                                    cinquanta + "\n"));
     EXPECT_TRUE(tsv.uscita.endsWith("\t\t\nTotale esiti\t6\n"));
 
     const auto json = eseguiCli(QStringList{"--json"} + comando, dati);

@@ -30,8 +30,8 @@ struct NomeTabella {
 
 // What the README promises for one form of a command ("aggiorna", "scarica-storico --aggiorna").
 struct Promessa {
-    std::optional<NomeTabella> tabella;       // none for a command that prints no table
-    Chiavi chiavi;                            // its own keys, beyond those of its table
+    std::optional<NomeTabella> tabella;          // none for a command that prints no table
+    Chiavi chiavi;                               // its own keys, beyond those of its table
     std::map<std::string, NomeTabella> annesse;  // keys that hold another table
 };
 
@@ -104,8 +104,7 @@ Chiavi chiaviDi(const QJsonObject& o) {
 }
 
 // The table's names and keys, and the keys of each of its rows and cells.
-void controllaTabella(const QJsonObject& o, const NomeTabella& nome, const Contratto& contratto,
-                      Chiavi chiavi = {}) {
+void controllaTabella(const QJsonObject& o, const NomeTabella& nome, const Contratto& contratto, Chiavi chiavi = {}) {
     EXPECT_EQ(o["tabella"].toString().toStdString(), nome.tabella);
     EXPECT_EQ(o["griglia"].toString().toStdString(), nome.griglia);
     chiavi.insert(contratto.chiaviTabella[0].begin(), contratto.chiaviTabella[0].end());
@@ -160,7 +159,8 @@ TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
     // Every command of the usage has its JSON listed.
     std::set<std::string> comandi, elencati;
     static const QRegularExpression voceAiuto("^  ([a-z][a-z0-9-]*) ", QRegularExpression::MultilineOption);
-    for (const auto& m : voceAiuto.globalMatch(eseguiCli({"--help"}, dati).uscita)) comandi.insert(m.captured(1).toStdString());
+    for (const auto& m : voceAiuto.globalMatch(eseguiCli({"--help"}, dati).uscita))
+        comandi.insert(m.captured(1).toStdString());
     for (const auto& [forma, promessa] : contratto.forme) elencati.insert(forma.section(' ', 0, 0).toStdString());
     ASSERT_FALSE(comandi.empty());
     EXPECT_EQ(elencati, comandi);
@@ -174,7 +174,8 @@ TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
     nuova.ruote[0] = "01-02-03-04-05";
     const std::string aggiornamento = rigaFileAggiornamento(nuova) + "\r\n";
     test::scriviFile(cartella / "agg.txt", aggiornamento);
-    test::ServerHttp server({.corpo = aggiornamento}, {{"/storico.zip", {.corpo = test::leggiFile(cartella / "storico.zip")}}});
+    test::ServerHttp server({.corpo = aggiornamento},
+                            {{"/storico.zip", {.corpo = test::leggiFile(cartella / "storico.zip")}}});
     QString errore;
     {
         auto sessione = Sessione::avvia(dati, Data{2026, 1, 1}, &errore);
@@ -203,8 +204,8 @@ TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
         {"verifica", archivio + QStringList{"verifica"} + previsione},
         {"verifica-riga", archivio + QStringList{"verifica-riga", "1"} + previsione},
         {"ciclo", archivio + QStringList{"ciclo"}},
-        {"verifica-storica", archivio + QStringList{"verifica-storica", "--dal", "100", "--al", "110", "--presenze", "5",
-                                                   "--colpi", "3"}},
+        {"verifica-storica",
+         archivio + QStringList{"verifica-storica", "--dal", "100", "--al", "110", "--presenze", "5", "--colpi", "3"}},
         {"controlla-aggiornamento", sulDb + QStringList{"controlla-aggiornamento", qpath(cartella / "agg.txt")}},
         {"scarica-storico", sulDb + QStringList{"scarica-storico", "--indirizzo", zip}},
         {"scarica-aggiornamento --controlla", sulDb + QStringList{"scarica-aggiornamento", "--controlla"}},

@@ -21,8 +21,8 @@ TEST(IndiceDaRigaDiComando, RicercaRipetibileVerificaECiclo) {
     EXPECT_EQ(primo.uscita, secondo.uscita);
     EXPECT_EQ(primo.uscita.count('\n'), 21);  // the header and the best 20
 
-    auto verifica = eseguiCli(base + QStringList{"--json", "verifica", "--previsione", "2:5,17,33",
-                                                 "--previsione", "1:90"} + opzioni, dati);
+    auto verifica = eseguiCli(
+        base + QStringList{"--json", "verifica", "--previsione", "2:5,17,33", "--previsione", "1:90"} + opzioni, dati);
     ASSERT_EQ(verifica.codice, 0) << verifica.errori.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(verifica.uscita.toUtf8()).object();
     EXPECT_EQ(json["tabella"].toString(), "estrazioni_modello");
@@ -44,8 +44,7 @@ TEST(IndiceDaRigaDiComando, RicercaRipetibileVerificaECiclo) {
     const QJsonArray celle =
         QJsonDocument::fromJson(ritardi.uscita.toUtf8()).object()["righe"].toArray()[0].toObject()["celle"].toArray();
     ASSERT_EQ(celle.size(), 12);
-    for (int w = 1; w <= 11; ++w)
-        EXPECT_EQ(celle[w].toObject()["sfondo"].isNull(), w != 6 && w != 10) << w;
+    for (int w = 1; w <= 11; ++w) EXPECT_EQ(celle[w].toObject()["sfondo"].isNull(), w != 6 && w != 10) << w;
 
     auto riga = eseguiCli(base + QStringList{"verifica-riga", "31"} + opzioni, dati);
     EXPECT_EQ(riga.codice, 1);  // only 30 model draws

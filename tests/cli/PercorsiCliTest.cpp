@@ -10,8 +10,9 @@ using test::eseguiCli;
 using test::qpath;
 
 namespace {
-const std::string storico = "2023/01/03\tBA\t10\t20\t30\t40\t50\n"
-                            "2023/01/05\tBA\t11\t21\t31\t41\t51\n";
+const std::string storico =
+    "2023/01/03\tBA\t10\t20\t30\t40\t50\n"
+    "2023/01/05\tBA\t11\t21\t31\t41\t51\n";
 }  // namespace
 
 TEST(PercorsiCli, ArchivioFileUfficialeEZipInUnaCartellaConLettereAccentate) {
@@ -34,7 +35,8 @@ TEST(PercorsiCli, ArchivioFileUfficialeEZipInUnaCartellaConLettereAccentate) {
         EXPECT_TRUE(elenco.uscita.endsWith("2\t05/01/2023\t2\t2\n")) << elenco.uscita.toStdString();
     }
 
-    auto controllo = eseguiCli({"--archivio", db, "controlla-aggiornamento", qpath(cartella / "aggiornamento.zip")}, dati);
+    auto controllo = eseguiCli({"--archivio", db, "controlla-aggiornamento", qpath(cartella / "aggiornamento.zip")},
+                               dati);
     EXPECT_EQ(controllo.codice, 0) << controllo.errori.toStdString();
     EXPECT_TRUE(controllo.uscita.contains("Manca estrazione del: 07/01/2023\n")) << controllo.uscita.toStdString();
 }
@@ -51,13 +53,14 @@ TEST(PercorsiCli, UnNomeNonValidoNellaCodificaDelSistemaVieneRifiutato) {
     // QProcess passes arguments as text: the shell writes the byte itself.
     const QString cli = QStringLiteral(QUORVANE_CLI);
     const QString cartellaShell = qpath(cartella.percorso());
-    auto scrittura = test::esegui("/bin/sh",
-                                  {"-c", R"(exec "$0" importa-storico "$1/storico.txt" --archivio "$1/archivio$(printf '\351').db")",
-                                   cli, cartellaShell},
-                                  dati);
-    auto lettura = test::esegui("/bin/sh", {"-c", R"(exec "$0" --archivio "$1/storico$(printf '\351').txt" estrazioni)",
-                                            cli, cartellaShell},
-                                dati);
+    auto scrittura = test::esegui(
+        "/bin/sh",
+        {"-c", R"(exec "$0" importa-storico "$1/storico.txt" --archivio "$1/archivio$(printf '\351').db")", cli,
+         cartellaShell},
+        dati);
+    auto lettura = test::esegui(
+        "/bin/sh", {"-c", R"(exec "$0" --archivio "$1/storico$(printf '\351').txt" estrazioni)", cli, cartellaShell},
+        dati);
 
     for (const auto& esito : {scrittura, lettura}) {
         EXPECT_EQ(esito.codice, 1);

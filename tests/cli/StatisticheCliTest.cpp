@@ -22,8 +22,9 @@ TEST(RigaDiComandoStatistiche, OpzioniEDatiErrati) {
     };
     const auto regionali = righe({});
     ASSERT_EQ(regionali.size(), 91);
-    EXPECT_EQ(regionali[0], "Numero\tPresenze\tAttese\tRapporto\tRit. attuale\tRit. massimo\tFine massimo\tRit. medio\t"
-                            "Ultima\tData ultima\tRuote ultima");
+    EXPECT_EQ(regionali[0],
+              "Numero\tPresenze\tAttese\tRapporto\tRit. attuale\tRit. massimo\tFine massimo\tRit. medio\t"
+              "Ultima\tData ultima\tRuote ultima");
     EXPECT_EQ(regionali[5], "5\t2\t0,22\t9,00\t0\t1\t29/02/2024\t1,00\t3\t02/03/2024\tBA");
     EXPECT_EQ(righe({"--ruote", "TU"})[5], "5\t3\t0,28\t10,80\t0\t1\t29/02/2024\t1,00\t3\t02/03/2024\tBA NZ");
     // Equal figures keep the order of the numbers.
@@ -34,15 +35,16 @@ TEST(RigaDiComandoStatistiche, OpzioniEDatiErrati) {
     EXPECT_EQ(ambi[1], "1-2\t1\t0,01\t133,50\t1\t1\t\t1,00\t1\t27/02/2024\tBA");
 
     const auto json = eseguiCli({"--archivio", storico, "--json", "statistiche", "--ambi"}, dati);
-    EXPECT_TRUE(json.uscita.startsWith(R"({"tabella":"statistiche","griglia":"FgStatistiche")")) << json.uscita.left(80).toStdString();
+    EXPECT_TRUE(json.uscita.startsWith(R"({"tabella":"statistiche","griglia":"FgStatistiche")"))
+        << json.uscita.left(80).toStdString();
 
     const auto rovesciato = eseguiCli({"--archivio", storico, "statistiche", "--dal", "3", "--al", "1"}, dati);
     EXPECT_EQ(rovesciato.codice, 1);
     EXPECT_EQ(rovesciato.uscita, "");
     EXPECT_EQ(rovesciato.errori, "Errore: La prima estrazione del periodo viene dopo l'ultima\n");
-    for (const QStringList& errato : {QStringList{"--al", "4"}, QStringList{"--dal", "01/01/2024"},
-                                      QStringList{"--ruote", "XX"}, QStringList{"--ruote", ""},
-                                      QStringList{"--ordina", "Colpi"}, QStringList{"--ruote", "NZ", "--al", "2"}})
+    for (const QStringList& errato :
+         {QStringList{"--al", "4"}, QStringList{"--dal", "01/01/2024"}, QStringList{"--ruote", "XX"},
+          QStringList{"--ruote", ""}, QStringList{"--ordina", "Colpi"}, QStringList{"--ruote", "NZ", "--al", "2"}})
         EXPECT_EQ(eseguiCli(QStringList{"--archivio", storico, "statistiche"} + errato, dati).codice, 1)
             << errato.join(' ').toStdString();
     EXPECT_EQ(eseguiCli({"--archivio", storico, "statistiche", "--colpi", "3"}, dati).codice, 2);

@@ -28,9 +28,8 @@ std::vector<RigaArchivio> settimane(int quante) {
 TEST(CaricaArchivio, ProgressiviDelMeseEDellAnno) {
     ArchivioEstrazioni a;
     // Jan, Jan, Feb, Mar, then March of a later year: only the month number is compared.
-    std::vector<RigaArchivio> righe = {riga("05/01/1999"), riga("12/01/1999"), riga("02/02/1999"),
-                                       riga("06/03/1999"), riga("13/03/1999"), riga("04/03/2000"),
-                                       riga("08/01/2001")};
+    std::vector<RigaArchivio> righe = {riga("05/01/1999"), riga("12/01/1999"), riga("02/02/1999"), riga("06/03/1999"),
+                                       riga("13/03/1999"), riga("04/03/2000"), riga("08/01/2001")};
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
     const int mese[] = {0, 1, 2, 1, 1, 2, 3, 1};
     const int anno[] = {0, 1, 2, 3, 4, 5, 1, 1};
@@ -42,8 +41,7 @@ TEST(CaricaArchivio, ProgressiviDelMeseEDellAnno) {
 
 TEST(CaricaArchivio, NumeriDaPosizioniFisseERuoteVuote) {
     ArchivioEstrazioni a;
-    std::vector<RigaArchivio> righe = {riga("07/01/1939", "05-12-33-47-89"),
-                                       riga("14/01/1939", "1-2-3-4-5"),
+    std::vector<RigaArchivio> righe = {riga("07/01/1939", "05-12-33-47-89"), riga("14/01/1939", "1-2-3-4-5"),
                                        riga("21/01/1939", "07-xx-90"),
                                        riga("04/05/2005", "11-22-33-44-55", "81-82-83-84-85")};
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
@@ -105,8 +103,7 @@ TEST(CaricaArchivio, UnCaricamentoFallitoNonToccaLeTabelle) {
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
 
     a.impostaEstrazioneIniziale(51);
-    EXPECT_EQ(a.CaricaArchivio(settimane(50), TipoCaricamento::Avvio),
-              EsitoCaricamento::InizialeOltreArchivio);
+    EXPECT_EQ(a.CaricaArchivio(settimane(50), TipoCaricamento::Avvio), EsitoCaricamento::InizialeOltreArchivio);
     EXPECT_EQ(a.CaricaArchivio({}, TipoCaricamento::Avvio), EsitoCaricamento::ArchivioVuoto);
     auto rotte = settimane(60);
     rotte[30].data = "31/02/2001";

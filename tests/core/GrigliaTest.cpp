@@ -1,8 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "core/Griglia.h"
 #include "core/GrigliaTesto.h"
-
-
-#include <gtest/gtest.h>
 
 using namespace quorvane;
 
@@ -172,8 +171,8 @@ TEST(Griglia, ElencoDiModifica) {
 TEST(Griglia, OrdinamentoNumericoStabileMuoveRigheIntere) {
     auto g = grigliaDi({{"5", "a"}, {"10", "b"}, {"5", "c"}, {"", "d"}, {"10", "e"}, {"7x", "f"}});
     g.impostaSfondo(2, 0, 2, 2, 0x00FFFF);  // the row "10 b"
-    g.impostaGrassetto(6, 2, true);          // "7x f"
-    g.nascondiRiga(3);                       // "5 c"
+    g.impostaGrassetto(6, 2, true);         // "7x f"
+    g.nascondiRiga(3);                      // "5 c"
 
     g.ordina(1, Ordine::NumericoDiscendente);
     EXPECT_EQ(colonna(g, 2), (std::vector<std::string>{"b", "e", "f", "a", "c", "d"}));

@@ -22,9 +22,11 @@ RigaArchivio riga(std::string_view linea) {
 
 // Every index the archive hands out addresses a loaded draw.
 void controllaIndici(const ArchivioEstrazioni& a) {
-    fuzz::richiedi(a.UltimaEstrazione() >= 0 && a.UltimaEstrazione() <= a.NumEstrazioni(), "UltimaEstrazione nell'archivio");
+    fuzz::richiedi(a.UltimaEstrazione() >= 0 && a.UltimaEstrazione() <= a.NumEstrazioni(),
+                   "UltimaEstrazione nell'archivio");
     for (int k = 1; k <= a.NumModello(); ++k)
-        fuzz::richiedi(a.IndiciModello(k) >= 1 && a.IndiciModello(k) <= a.NumEstrazioni(), "estrazioni modello nell'archivio");
+        fuzz::richiedi(a.IndiciModello(k) >= 1 && a.IndiciModello(k) <= a.NumEstrazioni(),
+                       "estrazioni modello nell'archivio");
     for (int e = 1; e <= a.NumEstrazioni(); ++e) {
         fuzz::richiedi(a.DataEstrazione(e).valida(), "date valide");
         fuzz::richiedi(a.ProgMese(e) >= 0 && a.ProgAnno(e) >= 0, "progressivi");

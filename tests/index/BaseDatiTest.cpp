@@ -44,7 +44,7 @@ TEST(RicavaBaseDati, UltimaDelMeseSenzaEConForzatura) {
     EXPECT_TRUE(r1.inizioSovrapposto);
     EXPECT_FALSE(r1.tagliata);  // 8 - 5 > colpi - 1
     EXPECT_EQ(r2.fine, 6);
-    EXPECT_EQ(r2.end, 5);       // stops at the next more recent model draw
+    EXPECT_EQ(r2.end, 5);  // stops at the next more recent model draw
     EXPECT_TRUE(r2.endAccorciato);
     EXPECT_FALSE(r1.senzaSeguito);
 
@@ -106,9 +106,9 @@ TEST(Ritardi, ZeroPerMaiUscitoEPerAppenaUscito) {
     EXPECT_EQ(r[2][0], 7);
     EXPECT_EQ(r[11][0], 3);
     EXPECT_EQ(r[6][0], 5);
-    EXPECT_EQ(r[2][1], 0);   // another wheel
+    EXPECT_EQ(r[2][1], 0);  // another wheel
     r = calcolaRitardi(archivio, 6);
-    EXPECT_EQ(r[1][0], 5);   // counted from the selected draw, later draws unseen
+    EXPECT_EQ(r[1][0], 5);  // counted from the selected draw, later draws unseen
     EXPECT_EQ(r[16][0], 0);
 
     Griglia fgRit;
@@ -182,7 +182,7 @@ TEST(Elabora, CopertureSingoleDeiNumeri) {
     EXPECT_EQ(numeri[0].numero, 1);
     EXPECT_EQ(numeri[0].copertura, 2);
     EXPECT_EQ(numeri[1].numero, 2);
-    EXPECT_EQ(numeri[2].numero, 3);   // then the numbers of one window, in order
+    EXPECT_EQ(numeri[2].numero, 3);  // then the numbers of one window, in order
     EXPECT_EQ(numeri[2].copertura, 1);
     Griglia fgCC;
     std::vector<Formazione> singole;

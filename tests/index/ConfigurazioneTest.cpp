@@ -1,4 +1,5 @@
 #include <climits>
+
 #include <gtest/gtest.h>
 
 #include "index/Configurazione.h"
@@ -102,9 +103,9 @@ TEST(Configurazioni, RuoteEOpzioniComePosizioniDelleListe) {
 
     // Positions outside their lists, or a draw beyond the archive, leave the options as they are.
     AnalisiIndice d;
-    for (const Configurazione& rotta : {Configurazione{0, "x", 401, 196, 32, 20, "", 0},
-                                        Configurazione{0, "x", -1, -1, -1, -1, "", 0},
-                                        Configurazione{0, "x", INT_MAX, INT_MAX, INT_MAX, INT_MAX, "", 0}}) {
+    for (const Configurazione& rotta :
+         {Configurazione{0, "x", 401, 196, 32, 20, "", 0}, Configurazione{0, "x", -1, -1, -1, -1, "", 0},
+          Configurazione{0, "x", INT_MAX, INT_MAX, INT_MAX, INT_MAX, "", 0}}) {
         applicaConfigurazione(rotta, true, d, 400);
         EXPECT_EQ(d.EstrazioneSelezionata, 0);
         EXPECT_EQ(d.Presenze, 12);
@@ -132,7 +133,7 @@ TEST(Configurazioni, CaricaSoloGiocateRipristinaEVerifica) {
     ASSERT_EQ(lista.size(), 2u);
     EXPECT_EQ(lista[1].numeri, (std::array<int, 8>{7, 45, 90}));
     EXPECT_EQ(lista[1].sorte, 1);
-    EXPECT_EQ(lista[0].esiti, 2);  // as stored, not credited again
+    EXPECT_EQ(lista[0].esiti, 2);                     // as stored, not credited again
     EXPECT_TRUE(lista[0].attiva && lista[1].attiva);  // saved inactive, restored active
     // Verified again: the ambo comes out first in both windows, so the ambata of draw 8 is
     // never reached.

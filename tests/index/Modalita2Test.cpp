@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <memory>
 #include <utility>
+
+#include <gtest/gtest.h>
 
 #include "archive/StoricoUfficiale.h"
 #include "index/Copertura.h"
@@ -58,16 +58,22 @@ AnalisiIndice analisi(int n, int sorte, std::vector<RigaModello> righe, int capo
 ArchivioEstrazioni archivioCoppie() {
     return archivioDi({{"01-02-03-04-10"}, {"01-02-13-14-15"}, {"01-02-16-17-18"}, {"03-04-20-21-22"}});
 }
-std::vector<RigaModello> finestreCoppie() { return {finestra(4, 4), finestra(1, 3)}; }
+std::vector<RigaModello> finestreCoppie() {
+    return {finestra(4, 4), finestra(1, 3)};
+}
 
 // Window 1 (draws 1..2) holds 1 2 3 twice; 3 50 51 comes out in both windows.
 ArchivioEstrazioni archivioTerni() {
     return archivioDi({{"01-02-03-50-51"}, {"01-02-03-60-61"}, {"03-50-51-70-71"}});
 }
-std::vector<RigaModello> finestreTerni() { return {finestra(3, 3), finestra(1, 2)}; }
+std::vector<RigaModello> finestreTerni() {
+    return {finestra(3, 3), finestra(1, 2)};
+}
 
 // The triple counts are too large for the stack.
-std::unique_ptr<TabelleConteggio> tabelleNuove() { return std::make_unique<TabelleConteggio>(); }
+std::unique_ptr<TabelleConteggio> tabelleNuove() {
+    return std::make_unique<TabelleConteggio>();
+}
 
 }  // namespace
 

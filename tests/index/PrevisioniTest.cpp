@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
+
+#include <gtest/gtest.h>
 
 #include "core/Colori.h"
 #include "index/GriglieIndice.h"

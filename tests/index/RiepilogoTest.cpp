@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <cstdio>
+
+#include <gtest/gtest.h>
 
 #include "core/Colori.h"
 #include "index/MetodoIndice.h"

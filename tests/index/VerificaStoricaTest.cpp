@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <random>
+
+#include <gtest/gtest.h>
 
 #include "index/Probabilita.h"
 #include "index/VerificaStorica.h"
@@ -87,12 +87,18 @@ TEST(VerificaStorica, GiocateVinciteEPuntateDiUnArchivioFattoAMano) {
     const std::vector<int> niente;
     // {Bari, Cagliari} per draw; nullopt: Cagliari not drawn.
     const std::vector<std::pair<std::vector<int>, std::optional<std::vector<int>>>> estrazioni = {
-        {niente, niente},    {{1, 2, 3}, niente}, {{1, 2, 3}, niente}, {{1, 2, 3}, niente},  // no model window yet
-        {niente, niente},    {niente, niente},    {{1, 2}, niente},    {{1, 2, 3}, niente},  // hit at colpo 2
-        {niente, niente},    {niente, niente},    {niente, niente},    {niente, niente},     // no hit
-        {niente, niente},    {{1, 2, 3}, {{1, 3}}}, {niente, niente},  {niente, niente},     // two wheels at colpo 1
-        {niente, niente},    {niente, std::nullopt}, {niente, niente}, {niente, niente},     // no hit, one wheel drawn once
-        {niente, niente},    {niente, niente},    {niente, niente},    {{1, 3}, niente},     // hit at colpo 3
+        {niente, niente},    {{1, 2, 3}, niente},
+        {{1, 2, 3}, niente}, {{1, 2, 3}, niente},  // no model window yet
+        {niente, niente},    {niente, niente},
+        {{1, 2}, niente},    {{1, 2, 3}, niente},  // hit at colpo 2
+        {niente, niente},    {niente, niente},
+        {niente, niente},    {niente, niente},  // no hit
+        {niente, niente},    {{1, 2, 3}, {{1, 3}}},
+        {niente, niente},    {niente, niente},  // two wheels at colpo 1
+        {niente, niente},    {niente, std::nullopt},
+        {niente, niente},    {niente, niente},  // no hit, one wheel drawn once
+        {niente, niente},    {niente, niente},
+        {niente, niente},    {{1, 3}, niente},  // hit at colpo 3
     };
     std::vector<RigaArchivio> righe;
     for (std::size_t i = 0; i < estrazioni.size(); ++i) {
@@ -117,11 +123,8 @@ TEST(VerificaStorica, GiocateVinciteEPuntateDiUnArchivioFattoAMano) {
     ASSERT_EQ(esito.giocate.size(), 5u);  // draw 1 has no model window: no play
     const double ambo = 250.0 / 6;        // one of three combinations, one of two wheels
     const std::vector<std::tuple<int, int, int, double, std::string>> attese = {
-        {5, 2, 2, ambo, "BA 1 2"},
-        {9, 0, 3, 0, ""},
-        {13, 1, 1, 3 * ambo + ambo, "BA 1 2 3 / CA 1 3"},
-        {17, 0, 3, 0, ""},
-        {21, 3, 3, ambo, "BA 1 3"},
+        {5, 2, 2, ambo, "BA 1 2"}, {9, 0, 3, 0, ""},           {13, 1, 1, 3 * ambo + ambo, "BA 1 2 3 / CA 1 3"},
+        {17, 0, 3, 0, ""},         {21, 3, 3, ambo, "BA 1 3"},
     };
     const double p1 = probabilitaRuota(3, 2);
     for (std::size_t i = 0; i < attese.size(); ++i) {

@@ -12,8 +12,7 @@ namespace test {
 // bari[i] and cagliari[i] are the wheel texts of draw i + 1; the other wheels are not drawn.
 // Only the first `estrazioni` draws when fewer are asked for.
 quorvane::ArchivioEstrazioni archivioDiProva(const std::vector<std::string>& bari = {},
-                                             const std::vector<std::string>& cagliari = {},
-                                             std::size_t estrazioni = 8);
+                                             const std::vector<std::string>& cagliari = {}, std::size_t estrazioni = 8);
 
 // The real archive, loaded from the official file beside the repository (empty when absent).
 const quorvane::ArchivioEstrazioni& archivioReale();

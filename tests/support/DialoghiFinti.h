@@ -35,8 +35,7 @@ public:
             return risposteSi;
         };
         d.apriFile = [this](QWidget*, const QString&, const QString&, const QString&) { return fileScelto; };
-        d.salvaFile = [this](QWidget*, const QString& titolo, const QString& percorso, const QString&,
-                             const QString&) {
+        d.salvaFile = [this](QWidget*, const QString& titolo, const QString& percorso, const QString&, const QString&) {
             domande.push_back({titolo, {}, percorso});
             return fileDaSalvare;
         };
@@ -59,10 +58,10 @@ public:
 
     std::vector<Messaggio> messaggi;
     std::vector<Domanda> domande;
-    bool risposteSi = true;      // the answer to every Yes/No box
-    QString fileScelto;          // empty: the user cancels the file dialog
-    std::deque<QString> testi;   // answers of the input boxes; none left: cancelled
-    QString fileDaSalvare;       // empty: the user cancels the save dialog
+    bool risposteSi = true;     // the answer to every Yes/No box
+    QString fileScelto;         // empty: the user cancels the file dialog
+    std::deque<QString> testi;  // answers of the input boxes; none left: cancelled
+    QString fileDaSalvare;      // empty: the user cancels the save dialog
     std::vector<QUrl> indirizziAperti;
 
 private:

@@ -16,8 +16,7 @@ using Applicazione = QCoreApplication;
 #endif
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Keep the data folder away from the user's.
     QTemporaryDir dati;
     qputenv(quorvane::VariabileCartellaDati, dati.path().toUtf8());

@@ -1,10 +1,10 @@
 #pragma once
 // Writes zip archives as the official file is published (storage tests, which link libarchive).
+#include <archive.h>
+#include <archive_entry.h>
 #include <filesystem>
 #include <string>
 
-#include <archive.h>
-#include <archive_entry.h>
 #include <gtest/gtest.h>
 
 namespace test {

@@ -7,7 +7,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
-
 #include <map>
 #include <memory>
 #include <mutex>
@@ -83,7 +82,9 @@ private:
         const RispostaHttp& r = scelta == perPercorso_.end() ? risposta_ : scelta->second;
         if (r.silenzio) return;
         std::string testo = "HTTP/1.1 " + std::to_string(r.stato) +
-                            (r.stato == 200 ? " OK" : r.stato / 100 == 3 ? " Found" : " Errore") +
+                            (r.stato == 200       ? " OK"
+                             : r.stato / 100 == 3 ? " Found"
+                                                  : " Errore") +
                             "\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
         if (!r.rinvio.empty()) testo += "Location: " + r.rinvio + "\r\n";
         if (r.conLunghezza) testo += "Content-Length: " + std::to_string(r.corpo.size()) + "\r\n";

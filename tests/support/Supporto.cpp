@@ -8,7 +8,9 @@
 
 namespace test {
 
-std::filesystem::path storicoAtteso() { return QUORVANE_STORICO; }
+std::filesystem::path storicoAtteso() {
+    return QUORVANE_STORICO;
+}
 
 std::filesystem::path percorsoStorico() {
     const std::filesystem::path p = storicoAtteso();
@@ -46,7 +48,9 @@ VariabileAmbiente::VariabileAmbiente(std::string nome, const std::string& valore
     impostaVariabile(nome_, valore);
 }
 
-VariabileAmbiente::~VariabileAmbiente() { impostaVariabile(nome_, prima_); }
+VariabileAmbiente::~VariabileAmbiente() {
+    impostaVariabile(nome_, prima_);
+}
 
 void scriviFile(const std::filesystem::path& percorso, const std::string& contenuto) {
     std::ofstream out(percorso, std::ios::binary);

@@ -46,8 +46,8 @@ std::string leggiFile(const std::filesystem::path& percorso);
 }  // namespace test
 
 // Skips the current test when the real archive is not beside the repository.
-#define RICHIEDE_STORICO()                                                              \
-    do {                                                                                \
-        if (test::percorsoStorico().empty())                                            \
+#define RICHIEDE_STORICO()                                                                \
+    do {                                                                                  \
+        if (test::percorsoStorico().empty())                                              \
             GTEST_SKIP() << "archivio reale assente: " << test::storicoAtteso().string(); \
     } while (0)

@@ -8,7 +8,9 @@
 
 namespace test {
 
-inline QString qpath(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+inline QString qpath(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
 
 // The child of `genitore` with that objectName; a missing control fails the test by its name.
 template <class T>

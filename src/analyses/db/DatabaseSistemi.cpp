@@ -25,7 +25,9 @@ bool fallito(const QSqlQuery& q, QString* errore) {
     return false;
 }
 
-std::string testo(const QVariant& v) { return v.isNull() ? std::string() : v.toString().toStdString(); }
+std::string testo(const QVariant& v) {
+    return v.isNull() ? std::string() : v.toString().toStdString();
+}
 }  // namespace
 
 void registraTabelleSistemi() {
@@ -41,7 +43,8 @@ bool preparaBibliotecaSistemi(Transazione& t, QSqlDatabase& db) {
     if (conta.value(0).toLongLong() > 0) return true;
 
     QSqlQuery sistema(db), riga(db);
-    t.prepara(sistema, QStringLiteral("INSERT INTO Sist_Ortogonali (Denominazione, sviluppo, Numeri) VALUES (?, ?, ?)"));
+    t.prepara(sistema,
+              QStringLiteral("INSERT INTO Sist_Ortogonali (Denominazione, sviluppo, Numeri) VALUES (?, ?, ?)"));
     t.prepara(riga, QStringLiteral("INSERT INTO Sist_OrtoSv (NuRiga, Qn, Num, RifOrto) VALUES (?, ?, ?, ?)"));
     for (const DisegnoSistema& d : bibliotecaSistemi()) {
         sistema.addBindValue(QString::fromStdString(d.denominazione));
@@ -80,10 +83,11 @@ std::optional<std::vector<VoceSistema>> leggiElencoSistemi(QSqlDatabase& db, QSt
 std::optional<std::vector<RigaSalvata>> leggiRigheSistema(QSqlDatabase& db, long long cod, QString* errore) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT Sist_OrtoSv.NuRiga, Sist_OrtoSv.Qn, Sist_OrtoSv.Num "
-                             "FROM Sist_Ortogonali INNER JOIN Sist_OrtoSv ON Sist_Ortogonali.IdOrto = "
-                             "Sist_OrtoSv.RifOrto Where (((Sist_OrtoSv.RifOrto) = ?)) "
-                             "ORDER BY Sist_OrtoSv.NuRiga"));
+    q.prepare(
+        QStringLiteral("SELECT Sist_OrtoSv.NuRiga, Sist_OrtoSv.Qn, Sist_OrtoSv.Num "
+                       "FROM Sist_Ortogonali INNER JOIN Sist_OrtoSv ON Sist_Ortogonali.IdOrto = "
+                       "Sist_OrtoSv.RifOrto Where (((Sist_OrtoSv.RifOrto) = ?)) "
+                       "ORDER BY Sist_OrtoSv.NuRiga"));
     q.addBindValue(cod);
     if (!q.exec()) {
         fallito(q, errore);

@@ -16,7 +16,8 @@ QValidator::State CasellaEstrazione::validate(QString& testo, int& posizione) co
     if (!testo.contains(u'/')) {
         const QValidator::State stato = QSpinBox::validate(testo, posizione);
         // "0" or "07" may be the start of a date.
-        const bool inizioData = testo.size() <= 2 && std::all_of(testo.begin(), testo.end(), [](QChar c) { return c.isDigit(); });
+        const bool inizioData = testo.size() <= 2 &&
+                                std::all_of(testo.begin(), testo.end(), [](QChar c) { return c.isDigit(); });
         return stato == QValidator::Invalid && inizioData ? QValidator::Intermediate : stato;
     }
     // A date is complete only when it is the date of a draw.

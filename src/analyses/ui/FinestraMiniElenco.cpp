@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "core/SceltaEstrazione.h"
-#include "core/ui/Controlli.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -29,8 +29,7 @@ QLabel* riquadro(QWidget* padre, const char* nome) {
 }
 }  // namespace
 
-FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre)
-    : QWidget(padre), sessione_(sessione) {
+FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Estrazioni_minielenco"));
     setWindowTitle(QStringLiteral("Mini elenco"));
 
@@ -58,7 +57,8 @@ FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre)
         if (const auto trovata = chiediData(this, sessione_.archivio)) barraEstrazione_->setValue(*trovata);
     });
     connect(cancellaP, &QPushButton::clicked, this, &FinestraMiniElenco::cancellaSegni);
-    connect(ultimaP, &QPushButton::clicked, this, [this] { barraEstrazione_->setValue(ultimaEstrazione(sessione_.archivio)); });
+    connect(ultimaP, &QPushButton::clicked, this,
+            [this] { barraEstrazione_->setValue(ultimaEstrazione(sessione_.archivio)); });
 
     auto* intestazione = new QHBoxLayout;
     intestazione->addWidget(etichettaIndice_, 1);
@@ -80,12 +80,15 @@ FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre)
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraMiniElenco::archivioRicaricato);
     archivioRicaricato();
     tabellaRuote_->setFixedHeight(NumRuote * tabellaRuote_->verticalHeader()->defaultSectionSize() +
-                         tabellaRuote_->horizontalHeader()->sizeHint().height() + 2 * tabellaRuote_->frameWidth());
+                                  tabellaRuote_->horizontalHeader()->sizeHint().height() +
+                                  2 * tabellaRuote_->frameWidth());
     tabellaRuote_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resize(400, sizeHint().height());
 }
 
-void FinestraMiniElenco::archivioRicaricato() { mostra(seguiArchivio(barraEstrazione_, sessione_.archivio, data_)); }
+void FinestraMiniElenco::archivioRicaricato() {
+    mostra(seguiArchivio(barraEstrazione_, sessione_.archivio, data_));
+}
 
 void FinestraMiniElenco::mostra(int estrazione) {
     const ArchivioEstrazioni& archivio = sessione_.archivio;

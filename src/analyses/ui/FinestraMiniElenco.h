@@ -26,12 +26,12 @@ private:
 
     Sessione& sessione_;
     MiniElenco elenco_;
-    std::string data_;  // the date of the draw shown, to find it again after a reload
-    QScrollBar* barraEstrazione_;  // hs1
-    QLabel* etichettaData_;  // Label1
-    QLabel* etichettaIndice_;  // Label2
+    std::string data_;              // the date of the draw shown, to find it again after a reload
+    QScrollBar* barraEstrazione_;   // hs1
+    QLabel* etichettaData_;         // Label1
+    QLabel* etichettaIndice_;       // Label2
     QLabel* etichettaProgressivi_;  // Label3
-    VistaGriglia* tabellaRuote_;  // Fg2
+    VistaGriglia* tabellaRuote_;    // Fg2
 };
 
 }  // namespace quorvane

@@ -9,8 +9,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "core/ui/Controlli.h"
 #include "core/Colori.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -24,9 +24,8 @@ constexpr Colore Ciano = 0xFFFF00;
 // Label names in pair order: horizontal 1 and 2, vertical 1 and 2, diagonal 1 and 2.
 constexpr const char* NomiSomme[NumCoppie] = {"LblSO1", "LblSO2", "LblSv1", "LblSv2", "LblSD1", "LblSD2"};
 constexpr const char* NomiDistanze[NumCoppie] = {"LblDO1", "LblDO2", "LblDv1", "LblDv2", "LblDD1", "LblDD2"};
-constexpr const char* NomiCoppie[NumCoppie] = {"orizzontale 1 (N1 N2)", "orizzontale 2 (N3 N4)",
-                                               "verticale 1 (N1 N3)",   "verticale 2 (N2 N4)",
-                                               "diagonale 1 (N1 N4)",   "diagonale 2 (N2 N3)"};
+constexpr const char* NomiCoppie[NumCoppie] = {"orizzontale 1 (N1 N2)", "orizzontale 2 (N3 N4)", "verticale 1 (N1 N3)",
+                                               "verticale 2 (N2 N4)",   "diagonale 1 (N1 N4)",   "diagonale 2 (N2 N3)"};
 
 void impostaColore(QWidget* w, QPalette::ColorRole ruolo, Colore c) {
     QPalette p = w->palette();
@@ -171,22 +170,22 @@ bool FinestraQuadrature::eventFilter(QObject* oggetto, QEvent* evento) {
     if (casella == caselleNumeri_.end()) return QWidget::eventFilter(oggetto, evento);
     const int i = static_cast<int>(casella - caselleNumeri_.begin());
     switch (evento->type()) {
-    case QEvent::MouseButtonPress:
-        ultimaCasella_ = i;
-        elencoNumeri_->show();
-        break;
-    case QEvent::FocusIn:
-        coloraCaselle(Bianco);
-        impostaColore(caselleNumeri_[i], QPalette::Base, Giallo);
-        break;
-    case QEvent::MouseButtonDblClick:
-        caselleNumeri_[i]->clear();
-        return true;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        return true;  // numbers come only from the list
-    default:
-        break;
+        case QEvent::MouseButtonPress:
+            ultimaCasella_ = i;
+            elencoNumeri_->show();
+            break;
+        case QEvent::FocusIn:
+            coloraCaselle(Bianco);
+            impostaColore(caselleNumeri_[i], QPalette::Base, Giallo);
+            break;
+        case QEvent::MouseButtonDblClick:
+            caselleNumeri_[i]->clear();
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;  // numbers come only from the list
+        default:
+            break;
     }
     return QWidget::eventFilter(oggetto, evento);
 }

@@ -36,10 +36,10 @@ private:
     std::array<QLineEdit*, 4> caselleNumeri_{};
     std::array<QLabel*, NumCoppie> somme_{};
     std::array<QLabel*, NumCoppie> distanze_{};
-    QLabel* etichettaTotale_;  // LblTS
-    QListWidget* elencoNumeri_;  // List1
+    QLabel* etichettaTotale_;         // LblTS
+    QListWidget* elencoNumeri_;       // List1
     VistaGriglia* tabellaRisultati_;  // fg1
-    int ultimaCasella_ = 0;  // 0..3
+    int ultimaCasella_ = 0;           // 0..3
 };
 
 }  // namespace quorvane

@@ -4,13 +4,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
-#include <QScrollBar>
-
 #include "core/SceltaEstrazione.h"
-#include "core/ui/Controlli.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -28,8 +27,7 @@ QComboBox* elenco(QWidget* padre, const char* nome, int da, int a, int iniziale)
 }
 }  // namespace
 
-FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre)
-    : QWidget(padre), sessione_(sessione) {
+FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Ripetizionenumeri"));
     setWindowTitle(QStringLiteral("Ripetizione numeri"));
     barraFine_ = barraEstrazioni(this, "hFine");
@@ -41,7 +39,8 @@ FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre)
     auto* ultimaP = pulsante(this, "Command22", QStringLiteral("Ultima"));
     auto* indiceP = pulsante(this, "Command23", QStringLiteral("Seleziona per numero indice"));
     auto* dataP = pulsante(this, "Command24", QStringLiteral("Seleziona per data"));
-    connect(ultimaP, &QPushButton::clicked, this, [this] { barraFine_->setValue(ultimaEstrazione(sessione_.archivio)); });
+    connect(ultimaP, &QPushButton::clicked, this,
+            [this] { barraFine_->setValue(ultimaEstrazione(sessione_.archivio)); });
     connect(indiceP, &QPushButton::clicked, this, &FinestraRipetizioni::scegliPerIndice);
     connect(dataP, &QPushButton::clicked, this, &FinestraRipetizioni::scegliPerData);
 
@@ -119,7 +118,9 @@ FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre)
     archivioRicaricato();
 }
 
-void FinestraRipetizioni::archivioRicaricato() { fineCambiata(seguiArchivio(barraFine_, sessione_.archivio, dataFine_)); }
+void FinestraRipetizioni::archivioRicaricato() {
+    fineCambiata(seguiArchivio(barraFine_, sessione_.archivio, dataFine_));
+}
 
 void FinestraRipetizioni::fineCambiata(int fine) {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
@@ -132,7 +133,9 @@ void FinestraRipetizioni::fineCambiata(int fine) {
     if (tabellaUscite_->griglia().righe() > 1) visualizza();
 }
 
-void FinestraRipetizioni::rilevazione() { ripetizioni_.Rilevazione(sessione_.archivio, fine_); }
+void FinestraRipetizioni::rilevazione() {
+    ripetizioni_.Rilevazione(sessione_.archivio, fine_);
+}
 
 void FinestraRipetizioni::combinazioni() {
     const int e = sceltaEstrazioni_->currentIndex() + 1;

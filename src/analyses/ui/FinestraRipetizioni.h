@@ -18,9 +18,9 @@ class FinestraRipetizioni : public QWidget {
 public:
     explicit FinestraRipetizioni(Sessione& sessione, QWidget* padre = nullptr);
 
-    void rilevazione();    // Command2
-    void combinazioni();   // Command3
-    void visualizza();     // Command1
+    void rilevazione();   // Command2
+    void combinazioni();  // Command3
+    void visualizza();    // Command1
 
 private:
     void fineCambiata(int fine);
@@ -31,15 +31,15 @@ private:
 
     Sessione& sessione_;
     Ripetizioni ripetizioni_;
-    int fine_ = 0;            // the end draw of the analysis
-    std::string dataFine_;    // its date, to find it again after a reload
-    QScrollBar* barraFine_;  // hFine
-    QLabel* etichettaFine_;  // labend
-    QComboBox* sceltaEstrazioni_;  // ComboE
-    QComboBox* sceltaRuote_;  // ComboR
-    QComboBox* sceltaNumero_;  // ComboN
+    int fine_ = 0;                      // the end draw of the analysis
+    std::string dataFine_;              // its date, to find it again after a reload
+    QScrollBar* barraFine_;             // hFine
+    QLabel* etichettaFine_;             // labend
+    QComboBox* sceltaEstrazioni_;       // ComboE
+    QComboBox* sceltaRuote_;            // ComboR
+    QComboBox* sceltaNumero_;           // ComboN
     VistaGriglia* tabellaRipetizioni_;  // Fg2
-    VistaGriglia* tabellaUscite_;  // fg1
+    VistaGriglia* tabellaUscite_;       // fg1
 };
 
 }  // namespace quorvane

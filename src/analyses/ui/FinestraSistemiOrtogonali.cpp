@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "analyses/db/DatabaseSistemi.h"
-#include "core/ui/Controlli.h"
 #include "core/Colori.h"
 #include "core/db/DatabaseProgramma.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
@@ -61,8 +61,9 @@ FinestraSistemiOrtogonali::FinestraSistemiOrtogonali(DatabaseProgramma& programm
     pannelloNumeri_->horizontalHeader()->hide();
     sviluppo_.riempiPannello(pannelloNumeri_->griglia());
     colonneStrette(pannelloNumeri_, 30);
-    pannelloNumeri_->setFixedSize(15 * 30 + 2 * pannelloNumeri_->frameWidth(),
-                         6 * pannelloNumeri_->verticalHeader()->defaultSectionSize() + 2 * pannelloNumeri_->frameWidth());
+    pannelloNumeri_->setFixedSize(
+        15 * 30 + 2 * pannelloNumeri_->frameWidth(),
+        6 * pannelloNumeri_->verticalHeader()->defaultSectionSize() + 2 * pannelloNumeri_->frameWidth());
     pannelloNumeri_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pannelloNumeri_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(pannelloNumeri_, &VistaGriglia::clic, this, &FinestraSistemiOrtogonali::scegliNumero);
@@ -83,7 +84,8 @@ FinestraSistemiOrtogonali::FinestraSistemiOrtogonali(DatabaseProgramma& programm
     connect(preparaP, &QPushButton::clicked, this, &FinestraSistemiOrtogonali::prepara);
     connect(sostituisciP, &QPushButton::clicked, this, &FinestraSistemiOrtogonali::sostituisci);
     connect(stampaP, &QPushButton::clicked, this, [this] {
-        tabellaSviluppo_->stampaConDialogo(QStringLiteral("Sviluppo sistema selezionato"), QPageLayout::Portrait, MargineStampa);
+        tabellaSviluppo_->stampaConDialogo(QStringLiteral("Sviluppo sistema selezionato"), QPageLayout::Portrait,
+                                           MargineStampa);
     });
     connect(copiaP, &QPushButton::clicked, this, [this] { tabellaSviluppo_->copiaTabella(); });
     connect(helpP, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });

@@ -16,10 +16,10 @@ class FinestraSistemiOrtogonali : public QWidget {
 public:
     explicit FinestraSistemiOrtogonali(DatabaseProgramma& programma, QWidget* padre = nullptr);
 
-    void ricarica();        // Command12
-    void caricaSistema();   // double click on FgSistemi: the system of its current row
-    void prepara();         // Command34
-    void sostituisci();     // Command36
+    void ricarica();       // Command12
+    void caricaSistema();  // double click on FgSistemi: the system of its current row
+    void prepara();        // Command34
+    void sostituisci();    // Command36
 
 private:
     void scegliNumero(int riga, int colonna);
@@ -27,13 +27,13 @@ private:
 
     DatabaseProgramma& programma_;
     SviluppoSistema sviluppo_;
-    VistaGriglia* tabellaSistemi_;  // FgSistemi
+    VistaGriglia* tabellaSistemi_;       // FgSistemi
     VistaGriglia* tabellaRigheSalvate_;  // FGSv1
-    VistaGriglia* tabellaSistemaBase_;  // FgSy
+    VistaGriglia* tabellaSistemaBase_;   // FgSy
     VistaGriglia* tabellaSostituzioni_;  // Fg99
-    VistaGriglia* pannelloNumeri_;  // Fg99x
-    VistaGriglia* tabellaSviluppo_;  // fG88
-    QLabel* etichettaScelti_;  // Label20
+    VistaGriglia* pannelloNumeri_;       // Fg99x
+    VistaGriglia* tabellaSviluppo_;      // fG88
+    QLabel* etichettaScelti_;            // Label20
 };
 
 }  // namespace quorvane

@@ -98,9 +98,8 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
     tabella_->horizontalHeader()->setSortIndicatorShown(true);
     connect(tabella_->horizontalHeader(), &QHeaderView::sectionClicked, this, &FinestraStatistiche::ordinaPer);
     connect(copia, &QPushButton::clicked, tabella_, &VistaGriglia::copiaTabella);
-    connect(stampa, &QPushButton::clicked, this, [this] {
-        tabella_->stampaConDialogo(QStringLiteral("Statistiche"), QPageLayout::Landscape);
-    });
+    connect(stampa, &QPushButton::clicked, this,
+            [this] { tabella_->stampaConDialogo(QStringLiteral("Statistiche"), QPageLayout::Landscape); });
     grafico_ = new GraficoStatistiche(this);
     grafico_->setMinimumHeight(260);
     connect(grafico_, &GraficoStatistiche::elementoCliccato, this, &FinestraStatistiche::selezionaElemento);
@@ -166,14 +165,16 @@ void FinestraStatistiche::riempi() {
     ordine_ = calcolate_ ? statistiche_.ordine(colonna_, discendente_) : std::vector<int>{};
     Griglia& g = tabella_->griglia();
     riempiStatistiche(g, statistiche_, sessione_.archivio, ordine_);
-    for (int c = 0; c < NumColonneStatistiche; ++c) g.impostaLarghezzaColonna(c, Larghezze[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < NumColonneStatistiche; ++c)
+        g.impostaLarghezzaColonna(c, Larghezze[static_cast<std::size_t>(c)]);
     tabella_->horizontalHeader()->setSortIndicator(static_cast<int>(colonna_),
-                                              discendente_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+                                                   discendente_ ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void FinestraStatistiche::mostraGrafico() {
     if (!calcolate_) return grafico_->svuota();
-    grafico_->mostra(statistiche_, GraficoStatistiche::figure()[static_cast<std::size_t>(sceltaGrafico_->currentIndex())]);
+    grafico_->mostra(statistiche_,
+                     GraficoStatistiche::figure()[static_cast<std::size_t>(sceltaGrafico_->currentIndex())]);
 }
 
 void FinestraStatistiche::ordinaPer(int colonna) {
@@ -181,8 +182,12 @@ void FinestraStatistiche::ordinaPer(int colonna) {
     discendente_ = scelta == colonna_ ? !discendente_ : discendentePerPrimo(scelta);
     colonna_ = scelta;
     // The row the user was on stays selected wherever it goes.
-    const int riga = tabella_->currentIndex().isValid() ? tabella_->modello()->rigaGriglia(tabella_->currentIndex().row()) : 0;
-    const int elemento = riga >= 1 && riga <= static_cast<int>(ordine_.size()) ? ordine_[static_cast<std::size_t>(riga - 1)] : -1;
+    const int riga = tabella_->currentIndex().isValid()
+                         ? tabella_->modello()->rigaGriglia(tabella_->currentIndex().row())
+                         : 0;
+    const int elemento = riga >= 1 && riga <= static_cast<int>(ordine_.size())
+                             ? ordine_[static_cast<std::size_t>(riga - 1)]
+                             : -1;
     riempi();
     if (elemento >= 0) selezionaElemento(elemento);
 }

@@ -16,8 +16,9 @@ std::optional<std::vector<Data>> dateCalendario(DatabaseArchivio& db, int anno, 
         q.prepare(QStringLiteral("SELECT DataEstrazione FROM Query_AAMMGG WHERE A = ?"));
         q.addBindValue(anno);
     } else {
-        q.prepare(QStringLiteral("SELECT DataEstrazione FROM EstrazioniLotto "
-                                 "WHERE DataEstrazione >= ? AND DataEstrazione < ?"));
+        q.prepare(
+            QStringLiteral("SELECT DataEstrazione FROM EstrazioniLotto "
+                           "WHERE DataEstrazione >= ? AND DataEstrazione < ?"));
         q.addBindValue(QStringLiteral("%1-01-01").arg(anno, 4, 10, QLatin1Char('0')));
         q.addBindValue(QStringLiteral("%1-01-01").arg(anno + 1, 4, 10, QLatin1Char('0')));
     }

@@ -49,8 +49,7 @@ std::optional<std::vector<RigaArchivio>> leggiFileArchivio(const QString& percor
     return righe;
 }
 
-std::optional<EsitoImportazione> importaStorico(const QString& fileStorico, const QString& archivio,
-                                                QString* errore) {
+std::optional<EsitoImportazione> importaStorico(const QString& fileStorico, const QString& archivio, QString* errore) {
     auto estrazioni = leggiStoricoQt(fileStorico, errore);
     if (!estrazioni) return std::nullopt;
     auto db = DatabaseArchivio::apriOCrea(archivio, errore);

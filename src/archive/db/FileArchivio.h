@@ -20,7 +20,6 @@ struct EsitoImportazione {
 
 // Adds to the archive database (created when missing) every draw of an official historical
 // file that it does not hold yet. A bad line stops everything before anything is written.
-std::optional<EsitoImportazione> importaStorico(const QString& fileStorico,
-                                                const QString& archivio, QString* errore);
+std::optional<EsitoImportazione> importaStorico(const QString& fileStorico, const QString& archivio, QString* errore);
 
 }  // namespace quorvane

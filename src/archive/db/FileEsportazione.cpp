@@ -27,7 +27,8 @@ bool scriviEsportazione(const QString& percorso, const std::string& contenuto, Q
     QSaveFile file(percorso);
     const auto n = static_cast<qint64>(contenuto.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(contenuto.data(), n) != n || !file.commit()) {
-        *errore = QStringLiteral("Impossibile scrivere \"%1\": %2").arg(QDir::toNativeSeparators(percorso), file.errorString());
+        *errore = QStringLiteral("Impossibile scrivere \"%1\": %2")
+                      .arg(QDir::toNativeSeparators(percorso), file.errorString());
         return false;
     }
     return true;

@@ -1,10 +1,9 @@
 #include "archive/db/FileSorgente.h"
 
 #include <QFile>
-#include <memory>
-
 #include <archive.h>
 #include <archive_entry.h>
+#include <memory>
 
 #include "core/db/FileDaLeggere.h"
 #include "core/db/PercorsoFile.h"
@@ -80,10 +79,16 @@ std::optional<std::string> leggiFileOZip(const QString& percorso, QString* error
     return file.readAll().toStdString();
 }
 
-EsitoSorgente leggiFileAggiornamento(const QString& percorso) { return leggi(percorso, righeAggiornamento); }
+EsitoSorgente leggiFileAggiornamento(const QString& percorso) {
+    return leggi(percorso, righeAggiornamento);
+}
 
-EsitoSorgente leggiStoricoComeAggiornamento(const QString& percorso) { return leggi(percorso, righeStorico); }
+EsitoSorgente leggiStoricoComeAggiornamento(const QString& percorso) {
+    return leggi(percorso, righeStorico);
+}
 
-EsitoSorgente leggiSorgenteAggiornamento(const QString& percorso) { return leggi(percorso, righeSorgente); }
+EsitoSorgente leggiSorgenteAggiornamento(const QString& percorso) {
+    return leggi(percorso, righeSorgente);
+}
 
 }  // namespace quorvane

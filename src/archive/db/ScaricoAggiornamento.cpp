@@ -15,7 +15,8 @@ namespace quorvane {
 
 bool indirizzoHttp(const QUrl& url) {
     const QString schema = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() && (schema == QLatin1String("http") || schema == QLatin1String("https"));
+    return url.isValid() && !url.host().isEmpty() &&
+           (schema == QLatin1String("http") || schema == QLatin1String("https"));
 }
 
 QString indirizzoAggiornamenti(DatabaseProgramma& programma) {
@@ -52,8 +53,9 @@ QString motivoErrore(QNetworkReply* risposta, qint64 ricevuti) {
             return QStringLiteral("il sito rinvia da https a un indirizzo http, meno sicuro: rinvio rifiutato.");
         case QNetworkReply::ProtocolUnknownError:
             if (codice / 100 == 3)
-                return QStringLiteral("il sito rinvia a \"%1\", che non è un indirizzo http o https: rinvio "
-                                      "rifiutato.")
+                return QStringLiteral(
+                           "il sito rinvia a \"%1\", che non è un indirizzo http o https: rinvio "
+                           "rifiutato.")
                     .arg(QString::fromUtf8(risposta->rawHeader("Location")).left(200));
             break;
         default:
@@ -126,8 +128,7 @@ std::optional<QByteArray> scarica(const QUrl& url, QString* errore, const Avanza
             motivo = QStringLiteral("il trasferimento si è interrotto dopo %1 byte dei %2 annunciati.")
                          .arg(contenuto.size())
                          .arg(annunciati.toLongLong());
-        else if (contenuto.isEmpty())
-            motivo = QStringLiteral("il sito ha inviato un file vuoto.");
+        else if (contenuto.isEmpty()) motivo = QStringLiteral("il sito ha inviato un file vuoto.");
     }
     if (motivo.isEmpty() && risposta->error() != QNetworkReply::NoError)
         motivo = motivoErrore(risposta, contenuto.size());
@@ -154,8 +155,8 @@ bool scaricaIn(const QUrl& url, const QString& destinazione, QString* errore, co
 }
 }  // namespace
 
-bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
-                 const AvanzamentoScarico& avanzamento, const LimitiScarico& limiti) {
+bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore, const AvanzamentoScarico& avanzamento,
+                 const LimitiScarico& limiti) {
     return scaricaIn(url, destinazione, errore, avanzamento, limiti, {});
 }
 
@@ -163,8 +164,9 @@ bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione,
                           const AvanzamentoScarico& avanzamento, const LimitiScarico& limiti) {
     const QUrl url = urlFileAggiornamento(indirizzo);
     if (url.isEmpty()) {
-        *errore = QStringLiteral("L'indirizzo degli aggiornamenti \"%1\" (parametro %2) non è un indirizzo "
-                                 "http o https.")
+        *errore = QStringLiteral(
+                      "L'indirizzo degli aggiornamenti \"%1\" (parametro %2) non è un indirizzo "
+                      "http o https.")
                       .arg(indirizzo, Parametri::IndirizzoAggiornamenti);
         return false;
     }

@@ -24,7 +24,7 @@ QString indirizzoAggiornamenti(DatabaseProgramma& programma);
 QUrl urlFileAggiornamento(const QString& indirizzo);
 
 struct LimitiScarico {
-    int tempoMassimoMs = 20000;            // the whole transfer
+    int tempoMassimoMs = 20000;  // the whole transfer
     qint64 byteMassimi = 10 * 1024 * 1024;
 };
 

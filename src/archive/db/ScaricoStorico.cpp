@@ -23,9 +23,9 @@ EsitoSorgente scaricaArchivioUfficiale(const QString& indirizzo, const Avanzamen
                                          .toStdString()};
     QTemporaryDir cartella;
     if (!cartella.isValid())
-        return ErroreSorgente{false, QStringLiteral("Impossibile creare una cartella temporanea: %1")
-                                         .arg(cartella.errorString())
-                                         .toStdString()};
+        return ErroreSorgente{
+            false,
+            QStringLiteral("Impossibile creare una cartella temporanea: %1").arg(cartella.errorString()).toStdString()};
     // Named as on the site, so that a message about the file names it as the user knows it.
     QString nome = QFileInfo(url.path()).fileName();
     if (nome.isEmpty()) nome = QStringLiteral("storico.zip");

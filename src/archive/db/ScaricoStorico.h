@@ -8,8 +8,8 @@
 
 namespace quorvane {
 
-inline const QString IndirizzoArchivioUfficialePredefinito =
-    QStringLiteral("https://www.brightstarlottery.it/STORICO_ESTRAZIONI_LOTTO/storico.zip");
+inline const QString IndirizzoArchivioUfficialePredefinito = QStringLiteral(
+    "https://www.brightstarlottery.it/STORICO_ESTRAZIONI_LOTTO/storico.zip");
 
 // The file is a few megabytes: a slow line gets two minutes, anything past 20 MB is no such file.
 inline constexpr LimitiScarico LimitiArchivioUfficiale{120000, 20 * 1024 * 1024};

@@ -18,8 +18,12 @@ const QString sqlModifica = QStringLiteral(
     "UPDATE EstrazioniLotto SET Ba = ?, Ca = ?, Fi = ?, Ge = ?, Mi = ?, Na = ?, Pa = ?, Ro = ?, "
     "\"To\" = ?, Ve = ?, Nz = ?, datareg = ?, orareg = ? WHERE DataEstrazione = ?");
 
-QString testo(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QString chiave(const Data& d) { return QString::fromStdString(d.testoIso()); }
+QString testo(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+QString chiave(const Data& d) {
+    return QString::fromStdString(d.testoIso());
+}
 
 // The moment of a write, as datareg and orareg.
 struct Registrazione {
@@ -53,26 +57,31 @@ EsitoScrittura scriviUna(DatabaseArchivio& db, const QString& sql, Lega lega, QS
 }
 }  // namespace
 
-EsitoScrittura aggiungiEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote,
-                                  QString* errore) {
-    const EsitoScrittura esito = scriviUna(db, sqlAggiungi, [&](QSqlQuery& q) {
-        q.bindValue(0, chiave(data));
-        legaRuote(q, 1, ruote, Registrazione());
-    }, errore);
+EsitoScrittura aggiungiEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote, QString* errore) {
+    const EsitoScrittura esito = scriviUna(
+        db, sqlAggiungi,
+        [&](QSqlQuery& q) {
+            q.bindValue(0, chiave(data));
+            legaRuote(q, 1, ruote, Registrazione());
+        },
+        errore);
     return esito == EsitoScrittura::NonTrovata ? EsitoScrittura::GiaPresente : esito;
 }
 
-EsitoScrittura modificaEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote,
-                                  QString* errore) {
-    return scriviUna(db, sqlModifica, [&](QSqlQuery& q) {
-        legaRuote(q, 0, ruote, Registrazione());
-        q.bindValue(NumRuote + 2, chiave(data));
-    }, errore);
+EsitoScrittura modificaEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote, QString* errore) {
+    return scriviUna(
+        db, sqlModifica,
+        [&](QSqlQuery& q) {
+            legaRuote(q, 0, ruote, Registrazione());
+            q.bindValue(NumRuote + 2, chiave(data));
+        },
+        errore);
 }
 
 EsitoScrittura eliminaEstrazione(DatabaseArchivio& db, const Data& data, QString* errore) {
-    return scriviUna(db, QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"),
-                     [&](QSqlQuery& q) { q.bindValue(0, chiave(data)); }, errore);
+    return scriviUna(
+        db, QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"),
+        [&](QSqlQuery& q) { q.bindValue(0, chiave(data)); }, errore);
 }
 
 EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<ScritturaEstrazione>& piano) {
@@ -120,8 +129,9 @@ EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<S
 QString EsitoAggiornamento::messaggio() const {
     const QString dove = dataErrore.empty() ? QString()
                                             : QStringLiteral(" (scrivendo l'estrazione del %1)").arg(testo(dataErrore));
-    return QStringLiteral("Aggiornamento non riuscito%1: %2. L'archivio è rimasto com'era: nessuna estrazione "
-                          "è stata scritta.")
+    return QStringLiteral(
+               "Aggiornamento non riuscito%1: %2. L'archivio è rimasto com'era: nessuna estrazione "
+               "è stata scritta.")
         .arg(dove, errore);
 }
 

@@ -17,11 +17,9 @@ using TestiRuote = std::array<std::string, NumRuote>;
 enum class EsitoScrittura { Fatta, NonTrovata, GiaPresente, Errore };
 
 // A new draw; nothing is written when its date is already stored.
-EsitoScrittura aggiungiEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote,
-                                  QString* errore);
+EsitoScrittura aggiungiEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote, QString* errore);
 // The wheels of a stored draw; its date stays.
-EsitoScrittura modificaEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote,
-                                  QString* errore);
+EsitoScrittura modificaEstrazione(DatabaseArchivio& db, const Data& data, const TestiRuote& ruote, QString* errore);
 EsitoScrittura eliminaEstrazione(DatabaseArchivio& db, const Data& data, QString* errore);
 
 struct EsitoAggiornamento {

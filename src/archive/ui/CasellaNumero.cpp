@@ -43,21 +43,29 @@ void CasellaNumero::focusOutEvent(QFocusEvent* evento) {
 void CasellaNumero::keyPressEvent(QKeyEvent* evento) {
     Tasto tasto;
     switch (evento->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (valoreCasella(text().toStdString()) == 0) {
-            clear();
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (valoreCasella(text().toStdString()) == 0) {
+                clear();
+                return;
+            }
+            tasto = Tasto::Invio;
+            break;
+        case Qt::Key_Right:
+            tasto = Tasto::Destra;
+            break;
+        case Qt::Key_Left:
+            tasto = Tasto::Sinistra;
+            break;
+        case Qt::Key_Up:
+            tasto = Tasto::Su;
+            break;
+        case Qt::Key_Down:
+            tasto = Tasto::Giu;
+            break;
+        default:
+            QLineEdit::keyPressEvent(evento);
             return;
-        }
-        tasto = Tasto::Invio;
-        break;
-    case Qt::Key_Right: tasto = Tasto::Destra; break;
-    case Qt::Key_Left: tasto = Tasto::Sinistra; break;
-    case Qt::Key_Up: tasto = Tasto::Su; break;
-    case Qt::Key_Down: tasto = Tasto::Giu; break;
-    default:
-        QLineEdit::keyPressEvent(evento);
-        return;
     }
     if (!text().isEmpty() && text().size() != 2) setText(QLatin1Char('0') + text());
     emit sposta(casellaDestinazione(indice_, tasto));

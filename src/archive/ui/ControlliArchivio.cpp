@@ -3,10 +3,10 @@
 #include <QFrame>
 
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
-#include "core/ui/Help.h"
 #include "core/ui/FinestraInizio.h"
+#include "core/ui/FinestraPrincipale.h"
+#include "core/ui/Help.h"
 
 namespace quorvane {
 

@@ -52,7 +52,9 @@ FinestraArchivio::FinestraArchivio(FinestraPrincipale& principale, QWidget* padr
     elenco_->adattaColonne();
 }
 
-bool FinestraArchivio::caricaArchivioExNovo() { return quorvane::caricaArchivioExNovo(principale_, this); }
+bool FinestraArchivio::caricaArchivioExNovo() {
+    return quorvane::caricaArchivioExNovo(principale_, this);
+}
 
 void FinestraArchivio::caricaGrigliaArchivio() {
     QString errore;
@@ -64,6 +66,8 @@ void FinestraArchivio::archivioRicaricato() {
     gestione_->seguiArchivio();
 }
 
-void FinestraArchivio::mostraGestione() { pagine_->setCurrentIndex(0); }
+void FinestraArchivio::mostraGestione() {
+    pagine_->setCurrentIndex(0);
+}
 
 }  // namespace quorvane

@@ -18,8 +18,8 @@
 #include "archive/db/ScritturaArchivio.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/VistaGriglia.h"
 
 namespace quorvane {
@@ -28,7 +28,9 @@ namespace {
 const QString TitoloAggiornamento = QStringLiteral("Aggiornamento archivio");
 const QString QualcosaStorto = QStringLiteral("Attenzione qualcosa è andato strorto nella procedura ");
 
-QString qtesto(const std::string& s) { return QString::fromStdString(s); }
+QString qtesto(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void messaggio(QWidget* padre, QMessageBox::Icon icona, const QString& titolo, const QString& testo) {
     Dialoghi::correnti().messaggio(padre, icona, titolo, testo);
@@ -50,8 +52,9 @@ PaginaAggiornamenti::PaginaAggiornamenti(FinestraPrincipale& principale, QWidget
     importa->setToolTip(QStringLiteral("Il file storico ufficiale delle estrazioni: una riga per data e ruota"));
     connect(importa, &QPushButton::clicked, this, &PaginaAggiornamenti::importaArchivioStorico);
     auto* scarica = pulsante(this, "CmdScaricaStorico", QStringLiteral("SCARICA ARCHIVIO UFFICIALE"));
-    scarica->setToolTip(QStringLiteral("Scarica dal sito del concessionario il file storico ufficiale e lo controlla "
-                                       "come IMPORTA ARCHIVIO STORICO"));
+    scarica->setToolTip(
+        QStringLiteral("Scarica dal sito del concessionario il file storico ufficiale e lo controlla "
+                       "come IMPORTA ARCHIVIO STORICO"));
     connect(scarica, &QPushButton::clicked, this, &PaginaAggiornamenti::scaricaArchivioUfficiale);
     auto* aggiorna = pulsante(this, "Command28", QStringLiteral("AGGIORNAMENTO"));
     connect(aggiorna, &QPushButton::clicked, this, &PaginaAggiornamenti::eseguiAggiornamento);
@@ -119,9 +122,9 @@ void PaginaAggiornamenti::aggiornaDaFile() {
 }
 
 void PaginaAggiornamenti::importaArchivioStorico() {
-    const QString file = Dialoghi::correnti().apriFile(this, QStringLiteral("IMPORTA ARCHIVIO STORICO"),
-                                                       sessione_.cartellaDati(),
-                                                       QStringLiteral("Archivio storico (*.txt *.TXT *.zip *.ZIP);;Tutti i file (*)"));
+    const QString file = Dialoghi::correnti().apriFile(
+        this, QStringLiteral("IMPORTA ARCHIVIO STORICO"), sessione_.cartellaDati(),
+        QStringLiteral("Archivio storico (*.txt *.TXT *.zip *.ZIP);;Tutti i file (*)"));
     if (file.isEmpty()) return;
     confrontaStorico(leggiStoricoComeAggiornamento(file), QStringLiteral("IMPORTA ARCHIVIO STORICO"),
                      QStringLiteral("Il file storico non si può importare."));
@@ -167,7 +170,8 @@ void PaginaAggiornamenti::confrontaAggiornamento(std::vector<RigaAggiornamento> 
         if (!lette) {
             messaggioErrore(this, QStringLiteral("Avviso"),
                             QStringLiteral("Attenzione qualcosa è andato strorto nella procedura "
-                                           "Controllo estrazioni mancanti\n") + errore);
+                                           "Controllo estrazioni mancanti\n") +
+                                errore);
             return;
         }
         memorizzate = std::move(*lette);
@@ -204,8 +208,7 @@ void PaginaAggiornamenti::eseguiAggiornamento() {
     const EsitoAggiornamento esito = scriviAggiornamento(*db, piano);
     db.reset();
     for (const std::string& r : esito.righeScritte) righeSegnalate_->addItem(qtesto(r));
-    if (esito.aggiunte > 0)
-        righeSegnalate_->addItem(QStringLiteral("aggiunti N° %1 record").arg(esito.aggiunte));
+    if (esito.aggiunte > 0) righeSegnalate_->addItem(QStringLiteral("aggiunti N° %1 record").arg(esito.aggiunte));
     if (!esito.errore.isEmpty()) {
         messaggioErrore(this, TitoloAggiornamento, esito.messaggio());
     } else if (esito.aggiunte > 0) {
@@ -249,9 +252,8 @@ QString PaginaAggiornamenti::copiaAggiornamento() const {
 }
 
 bool PaginaAggiornamenti::scaricaCopia(QString* errore) {
-    return scaricaAggiornamento(
-        indirizzoAggiornamenti(sessione_.programma()), copiaAggiornamento(), errore,
-        [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); });
+    return scaricaAggiornamento(indirizzoAggiornamenti(sessione_.programma()), copiaAggiornamento(), errore,
+                                [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); });
 }
 
 void PaginaAggiornamenti::controllaAggiornamenti() {

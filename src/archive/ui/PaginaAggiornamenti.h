@@ -57,9 +57,9 @@ private:
 
     FinestraPrincipale& principale_;
     Sessione& sessione_;
-    VistaGriglia* tabellaImporta_;   // FgImporta
-    QListWidget* righeSegnalate_;    // List4
-    QCheckBox* correggiErrate_;      // Check3
+    VistaGriglia* tabellaImporta_;  // FgImporta
+    QListWidget* righeSegnalate_;   // List4
+    QCheckBox* correggiErrate_;     // Check3
 
     // The rows of FgImporta and the result of their check: what AGGIORNAMENTO writes.
     std::vector<RigaAggiornamento> righeImporta_;

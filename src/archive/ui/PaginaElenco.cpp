@@ -12,15 +12,13 @@ namespace quorvane {
 
 PaginaElenco::PaginaElenco(QWidget* padre) : QWidget(padre) {
     tabellaEstrazioni_ = new VistaGriglia("FgDB", this);
-    connect(tabellaEstrazioni_, &VistaGriglia::clic, this, [this](int riga, int) {
-        evidenziaEstrazione(tabellaEstrazioni_->griglia(), riga);
-    });
+    connect(tabellaEstrazioni_, &VistaGriglia::clic, this,
+            [this](int riga, int) { evidenziaEstrazione(tabellaEstrazioni_->griglia(), riga); });
     numeroEstrazioni_ = etichettaIncorniciata("Label9", this);
 
     auto* vaiPrima = pulsante(this, "Command14", QStringLiteral("Vai alla prima estrazione"));
-    connect(vaiPrima, &QPushButton::clicked, this, [this] {
-        tabellaEstrazioni_->griglia().impostaPrimaRigaMostrata(1);
-    });
+    connect(vaiPrima, &QPushButton::clicked, this,
+            [this] { tabellaEstrazioni_->griglia().impostaPrimaRigaMostrata(1); });
     auto* vaiUltima = pulsante(this, "Command13", QStringLiteral("Vai ultima estrazione"));
     connect(vaiUltima, &QPushButton::clicked, this, [this] {
         tabellaEstrazioni_->griglia().impostaPrimaRigaMostrata(tabellaEstrazioni_->griglia().righe() - 1);
@@ -48,7 +46,9 @@ void PaginaElenco::mostraEstrazioni(const std::vector<RigaArchivio>& righe) {
     numeroEstrazioni_->setText(QString::number(righe.size()));
 }
 
-void PaginaElenco::adattaColonne() { tabellaEstrazioni_->adattaColonne(1, -1); }
+void PaginaElenco::adattaColonne() {
+    tabellaEstrazioni_->adattaColonne(1, -1);
+}
 
 void PaginaElenco::selezionaEstrazione() {
     const Griglia& g = tabellaEstrazioni_->griglia();

@@ -15,13 +15,15 @@
 #include "archive/ui/ControlliArchivio.h"
 #include "archive/ui/RiquadroCalendario.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/FinestraPrincipale.h"
 
 namespace quorvane {
 
 namespace {
-QString qtesto(const std::string& s) { return QString::fromStdString(s); }
+QString qtesto(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 Data oggi() {
     const QDate d = QDate::currentDate();
@@ -55,9 +57,12 @@ QLayout* PaginaGestione::creaEstrazioneCorrente() {
     etichettaNumEstrazioni_ = etichettaIncorniciata("Label2", corrente);
     etichettaAggiornato_ = etichettaIncorniciata("LBLAGGIORNATO", corrente);
     const std::pair<const char*, QLabel*> voci[] = {
-        {"Indice", etichettaIndice_},           {"Data", etichettaData_},
-        {"Mensile", etichettaMensile_},         {"Annuale", etichettaAnnuale_},
-        {"Num estraz", etichettaNumEstrazioni_}, {"Dati aggiornati al", etichettaAggiornato_},
+        {"Indice", etichettaIndice_},
+        {"Data", etichettaData_},
+        {"Mensile", etichettaMensile_},
+        {"Annuale", etichettaAnnuale_},
+        {"Num estraz", etichettaNumEstrazioni_},
+        {"Dati aggiornati al", etichettaAggiornato_},
     };
     for (int i = 0; i < 6; ++i) {
         griglia->addWidget(new QLabel(QString::fromUtf8(voci[i].first), corrente), 0, i, Qt::AlignCenter);
@@ -126,8 +131,7 @@ QLayout* PaginaGestione::creaDataEComandi() {
     connect(dataOdierna, &QPushButton::clicked, this, [this] { impostaCalendario(oggi()); });
     auto* dataCorrente = pulsante(this, "Command6", QStringLiteral("Imposta data"));
     connect(dataCorrente, &QPushButton::clicked, this, [this] {
-        if (auto d = Data::daTesto(dataCorrente_))
-            calendarioData_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
+        if (auto d = Data::daTesto(dataCorrente_)) calendarioData_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
     });
     auto* data = new QHBoxLayout;
     data->addWidget(new QLabel(QStringLiteral("Data selezionata"), this));
@@ -231,9 +235,8 @@ void PaginaGestione::ricercaPerData() {
 }
 
 void PaginaGestione::cliccaIndice() {
-    auto risposta = Dialoghi::correnti().chiediTesto(this, QStringLiteral("Indice estrazione"),
-                                                     QStringLiteral("Digitare il numero indice"),
-                                                     QStringLiteral("3894"));
+    auto risposta = Dialoghi::correnti().chiediTesto(
+        this, QStringLiteral("Indice estrazione"), QStringLiteral("Digitare il numero indice"), QStringLiteral("3894"));
     if (!risposta) return;
     bool ok = false;
     const int indice = risposta->trimmed().toInt(&ok);
@@ -250,7 +253,8 @@ bool PaginaGestione::eventFilter(QObject* oggetto, QEvent* evento) {
 
 void PaginaGestione::mostraEstrazioneScelta(int estrazione, const QString& data) {
     impostaSlider(estrazione);
-    if (auto d = Data::daTesto(data.toStdString())) calendarioData_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
+    if (auto d = Data::daTesto(data.toStdString()))
+        calendarioData_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
     dataSelezionata_->setText(data);
 }
 

@@ -77,15 +77,15 @@ private:
     std::string dataCorrente_;  // of estrazioneCorrente_, as stored: found again after a reload
 
     std::array<CasellaNumero*, NumCaselle> caselle_{};  // txtin_1 .. txtin_55
-    QScrollBar* sceltaEstrazione_;       // HScrestrazione
-    QLabel* etichettaIndice_;            // pAN_DC: a click asks for an index
-    QLabel* etichettaData_;              // LBLESTRAZIONE: shows dataCorrente_
-    QLabel* etichettaNumEstrazioni_;     // Label2
-    QLabel* etichettaAggiornato_;        // LBLAGGIORNATO
-    QLabel* etichettaMensile_;           // LabelPM
-    QLabel* etichettaAnnuale_;           // LabelPA
-    QCalendarWidget* calendarioData_;    // MonthView1: the date a save stores
-    QLineEdit* dataSelezionata_;         // Text1
+    QScrollBar* sceltaEstrazione_;                      // HScrestrazione
+    QLabel* etichettaIndice_;                           // pAN_DC: a click asks for an index
+    QLabel* etichettaData_;                             // LBLESTRAZIONE: shows dataCorrente_
+    QLabel* etichettaNumEstrazioni_;                    // Label2
+    QLabel* etichettaAggiornato_;                       // LBLAGGIORNATO
+    QLabel* etichettaMensile_;                          // LabelPM
+    QLabel* etichettaAnnuale_;                          // LabelPA
+    QCalendarWidget* calendarioData_;                   // MonthView1: the date a save stores
+    QLineEdit* dataSelezionata_;                        // Text1
     RiquadroCalendario* calendario_;
 };
 

@@ -11,18 +11,19 @@
 #include "archive/ui/ControlliArchivio.h"
 #include "archive/ui/PaginaGestione.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/FinestraPrincipale.h"
 
 namespace quorvane {
 
 namespace {
 const QString TitoloSalvataggio = QStringLiteral("Salvataggio estrazione");
 const QString TitoloEliminazione = QStringLiteral("Sistemazione Archivio estrazioni");
-const QString DataGiaMemorizzata =
-    QStringLiteral("Attenzione probabilmente hai inserito una data già memorizzata...");
+const QString DataGiaMemorizzata = QStringLiteral("Attenzione probabilmente hai inserito una data già memorizzata...");
 
-QString qtesto(const std::string& s) { return QString::fromStdString(s); }
+QString qtesto(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void messaggio(QWidget* padre, QMessageBox::Icon icona, const QString& titolo, const QString& testo) {
     Dialoghi::correnti().messaggio(padre, icona, titolo, testo);
@@ -53,8 +54,8 @@ std::optional<std::array<std::string, NumRuote>> PaginaGestione::ruoteDaSalvare(
 // Draw entry and editing.
 
 void PaginaGestione::incollaEstrazione() {
-    const TestiCaselle caselle =
-        caselleDaAppunti(QStringLiteral(" ").append(QGuiApplication::clipboard()->text()).toStdString());
+    const TestiCaselle caselle = caselleDaAppunti(
+        QStringLiteral(" ").append(QGuiApplication::clipboard()->text()).toStdString());
     for (int i = 0; i < NumCaselle; ++i) caselle_[i]->setText(qtesto(caselle[i]));
 }
 
@@ -63,24 +64,24 @@ void PaginaGestione::salvaEstrazione() {
     if (!ruote) return;
     const Data data = dataCalendario();
     const QString testoData = qtesto(data.testo());
-    if (!Dialoghi::correnti().conferma(this, TitoloSalvataggio,
-                                       QStringLiteral("Confermi il salvataggio dell'estrazione del ") + testoData +
-                                           QStringLiteral(" ?")))
+    if (!Dialoghi::correnti().conferma(
+            this, TitoloSalvataggio,
+            QStringLiteral("Confermi il salvataggio dell'estrazione del ") + testoData + QStringLiteral(" ?")))
         return;
     auto db = apriArchivio(QStringLiteral("Anomalia archivio"));
     if (!db) return;
     QString errore;
     switch (aggiungiEstrazione(*db, data, *ruote, &errore)) {
-    case EsitoScrittura::Fatta:
-        break;
-    case EsitoScrittura::GiaPresente:
-    case EsitoScrittura::NonTrovata:
-        messaggioErrore(this, QStringLiteral("Anomalia archivio"), DataGiaMemorizzata);
-        return;
-    case EsitoScrittura::Errore:
-        messaggioErrore(this, QStringLiteral("Anomalia archivio"),
-                        QStringLiteral("L'estrazione del %1 non è stata salvata.\n%2").arg(testoData, errore));
-        return;
+        case EsitoScrittura::Fatta:
+            break;
+        case EsitoScrittura::GiaPresente:
+        case EsitoScrittura::NonTrovata:
+            messaggioErrore(this, QStringLiteral("Anomalia archivio"), DataGiaMemorizzata);
+            return;
+        case EsitoScrittura::Errore:
+            messaggioErrore(this, QStringLiteral("Anomalia archivio"),
+                            QStringLiteral("L'estrazione del %1 non è stata salvata.\n%2").arg(testoData, errore));
+            return;
     }
     db.reset();
     messaggio(this, QMessageBox::Information, TitoloSalvataggio,
@@ -107,22 +108,22 @@ void PaginaGestione::modificaEstrazione() {
     if (!db) return;
     QString errore;
     switch (quorvane::modificaEstrazione(*db, *data, *ruote, &errore)) {
-    case EsitoScrittura::NonTrovata:
-    case EsitoScrittura::GiaPresente:
-        messaggio(this, QMessageBox::NoIcon, QStringLiteral("Quorvane"),
-                  QStringLiteral("Elemento non trovato. Possibile anomalia"));
-        break;
-    case EsitoScrittura::Errore:
-        messaggioErrore(this, QStringLiteral("Anomalia archivio"),
-                        QStringLiteral("L'estrazione del %1 non è stata modificata.\n%2").arg(d, errore));
-        return;
-    case EsitoScrittura::Fatta:
-        db.reset();
-        messaggio(this, QMessageBox::Information, TitoloSalvataggio,
-                  QStringLiteral("Modifica effettuata. Ricarico archivio."));
-        caricaArchivioExNovo(principale_, this);
-        aggiornaRiepilogoArchivio();
-        break;
+        case EsitoScrittura::NonTrovata:
+        case EsitoScrittura::GiaPresente:
+            messaggio(this, QMessageBox::NoIcon, QStringLiteral("Quorvane"),
+                      QStringLiteral("Elemento non trovato. Possibile anomalia"));
+            break;
+        case EsitoScrittura::Errore:
+            messaggioErrore(this, QStringLiteral("Anomalia archivio"),
+                            QStringLiteral("L'estrazione del %1 non è stata modificata.\n%2").arg(d, errore));
+            return;
+        case EsitoScrittura::Fatta:
+            db.reset();
+            messaggio(this, QMessageBox::Information, TitoloSalvataggio,
+                      QStringLiteral("Modifica effettuata. Ricarico archivio."));
+            caricaArchivioExNovo(principale_, this);
+            aggiornaRiepilogoArchivio();
+            break;
     }
     impostaSlider(std::min(ricordata, sessione_.archivio.NumEstrazioni()));
     impostaCalendario(*data);
@@ -131,9 +132,9 @@ void PaginaGestione::modificaEstrazione() {
 
 void PaginaGestione::eliminaEstrazione() {
     const QString d = qtesto(dataCorrente_);
-    if (!Dialoghi::correnti().conferma(this, QStringLiteral("Eliminazione record"),
-                                       QStringLiteral("Attenzione: sarà eliminata l'estrazione del ") + d +
-                                           QStringLiteral(".  Confermi ?")))
+    if (!Dialoghi::correnti().conferma(
+            this, QStringLiteral("Eliminazione record"),
+            QStringLiteral("Attenzione: sarà eliminata l'estrazione del ") + d + QStringLiteral(".  Confermi ?")))
         return;
     const auto data = Data::daTesto(dataCorrente_);
     if (!data) return;
@@ -149,8 +150,7 @@ void PaginaGestione::eliminaEstrazione() {
         messaggioErrore(this, TitoloEliminazione,
                         QStringLiteral("L'estrazione del %1 non è stata eliminata.\n%2\nL'archivio verrà ricaricato.")
                             .arg(d, errore));
-    else
-        return;
+    else return;
     caricaArchivioExNovo(principale_, this);
     aggiornaRiepilogoArchivio();
 }

@@ -12,8 +12,8 @@
 #include "archive/db/ScaricoStorico.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/FinestraPrincipale.h"
 
 namespace quorvane {
 
@@ -78,11 +78,12 @@ QWidget* PaginaSalvataggi::creaSito() {
     griglia->addWidget(nuovoIndirizzoSito_, 1, 0);
     griglia->addWidget(incolla, 1, 1);
     griglia->addWidget(predefinito, 2, 1);
-    griglia->addWidget(testoFisso(QStringLiteral("Per modificare l'indirizzo internet predefinito, copiare l'indirizzo "
-                                                 "desiderato ed incollarlo in questa casella dopodichè usare il pulsante "
-                                                 "RENDE PREDEFINITO"),
-                                  sito),
-                       2, 0);
+    griglia->addWidget(
+        testoFisso(QStringLiteral("Per modificare l'indirizzo internet predefinito, copiare l'indirizzo "
+                                  "desiderato ed incollarlo in questa casella dopodichè usare il pulsante "
+                                  "RENDE PREDEFINITO"),
+                   sito),
+        2, 0);
     griglia->setColumnStretch(0, 1);
     return sito;
 }
@@ -110,16 +111,17 @@ QWidget* PaginaSalvataggi::creaFormati() {
     auto* datiIII = pulsante(formati, "Command10", TitoloDatiIII);
     connect(datiIII, &QPushButton::clicked, this, &PaginaSalvataggi::salvaDatiIII);
     auto* zendravolta = pulsante(formati, "Command7", TitoloZendravolta);
-    zendravolta->setToolTip(QStringLiteral("Scrive DATI32.III nella cartella KVEL3 del disco C: "
-                                           "(con Wine, in ~/.wine/drive_c/KVEL3)"));
+    zendravolta->setToolTip(
+        QStringLiteral("Scrive DATI32.III nella cartella KVEL3 del disco C: "
+                       "(con Wine, in ~/.wine/drive_c/KVEL3)"));
     connect(zendravolta, &QPushButton::clicked, this, &PaginaSalvataggi::salvaZendravolta);
     auto* nazionale = pulsante(formati, "Command34", TitoloNazionale);
     connect(nazionale, &QPushButton::clicked, this, &PaginaSalvataggi::salvaNazionale);
     auto* predefinita = pulsante(formati, "Command35", QStringLiteral("RENDE PREDEFINITA"));
     connect(predefinita, &QPushButton::clicked, this, &PaginaSalvataggi::rendePredefinitoPercorsoDati);
     // Window load: the Dati.iii path stored as the default.
-    percorsoDatiIII_ =
-        casella("Label13", sessione_.programma().parametro(Parametri::PercorsoDati).value_or(QString()), formati);
+    percorsoDatiIII_ = casella("Label13", sessione_.programma().parametro(Parametri::PercorsoDati).value_or(QString()),
+                               formati);
 
     auto* layoutFormati = new QGridLayout(formati);
     layoutFormati->addWidget(datiIII, 0, 0);
@@ -130,10 +132,11 @@ QWidget* PaginaSalvataggi::creaFormati() {
                                                        "nella cartella C:/Kvel3/ ....."),
                                         formati),
                              2, 1);
-    layoutFormati->addWidget(testoFisso(QStringLiteral("Attenzione: questi due formati non prevedono i dati della ruota "
-                                                       "nazionale. Vengono salvate le estrazioni delle 10 ruote classiche."),
-                                        formati),
-                             3, 0, 1, 2);
+    layoutFormati->addWidget(
+        testoFisso(QStringLiteral("Attenzione: questi due formati non prevedono i dati della ruota "
+                                  "nazionale. Vengono salvate le estrazioni delle 10 ruote classiche."),
+                   formati),
+        3, 0, 1, 2);
     layoutFormati->addWidget(nazionale, 4, 0);
     layoutFormati->setColumnStretch(1, 1);
     return formati;
@@ -197,8 +200,7 @@ bool PaginaSalvataggi::esporta(const QString& file,
                                const QString& titolo) {
     CursoreAttesa attesa;
     const BarraLavoro barra(principale_.barraAvanzamento());
-    const std::string contenuto =
-        formato(sessione_.archivio, [this](int i, int n) { avanzamento(principale_, i, n); });
+    const std::string contenuto = formato(sessione_.archivio, [this](int i, int n) { avanzamento(principale_, i, n); });
     QString errore;
     if (scriviEsportazione(file, contenuto, &errore)) return true;
     messaggioErrore(this, titolo, errore);
@@ -207,9 +209,8 @@ bool PaginaSalvataggi::esporta(const QString& file,
 
 void PaginaSalvataggi::salvaDatiIII() {
     const QString inizio = percorsoDatiIII_->text().isEmpty() ? sessione_.cartellaDati() : percorsoDatiIII_->text();
-    const QString file = Dialoghi::correnti().salvaFile(this, TitoloDatiIII, inizio,
-                                                        QStringLiteral("File di archivio (*.iii)"),
-                                                        QStringLiteral("iii"));
+    const QString file = Dialoghi::correnti().salvaFile(
+        this, TitoloDatiIII, inizio, QStringLiteral("File di archivio (*.iii)"), QStringLiteral("iii"));
     if (file.isEmpty()) return;
     if (esporta(file, esportaDatiIII, TitoloDatiIII)) percorsoDatiIII_->setText(file);
 }

@@ -30,9 +30,9 @@ private:
     void cliccaCalendario(int riga, int colonna);
 
     Sessione& sessione_;
-    QComboBox* sceltaAnno_;        // Combo1
-    QCheckBox* sigleGiorni_;       // Check2
-    VistaGriglia* tabellaAnno_;    // fg1
+    QComboBox* sceltaAnno_;      // Combo1
+    QCheckBox* sigleGiorni_;     // Check2
+    VistaGriglia* tabellaAnno_;  // fg1
 };
 
 }  // namespace quorvane

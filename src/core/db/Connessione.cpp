@@ -54,8 +54,7 @@ bool Connessione::apri(const QString& percorso, Modo modo, QString* errore) {
 
 bool Connessione::haTabella(const QString& nome) const {
     QSqlQuery q(db_);
-    q.prepare(QStringLiteral(
-        "SELECT 1 FROM sqlite_master WHERE type IN ('table','view') AND name = ? COLLATE NOCASE"));
+    q.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type IN ('table','view') AND name = ? COLLATE NOCASE"));
     q.addBindValue(nome);
     return q.exec() && q.next();
 }

@@ -56,8 +56,7 @@ bool dividiRiga(std::string_view testo, std::string_view& dataMemorizzata, RigaA
 }
 }  // namespace
 
-std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apri(const QString& percorso, QString* errore,
-                                                         bool solaLettura) {
+std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apri(const QString& percorso, QString* errore, bool solaLettura) {
     auto db = std::unique_ptr<DatabaseArchivio>(new DatabaseArchivio);
     auto modo = solaLettura ? Connessione::Modo::SolaLettura : Connessione::Modo::Esistente;
     if (!db->connessione_.apri(percorso, modo, errore)) return nullptr;
@@ -70,7 +69,8 @@ std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apri(const QString& percorso
 
 std::unique_ptr<DatabaseArchivio> DatabaseArchivio::apriOCrea(const QString& percorso, QString* errore) {
     auto db = std::unique_ptr<DatabaseArchivio>(new DatabaseArchivio);
-    if (!db->connessione_.apri(percorso, Connessione::Modo::CreaSeManca, errore) || !db->creaSchema(errore)) return nullptr;
+    if (!db->connessione_.apri(percorso, Connessione::Modo::CreaSeManca, errore) || !db->creaSchema(errore))
+        return nullptr;
     return db;
 }
 
@@ -110,8 +110,9 @@ std::optional<std::vector<RigaArchivio>> DatabaseArchivio::leggiEstrazioni(QStri
             return nonValido(QStringLiteral("un valore contiene una tabulazione"));
         const auto data = Data::daTestoIso(memorizzata.substr(0, 10));
         if (!data)
-            return nonValido(QStringLiteral("la data \"%1\" non è scritta come AAAA-MM-GG")
-                                 .arg(QString::fromUtf8(memorizzata.data(), static_cast<qsizetype>(memorizzata.size()))));
+            return nonValido(
+                QStringLiteral("la data \"%1\" non è scritta come AAAA-MM-GG")
+                    .arg(QString::fromUtf8(memorizzata.data(), static_cast<qsizetype>(memorizzata.size()))));
         if (precedente && !(*precedente < *data))
             return nonValido(QStringLiteral("la data %1 è ripetuta").arg(QString::fromStdString(data->testo())));
         precedente = data;
@@ -142,23 +143,21 @@ bool DatabaseArchivio::integro(QString* errore) {
     return false;
 }
 
-std::optional<int> DatabaseArchivio::aggiungiEstrazioni(const std::vector<Estrazione>& estrazioni,
-                                                        QString* errore) {
+std::optional<int> DatabaseArchivio::aggiungiEstrazioni(const std::vector<Estrazione>& estrazioni, QString* errore) {
     if (!integro(errore)) return std::nullopt;
     Transazione scrittura(connessione_.db());
     const QDateTime adesso = QDateTime::currentDateTime();
     const QString giorno = adesso.toString(QStringLiteral("yyyy-MM-dd"));
     const QString ora = adesso.toString(QStringLiteral("HH:mm:ss"));
     QSqlQuery q(connessione_.db());
-    scrittura.prepara(q, QStringLiteral(
-        "INSERT OR IGNORE INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, "
-        "\"To\", Ve, Nz, datareg, orareg) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    scrittura.prepara(
+        q, QStringLiteral("INSERT OR IGNORE INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, "
+                          "\"To\", Ve, Nz, datareg, orareg) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     int aggiunte = 0;
     for (std::size_t i = 0; i < estrazioni.size() && scrittura.riuscita(); ++i) {
         const Estrazione& e = estrazioni[i];
         q.bindValue(0, QString::fromStdString(e.data.testoIso()));
-        for (int r = 0; r < NumRuote; ++r)
-            q.bindValue(r + 1, QString::fromStdString(scriviTestoRuota(e.ruote[r])));
+        for (int r = 0; r < NumRuote; ++r) q.bindValue(r + 1, QString::fromStdString(scriviTestoRuota(e.ruote[r])));
         q.bindValue(12, giorno);
         q.bindValue(13, ora);
         if (scrittura.esegui(q)) aggiunte += q.numRowsAffected();

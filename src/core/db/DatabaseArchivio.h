@@ -14,8 +14,7 @@ namespace quorvane {
 class DatabaseArchivio {
 public:
     // An existing file holding EstrazioniLotto; null, with an Italian message, otherwise.
-    static std::unique_ptr<DatabaseArchivio> apri(const QString& percorso, QString* errore,
-                                                  bool solaLettura = false);
+    static std::unique_ptr<DatabaseArchivio> apri(const QString& percorso, QString* errore, bool solaLettura = false);
     // Opens the file, creating it (and the table) when missing; an existing file without the
     // table gets it.
     static std::unique_ptr<DatabaseArchivio> apriOCrea(const QString& percorso, QString* errore);

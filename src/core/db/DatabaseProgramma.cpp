@@ -35,8 +35,7 @@ void DatabaseProgramma::registraTabelle(const QString& nome, PreparazioneTabelle
 }
 
 std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartella,
-                                                           const QList<Parametro>& valoriIniziali,
-                                                           QString* errore) {
+                                                           const QList<Parametro>& valoriIniziali, QString* errore) {
     if (!QDir().mkpath(cartella)) {
         *errore = QStringLiteral("Impossibile creare la cartella dei dati \"%1\".").arg(cartella);
         return nullptr;
@@ -58,7 +57,8 @@ std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartel
     if (db->creato_) {
         for (const Parametro& p : valoriIniziali) {
             QSqlQuery q(sql);
-            t.prepara(q, QStringLiteral("INSERT INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
+            t.prepara(q,
+                      QStringLiteral("INSERT INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
             q.addBindValue(p.nome);
             q.addBindValue(p.valore1);
             q.addBindValue(p.valore2);
@@ -66,8 +66,7 @@ std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartel
         }
     }
     if (!t.conferma()) {
-        *errore = QStringLiteral("Il database del programma \"%1\" non si può preparare: %2.")
-                      .arg(percorso, t.errore());
+        *errore = QStringLiteral("Il database del programma \"%1\" non si può preparare: %2.").arg(percorso, t.errore());
         return nullptr;
     }
     return db;
@@ -91,8 +90,8 @@ bool DatabaseProgramma::impostaParametro(const QString& nome, const QString& val
 
 bool DatabaseProgramma::aggiungiParametroSeManca(const Parametro& parametro) {
     QSqlQuery q(db());
-    q.prepare(QStringLiteral(
-        "INSERT OR IGNORE INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
+    q.prepare(
+        QStringLiteral("INSERT OR IGNORE INTO ParametriProgramma (Parametro, Valore1, Valore2) VALUES (?, ?, ?)"));
     q.addBindValue(parametro.nome);
     q.addBindValue(parametro.valore1);
     q.addBindValue(parametro.valore2);
@@ -106,8 +105,7 @@ QList<Parametro> DatabaseProgramma::parametri() {
     if (!q.exec(QStringLiteral("SELECT Parametro, Valore1, Valore2 FROM ParametriProgramma "
                                "ORDER BY Parametro")))
         return elenco;
-    while (q.next())
-        elenco.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+    while (q.next()) elenco.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
     return elenco;
 }
 

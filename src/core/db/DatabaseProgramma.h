@@ -45,8 +45,7 @@ public:
     // table, every registered table and the parameter rows the program expects
     // (`valoriIniziali`); an existing file gets any table it lacks. Null, with an Italian
     // message, when the file is not a usable database.
-    static std::unique_ptr<DatabaseProgramma> apri(const QString& cartella,
-                                                   const QList<Parametro>& valoriIniziali,
+    static std::unique_ptr<DatabaseProgramma> apri(const QString& cartella, const QList<Parametro>& valoriIniziali,
                                                    QString* errore);
 
     const QString& percorso() const { return connessione_.percorso(); }

@@ -49,12 +49,14 @@ TipoErroreSql tipoErrore(const QSqlError& errore) {
 
 QString descriviErrore(const QSqlError& errore) {
     if (codice(errore) == SqliteReadonlyRollback)
-        return QStringLiteral("una scrittura interrotta è rimasta a metà (il file \"-journal\" accanto al database) "
-                              "e in sola lettura non si può annullare: aprire l'archivio una volta con Quorvane, che lo "
-                              "riporta com'era prima");
+        return QStringLiteral(
+            "una scrittura interrotta è rimasta a metà (il file \"-journal\" accanto al database) "
+            "e in sola lettura non si può annullare: aprire l'archivio una volta con Quorvane, che lo "
+            "riporta com'era prima");
     switch (tipoErrore(errore)) {
         case TipoErroreSql::Bloccato:
-            return QStringLiteral("il database è bloccato da un altro programma che lo sta usando: riprovare più tardi");
+            return QStringLiteral(
+                "il database è bloccato da un altro programma che lo sta usando: riprovare più tardi");
         case TipoErroreSql::Pieno:
             return QStringLiteral("il disco è pieno");
         case TipoErroreSql::SolaLettura:

@@ -39,8 +39,7 @@ void Sessione::registraArchivioDimostrativo(GeneratoreDimostrativo genera) {
     generatoreRegistrato() = std::move(genera);
 }
 
-std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Data& oggi,
-                                          QString* errore) {
+std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Data& oggi, QString* errore) {
     auto sessione = std::unique_ptr<Sessione>(new Sessione);
     sessione->cartellaDati_ = cartellaDati;
     const QString demo = QDir(cartellaDati).filePath(NomeArchivioDimostrativo);

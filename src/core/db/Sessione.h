@@ -38,8 +38,7 @@ public:
     // Opens the program database of the data folder and the archive it names. On the first
     // run both are created: the archive with simulated draws up to the day before `oggi`.
     // Null, with an Italian message, when the program database cannot be used.
-    static std::unique_ptr<Sessione> avvia(const QString& cartellaDati, const Data& oggi,
-                                           QString* errore);
+    static std::unique_ptr<Sessione> avvia(const QString& cartellaDati, const Data& oggi, QString* errore);
 
     DatabaseProgramma& programma() { return *programma_; }
     const QString& cartellaDati() const { return cartellaDati_; }

@@ -10,7 +10,8 @@
 namespace quorvane {
 
 QLabel* avvisoDimostrativo(QWidget* padre) {
-    auto* l = etichetta(padre, "LblDimostrativo",
+    auto* l = etichetta(
+        padre, "LblDimostrativo",
         QStringLiteral("<b>Archivio dimostrativo:</b> le sue estrazioni sono <b>simulate</b> e non sono quelle "
                        "reali del Lotto. Per avere le estrazioni reali, nella finestra principale: "
                        "<i>Gestione archivio</i>, scheda <i>Aggiornamenti</i>, <b>SCARICA ARCHIVIO UFFICIALE</b>, "
@@ -51,15 +52,15 @@ void sfondoEtichetta(QLabel* etichetta, Colore colore) {
 }
 
 std::optional<int> chiediIndice(QWidget* padre, const ArchivioEstrazioni& archivio) {
-    const auto risposta = Dialoghi::correnti().chiediTesto(padre, QStringLiteral("Scelta estrazione"),
-                                                           QStringLiteral("Inserire il n° indice dell'archivio modello."),
-                                                           QString());
+    const auto risposta = Dialoghi::correnti().chiediTesto(
+        padre, QStringLiteral("Scelta estrazione"), QStringLiteral("Inserire il n° indice dell'archivio modello."),
+        QString());
     if (!risposta) return std::nullopt;
     const auto indice = indiceDigitato(archivio, risposta->toStdString());
     if (!indice && numeroDigitato(risposta->toStdString()))
-        Dialoghi::correnti().messaggio(padre, QMessageBox::Information, QStringLiteral("Scelta estrazione"),
-                                       QStringLiteral("Indice fuori archivio: digitare un numero da 1 a %1.")
-                                           .arg(ultimaEstrazione(archivio)));
+        Dialoghi::correnti().messaggio(
+            padre, QMessageBox::Information, QStringLiteral("Scelta estrazione"),
+            QStringLiteral("Indice fuori archivio: digitare un numero da 1 a %1.").arg(ultimaEstrazione(archivio)));
     return indice;
 }
 

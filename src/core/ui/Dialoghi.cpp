@@ -13,8 +13,7 @@ Dialoghi Dialoghi::veri() {
         box.exec();
     };
     d.conferma = [](QWidget* padre, const QString& titolo, const QString& testo) {
-        return QMessageBox::question(padre, titolo, testo, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
+        return QMessageBox::question(padre, titolo, testo, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
     d.apriFile = [](QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) {
         return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);

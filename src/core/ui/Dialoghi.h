@@ -17,12 +17,14 @@ struct Dialoghi {
     // Save-file dialog starting at `percorso` (a folder or a file), adding `estensione` to a name
     // typed without one; empty when cancelled.
     std::function<QString(QWidget*, const QString& titolo, const QString& percorso, const QString& filtro,
-                          const QString& estensione)> salvaFile;
+                          const QString& estensione)>
+        salvaFile;
     // Hands a web address to the desktop's browser; false when none took it.
     std::function<bool(const QUrl&)> apriIndirizzo;
     // Input box; nullopt when cancelled.
     std::function<std::optional<QString>(QWidget*, const QString& titolo, const QString& etichetta,
-                                         const QString& iniziale)> chiediTesto;
+                                         const QString& iniziale)>
+        chiediTesto;
 
     // The boxes in use: the real ones unless a test put others in their place.
     static Dialoghi& correnti();

@@ -8,8 +8,7 @@ namespace quorvane {
 class EtichettaCliccabile : public QLabel {
     Q_OBJECT
 public:
-    EtichettaCliccabile(const QString& nome, const QString& testo, QWidget* padre = nullptr)
-        : QLabel(testo, padre) {
+    EtichettaCliccabile(const QString& nome, const QString& testo, QWidget* padre = nullptr) : QLabel(testo, padre) {
         setObjectName(nome);
         setCursor(Qt::PointingHandCursor);
         setStyleSheet(QStringLiteral("QLabel { color: #1a4fa0; text-decoration: underline; }"));

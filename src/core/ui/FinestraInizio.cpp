@@ -35,8 +35,8 @@ FinestraInizio::FinestraInizio(Sessione& sessione, QWidget* padre) : QWidget(pad
     auto* fine = pulsanteAlto(this, "Command3", QStringLiteral("FINE"));
     auto* help = pulsanteAlto(this, "CmDHelp", QStringLiteral("Help in linea"));
     auto* avvertenza = etichetta(this, "Label1",
-                             QStringLiteral("Da utilizzare solamente al primo utilizzo del programma. "
-                                            "Consultare l'help in linea ------->"));
+                                 QStringLiteral("Da utilizzare solamente al primo utilizzo del programma. "
+                                                "Consultare l'help in linea ------->"));
     avvertenza->setWordWrap(true);
     auto* titoloPercorso = etichetta(this, "Label5", QStringLiteral("Percorso archivio:"));
     etichettaArchivio_ = etichetta(this, "Lbl_Archivio", QString());
@@ -81,7 +81,8 @@ void FinestraInizio::avvia() {
     mostraArchivio();
     show();
     if (!sessione_.archivioApribile()) {
-        Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Selezionare Archivio"),
+        Dialoghi::correnti().messaggio(
+            this, QMessageBox::Warning, QStringLiteral("Selezionare Archivio"),
             QStringLiteral("Attenzione, la prima volta è necessario configurare l'origine dell'archivio"));
         selezionaArchivio();
     }
@@ -100,20 +101,24 @@ void FinestraInizio::selezionaArchivio() {
 
 void FinestraInizio::procedi() {
     QString motivo;
-    const bool caricato = sessione_.caricaArchivio(TipoCaricamento::Avvio, [this](int riga, int righe) {
-        if (barraAvanzamento_->maximum() != righe) barraAvanzamento_->setMaximum(righe);
-        barraAvanzamento_->setValue(riga);
-    }, &motivo);
+    const bool caricato = sessione_.caricaArchivio(
+        TipoCaricamento::Avvio,
+        [this](int riga, int righe) {
+            if (barraAvanzamento_->maximum() != righe) barraAvanzamento_->setMaximum(righe);
+            barraAvanzamento_->setValue(riga);
+        },
+        &motivo);
     if (!caricato) {
-        Dialoghi::correnti().messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"),
-                                       MessaggioCaricamento);
+        Dialoghi::correnti().messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"), MessaggioCaricamento);
         return;
     }
     emit archivioCaricato();
     close();
 }
 
-void FinestraInizio::mostraArchivio() { etichettaDimostrativo_->setVisible(sessione_.archivioDimostrativo()); }
+void FinestraInizio::mostraArchivio() {
+    etichettaDimostrativo_->setVisible(sessione_.archivioDimostrativo());
+}
 
 void FinestraInizio::mostraParametri() {
     Griglia& g = tabellaParametri_->griglia();

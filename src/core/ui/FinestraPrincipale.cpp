@@ -80,8 +80,8 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* padre) : QMa
     etichettaDataInizio_ = etichettaPeriodo(centro, "LblInizio", QStringLiteral("Data inizio"));
     etichettaDataFine_ = etichettaPeriodo(centro, "LblFine", QStringLiteral("Data fine"));
     etichettaEstrazioni_ = etichettaPeriodo(centro, "Lbl_Ev", QStringLiteral("Estrazioni archivio modello"));
-    etichettaEstrazioni_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: white; font-weight: bold; }")
-                              .arg(coloreCss(VerdeScuro)));
+    etichettaEstrazioni_->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: white; font-weight: bold; }").arg(coloreCss(VerdeScuro)));
     etichettaEstrazioni_->setToolTip(QStringLiteral("Estrazioni archivio modello"));
     auto* titolo = new QLabel(QStringLiteral("<b>Archivio modello</b>"), centro);
     auto* conteggio = new QLabel(QStringLiteral("Estrazioni"), centro);

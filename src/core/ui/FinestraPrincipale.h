@@ -41,12 +41,12 @@ private:
 
     Sessione& sessione_;
     VistaGriglia* tabellaEstrazioni_;  // fgpa
-    QLabel* etichettaIndiceInizio_;  // Lbl_inizioNE
-    QLabel* etichettaIndiceFine_;  // Lbl_fineNE
-    QLabel* etichettaDataInizio_;  // LblInizio
-    QLabel* etichettaDataFine_;  // LblFine
-    QLabel* etichettaEstrazioni_;  // Lbl_Ev
-    QProgressBar* barraAvanzamento_;  // Pb1
+    QLabel* etichettaIndiceInizio_;    // Lbl_inizioNE
+    QLabel* etichettaIndiceFine_;      // Lbl_fineNE
+    QLabel* etichettaDataInizio_;      // LblInizio
+    QLabel* etichettaDataFine_;        // LblFine
+    QLabel* etichettaEstrazioni_;      // Lbl_Ev
+    QProgressBar* barraAvanzamento_;   // Pb1
     std::map<QString, QPointer<QWidget>> moduli_;
 };
 

@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 
 // The topics live in a static library: their resources must be registered by hand.
-static void registraArgomenti() { Q_INIT_RESOURCE(quorvane); }
+static void registraArgomenti() {
+    Q_INIT_RESOURCE(quorvane);
+}
 
 namespace quorvane {
 

@@ -7,8 +7,8 @@
 #include <QTranslator>
 
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/FinestraInizio.h"
+#include "core/ui/FinestraPrincipale.h"
 
 namespace quorvane {
 

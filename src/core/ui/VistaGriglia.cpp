@@ -2,17 +2,16 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextDocument>
-
 #include <algorithm>
 #include <unordered_set>
 
@@ -26,21 +25,25 @@ namespace {
 
 Qt::Alignment allineamentoQt(Allineamento a) {
     switch (a) {
-    case Allineamento::Centro: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Allineamento::Destra: return Qt::AlignRight | Qt::AlignVCenter;
-    case Allineamento::Sinistra: break;
+        case Allineamento::Centro:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case Allineamento::Destra:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Allineamento::Sinistra:
+            break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QString testoQt(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString testoQt(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
 
-ModelloGriglia::ModelloGriglia(Griglia* griglia, QObject* parent)
-    : QAbstractTableModel(parent), griglia_(griglia) {
+ModelloGriglia::ModelloGriglia(Griglia* griglia, QObject* parent) : QAbstractTableModel(parent), griglia_(griglia) {
     contaCelle();
 }
 
@@ -51,7 +54,9 @@ void ModelloGriglia::impostaGriglia(Griglia* griglia) {
     endResetModel();
 }
 
-int ModelloGriglia::primaRiga() const { return std::min(griglia_->righeFisse(), 1); }
+int ModelloGriglia::primaRiga() const {
+    return std::min(griglia_->righeFisse(), 1);
+}
 
 void ModelloGriglia::contaCelle() {
     righe_ = std::max(0, griglia_->righe() - primaRiga());
@@ -78,9 +83,13 @@ void ModelloGriglia::celleCambiate(int r1, int c1, int r2, int c2) {
     if (r1 <= r2 && c1 <= c2) emit dataChanged(index(r1, c1), index(r2, c2));
 }
 
-int ModelloGriglia::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : righe_; }
+int ModelloGriglia::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : righe_;
+}
 
-int ModelloGriglia::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : colonne_; }
+int ModelloGriglia::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : colonne_;
+}
 
 bool ModelloGriglia::fissa(int riga, int colonna) const {
     return riga < griglia_->righeFisse() || colonna < griglia_->colonneFisse();
@@ -91,23 +100,23 @@ namespace {
 // when they have none of their own.
 QVariant aspettoCella(const Cella& x, int role, bool fissa) {
     switch (role) {
-    case Qt::BackgroundRole:
-        if (x.sfondo) return QBrush(coloreQt(*x.sfondo));
-        if (fissa) return QGuiApplication::palette().button();
-        return {};
-    case Qt::ForegroundRole:
-        if (x.colore) return QBrush(coloreQt(*x.colore));
-        if (fissa) return QGuiApplication::palette().buttonText();
-        return {};
-    case Qt::FontRole:
-        if (x.grassetto) {
-            QFont f;
-            f.setBold(true);
-            return f;
-        }
-        return {};
-    default:
-        return {};
+        case Qt::BackgroundRole:
+            if (x.sfondo) return QBrush(coloreQt(*x.sfondo));
+            if (fissa) return QGuiApplication::palette().button();
+            return {};
+        case Qt::ForegroundRole:
+            if (x.colore) return QBrush(coloreQt(*x.colore));
+            if (fissa) return QGuiApplication::palette().buttonText();
+            return {};
+        case Qt::FontRole:
+            if (x.grassetto) {
+                QFont f;
+                f.setBold(true);
+                return f;
+            }
+            return {};
+        default:
+            return {};
     }
 }
 }  // namespace
@@ -119,13 +128,13 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const {
     if (!dentro(r, c)) return {};
     const Cella& x = griglia_->cella(r, c);
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-        return testoQt(x.testo);
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(allineamentoQt(griglia_->allineamento(r, c)));
-    default:
-        return aspettoCella(x, role, fissa(r, c));
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return testoQt(x.testo);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(allineamentoQt(griglia_->allineamento(r, c)));
+        default:
+            return aspettoCella(x, role, fissa(r, c));
     }
 }
 
@@ -177,15 +186,12 @@ void DelegatoElenco::setEditorData(QWidget* editor, const QModelIndex& index) co
         combo->setCurrentText(index.data(Qt::EditRole).toString());
         // A key that opened the editor replaces the value rather than add to it.
         if (combo->lineEdit()) combo->lineEdit()->selectAll();
-    } else
-        QStyledItemDelegate::setEditorData(editor, index);
+    } else QStyledItemDelegate::setEditorData(editor, index);
 }
 
 void DelegatoElenco::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
-    if (auto* combo = qobject_cast<QComboBox*>(editor))
-        model->setData(index, combo->currentText(), Qt::EditRole);
-    else
-        QStyledItemDelegate::setModelData(editor, model, index);
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) model->setData(index, combo->currentText(), Qt::EditRole);
+    else QStyledItemDelegate::setModelData(editor, model, index);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -199,7 +205,9 @@ VistaGriglia::VistaGriglia(Griglia* esterna, QWidget* parent) : QTableView(paren
     prepara();
 }
 
-VistaGriglia::~VistaGriglia() { griglia_->impostaAscoltatore({}); }
+VistaGriglia::~VistaGriglia() {
+    griglia_->impostaAscoltatore({});
+}
 
 void VistaGriglia::prepara() {
     setObjectName(testoQt(griglia_->nome()));
@@ -223,9 +231,8 @@ void VistaGriglia::prepara() {
         seguiCorrente(i);
         emit clic(modello_->rigaGriglia(i.row()), i.column());
     });
-    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
-        emit doppioClic(modello_->rigaGriglia(i.row()), i.column());
-    });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& i) { emit doppioClic(modello_->rigaGriglia(i.row()), i.column()); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { seguiScorrimento(); });
     connect(modello_, &ModelloGriglia::cellaModificata, this, &VistaGriglia::cellaModificata);
     // Queued: the owner is still filling the grid when the first change arrives.
@@ -236,15 +243,18 @@ void VistaGriglia::prepara() {
 
 void VistaGriglia::aggiornaCambi() {
     switch (griglia_->cambioInAttesa()) {
-    case Cambio::Nessuno: return;
-    case Cambio::Celle:
-        // The model reads the cells as they are, so a repaint shows them; a dataChanged would
-        // also rewrite an editor opened since, under the user's typing.
-        griglia_->prendiCambio();
-        viewport()->update();
-        horizontalHeader()->viewport()->update();
-        return;
-    case Cambio::Forma: aggiorna(); return;
+        case Cambio::Nessuno:
+            return;
+        case Cambio::Celle:
+            // The model reads the cells as they are, so a repaint shows them; a dataChanged would
+            // also rewrite an editor opened since, under the user's typing.
+            griglia_->prendiCambio();
+            viewport()->update();
+            horizontalHeader()->viewport()->update();
+            return;
+        case Cambio::Forma:
+            aggiorna();
+            return;
     }
 }
 
@@ -284,9 +294,9 @@ void VistaGriglia::aggiorna() {
 
     const int mCorrente = modello_->rigaModello(rigaCorrente);
     if (mCorrente >= 0 && mCorrente < righeModello && colonnaCorrente < g.colonne())
-        selectionModel()->setCurrentIndex(modello_->index(mCorrente, colonnaCorrente),
-                                          selectionMode() == NoSelection ? QItemSelectionModel::NoUpdate
-                                                                         : QItemSelectionModel::ClearAndSelect);
+        selectionModel()->setCurrentIndex(
+            modello_->index(mCorrente, colonnaCorrente),
+            selectionMode() == NoSelection ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
 
     executeDelayedItemsLayout();
     int mPrima = std::max(modello_->rigaModello(prima), 0);
@@ -303,7 +313,9 @@ void VistaGriglia::aggiorna() {
     inAggiornamento_ = false;
 }
 
-void VistaGriglia::aggiornaCelle(int r1, int c1, int r2, int c2) { modello_->celleCambiate(r1, c1, r2, c2); }
+void VistaGriglia::aggiornaCelle(int r1, int c1, int r2, int c2) {
+    modello_->celleCambiate(r1, c1, r2, c2);
+}
 
 void VistaGriglia::adattaColonne(int prima, int ultima) {
     aggiornaCambi();
@@ -365,18 +377,23 @@ QString VistaGriglia::html(const QString& titolo) const {
             const Cella& x = g.cella(r, c);
             const bool fissa = r < g.righeFisse() || c < g.colonneFisse();
             h += intestazione ? QStringLiteral("<th") : QStringLiteral("<td");
-            if (x.sfondo)
-                h += QStringLiteral(" bgcolor=\"") + coloreQt(*x.sfondo).name() + '"';
-            else if (fissa)
-                h += QStringLiteral(" bgcolor=\"") + pulsante + '"';
+            if (x.sfondo) h += QStringLiteral(" bgcolor=\"") + coloreQt(*x.sfondo).name() + '"';
+            else if (fissa) h += QStringLiteral(" bgcolor=\"") + pulsante + '"';
             switch (g.allineamento(r, c)) {
-            case Allineamento::Centro: h += QStringLiteral(" align=\"center\""); break;
-            case Allineamento::Destra: h += QStringLiteral(" align=\"right\""); break;
-            case Allineamento::Sinistra: break;
+                case Allineamento::Centro:
+                    h += QStringLiteral(" align=\"center\"");
+                    break;
+                case Allineamento::Destra:
+                    h += QStringLiteral(" align=\"right\"");
+                    break;
+                case Allineamento::Sinistra:
+                    break;
             }
             h += '>';
             QString t = testoQt(x.testo).toHtmlEscaped();
-            if (x.colore) t = QStringLiteral("<font color=\"") + coloreQt(*x.colore).name() + QStringLiteral("\">") + t + QStringLiteral("</font>");
+            if (x.colore)
+                t = QStringLiteral("<font color=\"") + coloreQt(*x.colore).name() + QStringLiteral("\">") + t +
+                    QStringLiteral("</font>");
             if (x.grassetto && !intestazione) t = QStringLiteral("<b>") + t + QStringLiteral("</b>");
             h += t;
             h += intestazione ? QStringLiteral("</th>") : QStringLiteral("</td>");

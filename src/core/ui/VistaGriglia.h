@@ -4,7 +4,6 @@
 #include <QPageLayout>
 #include <QStyledItemDelegate>
 #include <QTableView>
-
 #include <memory>
 
 #include "core/Griglia.h"
@@ -49,7 +48,7 @@ private:
     void contaCelle();
 
     Griglia* griglia_;
-    int righe_ = 0;    // model rows at the last reset
+    int righe_ = 0;  // model rows at the last reset
     int colonne_ = 0;
 };
 
@@ -58,8 +57,7 @@ class DelegatoElenco : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 };
@@ -96,11 +94,9 @@ public:
 
     // The title and the visible part of the grid, as a table.
     void stampa(const QString& titolo, QPrinter& stampante,
-                QPageLayout::Orientation orientamento = QPageLayout::Portrait,
-                int margineTwips = 720) const;
+                QPageLayout::Orientation orientamento = QPageLayout::Portrait, int margineTwips = 720) const;
     // Asks for the printer first; false when the user cancels.
-    bool stampaConDialogo(const QString& titolo,
-                          QPageLayout::Orientation orientamento = QPageLayout::Portrait,
+    bool stampaConDialogo(const QString& titolo, QPageLayout::Orientation orientamento = QPageLayout::Portrait,
                           int margineTwips = 720);
 
     // The table as HTML, what stampa() prints.

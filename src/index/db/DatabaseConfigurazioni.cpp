@@ -12,8 +12,12 @@ namespace quorvane {
 
 namespace {
 
-QString q(const std::string& testo) { return QString::fromStdString(testo); }
-std::string s(const QVariant& v) { return v.isNull() ? std::string() : v.toString().toStdString(); }
+QString q(const std::string& testo) {
+    return QString::fromStdString(testo);
+}
+std::string s(const QVariant& v) {
+    return v.isNull() ? std::string() : v.toString().toStdString();
+}
 
 const QStringList schema = {
     QStringLiteral("CREATE TABLE IF NOT EXISTS Configurazioni ("
@@ -45,8 +49,9 @@ std::optional<long long> scrivi(Transazione& t, QSqlDatabase& db, const Configur
         return std::nullopt;
     }
     QSqlQuery testata(db);
-    t.prepara(testata, QStringLiteral("INSERT INTO Configurazioni (Configurazione, NE, Mesi, Mensile, Colpi, Ruote, Fine) "
-                                      "VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    t.prepara(testata,
+              QStringLiteral("INSERT INTO Configurazioni (Configurazione, NE, Mesi, Mensile, Colpi, Ruote, Fine) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& v : {QVariant(q(c.nome)), QVariant(c.NE), QVariant(c.Mesi), QVariant(c.Mensile),
                               QVariant(c.Colpi), QVariant(q(c.Ruote)), QVariant(c.Fine)})
         testata.addBindValue(v);
@@ -54,7 +59,8 @@ std::optional<long long> scrivi(Transazione& t, QSqlDatabase& db, const Configur
     const long long id = testata.lastInsertId().toLongLong();
 
     QSqlQuery riga(db);
-    t.prepara(riga, QStringLiteral("INSERT INTO ConfigNumeri (IdConfig, Riga, Sorte, Esiti, Numeri) VALUES (?, ?, ?, ?, ?)"));
+    t.prepara(riga,
+              QStringLiteral("INSERT INTO ConfigNumeri (IdConfig, Riga, Sorte, Esiti, Numeri) VALUES (?, ?, ?, ?, ?)"));
     for (const PrevisioneSalvata& p : righe) {
         riga.addBindValue(id);
         riga.addBindValue(p.Riga);
@@ -107,11 +113,11 @@ std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazi
 std::optional<std::vector<Configurazione>> leggiConfigurazioni(QSqlDatabase& db, QString* errore) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "SELECT Configurazioni.IdConfig as Cod, Configurazioni.Configurazione, Configurazioni.NE, "
-            "Configurazioni.Mesi, Configurazioni.Mensile, Configurazioni.Colpi, Configurazioni.Ruote, "
-            "Configurazioni.Fine FROM Configurazioni "
-            "ORDER BY Configurazioni.Configurazione COLLATE NOCASE, Configurazioni.IdConfig"))) {
+    if (!query.exec(
+            QStringLiteral("SELECT Configurazioni.IdConfig as Cod, Configurazioni.Configurazione, Configurazioni.NE, "
+                           "Configurazioni.Mesi, Configurazioni.Mensile, Configurazioni.Colpi, Configurazioni.Ruote, "
+                           "Configurazioni.Fine FROM Configurazioni "
+                           "ORDER BY Configurazioni.Configurazione COLLATE NOCASE, Configurazioni.IdConfig"))) {
         fallito(query, errore);
         return std::nullopt;
     }

@@ -25,7 +25,11 @@ FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QW
     : QWidget(padre),
       sessione_(sessione),
       metodo_(sessione.archivio, static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())),
-      contesto_{sessione, metodo_, tavola_, avanzamento, [this] { leggiOpzioniBase(); },
+      contesto_{sessione,
+                metodo_,
+                tavola_,
+                avanzamento,
+                [this] { leggiOpzioniBase(); },
                 [this] { leggiOpzioniElaborazione(); }} {
     setObjectName(QStringLiteral("Ventrallo"));
     setWindowTitle(QStringLiteral(" Quorvane"));
@@ -97,7 +101,9 @@ void FinestraIndice::collegaPagine() {
     });
 }
 
-void FinestraIndice::leggiOpzioniBase() { periodo_->leggiOpzioni(metodo_.analisi); }
+void FinestraIndice::leggiOpzioniBase() {
+    periodo_->leggiOpzioni(metodo_.analisi);
+}
 
 void FinestraIndice::leggiOpzioniElaborazione() {
     metodo_.analisi.fineAllaSelezionata = periodo_->fineRicerca();

@@ -2,13 +2,13 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 

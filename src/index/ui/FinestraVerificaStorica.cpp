@@ -15,8 +15,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
@@ -29,7 +29,9 @@ namespace quorvane {
 
 namespace {
 
-std::string separatore() { return QLocale().decimalPoint().toStdString(); }
+std::string separatore() {
+    return QLocale().decimalPoint().toStdString();
+}
 
 // The options taken from the index window, on one line.
 QString testoOpzioni(const AnalisiIndice& a) {
@@ -48,7 +50,9 @@ QString testoOpzioni(const AnalisiIndice& a) {
         .arg(a.veloce ? QStringLiteral(" · Velocizza") : QString());
 }
 
-QDateTime momento(const Data& d) { return QDateTime(QDate(d.anno, d.mese, d.giorno), QTime(12, 0)); }
+QDateTime momento(const Data& d) {
+    return QDateTime(QDate(d.anno, d.mese, d.giorno), QTime(12, 0));
+}
 
 }  // namespace
 
@@ -63,8 +67,8 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     opzioniTesto->setObjectName(QStringLiteral("LblOpzioni"));
     sceltaMetodo_ = new QComboBox(scelte);
     sceltaMetodo_->setObjectName(QStringLiteral("ComboMetodo"));
-    sceltaMetodo_->addItems({QStringLiteral("Modalità 2: la prima formazione"),
-                            QStringLiteral("Ciclo di copertura: tutte le previsioni")});
+    sceltaMetodo_->addItems(
+        {QStringLiteral("Modalità 2: la prima formazione"), QStringLiteral("Ciclo di copertura: tutte le previsioni")});
     casellaDal_ = new QSpinBox(scelte);
     casellaDal_->setObjectName(QStringLiteral("SpinDal"));
     casellaAl_ = new QSpinBox(scelte);
@@ -145,9 +149,8 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     connect(pulsanteAvvia_, &QPushButton::clicked, this, &FinestraVerificaStorica::avvia);
     connect(pulsanteAnnulla_, &QPushButton::clicked, this, &FinestraVerificaStorica::annulla);
     connect(copia, &QPushButton::clicked, tabellaStorico_, &VistaGriglia::copiaTabella);
-    connect(stampa, &QPushButton::clicked, this, [this] {
-        tabellaStorico_->stampaConDialogo(QStringLiteral("Verifica storica"), QPageLayout::Landscape);
-    });
+    connect(stampa, &QPushButton::clicked, this,
+            [this] { tabellaStorico_->stampaConDialogo(QStringLiteral("Verifica storica"), QPageLayout::Landscape); });
     connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraVerificaStorica::archivioCambiato);
     archivioCambiato();
@@ -182,7 +185,8 @@ void FinestraVerificaStorica::archivioCambiato() {
 void FinestraVerificaStorica::mostraData(QSpinBox* casella, QLabel* data) {
     const int e = casella->value();
     const ArchivioEstrazioni& archivio = sessione_.archivio;
-    data->setText(e >= 1 && e <= archivio.NumEstrazioni() ? QString::fromStdString(archivio.DateEstrazioni(e)) : QString());
+    data->setText(e >= 1 && e <= archivio.NumEstrazioni() ? QString::fromStdString(archivio.DateEstrazioni(e))
+                                                          : QString());
 }
 
 void FinestraVerificaStorica::avvia() {
@@ -205,16 +209,19 @@ void FinestraVerificaStorica::avvia() {
     stato_->setText(QStringLiteral("Verifica in corso..."));
     lavoro_ = std::thread([this, o, archivio = archivio_] {
         EsitoStorico esito = VerificaStorica(o, *archivio, &annullata_, [this](int fatti, int) {
-            QMetaObject::invokeMethod(avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); }, Qt::QueuedConnection);
         });
         auto fatto = std::make_shared<EsitoStorico>(std::move(esito));
-        QMetaObject::invokeMethod(this, [this, fatto] { concludi(std::move(*fatto)); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, fatto] { concludi(std::move(*fatto)); }, Qt::QueuedConnection);
     });
     aggiornaComandi();
 }
 
-void FinestraVerificaStorica::annulla() { annullata_ = true; }
+void FinestraVerificaStorica::annulla() {
+    annullata_ = true;
+}
 
 void FinestraVerificaStorica::concludi(EsitoStorico esito) {
     if (lavoro_.joinable()) lavoro_.join();

@@ -116,11 +116,12 @@ void PaginaConfigurazioni::salvaConfigurazione() {
     periodo_.scriviIn(c);
     c.Ruote = testoRuote(analisi.ruoteInGioco);
     QString errore;
-    const auto id =
-        quorvane::salvaConfigurazione(contesto_.sessione.programma().db(), c, previsioniDaSalvare(analisi), &errore);
+    const auto id = quorvane::salvaConfigurazione(contesto_.sessione.programma().db(), c, previsioniDaSalvare(analisi),
+                                                  &errore);
     if (!id) {
-        dialoghi.messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"),
-                           QStringLiteral("Attenzione, probabilmente la denominazione della configurazione è gia presente."));
+        dialoghi.messaggio(
+            this, QMessageBox::Critical, QStringLiteral("Avviso"),
+            QStringLiteral("Attenzione, probabilmente la denominazione della configurazione è gia presente."));
         return;
     }
     idConfigCorrente_ = *id;

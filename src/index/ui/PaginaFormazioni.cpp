@@ -81,7 +81,9 @@ void PaginaFormazioni::leggiOpzioni(AnalisiIndice& a) const {
     a.veloce = casellaVeloce_->isChecked();
 }
 
-void PaginaFormazioni::scegliQuantita(int quantita) { sceltaQuantita_->setCurrentIndex(quantita - 1); }
+void PaginaFormazioni::scegliQuantita(int quantita) {
+    sceltaQuantita_->setCurrentIndex(quantita - 1);
+}
 
 void PaginaFormazioni::elaborazioneModalita1() {
     contesto_.leggiOpzioniElaborazione();

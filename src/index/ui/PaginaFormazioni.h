@@ -44,11 +44,11 @@ private:
     ContestoIndice& contesto_;
     int rigaFormazione_ = 0;  // selected row of the table, 0 = none
 
-    VistaGriglia* tabellaFormazioni_;   // Fg_CC
-    QComboBox* sceltaQuantita_;         // ComboN: QN
-    QComboBox* sceltaCapogioco_;        // ComboCG
-    QRadioButton* sceltaAmbataAmbo_;    // Option3; Option4 is the terno
-    QCheckBox* casellaVeloce_;          // ChFast
+    VistaGriglia* tabellaFormazioni_;  // Fg_CC
+    QComboBox* sceltaQuantita_;        // ComboN: QN
+    QComboBox* sceltaCapogioco_;       // ComboCG
+    QRadioButton* sceltaAmbataAmbo_;   // Option3; Option4 is the terno
+    QCheckBox* casellaVeloce_;         // ChFast
 };
 
 }  // namespace quorvane

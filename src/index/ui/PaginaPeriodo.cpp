@@ -159,7 +159,9 @@ void PaginaPeriodo::seguiArchivio() {
     sceltaEstrazione(quorvane::seguiArchivio(barraFine_, contesto_.sessione.archivio, dataScelta_));
 }
 
-void PaginaPeriodo::ultima() { barraFine_->setValue(ultimaEstrazione(contesto_.sessione.archivio)); }
+void PaginaPeriodo::ultima() {
+    barraFine_->setValue(ultimaEstrazione(contesto_.sessione.archivio));
+}
 
 void PaginaPeriodo::selezionaPerNumeroIndice() {
     if (auto indice = chiediIndice(this, contesto_.sessione.archivio)) barraFine_->setValue(*indice);
@@ -169,7 +171,9 @@ void PaginaPeriodo::selezionaPerData() {
     if (auto indice = chiediData(this, contesto_.sessione.archivio)) barraFine_->setValue(*indice);
 }
 
-void PaginaPeriodo::utilizzaQuestaEstrazioneDelMese() { sceltaMensile_->setCurrentIndex(progressivoMese_); }
+void PaginaPeriodo::utilizzaQuestaEstrazioneDelMese() {
+    sceltaMensile_->setCurrentIndex(progressivoMese_);
+}
 
 void PaginaPeriodo::leggiOpzioni(AnalisiIndice& a) const {
     a.Presenze = sceltaPresenze_->currentText().toInt();
@@ -179,7 +183,9 @@ void PaginaPeriodo::leggiOpzioni(AnalisiIndice& a) const {
     a.forzaUltima = casellaForzaUltima_->isChecked();
 }
 
-bool PaginaPeriodo::fineRicerca() const { return casellaFineRicerca_->isChecked(); }
+bool PaginaPeriodo::fineRicerca() const {
+    return casellaFineRicerca_->isChecked();
+}
 
 void PaginaPeriodo::scriviIn(Configurazione& c) const {
     c.NE = barraFine_->value();

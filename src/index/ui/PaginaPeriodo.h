@@ -46,18 +46,18 @@ private:
     void sceltaEstrazione(int valore);
 
     ContestoIndice& contesto_;
-    std::string dataScelta_;    // the date of the selected draw, to find it again after a reload
-    int progressivoMese_ = 0;   // the selected draw's ordinal within its month
+    std::string dataScelta_;   // the date of the selected draw, to find it again after a reload
+    int progressivoMese_ = 0;  // the selected draw's ordinal within its month
 
-    QScrollBar* barraFine_;           // hFine
-    QLabel* etichettaFine_;           // labend: "N del GG/MM/AAAA"
-    QLabel* etichettaIndiceData_;     // Label4
-    QLabel* etichettaNelMese_;        // Label7
-    QComboBox* sceltaMensile_;        // ComboMensile
-    QComboBox* sceltaPresenze_;       // ComboPresenze
-    QComboBox* sceltaColpi_;          // ComboC
-    QCheckBox* casellaFineRicerca_;   // Ch_Fine
-    QCheckBox* casellaForzaUltima_;   // Ch_ultima
+    QScrollBar* barraFine_;             // hFine
+    QLabel* etichettaFine_;             // labend: "N del GG/MM/AAAA"
+    QLabel* etichettaIndiceData_;       // Label4
+    QLabel* etichettaNelMese_;          // Label7
+    QComboBox* sceltaMensile_;          // ComboMensile
+    QComboBox* sceltaPresenze_;         // ComboPresenze
+    QComboBox* sceltaColpi_;            // ComboC
+    QCheckBox* casellaFineRicerca_;     // Ch_Fine
+    QCheckBox* casellaForzaUltima_;     // Ch_ultima
     VistaGriglia* estrazioneMostrata_;  // fga
 };
 

@@ -61,8 +61,8 @@ PaginaPrevisioni::PaginaPrevisioni(ContestoIndice& contesto, QWidget* padre)
     contatori->addWidget(etichettaScoperti_);
     layout->addWidget(tabellaPrevisioni_, 0, 0, 1, 2);
     layout->addLayout(contatori, 1, 0, 1, 2);
-    QWidget* comandi[][2] = {{sfaldamenti, azzera}, {rimuove, riepilogo}, {inSelezione, copia},
-                             {stampa, pulsanteHelp(this, "Command39")}};
+    QWidget* comandi[][2] = {
+        {sfaldamenti, azzera}, {rimuove, riepilogo}, {inSelezione, copia}, {stampa, pulsanteHelp(this, "Command39")}};
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 2; ++c) layout->addWidget(comandi[r][c], r + 2, c);
     connect(copia, &QPushButton::clicked, tabellaPrevisioni_, &VistaGriglia::copiaTabella);

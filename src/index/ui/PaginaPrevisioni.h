@@ -1,8 +1,8 @@
 #pragma once
 // "Previsioni": the forecast list with its coverage counts and its commands, and the
 // statistical summary of its verification.
-#include <QPointer>
 #include <QGroupBox>
+#include <QPointer>
 
 #include "index/ui/ContestoIndice.h"
 

@@ -22,7 +22,9 @@ protected:
     }
 
     template <class T>
-    T* trova(const QString& nome) { return test::trova<T>(&w, nome); }
+    T* trova(const QString& nome) {
+        return test::trova<T>(&w, nome);
+    }
     QLineEdit* casella(int i) { return trova<QLineEdit>(QStringLiteral("TxtQ_%1").arg(i)); }
     QListWidget* lista() { return trova<QListWidget>("List1"); }
     Griglia& fg1() { return trova<VistaGriglia>("fg1")->griglia(); }

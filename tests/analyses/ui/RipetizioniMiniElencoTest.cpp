@@ -136,8 +136,9 @@ TEST_F(FinestreSuArchivio, MiniElencoSegniERicerche) {
     EXPECT_EQ(hs1->value(), ultima);
     EXPECT_EQ(trova<QLabel>(&w, "Label2")->text(), QString::number(ultima));
     EXPECT_EQ(trova<QLabel>(&w, "Label1")->text().toStdString(), archivio().DateEstrazioni(ultima));
-    EXPECT_EQ(trova<QLabel>(&w, "Label3")->text().toStdString(),
-              "PM=" + std::to_string(archivio().ProgMese(ultima)) + "   PA=" + std::to_string(archivio().ProgAnno(ultima)));
+    EXPECT_EQ(
+        trova<QLabel>(&w, "Label3")->text().toStdString(),
+        "PM=" + std::to_string(archivio().ProgMese(ultima)) + "   PA=" + std::to_string(archivio().ProgAnno(ultima)));
     auto* vista = trova<VistaGriglia>(&w, "Fg2");
     Griglia& fg2 = vista->griglia();
     EXPECT_EQ(fg2.testo(8, 0), "RO");

@@ -26,7 +26,9 @@ protected:
     }
 
     template <class T>
-    T* trova(const char* nome) { return test::trova<T>(w.get(), nome); }
+    T* trova(const char* nome) {
+        return test::trova<T>(w.get(), nome);
+    }
     VistaGriglia* vista(const char* nome) { return trova<VistaGriglia>(nome); }
     Griglia& griglia(const char* nome) { return vista(nome)->griglia(); }
     void clicca(const char* nome) { QTest::mouseClick(trova<QPushButton>(nome), Qt::LeftButton); }
@@ -117,8 +119,9 @@ TEST_F(FinestraSistemi, SviluppoDiUnSistemaSuiNumeriScelti) {
 
 TEST_F(FinestraSistemi, UnSistemaIllegibileMostraErrore) {
     QSqlQuery q(programma->db());
-    ASSERT_TRUE(q.exec("INSERT INTO Sist_Ortogonali (IdOrto, Denominazione, sviluppo, Numeri) "
-                       "VALUES (500, 'Guasto', 3, 0)"));
+    ASSERT_TRUE(
+        q.exec("INSERT INTO Sist_Ortogonali (IdOrto, Denominazione, sviluppo, Numeri) "
+               "VALUES (500, 'Guasto', 3, 0)"));
     ASSERT_TRUE(q.exec("INSERT INTO Sist_OrtoSv (NuRiga, Qn, Num, RifOrto) VALUES (1, '3', 'XXX', 500)"));
     ASSERT_TRUE(q.exec("INSERT INTO Sist_OrtoSv (NuRiga, Qn, Num, RifOrto) VALUES (2, '3', 'XXXXXXXXXXXX', 500)"));
     apri();

@@ -9,8 +9,8 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "analyses/ui/GraficoStatistiche.h"
 #include "analyses/ui/FinestraStatistiche.h"
+#include "analyses/ui/GraficoStatistiche.h"
 #include "archive/ArchivioDemo.h"
 #include "core/db/Sessione.h"
 #include "core/ui/VistaGriglia.h"
@@ -47,7 +47,9 @@ protected:
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(colonna) + 5, 5));
     }
     // A figure as the grid writes it, with the Italian comma.
-    double cifra(int riga, int colonna) const { return QString::fromStdString(fg->testo(riga, colonna)).replace(',', '.').toDouble(); }
+    double cifra(int riga, int colonna) const {
+        return QString::fromStdString(fg->testo(riga, colonna)).replace(',', '.').toDouble();
+    }
     int rigaDi(const QString& nome) const {
         for (int r = 1; r < fg->righe(); ++r)
             if (QString::fromStdString(fg->testo(r, 0)) == nome) return r;

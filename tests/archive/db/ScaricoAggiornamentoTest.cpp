@@ -58,8 +58,9 @@ TEST(IndirizzoAggiornamenti, RigaAggiuntaAiDatabaseDiPrima) {
         ASSERT_TRUE(s) << errore.toStdString();
         EXPECT_EQ(s->programma().parametro(Parametri::IndirizzoAggiornamenti), IndirizzoAggiornamentiPredefinito);
         QSqlQuery q(s->programma().db());
-        ASSERT_TRUE(q.exec("DELETE FROM ParametriProgramma WHERE Parametro IN ('IndirizzoAggiornamenti', "
-                           "'IndirizzoArchivioUfficiale')"));
+        ASSERT_TRUE(
+            q.exec("DELETE FROM ParametriProgramma WHERE Parametro IN ('IndirizzoAggiornamenti', "
+                   "'IndirizzoArchivioUfficiale')"));
         EXPECT_EQ(indirizzoAggiornamenti(s->programma()), IndirizzoAggiornamentiPredefinito);
         EXPECT_EQ(indirizzoArchivioUfficiale(s->programma()), IndirizzoArchivioUfficialePredefinito);
     }
@@ -67,7 +68,8 @@ TEST(IndirizzoAggiornamenti, RigaAggiuntaAiDatabaseDiPrima) {
         auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
         ASSERT_TRUE(s);
         EXPECT_EQ(s->programma().parametro("indirizzoaggiornamenti"), IndirizzoAggiornamentiPredefinito);
-        EXPECT_EQ(s->programma().parametro(Parametri::IndirizzoArchivioUfficiale), IndirizzoArchivioUfficialePredefinito);
+        EXPECT_EQ(s->programma().parametro(Parametri::IndirizzoArchivioUfficiale),
+                  IndirizzoArchivioUfficialePredefinito);
         EXPECT_TRUE(s->programma().impostaParametro(Parametri::IndirizzoAggiornamenti, "http://127.0.0.1:9"));
     }
     auto s = Sessione::avvia(dati, Data{1939, 2, 1}, &errore);
@@ -125,7 +127,8 @@ TEST_F(Scarico, UnDownloadFallitoLasciaLaCopiaPrecedente) {
         {{.corpo = "03/01/2023 BA", .lento = true}, "non si è concluso entro"},
         {{.corpo = "03/01/2023 BA", .interrotto = true}, "il trasferimento si è interrotto dopo 6 byte"},
         {{.corpo = ""}, "il sito ha inviato un file vuoto"},
-        {{.stato = 302, .rinvio = "ftp://127.0.0.1/agg.txt"}, "\"ftp://127.0.0.1/agg.txt\", che non è un indirizzo http"},
+        {{.stato = 302, .rinvio = "ftp://127.0.0.1/agg.txt"},
+         "\"ftp://127.0.0.1/agg.txt\", che non è un indirizzo http"},
         {{.stato = 302, .rinvio = "/archiviomarvesta/archiviomarvesta2023.txt"}, "più di 10 volte: rinvio rifiutato"},
     };
     for (const auto& [risposta, motivo] : guasti) {

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "archive/db/ScaricoStorico.h"
+#include "support/ScritturaZip.h"
 #include "support/ServerHttp.h"
 #include "support/Supporto.h"
-#include "support/ScritturaZip.h"
 
 using namespace quorvane;
 
@@ -56,12 +56,17 @@ TEST_F(ArchivioUfficiale, OgniGuastoSiDiceComeTale) {
         {"nessuna risposta", {.silenzio = true}, "non ha risposto entro"},
         {"troppo grande", {.corpo = std::string(5000, '1')}, "limite"},
         {"zip tagliato", {.corpo = zip(Storico).substr(0, 60), .conLunghezza = false}, "zip \"storico.zip\""},
-        {"binario", {.corpo = std::string("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16)},
+        {"binario",
+         {.corpo = std::string("\x7f"
+                               "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
+                               16)},
          "non è il file storico ufficiale delle estrazioni.\nRiga 1: data non valida \"?ELF????"},
         {"altro formato", {.corpo = zip("03/01/2023 BA 10-20-30-40-50\n")}, "non è il file storico ufficiale"},
-        {"zip senza il file", {.corpo = zip("Il file arriverà presto.\n", "LEGGIMI.txt")},
+        {"zip senza il file",
+         {.corpo = zip("Il file arriverà presto.\n", "LEGGIMI.txt")},
          "non è il file storico ufficiale"},
-        {"rinvio fuori dal web", {.stato = 302, .rinvio = "file:///etc/passwd"},
+        {"rinvio fuori dal web",
+         {.stato = 302, .rinvio = "file:///etc/passwd"},
          "rinvia a \"file:///etc/passwd\", che non è un indirizzo http o https: rinvio rifiutato"},
     };
     for (const Caso& c : casi) {
@@ -70,7 +75,8 @@ TEST_F(ArchivioUfficiale, OgniGuastoSiDiceComeTale) {
         ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(letto)) << c.nome;
         const std::string& messaggio = std::get<ErroreSorgente>(letto).messaggio;
         EXPECT_NE(messaggio.find(c.messaggio), std::string::npos) << c.nome << ": " << messaggio;
-        EXPECT_TRUE(std::all_of(messaggio.begin(), messaggio.end(), [](char b) { return b == '\n' || b >= ' ' || b < 0; }))
+        EXPECT_TRUE(
+            std::all_of(messaggio.begin(), messaggio.end(), [](char b) { return b == '\n' || b >= ' ' || b < 0; }))
             << c.nome << ": " << messaggio;
     }
     // Only web addresses are fetched.

@@ -7,15 +7,17 @@
 
 #include "archive/db/ScaricoStorico.h"
 #include "archive/ui/ProvaArchivio.h"
-#include "support/ServerHttp.h"
 #include "support/ScritturaZip.h"
+#include "support/ServerHttp.h"
 
 using namespace quorvane;
 using namespace test;
 
 namespace {
 
-long righe(const std::string& testo) { return std::count(testo.begin(), testo.end(), '\n'); }
+long righe(const std::string& testo) {
+    return std::count(testo.begin(), testo.end(), '\n');
+}
 
 class SalvataggiArchivio : public ProvaArchivio {
 protected:
@@ -79,8 +81,9 @@ TEST_F(SalvataggiArchivio, ArchivioUfficialeAlPostoDelDimostrativo) {
     apri(1);
     ASSERT_FALSE(trova<QLabel>(container.get(), "LblDimostrativo")->isHidden());
     const std::string simulato = test::leggiFile(demo.toStdString());
-    test::scriviZip(cartella / "storico.zip", "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
-                                              "1948/05/01\tNA\t10\t20\t30\t40\t50\n");
+    test::scriviZip(cartella / "storico.zip",
+                    "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
+                    "1948/05/01\tNA\t10\t20\t30\t40\t50\n");
     ServerHttp server({.stato = 404}, {{"/storico.zip", {.corpo = test::leggiFile(cartella / "storico.zip")}}});
 
     // The address is edited on the "Salvataggi" tab: only a web address is kept.
@@ -112,7 +115,8 @@ TEST_F(SalvataggiArchivio, ArchivioUfficialeAlPostoDelDimostrativo) {
     EXPECT_EQ(griglia("FgImporta").testo(1, 2), "58-22-47-49-69");
     clicca("Command28");
     EXPECT_EQ(list4().last(), "aggiunti N° 2 record");
-    EXPECT_EQ(sessione->percorsoArchivio(), QDir(sessione->cartellaDati()).filePath(PaginaAggiornamenti::NomeArchivioStorico));
+    EXPECT_EQ(sessione->percorsoArchivio(),
+              QDir(sessione->cartellaDati()).filePath(PaginaAggiornamenti::NomeArchivioStorico));
     EXPECT_EQ(sessione->archivio.NumEstrazioni(), 2);
     EXPECT_TRUE(trova<QLabel>(container.get(), "LblDimostrativo")->isHidden());
     EXPECT_EQ(test::leggiFile(demo.toStdString()), simulato);
@@ -171,7 +175,8 @@ TEST_F(SalvataggiArchivio, EsportazioniDellArchivio) {
     EXPECT_EQ(test::leggiFile(cartella / "Lotto.iii").size(), 60u * 110u);
     EXPECT_EQ(label13->text(), qpath(cartella / "Lotto.iii"));
     EXPECT_EQ(container->barraAvanzamento()->maximum(), 60);
-    EXPECT_LT(container->barraAvanzamento()->value(), container->barraAvanzamento()->minimum());  // emptied when the export ended
+    EXPECT_LT(container->barraAvanzamento()->value(),
+              container->barraAvanzamento()->minimum());  // emptied when the export ended
     clicca("Command35");
     EXPECT_EQ(sessione->programma().parametro("PercorsoDati.iii"), qpath(cartella / "Lotto.iii"));
     EXPECT_EQ(dialoghi.messaggi.back().testo, "Salvataggio effettuato");

@@ -242,10 +242,10 @@ TEST_F(ProvaArchivio, UnErroreDelDatabaseNelCancellareSiDiceENonPerdeNulla) {
 TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
     std::vector<RigaArchivio> righe;
     for (std::size_t i = 55; i < 60; ++i) righe.push_back(estrazioni[i].riga());
-    righe[1].ruote[3] = "01-02-03-04-05";                 // differs from the archive
+    righe[1].ruote[3] = "01-02-03-04-05";  // differs from the archive
     RigaArchivio nuova = righe.back();
     nuova.data = "04/02/2023";
-    righe.push_back(nuova);                               // missing
+    righe.push_back(nuova);  // missing
     RigaArchivio cattiva = nuova;
     cattiva.data = "07/02/2023";
     std::string troncata = rigaFileAggiornamento(cattiva).substr(0, 100);
@@ -256,11 +256,12 @@ TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
     ASSERT_EQ(fg.righe(), 8);
     EXPECT_EQ(fg.sfondo(6, 1), ArancioMedio);
     EXPECT_EQ(fg.colore(2, 1), Rosso);
-    EXPECT_EQ(list4(), (QStringList{
-                           "Riga non valida del 07/02/2023 (Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta",
-                           "Manca estrazione del: 04/02/2023",
-                           QString::fromStdString("Errori Estrazione del " + righe[1].data),
-                       }));
+    EXPECT_EQ(list4(),
+              (QStringList{
+                  "Riga non valida del 07/02/2023 (Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta",
+                  "Manca estrazione del: 04/02/2023",
+                  QString::fromStdString("Errori Estrazione del " + righe[1].data),
+              }));
 
     // Without "Corregge estrazioni errate" only the missing draw is written.
     clicca("Command28");
@@ -288,7 +289,8 @@ TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
     EXPECT_EQ(memorizzate().size(), 61u);
 
     clicca("Command21");
-    EXPECT_EQ(list4().first(), "Riga non valida del 07/02/2023 (Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta");
+    EXPECT_EQ(list4().first(),
+              "Riga non valida del 07/02/2023 (Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta");
     EXPECT_EQ(list4().size(), 1);  // the rest equals the archive now
 }
 

@@ -23,7 +23,9 @@
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace test {
 

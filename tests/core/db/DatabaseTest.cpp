@@ -35,8 +35,7 @@ TEST(DatabaseProgramma, ParametriSenzaDistinguereMaiuscole) {
     test::CartellaTemporanea cartella;
     QString errore;
     auto db = DatabaseProgramma::apri(qpath(cartella.percorso()),
-                                      {{"PercorsoArchivio", "a.db", {}}, {"Indirizzointernet", "x", {}}},
-                                      &errore);
+                                      {{"PercorsoArchivio", "a.db", {}}, {"Indirizzointernet", "x", {}}}, &errore);
     ASSERT_TRUE(db) << errore.toStdString();
     EXPECT_EQ(db->parametro("percorsoarchivio").value_or(""), "a.db");
     EXPECT_EQ(db->parametro("INDIRIZZOINTERNET").value_or(""), "x");
@@ -51,8 +50,7 @@ TEST(DatabaseProgramma, ParametriSenzaDistinguereMaiuscole) {
     // Every table exists; only the orthogonal systems come filled (their own tests check them).
     for (const char* tabella : {"Salvataggi", "Configurazioni", "ConfigNumeri"})
         EXPECT_EQ(contaRighe(*db, tabella), 0) << tabella;
-    for (const char* tabella : {"Sist_Ortogonali", "Sist_OrtoSv"})
-        EXPECT_GT(contaRighe(*db, tabella), 0) << tabella;
+    for (const char* tabella : {"Sist_Ortogonali", "Sist_OrtoSv"}) EXPECT_GT(contaRighe(*db, tabella), 0) << tabella;
 }
 
 TEST(DatabaseProgramma, FileCorrottoSegnalatoSenzaToccarlo) {
@@ -102,8 +100,9 @@ TEST(DatabaseArchivio, LeggeValoriNulliERifiutaLeTabulazioni) {
     auto db = DatabaseArchivio::apriOCrea(qpath(cartella / "a.db"), &errore);
     ASSERT_TRUE(db) << errore.toStdString();
     QSqlQuery q(db->db());
-    ASSERT_TRUE(q.exec("INSERT INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Nz) "
-                       "VALUES ('1939-01-07', '58-22-47-49-69', NULL, '1-2-3-4-5')"));
+    ASSERT_TRUE(
+        q.exec("INSERT INTO EstrazioniLotto (DataEstrazione, Ba, Ca, Nz) "
+               "VALUES ('1939-01-07', '58-22-47-49-69', NULL, '1-2-3-4-5')"));
     auto righe = db->leggiEstrazioni(&errore);
     ASSERT_TRUE(righe) << errore.toStdString();
     ASSERT_EQ(righe->size(), 1u);
@@ -144,7 +143,7 @@ TEST(Importazione, AggiungeSoloLeEstrazioniNuoveInDataOrdinata) {
     EXPECT_EQ((*righe)[0].data, "07/01/1939");
     EXPECT_EQ((*righe)[0].ruote[0], "58-22-47-49-69");
     EXPECT_EQ((*righe)[0].ruote[7], "01-02-03-04-05");  // RM is Roma
-    EXPECT_EQ((*righe)[0].ruote[1], "");                 // a wheel not drawn stays empty
+    EXPECT_EQ((*righe)[0].ruote[1], "");                // a wheel not drawn stays empty
     EXPECT_EQ((*righe)[2].data, "10/06/1950");
     EXPECT_EQ((*righe)[3].ruote[10], "90-89-88-87-86");  // RN is the Nazionale
 }
@@ -177,7 +176,11 @@ TEST(Importazione, ArchivioReale) {
     ASSERT_TRUE(esito) << errore.toStdString();
     EXPECT_EQ(esito->aggiunte, 7370);
 
-    const QByteArray prima = [&] { QFile f(archivio); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray prima = [&] {
+        QFile f(archivio);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     auto righe = leggiFileArchivio(archivio, &errore);
     ASSERT_TRUE(righe) << errore.toStdString();
     ArchivioEstrazioni a;
@@ -221,7 +224,8 @@ TEST(Sessione, PrimoAvvioCreaProgrammaEArchivioDimostrativo) {
     EXPECT_TRUE(s->programma().parametro("IndirizzoInternet").has_value());
     EXPECT_TRUE(s->programma().parametro("PercorsoDati.iii").has_value());
     EXPECT_EQ(s->archivio.EstrazioneIniziale(), 1);
-    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(demo).toStdString());
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"),
+              QStringLiteral("\"%1\"\n").arg(demo).toStdString());
 
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     const ArchivioEstrazioni& a = s->archivio;
@@ -252,7 +256,8 @@ TEST(Sessione, ArchivioSceltoInUnAltraCartella) {
     EXPECT_EQ(s->percorsoArchivio(), scelto);
     EXPECT_FALSE(s->archivioDimostrativo());
     EXPECT_EQ(s->programma().parametro("PercorsoArchivio").value_or(""), scelto);
-    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"),
+              QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     EXPECT_EQ(s->archivio.NumEstrazioni(), 3);
 

@@ -108,9 +108,11 @@ TEST_F(GuastiArchivio, UnArchivioDanneggiatoNonVieneScritto) {
         // A damaged page of a table the update never reads nor writes: SQLite's check finds it.
         auto db = apri();
         QSqlQuery q(db->db());
-        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE Altro (x)")) && q.exec(QStringLiteral("INSERT INTO Altro VALUES (1)")));
+        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE Altro (x)")) &&
+                    q.exec(QStringLiteral("INSERT INTO Altro VALUES (1)")));
         ASSERT_TRUE(q.exec(QStringLiteral("SELECT (rootpage - 1) * (SELECT page_size FROM pragma_page_size) "
-                                          "FROM sqlite_master WHERE name = 'Altro'")) && q.next());
+                                          "FROM sqlite_master WHERE name = 'Altro'")) &&
+                    q.next());
         inizio = q.value(0).toLongLong();
     }
     {
@@ -137,12 +139,14 @@ TEST_F(GuastiArchivio, ArchivioFattoAltroveRifiutatoDicendoPerche) {
             AltraConnessione fatto(altrove);
             QSqlQuery q(fatto.db);
             ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE IF EXISTS EstrazioniLotto")));
-            ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE EstrazioniLotto (DataEstrazione TEXT, Ba TEXT, Ca TEXT, "
-                                              "Fi TEXT, Ge TEXT, Mi TEXT, Na TEXT, Pa TEXT, Ro TEXT, \"To\" TEXT, "
-                                              "Ve TEXT, Nz TEXT)")));
+            ASSERT_TRUE(
+                q.exec(QStringLiteral("CREATE TABLE EstrazioniLotto (DataEstrazione TEXT, Ba TEXT, Ca TEXT, "
+                                      "Fi TEXT, Ge TEXT, Mi TEXT, Na TEXT, Pa TEXT, Ro TEXT, \"To\" TEXT, "
+                                      "Ve TEXT, Nz TEXT)")));
             for (const char* data : c.date)
                 ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO EstrazioniLotto (DataEstrazione, Ba) "
-                                                  "VALUES ('%1', '01-02-03-04-05')").arg(data)));
+                                                  "VALUES ('%1', '01-02-03-04-05')")
+                                       .arg(data)));
         }
         QString errore;
         EXPECT_FALSE(leggiFileArchivio(altrove, &errore));

@@ -9,10 +9,10 @@
 #include "archive/ArchivioDemo.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
-#include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Dialoghi.h"
-#include "core/ui/Help.h"
 #include "core/ui/FinestraInizio.h"
+#include "core/ui/FinestraPrincipale.h"
+#include "core/ui/Help.h"
 #include "core/ui/Programma.h"
 #include "core/ui/VistaGriglia.h"
 #include "support/Supporto.h"
@@ -63,7 +63,9 @@ QString creaArchivio(const std::filesystem::path& percorso, std::size_t quante) 
     return qpath(percorso);
 }
 
-QString testo(QWidget* finestra, const char* nome) { return trova<QLabel>(finestra, nome)->text(); }
+QString testo(QWidget* finestra, const char* nome) {
+    return trova<QLabel>(finestra, nome)->text();
+}
 
 void clicca(QWidget* finestra, const char* pulsante) {
     QTest::mouseClick(trova<QPushButton>(finestra, pulsante), Qt::LeftButton);
@@ -116,11 +118,13 @@ TEST_F(Avvio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Warning);
     EXPECT_EQ(dialoghi.messaggi[0].titolo, "Selezionare Archivio");
-    EXPECT_EQ(dialoghi.messaggi[0].testo, "Attenzione, la prima volta è necessario configurare l'origine dell'archivio");
+    EXPECT_EQ(dialoghi.messaggi[0].testo,
+              "Attenzione, la prima volta è necessario configurare l'origine dell'archivio");
     ASSERT_EQ(dialoghi.cartelleProposte.size(), 1u);
     EXPECT_EQ(dialoghi.cartelleProposte[0], dati());
     EXPECT_EQ(testo(inizio, "Lbl_Archivio"), "Database: " + scelto);
-    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"), QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
+    EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"),
+              QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
     EXPECT_FALSE(trova<QLabel>(inizio, "LblDimostrativo")->isVisible());
 
     ASSERT_NE(procedi(), nullptr);

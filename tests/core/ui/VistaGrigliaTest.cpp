@@ -1,5 +1,3 @@
-#include "core/ui/VistaGriglia.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -13,6 +11,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include "core/ui/VistaGriglia.h"
 
 using namespace quorvane;
 

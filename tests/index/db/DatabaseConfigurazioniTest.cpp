@@ -1,6 +1,6 @@
 #include <QSqlQuery>
-#include <tuple>
 #include <QVariant>
+#include <tuple>
 
 #include "core/db/DatabaseProgramma.h"
 #include "index/db/DatabaseConfigurazioni.h"
@@ -122,10 +122,10 @@ TEST(DatabaseConfigurazioni, UnGuastoDopoLaPrimaGiocataNonLasciaNulla) {
     QString errore;
     ASSERT_TRUE(salvaConfigurazione(db->db(), configurazione("Esistente"), giocate(1), &errore));
     // The disk fails while the second forecast row is written.
-    ASSERT_TRUE(QSqlQuery(db->db()).exec(
-        "CREATE TRIGGER guasto BEFORE INSERT ON ConfigNumeri "
-        "WHEN (SELECT COUNT(*) FROM ConfigNumeri WHERE IdConfig = NEW.IdConfig) >= 1 "
-        "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END"));
+    ASSERT_TRUE(
+        QSqlQuery(db->db()).exec("CREATE TRIGGER guasto BEFORE INSERT ON ConfigNumeri "
+                                 "WHEN (SELECT COUNT(*) FROM ConfigNumeri WHERE IdConfig = NEW.IdConfig) >= 1 "
+                                 "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END"));
     EXPECT_FALSE(salvaConfigurazione(db->db(), configurazione("Nuova"), giocate(3), &errore));
     EXPECT_TRUE(errore.contains("disco pieno")) << errore.toStdString();
     EXPECT_EQ(conta(*db, "Configurazioni"), 1);

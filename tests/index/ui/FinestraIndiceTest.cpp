@@ -10,13 +10,13 @@
 #include <QTest>
 
 #include "archive/ArchivioDemo.h"
+#include "archive/db/ScritturaArchivio.h"
 #include "core/Colori.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/VistaGriglia.h"
-#include "archive/db/ScritturaArchivio.h"
 #include "index/GriglieIndice.h"
 #include "index/Ritardi.h"
 #include "index/ui/FinestraIndice.h"
@@ -33,13 +33,12 @@ using test::ProvaFinestraIndice;
 struct Risposte {
     explicit Risposte(std::vector<std::optional<QString>> testi) : originali(Dialoghi::correnti()) {
         Dialoghi::correnti().chiediTesto = [this, testi, i = std::size_t(0)](QWidget*, const QString& titolo,
-                                                                           const QString&, const QString&) mutable {
+                                                                             const QString&, const QString&) mutable {
             titoli.push_back(titolo);
             return i < testi.size() ? testi[i++] : std::nullopt;
         };
-        Dialoghi::correnti().messaggio = [this](QWidget*, QMessageBox::Icon, const QString& titolo, const QString& testo) {
-            messaggi.push_back(titolo + ": " + testo);
-        };
+        Dialoghi::correnti().messaggio = [this](QWidget*, QMessageBox::Icon, const QString& titolo,
+                                                const QString& testo) { messaggi.push_back(titolo + ": " + testo); };
     }
     ~Risposte() { Dialoghi::correnti() = originali; }
     Dialoghi originali;
@@ -109,7 +108,8 @@ TEST_F(ProvaFinestraIndice, SceltaPerIndiceEPerData) {
         for (int i = 0; i < 4; ++i) clicca("Command23");
         EXPECT_EQ(r.titoli.front(), "Scelta estrazione");
         EXPECT_EQ(hFine->value(), 25);
-        EXPECT_EQ(r.messaggi, std::vector<QString>(2, "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."));
+        EXPECT_EQ(r.messaggi,
+                  std::vector<QString>(2, "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."));
     }
     {
         const QString data = QString::fromStdString(archivio().DateEstrazioni(40));
@@ -155,7 +155,7 @@ TEST_F(ProvaFinestraIndice, RicavaBaseDatiECoppie) {
     ASSERT_EQ(fg9090.righe(), 4006);
     EXPECT_EQ(avanzamento.maximum(), 89);
     EXPECT_LT(avanzamento.value(), avanzamento.minimum());  // emptied when the job ended
-    EXPECT_LE(fg9090.valore(1, 3), 11);  // 12 rows, one without a following draw
+    EXPECT_LE(fg9090.valore(1, 3), 11);                     // 12 rows, one without a following draw
     EXPECT_TRUE(finestra->analisi().RuoteSel[1]);
     EXPECT_FALSE(finestra->analisi().RuoteSel[2]);
 
@@ -277,8 +277,8 @@ TEST_F(ProvaFinestraIndice, PrevisioneDallaTavolaFiltroEAbbinamento) {
     trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
     clicca("Command2");  // an empty board adds nothing
     EXPECT_EQ(griglia("Fg_ZZ").righe(), 1);
-    cliccaCella("Fg90", 0, 4);   // 5
-    cliccaCella("Fg90", 2, 0);   // 21
+    cliccaCella("Fg90", 0, 4);  // 5
+    cliccaCella("Fg90", 2, 0);  // 21
     QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
     clicca("Command2");
     ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
@@ -356,8 +356,9 @@ TEST_F(ProvaFinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     clicca("Command24");
     clicca("Command23");
     EXPECT_EQ(hFine->value(), 60);
-    EXPECT_EQ(r.messaggi, (std::vector<QString>{"Cerca data: Data non trovata",
-                                                "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."}));
+    EXPECT_EQ(r.messaggi,
+              (std::vector<QString>{"Cerca data: Data non trovata",
+                                    "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."}));
 }
 
 TEST_F(ProvaFinestraIndice, SorteDigitataNellaLista) {

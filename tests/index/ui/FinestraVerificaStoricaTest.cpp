@@ -3,8 +3,8 @@
 #include <QSpinBox>
 
 #include "index/ui/FinestraVerificaStorica.h"
-#include "support/DialoghiFinti.h"
 #include "index/ui/ProvaFinestraIndice.h"
+#include "support/DialoghiFinti.h"
 
 using namespace quorvane;
 using test::ProvaFinestraIndice;

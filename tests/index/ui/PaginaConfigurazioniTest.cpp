@@ -21,8 +21,8 @@
 #include "core/ui/VistaGriglia.h"
 #include "index/Riepilogo.h"
 #include "index/ui/FinestraIndice.h"
-#include "support/DialoghiFinti.h"
 #include "index/ui/ProvaFinestraIndice.h"
+#include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
@@ -53,7 +53,8 @@ protected:
     // An ambo on 7, 45, 90 from the board.
     void aggiungiAmbo() {
         trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
-        for (auto [riga, colonna] : {std::pair{8, 9}, std::pair{0, 6}, std::pair{4, 4}}) cliccaCella("Fg90", riga, colonna);
+        for (auto [riga, colonna] : {std::pair{8, 9}, std::pair{0, 6}, std::pair{4, 4}})
+            cliccaCella("Fg90", riga, colonna);
         clicca("Command2");
     }
     int conta(const QString& tabella) {
@@ -72,7 +73,7 @@ TEST_F(ConfigurazioniFinestra, SalvaEApreConOpzioniRuoteEPrevisioni) {
     trova<QComboBox>("ComboC")->setCurrentIndex(5);         // 6 colpi
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);   // "U"
     trova<QScrollBar>("hFine")->setValue(100);
-    cliccaCella("FgR", 0, 10);                               // Nazionale with Bari
+    cliccaCella("FgR", 0, 10);  // Nazionale with Bari
     clicca("Command13");
     aggiungiAmbo();
     ASSERT_EQ(finestra->analisi().previsioni.size(), 1u);

@@ -38,7 +38,9 @@ protected:
     }
 
     template <class T>
-    T* trova(const char* nome) { return test::trova<T>(finestra.get(), nome); }
+    T* trova(const char* nome) {
+        return test::trova<T>(finestra.get(), nome);
+    }
     const quorvane::Griglia& griglia(const char* nome) { return trova<quorvane::VistaGriglia>(nome)->griglia(); }
     void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
     // The centre of a grid cell (grid coordinates), scrolled into view.
