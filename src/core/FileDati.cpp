@@ -1,5 +1,7 @@
 #include "core/FileDati.h"
 
+#include <algorithm>
+
 namespace quorvane {
 
 std::string motivoFileNonLeggibile(const std::filesystem::path& percorso, const std::string& nome,
@@ -16,6 +18,19 @@ std::string motivoFileNonLeggibile(const std::filesystem::path& percorso, const 
         return "Il file \"" + nome + "\" è troppo grande per essere un file delle estrazioni (più di " +
                std::to_string(massimo >> 20) + " MB): non viene letto.";
     return {};
+}
+
+std::optional<int> rigaInterrotta(std::string_view testo) {
+    const std::size_t ultimoACapo = testo.rfind('\n');
+    const std::string_view coda = ultimoACapo == std::string_view::npos ? testo : testo.substr(ultimoACapo + 1);
+    if (coda.find_first_not_of(" \t\r\f\v") == std::string_view::npos) return std::nullopt;
+    return static_cast<int>(std::count(testo.begin(), testo.end(), '\n')) + 1;
+}
+
+std::string messaggioFileInterrotto(int riga) {
+    return "Il file è incompleto (interrotto?): l'ultima riga, la " + std::to_string(riga) +
+           ", non finisce con un a capo e potrebbe essere tagliata a metà di un numero. "
+           "Nessuna estrazione è stata letta.";
 }
 
 }  // namespace quorvane

@@ -4,7 +4,9 @@
 // never read and a huge file never fills the memory.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorvane {
 
@@ -14,5 +16,13 @@ inline constexpr std::uintmax_t MassimoFileDati = 32u << 20;
 // Empty when the file may be read; otherwise why not, in Italian, naming `nome`.
 std::string motivoFileNonLeggibile(const std::filesystem::path& percorso, const std::string& nome,
                                    std::uintmax_t massimo = MassimoFileDati);
+
+// Both files end every line, the last included: a last line holding text but no line end is
+// where a transfer stopped, possibly inside a number ("3" of "37" is still a number). Its
+// 1-based number, or nothing when the text ends whole.
+std::optional<int> rigaInterrotta(std::string_view testo);
+
+// The message that refuses such a file whole.
+std::string messaggioFileInterrotto(int riga);
 
 }  // namespace quorvane

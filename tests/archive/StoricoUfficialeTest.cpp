@@ -161,6 +161,15 @@ TEST(StoricoUfficiale, FileInterrottoNellUltimaDataRifiutato) {
         << e.messaggio;
 }
 
+TEST(StoricoUfficiale, FileTagliatoNellUltimoNumeroRifiutato) {
+    // "...\t37\n" cut by two bytes ends in "\t3": a number still, so only the missing line end tells.
+    const std::string intero = "2023/01/03\tBA\t1\t2\t3\t4\t37\n2023/01/03\tCA\t1\t2\t3\t4\t37\n";
+    const auto e = errore(leggiStoricoTesto(intero.substr(0, intero.size() - 2)));
+    EXPECT_EQ(e.riga, 2);
+    EXPECT_NE(e.messaggio.find("l'ultima riga, la 2, non finisce con un a capo"), std::string::npos) << e.messaggio;
+    EXPECT_EQ(estrazioni(leggiStoricoTesto(intero + "  \r\n")).size(), 1u);
+}
+
 TEST(StoricoUfficiale, SigleDelFileEDelProgramma) {
     EXPECT_EQ(ruotaDaSiglaStorico("RM"), 8);
     EXPECT_EQ(ruotaDaSiglaStorico("RO"), 8);

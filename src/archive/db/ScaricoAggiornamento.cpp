@@ -35,7 +35,7 @@ EsitoSorgente leggiCopiaAggiornamento(const QString& percorso) {
     QString errore;
     auto testo = leggiFileOZip(percorso, &errore);
     if (!testo) return ErroreSorgente{false, errore.toStdString()};
-    return leggiRigheAggiornamento(*testo);
+    return righeAggiornamentoIntere(*testo);
 }
 
 namespace {
