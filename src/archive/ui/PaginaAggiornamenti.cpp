@@ -196,7 +196,6 @@ void PaginaAggiornamenti::eseguiAggiornamento() {
         emit richiestaGestione();
         return;
     }
-    const auto piano = pianoAggiornamento(righeImporta_, controllo_, correggiErrate_->isChecked());
     const QString percorso = archivioDaAggiornare();
     QString errore;
     auto db = nuovoArchivio_.isEmpty() ? DatabaseArchivio::apri(percorso, &errore)
@@ -205,9 +204,16 @@ void PaginaAggiornamenti::eseguiAggiornamento() {
         messaggioErrore(this, TitoloAggiornamento, errore);
         return;
     }
-    const EsitoAggiornamento esito = scriviAggiornamento(*db, piano);
+    const bool correggi = correggiErrate_->isChecked();
+    const EsitoAggiornamento esito = scriviAggiornamento(*db, righeImporta_, correggi);
     db.reset();
     for (const std::string& r : esito.righeScritte) righeSegnalate_->addItem(qtesto(r));
+    // Draws another program wrote since the check shown, differently: left as they are, and said.
+    for (std::size_t i = 0; i < esito.controllo.righe.size() && i < controllo_.righe.size(); ++i) {
+        const ControlloRiga& ora = esito.controllo.righe[i];
+        if (!correggi && ora.stato == StatoRiga::Diversa && controllo_.righe[i].stato == StatoRiga::Mancante)
+            righeSegnalate_->addItem(qtesto(ora.voce));
+    }
     if (esito.aggiunte > 0) righeSegnalate_->addItem(QStringLiteral("aggiunti N° %1 record").arg(esito.aggiunte));
     if (!esito.errore.isEmpty()) {
         messaggioErrore(this, TitoloAggiornamento, esito.messaggio());

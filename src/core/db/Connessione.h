@@ -1,6 +1,7 @@
 #pragma once
 // One SQLite connection through Qt Sql, with its own connection name, closed on destruction.
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 namespace quorvane {
@@ -20,8 +21,13 @@ public:
     QSqlDatabase& db() { return db_; }
     const QString& percorso() const { return percorso_; }
     bool haTabella(const QString& nome) const;
+    // SQLite's quick check of the whole file: false when it finds damage (`danneggiato` set) or
+    // cannot run (the reason in `errore`). Made before writing, so nothing goes into a bad file.
+    bool integro(bool* danneggiato, QString* errore);
 
 private:
+    // The first read, where SQLite finds what is wrong with a file; no error when it worked.
+    QSqlError primaLettura();
     QSqlDatabase db_;
     QString nome_;
     QString percorso_;

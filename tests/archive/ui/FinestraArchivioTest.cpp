@@ -265,7 +265,7 @@ TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
 
     // Without "Corregge estrazioni errate" only the missing draw is written.
     clicca("Command28");
-    EXPECT_EQ(list4(), (QStringList{"Aggiunta estrazione del04/02/2023", "aggiunti N° 1 record"}));
+    EXPECT_EQ(list4(), (QStringList{"Aggiunta estrazione del 04/02/2023", "aggiunti N° 1 record"}));
     EXPECT_EQ(dialoghi.messaggi.back().testo, "Dati salvati correttamente.");
     EXPECT_EQ(memorizzate().size(), 61u);
     EXPECT_EQ(memorizzate()[56].ruote[3], scriviTestoRuota(estrazioni[56].ruote[3]));
@@ -283,7 +283,7 @@ TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
     EXPECT_EQ(list4().size(), 2);
     const auto messaggi = dialoghi.messaggi.size();
     clicca("Command28");
-    EXPECT_EQ(list4(), QStringList{QString::fromStdString("Modificata estrazione del" + righe[1].data)});
+    EXPECT_EQ(list4(), QStringList{QString::fromStdString("Modificata estrazione del " + righe[1].data)});
     EXPECT_EQ(dialoghi.messaggi.size(), messaggi);  // corrections alone show no message
     EXPECT_EQ(memorizzate()[56].ruote[3], "01-02-03-04-05");
     EXPECT_EQ(memorizzate().size(), 61u);
