@@ -1,5 +1,6 @@
 #include "cli/Comune.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
@@ -11,6 +12,7 @@
 #include "core/SceltaEstrazione.h"
 #include "core/db/CartellaDati.h"
 #include "core/db/DatabaseProgramma.h"
+#include "core/db/Sessione.h"
 
 namespace quorvane::cli {
 
@@ -50,10 +52,14 @@ std::unique_ptr<DatabaseProgramma> apriDatabaseProgramma(const QString& cartella
     return programma;
 }
 
-std::unique_ptr<DatabaseProgramma> databaseProgramma() {
+std::unique_ptr<DatabaseProgramma> databaseProgramma(bool crea) {
     const QString cartella = cartellaDati();
-    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) return nullptr;
-    return apriDatabaseProgramma(cartella);
+    if (!crea && !QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) return nullptr;
+    const QDate oggi = QDate::currentDate();
+    QString errore;
+    auto programma = Sessione::apriProgramma(cartella, Data{oggi.year(), oggi.month(), oggi.day()}, &errore);
+    if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    return programma;
 }
 
 void stampaMessaggio(const Opzioni& opzioni, const std::string& messaggio, const CampiExtra& extra) {

@@ -74,9 +74,9 @@ int intero(const std::string& testo, const std::string& cosa, int minimo = INT_M
 // The one reader of a draw given on the command line: its index or its date "GG/MM/AAAA".
 int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo);
 
-// The program database of the data folder; null when the program was never started, since a
-// command never creates one without the parameter rows the program writes on its first start.
-std::unique_ptr<DatabaseProgramma> databaseProgramma();
+// The program database of the data folder, opened as the program's start opens it. When the
+// program was never started: null, or with `crea` created as its first start creates it.
+std::unique_ptr<DatabaseProgramma> databaseProgramma(bool crea = false);
 // The program database of a folder, created there when missing; a failure ends the command.
 std::unique_ptr<DatabaseProgramma> apriDatabaseProgramma(const QString& cartella);
 
