@@ -10,10 +10,6 @@
 
 namespace quorvane {
 
-namespace {
-// A write stopped halfway (a full disk, a crash) leaves a journal that only a connection
-// allowed to write can roll back, which SQLite does at its first read: opened just for that.
-// Fails, leaving everything as it is, when the file or its folder cannot be written.
 bool annullaScritturaInterrotta(const QString& percorso) {
     const QString nome = QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool annullata = false;
@@ -24,9 +20,8 @@ bool annullaScritturaInterrotta(const QString& percorso) {
         db.close();
     }
     QSqlDatabase::removeDatabase(nome);
-    return annullata;
+    return annullata && !QFileInfo::exists(percorso + QStringLiteral("-journal"));
 }
-}  // namespace
 
 Connessione::~Connessione() {
     if (nome_.isEmpty()) return;

@@ -6,6 +6,12 @@
 
 namespace quorvane {
 
+// A write stopped halfway (a full disk, a crash) leaves a journal beside the database that only
+// a connection allowed to write can roll back, which SQLite does at its first read: a connection
+// opened just for that. False, everything left as it is, when the file or its folder cannot be
+// written.
+bool annullaScritturaInterrotta(const QString& percorso);
+
 class Connessione {
 public:
     Connessione() = default;

@@ -1,6 +1,9 @@
 #include "core/db/ErroreSql.h"
 
+#include <QFileInfo>
 #include <QVariant>
+
+#include "core/db/Connessione.h"
 
 namespace quorvane {
 
@@ -84,7 +87,12 @@ Transazione::Transazione(QSqlDatabase& db, Inizio inizio) : db_(db) {
 }
 
 Transazione::~Transazione() {
-    if (aperta_) db_.rollback();
+    if (!aperta_) return;
+    db_.rollback();
+    // After a failed write (a full disk) SQLite may keep the journal for the next connection to
+    // roll back: done now, so that the file is as it was and no read-only opening meets it.
+    const QString giornale = db_.databaseName() + QStringLiteral("-journal");
+    if (!db_.databaseName().isEmpty() && QFileInfo::exists(giornale)) annullaScritturaInterrotta(db_.databaseName());
 }
 
 bool Transazione::fallita(const QSqlError& e) {

@@ -77,8 +77,11 @@ bool Sessione::creaArchivioDimostrativo(const QString& percorso, const Data& ogg
     const GeneratoreDimostrativo& genera = generatoreRegistrato();
     if (!genera) return false;
     auto db = DatabaseArchivio::apriOCrea(percorso, errore);
-    if (!db) return false;
-    return db->aggiungiEstrazioni(genera(oggi), errore).has_value();
+    const bool creato = db && db->aggiungiEstrazioni(genera(oggi), errore).has_value();
+    db.reset();
+    // An archive without its draws (a full disk) would pass for the demonstration one.
+    if (!creato) QFile::remove(percorso);
+    return creato;
 }
 
 bool Sessione::archivioApribile() const {
