@@ -73,12 +73,16 @@ int scriviInArchivio(const Opzioni& opzioni, const std::vector<RigaAggiornamento
         resoconto.push_back(c.voce);
         ++(c.stato == StatoRiga::Malformata ? nonValide : nonCorrette);
     }
-    stampaResoconto(opzioni, resoconto);
-    if (nonValide + nonCorrette == 0) return 0;
-    throw ErroreComando{EsitoInputErrato, "aggiornamento incompleto: " + std::to_string(nonValide) +
-                                              " righe non valide non scritte, " + std::to_string(nonCorrette) +
-                                              " estrazioni diverse dall'archivio non corrette (usare --correggi); "
-                                              "le altre estrazioni sono state scritte"};
+    const bool completo = nonValide + nonCorrette == 0;
+    // Under --json one object: the report goes with the error.
+    if (completo || !opzioni.json) stampaResoconto(opzioni, resoconto);
+    if (completo) return 0;
+    throw ErroreComando{EsitoInputErrato,
+                        "aggiornamento incompleto: " + std::to_string(nonValide) + " righe non valide non scritte, " +
+                            std::to_string(nonCorrette) +
+                            " estrazioni diverse dall'archivio non corrette (usare --correggi); "
+                            "le altre estrazioni sono state scritte",
+                        {{std::string(chiavi::Resoconto), resoconto}}};
 }
 
 int aggiornaCmd(const Opzioni& opzioni) {

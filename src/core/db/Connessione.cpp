@@ -5,7 +5,9 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include "core/FileDati.h"
 #include "core/db/ErroreSql.h"
+#include "core/db/PercorsoFile.h"
 
 namespace quorvane {
 
@@ -24,7 +26,7 @@ bool Connessione::apri(const QString& percorso, Modo modo, QString* errore) {
         return false;
     }
     if (modo != Modo::CreaSeManca && !file.exists()) {
-        *errore = QStringLiteral("Il file \"%1\" non esiste.").arg(percorso);
+        *errore = QString::fromStdString(motivoFileAssente(percorsoFile(percorso), percorso.toStdString()));
         return false;
     }
     nome_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
