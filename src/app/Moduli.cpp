@@ -5,6 +5,7 @@
 #include "analyses/ui/FinestraRipetizioni.h"
 #include "analyses/ui/FinestraSistemiOrtogonali.h"
 #include "analyses/ui/FinestraStatistiche.h"
+#include "archive/ui/ControlloAvvio.h"
 #include "archive/ui/FinestraArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/FinestraPrincipale.h"
@@ -26,6 +27,10 @@ void registraModuli() {
                                        [](FinestraPrincipale& c) { return new FinestraStatistiche(c.sessione()); });
     FinestraPrincipale::registraModulo(
         "Ventrallo", [](FinestraPrincipale& c) { return new FinestraIndice(c.sessione(), c.barraAvanzamento()); });
+}
+
+void registraControlliAvvio() {
+    FinestraPrincipale::registraAvvio(controlloArchivioAllAvvio);
 }
 
 }  // namespace quorvane

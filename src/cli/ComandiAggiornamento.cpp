@@ -71,15 +71,18 @@ int scriviInArchivio(const Opzioni& opzioni, const std::vector<RigaAggiornamento
         resoconto.push_back(c.voce);
         ++(c.stato == StatoRiga::Malformata ? nonValide : nonCorrette);
     }
-    stampaResoconto(opzioni, resoconto);
-    if (nonValide + nonCorrette == 0) return 0;
+    const bool completo = nonValide + nonCorrette == 0;
+    // Under --json one object: the report goes with the error.
+    if (completo || !opzioni.json) stampaResoconto(opzioni, resoconto);
+    if (completo) return 0;
     const char* altre = esito.aggiunte + esito.modificate > 0 ? "le altre estrazioni sono state scritte"
                         : uguali > 0 ? "le altre erano già nell'archivio: nessuna estrazione è stata scritta"
                                      : "nel file non c'erano altre estrazioni da scrivere";
-    throw ErroreComando{EsitoInputErrato, "aggiornamento incompleto: " + std::to_string(nonValide) +
-                                              " righe non valide non scritte, " + std::to_string(nonCorrette) +
-                                              " estrazioni diverse dall'archivio non corrette (usare --correggi); " +
-                                              altre};
+    throw ErroreComando{EsitoInputErrato,
+                        "aggiornamento incompleto: " + std::to_string(nonValide) + " righe non valide non scritte, " +
+                            std::to_string(nonCorrette) +
+                            " estrazioni diverse dall'archivio non corrette (usare --correggi); " + altre,
+                        {{std::string(chiavi::Resoconto), resoconto}}};
 }
 
 int aggiornaCmd(const Opzioni& opzioni) {

@@ -127,7 +127,9 @@ int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
                                   " o una data GG/MM/AAAA dell'archivio)";
     const bool data = testo.find('/') != std::string::npos;
     if (auto e = data ? estrazioneDellaData(archivio, testo) : indiceDigitato(archivio, testo)) return *e;
-    const bool numerico = !testo.empty() && testo.find_first_not_of("0123456789") == std::string::npos;
+    // A number, of any sign, outside the archive is bad input, as a date that is not in it.
+    const std::size_t cifre = testo.find_first_not_of("+-") == 1 ? 1 : 0;
+    const bool numerico = testo.size() > cifre && testo.find_first_not_of("0123456789", cifre) == std::string::npos;
     throw ErroreComando{data || numerico ? EsitoInputErrato : EsitoUsoErrato, messaggio};
 }
 
@@ -154,6 +156,26 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
     for (const auto& nome : opzioni.segnali) controlla(nome);
     if (opzioni.argomenti.size() != posizionali)
         throw ErroreComando{EsitoUsoErrato, "numero di argomenti errato per " + opzioni.comando};
+}
+
+std::string testoBreve(const std::string& messaggio) {
+    constexpr std::size_t Lungo = 120, Tenuti = 80;
+    const auto continua = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    std::string breve;
+    std::size_t i = 0;
+    while (i < messaggio.size()) {
+        const std::size_t fine = std::min(messaggio.find_first_of(" \n", i), messaggio.size());
+        std::size_t caratteri = 0, taglio = fine;
+        for (std::size_t j = i; j < fine; ++j) {
+            if (continua(messaggio[j])) continue;
+            if (caratteri++ == Tenuti) taglio = j;
+        }
+        breve.append(messaggio, i, (caratteri > Lungo ? taglio : fine) - i);
+        if (caratteri > Lungo) breve += "…";
+        if (fine < messaggio.size()) breve += messaggio[fine];
+        i = fine + 1;
+    }
+    return breve;
 }
 
 }  // namespace quorvane::cli

@@ -24,10 +24,12 @@ namespace quorvane::cli {
 inline constexpr int EsitoInputErrato = 1;
 inline constexpr int EsitoUsoErrato = 2;
 
-// Thrown by a command; main prints the message on one line and exits with `esito`.
+// Thrown by a command; main prints the message on one line (and under --json the object
+// {"errore": ...}) and exits with `esito`.
 struct ErroreComando {
     int esito;
     std::string messaggio;
+    CampiExtra extra = {};  // under --json, keys printed after "errore"
 };
 
 struct Comando {
@@ -90,6 +92,10 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
 // The check of update rows against the stored draws: the rows marked, then the report's lines.
 void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,
                      const std::vector<RigaArchivio>& memorizzate);
+
+// A message with every run of more than 120 characters without blanks (an argument echoed back,
+// however long) cut to its first 80 characters and "…".
+std::string testoBreve(const std::string& messaggio);
 
 // The commands of each part of the program.
 std::vector<Comando> comandiArchivio();

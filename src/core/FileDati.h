@@ -13,6 +13,10 @@ namespace quorvane {
 // Far above the official file of every draw since 1939 (a few megabytes), unzipped.
 inline constexpr std::uintmax_t MassimoFileDati = 32u << 20;
 
+// Why a file that cannot be found is not there: missing, or behind a loop of links or a folder
+// that may not be entered.
+std::string motivoFileAssente(const std::filesystem::path& percorso, const std::string& nome);
+
 // Empty when the file may be read; otherwise why not, in Italian, naming `nome`.
 std::string motivoFileNonLeggibile(const std::filesystem::path& percorso, const std::string& nome,
                                    std::uintmax_t massimo = MassimoFileDati);

@@ -70,7 +70,11 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
               "Aggiunta estrazione del 07/01/2023\naggiunti N° 1 record\nErrori Estrazione del 05/01/2023\n");
     EXPECT_TRUE(prima.errori.contains("1 estrazioni diverse dall'archivio non corrette")) << prima.errori.toStdString();
     test::EsitoCli ancora = test::eseguiCli({"--archivio", db, "--json", "aggiorna", agg}, dati);
-    EXPECT_EQ(ancora.uscita, "{\"resoconto\":[\"Errori Estrazione del 05/01/2023\"]}\n");
+    // Under --json one object: the error with the report.
+    EXPECT_EQ(ancora.codice, 1);
+    EXPECT_TRUE(ancora.uscita.startsWith("{\"errore\":\"aggiornamento incompleto: ") &&
+                ancora.uscita.endsWith(",\"resoconto\":[\"Errori Estrazione del 05/01/2023\"]}\n"))
+        << ancora.uscita.toStdString();
     test::EsitoCli corregge = test::eseguiCli({"--archivio", db, "aggiorna", agg, "--correggi"}, dati);
     EXPECT_EQ(corregge.codice, 0) << corregge.errori.toStdString();
     EXPECT_EQ(corregge.uscita, "Modificata estrazione del 05/01/2023\n");

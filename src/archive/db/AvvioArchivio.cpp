@@ -10,6 +10,9 @@ namespace quorvane {
 void registraAvvioArchivio() {
     Sessione::registraParametro({Parametri::IndirizzoAggiornamenti, IndirizzoAggiornamentiPredefinito, {}});
     Sessione::registraParametro({Parametri::IndirizzoArchivioUfficiale, IndirizzoArchivioUfficialePredefinito, {}});
+    for (const QString& nome :
+         {ParametriControlloAvvio::Attivo, ParametriControlloAvvio::Etag, ParametriControlloAvvio::UltimaModifica})
+        Sessione::registraParametro({nome, {}, {}});
     Sessione::registraArchivioDimostrativo([](const Data& oggi) { return generaArchivioDemo(oggi); });
 }
 

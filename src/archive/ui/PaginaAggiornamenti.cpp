@@ -292,9 +292,12 @@ void PaginaAggiornamenti::scaricaFile() {
 }
 
 void PaginaAggiornamenti::scaricaArchivioUfficiale() {
-    auto letto = quorvane::scaricaArchivioUfficiale(
+    confrontaArchivioUfficiale(quorvane::scaricaArchivioUfficiale(
         indirizzoArchivioUfficiale(sessione_.programma()),
-        [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); });
+        [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); }));
+}
+
+void PaginaAggiornamenti::confrontaArchivioUfficiale(EsitoSorgente letto) {
     confrontaStorico(std::move(letto), QStringLiteral("SCARICA ARCHIVIO UFFICIALE"),
                      QStringLiteral("L'archivio ufficiale non si può importare; l'archivio resta com'era."));
 }

@@ -202,7 +202,10 @@ bool PaginaSalvataggi::esporta(const QString& file,
     const BarraLavoro barra(principale_.barraAvanzamento());
     const std::string contenuto = formato(sessione_.archivio, [this](int i, int n) { avanzamento(principale_, i, n); });
     QString errore;
-    if (scriviEsportazione(file, contenuto, &errore)) return true;
+    const std::vector<FileProtetto> protetti = {
+        {sessione_.percorsoArchivio(), QStringLiteral("l'archivio in uso")},
+        {sessione_.programma().percorso(), QStringLiteral("il database del programma")}};
+    if (scriviEsportazione(file, contenuto, protetti, &errore)) return true;
     messaggioErrore(this, titolo, errore);
     return false;
 }

@@ -6,7 +6,9 @@
 #include <QUuid>
 #include <QVariant>
 
+#include "core/FileDati.h"
 #include "core/db/ErroreSql.h"
+#include "core/db/PercorsoFile.h"
 
 namespace quorvane {
 
@@ -38,7 +40,7 @@ bool Connessione::apri(const QString& percorso, Modo modo, QString* errore) {
         return false;
     }
     if (modo != Modo::CreaSeManca && !file.exists()) {
-        *errore = QStringLiteral("Il file \"%1\" non esiste.").arg(percorso);
+        *errore = QString::fromStdString(motivoFileAssente(percorsoFile(percorso), percorso.toStdString()));
         return false;
     }
     nome_ = QUuid::createUuid().toString(QUuid::WithoutBraces);

@@ -16,14 +16,14 @@ TEST(FileEsportazione, UnFilePiuCortoNonLasciaCodeEUnErroreSiDice) {
     test::CartellaTemporanea cartella;
     test::scriviFile(cartella / "Dati.iii", std::string(330, 'v'));
     QString errore;
-    ASSERT_TRUE(scriviEsportazione(qpath(cartella / "Dati.iii"), std::string(220, 'n'), &errore));
+    ASSERT_TRUE(scriviEsportazione(qpath(cartella / "Dati.iii"), std::string(220, 'n'), {}, &errore));
     EXPECT_EQ(test::leggiFile(cartella / "Dati.iii"), std::string(220, 'n'));
-    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "manca" / "x.Txt"), "x", &errore));
+    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "manca" / "x.Txt"), "x", {}, &errore));
     EXPECT_TRUE(errore.contains("Impossibile scrivere")) << errore.toStdString();
 
     // A FIFO (or a device) stays what it is: never replaced by a regular file.
     ASSERT_EQ(::mkfifo((cartella / "fifo").c_str(), 0600), 0);
-    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "fifo"), "x", &errore));
+    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "fifo"), "x", {}, &errore));
     EXPECT_TRUE(errore.contains("non è un file normale")) << errore.toStdString();
     EXPECT_FALSE(std::filesystem::is_regular_file(cartella / "fifo"));
 }

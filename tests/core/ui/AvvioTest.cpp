@@ -185,10 +185,11 @@ TEST_F(Avvio, ArchivioDimostrativoAlPrimoAvvio) {
     EXPECT_TRUE(trova<QLabel>(programma->inizio(), "LblDimostrativo")->isVisible());
     EXPECT_TRUE(testo(programma->inizio(), "LblDimostrativo").contains("simulate"));
     const Griglia& fgP = trova<VistaGriglia>(programma->inizio(), "FgP")->griglia();
-    ASSERT_EQ(fgP.righe(), 7);
-    EXPECT_EQ(fgP.testo(1, 1), "EstrazioneIniziale");  // sorted by name
-    EXPECT_EQ(fgP.testo(2, 1), "IndirizzoAggiornamenti");
-    EXPECT_EQ(fgP.testo(3, 1), "IndirizzoArchivioUfficiale");
+    ASSERT_EQ(fgP.righe(), 10);
+    EXPECT_EQ(fgP.testo(1, 1), "ControlloArchivioAvvio");  // sorted by name
+    EXPECT_EQ(fgP.testo(3, 1), "EstrazioneIniziale");
+    EXPECT_EQ(fgP.testo(5, 1), "IndirizzoAggiornamenti");
+    EXPECT_EQ(fgP.testo(6, 1), "IndirizzoArchivioUfficiale");
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(testo(programma->finestraPrincipale(), "Lbl_inizioNE"), "1");
     EXPECT_TRUE(trova<QLabel>(programma->finestraPrincipale(), "LblDimostrativo")->isVisible());
