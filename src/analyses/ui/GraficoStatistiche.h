@@ -20,14 +20,15 @@ public:
 
     explicit GraficoStatistiche(QWidget* padre = nullptr);
 
-    // The 90 numbers in order, or the 50 pairs highest by the figure.
+    // The 90 numbers or the groups in order, or the 50 pairs highest by the figure; the vertical
+    // axis starts near the data, so that what sets a bar apart from chance shows.
     void mostra(const Statistiche& statistiche, ColonnaStatistiche figura);
     void svuota();
 
     // The element of each bar, left to right.
     const std::vector<int>& elementi() const { return elementi_; }
     QBarSet* barre() const { return barre_; }
-    QLineSeries* lineaCaso() const { return linea_; }
+    QLineSeries* lineaCaso() const { return linea_; }  // null when the elements have no common chance
 
 signals:
     void elementoCliccato(int elemento);

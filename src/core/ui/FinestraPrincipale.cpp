@@ -35,6 +35,8 @@ constexpr Modulo moduli[] = {
     {"Command6", "Sistemi ortogonali", "SistemiOrtogonali"},
     {"Command7", "Ripetizione numeri", "Ripetizionenumeri"},
     {"CmdStatistiche", "Statistiche", "Statistiche"},
+    {"CmdNumeriSpia", "Numeri spia", "NumeriSpia"},
+    {"CmdTabellone", "Tabellone analitico", "TabelloneAnalitico"},
 };
 
 QLabel* etichettaPeriodo(QWidget* padre, const char* nome, const QString& testo) {
@@ -166,18 +168,19 @@ void FinestraPrincipale::mostraPeriodoModello() {
     etichettaEstrazioni_->setText(QString::number(p.estrazioni));
 }
 
-void FinestraPrincipale::apriModulo(const QString& nome) {
+QWidget* FinestraPrincipale::apriModulo(const QString& nome) {
     QPointer<QWidget>& finestra = moduli_[nome];
     if (!finestra) {
         auto fabbrica = fabbriche().find(nome);
-        if (fabbrica == fabbriche().end()) return;
+        if (fabbrica == fabbriche().end()) return nullptr;
         finestra = fabbrica->second(*this);
-        if (!finestra) return;
+        if (!finestra) return nullptr;
         finestra->setParent(this, Qt::Window);
     }
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
+    return finestra;
 }
 
 void FinestraPrincipale::closeEvent(QCloseEvent* evento) {

@@ -23,8 +23,9 @@ public:
 
     // Shows the model archive period in the five labels.
     void mostraPeriodoModello();
-    // Opens a module window (`archivio`, `Ventrallo`, ...) once and brings it to the front later.
-    void apriModulo(const QString& nome);
+    // Opens a module window (`archivio`, `Ventrallo`, ...) once and brings it to the front later;
+    // null when no module has that name.
+    QWidget* apriModulo(const QString& nome);
     static void registraModulo(const QString& nome, Fabbrica fabbrica);
 
     Sessione& sessione() { return sessione_; }
