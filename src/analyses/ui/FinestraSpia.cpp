@@ -1,8 +1,8 @@
 #include "analyses/ui/FinestraSpia.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +14,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "analyses/ui/GraficoStatistiche.h"
 #include "analyses/ui/SceltaPeriodo.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
@@ -176,12 +177,7 @@ void FinestraSpia::mostraGrafico() {
         penna.setWidth(2);
         linea->setPen(penna);
         grafico->addSeries(linea);
-        auto* asseX = new QBarCategoryAxis;
-        asseX->append(categorie);
-        asseX->setLabelsAngle(-90);
-        QFont piccolo = asseX->labelsFont();
-        piccolo.setPointSizeF(piccolo.pointSizeF() * 0.75);
-        asseX->setLabelsFont(piccolo);
+        QCategoryAxis* asseX = GraficoStatistiche::asseElementi(categorie);
         // Near the data, as the statistics chart, so that a number apart from chance shows.
         const double basso = std::min<double>(minimo, attesi), alto = std::max<double>(massimo, attesi);
         const double margine = std::max(1.0, (alto - basso) * 0.1);

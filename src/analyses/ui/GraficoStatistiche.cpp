@@ -1,8 +1,8 @@
 #include "analyses/ui/GraficoStatistiche.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -24,6 +24,22 @@ GraficoStatistiche::GraficoStatistiche(QWidget* padre) : QChartView(padre) {
     setObjectName(QStringLiteral("GraficoStatistiche"));
     setRenderHint(QPainter::Antialiasing);
     svuota();
+}
+
+QCategoryAxis* GraficoStatistiche::asseElementi(const QStringList& nomi) {
+    auto* asse = new QCategoryAxis;
+    asse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // Half a bar more on each side than the bars need leaves room for the end labels.
+    asse->setStartValue(-1);
+    for (qsizetype i = 0; i < nomi.size(); ++i) asse->append(nomi[i], static_cast<double>(i));
+    asse->setRange(-1, static_cast<double>(nomi.size()));
+    asse->setLabelsAngle(-90);
+    asse->setTruncateLabels(false);
+    asse->setGridLineVisible(false);
+    QFont piccolo = asse->labelsFont();
+    piccolo.setPointSizeF(piccolo.pointSizeF() * 0.75);
+    asse->setLabelsFont(piccolo);
+    return asse;
 }
 
 void GraficoStatistiche::svuota() {
@@ -88,13 +104,7 @@ void GraficoStatistiche::mostra(const Statistiche& statistiche, ColonnaStatistic
         massimo = std::max(massimo, *caso);
     }
 
-    auto* asseX = new QBarCategoryAxis;
-    asseX->append(categorie);
-    asseX->setLabelsAngle(-90);
-    asseX->setTruncateLabels(false);
-    QFont piccolo = asseX->labelsFont();
-    piccolo.setPointSizeF(piccolo.pointSizeF() * 0.75);
-    asseX->setLabelsFont(piccolo);
+    QCategoryAxis* asseX = asseElementi(categorie);
     // The axis starts near the data, not at 0, so that what sets a bar apart from chance shows.
     const double margine = std::max((massimo - minimo) * 0.1, interi ? 1.0 : 0.01);
     auto* asseY = new QValueAxis;

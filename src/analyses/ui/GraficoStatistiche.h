@@ -4,6 +4,7 @@
 #include <vector>
 
 class QBarSet;
+class QCategoryAxis;
 class QLineSeries;
 
 namespace quorvane {
@@ -19,6 +20,10 @@ public:
     static constexpr int BarreAmbi = 50;
 
     explicit GraficoStatistiche(QWidget* padre = nullptr);
+
+    // The horizontal axis of bars 0..n-1 named by `nomi`, every name shown, the first and the
+    // last too: a category axis hides the labels at its ends.
+    static QCategoryAxis* asseElementi(const QStringList& nomi);
 
     // The 90 numbers or the groups in order, or the 50 pairs highest by the figure; the vertical
     // axis starts near the data, so that what sets a bar apart from chance shows.
