@@ -41,6 +41,7 @@ FinestraSpia::FinestraSpia(Sessione& sessione, QWidget* padre) : QWidget(padre),
     sceltaNumero_->setObjectName(QStringLiteral("SpinNumero"));
     sceltaNumero_->setRange(1, NumeroMassimo);
     sceltaNumero_->setValue(NumeroMassimo);
+    sceltaNumero_->setMinimumWidth(64);
     sceltaRuota_ = new QComboBox(this);
     sceltaRuota_->setObjectName(QStringLiteral("ComboRuota"));
     for (int w = 1; w <= NumRuote; ++w) sceltaRuota_->addItem(testoQt(NomeRuota[static_cast<std::size_t>(w)]));
