@@ -106,5 +106,7 @@ std::vector<Comando> comandiAnalisi();
 std::vector<Comando> comandiConfigurazioni();
 std::vector<Comando> comandiEsportazione();
 std::vector<Comando> comandiStatistiche();
+std::vector<Comando> comandiSpia();
+std::vector<Comando> comandiTabellone();
 
 }  // namespace quorvane::cli

@@ -22,8 +22,9 @@ namespace {
 
 std::vector<Comando> tuttiIComandi() {
     std::vector<Comando> comandi;
-    for (auto gruppo : {comandiArchivio(), comandiAggiornamento(), comandiEsportazione(), comandiIndice(),
-                        comandiStorico(), comandiConfigurazioni(), comandiAnalisi(), comandiStatistiche()})
+    for (auto gruppo :
+         {comandiArchivio(), comandiAggiornamento(), comandiEsportazione(), comandiIndice(), comandiStorico(),
+          comandiConfigurazioni(), comandiAnalisi(), comandiStatistiche(), comandiSpia(), comandiTabellone()})
         comandi.insert(comandi.end(), gruppo.begin(), gruppo.end());
     return comandi;
 }

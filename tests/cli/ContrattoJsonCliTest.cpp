@@ -240,6 +240,8 @@ TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
         {"sviluppa-sistema", {"sviluppa-sistema", "1", "1", "2", "3"}},
         {"ripetizioni", archivio + QStringList{"ripetizioni"}},
         {"statistiche", archivio + QStringList{"statistiche"}},
+        {"spia", archivio + QStringList{"spia", "1", "--ruota", "BA"}},
+        {"tabellone", archivio + QStringList{"tabellone"}},
         {"estrazione", archivio + QStringList{"estrazione", "3"}},
         {"configurazioni", {"configurazioni"}},
         {"salva-configurazione", archivio + QStringList{"salva-configurazione", "Prova"} + previsione},

@@ -39,6 +39,8 @@ constexpr Modulo moduli[] = {
     {"Command6", "Sistemi ortogonali", "SistemiOrtogonali"},
     {"Command7", "Ripetizione numeri", "Ripetizionenumeri"},
     {"CmdStatistiche", "Statistiche", "Statistiche"},
+    {"CmdNumeriSpia", "Numeri spia", "NumeriSpia"},
+    {"CmdTabellone", "Tabellone analitico", "TabelloneAnalitico"},
 };
 
 QLabel* etichettaPeriodo(QWidget* padre, const char* nome, const QString& testo) {
