@@ -189,13 +189,10 @@ EsitoRicarica MetodoIndice::seguiArchivio() {
     }
     const auto letta = static_cast<std::size_t>(ultimaLetta());
     if (letta < prima.size() && letta < impronte_.size() && prima[letta] == impronte_[letta]) {
-        // Only draws after those it read changed: the windows may now reach further.
+        // Only draws after those it read changed: the analysis is what it was; a window limit
+        // past a deleted last draw comes back to the archive.
         analisi.EstrazioneSelezionata = fine_;
-        const int fine = analisi.calcolaFineRicerca(archivio_);
-        if (fine != analisi.FineRicerca) {
-            analisi.FineRicerca = fine;
-            costruisciFinestre(analisi);
-        }
+        analisi.FineRicerca = std::min(analisi.FineRicerca, archivio_.NumEstrazioni());
         riaccredita();
         return EsitoRicarica::Tenuta;
     }

@@ -30,7 +30,7 @@ std::optional<std::string> erroreSorte(int sorte, int quanti);
 
 // What a reload of the archive did to the analysis.
 enum class EsitoRicarica {
-    Tenuta,   // the draws it read are unchanged: kept, windows reaching the new draws
+    Tenuta,   // the draws it read are unchanged: kept as it was
     Rifatta,  // redone with the same options at the draw nearest by date to its end draw
     Vuota,    // no analysis before, or none possible now
 };
