@@ -37,7 +37,12 @@ TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
 
     al->setValue(380);
     storica->findChild<QComboBox*>("ComboMetodo")->setCurrentIndex(1);
-    OpzioniStoriche o{finestra->analisi(), MetodoStorico::Ciclo, 300, 380};
+    // The options as set on the controls (the analysis itself reads them at its next command).
+    AnalisiIndice opzioni = finestra->analisi();
+    opzioni.Presenze = 20;
+    opzioni.NumeroColpi = 5;
+    opzioni.Mensile = 0;
+    OpzioniStoriche o{opzioni, MetodoStorico::Ciclo, 300, 380};
     auto* barra = storica->findChild<QProgressBar*>("Avanzamento");
     EXPECT_EQ(barra->maximum(), static_cast<int>(puntiStorici(o, archivio()).size()));  // before the run
     QTest::mouseClick(storica->findChild<QPushButton*>("CmdAvvia"), Qt::LeftButton);
