@@ -263,7 +263,9 @@ TEST_F(ProvaFinestraIndice, CicloDiCoperturaDallaFinestra) {
     EXPECT_FALSE(modello->flags(modello->index(0, 2)) & Qt::ItemIsEditable);
     ASSERT_TRUE(modello->setData(modello->index(0, 1), "3"));
     EXPECT_EQ(finestra->analisi().previsioni[0].sorte, 3);
+    test::DialoghiFinti dialoghi;
     modello->setData(modello->index(0, 1), "x");
+    EXPECT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(finestra->analisi().previsioni[0].sorte, 3);
     EXPECT_EQ(griglia("Fg_ZZ").testo(1, 1), "3");
 
