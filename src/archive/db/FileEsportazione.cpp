@@ -67,16 +67,21 @@ bool scriviEsportazione(const QString& percorso, const std::string& contenuto,
     return true;
 }
 
-QString cartellaZendravolta() {
+QString cartellaZendravoltaPrevista() {
 #ifdef Q_OS_WIN
-    const QDir kvel(QStringLiteral("C:/KVEL3"));
-    return kvel.exists() ? kvel.path() : QString();
+    return QStringLiteral("C:/KVEL3");
 #else
     QString prefisso = qEnvironmentVariable("WINEPREFIX");
     if (prefisso.isEmpty()) prefisso = QDir::home().filePath(QStringLiteral(".wine"));
-    return trovaSenzaMaiuscole(QDir(QDir(prefisso).filePath(QStringLiteral("drive_c"))), QStringLiteral("KVEL3"),
-                               QDir::Dirs | QDir::NoDotAndDotDot);
+    const QDir discoC(QDir(prefisso).filePath(QStringLiteral("drive_c")));
+    const QString trovata = trovaSenzaMaiuscole(discoC, QStringLiteral("KVEL3"), QDir::Dirs | QDir::NoDotAndDotDot);
+    return trovata.isEmpty() ? discoC.filePath(QStringLiteral("KVEL3")) : trovata;
 #endif
+}
+
+QString cartellaZendravolta() {
+    const QString cartella = cartellaZendravoltaPrevista();
+    return QFileInfo(cartella).isDir() ? cartella : QString();
 }
 
 QString fileZendravolta(const QString& cartella) {

@@ -20,7 +20,9 @@ bool scriviEsportazione(const QString& percorso, const std::string& contenuto,
                         const std::vector<FileProtetto>& protetti, QString* errore);
 
 // The folder KVEL3 of drive C: (found whatever its letter case under Wine, whose prefix is
-// WINEPREFIX or ~/.wine); empty when it does not exist.
+// WINEPREFIX or ~/.wine), whether it exists or not.
+QString cartellaZendravoltaPrevista();
+// That folder; empty when it does not exist.
 QString cartellaZendravolta();
 // DATI32.III in that folder, or the file already there under another letter case.
 QString fileZendravolta(const QString& cartella);

@@ -26,6 +26,7 @@ namespace quorvane {
 
 namespace {
 const QString TitoloAggiornamento = QStringLiteral("Aggiornamento archivio");
+const QString NessunaDaAggiungere = QStringLiteral("Nessuna estrazione da aggiungere");
 const QString QualcosaStorto = QStringLiteral("Attenzione qualcosa è andato strorto nella procedura ");
 
 QString qtesto(const std::string& s) {
@@ -220,6 +221,10 @@ void PaginaAggiornamenti::eseguiAggiornamento() {
     } else if (esito.aggiunte > 0) {
         messaggio(this, QMessageBox::Information, TitoloAggiornamento, QStringLiteral("Dati salvati correttamente."));
         emit richiestaGestione();
+    } else if (esito.modificate == 0) {
+        // Rows read, but every one already stored (or left uncorrected): say so, not silence.
+        righeSegnalate_->addItem(NessunaDaAggiungere);
+        messaggio(this, QMessageBox::Information, TitoloAggiornamento, NessunaDaAggiungere);
     }
     if (!nuovoArchivio_.isEmpty() && esito.aggiunte + esito.modificate > 0) {
         sessione_.selezionaArchivio(nuovoArchivio_);

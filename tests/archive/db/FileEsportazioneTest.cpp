@@ -32,9 +32,11 @@ TEST(FileEsportazione, CartellaDiZendravoltaSottoWine) {
     test::CartellaTemporanea cartella;
     test::VariabileAmbiente wine("WINEPREFIX", cartella.percorso().string());
     EXPECT_TRUE(cartellaZendravolta().isEmpty());
+    EXPECT_EQ(cartellaZendravoltaPrevista(), qpath(cartella / "drive_c" / "KVEL3"));  // what the page names
     std::filesystem::create_directories(cartella / "drive_c" / "Kvel3");
     const QString kvel = cartellaZendravolta();
     EXPECT_EQ(kvel, qpath(cartella / "drive_c" / "Kvel3"));
+    EXPECT_EQ(cartellaZendravoltaPrevista(), kvel);
     EXPECT_EQ(fileZendravolta(kvel), qpath(cartella / "drive_c" / "Kvel3" / "DATI32.III"));
     test::scriviFile(cartella / "drive_c" / "Kvel3" / "dati32.iii", "vecchio");
     EXPECT_EQ(fileZendravolta(kvel), qpath(cartella / "drive_c" / "Kvel3" / "dati32.iii"));
