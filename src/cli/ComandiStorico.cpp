@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "cli/OpzioniIndice.h"
+#include "index/GiudizioVerifica.h"
 #include "index/GrigliaStorico.h"
 
 namespace quorvane::cli {
@@ -44,17 +45,23 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
     Griglia giocate("FgStorico");
     riempiTabellaStorico(giocate, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
     const RiepilogoStorico& r = esito.riepilogo;
-    stampa(opzioni, tabelle::GiocateStoriche, giocate,
-           {{"Punti", static_cast<long long>(r.punti)},
-            {"Giocate", static_cast<long long>(r.giocate)},
-            {"Vincite", static_cast<long long>(r.vincite)},
-            {"Attese", numeroJson(r.attese)},
-            {"Rapporto", numeroJson(r.rapporto())},
-            {"z", numeroJson(r.z())},
-            {"Puntata", r.puntata},
-            {"Incasso", numeroJson(r.incasso)},
-            {"Resa", numeroJson(r.resa())},
-            {"Resa attesa", numeroJson(r.resaAttesa())}});
+    // Without --json the summary follows the table, one "name<TAB>value" line each, and the verdict.
+    std::string giudizio;
+    if (!esito.giocate.empty())
+        giudizio = giudizioVerifica({r.vincite, r.attese, r.z(), std::nullopt, r.resa(), r.resaAttesa()},
+                                    QLocale().decimalPoint().toStdString());
+    stampaConEtichette(opzioni, tabelle::GiocateStoriche, giocate,
+                       {{"Punti", static_cast<long long>(r.punti)},
+                        {"Giocate", static_cast<long long>(r.giocate)},
+                        {"Vincite", static_cast<long long>(r.vincite)},
+                        {"Attese", numeroJson(r.attese)},
+                        {"Rapporto", numeroJson(r.rapporto())},
+                        {"z", numeroJson(r.z())},
+                        {"Puntata", r.puntata},
+                        {"Incasso", numeroJson(r.incasso)},
+                        {"Resa", numeroJson(r.resa())},
+                        {"Resa attesa", numeroJson(r.resaAttesa())},
+                        {"Giudizio", giudizio}});
     return 0;
 }
 

@@ -38,8 +38,10 @@ void stampaConEtichette(const Opzioni& opzioni, std::string_view tabella, const 
     }
     for (const auto& [nome, valore] : etichette) {
         testo += nome + '\t';
-        testo += std::holds_alternative<long long>(valore) ? std::to_string(std::get<long long>(valore))
-                                                           : std::get<std::string>(valore);
+        if (const auto* numero = std::get_if<long long>(&valore)) testo += std::to_string(*numero);
+        else if (const auto* grezzo = std::get_if<JsonGrezzo>(&valore))
+            testo += grezzo->testo == "null" ? std::string() : grezzo->testo;
+        else testo += std::get<std::string>(valore);
         testo += '\n';
     }
     std::fwrite(testo.data(), 1, testo.size(), stdout);
