@@ -88,7 +88,18 @@ MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& a
     if (previsioni != opzioni.valori.end()) {
         for (const std::string& testo : previsioni->second) {
             auto [sorte, numeri] = previsioneDaTesto(testo);
-            metodo.AggiungiDaTavola(sorte, numeri);
+            const Previsione previsione = previsioneDaNumeri(sorte, numeri);
+            // The same refusals as the window's number board, so that no forecast is counted twice.
+            if (const auto errore = erroreSorte(sorte, previsione.quanti()))
+                throw ErroreComando{EsitoInputErrato, "--previsione " + testo + ": " + *errore};
+            if (const int riga = metodo.rigaInLista(previsione))
+                throw ErroreComando{EsitoInputErrato, "--previsione " + testo +
+                                                          ": la previsione è già nell'elenco, alla riga " +
+                                                          std::to_string(riga) + "."};
+            if (!metodo.AggiungiDaTavola(sorte, numeri))
+                throw ErroreComando{EsitoInputErrato, "--previsione " + testo +
+                                                          ": l'elenco delle previsioni è pieno (" +
+                                                          std::to_string(AnalisiIndice::MaxPrevisioni) + " righe)."};
         }
     }
     return metodo;

@@ -51,3 +51,23 @@ TEST(IndiceDaRigaDiComando, RicercaRipetibileVerificaECiclo) {
     auto previsione = eseguiCli(base + QStringList{"verifica", "--previsione", "4:1,2"} + opzioni, dati);
     EXPECT_EQ(previsione.codice, 1);
 }
+
+// A forecast the number board would refuse is refused here too, with the window's reason.
+TEST(IndiceDaRigaDiComando, PrevisioneRifiutataComeNellaFinestra) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    const QStringList verifica = {"--archivio", qpath(test::percorsoStorico()), "verifica"};
+
+    auto sorte = eseguiCli(verifica + QStringList{"--previsione", "3:5,6"}, dati);
+    EXPECT_EQ(sorte.codice, 1);
+    EXPECT_TRUE(sorte.uscita.isEmpty());
+    EXPECT_TRUE(sorte.errori.contains("Una previsione di 2 numeri non può avere sorte 3"))
+        << sorte.errori.toStdString();
+
+    auto doppia = eseguiCli(
+        verifica + QStringList{"--previsione", "2:5,6", "--previsione", "1:9", "--previsione", "2:6,5"}, dati);
+    EXPECT_EQ(doppia.codice, 1);
+    EXPECT_TRUE(doppia.uscita.isEmpty());
+    EXPECT_TRUE(doppia.errori.contains("già nell'elenco, alla riga 1")) << doppia.errori.toStdString();
+}
