@@ -116,12 +116,16 @@ void PaginaConfigurazioni::salvaConfigurazione() {
     periodo_.scriviIn(c);
     c.Ruote = testoRuote(analisi.ruoteInGioco);
     QString errore;
+    bool nomePresente = false;
     const auto id = quorvane::salvaConfigurazione(contesto_.sessione.programma().db(), c, previsioniDaSalvare(analisi),
-                                                  &errore);
+                                                  &errore, &nomePresente);
     if (!id) {
+        // Blame the name only when the name is what failed; any other failure says its own reason.
         dialoghi.messaggio(
             this, QMessageBox::Critical, QStringLiteral("Avviso"),
-            QStringLiteral("Attenzione, probabilmente la denominazione della configurazione è gia presente."));
+            nomePresente
+                ? QStringLiteral("Attenzione, probabilmente la denominazione della configurazione è gia presente.")
+                : QStringLiteral("Configurazione non salvata: %1.").arg(errore));
         return;
     }
     idConfigCorrente_ = *id;

@@ -86,6 +86,8 @@ TEST_F(ConfigurazioniFinestra, SalvaEApreConOpzioniRuoteEPrevisioni) {
     EXPECT_EQ(dialoghi.messaggi.back().icona, QMessageBox::Critical);
     EXPECT_EQ(dialoghi.messaggi.back().testo,
               "Attenzione, probabilmente la denominazione della configurazione è gia presente.");
+    salva("   ");  // not a taken name: the real reason is given
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Configurazione non salvata: la denominazione è vuota.");
     EXPECT_EQ(conta("Configurazioni"), 1);
 
     // Everything changed, then the configuration opened without "Estrazione".
