@@ -19,6 +19,9 @@ namespace ParametriControlloAvvio {
 inline const QString Attivo = QStringLiteral("ControlloArchivioAvvio");
 inline const QString Etag = QStringLiteral("EtagArchivioUfficiale");
 inline const QString UltimaModifica = QStringLiteral("DataArchivioUfficiale");
+// The two answers stored in `Attivo`.
+inline const QString Si = QStringLiteral("Sì");
+inline const QString No = QStringLiteral("No");
 }  // namespace ParametriControlloAvvio
 
 // The file is a few megabytes: a slow line gets two minutes, anything past 20 MB is no such file.

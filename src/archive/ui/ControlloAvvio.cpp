@@ -13,13 +13,11 @@
 namespace quorvane {
 
 namespace {
-const QString Si = QStringLiteral("Sì");
-
 // Whether the user wants the check: asked once, on the first start; off until then.
 bool controlloVoluto(FinestraPrincipale& principale) {
     Sessione& sessione = principale.sessione();
     const QString scelta = sessione.programma().parametro(ParametriControlloAvvio::Attivo).value_or(QString());
-    if (!scelta.isEmpty() || !sessione.primoAvvio()) return scelta == Si;
+    if (!scelta.isEmpty() || !sessione.primoAvvio()) return scelta == ParametriControlloAvvio::Si;
     const bool voluto = Dialoghi::correnti().conferma(
         &principale, QStringLiteral("Quorvane"),
         QStringLiteral("All'avvio il programma può controllare se l'archivio ufficiale delle estrazioni ha le "
@@ -27,7 +25,8 @@ bool controlloVoluto(FinestraPrincipale& principale) {
                        "Il controllo costa una piccola richiesta al sito quando il file non è cambiato; le "
                        "estrazioni nuove sono mostrate nella finestra dell'archivio e scritte solo con "
                        "AGGIORNAMENTO.\n\nControllare a ogni avvio?"));
-    sessione.programma().impostaParametro(ParametriControlloAvvio::Attivo, voluto ? Si : QStringLiteral("No"));
+    sessione.programma().impostaParametro(ParametriControlloAvvio::Attivo,
+                                          voluto ? ParametriControlloAvvio::Si : ParametriControlloAvvio::No);
     return voluto;
 }
 }  // namespace

@@ -1,6 +1,7 @@
 #include "archive/ui/PaginaSalvataggi.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QGridLayout>
@@ -103,6 +104,17 @@ QWidget* PaginaSalvataggi::creaArchivioUfficiale() {
                                                        "pubblicato dal concessionario del Lotto"),
                                         ufficiale),
                              1, 0);
+    controlloAvvio_ = new QCheckBox(
+        QStringLiteral("All'avvio controlla se l'archivio ufficiale ha le estrazioni che mancano in archivio"),
+        ufficiale);
+    controlloAvvio_->setObjectName(QStringLiteral("ChkControlloAvvio"));
+    controlloAvvio_->setToolTip(
+        QStringLiteral("Solo quando secondo il calendario manca un'estrazione; una piccola richiesta al sito se il "
+                       "file non è cambiato. Le estrazioni nuove sono mostrate e scritte solo con AGGIORNAMENTO."));
+    controlloAvvio_->setChecked(sessione_.programma().parametro(ParametriControlloAvvio::Attivo) ==
+                                ParametriControlloAvvio::Si);
+    connect(controlloAvvio_, &QCheckBox::toggled, this, &PaginaSalvataggi::impostaControlloAvvio);
+    rigaUfficiale->addWidget(controlloAvvio_, 2, 0, 1, 2);
     rigaUfficiale->setColumnStretch(0, 1);
     return ufficiale;
 }
@@ -166,12 +178,16 @@ void PaginaSalvataggi::collegaAlSito() {
 void PaginaSalvataggi::salvaParametro(const QString& nome, const QString& valore) {
     // A missing row is left missing, without a word.
     if (!sessione_.programma().parametro(nome)) return;
-    if (sessione_.programma().impostaParametro(nome, valore))
+    if (scriviParametro(nome, valore))
         Dialoghi::correnti().messaggio(this, QMessageBox::Information, QStringLiteral("Salvataggio"),
                                        QStringLiteral("Salvataggio effettuato"));
-    else
-        messaggioErrore(this, QStringLiteral("Salvataggio"),
-                        QStringLiteral("Il parametro %1 non è stato salvato nel database del programma.").arg(nome));
+}
+
+bool PaginaSalvataggi::scriviParametro(const QString& nome, const QString& valore) {
+    if (sessione_.programma().impostaParametro(nome, valore)) return true;
+    messaggioErrore(this, QStringLiteral("Salvataggio"),
+                    QStringLiteral("Il parametro %1 non è stato salvato nel database del programma.").arg(nome));
+    return false;
 }
 
 // The stored address takes effect at the next start; Label5 keeps the one read at start-up.
@@ -193,6 +209,14 @@ void PaginaSalvataggi::rendePredefinitoArchivioUfficiale() {
 
 void PaginaSalvataggi::rendePredefinitoPercorsoDati() {
     salvaParametro(Parametri::PercorsoDati, percorsoDatiIII_->text());
+}
+
+void PaginaSalvataggi::impostaControlloAvvio(bool attivo) {
+    const QString valore = attivo ? ParametriControlloAvvio::Si : ParametriControlloAvvio::No;
+    if (scriviParametro(ParametriControlloAvvio::Attivo, valore)) return;
+    // The box shows what the next start will do: back to the stored choice.
+    const QSignalBlocker blocco(controlloAvvio_);
+    controlloAvvio_->setChecked(!attivo);
 }
 
 // ---------------------------------------------------------------------------------------------

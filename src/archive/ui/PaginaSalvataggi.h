@@ -6,6 +6,7 @@
 
 #include "core/ArchivioEstrazioni.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
@@ -23,6 +24,8 @@ public:
     void rendePredefinitoIndirizzo();
     void rendePredefinitoArchivioUfficiale();
     void rendePredefinitoPercorsoDati();
+    // The check of the official archive at start-up, on or off from the next start.
+    void impostaControlloAvvio(bool attivo);
     void salvaDatiIII();
     void salvaZendravolta();
     void salvaNazionale();
@@ -32,6 +35,8 @@ private:
     QWidget* creaArchivioUfficiale();
     QWidget* creaFormati();
     void salvaParametro(const QString& nome, const QString& valore);
+    // Writes a parameter row; false, with a message, when it was not written.
+    bool scriviParametro(const QString& nome, const QString& valore);
     // Writes one export of the whole archive with progress; false, with a message, on failure.
     bool esporta(const QString& file, std::string (*formato)(const ArchivioEstrazioni&, const Avanzamento&),
                  const QString& titolo);
@@ -41,6 +46,7 @@ private:
     QLabel* indirizzoSito_;                  // Label5: the address read at start-up
     QLineEdit* nuovoIndirizzoSito_;          // Text2
     QLineEdit* indirizzoArchivioUfficiale_;  // TxtArchivioUfficiale
+    QCheckBox* controlloAvvio_;              // ChkControlloAvvio
     QLabel* percorsoDatiIII_;                // Label13
 };
 

@@ -162,6 +162,28 @@ TEST_F(SalvataggiArchivio, IndirizzoDelSito) {
     EXPECT_EQ(dialoghi.messaggi.size(), 2u);
 }
 
+// The start-up check, asked once on the first start, is changed here afterwards.
+TEST_F(SalvataggiArchivio, ControlloAllAvvioDaSalvataggi) {
+    const QString attivo = ParametriControlloAvvio::Attivo;
+    QCheckBox* box = trova<QCheckBox>(w(), "ChkControlloAvvio");
+    EXPECT_FALSE(box->isChecked());  // never asked: off
+    box->click();
+    EXPECT_EQ(sessione->programma().parametro(attivo), "Sì");
+    box->click();
+    EXPECT_EQ(sessione->programma().parametro(attivo), "No");
+
+    ASSERT_TRUE(sessione->programma().impostaParametro(attivo, "Sì"));
+    apri();
+    box = trova<QCheckBox>(w(), "ChkControlloAvvio");
+    EXPECT_TRUE(box->isChecked());
+    // A choice that cannot be stored is said, and the box goes back to the stored one.
+    QSqlQuery(sessione->programma().db()).exec("DELETE FROM ParametriProgramma WHERE Parametro = '" + attivo + "'");
+    box->click();
+    EXPECT_TRUE(box->isChecked());
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Critical);
+}
+
 TEST_F(SalvataggiArchivio, EsportazioniDellArchivio) {
     QLabel* label13 = trova<QLabel>(w(), "Label13");
     const QString predefinito = *sessione->programma().parametro("PercorsoDati.iii");
