@@ -42,6 +42,8 @@ FinestraSistemiOrtogonali::FinestraSistemiOrtogonali(DatabaseProgramma& programm
     });
     tabellaRigheSalvate_ = new VistaGriglia("FGSv1", this);
     riempiRigheSalvate(tabellaRigheSalvate_->griglia(), {});
+    // "Num" heads a column of 90 marks, far wider than the view: centred, its name fell outside.
+    tabellaRigheSalvate_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tabellaSistemaBase_ = new VistaGriglia("FgSy", this);
     tabellaSostituzioni_ = new VistaGriglia("Fg99", this);
     tabellaSviluppo_ = new VistaGriglia("fG88", this);
