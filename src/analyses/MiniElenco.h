@@ -13,6 +13,8 @@ public:
     // Shows draw v: every mark is cleared.
     void mostra(int estrazione);
     int estrazione() const { return estrazione_; }
+    // The same draw at another index of a reloaded archive: the marks stay.
+    void spostaEstrazione(int estrazione) { estrazione_ = estrazione; }
 
     // A click on a number cell (wheel 1..11, position 1..5) turns its mark on or off.
     void segna(int ruota, int posizione);

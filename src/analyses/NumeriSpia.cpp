@@ -88,6 +88,20 @@ VerdettoSpia NumeriSpia::verdetto() const {
     return {pCorretto < SogliaSpia, primo, pCorretto};
 }
 
+std::string NumeriSpia::fraseVerdetto() const {
+    const VerdettoSpia v = verdetto();
+    const FiguraSpia& f = figura(v.numero);
+    const std::string numero = "il numero " + std::to_string(v.numero) + " (uscito in " + std::to_string(f.casi) +
+                               (f.casi == 1 ? " finestra su " : " finestre su ") + std::to_string(occorrenze_.size()) +
+                               "; il caso ne dà " + testoCentesimi(casiAttesi_) + ")";
+    const std::string corretto = "p corretto " + testoProbabilita(v.pCorretto);
+    if (v.spicca)
+        return "Spicca " + numero + ": " + corretto + ", sotto 0,05 anche tenendo conto dei 90 numeri provati insieme.";
+    return "Nessun numero spicca: il più lontano dal caso, " + numero + ", ha " + corretto +
+           ", non sotto 0,05 una volta tenuto conto dei 90 numeri provati insieme; ciò che si vede è quanto dà il "
+           "caso.";
+}
+
 std::string NumeriSpia::testo(int numero, ColonnaSpia colonna) const {
     const FiguraSpia& f = figura(numero);
     switch (colonna) {

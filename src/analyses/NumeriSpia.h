@@ -59,6 +59,8 @@ public:
     // The 90 followers by p, lowest first; equal p by number.
     std::vector<int> ordine() const;
     VerdettoSpia verdetto() const;
+    // The verdict in one Italian sentence, to show under the table.
+    std::string fraseVerdetto() const;
 
     std::string testo(int numero, ColonnaSpia colonna) const;
 

@@ -42,6 +42,7 @@ bool rigaQuadratura(int riga, RigaQuadratura* esito) {
 
 void preparaTabellaQuadratura(Griglia& tabella) {
     tabella.impostaIntestazione("Somma / Distanza            |Elementi|Numeri |Valore");
+    tabella.impostaRighe(1);  // no result of an earlier square stays
     tabella.impostaRighe(RigheQuadratura);
     for (int r = 1; r < RigheQuadratura; ++r) {
         tabella.impostaTesto(r, 0, TestiFissi[r - 1][0]);

@@ -41,7 +41,8 @@ struct RigaQuadratura {
 // Which pair and which kind of result a row of the results table shows; rows outside 1..12 show none.
 bool rigaQuadratura(int riga, RigaQuadratura* esito);
 
-// The results table (fg1) as the window opens: the fixed texts of columns 0 and 1, columns 1..3 centred.
+// The results table (fg1) as the window opens, without results: the fixed texts of columns 0
+// and 1, columns 1..3 centred.
 void preparaTabellaQuadratura(Griglia& tabella);
 // Writes the results in columns 2 and 3 with their colours; `caselle` are the four box texts.
 void scriviQuadratura(Griglia& tabella, const std::array<std::string, 4>& caselle, const Quadratura& q);

@@ -34,6 +34,8 @@ public:
     // on which it came out in each of the e most recent draws.
     std::vector<Ripetizione> Combinazioni(int e, int r) const;
 
+    bool operator==(const Ripetizioni&) const = default;
+
 private:
     static std::size_t cella(int numero, int j) { return static_cast<std::size_t>(numero) * 11 + j; }
     std::array<std::uint16_t, 91 * 11> uscite_{};  // per number and j: the wheels as bits

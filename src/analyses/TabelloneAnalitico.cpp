@@ -1,6 +1,10 @@
 #include "analyses/TabelloneAnalitico.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "analyses/Statistiche.h"
+#include "core/Colori.h"
 
 namespace quorvane {
 
@@ -56,6 +60,25 @@ ErroreStatistiche TabelloneAnalitico::calcola(const ArchivioEstrazioni& archivio
     return ErroreStatistiche::Nessuno;
 }
 
+std::array<FasciaTabellone, NumFasceTabellone> fasceTabellone(const TabelloneAnalitico& tabellone,
+                                                              ValoreTabellone quale) {
+    constexpr std::array<Colore, NumFasceTabellone> colori = {CelesteChiaro, GialloChiaro, ArancioMedio, Arancio};
+    std::vector<int> valori;
+    for (int c = 0; c < NumColonneTabellone; ++c)
+        if (tabellone.colonnaPresente(c))
+            for (int n = 1; n <= NumeroMassimo; ++n) valori.push_back(tabellone.valore(n, c, quale));
+    std::array<FasciaTabellone, NumFasceTabellone> fasce{};
+    if (valori.empty()) return fasce;
+    std::sort(valori.begin(), valori.end());
+    for (std::size_t i = 0; i < fasce.size(); ++i) {
+        fasce[i].da = valori[i * valori.size() / fasce.size()];
+        fasce[i].sfondo = colori[i];
+        if (i > 0) fasce[i - 1].a = fasce[i].da - 1;
+    }
+    fasce.back().a = valori.back();
+    return fasce;
+}
+
 void riempiTabellone(Griglia& tabella, const TabelloneAnalitico& tabellone, ValoreTabellone quale) {
     std::string intestazione = "Numero";
     for (int w = 1; w <= NumRuote; ++w) (intestazione += '|') += SiglaRuota[w];
@@ -64,11 +87,18 @@ void riempiTabellone(Griglia& tabella, const TabelloneAnalitico& tabellone, Valo
     tabella.impostaRighe(NumeroMassimo + 1);
     tabella.impostaAllineamentoColonna(0, Allineamento::Centro);
     for (int c = 0; c < NumColonneTabellone; ++c) tabella.impostaAllineamentoColonna(c + 1, Allineamento::Destra);
+    const auto fasce = fasceTabellone(tabellone, quale);
     for (int n = 1; n <= NumeroMassimo; ++n) {
         tabella.impostaTesto(n, 0, std::to_string(n));
-        for (int c = 0; c < NumColonneTabellone; ++c)
-            if (tabellone.colonnaPresente(c))
-                tabella.impostaTesto(n, c + 1, std::to_string(tabellone.valore(n, c, quale)));
+        for (int c = 0; c < NumColonneTabellone; ++c) {
+            if (!tabellone.colonnaPresente(c)) continue;
+            const int v = tabellone.valore(n, c, quale);
+            tabella.impostaTesto(n, c + 1, std::to_string(v));
+            // The highest band that starts at or below the figure: equal figures share a band.
+            auto fascia = fasce.rbegin();
+            while (fascia->da > v) ++fascia;
+            tabella.impostaSfondo(n, c + 1, fascia->sfondo);
+        }
     }
 }
 

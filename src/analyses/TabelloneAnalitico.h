@@ -42,7 +42,18 @@ private:
     std::array<Colonne, 3> valori_{};
 };
 
-// FgTabellone: 90 rows, the number then one column per wheel and "TT".
+// The shading of the board: the figures split in four bands by their quartiles over every cell
+// shown, each band the figures da..a. A band can be empty (a < da) when many cells are equal.
+inline constexpr int NumFasceTabellone = 4;
+struct FasciaTabellone {
+    int da = 0;
+    int a = 0;
+    Colore sfondo = 0;
+};
+std::array<FasciaTabellone, NumFasceTabellone> fasceTabellone(const TabelloneAnalitico& tabellone,
+                                                              ValoreTabellone quale);
+
+// FgTabellone: 90 rows, the number then one column per wheel and "TT"; each cell shaded by its band.
 void riempiTabellone(Griglia& tabella, const TabelloneAnalitico& tabellone, ValoreTabellone quale);
 
 }  // namespace quorvane

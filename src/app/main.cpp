@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     quorvane::Programma::preparaApplicazione(app);
     quorvane::registraModuli();
+    quorvane::registraControlliAvvio();
     quorvane::registraFunzionalita();
     QString errore;
     auto programma = quorvane::Programma::avvia(quorvane::cartellaDati(), &errore);

@@ -2,16 +2,6 @@
 
 namespace quorvane {
 
-bool giornoEstrazioneLotto(const Data& giorno) {
-    if (giorno < PrimaEstrazioneLotto) return false;
-    const int settimana = giorno.giornoSettimana();
-    if (settimana == 6) return true;  // Saturday, in every era
-    if (giorno == PrimaEstrazioneNazionale) return true;
-    if (giorno > PrimaEstrazioneNazionale) return settimana == 2 || settimana == 4;
-    if (giorno.anno >= 1997) return settimana == 3;
-    return false;
-}
-
 namespace {
 
 // splitmix64: a few lines of integer arithmetic, so the sequence is the same with every

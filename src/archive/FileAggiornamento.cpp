@@ -20,6 +20,7 @@ bool cifra(char c) {
 }  // namespace
 
 bool primaRigaCorretta(std::string_view riga) {
+    while (!riga.empty() && (riga.back() == ' ' || riga.back() == '\t')) riga.remove_suffix(1);
     return riga.size() == LunghezzaRigaAggiornamento && riga.substr(riga.size() - 2) == "pr";
 }
 
@@ -45,11 +46,12 @@ std::string_view primaRiga(std::string_view testo) {
 std::vector<RigaAggiornamento> leggiRigheAggiornamento(std::string_view testo) {
     std::vector<RigaAggiornamento> righe;
     righe.reserve(testo.size() / (LunghezzaRigaAggiornamento + 2) + 1);
-    while (!testo.empty()) {
+    for (int numero = 1; !testo.empty(); ++numero) {
         std::string_view riga = primaRiga(testo);
         std::size_t fine = testo.find('\n');
         testo.remove_prefix(fine == std::string_view::npos ? testo.size() : fine + 1);
         RigaAggiornamento r = tagliaRiga(riga);
+        r.numeroRiga = numero;
         if (!r.data.empty()) righe.push_back(std::move(r));
     }
     return righe;

@@ -20,9 +20,11 @@ inline constexpr std::size_t LunghezzaTestoRuota = 14;
 struct RigaAggiornamento {
     std::string data;
     std::array<std::string, NumRuote> ruote;
+    int numeroRiga = 0;  // 1-based line of the update file; 0 for a row of the official file
 };
 
-// The shape test made on the first line only: its length and its last two characters.
+// The shape test made on the first line only: its length and its last two characters, blanks
+// after them aside as an editor may leave them.
 bool primaRigaCorretta(std::string_view riga);
 
 // A line read as one delimited field: leading blanks dropped, nothing from a comma on.
@@ -31,7 +33,7 @@ std::string_view campoDelimitato(std::string_view riga);
 // The pieces of one line by position; a short line gives short or empty pieces.
 RigaAggiornamento tagliaRiga(std::string_view riga);
 
-// Every line of the text (CR LF or LF ends), without the rows whose date is empty.
+// Every line of the text (CR LF or LF ends) with its number, without the rows whose date is empty.
 std::vector<RigaAggiornamento> leggiRigheAggiornamento(std::string_view testo);
 
 // The first line of a text, without its line end.

@@ -152,6 +152,7 @@ EsitoStorico leggiStoricoTesto(std::string_view testo) {
     }
 
     if (estrazioni.empty()) return ErroreStorico{0, "Il file non contiene estrazioni."};
+    if (auto riga = rigaInterrotta(testo)) return ErroreStorico{*riga, messaggioFileInterrotto(*riga)};
 
     // A file of whole draws (ten wheels, eleven since the Nazionale) cut short, as an interrupted
     // download leaves it, ends inside the wheels of its last date: that draw has fewer wheels than

@@ -59,26 +59,30 @@ int scriviInArchivio(const Opzioni& opzioni, const std::vector<RigaAggiornamento
     QString errore;
     auto db = DatabaseArchivio::apri(archivioRichiesto(opzioni), &errore);
     if (!db) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    auto memorizzate = db->leggiEstrazioni(&errore);
-    if (!memorizzate) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
-    const auto controllo = ConfrontoAggiornamento(righe, *memorizzate);
-    const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, correggi));
+    const auto esito = scriviAggiornamento(*db, righe, correggi);
     if (!esito.errore.isEmpty()) throw ErroreComando{EsitoInputErrato, esito.messaggio().toStdString()};
     std::vector<std::string> resoconto = esito.righeScritte;
     if (esito.aggiunte > 0) resoconto.push_back("aggiunti N° " + std::to_string(esito.aggiunte) + " record");
-    int nonValide = 0, nonCorrette = 0;
-    for (const ControlloRiga& c : controllo.righe) {
+    int nonValide = 0, nonCorrette = 0, uguali = 0;
+    for (const ControlloRiga& c : esito.controllo.righe) {
+        uguali += c.stato == StatoRiga::Uguale;
         const bool nonScritta = c.stato == StatoRiga::Malformata || (c.stato == StatoRiga::Diversa && !correggi);
         if (!nonScritta) continue;
         resoconto.push_back(c.voce);
         ++(c.stato == StatoRiga::Malformata ? nonValide : nonCorrette);
     }
-    stampaResoconto(opzioni, resoconto);
-    if (nonValide + nonCorrette == 0) return 0;
-    throw ErroreComando{EsitoInputErrato, "aggiornamento incompleto: " + std::to_string(nonValide) +
-                                              " righe non valide non scritte, " + std::to_string(nonCorrette) +
-                                              " estrazioni diverse dall'archivio non corrette (usare --correggi); "
-                                              "le altre estrazioni sono state scritte"};
+    const bool completo = nonValide + nonCorrette == 0;
+    // Under --json one object: the report goes with the error.
+    if (completo || !opzioni.json) stampaResoconto(opzioni, resoconto);
+    if (completo) return 0;
+    const char* altre = esito.aggiunte + esito.modificate > 0 ? "le altre estrazioni sono state scritte"
+                        : uguali > 0 ? "le altre erano già nell'archivio: nessuna estrazione è stata scritta"
+                                     : "nel file non c'erano altre estrazioni da scrivere";
+    throw ErroreComando{EsitoInputErrato,
+                        "aggiornamento incompleto: " + std::to_string(nonValide) + " righe non valide non scritte, " +
+                            std::to_string(nonCorrette) +
+                            " estrazioni diverse dall'archivio non corrette (usare --correggi); " + altre,
+                        {{std::string(chiavi::Resoconto), resoconto}}};
 }
 
 int aggiornaCmd(const Opzioni& opzioni) {

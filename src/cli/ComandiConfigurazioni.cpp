@@ -15,13 +15,10 @@ const char* const SenzaPrevisioni = "Attenzione !  non ci sono previsione associ
 const char* const SalvataggioFallito =
     "Attenzione, probabilmente la denominazione della configurazione è gia presente.";
 
-// The program database, which a command on saved configurations cannot do without.
+// The program database, which a command on saved configurations cannot do without: created, on
+// the first run, as the program's first start creates it.
 std::unique_ptr<DatabaseProgramma> databaseConfigurazioni() {
-    auto programma = databaseProgramma();
-    if (!programma)
-        throw ErroreComando{EsitoInputErrato,
-                            "il programma non è mai stato avviato: nessun database delle configurazioni"};
-    return programma;
+    return databaseProgramma(true);
 }
 
 std::vector<Configurazione> elencoConfigurazioni(DatabaseProgramma* programma) {
@@ -54,14 +51,19 @@ int configurazioniCmd(const Opzioni& opzioni) {
 
 int salvaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniIndice, 1);
-    auto programma = databaseConfigurazioni();
     ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     const MetodoIndice metodo = metodoDaOpzioni(opzioni, archivio);
     if (metodo.analisi.previsioni.empty()) throw ErroreComando{EsitoInputErrato, SenzaPrevisioni};
+    auto programma = databaseConfigurazioni();
     QString errore;
+    bool nomePresente = false;
     const auto id = salvaConfigurazione(programma->db(), configurazioneDa(metodo.analisi, opzioni.argomenti[0]),
-                                        previsioniDaSalvare(metodo.analisi), &errore);
-    if (!id) throw ErroreComando{EsitoInputErrato, std::string(SalvataggioFallito) + " (" + errore.toStdString() + ")"};
+                                        previsioniDaSalvare(metodo.analisi), &errore, &nomePresente);
+    // The program's message blames the name: only when the name is what failed.
+    if (!id)
+        throw ErroreComando{EsitoInputErrato, nomePresente
+                                                  ? std::string(SalvataggioFallito) + " (" + errore.toStdString() + ")"
+                                                  : "configurazione non salvata: " + errore.toStdString()};
     // The configuration as stored, in the list's layout.
     Griglia configurazioni("FgE");
     riempiTabellaConfigurazioni(configurazioni, {configurazioneCod(*programma, std::to_string(*id))});

@@ -41,9 +41,14 @@ int scaricaCmd(const Opzioni& opzioni) {
     return 0;
 }
 
-void scrivi(const QString& file, const std::string& contenuto) {
+// Never over the archive read nor over the program database.
+void scrivi(const Opzioni& opzioni, const QString& file, const std::string& contenuto) {
+    const std::vector<FileProtetto> protetti = {
+        {percorsoArchivio(opzioni), QStringLiteral("l'archivio in uso")},
+        {QDir(cartellaDati()).filePath(DatabaseProgramma::NomeFile), QStringLiteral("il database del programma")}};
     QString errore;
-    if (!scriviEsportazione(file, contenuto, &errore)) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    if (!scriviEsportazione(file, contenuto, protetti, &errore))
+        throw ErroreComando{EsitoInputErrato, errore.toStdString()};
 }
 
 int esportaCmd(const Opzioni& opzioni) {
@@ -58,10 +63,10 @@ int esportaCmd(const Opzioni& opzioni) {
         const QString cartella = cartellaZendravolta();
         if (cartella.isEmpty()) throw ErroreComando{EsitoInputErrato, "Attenzione Zendravolta non presente."};
         file = fileZendravolta(cartella);
-        scrivi(file, esportaZendravolta(archivio));
+        scrivi(opzioni, file, esportaZendravolta(archivio));
     } else {
         file = QString::fromStdString(opzioni.argomenti[1]);
-        scrivi(file, formato == "dati-iii" ? esportaDatiIII(archivio) : esportaNazionale(archivio));
+        scrivi(opzioni, file, formato == "dati-iii" ? esportaDatiIII(archivio) : esportaNazionale(archivio));
     }
     stampaMessaggio(opzioni, "Fatto: " + QDir::toNativeSeparators(file).toStdString());
     return 0;

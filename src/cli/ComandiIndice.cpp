@@ -69,13 +69,19 @@ AnalisiIndice analisiDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni&
         throw ErroreComando{EsitoInputErrato, "--sorte deve essere ambo o terno"};
     a.SorteElaborazione = sorte && *sorte == "terno" ? 3 : 2;
     a.veloce = opzioni.segnale("veloce");
+    // Read here too, so that the commands that take the option without a search refuse the
+    // same values as those that use it.
+    semeDaOpzioni(opzioni);
     return a;
 }
 
+std::uint64_t semeDaOpzioni(const Opzioni& opzioni) {
+    if (auto seme = opzioni.valore("seme")) return static_cast<std::uint64_t>(intero(*seme, "--seme"));
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
 MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
-    auto seme = opzioni.valore("seme");
-    const auto orologio = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    MetodoIndice metodo(archivio, seme ? static_cast<std::uint64_t>(intero(*seme, "--seme")) : orologio);
+    MetodoIndice metodo(archivio, semeDaOpzioni(opzioni));
     metodo.analisi = analisiDaOpzioni(opzioni, archivio);
     metodo.RicavaBaseDati();
     auto previsioni = opzioni.valori.find("previsione");

@@ -6,6 +6,7 @@
 
 #include "cli/OpzioniIndice.h"
 #include "index/ConfrontoStorico.h"
+#include "index/GiudizioVerifica.h"
 #include "index/GrigliaStorico.h"
 
 namespace quorvane::cli {
@@ -122,11 +123,18 @@ CampiExtra campiRiepilogo(const RiepilogoStorico& r) {
             {"Resa attesa", numeroJson(r.resaAttesa())}};
 }
 
-// The summary as labels: JSON values, or the texts the window shows.
+// The summary as labels: JSON values, or the texts the window shows; then the verdict, empty
+// without plays.
 CampiExtra etichetteRiepilogo(const Opzioni& opzioni, const RiepilogoStorico& r, const std::string& separatore) {
-    if (opzioni.json) return campiRiepilogo(r);
     CampiExtra testi;
-    for (auto& [nome, testo] : testiRiepilogoStorico(r, separatore)) testi.emplace_back(nome, testo);
+    if (opzioni.json) {
+        testi = campiRiepilogo(r);
+    } else {
+        for (auto& [nome, testo] : testiRiepilogoStorico(r, separatore)) testi.emplace_back(nome, testo);
+    }
+    std::string giudizio;
+    if (r.giocate > 0) giudizio = giudizioVerifica({r.vincite, r.attese, r.z(), r.p, r.resa(), r.resaAttesa()}, separatore);
+    testi.emplace_back("Giudizio", giudizio);
     return testi;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/Comune.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
@@ -11,6 +12,7 @@
 #include "core/SceltaEstrazione.h"
 #include "core/db/CartellaDati.h"
 #include "core/db/DatabaseProgramma.h"
+#include "core/db/Sessione.h"
 
 namespace quorvane::cli {
 
@@ -36,8 +38,10 @@ void stampaConEtichette(const Opzioni& opzioni, std::string_view tabella, const 
     }
     for (const auto& [nome, valore] : etichette) {
         testo += nome + '\t';
-        testo += std::holds_alternative<long long>(valore) ? std::to_string(std::get<long long>(valore))
-                                                           : std::get<std::string>(valore);
+        if (const auto* numero = std::get_if<long long>(&valore)) testo += std::to_string(*numero);
+        else if (const auto* grezzo = std::get_if<JsonGrezzo>(&valore))
+            testo += grezzo->testo == "null" ? std::string() : grezzo->testo;
+        else testo += std::get<std::string>(valore);
         testo += '\n';
     }
     std::fwrite(testo.data(), 1, testo.size(), stdout);
@@ -50,10 +54,14 @@ std::unique_ptr<DatabaseProgramma> apriDatabaseProgramma(const QString& cartella
     return programma;
 }
 
-std::unique_ptr<DatabaseProgramma> databaseProgramma() {
+std::unique_ptr<DatabaseProgramma> databaseProgramma(bool crea) {
     const QString cartella = cartellaDati();
-    if (!QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) return nullptr;
-    return apriDatabaseProgramma(cartella);
+    if (!crea && !QFileInfo::exists(QDir(cartella).filePath(DatabaseProgramma::NomeFile))) return nullptr;
+    const QDate oggi = QDate::currentDate();
+    QString errore;
+    auto programma = Sessione::apriProgramma(cartella, Data{oggi.year(), oggi.month(), oggi.day()}, &errore);
+    if (!programma) throw ErroreComando{EsitoInputErrato, errore.toStdString()};
+    return programma;
 }
 
 void stampaMessaggio(const Opzioni& opzioni, const std::string& messaggio, const CampiExtra& extra) {
@@ -121,7 +129,9 @@ int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
                                   " o una data GG/MM/AAAA dell'archivio)";
     const bool data = testo.find('/') != std::string::npos;
     if (auto e = data ? estrazioneDellaData(archivio, testo) : indiceDigitato(archivio, testo)) return *e;
-    const bool numerico = !testo.empty() && testo.find_first_not_of("0123456789") == std::string::npos;
+    // A number, of any sign, outside the archive is bad input, as a date that is not in it.
+    const std::size_t cifre = testo.find_first_not_of("+-") == 1 ? 1 : 0;
+    const bool numerico = testo.size() > cifre && testo.find_first_not_of("0123456789", cifre) == std::string::npos;
     throw ErroreComando{data || numerico ? EsitoInputErrato : EsitoUsoErrato, messaggio};
 }
 
@@ -148,6 +158,26 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
     for (const auto& nome : opzioni.segnali) controlla(nome);
     if (opzioni.argomenti.size() != posizionali)
         throw ErroreComando{EsitoUsoErrato, "numero di argomenti errato per " + opzioni.comando};
+}
+
+std::string testoBreve(const std::string& messaggio) {
+    constexpr std::size_t Lungo = 120, Tenuti = 80;
+    const auto continua = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    std::string breve;
+    std::size_t i = 0;
+    while (i < messaggio.size()) {
+        const std::size_t fine = std::min(messaggio.find_first_of(" \n", i), messaggio.size());
+        std::size_t caratteri = 0, taglio = fine;
+        for (std::size_t j = i; j < fine; ++j) {
+            if (continua(messaggio[j])) continue;
+            if (caratteri++ == Tenuti) taglio = j;
+        }
+        breve.append(messaggio, i, (caratteri > Lungo ? taglio : fine) - i);
+        if (caratteri > Lungo) breve += "…";
+        if (fine < messaggio.size()) breve += messaggio[fine];
+        i = fine + 1;
+    }
+    return breve;
 }
 
 }  // namespace quorvane::cli

@@ -24,10 +24,12 @@ namespace quorvane::cli {
 inline constexpr int EsitoInputErrato = 1;
 inline constexpr int EsitoUsoErrato = 2;
 
-// Thrown by a command; main prints the message on one line and exits with `esito`.
+// Thrown by a command; main prints the message on one line (and under --json the object
+// {"errore": ...}) and exits with `esito`.
 struct ErroreComando {
     int esito;
     std::string messaggio;
+    CampiExtra extra = {};  // under --json, keys printed after "errore"
 };
 
 struct Comando {
@@ -74,9 +76,9 @@ int intero(const std::string& testo, const std::string& cosa, int minimo = INT_M
 // The one reader of a draw given on the command line: its index or its date "GG/MM/AAAA".
 int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo);
 
-// The program database of the data folder; null when the program was never started, since a
-// command never creates one without the parameter rows the program writes on its first start.
-std::unique_ptr<DatabaseProgramma> databaseProgramma();
+// The program database of the data folder, opened as the program's start opens it. When the
+// program was never started: null, or with `crea` created as its first start creates it.
+std::unique_ptr<DatabaseProgramma> databaseProgramma(bool crea = false);
 // The program database of a folder, created there when missing; a failure ends the command.
 std::unique_ptr<DatabaseProgramma> apriDatabaseProgramma(const QString& cartella);
 
@@ -91,6 +93,10 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
 void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,
                      const std::vector<RigaArchivio>& memorizzate);
 
+// A message with every run of more than 120 characters without blanks (an argument echoed back,
+// however long) cut to its first 80 characters and "…".
+std::string testoBreve(const std::string& messaggio);
+
 // The commands of each part of the program.
 std::vector<Comando> comandiArchivio();
 std::vector<Comando> comandiAggiornamento();
@@ -100,5 +106,7 @@ std::vector<Comando> comandiAnalisi();
 std::vector<Comando> comandiConfigurazioni();
 std::vector<Comando> comandiEsportazione();
 std::vector<Comando> comandiStatistiche();
+std::vector<Comando> comandiSpia();
+std::vector<Comando> comandiTabellone();
 
 }  // namespace quorvane::cli

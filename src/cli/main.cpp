@@ -22,8 +22,9 @@ namespace {
 
 std::vector<Comando> tuttiIComandi() {
     std::vector<Comando> comandi;
-    for (auto gruppo : {comandiArchivio(), comandiAggiornamento(), comandiEsportazione(), comandiIndice(),
-                        comandiStorico(), comandiConfigurazioni(), comandiAnalisi(), comandiStatistiche()})
+    for (auto gruppo :
+         {comandiArchivio(), comandiAggiornamento(), comandiEsportazione(), comandiIndice(), comandiStorico(),
+          comandiConfigurazioni(), comandiAnalisi(), comandiStatistiche(), comandiSpia(), comandiTabellone()})
         comandi.insert(comandi.end(), gruppo.begin(), gruppo.end());
     return comandi;
 }
@@ -75,6 +76,19 @@ std::optional<std::vector<std::string>> leggiArgomenti(char** argv, std::string*
     return argomenti;
 }
 
+// The error on one line of standard error and, under --json, as {"errore": ...} on standard
+// output, so that a script reading the JSON is told too; the exit status is the error's.
+int segnala(bool json, const ErroreComando& e, bool conAiuto) {
+    const std::string messaggio = testoBreve(e.messaggio);
+    std::cerr << "Errore: " << messaggio << (conAiuto ? " (quorvane-cli --help per l'uso)" : "") << "\n";
+    if (json) {
+        quorvane::CampiExtra campi = {{"errore", messaggio}};
+        campi.insert(campi.end(), e.extra.begin(), e.extra.end());
+        std::cout << quorvane::oggettoJson(campi) << "\n";
+    }
+    return e.esito;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,10 +102,7 @@ int main(int argc, char** argv) {
     const std::vector<Comando> comandi = tuttiIComandi();
     std::string errore;
     const auto letti = leggiArgomenti(argv, &errore);
-    if (!letti) {
-        std::cerr << "Errore: " << errore << "\n";
-        return EsitoInputErrato;
-    }
+    if (!letti) return segnala(false, {EsitoInputErrato, errore}, false);
     const std::vector<std::string>& argomenti = *letti;
     if (argomenti.empty() || argomenti[0] == "--help" || argomenti[0] == "-h") {
         stampaUso(argomenti.empty() ? std::cerr : std::cout, comandi);
@@ -101,21 +112,17 @@ int main(int argc, char** argv) {
         std::cout << "quorvane-cli " QUORVANE_VERSIONE "\n";
         return 0;
     }
-    const char* aiuto = " (quorvane-cli --help per l'uso)\n";
+    // Asked for even when the rest of the line cannot be read: the error is then JSON too.
+    const bool json = std::find(argomenti.begin(), argomenti.end(), "--json") != argomenti.end();
     auto opzioni = leggiOpzioni(argomenti, &errore);
-    if (!opzioni) {
-        std::cerr << "Errore: " << errore << aiuto;
-        return EsitoUsoErrato;
-    }
+    if (!opzioni) return segnala(json, {EsitoUsoErrato, errore}, true);
     for (const Comando& c : comandi) {
         if (c.nome != opzioni->comando) continue;
         try {
             return c.esegui(*opzioni);
         } catch (const ErroreComando& e) {
-            std::cerr << "Errore: " << e.messaggio << "\n";
-            return e.esito;
+            return segnala(json, e, false);
         }
     }
-    std::cerr << "Errore: comando sconosciuto: " << opzioni->comando << aiuto;
-    return EsitoUsoErrato;
+    return segnala(json, {EsitoUsoErrato, "comando sconosciuto: " + opzioni->comando}, true);
 }

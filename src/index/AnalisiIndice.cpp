@@ -1,5 +1,7 @@
 #include "index/AnalisiIndice.h"
 
+#include <utility>
+
 namespace quorvane {
 
 bool eEstrazioneModello(const AnalisiIndice& a, const ArchivioEstrazioni& archivio, int i) {
@@ -18,16 +20,27 @@ bool RicavaBaseDati(AnalisiIndice& a, const ArchivioEstrazioni& archivio) {
             RigaModello r;
             r.numero = static_cast<int>(a.modello.size()) + 1;
             r.estr = i;
-            r.inizio = i + 1;
-            r.fine = i + a.NumeroColpi <= a.FineRicerca ? i + a.NumeroColpi : a.FineRicerca;
             a.modello.push_back(r);
         }
         if (static_cast<int>(a.modello.size()) >= a.Presenze) break;
     }
     if (a.modello.empty()) return false;
+    costruisciFinestre(a);
+    return true;
+}
 
+void costruisciFinestre(AnalisiIndice& a) {
     auto& m = a.modello;
+    for (RigaModello& r : m) {
+        RigaModello nuova;
+        nuova.numero = r.numero;
+        nuova.estr = r.estr;
+        r = std::move(nuova);
+        r.inizio = r.estr + 1;
+        r.fine = r.estr + a.NumeroColpi <= a.FineRicerca ? r.estr + a.NumeroColpi : a.FineRicerca;
+    }
     const int n = static_cast<int>(m.size());
+    if (n == 0) return;
     m[0].senzaSeguito = m[0].estr == a.FineRicerca;
     // m[k] is table row k + 1; m[k + 1] is the next older model draw.
     for (int k = n - 1; k >= 1; --k)
@@ -44,7 +57,6 @@ bool RicavaBaseDati(AnalisiIndice& a, const ArchivioEstrazioni& archivio) {
         if (a.FineRicerca - r.estr > a.NumeroColpi - 1) break;
         r.tagliata = true;
     }
-    return true;
 }
 
 Maschera90 numeriFinestra(const RigaModello& riga, const ArchivioEstrazioni& archivio,

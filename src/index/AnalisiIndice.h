@@ -107,6 +107,10 @@ bool eEstrazioneModello(const AnalisiIndice& analisi, const ArchivioEstrazioni& 
 // is not a draw of the archive: the table is then empty.
 bool RicavaBaseDati(AnalisiIndice& analisi, const ArchivioEstrazioni& archivio);
 
+// The windows of the model rows (Inizio..End and their marks) from their draws, NumeroColpi and
+// FineRicerca; every result of a verification on them is cleared.
+void costruisciFinestre(AnalisiIndice& analisi);
+
 // Numbers drawn in the window of a model row on the wheels in play.
 Maschera90 numeriFinestra(const RigaModello& riga, const ArchivioEstrazioni& archivio,
                           const std::array<bool, NumRuote>& ruote);

@@ -1,8 +1,10 @@
 #include "index/MetodoIndice.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "index/FinestreModello.h"
+#include "index/ImprontaArchivio.h"
 #include "index/Modalita2.h"
 
 namespace quorvane {
@@ -14,9 +16,32 @@ Previsione previsioneDaFormazione(const Formazione& f, int sorteElaborazione) {
     return p;
 }
 
+Previsione previsioneDaNumeri(int sorte, const std::vector<int>& numeri) {
+    Previsione p;
+    p.sorte = sorte;
+    for (std::size_t i = 0; i < numeri.size() && i < p.numeri.size(); ++i) p.numeri[i] = numeri[i];
+    return p;
+}
+
+std::optional<std::string> erroreSorte(int sorte, int quanti) {
+    const int massima = std::min(quanti, 5);
+    const std::string ammesse = massima <= 1 ? "la sorte può essere solo 1"
+                                             : "la sorte va da 1 a " + std::to_string(massima);
+    if (sorte >= 1 && sorte <= 5 && sorte > quanti)
+        return "Una previsione di " + std::to_string(quanti) + (quanti == 1 ? " numero" : " numeri") +
+               " non può avere sorte " + std::to_string(sorte) + ": " + ammesse + ".";
+    if (sorte < 1 || sorte > 5) return "Sorte non valida: " + ammesse + ".";
+    return std::nullopt;
+}
+
 bool MetodoIndice::RicavaBaseDati() {
     coppie.clear();
+    // The delays and verifications show the wheels on the board from the first analysis on.
+    impostaRuoteInGioco(analisi);
     if (!quorvane::RicavaBaseDati(analisi, archivio_)) return false;
+    if (impronte_.empty()) impronte_ = improntePrefissi(archivio_);
+    fine_ = analisi.EstrazioneSelezionata;
+    dataFine_ = archivio_.DataEstrazione(fine_);
     analisi.previsioni.clear();
     analisi.coperti.reset();
     formazioni.clear();
@@ -86,6 +111,12 @@ void MetodoIndice::accredita(Previsione p) {
         if (libero) break;
     }
     impostaRuoteInGioco(analisi);
+    credita(p);
+    VisualizzaSfaldamenti();
+}
+
+void MetodoIndice::credita(Previsione p) {
+    p.esiti = 0;
     const FinestreModello finestre(analisi, archivio_);
     const Maschera90 numeri = p.maschera();
     for (int k = 0; k < finestre.righe(); ++k) {
@@ -97,7 +128,90 @@ void MetodoIndice::accredita(Previsione p) {
     int coperti = 0;
     for (const Previsione& q : analisi.previsioni) coperti += q.esiti;
     analisi.coperti = coperti;
-    VisualizzaSfaldamenti();
+}
+
+void MetodoIndice::riaccredita() {
+    std::vector<Previsione> lista = std::move(analisi.previsioni);
+    analisi.previsioni.clear();
+    analisi.coperti.reset();
+    contatori = {};
+    for (RigaModello& r : analisi.modello) {
+        r.coperta = false;
+        r.pr.clear();
+    }
+    if (analisi.modello.empty()) {
+        for (Previsione& p : lista) {
+            p.esiti = 0;
+            p.et.reset();
+        }
+        analisi.previsioni = std::move(lista);
+        return;
+    }
+    for (Previsione p : lista) {
+        p.attiva = true;
+        credita(p);
+        quorvane::VisualizzaSfaldamenti(analisi, archivio_, contatori);
+    }
+    for (std::size_t i = 0; i < lista.size(); ++i) analisi.previsioni[i].attiva = lista[i].attiva;
+    aggiornaRitardi();
+    quorvane::VisualizzaSfaldamenti(analisi, archivio_, contatori);
+}
+
+int MetodoIndice::rigaInLista(const Previsione& p) const {
+    const auto& lista = analisi.previsioni;
+    const auto uguale = std::find_if(lista.begin(), lista.end(), [&](const Previsione& q) {
+        return q.sorte == p.sorte && q.maschera() == p.maschera();
+    });
+    return uguale == lista.end() ? 0 : static_cast<int>(uguale - lista.begin()) + 1;
+}
+
+bool MetodoIndice::CambiaSorte(int indice, int sorte) {
+    controllaArchivio();
+    if (indice < 0 || indice >= static_cast<int>(analisi.previsioni.size())) return false;
+    Previsione& p = analisi.previsioni[indice];
+    if (erroreSorte(sorte, p.quanti())) return false;
+    p.sorte = sorte;
+    riaccredita();
+    return true;
+}
+
+int MetodoIndice::ultimaLetta() const {
+    int ultima = fine_;
+    for (const RigaModello& r : analisi.modello) ultima = std::max(ultima, r.end);
+    return ultima;
+}
+
+EsitoRicarica MetodoIndice::seguiArchivio() {
+    std::vector<std::uint64_t> prima = std::exchange(impronte_, improntePrefissi(archivio_));
+    if (analisi.modello.empty()) {
+        riaccredita();
+        return EsitoRicarica::Vuota;
+    }
+    const auto letta = static_cast<std::size_t>(ultimaLetta());
+    if (letta < prima.size() && letta < impronte_.size() && prima[letta] == impronte_[letta]) {
+        // Only draws after those it read changed: the analysis is what it was; a window limit
+        // past a deleted last draw comes back to the archive.
+        analisi.EstrazioneSelezionata = fine_;
+        analisi.FineRicerca = std::min(analisi.FineRicerca, archivio_.NumEstrazioni());
+        riaccredita();
+        return EsitoRicarica::Tenuta;
+    }
+    std::vector<Previsione> lista = std::move(analisi.previsioni);
+    const auto ruote = analisi.RuoteSel;
+    const auto inGioco = analisi.ruoteInGioco;
+    analisi.EstrazioneSelezionata = estrazionePiuVicina(archivio_, dataFine_);
+    // The same options: the wheels of the analysis, not the board as it is now.
+    analisi.ruoteInGioco = ruote;
+    const bool rifatta = RicavaBaseDati();
+    analisi.ruoteInGioco = inGioco;
+    if (!rifatta) {
+        Svuota();
+        analisi.RuoteSel = ruote;
+    }
+    formazioni.clear();
+    analisi.previsioni = std::move(lista);
+    riaccredita();
+    return rifatta ? EsitoRicarica::Rifatta : EsitoRicarica::Vuota;
 }
 
 bool MetodoIndice::AggiungiFormazione(int indice) {
@@ -119,10 +233,7 @@ void MetodoIndice::CicloCopertura(const Avanzamento& avanzamento) {
 bool MetodoIndice::AggiungiDaTavola(int sorte, const std::vector<int>& numeri) {
     controllaArchivio();
     if (listaPiena() || numeri.empty()) return false;
-    Previsione p;
-    p.sorte = sorte;
-    for (std::size_t i = 0; i < numeri.size() && i < p.numeri.size(); ++i) p.numeri[i] = numeri[i];
-    accredita(p);
+    accredita(previsioneDaNumeri(sorte, numeri));
     return true;
 }
 

@@ -2,6 +2,9 @@
 // The index method as the window runs it: the analysis with its options and model draws, the
 // formation table, the pair coverage, the forecast list and the verification, and every command
 // that changes them. The window and the command line both drive this object.
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "index/AnalisiIndice.h"
@@ -17,6 +20,20 @@ namespace quorvane {
 // The play that "Aggiunge previsione" makes of a formation: a single number is an ambata,
 // otherwise the sorte of the elaboration.
 Previsione previsioneDaFormazione(const Formazione& formazione, int sorteElaborazione);
+
+// The play of the number board: `numeri` in order, at most eight.
+Previsione previsioneDaNumeri(int sorte, const std::vector<int>& numeri);
+
+// Why `sorte` cannot be played with `quanti` numbers (a sorte is 1..5 and no more than the
+// numbers), in Italian; nothing when it can. 0 stands for a text that is no number.
+std::optional<std::string> erroreSorte(int sorte, int quanti);
+
+// What a reload of the archive did to the analysis.
+enum class EsitoRicarica {
+    Tenuta,   // the draws it read are unchanged: kept as it was
+    Rifatta,  // redone with the same options at the draw nearest by date to its end draw
+    Vuota,    // no analysis before, or none possible now
+};
 
 class MetodoIndice {
 public:
@@ -58,6 +75,21 @@ public:
     // "Visualizza sfaldamenti", with the wheels of the board and the delays refreshed.
     void VisualizzaSfaldamenti();
 
+    // The row (1-based) of the list that holds a forecast of the same numbers and sorte; 0 when none.
+    int rigaInLista(const Previsione& previsione) const;
+    // The sorte of list row `indice` (0-based) changed; every forecast is credited again in
+    // list order, so that "Esiti" and "ET" agree. False, and nothing changed, when erroreSorte
+    // refuses it.
+    bool CambiaSorte(int indice, int sorte);
+
+    // The archive was reloaded (every reload must be reported here). The forecast list always
+    // stays and is credited and verified again; the analysis stays when the draws it read are
+    // the same, else it is redone with the same options at the draw nearest by date to its end
+    // draw (formations and pairs, built on the old model draws, are emptied).
+    EsitoRicarica seguiArchivio();
+    // The end draw of the model draws shown (0 when none).
+    int fineAnalisi() const { return analisi.modello.empty() ? 0 : fine_; }
+
     // Empties the model draws and everything built on them, as a new "RICAVA BASE DATI" would
     // need: the archive under the analysis has changed.
     void Svuota();
@@ -68,12 +100,24 @@ private:
     void controllaArchivio();
     bool listaPiena() const { return static_cast<int>(analisi.previsioni.size()) >= AnalisiIndice::MaxPrevisioni; }
     void accredita(Previsione previsione);
+    // The rows won by the forecast among the uncovered ones (RuoteSel as it is), into "Esiti"
+    // and "Pr"; the forecast joins the list.
+    void credita(Previsione previsione);
+    // Every forecast credited again in list order, each as it was when added (active).
+    void riaccredita();
+    // The last draw the analysis read: its end draw or the end of its most recent window.
+    int ultimaLetta() const;
     void formazioniSingole();
     void aggiornaRitardi();
 
     const ArchivioEstrazioni& archivio_;
     GeneratoreCasuale caso_;
     TabelleConteggio tabelle_;
+    // Fingerprints of the archive the analysis was built on (improntePrefissi), and the end draw
+    // of the analysis with its date (the selected draw may move on since).
+    std::vector<std::uint64_t> impronte_;
+    int fine_ = 0;
+    Data dataFine_;
 };
 
 }  // namespace quorvane

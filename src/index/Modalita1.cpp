@@ -182,6 +182,8 @@ std::vector<Formazione> ElaborazioneModalita1(AnalisiIndice& analisi, const Arch
                 ++stallo;
             }
         }
+        // A climb that counted nothing stops on the last numbers tried: no drawn pair or triple supports it.
+        if (attuale == 0) continue;
         std::vector<int> f = scalata.formazione();
         std::sort(f.begin(), f.end());
         Formazione trovata{attuale, std::move(f)};

@@ -73,6 +73,8 @@ TEST(VisteStatistiche, GruppiCalcolatiAMano) {
     EXPECT_EQ(testoNumeri(cadenze[0]), "10 20 30 40 50 60 70 80 90");
     EXPECT_EQ(gruppiFamiglia(FamigliaGruppi::Decine)[8].nome, "81-90");
     EXPECT_EQ(famigliaGruppi("Cadenze"), FamigliaGruppi::Cadenze);
+    EXPECT_EQ(leggiNumeri("5 17,48"), (std::vector<int>{5, 17, 48}));
+    EXPECT_FALSE(leggiNumeri("5 1x"));
 }
 
 TEST(VisteStatistiche, SpiaCalcolataAMano) {
@@ -100,6 +102,10 @@ TEST(VisteStatistiche, SpiaCalcolataAMano) {
     const VerdettoSpia verdetto = spia.verdetto();
     EXPECT_FALSE(verdetto.spicca);
     EXPECT_EQ(verdetto.numero, 1);
+    EXPECT_EQ(spia.fraseVerdetto(),
+              "Nessun numero spicca: il più lontano dal caso, il numero 1 (uscito in 2 finestre su 2; il caso ne dà "
+              "0,36), ha p corretto 1, non sotto 0,05 una volta tenuto conto dei 90 numeri provati insieme; ciò che si "
+              "vede è quanto dà il caso.");
 
     Griglia fg("FgSpia");
     riempiNumeriSpia(fg, spia, ordine);

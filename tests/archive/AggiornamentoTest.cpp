@@ -36,8 +36,8 @@ TEST(FileAggiornamento, LaPrimaRigaDeveAvere178CaratteriEFinireInPr) {
     EXPECT_TRUE(primaRigaCorretta(buona));
     EXPECT_FALSE(primaRigaCorretta(buona.substr(1)));              // 177 characters
     EXPECT_FALSE(primaRigaCorretta(buona.substr(0, 176) + "PR"));  // upper case
-    EXPECT_FALSE(primaRigaCorretta(buona + " "));
-    EXPECT_FALSE(primaRigaCorretta(" " + buona));  // 179, ending in "pr"
+    EXPECT_TRUE(primaRigaCorretta(buona + " \t"));                 // blanks an editor left after "pr"
+    EXPECT_FALSE(primaRigaCorretta(" " + buona));                  // 179, ending in "pr"
 
     auto esito = righeAggiornamento(buona.substr(1) + "\r\n" + buona + "\r\n");
     ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(esito));
@@ -45,12 +45,44 @@ TEST(FileAggiornamento, LaPrimaRigaDeveAvere178CaratteriEFinireInPr) {
     EXPECT_EQ(std::get<ErroreSorgente>(esito).messaggio, MessaggioFormatoErrato);
 
     // Only the first line is tested: a later short line is still cut by position.
-    auto lette = righeAggiornamento(buona + "\r\n" + buona.substr(0, 40) + "\r\n\r\n");
+    const std::string altra = linea(riga("17/01/2023", "10-20-30-40-50"));
+    auto lette = righeAggiornamento(buona + "\r\n" + altra.substr(0, 40) + "\r\n\r\n");
     ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(lette));
     const auto& r = std::get<std::vector<RigaAggiornamento>>(lette);
     ASSERT_EQ(r.size(), 2u);  // the empty last line is no row
     EXPECT_EQ(r[1].ruote[1], "01-02-03-04-05");
     EXPECT_EQ(r[1].ruote[2], "");
+}
+
+// A file is read whole or refused whole: a date on two lines (whatever they hold) or a last
+// line cut short would otherwise be checked and written as if the file were right.
+TEST(FileAggiornamento, DateRipetuteEFileTagliatoRifiutati) {
+    const auto errore = [](const std::string& testo) {
+        auto esito = righeAggiornamento(testo);
+        return std::holds_alternative<ErroreSorgente>(esito) ? std::get<ErroreSorgente>(esito).messaggio
+                                                             : std::string("accettato");
+    };
+    const std::string a = linea(riga("10/07/2026", "10-20-30-40-50"));
+    const std::string b = linea(riga("11/07/2026", "11-21-31-41-51"));
+    RigaArchivio prima = riga("10/07/2026", "10-20-30-40-50"), resto = prima;
+    for (int k = 0; k < NumRuote; ++k) (k < 3 ? resto : prima).ruote[k].clear();  // BA-FI, then the rest
+
+    EXPECT_NE(errore(a + "\r\n" + b + "\r\n" + linea(riga("10/07/2026", "12-22-32-42-52")) + "\r\n")
+                  .find("10/07/2026 alle righe 1 e 3. Nessuna estrazione è stata letta."),
+              std::string::npos);
+    EXPECT_NE(errore(linea(prima) + "\r\n" + linea(resto) + "\r\n").find("10/07/2026 alle righe 1 e 2"),
+              std::string::npos);
+    EXPECT_NE(errore(a + "\r\n" + a + "\r\n").find("righe 1 e 2"), std::string::npos);
+
+    // Cut inside the last number: "50" became "5", still a number by position.
+    EXPECT_NE(errore(a + "\r\n" + b.substr(0, 24)).find("l'ultima riga, la 2, non finisce con un a capo"),
+              std::string::npos);
+    EXPECT_NE(errore(a).find("la 1, non finisce"), std::string::npos);
+
+    // A byte order mark and blanks after "pr" are no fault.
+    auto lette = righeAggiornamento("\xEF\xBB\xBF" + a + "  \r\n" + b + "\r\n");
+    ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(lette));
+    EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(lette)[0].data, "10/07/2026");
 }
 
 TEST(FileAggiornamento, RigheTagliatePerPosizione) {

@@ -70,7 +70,7 @@ TEST(StoricoUfficiale, ToleraBomCrlfSpaziERigheVuote) {
         "2005/05/04  RN  90 89 88 87 86\r\n"  // blanks instead of tabs, as an editor may leave
         "2005/05/07\tRO\t11\t22\t33\t44\t55\r\n"
         "2005/05/04\tBA\t07\t17\t27\t37\t47\r\n"
-        "2005/05/07\tNZ\t6\t16\t26\t36\t46";  // no end of line after the last
+        "2005/05/07\tNZ\t6\t16\t26\t36\t46\n";
     auto pulite = estrazioni(leggiStoricoTesto(FileManuale));
     auto lette = estrazioni(leggiStoricoTesto(sporco));
     ASSERT_EQ(lette.size(), pulite.size());
@@ -159,6 +159,15 @@ TEST(StoricoUfficiale, FileInterrottoNellUltimaDataRifiutato) {
     EXPECT_NE(e.messaggio.find("l'estrazione del 05/01/2023, l'ultima del file, ha ruote 6 contro 11 della precedente"),
               std::string::npos)
         << e.messaggio;
+}
+
+TEST(StoricoUfficiale, FileTagliatoNellUltimoNumeroRifiutato) {
+    // "...\t37\n" cut by two bytes ends in "\t3": a number still, so only the missing line end tells.
+    const std::string intero = "2023/01/03\tBA\t10\t20\t30\t40\t37\n2023/01/03\tCA\t10\t20\t30\t40\t37\n";
+    const auto e = errore(leggiStoricoTesto(intero.substr(0, intero.size() - 2)));
+    EXPECT_EQ(e.riga, 2);
+    EXPECT_NE(e.messaggio.find("l'ultima riga, la 2, non finisce con un a capo"), std::string::npos) << e.messaggio;
+    EXPECT_EQ(estrazioni(leggiStoricoTesto(intero + "  \r\n")).size(), 1u);
 }
 
 TEST(StoricoUfficiale, SigleDelFileEDelProgramma) {

@@ -1,4 +1,8 @@
+#include <QProcess>
+#include <algorithm>
+
 #include "archive/FileAggiornamento.h"
+#include "core/db/CartellaDati.h"
 #include "support/RigaDiComando.h"
 #include "support/ScritturaZip.h"
 #include "support/ServerHttp.h"
@@ -63,13 +67,17 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
     test::EsitoCli prima = test::eseguiCli({"--archivio", db, "aggiorna", agg}, dati);
     EXPECT_EQ(prima.codice, 1);
     EXPECT_EQ(prima.uscita,
-              "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\nErrori Estrazione del 05/01/2023\n");
+              "Aggiunta estrazione del 07/01/2023\naggiunti N° 1 record\nErrori Estrazione del 05/01/2023\n");
     EXPECT_TRUE(prima.errori.contains("1 estrazioni diverse dall'archivio non corrette")) << prima.errori.toStdString();
     test::EsitoCli ancora = test::eseguiCli({"--archivio", db, "--json", "aggiorna", agg}, dati);
-    EXPECT_EQ(ancora.uscita, "{\"resoconto\":[\"Errori Estrazione del 05/01/2023\"]}\n");
+    // Under --json one object: the error with the report.
+    EXPECT_EQ(ancora.codice, 1);
+    EXPECT_TRUE(ancora.uscita.startsWith("{\"errore\":\"aggiornamento incompleto: ") &&
+                ancora.uscita.endsWith(",\"resoconto\":[\"Errori Estrazione del 05/01/2023\"]}\n"))
+        << ancora.uscita.toStdString();
     test::EsitoCli corregge = test::eseguiCli({"--archivio", db, "aggiorna", agg, "--correggi"}, dati);
     EXPECT_EQ(corregge.codice, 0) << corregge.errori.toStdString();
-    EXPECT_EQ(corregge.uscita, "Modificata estrazione del05/01/2023\n");
+    EXPECT_EQ(corregge.uscita, "Modificata estrazione del 05/01/2023\n");
 
     // A last line cut short: the other draws are written, the line is named, no success.
     const std::string intera = rigaFileAggiornamento(riga("12/01/2023", "13-23-33-43-53"));
@@ -78,7 +86,7 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
     test::EsitoCli tagliato = test::eseguiCli({"--archivio", db, "aggiorna", qpath(cartella / "tagliato.txt")}, dati);
     EXPECT_EQ(tagliato.codice, 1);
     EXPECT_TRUE(
-        tagliato.uscita.startsWith("Aggiunta estrazione del10/01/2023\naggiunti N° 1 record\n"
+        tagliato.uscita.startsWith("Aggiunta estrazione del 10/01/2023\naggiunti N° 1 record\n"
                                    "Riga non valida del 12/01/2023 ("))
         << tagliato.uscita.toStdString();
     EXPECT_TRUE(tagliato.errori.contains("1 righe non valide non scritte")) << tagliato.errori.toStdString();
@@ -88,7 +96,7 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
     // The official file as the source of an update.
     test::scriviFile(cartella / "storico2.txt", "2023/01/11\tBA\t1\t2\t3\t4\t5\n2023/01/11\tRN\t6\t7\t8\t9\t10\n");
     test::EsitoCli storico = test::eseguiCli({"--archivio", db, "aggiorna", qpath(cartella / "storico2.txt")}, dati);
-    EXPECT_EQ(storico.uscita, "Aggiunta estrazione del11/01/2023\naggiunti N° 1 record\n");
+    EXPECT_EQ(storico.uscita, "Aggiunta estrazione del 11/01/2023\naggiunti N° 1 record\n");
 
     // A text archive is never written; usage errors are said as such.
     const std::string testo = test::leggiFile(cartella / "storico.txt");
@@ -102,6 +110,72 @@ TEST_F(AggiornamentoCli, AggiornaScriveSoloInUnArchivioSqlite) {
                                            dati);
     EXPECT_EQ(corto.codice, 1);
     EXPECT_EQ(corto.errori, "Errore: Attenzione, sembra che il file non sia del formato corretto\n");
+
+    // A file whose only line is no draw: nothing was there to write, and that is what is said.
+    test::scriviFile(cartella / "intestazione.txt", rigaFileAggiornamento(riga("Data estr.", "")) + "\r\n");
+    test::EsitoCli intestazione = test::eseguiCli({"--archivio", db, "aggiorna", qpath(cartella / "intestazione.txt")},
+                                                  dati);
+    EXPECT_EQ(intestazione.codice, 1);
+    EXPECT_TRUE(intestazione.errori.endsWith("nel file non c'erano altre estrazioni da scrivere\n"))
+        << intestazione.errori.toStdString();
+}
+
+// Two updates of one archive at once, from files that disagree on a new draw: the second checks
+// the draw as the first stored it, so the disagreement is reported, never lost.
+TEST_F(AggiornamentoCli, DueAggiornamentiInsiemeNonPerdonoNulla) {
+    const auto avvia = [&](QProcess& cli, const char* file) {
+        auto ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(VariabileCartellaDati, dati);
+        cli.setProcessEnvironment(ambiente);
+        cli.start(QStringLiteral(QUORVANE_CLI), {"--archivio", db, "aggiorna", qpath(cartella / file)});
+    };
+    for (int giro = 0; giro < 10; ++giro) {
+        const std::string data = Data::daGiorniDaEpoca(Data{2023, 2, 1}.giorniDaEpoca() + giro).testo();
+        test::scriviFile(cartella / "uno.txt", rigaFileAggiornamento(riga(data, "01-02-03-04-05")) + "\r\n");
+        test::scriviFile(cartella / "due.txt", rigaFileAggiornamento(riga(data, "06-07-08-09-10")) + "\r\n");
+        QProcess uno, due;
+        avvia(uno, "uno.txt");
+        avvia(due, "due.txt");
+        ASSERT_TRUE(uno.waitForFinished(30000) && due.waitForFinished(30000));
+        QProcess& secondo = uno.exitCode() == 0 ? due : uno;
+        EXPECT_EQ(uno.exitCode() + due.exitCode(), 1) << data;
+        EXPECT_TRUE(QString::fromUtf8(secondo.readAllStandardOutput())
+                        .contains(QString::fromStdString("Errori Estrazione del " + data)))
+            << data;
+    }
+}
+
+// A disk that fills during a write, as the shell's limit on file sizes makes it: the update
+// leaves the archive as it was with no journal beside it, and an import leaves no file.
+TEST_F(AggiornamentoCli, UnDiscoPienoNonLasciaNulla) {
+    std::string storico, aggiornamento;
+    for (int i = 0; i < 3000; ++i) {
+        const Data d = Data::daGiorniDaEpoca(Data{2024, 1, 1}.giorniDaEpoca() + i);
+        aggiornamento += rigaFileAggiornamento(riga(d.testo(), "01-02-03-04-05")) + "\r\n";
+        std::string iso = d.testoIso();
+        std::replace(iso.begin(), iso.end(), '-', '/');
+        storico += iso + "\tBA\t1\t2\t3\t4\t5\n";
+    }
+    test::scriviFile(cartella / "grande.txt", aggiornamento);
+    test::scriviFile(cartella / "grande-storico.txt", storico);
+    const auto pieno = [&](const QStringList& argomenti) {
+        return test::esegui(
+            QStringLiteral("bash"),
+            QStringList{"-c", "ulimit -f 48; trap '' XFSZ; exec \"$0\" \"$@\"", QUORVANE_CLI} + argomenti, dati);
+    };
+
+    test::EsitoCli aggiorna = pieno({"--archivio", db, "aggiorna", qpath(cartella / "grande.txt")});
+    EXPECT_EQ(aggiorna.codice, 1);
+    EXPECT_TRUE(aggiorna.errori.contains("disco")) << aggiorna.errori.toStdString();
+    EXPECT_TRUE(aggiorna.errori.contains("L'archivio è rimasto com'era"));
+    EXPECT_FALSE(std::filesystem::exists(cartella / "a.db-journal"));
+    EXPECT_EQ(test::eseguiCli({"--archivio", db, "estrazioni"}, dati).uscita.count('\n'), 3);
+
+    test::EsitoCli importa = pieno(
+        {"importa-storico", qpath(cartella / "grande-storico.txt"), "--archivio", qpath(cartella / "nuovo.db")});
+    EXPECT_EQ(importa.codice, 1);
+    EXPECT_TRUE(importa.errori.contains("nessuna estrazione è stata scritta")) << importa.errori.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(cartella / "nuovo.db"));
 }
 
 TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
@@ -134,7 +208,7 @@ TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
     test::EsitoCli aggiorna = test::eseguiCli(
         {"--archivio", db, "scarica-storico", "--indirizzo", url("/storico.zip"), "--aggiorna"}, dati);
     ASSERT_EQ(aggiorna.codice, 0) << aggiorna.errori.toStdString();
-    EXPECT_EQ(aggiorna.uscita, "Aggiunta estrazione del07/01/2023\naggiunti N° 1 record\n");
+    EXPECT_EQ(aggiorna.uscita, "Aggiunta estrazione del 07/01/2023\naggiunti N° 1 record\n");
 
     // Usage is checked before any transfer.
     EXPECT_EQ(test::eseguiCli({"scarica-storico", "--indirizzo", url("/storico.zip"), "--aggiorna"}, dati).codice, 2);

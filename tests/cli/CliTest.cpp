@@ -1,3 +1,5 @@
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 #include <sys/stat.h>
 
@@ -68,4 +70,42 @@ TEST(RigaDiComando, ErroriSuUnaRigaConIlCodiceGiusto) {
     EXPECT_EQ(senza.codice, 1);
     EXPECT_TRUE(senza.errori.contains("--archivio"));
     EXPECT_FALSE(std::filesystem::exists(cartella / "dati" / "DbQuorvane.db"));
+}
+
+TEST(RigaDiComando, ErroriInJsonBreviEConIlCodiceDelCaso) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    test::scriviFile(cartella / "storico.txt",
+                     "1939/01/07\tBA\t58\t22\t47\t49\t69\n"
+                     "1939/01/14\tBA\t7\t8\t9\t10\t11\n");
+    const QStringList archivio = {"--archivio", qpath(cartella / "storico.txt")};
+
+    // Under --json the error is also an object on standard output, with the same exit status.
+    for (const QStringList& argomenti :
+         {QStringList{"--json", "sconosciuto"}, archivio + QStringList{"--json", "periodo", "--iniziale", "9"}}) {
+        auto esito = eseguiCli(argomenti, dati);
+        EXPECT_NE(esito.codice, 0);
+        const QJsonDocument json = QJsonDocument::fromJson(esito.uscita.toUtf8());
+        ASSERT_TRUE(json.isObject()) << esito.uscita.toStdString();
+        EXPECT_EQ(json.object().keys(), QStringList{"errore"});
+        EXPECT_TRUE(esito.errori.contains(json.object()["errore"].toString())) << esito.errori.toStdString();
+    }
+    // A draw out of the archive is bad input, whatever its sign.
+    for (const char* estrazione : {"-1", "0", "3", "01/01/2000"})
+        EXPECT_EQ(eseguiCli(archivio + QStringList{"base-dati", "--estrazione", estrazione}, dati).codice, 1)
+            << estrazione;
+    // One reader of whole numbers: a seed out of range is refused by every command that takes it.
+    for (const char* comando : {"elabora", "modalita1"})
+        EXPECT_EQ(eseguiCli(archivio + QStringList{comando, "--seme", "99999999999999999999"}, dati).codice, 1)
+            << comando;
+    // An argument of any length comes back cut.
+    auto lungo = eseguiCli(archivio + QStringList{"periodo", "--iniziale", QString(100000, '7')}, dati);
+    EXPECT_EQ(lungo.codice, 1);
+    EXPECT_LT(lungo.errori.size(), 300) << lungo.errori.left(300).toStdString();
+    EXPECT_TRUE(lungo.errori.contains(QString(80, '7') + "…")) << lungo.errori.left(300).toStdString();
+    // A loop of links is no missing file.
+    std::filesystem::create_symlink(cartella / "anello", cartella / "anello");
+    auto anello = eseguiCli({"--archivio", qpath(cartella / "anello"), "estrazioni"}, dati);
+    EXPECT_EQ(anello.codice, 1);
+    EXPECT_TRUE(anello.errori.contains("collegamenti simbolici formano un ciclo")) << anello.errori.toStdString();
 }

@@ -1,6 +1,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <fstream>
 
 #include "core/db/Sessione.h"
 #include "support/RigaDiComando.h"
@@ -43,22 +44,26 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
         "--estrazione", "10",       "--mensile",    "1",   "--colpi",      "6",        "--fine-ricerca",
         "--ruote",      "BA,CA,FI", "--previsione", "1:5", "--previsione", "2:90,7,45"};
 
-    // Never started: an empty list, and nothing to save into.
+    // Never started: an empty list, and a save with nothing to save creates nothing.
     const auto vuoto = eseguiCli({"configurazioni"}, dati);
     EXPECT_EQ(vuoto.codice, 0);
     EXPECT_EQ(vuoto.uscita, "Cod\tConfigurazione\n");
-    EXPECT_EQ(eseguiCli(archivio + QStringList{"salva-configurazione", "Prova"} + opzioni, dati).codice, 1);
-    EXPECT_FALSE(std::filesystem::exists(cartella / "dati" / "DbQuorvane.db"));
-
-    QString errore;
-    ASSERT_TRUE(quorvane::Sessione::avvia(qpath(cartella / "dati"), quorvane::Data{2026, 1, 1}, &errore))
-        << errore.toStdString();
     const auto senza = eseguiCli(archivio + QStringList{"salva-configurazione", "Prova", "--mensile", "1"}, dati);
     EXPECT_EQ(senza.codice, 1);
     EXPECT_TRUE(senza.errori.contains("Attenzione !  non ci sono previsione associate.")) << senza.errori.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(cartella / "dati" / "DbQuorvane.db"));
 
+    // The first save creates the program database as the windows' first start does.
     const auto salvata = eseguiCli(archivio + QStringList{"salva-configurazione", "Prova"} + opzioni, dati);
     ASSERT_EQ(salvata.codice, 0) << salvata.errori.toStdString();
+    {
+        QString errore;
+        auto sessione = quorvane::Sessione::avvia(dati, quorvane::Data{2026, 1, 1}, &errore);
+        ASSERT_TRUE(sessione) << errore.toStdString();
+        EXPECT_FALSE(sessione->primoAvvio());
+        EXPECT_TRUE(sessione->archivioDimostrativo());
+        EXPECT_TRUE(sessione->archivioApribile());
+    }
     const QStringList righe = salvata.uscita.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(righe.size(), 2);
     const QString cod = righe[1].section('\t', 0, 0);
@@ -66,6 +71,10 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     const auto doppia = eseguiCli(archivio + QStringList{"salva-configurazione", "prova"} + opzioni, dati);
     EXPECT_EQ(doppia.codice, 1);
     EXPECT_TRUE(doppia.errori.contains("probabilmente la denominazione della configurazione è gia presente"));
+    // Only a name already there is blamed on the name.
+    const auto lunga = eseguiCli(archivio + QStringList{"salva-configurazione", QString(61, 'x')} + opzioni, dati);
+    EXPECT_EQ(lunga.codice, 1);
+    EXPECT_EQ(lunga.errori, "Errore: configurazione non salvata: la denominazione supera i 60 caratteri\n");
     const auto elenco = eseguiCli({"--json", "configurazioni"}, dati);
     const QJsonObject configurazioni = QJsonDocument::fromJson(elenco.uscita.toUtf8()).object();
     ASSERT_EQ(configurazioni["righe"].toArray().size(), 1);
@@ -116,6 +125,22 @@ TEST(ConfigurazioniDaRigaDiComando, SalvaApreEdElimina) {
     EXPECT_EQ(eseguiCli({"elimina-configurazione", cod}, dati).codice, 1);
     EXPECT_EQ(eseguiCli({"configurazioni"}, dati).uscita, "Cod\tConfigurazione\n");
     EXPECT_EQ(eseguiCli({"elimina-configurazione"}, dati).codice, 2);
+
+    // Pages 2 to 4 overwritten: the damage is found before anything is written, and said.
+    const auto programma = cartella / "dati" / "DbQuorvane.db";
+    ASSERT_GE(std::filesystem::file_size(programma), 4u * 4096);
+    {
+        std::fstream file(programma, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096);
+        file << std::string(3 * 4096, '\x5A');
+    }
+    const std::string danneggiato = test::leggiFile(programma);
+    const auto guasto = eseguiCli(archivio + QStringList{"salva-configurazione", "Altra"} + opzioni, dati);
+    EXPECT_EQ(guasto.codice, 1);
+    EXPECT_TRUE(guasto.errori.contains("DbQuorvane.db\" è danneggiato: non vi è stato scritto nulla"))
+        << guasto.errori.toStdString();
+    EXPECT_TRUE(guasto.errori.contains("copia di sicurezza"));
+    EXPECT_EQ(test::leggiFile(programma), danneggiato);
 }
 
 TEST(ConfigurazioniDaRigaDiComando, RiepilogoStatistico) {

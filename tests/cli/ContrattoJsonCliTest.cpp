@@ -3,9 +3,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <array>
+#include <iostream>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "archive/FileAggiornamento.h"
@@ -148,6 +151,21 @@ std::string storicoPiccolo() {
     return testo;
 }
 
+// LC_ALL=it_IT.UTF-8 for the commands run from here on, the locale made by localedef in
+// `cartella` when the system lacks it; nothing when it cannot be made.
+std::unique_ptr<std::pair<test::VariabileAmbiente, test::VariabileAmbiente>> linguaItaliana(
+    const std::filesystem::path& cartella) {
+    std::filesystem::create_directories(cartella);
+    QProcess localedef;
+    localedef.start("localedef", {"-i", "it_IT", "-f", "UTF-8", qpath(cartella / "it_IT.UTF-8")});
+    if (!localedef.waitForFinished(60000) || localedef.exitStatus() != QProcess::NormalExit ||
+        !std::filesystem::exists(cartella / "it_IT.UTF-8"))
+        return nullptr;
+    return std::make_unique<std::pair<test::VariabileAmbiente, test::VariabileAmbiente>>(
+        std::piecewise_construct, std::forward_as_tuple("LOCPATH", cartella.string()),
+        std::forward_as_tuple("LC_ALL", "it_IT.UTF-8"));
+}
+
 }  // namespace
 
 TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
@@ -156,6 +174,9 @@ TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
 
     test::CartellaTemporanea cartella;
     const QString dati = qpath(cartella / "dati");
+    // Under an Italian locale, whose decimal comma a number written with printf would take.
+    const auto lingua = linguaItaliana(cartella / "lingue");
+    if (!lingua) std::cout << "[ NOTA     ] it_IT.UTF-8 non disponibile: il JSON è provato nella lingua del sistema\n";
     // Every command of the usage has its JSON listed.
     std::set<std::string> comandi, elencati;
     static const QRegularExpression voceAiuto("^  ([a-z][a-z0-9-]*) ", QRegularExpression::MultilineOption);
@@ -219,6 +240,8 @@ TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
         {"sviluppa-sistema", {"sviluppa-sistema", "1", "1", "2", "3"}},
         {"ripetizioni", archivio + QStringList{"ripetizioni"}},
         {"statistiche", archivio + QStringList{"statistiche"}},
+        {"spia", archivio + QStringList{"spia", "1", "--ruota", "BA"}},
+        {"tabellone", archivio + QStringList{"tabellone"}},
         {"estrazione", archivio + QStringList{"estrazione", "3"}},
         {"configurazioni", {"configurazioni"}},
         {"salva-configurazione", archivio + QStringList{"salva-configurazione", "Prova"} + previsione},

@@ -56,6 +56,26 @@ TEST_F(EsportazioneCli, EsportaNeiTreFormati) {
     EXPECT_EQ(esegui({"esporta", "nazionale", qpath(cartella / "manca" / "n.Txt")}).codice, 1);
 }
 
+TEST_F(EsportazioneCli, NonSiEsportaSullArchivioNeSulDatabaseDelProgramma) {
+    const std::string originale = test::leggiFile(cartella / "storico.txt");
+    std::filesystem::create_symlink(cartella / "storico.txt", cartella / "collegamento.txt");
+    for (const QString& bersaglio : {storico, qpath(cartella / "collegamento.txt")}) {
+        test::EsitoCli esito = esegui({"esporta", "nazionale", bersaglio});
+        EXPECT_EQ(esito.codice, 1);
+        EXPECT_TRUE(esito.errori.contains("è l'archivio in uso")) << esito.errori.toStdString();
+    }
+    EXPECT_EQ(test::leggiFile(cartella / "storico.txt"), originale);
+
+    QString errore;
+    ASSERT_TRUE(Sessione::avvia(dati, Data{1939, 2, 1}, &errore)) << errore.toStdString();
+    const auto programma = cartella / "dati" / DatabaseProgramma::NomeFile.toStdString();
+    const std::string database = test::leggiFile(programma);
+    test::EsitoCli esito = esegui({"esporta", "dati-iii", qpath(programma)});
+    EXPECT_EQ(esito.codice, 1);
+    EXPECT_TRUE(esito.errori.contains("è il database del programma")) << esito.errori.toStdString();
+    EXPECT_EQ(test::leggiFile(programma), database);
+}
+
 TEST_F(EsportazioneCli, CalendarioDellAnno) {
     test::EsitoCli numeri = esegui({"calendario", "2023"});
     ASSERT_EQ(numeri.codice, 0) << numeri.errori.toStdString();

@@ -49,3 +49,60 @@ TEST(RigaDiComandoStatistiche, OpzioniEDatiErrati) {
             << errato.join(' ').toStdString();
     EXPECT_EQ(eseguiCli({"--archivio", storico, "statistiche", "--colpi", "3"}, dati).codice, 2);
 }
+
+TEST(RigaDiComandoStatistiche, PosizioneGruppiSpiaTabellone) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    test::scriviFile(cartella / "storico.txt",
+                     "2024/02/27\tBA\t1\t2\t3\t4\t6\n"
+                     "2024/02/27\tRM\t11\t12\t13\t14\t16\n"
+                     "2024/02/29\tBA\t5\t2\t3\t4\t6\n"
+                     "2024/03/02\tBA\t5\t22\t23\t24\t26\n"
+                     "2024/03/02\tRN\t5\t7\t8\t9\t10\n");
+    const QStringList archivio = {"--archivio", qpath(cartella / "storico.txt")};
+    const auto righe = [&](const QStringList& argomenti) {
+        const auto esito = eseguiCli(archivio + argomenti, dati);
+        EXPECT_EQ(esito.codice, 0) << esito.errori.toStdString();
+        return esito.uscita.split('\n', Qt::SkipEmptyParts);
+    };
+    // 5 first on Bari in draws 2 and 3; four (draw, wheel), each giving a first number 1/90 times.
+    EXPECT_EQ(righe({"statistiche", "--posizione", "1"}).value(5),
+              "5\t2\t0,04\t45,00\t0\t1\t29/02/2024\t1,00\t3\t02/03/2024\tBA");
+    // Members drawn: 5 in draw 2, 5 twice and 7 in draw 3; attese 5 (draw, wheel) x 5 x 2 / 90.
+    const auto gruppi = righe({"statistiche", "--gruppo", "a:5,7", "--gruppo", "b:90", "--ruote", "TU"});
+    ASSERT_EQ(gruppi.size(), 3);
+    EXPECT_EQ(gruppi[1], "a\t5 7\t4\t0,56\t7,20\t0\t1\t29/02/2024\t1,00\t3\t02/03/2024");
+    EXPECT_EQ(righe({"statistiche", "--gruppi", "Decine"}).size(), 10);
+    // One window, draw 3 on Bari, where each number has 5/90 chances.
+    const auto spia = righe({"spia", "5", "--ruota", "BA", "--colpi", "1"});
+    ASSERT_EQ(spia.size(), 93);
+    EXPECT_EQ(spia[1], "5\t1\t1\t0,06\t0,06\t0,0556\t1");
+    EXPECT_EQ(spia[6], "1\t0\t0\t0,06\t0,06\t1\t1");
+    EXPECT_EQ(spia[91], "Finestre\t1");
+    EXPECT_TRUE(spia[92].startsWith("Verdetto\tNessun numero spicca")) << spia[92].toStdString();
+    // Wheels with no draw stay empty; TT is the ten regional wheels together.
+    EXPECT_EQ(righe({"tabellone"}).value(5), "5\t0\t\t\t\t\t\t\t1\t\t\t0\t0");
+    EXPECT_EQ(righe({"tabellone", "--valore", "presenze"}).value(5), "5\t2\t\t\t\t\t\t\t0\t\t\t1\t2");
+
+    for (const QStringList& errato : {
+             QStringList{"statistiche", "--posizione", "6"},
+             QStringList{"statistiche", "--gruppi", "ambate"},
+             QStringList{"statistiche", "--gruppo", "a:"},
+             QStringList{"statistiche", "--gruppo", "a:5,5"},
+             QStringList{"statistiche", "--gruppo", "a:91"},
+             QStringList{"spia", "5", "--ruota", "BA", "--colpi", "21"},
+             QStringList{"spia", "5", "--ruota", "TU"},
+             QStringList{"spia", "5", "--ruota", "BA", "--posizione", "0"},
+             QStringList{"spia", "20", "--ruota", "BA"},
+             QStringList{"tabellone", "--valore", "media"},
+             QStringList{"tabellone", "--dal", "3", "--al", "1"},
+         }) {
+        const auto esito = eseguiCli(archivio + errato, dati);
+        EXPECT_EQ(esito.codice, 1) << errato.join(' ').toStdString();
+        EXPECT_EQ(esito.uscita, "") << errato.join(' ').toStdString();
+    }
+    EXPECT_EQ(eseguiCli(archivio + QStringList{"spia", "5", "--ruota", "BA", "--colpi", "21"}, dati).errori,
+              "Errore: I colpi vanno da 1 a 20\n");
+    EXPECT_EQ(eseguiCli(archivio + QStringList{"spia", "5"}, dati).codice, 2);
+    EXPECT_EQ(eseguiCli(archivio + QStringList{"statistiche", "--ambi", "--posizione", "2"}, dati).codice, 2);
+}

@@ -33,7 +33,9 @@ TEST(StoricoDaRigaDiComando, RigheERiepilogoOppureErroreSenzaNullaEseguito) {
     auto tsv = eseguiCli(base + QStringList{"verifica-storica", "--dal", "7000", "--al", "7200"} + opzioni, dati);
     ASSERT_EQ(tsv.codice, 0);
     EXPECT_TRUE(tsv.uscita.startsWith("Estr\tData Estraz\tPrevisione\tSorte\tColpo"));
-    EXPECT_EQ(tsv.uscita.count('\n'), giocate + 1);
+    // The table, then the summary's eleven "name<TAB>value" lines ending with the verdict.
+    EXPECT_EQ(tsv.uscita.count('\n'), giocate + 1 + 11);
+    EXPECT_TRUE(tsv.uscita.contains("\nGiudizio\tIl metodo ha fatto ")) << tsv.uscita.toStdString();
 
     auto rovescio = eseguiCli(base + QStringList{"verifica-storica", "--dal", "7200", "--al", "7000"}, dati);
     EXPECT_EQ(rovescio.codice, 1);

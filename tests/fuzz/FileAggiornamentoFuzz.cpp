@@ -1,5 +1,7 @@
 // The update file as the program reads it: the shape test of the first line, the rows cut by
-// position, the check against a small archive and the writes it plans.
+// position, the check against a small archive and the writes it plans. A file read is whole
+// (its last line ended) and names each date once.
+#include <set>
 #include <variant>
 
 #include "Fuzz.h"
@@ -29,6 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     const EsitoSorgente esito = righeAggiornamento(fuzz::testo(dati, n));
     const auto* righe = std::get_if<std::vector<RigaAggiornamento>>(&esito);
     if (!righe) return 0;
+    const std::string_view testo = fuzz::testo(dati, n);
+    const std::size_t ultimoACapo = testo.rfind('\n');
+    const std::string_view coda = ultimoACapo == std::string_view::npos ? testo : testo.substr(ultimoACapo + 1);
+    fuzz::richiedi(coda.find_first_not_of(" \t\r\f\v") == std::string_view::npos, "un file letto finisce la riga");
+    std::set<long> date;
+    for (const RigaAggiornamento& r : *righe)
+        if (auto d = Data::daTesto(r.data))
+            fuzz::richiedi(date.insert(d->giorniDaEpoca()).second, "ogni data una volta sola");
     const ControlloAggiornamento controllo = ConfrontoAggiornamento(*righe, archivio());
     fuzz::richiedi(controllo.righe.size() == righe->size(), "una riga di controllo per riga del file");
     for (bool correggi : {false, true}) {

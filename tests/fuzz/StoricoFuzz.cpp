@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         return 0;
     }
     fuzz::richiedi(!estrazioni->empty(), "un file letto ha almeno un'estrazione");
+    const std::vector<std::string_view> linee = fuzz::righe(testo);
+    fuzz::richiedi(testo.back() == '\n' || linee.back().find_first_not_of(" \t\r\f\v") == std::string_view::npos,
+                   "un file letto non è tagliato dentro l'ultima riga");
     for (std::size_t i = 0; i < estrazioni->size(); ++i) {
         const Estrazione& e = (*estrazioni)[i];
         fuzz::richiedi(e.data.valida(), "date valide");

@@ -7,6 +7,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <cctype>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -23,6 +25,10 @@ struct RispostaHttp {
     std::string rinvio{};      // the Location header of a redirect
     bool interrotto = false;   // declares the whole body, sends half of it and closes
     bool lento = false;        // declares the whole body, sends half of it and then nothing more
+    bool senzaFine = false;    // a chunked body of `corpo` repeated until the client goes (64 MB at most)
+    std::map<std::string, std::string> intestazioni{};  // further headers
+    // The value of the request's header of that name (lower case) that earns a 304 without body.
+    std::pair<std::string, std::string> nonModificato{};
 };
 
 class ServerHttp {
@@ -71,6 +77,36 @@ private:
         });
     }
 
+    // The value of the header `nome` (lower case) in the request, empty when it has none.
+    static std::string intestazione(const std::string& richiesta, const std::string& nome) {
+        std::string minuscola = richiesta;
+        for (char& ch : minuscola) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        const auto dove = minuscola.find("\r\n" + nome + ":");
+        if (dove == std::string::npos) return {};
+        auto inizio = dove + nome.size() + 3;
+        while (inizio < richiesta.size() && richiesta[inizio] == ' ') ++inizio;
+        return richiesta.substr(inizio, richiesta.find("\r\n", inizio) - inizio);
+    }
+
+    // Keeps the socket's queue fed with chunks of the body until the client goes.
+    static void fornisci(QTcpSocket* c, const std::string& corpo) {
+        auto inviati = std::make_shared<qint64>(0);
+        const auto altri = [c, corpo, inviati] {
+            constexpr qint64 Massimo = 64 << 20;
+            char misura[16];
+            std::snprintf(misura, sizeof misura, "%zx\r\n", corpo.size());
+            const std::string pezzo = misura + corpo + "\r\n";
+            while (c->state() == QAbstractSocket::ConnectedState && c->bytesToWrite() < (256 << 10) &&
+                   *inviati < Massimo) {
+                c->write(pezzo.data(), static_cast<qint64>(pezzo.size()));
+                *inviati += static_cast<qint64>(corpo.size());
+            }
+            if (*inviati >= Massimo) c->disconnectFromHost();
+        };
+        QObject::connect(c, &QTcpSocket::bytesWritten, c, altri);
+        altri();
+    }
+
     void rispondi(QTcpSocket* c, const std::string& richiesta) {
         const auto inizio = richiesta.find(' ') + 1;
         const std::string percorso = richiesta.substr(inizio, richiesta.find(' ', inizio) - inizio);
@@ -81,11 +117,27 @@ private:
         const auto scelta = perPercorso_.find(percorso);
         const RispostaHttp& r = scelta == perPercorso_.end() ? risposta_ : scelta->second;
         if (r.silenzio) return;
-        std::string testo = "HTTP/1.1 " + std::to_string(r.stato) +
-                            (r.stato == 200       ? " OK"
-                             : r.stato / 100 == 3 ? " Found"
-                                                  : " Errore") +
+        const bool invariato = !r.nonModificato.first.empty() &&
+                               intestazione(richiesta, r.nonModificato.first) == r.nonModificato.second;
+        const int stato = invariato ? 304 : r.stato;
+        std::string testo = "HTTP/1.1 " + std::to_string(stato) +
+                            (stato == 200       ? " OK"
+                             : stato == 304     ? " Not Modified"
+                             : stato / 100 == 3 ? " Found"
+                                                : " Errore") +
                             "\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
+        for (const auto& [nome, valore] : r.intestazioni) testo += nome + ": " + valore + "\r\n";
+        if (invariato) {
+            testo += "\r\n";
+            c->write(testo.data(), static_cast<qint64>(testo.size()));
+            c->disconnectFromHost();
+            return;
+        }
+        if (r.senzaFine) {
+            testo += "Transfer-Encoding: chunked\r\n\r\n";
+            c->write(testo.data(), static_cast<qint64>(testo.size()));
+            return fornisci(c, r.corpo);
+        }
         if (!r.rinvio.empty()) testo += "Location: " + r.rinvio + "\r\n";
         if (r.conLunghezza) testo += "Content-Length: " + std::to_string(r.corpo.size()) + "\r\n";
         const bool tronca = r.interrotto || r.lento;

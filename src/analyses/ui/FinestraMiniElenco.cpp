@@ -37,8 +37,13 @@ FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre) : QWi
     etichettaData_ = riquadro(this, "Label1");
     etichettaProgressivi_ = riquadro(this, "Label3");
     etichettaIndice_->setToolTip(QStringLiteral("Indice dell'estrazione"));
-    etichettaProgressivi_->setToolTip(QStringLiteral("Progressivo nel mese (PM) e nell'anno (PA)"));
+    etichettaProgressivi_->setToolTip(
+        QStringLiteral("PM: posto dell'estrazione tra quelle del suo mese (PM=2 è la seconda del mese)\n"
+                       "PA: posto dell'estrazione tra quelle del suo anno"));
     barraEstrazione_ = barraEstrazioni(this, "hs1");
+    etichettaNota_ = etichetta(this, "LblNota");
+    etichettaNota_->setWordWrap(true);
+    etichettaNota_->hide();
 
     tabellaRuote_ = new VistaGriglia("Fg2", this);
     tabellaRuote_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -74,6 +79,7 @@ FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre) : QWi
     layout->addWidget(tabellaRuote_);
     layout->addWidget(barraEstrazione_);
     layout->addLayout(pulsanti);
+    layout->addWidget(etichettaNota_);
     installaHelp(this, ArgomentoHelp);
 
     connect(barraEstrazione_, &QScrollBar::valueChanged, this, &FinestraMiniElenco::mostra);
@@ -86,13 +92,42 @@ FinestraMiniElenco::FinestraMiniElenco(Sessione& sessione, QWidget* padre) : QWi
     resize(400, sizeHint().height());
 }
 
+// The marks are the user's: they stay on the same draw when its numbers did not change.
 void FinestraMiniElenco::archivioRicaricato() {
-    mostra(seguiArchivio(barraEstrazione_, sessione_.archivio, data_));
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    const std::string prima = data_;
+    const std::string numeriPrima = tabellaRuote_->griglia().testoTabella();
+    const int estrazione = seguiArchivio(barraEstrazione_, archivio, data_);
+    if (prima.empty() || !archivio.contiene(estrazione) || archivio.DateEstrazioni(estrazione) != prima) {
+        mostra(estrazione);
+        if (!prima.empty())
+            mostraNota(QStringLiteral("Archivio cambiato: l'estrazione del %1 non c'è più; mostrata l'ultima.")
+                           .arg(QString::fromStdString(prima)));
+        return;
+    }
+    elenco_.spostaEstrazione(estrazione);
+    riempi();
+    if (tabellaRuote_->griglia().testoTabella() == numeriPrima) return;
+    elenco_.cancellaSegni();
+    riempi();
+    mostraNota(QStringLiteral("Archivio cambiato: l'estrazione del %1 è stata corretta; segni cancellati.")
+                   .arg(QString::fromStdString(prima)));
+}
+
+void FinestraMiniElenco::mostraNota(const QString& nota) {
+    etichettaNota_->setText(nota);
+    etichettaNota_->setVisible(!nota.isEmpty());
 }
 
 void FinestraMiniElenco::mostra(int estrazione) {
-    const ArchivioEstrazioni& archivio = sessione_.archivio;
     elenco_.mostra(estrazione);
+    mostraNota({});
+    riempi();
+}
+
+void FinestraMiniElenco::riempi() {
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    const int estrazione = elenco_.estrazione();
     data_ = archivio.contiene(estrazione) ? archivio.DateEstrazioni(estrazione) : std::string();
     etichettaIndice_->setText(QString::number(estrazione));
     etichettaData_->setText(QString::fromStdString(data_));

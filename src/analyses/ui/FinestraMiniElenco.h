@@ -19,6 +19,10 @@ public:
 
 private:
     void mostra(int estrazione);
+    // The labels and the grid of the draw in elenco_, its marks as they are.
+    void riempi();
+    // A line under the buttons; empty hides it.
+    void mostraNota(const QString& nota);
     // The archive was reloaded: the draw shown is kept when it still exists, else the last.
     void archivioRicaricato();
     void segna(int riga, int colonna);
@@ -32,6 +36,7 @@ private:
     QLabel* etichettaIndice_;       // Label2
     QLabel* etichettaProgressivi_;  // Label3
     VistaGriglia* tabellaRuote_;    // Fg2
+    QLabel* etichettaNota_;         // what a reload of the archive changed
 };
 
 }  // namespace quorvane

@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Colori.h"
 #include "core/ui/Controlli.h"
+#include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -73,7 +76,10 @@ FinestraQuadrature::FinestraQuadrature(QWidget* padre) : QWidget(padre) {
     for (int i = 0; i < 4; ++i) {
         auto* casella = new QLineEdit(this);
         casella->setObjectName(QStringLiteral("TxtQ_%1").arg(i + 1));
-        casella->setReadOnly(true);
+        casella->setMaxLength(2);
+        casella->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), casella));
+        casella->setToolTip(QStringLiteral("Un numero da 1 a 90: si digita o si sceglie dall'elenco"));
         casella->setAlignment(Qt::AlignCenter);
         casella->setFixedSize(54, 30);
         QFont f = casella->font();
@@ -84,6 +90,7 @@ FinestraQuadrature::FinestraQuadrature(QWidget* padre) : QWidget(padre) {
         casella->installEventFilter(this);
         impostaColore(casella, QPalette::Base, Bianco);
         caselleNumeri_[i] = casella;
+        connect(casella, &QLineEdit::textChanged, this, &FinestraQuadrature::ricalcola);
         auto* nome = new QLabel(QStringLiteral("N%1").arg(i + 1), this);
         nome->setAlignment(Qt::AlignCenter);
         quadrato->addWidget(nome, posizioni[i][0] + (i < 2 ? -1 : 1), posizioni[i][1], Qt::AlignCenter);
@@ -181,9 +188,6 @@ bool FinestraQuadrature::eventFilter(QObject* oggetto, QEvent* evento) {
         case QEvent::MouseButtonDblClick:
             caselleNumeri_[i]->clear();
             return true;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            return true;  // numbers come only from the list
         default:
             break;
     }
@@ -193,16 +197,48 @@ bool FinestraQuadrature::eventFilter(QObject* oggetto, QEvent* evento) {
 void FinestraQuadrature::scegli(QListWidgetItem* voce) {
     caselleNumeri_[ultimaCasella_]->setText(voce->text());
     elencoNumeri_->hide();
-    calcola();
+}
+
+std::optional<std::array<int, 4>> FinestraQuadrature::numeriScelti(QStringList* mancanti) const {
+    std::array<int, 4> numeri{};
+    for (int i = 0; i < 4; ++i) {
+        numeri[i] = valoreCasella(caselleNumeri_[i]->text().toStdString());
+        if ((numeri[i] < 1 || numeri[i] > 90) && mancanti) mancanti->append(QStringLiteral("N%1").arg(i + 1));
+    }
+    if (std::all_of(numeri.begin(), numeri.end(), [](int n) { return n >= 1 && n <= 90; })) return numeri;
+    return std::nullopt;
 }
 
 void FinestraQuadrature::calcola() {
-    std::array<std::string, 4> testi;
-    std::array<int, 4> numeri{};
-    for (int i = 0; i < 4; ++i) {
-        testi[i] = caselleNumeri_[i]->text().toStdString();
-        numeri[i] = valoreCasella(testi[i]);
+    QStringList mancanti;
+    const auto numeri = numeriScelti(&mancanti);
+    if (!numeri) {
+        Dialoghi::correnti().messaggio(
+            this, QMessageBox::Warning, windowTitle(),
+            QStringLiteral("Servono quattro numeri da 1 a 90; non ne ha uno valido: %1.").arg(mancanti.join(", ")));
+        return;
     }
+    mostra(*numeri);
+}
+
+// A square with a box empty or out of range has no result: nothing is shown rather than sums
+// that count the missing number as 0.
+void FinestraQuadrature::ricalcola() {
+    if (const auto numeri = numeriScelti(nullptr)) {
+        mostra(*numeri);
+        return;
+    }
+    preparaTabellaQuadratura(tabellaRisultati_->griglia());
+    for (int i = 0; i < NumCoppie; ++i) {
+        somme_[i]->clear();
+        distanze_[i]->clear();
+    }
+    etichettaTotale_->clear();
+}
+
+void FinestraQuadrature::mostra(const std::array<int, 4>& numeri) {
+    std::array<std::string, 4> testi;
+    for (int i = 0; i < 4; ++i) testi[i] = caselleNumeri_[i]->text().toStdString();
     const Quadratura q = calcolaQuadratura(numeri);
     scriviQuadratura(tabellaRisultati_->griglia(), testi, q);
     for (int i = 0; i < NumCoppie; ++i) {
@@ -228,6 +264,7 @@ void FinestraQuadrature::evidenzia(int riga) {
 }
 
 void FinestraQuadrature::reset() {
+    for (QLineEdit* c : caselleNumeri_) c->clear();
     coloraCaselle(Bianco);
     coloraEtichette(Nero);
     elencoNumeri_->hide();

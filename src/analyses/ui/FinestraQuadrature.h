@@ -1,7 +1,9 @@
 #pragma once
 // The quadrature window: four numbers picked from a list, their sums and distances.
+#include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "analyses/Quadratura.h"
 
@@ -19,7 +21,8 @@ class FinestraQuadrature : public QWidget {
 public:
     explicit FinestraQuadrature(QWidget* padre = nullptr);
 
-    // Command1: reads the four boxes and writes every result.
+    // Command1: reads the four boxes and writes every result; refuses, with a message, a square
+    // without four numbers.
     void calcola();
 
 protected:
@@ -28,7 +31,13 @@ protected:
 private:
     void scegli(QListWidgetItem* voce);
     void evidenzia(int riga);
+    // Command2: empties the boxes, the results and the highlights.
     void reset();
+    // After every change of a box: the results of four numbers, or none.
+    void ricalcola();
+    void mostra(const std::array<int, 4>& numeri);
+    // The four numbers; nothing when a box is empty or out of 1..90 (named in `mancanti`).
+    std::optional<std::array<int, 4>> numeriScelti(QStringList* mancanti) const;
     void coloraCaselle(Colore colore);
     void coloraEtichette(Colore colore);
     QLabel* etichettaRisultato(Coppia coppia, bool somma) const;

@@ -50,7 +50,11 @@ FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre) : Q
     auto* rilevazioneP = pulsante(this, "Command2", QStringLiteral("RILEVAZIONE"));
     auto* combinazioniP = pulsante(this, "Command3", QStringLiteral("COMBINAZIONI"));
     auto* visualizzaP = pulsante(this, "Command1", QStringLiteral("Visualizza numero selezionato"));
-    connect(rilevazioneP, &QPushButton::clicked, this, &FinestraRipetizioni::rilevazione);
+    rilevazioneP->setToolTip(QStringLiteral("Rileva le uscite fino all'estrazione finale e mostra le ripetizioni"));
+    connect(rilevazioneP, &QPushButton::clicked, this, [this] {
+        rilevazione();
+        combinazioni();
+    });
     connect(combinazioniP, &QPushButton::clicked, this, &FinestraRipetizioni::combinazioni);
     connect(visualizzaP, &QPushButton::clicked, this, &FinestraRipetizioni::visualizza);
 
@@ -66,6 +70,8 @@ FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre) : Q
         sceltaNumero_->setCurrentIndex(static_cast<int>(tabellaRipetizioni_->griglia().valore(riga, 0)) - 1);
         visualizza();
     });
+    etichettaEsito_ = etichetta(this, "LblEsito");
+    etichettaEsito_->setWordWrap(true);
     tabellaUscite_ = new VistaGriglia("fg1", this);
     tabellaUscite_->setSelectionMode(QAbstractItemView::NoSelection);
     riempiUsciteNumero(tabellaUscite_->griglia(), ripetizioni_, 0);
@@ -93,6 +99,7 @@ FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre) : Q
     auto* sinistra = new QVBoxLayout;
     sinistra->addLayout(opzioni);
     sinistra->addWidget(tabellaRipetizioni_, 1);
+    sinistra->addWidget(etichettaEsito_);
 
     auto* numero = new QHBoxLayout;
     numero->addWidget(new QLabel(QStringLiteral("Numero"), this));
@@ -119,7 +126,17 @@ FinestraRipetizioni::FinestraRipetizioni(Sessione& sessione, QWidget* padre) : Q
 }
 
 void FinestraRipetizioni::archivioRicaricato() {
+    const std::string primaFine = dataFine_;
+    const Ripetizioni prima = ripetizioni_;
     fineCambiata(seguiArchivio(barraFine_, sessione_.archivio, dataFine_));
+    // Unchanged draws give the same detection: then there is nothing to tell.
+    if (primaFine.empty() || (primaFine == dataFine_ && prima == ripetizioni_)) return;
+    const QString nota =
+        primaFine == dataFine_
+            ? QStringLiteral("Archivio cambiato: rilevazione rifatta al %1.").arg(QString::fromStdString(dataFine_))
+            : QStringLiteral("Archivio cambiato: l'estrazione finale del %1 non c'è più, rilevazione rifatta al %2.")
+                  .arg(QString::fromStdString(primaFine), QString::fromStdString(dataFine_));
+    etichettaEsito_->setText(nota + QLatin1Char(' ') + etichettaEsito_->text());
 }
 
 void FinestraRipetizioni::fineCambiata(int fine) {
@@ -140,7 +157,13 @@ void FinestraRipetizioni::rilevazione() {
 void FinestraRipetizioni::combinazioni() {
     const int e = sceltaEstrazioni_->currentIndex() + 1;
     const int r = sceltaRuote_->currentIndex() + Ripetizioni::MinimoRuote;
-    riempiRipetizioni(tabellaRipetizioni_->griglia(), ripetizioni_.Combinazioni(e, r));
+    const auto elenco = ripetizioni_.Combinazioni(e, r);
+    riempiRipetizioni(tabellaRipetizioni_->griglia(), elenco);
+    etichettaEsito_->setText(
+        !elenco.empty() ? QStringLiteral("Ripetizioni trovate: %1.").arg(elenco.size())
+        : e == 1
+            ? QStringLiteral("Nessun numero uscito su %1 ruote nell'ultima estrazione.").arg(r)
+            : QStringLiteral("Nessun numero uscito su %1 ruote in ciascuna delle ultime %2 estrazioni.").arg(r).arg(e));
 }
 
 void FinestraRipetizioni::visualizza() {

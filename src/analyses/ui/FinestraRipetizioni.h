@@ -18,7 +18,7 @@ class FinestraRipetizioni : public QWidget {
 public:
     explicit FinestraRipetizioni(Sessione& sessione, QWidget* padre = nullptr);
 
-    void rilevazione();   // Command2
+    void rilevazione();   // Command2 runs it, then COMBINAZIONI
     void combinazioni();  // Command3
     void visualizza();    // Command1
 
@@ -38,6 +38,7 @@ private:
     QComboBox* sceltaEstrazioni_;       // ComboE
     QComboBox* sceltaRuote_;            // ComboR
     QComboBox* sceltaNumero_;           // ComboN
+    QLabel* etichettaEsito_;            // what the last search found, and what a reload changed
     VistaGriglia* tabellaRipetizioni_;  // Fg2
     VistaGriglia* tabellaUscite_;       // fg1
 };

@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "analyses/ui/CasellaEstrazione.h"
+#include "analyses/db/DatabaseListe.h"
 #include "analyses/ui/GraficoStatistiche.h"
+#include "analyses/ui/SceltaPeriodo.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
@@ -20,26 +22,47 @@ namespace quorvane {
 
 namespace {
 constexpr int ArgomentoHelp = 540;
-constexpr std::array<int, NumColonneStatistiche> Larghezze = {78, 84, 74, 84, 96, 104, 104, 86, 70, 100, 100};
+// By ColonnaStatistiche.
+constexpr std::array<int, NumColonneStatistiche + 1> Larghezze = {78, 84, 74, 84, 96, 104, 104, 86, 70, 100, 100, 230};
 
 QString testoQt(std::string_view testo) {
     return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
 }
+
+const QString Titolo = QStringLiteral("Statistiche");
 }  // namespace
 
 FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : QWidget(padre), sessione_(sessione) {
     setObjectName(QStringLiteral("Statistiche"));
-    setWindowTitle(QStringLiteral("Statistiche"));
-    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    setWindowTitle(Titolo);
 
     sceltaTipo_ = new QComboBox(this);
     sceltaTipo_->setObjectName(QStringLiteral("ComboTipo"));
-    sceltaTipo_->addItems({QStringLiteral("Estratti"), QStringLiteral("Ambi")});
+    sceltaTipo_->addItems({QStringLiteral("Estratti"), QStringLiteral("Ambi"), QStringLiteral("Estratto determinato"),
+                           QStringLiteral("Gruppi")});
+    sceltaPosizione_ = new QSpinBox(this);
+    sceltaPosizione_->setObjectName(QStringLiteral("SpinPosizione"));
+    sceltaPosizione_->setRange(1, NumPosizioni);
+    sceltaPosizione_->setPrefix(QStringLiteral("posizione "));
+    sceltaGruppi_ = new QComboBox(this);
+    sceltaGruppi_->setObjectName(QStringLiteral("ComboGruppi"));
+    sceltaGruppi_->addItems({QStringLiteral("Decine"), QStringLiteral("Cadenze"), QStringLiteral("Figure"),
+                             QStringLiteral("Gemelli"), QStringLiteral("Liste proprie")});
+    salvaLista_ = pulsante(this, "CmdSalvaLista", QStringLiteral("Salva lista..."));
+    eliminaLista_ = pulsante(this, "CmdEliminaLista", QStringLiteral("Elimina lista..."));
+    connect(sceltaTipo_, &QComboBox::currentIndexChanged, this, &FinestraStatistiche::mostraScelte);
+    connect(salvaLista_, &QPushButton::clicked, this, &FinestraStatistiche::salvaLista);
+    connect(eliminaLista_, &QPushButton::clicked, this, &FinestraStatistiche::eliminaLista);
     auto* richiesta = new QHBoxLayout;
     richiesta->addWidget(new QLabel(QStringLiteral("Tipo"), this));
     richiesta->addWidget(sceltaTipo_);
-    richiesta->addSpacing(12);
-    richiesta->addWidget(new QLabel(QStringLiteral("Ruote"), this));
+    richiesta->addWidget(sceltaPosizione_);
+    richiesta->addWidget(sceltaGruppi_);
+    richiesta->addWidget(salvaLista_);
+    richiesta->addWidget(eliminaLista_);
+    richiesta->addStretch(1);
+    auto* sceltaRuote = new QHBoxLayout;
+    sceltaRuote->addWidget(new QLabel(QStringLiteral("Ruote"), this));
     const RichiestaStatistiche predefinita;
     for (int w = 1; w <= NumRuote; ++w) {
         const QString sigla = testoQt(SiglaRuota[static_cast<std::size_t>(w)]);
@@ -48,33 +71,16 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
         casella->setToolTip(testoQt(NomeRuota[static_cast<std::size_t>(w)]));
         casella->setChecked(predefinita.ruote[static_cast<std::size_t>(w - 1)]);
         ruote_[static_cast<std::size_t>(w - 1)] = casella;
-        richiesta->addWidget(casella);
+        sceltaRuote->addWidget(casella);
     }
-    richiesta->addStretch(1);
+    sceltaRuote->addStretch(1);
 
-    dal_ = new CasellaEstrazione(archivio, "SpinDal", this);
-    al_ = new CasellaEstrazione(archivio, "SpinAl", this);
-    dataDal_ = etichetta(this, "LblDal");
-    dataAl_ = etichetta(this, "LblAl");
-    for (QLabel* data : {dataDal_, dataAl_}) data->setMinimumWidth(80);
-    auto* tutto = pulsante(this, "CmdTutto", QStringLiteral("Tutto l'archivio"));
+    periodo_ = new SceltaPeriodo(sessione_.archivio, this);
+    connect(periodo_, &SceltaPeriodo::tuttoLArchivio, this, &FinestraStatistiche::calcola);
     auto* calcolaP = pulsante(this, "CmdCalcola", QStringLiteral("CALCOLA"));
-    connect(tutto, &QPushButton::clicked, this, [this] {
-        dal_->setValue(dal_->minimum());
-        al_->setValue(al_->maximum());
-        calcola();
-    });
     connect(calcolaP, &QPushButton::clicked, this, &FinestraStatistiche::calcola);
-    connect(dal_, &QSpinBox::valueChanged, this, &FinestraStatistiche::mostraDate);
-    connect(al_, &QSpinBox::valueChanged, this, &FinestraStatistiche::mostraDate);
     auto* periodo = new QHBoxLayout;
-    periodo->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), this));
-    periodo->addWidget(dal_);
-    periodo->addWidget(dataDal_);
-    periodo->addWidget(new QLabel(QStringLiteral("all'estrazione"), this));
-    periodo->addWidget(al_);
-    periodo->addWidget(dataAl_);
-    periodo->addWidget(tutto);
+    periodo->addWidget(periodo_);
     periodo->addStretch(1);
     periodo->addWidget(calcolaP);
 
@@ -99,7 +105,7 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
     connect(tabella_->horizontalHeader(), &QHeaderView::sectionClicked, this, &FinestraStatistiche::ordinaPer);
     connect(copia, &QPushButton::clicked, tabella_, &VistaGriglia::copiaTabella);
     connect(stampa, &QPushButton::clicked, this,
-            [this] { tabella_->stampaConDialogo(QStringLiteral("Statistiche"), QPageLayout::Landscape); });
+            [this] { tabella_->stampaConDialogo(Titolo, QPageLayout::Landscape); });
     grafico_ = new GraficoStatistiche(this);
     grafico_->setMinimumHeight(260);
     connect(grafico_, &GraficoStatistiche::elementoCliccato, this, &FinestraStatistiche::selezionaElemento);
@@ -111,53 +117,78 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
     divisore->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(richiesta);
+    layout->addLayout(sceltaRuote);
     layout->addLayout(periodo);
     layout->addLayout(comandi);
     layout->addWidget(divisore, 1);
-    resize(1060, 820);
+    resize(1100, 820);
     installaHelp(this, ArgomentoHelp);
 
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraStatistiche::archivioRicaricato);
-    dal_->setRange(1, std::max(1, archivio.NumEstrazioni()));
-    al_->setRange(1, std::max(1, archivio.NumEstrazioni()));
-    dal_->setValue(1);
-    al_->setValue(archivio.NumEstrazioni());
-    mostraDate();
+    mostraScelte();
     calcola();
 }
 
 void FinestraStatistiche::archivioRicaricato() {
-    // A period that ended with the last draw keeps ending with it.
-    const bool finoAllUltima = al_->value() == al_->maximum();
-    const int ultima = std::max(1, sessione_.archivio.NumEstrazioni());
-    dal_->setMaximum(ultima);
-    al_->setMaximum(ultima);
-    if (finoAllUltima) al_->setValue(ultima);
-    mostraDate();
+    periodo_->seguiArchivio();
     calcola();
 }
 
-void FinestraStatistiche::mostraDate() {
-    const ArchivioEstrazioni& archivio = sessione_.archivio;
-    const auto data = [&archivio](int d) {
-        return d >= 1 && d <= archivio.NumEstrazioni() ? QString::fromStdString(archivio.DateEstrazioni(d)) : QString();
-    };
-    dataDal_->setText(data(dal_->value()));
-    dataAl_->setText(data(al_->value()));
+void FinestraStatistiche::mostraScelte() {
+    const int tipo = sceltaTipo_->currentIndex();
+    sceltaPosizione_->setVisible(tipo == TipoPosizione);
+    for (QWidget* w : {static_cast<QWidget*>(sceltaGruppi_), static_cast<QWidget*>(salvaLista_),
+                       static_cast<QWidget*>(eliminaLista_)})
+        w->setVisible(tipo == TipoGruppi);
+}
+
+std::optional<std::vector<GruppoNumeri>> FinestraStatistiche::gruppiScelti() {
+    if (sceltaGruppi_->currentIndex() < ListeProprie)
+        return gruppiFamiglia(static_cast<FamigliaGruppi>(sceltaGruppi_->currentIndex()));
+    QString errore;
+    auto liste = leggiListe(sessione_.programma().db(), &errore);
+    if (!liste)
+        Dialoghi::correnti().messaggio(this, QMessageBox::Warning, Titolo,
+                                       QStringLiteral("Liste illeggibili: ") + errore);
+    return liste;
 }
 
 void FinestraStatistiche::calcola() {
     RichiestaStatistiche richiesta;
-    richiesta.tipo = sceltaTipo_->currentIndex() == 1 ? TipoStatistiche::Ambi : TipoStatistiche::Estratti;
+    const int tipo = sceltaTipo_->currentIndex();
+    richiesta.tipo = tipo == TipoAmbi        ? TipoStatistiche::Ambi
+                     : tipo == TipoPosizione ? TipoStatistiche::Posizione
+                     : tipo == TipoGruppi    ? TipoStatistiche::Gruppi
+                                             : TipoStatistiche::Estratti;
+    richiesta.posizione = sceltaPosizione_->value();
+    if (tipo == TipoGruppi) {
+        const auto gruppi = gruppiScelti();
+        if (!gruppi) {
+            calcolate_ = false;
+            riempi();
+            return mostraGrafico();
+        }
+        richiesta.gruppi = *gruppi;
+    }
     for (std::size_t w = 0; w < ruote_.size(); ++w) richiesta.ruote[w] = ruote_[w]->isChecked();
-    richiesta.dal = dal_->value();
-    richiesta.al = al_->value();
+    richiesta.dal = periodo_->dal();
+    richiesta.al = periodo_->al();
     const ErroreStatistiche errore = statistiche_.calcola(sessione_.archivio, richiesta);
     calcolate_ = errore == ErroreStatistiche::Nessuno;
+    // A column the new kind lacks (the wheels of the last exit, for groups) gives way to the first.
+    const auto colonne = colonneStatistiche(richiesta.tipo);
+    if (std::find(colonne.begin(), colonne.end(), colonna_) == colonne.end()) {
+        colonna_ = ColonnaStatistiche::Elemento;
+        discendente_ = false;
+    }
     riempi();
     mostraGrafico();
+    if (errore == ErroreStatistiche::NessunGruppo && sceltaGruppi_->currentIndex() == ListeProprie)
+        return Dialoghi::correnti().messaggio(
+            this, QMessageBox::Information, Titolo,
+            QStringLiteral("Nessuna lista salvata: crearne una con \"Salva lista...\""));
     if (!calcolate_)
-        Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Statistiche"),
+        Dialoghi::correnti().messaggio(this, QMessageBox::Warning, Titolo,
                                        QString::fromStdString(messaggioStatistiche(errore, sessione_.archivio)));
 }
 
@@ -165,9 +196,11 @@ void FinestraStatistiche::riempi() {
     ordine_ = calcolate_ ? statistiche_.ordine(colonna_, discendente_) : std::vector<int>{};
     Griglia& g = tabella_->griglia();
     riempiStatistiche(g, statistiche_, sessione_.archivio, ordine_);
-    for (int c = 0; c < NumColonneStatistiche; ++c)
-        g.impostaLarghezzaColonna(c, Larghezze[static_cast<std::size_t>(c)]);
-    tabella_->horizontalHeader()->setSortIndicator(static_cast<int>(colonna_),
+    const auto colonne = colonneStatistiche(statistiche_.richiesta().tipo);
+    for (std::size_t c = 0; c < colonne.size(); ++c)
+        g.impostaLarghezzaColonna(static_cast<int>(c), Larghezze[static_cast<std::size_t>(colonne[c])]);
+    const auto posto = std::find(colonne.begin(), colonne.end(), colonna_);
+    tabella_->horizontalHeader()->setSortIndicator(static_cast<int>(posto - colonne.begin()),
                                                    discendente_ ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
@@ -178,7 +211,9 @@ void FinestraStatistiche::mostraGrafico() {
 }
 
 void FinestraStatistiche::ordinaPer(int colonna) {
-    const auto scelta = static_cast<ColonnaStatistiche>(colonna);
+    const auto colonne = colonneStatistiche(statistiche_.richiesta().tipo);
+    if (colonna < 0 || colonna >= static_cast<int>(colonne.size())) return;
+    const ColonnaStatistiche scelta = colonne[static_cast<std::size_t>(colonna)];
     discendente_ = scelta == colonna_ ? !discendente_ : discendentePerPrimo(scelta);
     colonna_ = scelta;
     // The row the user was on stays selected wherever it goes.
@@ -199,6 +234,43 @@ void FinestraStatistiche::selezionaElemento(int elemento) {
     const int riga = tabella_->modello()->rigaModello(static_cast<int>(posto - ordine_.begin()) + 1);
     tabella_->selectRow(riga);
     tabella_->scrollTo(tabella_->model()->index(riga, 0), QAbstractItemView::PositionAtCenter);
+}
+
+void FinestraStatistiche::mostraNumero(int numero, const std::array<bool, NumRuote>& ruote, int dal, int al) {
+    sceltaTipo_->setCurrentIndex(TipoEstratti);
+    for (std::size_t w = 0; w < ruote_.size(); ++w) ruote_[w]->setChecked(ruote[w]);
+    periodo_->imposta(dal, al);
+    calcola();
+    selezionaElemento(numero - 1);
+}
+
+void FinestraStatistiche::salvaLista() {
+    Dialoghi& d = Dialoghi::correnti();
+    const auto nome = d.chiediTesto(this, Titolo, QStringLiteral("Nome della lista"), {});
+    if (!nome || nome->trimmed().isEmpty()) return;
+    const auto testo = d.chiediTesto(this, Titolo, QStringLiteral("Numeri della lista (per esempio 5 17 48)"), {});
+    if (!testo) return;
+    const auto numeri = leggiNumeri(testo->toStdString());
+    GruppoNumeri lista{nome->trimmed().toStdString(), numeri.value_or(std::vector<int>{})};
+    ErroreStatistiche errore = numeri ? controllaGruppi({lista}) : ErroreStatistiche::NumeroFuoriGruppo;
+    if (errore != ErroreStatistiche::Nessuno)
+        return d.messaggio(this, QMessageBox::Warning, Titolo,
+                           QString::fromStdString(messaggioStatistiche(errore, sessione_.archivio)));
+    QString motivo;
+    if (!quorvane::salvaLista(sessione_.programma().db(), lista, &motivo))
+        return d.messaggio(this, QMessageBox::Warning, Titolo, QStringLiteral("Lista non salvata: ") + motivo);
+    sceltaGruppi_->setCurrentIndex(ListeProprie);
+    calcola();
+}
+
+void FinestraStatistiche::eliminaLista() {
+    Dialoghi& d = Dialoghi::correnti();
+    const auto nome = d.chiediTesto(this, Titolo, QStringLiteral("Nome della lista da eliminare"), {});
+    if (!nome || nome->trimmed().isEmpty()) return;
+    QString motivo;
+    if (!quorvane::eliminaLista(sessione_.programma().db(), nome->trimmed(), &motivo))
+        return d.messaggio(this, QMessageBox::Warning, Titolo, QStringLiteral("Lista non eliminata: ") + motivo);
+    if (sceltaGruppi_->currentIndex() == ListeProprie) calcola();
 }
 
 }  // namespace quorvane

@@ -4,6 +4,7 @@
 #include <vector>
 
 class QBarSet;
+class QCategoryAxis;
 class QLineSeries;
 
 namespace quorvane {
@@ -20,14 +21,19 @@ public:
 
     explicit GraficoStatistiche(QWidget* padre = nullptr);
 
-    // The 90 numbers in order, or the 50 pairs highest by the figure.
+    // The horizontal axis of bars 0..n-1 named by `nomi`, every name shown, the first and the
+    // last too: a category axis hides the labels at its ends.
+    static QCategoryAxis* asseElementi(const QStringList& nomi);
+
+    // The 90 numbers or the groups in order, or the 50 pairs highest by the figure; the vertical
+    // axis starts near the data, so that what sets a bar apart from chance shows.
     void mostra(const Statistiche& statistiche, ColonnaStatistiche figura);
     void svuota();
 
     // The element of each bar, left to right.
     const std::vector<int>& elementi() const { return elementi_; }
     QBarSet* barre() const { return barre_; }
-    QLineSeries* lineaCaso() const { return linea_; }
+    QLineSeries* lineaCaso() const { return linea_; }  // null when the elements have no common chance
 
 signals:
     void elementoCliccato(int elemento);

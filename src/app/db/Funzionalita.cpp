@@ -1,5 +1,6 @@
 #include "app/db/Funzionalita.h"
 
+#include "analyses/db/DatabaseListe.h"
 #include "analyses/db/DatabaseSistemi.h"
 #include "archive/db/AvvioArchivio.h"
 #include "index/db/DatabaseConfigurazioni.h"
@@ -10,6 +11,7 @@ void registraFunzionalita() {
     // In this order the tables are created as the program has always created them.
     registraTabelleConfigurazioni();
     registraTabelleSistemi();
+    registraTabelleListe();
     registraAvvioArchivio();
 }
 

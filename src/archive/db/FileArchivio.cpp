@@ -1,6 +1,7 @@
 #include "archive/db/FileArchivio.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "archive/StoricoUfficiale.h"
 #include "archive/db/FileSorgente.h"
@@ -52,10 +53,15 @@ std::optional<std::vector<RigaArchivio>> leggiFileArchivio(const QString& percor
 std::optional<EsitoImportazione> importaStorico(const QString& fileStorico, const QString& archivio, QString* errore) {
     auto estrazioni = leggiStoricoQt(fileStorico, errore);
     if (!estrazioni) return std::nullopt;
+    const bool nuovo = !QFileInfo::exists(archivio);
     auto db = DatabaseArchivio::apriOCrea(archivio, errore);
-    if (!db) return std::nullopt;
-    auto aggiunte = db->aggiungiEstrazioni(*estrazioni, errore);
-    if (!aggiunte) return std::nullopt;
+    const auto aggiunte = db ? db->aggiungiEstrazioni(*estrazioni, errore) : std::nullopt;
+    if (!aggiunte) {
+        db.reset();
+        // A file this import created holds nothing of it (a full disk, say): gone, as if never begun.
+        if (nuovo) QFile::remove(archivio);
+        return std::nullopt;
+    }
     return EsitoImportazione{static_cast<int>(estrazioni->size()), *aggiunte};
 }
 

@@ -3,10 +3,31 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
+#include <filesystem>
+
+#include "core/db/PercorsoFile.h"
 
 namespace quorvane {
 
 namespace {
+// Why a write failed, in Italian where the cause can be told: Qt's own text for a full disk is
+// often just "Unknown error".
+QString motivoScrittura(const QSaveFile& file, qint64 dimensione) {
+    const QFileInfo destinazione(file.fileName());
+    const QStorageInfo disco(destinazione.absolutePath());
+    if (!destinazione.absoluteDir().exists()) return QStringLiteral("la cartella non esiste.");
+    if (disco.isValid() && disco.bytesAvailable() < dimensione)
+        return QStringLiteral("spazio esaurito sul disco (servono %1 byte, liberi %2).")
+            .arg(dimensione)
+            .arg(disco.bytesAvailable());
+    if (disco.isValid() && disco.isReadOnly()) return QStringLiteral("il disco è in sola lettura.");
+    if (!QFileInfo(destinazione.absolutePath()).isWritable())
+        return QStringLiteral("permesso negato nella cartella \"%1\".")
+            .arg(QDir::toNativeSeparators(destinazione.absolutePath()));
+    return file.errorString();
+}
+
 // Wine finds names whatever their case; a Linux folder does not, so look the name up.
 QString trovaSenzaMaiuscole(const QDir& cartella, const QString& nome, QDir::Filters tipo) {
     if (!cartella.exists()) return {};
@@ -16,34 +37,51 @@ QString trovaSenzaMaiuscole(const QDir& cartella, const QString& nome, QDir::Fil
 }
 }  // namespace
 
-bool scriviEsportazione(const QString& percorso, const std::string& contenuto, QString* errore) {
+bool scriviEsportazione(const QString& percorso, const std::string& contenuto,
+                        const std::vector<FileProtetto>& protetti, QString* errore) {
+    const QString nome = QDir::toNativeSeparators(percorso);
+    // The same file under another name, a link or a hard link, is the same file.
+    for (const FileProtetto& p : protetti) {
+        std::error_code ec;
+        if (!p.percorso.isEmpty() &&
+            std::filesystem::equivalent(percorsoFile(percorso), percorsoFile(p.percorso), ec)) {
+            *errore = QStringLiteral(
+                          "Impossibile scrivere \"%1\": è %2, che un'esportazione non può sostituire. "
+                          "Scegliere un altro file.")
+                          .arg(nome, p.nome);
+            return false;
+        }
+    }
     // The new file is renamed over the old one: a device or a FIFO would be replaced by a file.
     const QFileInfo esistente(percorso);
     if (esistente.exists() && !esistente.isFile()) {
-        *errore = QStringLiteral("Impossibile scrivere \"%1\": non è un file normale, non viene sostituito.")
-                      .arg(QDir::toNativeSeparators(percorso));
+        *errore = QStringLiteral("Impossibile scrivere \"%1\": non è un file normale, non viene sostituito.").arg(nome);
         return false;
     }
     QSaveFile file(percorso);
     const auto n = static_cast<qint64>(contenuto.size());
     if (!file.open(QIODevice::WriteOnly) || file.write(contenuto.data(), n) != n || !file.commit()) {
-        *errore = QStringLiteral("Impossibile scrivere \"%1\": %2")
-                      .arg(QDir::toNativeSeparators(percorso), file.errorString());
+        *errore = QStringLiteral("Impossibile scrivere \"%1\": %2").arg(nome, motivoScrittura(file, n));
         return false;
     }
     return true;
 }
 
-QString cartellaZendravolta() {
+QString cartellaZendravoltaPrevista() {
 #ifdef Q_OS_WIN
-    const QDir kvel(QStringLiteral("C:/KVEL3"));
-    return kvel.exists() ? kvel.path() : QString();
+    return QStringLiteral("C:/KVEL3");
 #else
     QString prefisso = qEnvironmentVariable("WINEPREFIX");
     if (prefisso.isEmpty()) prefisso = QDir::home().filePath(QStringLiteral(".wine"));
-    return trovaSenzaMaiuscole(QDir(QDir(prefisso).filePath(QStringLiteral("drive_c"))), QStringLiteral("KVEL3"),
-                               QDir::Dirs | QDir::NoDotAndDotDot);
+    const QDir discoC(QDir(prefisso).filePath(QStringLiteral("drive_c")));
+    const QString trovata = trovaSenzaMaiuscole(discoC, QStringLiteral("KVEL3"), QDir::Dirs | QDir::NoDotAndDotDot);
+    return trovata.isEmpty() ? discoC.filePath(QStringLiteral("KVEL3")) : trovata;
 #endif
+}
+
+QString cartellaZendravolta() {
+    const QString cartella = cartellaZendravoltaPrevista();
+    return QFileInfo(cartella).isDir() ? cartella : QString();
 }
 
 QString fileZendravolta(const QString& cartella) {

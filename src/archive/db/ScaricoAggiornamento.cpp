@@ -1,13 +1,16 @@
 #include "archive/db/ScaricoAggiornamento.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTimer>
-#include <optional>
+#include <algorithm>
 
+#include "archive/CopiaAggiornamento.h"
 #include "archive/db/FileSorgente.h"
 #include "core/db/DatabaseProgramma.h"
 
@@ -35,11 +38,13 @@ EsitoSorgente leggiCopiaAggiornamento(const QString& percorso) {
     QString errore;
     auto testo = leggiFileOZip(percorso, &errore);
     if (!testo) return ErroreSorgente{false, errore.toStdString()};
-    return leggiRigheAggiornamento(*testo);
+    return righeAggiornamentoIntere(*testo);
 }
 
 namespace {
 constexpr int MassimoRinvii = 10;
+// What is read from the network at a time, and all Qt may hold unread.
+constexpr qint64 BloccoLettura = 64 * 1024;
 
 // Why a transfer that Qt ended with an error failed, named for what it is.
 QString motivoErrore(QNetworkReply* risposta, qint64 ricevuti) {
@@ -72,48 +77,68 @@ QString motivoErrore(QNetworkReply* risposta, qint64 ricevuti) {
     return risposta->errorString();
 }
 
-// The whole content of `url`, or nothing with `errore` saying why.
-std::optional<QByteArray> scarica(const QUrl& url, QString* errore, const AvanzamentoScarico& avanzamento,
-                                  const LimitiScarico& limiti) {
-    if (!indirizzoHttp(url)) {
-        *errore = QStringLiteral("L'indirizzo \"%1\" non è un indirizzo http o https.").arg(url.toString());
-        return std::nullopt;
-    }
+// Streams the body of `url` into `uscita` as it arrives, never more than the limit: the bytes
+// are counted as they come and the transfer stops at once past it. Empty when the whole body was
+// written; otherwise why not.
+QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico& avanzamento,
+                    const LimitiScarico& limiti, VersioneFile* versione = nullptr) {
+    if (!indirizzoHttp(url))
+        return QStringLiteral("L'indirizzo \"%1\" non è un indirizzo http o https.").arg(url.toString());
     QNetworkAccessManager rete;
     QNetworkRequest richiesta(url);
+    if (versione) versione->invariata = false;
+    if (versione && !versione->etag.isEmpty()) richiesta.setRawHeader("If-None-Match", versione->etag.toUtf8());
+    if (versione && !versione->ultimaModifica.isEmpty())
+        richiesta.setRawHeader("If-Modified-Since", versione->ultimaModifica.toUtf8());
     // Qt follows only http and https, never from https down to http.
     richiesta.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     richiesta.setMaximumRedirectsAllowed(MassimoRinvii);
     QNetworkReply* risposta = rete.get(richiesta);
+    // Without it Qt reads the socket as fast as it can and queues whatever this thread has not
+    // yet taken: an endless reply would fill the memory before the count below could stop it.
+    risposta->setReadBufferSize(BloccoLettura);
 
-    QByteArray contenuto;
+    qint64 scritti = 0;
+    bool intestazioni = false;
     QString motivo;
     const auto interrompi = [&](const QString& perche) {
         if (motivo.isEmpty()) motivo = perche;
         risposta->abort();
     };
-    const QString troppoGrande =
-        QStringLiteral("Il file supera il limite di %1 MB.").arg(limiti.byteMassimi / (1024 * 1024));
+    constexpr qint64 MB = 1024 * 1024;
+    const QString troppoGrande = limiti.byteMassimi >= MB
+                                     ? QStringLiteral("Il file supera il limite di %1 MB.").arg(limiti.byteMassimi / MB)
+                                     : QStringLiteral("Il file supera il limite di %1 byte.").arg(limiti.byteMassimi);
     QObject::connect(risposta, &QNetworkReply::metaDataChanged, [&] {
+        intestazioni = true;
         const QVariant dimensione = risposta->header(QNetworkRequest::ContentLengthHeader);
         if (dimensione.isValid() && dimensione.toLongLong() > limiti.byteMassimi) interrompi(troppoGrande);
     });
-    QObject::connect(risposta, &QNetworkReply::readyRead, [&] {
-        contenuto += risposta->readAll();
-        if (contenuto.size() > limiti.byteMassimi) interrompi(troppoGrande);
-    });
-    if (avanzamento)
-        QObject::connect(risposta, &QNetworkReply::downloadProgress,
-                         [&avanzamento](qint64 ricevuti, qint64 totali) { avanzamento(ricevuti, totali); });
+    const auto leggi = [&] {
+        while (motivo.isEmpty() && risposta->bytesAvailable() > 0) {
+            // One byte past the limit is enough to know the file is too large.
+            const QByteArray blocco = risposta->read(std::min(BloccoLettura, limiti.byteMassimi - scritti + 1));
+            if (scritti + blocco.size() > limiti.byteMassimi) return interrompi(troppoGrande);
+            if (uscita.write(blocco) != blocco.size())
+                return interrompi(
+                    QStringLiteral("impossibile scrivere il file ricevuto: %1").arg(uscita.errorString()));
+            scritti += blocco.size();
+            if (avanzamento) {
+                const QVariant totale = risposta->header(QNetworkRequest::ContentLengthHeader);
+                avanzamento(scritti, totale.isValid() ? totale.toLongLong() : -1);
+            }
+        }
+    };
+    QObject::connect(risposta, &QNetworkReply::readyRead, leggi);
     QTimer scadenza;
     scadenza.setSingleShot(true);
     QObject::connect(&scadenza, &QTimer::timeout, [&] {
         const double secondi = limiti.tempoMassimoMs / 1000.0;
-        interrompi(contenuto.isEmpty()
-                       ? QStringLiteral("Il sito non ha risposto entro %L1 secondi.").arg(secondi)
-                       : QStringLiteral("Il trasferimento non si è concluso entro %L1 secondi (ricevuti %2 byte).")
-                             .arg(secondi)
-                             .arg(contenuto.size()));
+        if (!intestazioni) return interrompi(QStringLiteral("Il sito non ha risposto entro %L1 secondi.").arg(secondi));
+        interrompi(QStringLiteral("Il trasferimento non si è concluso entro %L1 secondi: il sito ha risposto, poi si "
+                                  "è fermato dopo %2 byte.")
+                       .arg(secondi)
+                       .arg(scritti));
     });
     QEventLoop attesa;
     QObject::connect(risposta, &QNetworkReply::finished, &attesa, &QEventLoop::quit);
@@ -121,33 +146,37 @@ std::optional<QByteArray> scarica(const QUrl& url, QString* errore, const Avanza
     if (!risposta->isFinished()) attesa.exec(QEventLoop::ExcludeUserInputEvents);
     scadenza.stop();
 
+    const bool riuscito = motivo.isEmpty() && risposta->error() == QNetworkReply::NoError;
+    if (riuscito && versione) {
+        versione->invariata = risposta->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 304;
+        if (versione->invariata) {
+            risposta->deleteLater();
+            return {};
+        }
+        versione->etag = QString::fromUtf8(risposta->rawHeader("ETag"));
+        versione->ultimaModifica = QString::fromUtf8(risposta->rawHeader("Last-Modified"));
+    }
+    if (riuscito) leggi();
     if (motivo.isEmpty() && risposta->error() == QNetworkReply::NoError) {
-        contenuto += risposta->readAll();
         const QVariant annunciati = risposta->header(QNetworkRequest::ContentLengthHeader);
-        if (annunciati.isValid() && contenuto.size() < annunciati.toLongLong())
+        if (annunciati.isValid() && scritti < annunciati.toLongLong()) {
             motivo = QStringLiteral("il trasferimento si è interrotto dopo %1 byte dei %2 annunciati.")
-                         .arg(contenuto.size())
+                         .arg(scritti)
                          .arg(annunciati.toLongLong());
-        else if (contenuto.isEmpty()) motivo = QStringLiteral("il sito ha inviato un file vuoto.");
+        } else if (scritti == 0) {
+            motivo = QStringLiteral("il sito ha inviato un file vuoto.");
+        }
     }
-    if (motivo.isEmpty() && risposta->error() != QNetworkReply::NoError)
-        motivo = motivoErrore(risposta, contenuto.size());
+    if (motivo.isEmpty() && risposta->error() != QNetworkReply::NoError) motivo = motivoErrore(risposta, scritti);
     risposta->deleteLater();
-    if (!motivo.isEmpty()) {
-        *errore = QStringLiteral("Download di %1 non riuscito: %2").arg(url.toString(), motivo);
-        return std::nullopt;
-    }
-    return contenuto;
+    if (motivo.isEmpty()) return {};
+    return QStringLiteral("Download di %1 non riuscito: %2").arg(url.toString(), motivo);
 }
 
-// Through a temporary file renamed over `destinazione`: a failure leaves the previous copy.
-bool scaricaIn(const QUrl& url, const QString& destinazione, QString* errore, const AvanzamentoScarico& avanzamento,
-               const LimitiScarico& limiti, const QByteArray& coda) {
-    auto contenuto = scarica(url, errore, avanzamento, limiti);
-    if (!contenuto) return false;
-    *contenuto += coda;
+// Writes `contenuto` over `destinazione` through a temporary file renamed over it.
+bool scriviCopia(const QString& destinazione, const QByteArray& contenuto, QString* errore) {
     QSaveFile copia(destinazione);
-    if (!copia.open(QIODevice::WriteOnly) || copia.write(*contenuto) != contenuto->size() || !copia.commit()) {
+    if (!copia.open(QIODevice::WriteOnly) || copia.write(contenuto) != contenuto.size() || !copia.commit()) {
         *errore = QStringLiteral("Impossibile scrivere \"%1\": %2").arg(destinazione, copia.errorString());
         return false;
     }
@@ -156,8 +185,20 @@ bool scaricaIn(const QUrl& url, const QString& destinazione, QString* errore, co
 }  // namespace
 
 bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore, const AvanzamentoScarico& avanzamento,
-                 const LimitiScarico& limiti) {
-    return scaricaIn(url, destinazione, errore, avanzamento, limiti, {});
+                 const LimitiScarico& limiti, VersioneFile* versione) {
+    QSaveFile copia(destinazione);
+    if (!copia.open(QIODevice::WriteOnly)) {
+        *errore = QStringLiteral("Impossibile scrivere \"%1\": %2").arg(destinazione, copia.errorString());
+        return false;
+    }
+    *errore = trasferisci(url, copia, avanzamento, limiti, versione);
+    if (!errore->isEmpty()) return false;
+    if (versione && versione->invariata) return true;  // the file in place stays
+    if (!copia.commit()) {
+        *errore = QStringLiteral("Impossibile scrivere \"%1\": %2").arg(destinazione, copia.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione, QString* errore,
@@ -170,8 +211,27 @@ bool scaricaAggiornamento(const QString& indirizzo, const QString& destinazione,
                       .arg(indirizzo, Parametri::IndirizzoAggiornamenti);
         return false;
     }
+    QTemporaryFile ricevuto;
+    if (!ricevuto.open()) {
+        *errore = QStringLiteral("Impossibile creare un file temporaneo: %1").arg(ricevuto.errorString());
+        return false;
+    }
+    *errore = trasferisci(url, ricevuto, avanzamento, limiti);
+    if (!errore->isEmpty()) return false;
+    // Within the limit: the whole file can be checked in memory before it replaces the copy.
+    ricevuto.seek(0);
+    QByteArray contenuto = ricevuto.readAll();
+    const std::string motivo = motivoCopiaNonValida(
+        std::string_view(contenuto.constData(), static_cast<std::size_t>(contenuto.size())));
+    if (!motivo.empty()) {
+        *errore = QStringLiteral(
+                      "Il file scaricato da %1 non è stato salvato: %2. La copia precedente \"%3\" resta "
+                      "com'era.")
+                      .arg(url.toString(), QString::fromStdString(motivo), QDir::toNativeSeparators(destinazione));
+        return false;
+    }
     // The copy ends with a line break, as the update check expects.
-    return scaricaIn(url, destinazione, errore, avanzamento, limiti, QByteArrayLiteral("\r\n"));
+    return scriviCopia(destinazione, contenuto + QByteArrayLiteral("\r\n"), errore);
 }
 
 }  // namespace quorvane

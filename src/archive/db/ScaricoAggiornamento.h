@@ -34,12 +34,23 @@ EsitoSorgente leggiCopiaAggiornamento(const QString& percorso);
 // Bytes received and bytes expected (-1 when the server does not say).
 using AvanzamentoScarico = std::function<void(qint64, qint64)>;
 
+// The version of a file as its server names it, for a conditional request that costs one small
+// answer when the file has not changed.
+struct VersioneFile {
+    QString etag;            // ETag of the last download
+    QString ultimaModifica;  // Last-Modified of the last download
+    bool invariata = false;  // the server answered 304 Not Modified: nothing was downloaded
+};
+
 // Fetches `url` (http or https, also after redirects) and writes its content to `destinazione`
 // through a temporary file: when anything fails, an empty or cut-short body included, the
 // previous copy stays as it was and `errore` says why in Italian. Waits in a local event loop
-// that repaints but leaves the user's input for afterwards.
+// that repaints but leaves the user's input for afterwards. With `versione`, asks for the file
+// only if it changed since that version: after a 304 nothing is written and `invariata` is set;
+// after a download `versione` names the new one.
 bool scaricaFile(const QUrl& url, const QString& destinazione, QString* errore,
-                 const AvanzamentoScarico& avanzamento = {}, const LimitiScarico& limiti = {});
+                 const AvanzamentoScarico& avanzamento = {}, const LimitiScarico& limiti = {},
+                 VersioneFile* versione = nullptr);
 
 // The update file of the server at `indirizzo` (see indirizzoAggiornamenti), into `destinazione`,
 // followed by CR LF.

@@ -13,8 +13,9 @@ QString indirizzoArchivioUfficiale(DatabaseProgramma& programma) {
     return valore.isEmpty() ? IndirizzoArchivioUfficialePredefinito : valore;
 }
 
-EsitoSorgente scaricaArchivioUfficiale(const QString& indirizzo, const AvanzamentoScarico& avanzamento,
-                                       const LimitiScarico& limiti) {
+namespace {
+EsitoSorgente scarica(const QString& indirizzo, const AvanzamentoScarico& avanzamento, const LimitiScarico& limiti,
+                      VersioneFile* versione) {
     const QUrl url(indirizzo.trimmed(), QUrl::StrictMode);
     if (!indirizzoHttp(url))
         return ErroreSorgente{false, QStringLiteral("L'indirizzo dell'archivio ufficiale \"%1\" (parametro %2) non è "
@@ -31,12 +32,31 @@ EsitoSorgente scaricaArchivioUfficiale(const QString& indirizzo, const Avanzamen
     if (nome.isEmpty()) nome = QStringLiteral("storico.zip");
     const QString file = cartella.filePath(nome);
     QString errore;
-    if (!scaricaFile(url, file, &errore, avanzamento, limiti)) return ErroreSorgente{false, errore.toStdString()};
+    if (!scaricaFile(url, file, &errore, avanzamento, limiti, versione))
+        return ErroreSorgente{false, errore.toStdString()};
+    if (versione && versione->invariata) return std::vector<RigaAggiornamento>{};
     EsitoSorgente letto = leggiStoricoComeAggiornamento(file);
     if (auto* e = std::get_if<ErroreSorgente>(&letto))
         e->messaggio = QStringLiteral("Il file scaricato da %1 non è il file storico ufficiale delle estrazioni.\n%2")
                            .arg(url.toString(), QString::fromStdString(e->messaggio).replace(file, nome))
                            .toStdString();
+    return letto;
+}
+}  // namespace
+
+EsitoSorgente scaricaArchivioUfficiale(const QString& indirizzo, const AvanzamentoScarico& avanzamento,
+                                       const LimitiScarico& limiti) {
+    return scarica(indirizzo, avanzamento, limiti, nullptr);
+}
+
+std::optional<EsitoSorgente> scaricaArchivioUfficialeSeCambiato(const QString& indirizzo, VersioneFile& versione,
+                                                                const LimitiScarico& limiti) {
+    VersioneFile nuova = versione;
+    EsitoSorgente letto = scarica(indirizzo, {}, limiti, &nuova);
+    versione.invariata = nuova.invariata;
+    if (nuova.invariata) return std::nullopt;
+    // A file that could not be read is no version to remember.
+    if (std::holds_alternative<std::vector<RigaAggiornamento>>(letto)) versione = nuova;
     return letto;
 }
 

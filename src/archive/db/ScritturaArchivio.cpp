@@ -84,37 +84,45 @@ EsitoScrittura eliminaEstrazione(DatabaseArchivio& db, const Data& data, QString
         [&](QSqlQuery& q) { q.bindValue(0, chiave(data)); }, errore);
 }
 
-EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<ScritturaEstrazione>& piano) {
+EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<RigaAggiornamento>& righe,
+                                       bool correggi) {
     EsitoAggiornamento esito;
     if (!db.integro(&esito.errore)) return esito;
     // One transaction: the whole update is written, or nothing of it.
-    Transazione scrittura(db.db());
-    QSqlQuery aggiungi(db.db()), modifica(db.db());
-    scrittura.prepara(aggiungi, sqlAggiungi);
-    scrittura.prepara(modifica, sqlModifica);
-    const Registrazione reg;
+    Transazione scrittura(db.db(), Transazione::Inizio::Immediata);
+    if (!scrittura.riuscita()) {
+        esito.errore = scrittura.errore();
+        return esito;
+    }
+    auto memorizzate = db.leggiEstrazioni(&esito.errore);
+    if (!memorizzate) return esito;
+    esito.controllo = ConfrontoAggiornamento(righe, *memorizzate);
+    const std::vector<ScritturaEstrazione> piano = pianoAggiornamento(righe, esito.controllo, correggi);
     std::vector<std::string> fatte;
-    for (std::size_t i = 0; i < piano.size() && scrittura.riuscita(); ++i) {
-        const ScritturaEstrazione& s = piano[i];
-        QSqlQuery& q = s.aggiunta ? aggiungi : modifica;
-        if (s.aggiunta) {
-            q.bindValue(0, chiave(s.data));
-            legaRuote(q, 1, s.ruote, reg);
-        } else {
-            legaRuote(q, 0, s.ruote, reg);
-            q.bindValue(NumRuote + 2, chiave(s.data));
-        }
-        if (!scrittura.esegui(q)) {
-            esito.dataErrore = s.data.testo();
-            break;
-        }
-        if (q.numRowsAffected() == 0) continue;
-        if (s.aggiunta) {
-            ++esito.aggiunte;
-            fatte.push_back("Aggiunta estrazione del" + s.data.testo());
-        } else {
-            ++esito.modificate;
-            fatte.push_back("Modificata estrazione del" + s.data.testo());
+    {
+        // Finished before the transaction ends: a statement still open would keep it from
+        // rolling back, and the journal beside the archive would stay.
+        QSqlQuery aggiungi(db.db()), modifica(db.db());
+        scrittura.prepara(aggiungi, sqlAggiungi);
+        scrittura.prepara(modifica, sqlModifica);
+        const Registrazione reg;
+        for (std::size_t i = 0; i < piano.size() && scrittura.riuscita(); ++i) {
+            const ScritturaEstrazione& s = piano[i];
+            QSqlQuery& q = s.aggiunta ? aggiungi : modifica;
+            if (s.aggiunta) {
+                q.bindValue(0, chiave(s.data));
+                legaRuote(q, 1, s.ruote, reg);
+            } else {
+                legaRuote(q, 0, s.ruote, reg);
+                q.bindValue(NumRuote + 2, chiave(s.data));
+            }
+            if (!scrittura.esegui(q)) {
+                esito.dataErrore = s.data.testo();
+                break;
+            }
+            if (q.numRowsAffected() == 0) continue;
+            ++(s.aggiunta ? esito.aggiunte : esito.modificate);
+            fatte.push_back((s.aggiunta ? "Aggiunta estrazione del " : "Modificata estrazione del ") + s.data.testo());
         }
     }
     if (!scrittura.conferma()) {

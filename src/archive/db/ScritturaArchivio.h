@@ -23,7 +23,10 @@ EsitoScrittura modificaEstrazione(DatabaseArchivio& db, const Data& data, const 
 EsitoScrittura eliminaEstrazione(DatabaseArchivio& db, const Data& data, QString* errore);
 
 struct EsitoAggiornamento {
-    std::vector<std::string> righeScritte;  // for List4: "Aggiunta estrazione del..." and "Modificata estrazione del..."
+    // The check the writes followed, made inside the write against the archive as it was then.
+    ControlloAggiornamento controllo;
+    // For List4: "Aggiunta estrazione del ..." and "Modificata estrazione del ...".
+    std::vector<std::string> righeScritte;
     int aggiunte = 0;
     int modificate = 0;
     QString errore;          // empty when the update was written, the reason (Italian) when none of it was
@@ -33,9 +36,12 @@ struct EsitoAggiornamento {
     QString messaggio() const;
 };
 
-// Writes in order, in one transaction; a missing draw is added only when its date is still free
-// and a correction made only when the date is stored. Any failure, a damaged archive included,
-// leaves the archive as it was: nothing of the update is written.
-EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<ScritturaEstrazione>& piano);
+// Checks `righe` against the archive and writes what the check finds missing (with `correggi`
+// also what it finds different), in one transaction that holds the write lock from before the
+// check: an update run at the same time by another program comes wholly before or after, and
+// its draws are checked as stored. Any failure, a damaged archive included, leaves the archive
+// as it was: nothing of the update is written.
+EsitoAggiornamento scriviAggiornamento(DatabaseArchivio& db, const std::vector<RigaAggiornamento>& righe,
+                                       bool correggi);
 
 }  // namespace quorvane

@@ -25,6 +25,13 @@ QLabel* etichettaIncorniciata(const char* nome, QWidget* padre) {
     return l;
 }
 
+void casellaSolaLettura(QLineEdit* casella) {
+    casella->setReadOnly(true);
+    QPalette p = casella->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    casella->setPalette(p);
+}
+
 QPushButton* pulsanteHelp(const char* nome, QWidget* padre) {
     auto* p = pulsante(padre, nome, QStringLiteral("Help in linea"));
     QObject::connect(p, &QPushButton::clicked, p, [] { mostraHelp(ArgomentoHelpArchivio); });

@@ -2,6 +2,7 @@
 // What the pages of the archive window share: their fixed texts and framed labels, the help
 // button, the error box, the work bar and the reload of the archive after a write.
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "core/ui/Controlli.h"
@@ -15,6 +16,9 @@ inline constexpr int ArgomentoHelpArchivio = 320;
 QLabel* testoFisso(const QString& testo, QWidget* padre);
 // A framed, centred label named `nome`.
 QLabel* etichettaIncorniciata(const char* nome, QWidget* padre);
+// A box the user reads and copies but cannot type in, drawn with the window's background so
+// that it does not look editable.
+void casellaSolaLettura(QLineEdit* casella);
 // "Help in linea": the help topic of the archive window.
 QPushButton* pulsanteHelp(const char* nome, QWidget* padre);
 

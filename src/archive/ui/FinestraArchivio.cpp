@@ -70,4 +70,8 @@ void FinestraArchivio::mostraGestione() {
     pagine_->setCurrentIndex(0);
 }
 
+void FinestraArchivio::mostraAggiornamenti() {
+    pagine_->setCurrentWidget(aggiornamenti_);
+}
+
 }  // namespace quorvane

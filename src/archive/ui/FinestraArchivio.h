@@ -29,6 +29,8 @@ public:
     PaginaElenco& elenco() { return *elenco_; }
     PaginaSalvataggi& salvataggi() { return *salvataggi_; }
     PaginaAggiornamenti& aggiornamenti() { return *aggiornamenti_; }
+    // Brings the page "Aggiornamenti" to the front.
+    void mostraAggiornamenti();
 
 private:
     // Reads the stored draws again, for the list.

@@ -26,6 +26,7 @@ namespace quorvane {
 
 namespace {
 const QString TitoloAggiornamento = QStringLiteral("Aggiornamento archivio");
+const QString NessunaDaAggiungere = QStringLiteral("Nessuna estrazione da aggiungere");
 const QString QualcosaStorto = QStringLiteral("Attenzione qualcosa è andato strorto nella procedura ");
 
 QString qtesto(const std::string& s) {
@@ -196,7 +197,6 @@ void PaginaAggiornamenti::eseguiAggiornamento() {
         emit richiestaGestione();
         return;
     }
-    const auto piano = pianoAggiornamento(righeImporta_, controllo_, correggiErrate_->isChecked());
     const QString percorso = archivioDaAggiornare();
     QString errore;
     auto db = nuovoArchivio_.isEmpty() ? DatabaseArchivio::apri(percorso, &errore)
@@ -205,15 +205,26 @@ void PaginaAggiornamenti::eseguiAggiornamento() {
         messaggioErrore(this, TitoloAggiornamento, errore);
         return;
     }
-    const EsitoAggiornamento esito = scriviAggiornamento(*db, piano);
+    const bool correggi = correggiErrate_->isChecked();
+    const EsitoAggiornamento esito = scriviAggiornamento(*db, righeImporta_, correggi);
     db.reset();
     for (const std::string& r : esito.righeScritte) righeSegnalate_->addItem(qtesto(r));
+    // Draws another program wrote since the check shown, differently: left as they are, and said.
+    for (std::size_t i = 0; i < esito.controllo.righe.size() && i < controllo_.righe.size(); ++i) {
+        const ControlloRiga& ora = esito.controllo.righe[i];
+        if (!correggi && ora.stato == StatoRiga::Diversa && controllo_.righe[i].stato == StatoRiga::Mancante)
+            righeSegnalate_->addItem(qtesto(ora.voce));
+    }
     if (esito.aggiunte > 0) righeSegnalate_->addItem(QStringLiteral("aggiunti N° %1 record").arg(esito.aggiunte));
     if (!esito.errore.isEmpty()) {
         messaggioErrore(this, TitoloAggiornamento, esito.messaggio());
     } else if (esito.aggiunte > 0) {
         messaggio(this, QMessageBox::Information, TitoloAggiornamento, QStringLiteral("Dati salvati correttamente."));
         emit richiestaGestione();
+    } else if (esito.modificate == 0) {
+        // Rows read, but every one already stored (or left uncorrected): say so, not silence.
+        righeSegnalate_->addItem(NessunaDaAggiungere);
+        messaggio(this, QMessageBox::Information, TitoloAggiornamento, NessunaDaAggiungere);
     }
     if (!nuovoArchivio_.isEmpty() && esito.aggiunte + esito.modificate > 0) {
         sessione_.selezionaArchivio(nuovoArchivio_);
@@ -286,9 +297,12 @@ void PaginaAggiornamenti::scaricaFile() {
 }
 
 void PaginaAggiornamenti::scaricaArchivioUfficiale() {
-    auto letto = quorvane::scaricaArchivioUfficiale(
+    confrontaArchivioUfficiale(quorvane::scaricaArchivioUfficiale(
         indirizzoArchivioUfficiale(sessione_.programma()),
-        [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); });
+        [this](qint64 ricevuti, qint64 totali) { avanzamentoScarico(ricevuti, totali); }));
+}
+
+void PaginaAggiornamenti::confrontaArchivioUfficiale(EsitoSorgente letto) {
     confrontaStorico(std::move(letto), QStringLiteral("SCARICA ARCHIVIO UFFICIALE"),
                      QStringLiteral("L'archivio ufficiale non si può importare; l'archivio resta com'era."));
 }

@@ -29,6 +29,8 @@ public:
     void importaArchivioStorico();
     // The official file from the address of IndirizzoArchivioUfficiale, checked as an import.
     void scaricaArchivioUfficiale();
+    // The official file already downloaded, shown and checked as the button above does.
+    void confrontaArchivioUfficiale(EsitoSorgente letto);
     // AGGIORNAMENTO: writes the rows checked.
     void eseguiAggiornamento();
     // Shows the rows in FgImporta and checks them against the archive being updated.

@@ -122,16 +122,17 @@ QLayout* PaginaGestione::creaDataEComandi() {
     calendarioData_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     dataSelezionata_ = new QLineEdit(this);
     dataSelezionata_->setObjectName(QStringLiteral("Text1"));
-    dataSelezionata_->setReadOnly(true);
-    connect(calendarioData_, &QCalendarWidget::clicked, this, [this] {
-        dataSelezionata_->setText(qtesto(dataCalendario().testo()));
-        dataSelezionata_->setFocus();
-    });
+    casellaSolaLettura(dataSelezionata_);
+    dataSelezionata_->setToolTip(QStringLiteral("La data che SALVA ESTRAZIONE registra: si sceglie sul calendario"));
+    // The box only ever shows the calendar's date, however the calendar got it.
+    connect(calendarioData_, &QCalendarWidget::selectionChanged, this,
+            [this] { dataSelezionata_->setText(qtesto(dataCalendario().testo())); });
     auto* dataOdierna = pulsante(this, "Command9", QStringLiteral("Imposta data odierna"));
     connect(dataOdierna, &QPushButton::clicked, this, [this] { impostaCalendario(oggi()); });
     auto* dataCorrente = pulsante(this, "Command6", QStringLiteral("Imposta data"));
+    dataCorrente->setToolTip(QStringLiteral("Porta il calendario alla data dell'estrazione corrente"));
     connect(dataCorrente, &QPushButton::clicked, this, [this] {
-        if (auto d = Data::daTesto(dataCorrente_)) calendarioData_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
+        if (auto d = Data::daTesto(dataCorrente_)) impostaCalendario(*d);
     });
     auto* data = new QHBoxLayout;
     data->addWidget(new QLabel(QStringLiteral("Data selezionata"), this));
@@ -253,9 +254,7 @@ bool PaginaGestione::eventFilter(QObject* oggetto, QEvent* evento) {
 
 void PaginaGestione::mostraEstrazioneScelta(int estrazione, const QString& data) {
     impostaSlider(estrazione);
-    if (auto d = Data::daTesto(data.toStdString()))
-        calendarioData_->setSelectedDate(QDate(d->anno, d->mese, d->giorno));
-    dataSelezionata_->setText(data);
+    if (auto d = Data::daTesto(data.toStdString())) impostaCalendario(*d);
 }
 
 void PaginaGestione::sceltaGiorno(int estrazione, const Data& data) {
@@ -265,6 +264,7 @@ void PaginaGestione::sceltaGiorno(int estrazione, const Data& data) {
 
 void PaginaGestione::impostaCalendario(const Data& data) {
     calendarioData_->setSelectedDate(QDate(data.anno, data.mese, data.giorno));
+    // Also when the calendar already stood on that day and signalled nothing.
     dataSelezionata_->setText(qtesto(dataCalendario().testo()));
 }
 

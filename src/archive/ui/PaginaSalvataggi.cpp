@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -111,9 +112,8 @@ QWidget* PaginaSalvataggi::creaFormati() {
     auto* datiIII = pulsante(formati, "Command10", TitoloDatiIII);
     connect(datiIII, &QPushButton::clicked, this, &PaginaSalvataggi::salvaDatiIII);
     auto* zendravolta = pulsante(formati, "Command7", TitoloZendravolta);
-    zendravolta->setToolTip(
-        QStringLiteral("Scrive DATI32.III nella cartella KVEL3 del disco C: "
-                       "(con Wine, in ~/.wine/drive_c/KVEL3)"));
+    const QString cartellaKvel = QDir::toNativeSeparators(cartellaZendravoltaPrevista());
+    zendravolta->setToolTip(QStringLiteral("Scrive DATI32.III nella cartella %1").arg(cartellaKvel));
     connect(zendravolta, &QPushButton::clicked, this, &PaginaSalvataggi::salvaZendravolta);
     auto* nazionale = pulsante(formati, "Command34", TitoloNazionale);
     connect(nazionale, &QPushButton::clicked, this, &PaginaSalvataggi::salvaNazionale);
@@ -128,10 +128,13 @@ QWidget* PaginaSalvataggi::creaFormati() {
     layoutFormati->addWidget(percorsoDatiIII_, 0, 1);
     layoutFormati->addWidget(predefinita, 1, 0);
     layoutFormati->addWidget(zendravolta, 2, 0);
-    layoutFormati->addWidget(testoFisso(QStringLiteral("Attenzione, questo file deve essere obbligatoriamente salvato "
-                                                       "nella cartella C:/Kvel3/ ....."),
-                                        formati),
-                             2, 1);
+    auto* avvisoKvel = testoFisso(
+        QStringLiteral("Attenzione, questo file deve essere obbligatoriamente salvato nella cartella %1 .....")
+            .arg(cartellaKvel),
+        formati);
+    avvisoKvel->setObjectName(QStringLiteral("LblCartellaZendravolta"));
+    avvisoKvel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layoutFormati->addWidget(avvisoKvel, 2, 1);
     layoutFormati->addWidget(
         testoFisso(QStringLiteral("Attenzione: questi due formati non prevedono i dati della ruota "
                                   "nazionale. Vengono salvate le estrazioni delle 10 ruote classiche."),
@@ -202,7 +205,10 @@ bool PaginaSalvataggi::esporta(const QString& file,
     const BarraLavoro barra(principale_.barraAvanzamento());
     const std::string contenuto = formato(sessione_.archivio, [this](int i, int n) { avanzamento(principale_, i, n); });
     QString errore;
-    if (scriviEsportazione(file, contenuto, &errore)) return true;
+    const std::vector<FileProtetto> protetti = {
+        {sessione_.percorsoArchivio(), QStringLiteral("l'archivio in uso")},
+        {sessione_.programma().percorso(), QStringLiteral("il database del programma")}};
+    if (scriviEsportazione(file, contenuto, protetti, &errore)) return true;
     messaggioErrore(this, titolo, errore);
     return false;
 }

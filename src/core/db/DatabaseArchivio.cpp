@@ -133,13 +133,10 @@ int DatabaseArchivio::numeroEstrazioni() {
 }
 
 bool DatabaseArchivio::integro(QString* errore) {
-    QSqlQuery q(connessione_.db());
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
-        *errore = descriviErrore(q.lastError());
-        return false;
-    }
-    if (q.value(0).toString() == QStringLiteral("ok")) return true;
-    *errore = QStringLiteral("l'archivio è danneggiato (il controllo di integrità di SQLite non è riuscito)");
+    bool danneggiato = false;
+    if (connessione_.integro(&danneggiato, errore)) return true;
+    if (danneggiato)
+        *errore = QStringLiteral("l'archivio è danneggiato (il controllo di integrità di SQLite non è riuscito)");
     return false;
 }
 

@@ -25,6 +25,16 @@ std::vector<std::pair<QString, PreparazioneTabelle>>& tabelleRegistrate() {
     static std::vector<std::pair<QString, PreparazioneTabelle>> tabelle;
     return tabelle;
 }
+
+// Every opening may write (a table a new version adds): a damaged file is left as it is.
+QString messaggioDanneggiato(const QString& percorso) {
+    return QStringLiteral(
+               "Il database del programma \"%1\" è danneggiato: non vi è stato scritto nulla. "
+               "Se ne esiste una copia di sicurezza (per esempio nel salvataggio della cartella dei dati), "
+               "rimetterla al suo posto; altrimenti spostare o rinominare il file: al prossimo avvio Quorvane ne "
+               "crea uno nuovo, senza le configurazioni salvate.")
+        .arg(QDir::toNativeSeparators(percorso));
+}
 }  // namespace
 
 void DatabaseProgramma::registraTabelle(const QString& nome, PreparazioneTabelle prepara) {
@@ -45,6 +55,13 @@ std::unique_ptr<DatabaseProgramma> DatabaseProgramma::apri(const QString& cartel
     QString motivo;
     if (!db->connessione_.apri(percorso, Connessione::Modo::CreaSeManca, &motivo)) {
         *errore = QStringLiteral("Il database del programma non si può usare.\n%1").arg(motivo);
+        return nullptr;
+    }
+    bool danneggiato = false;
+    if (!db->connessione_.integro(&danneggiato, &motivo)) {
+        *errore = danneggiato
+                      ? messaggioDanneggiato(percorso)
+                      : QStringLiteral("Il database del programma \"%1\" non si può usare: %2.").arg(percorso, motivo);
         return nullptr;
     }
     // New when it has no parameter table yet: a missing file, but also an empty one (0 bytes,

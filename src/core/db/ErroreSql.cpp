@@ -1,6 +1,9 @@
 #include "core/db/ErroreSql.h"
 
+#include <QFileInfo>
 #include <QVariant>
+
+#include "core/db/Connessione.h"
 
 namespace quorvane {
 
@@ -47,12 +50,16 @@ TipoErroreSql tipoErrore(const QSqlError& errore) {
     }
 }
 
+bool scritturaInterrotta(const QSqlError& errore) {
+    return codice(errore) == SqliteReadonlyRollback;
+}
+
 QString descriviErrore(const QSqlError& errore) {
-    if (codice(errore) == SqliteReadonlyRollback)
+    if (scritturaInterrotta(errore))
         return QStringLiteral(
-            "una scrittura interrotta è rimasta a metà (il file \"-journal\" accanto al database) "
-            "e in sola lettura non si può annullare: aprire l'archivio una volta con Quorvane, che lo "
-            "riporta com'era prima");
+            "una scrittura interrotta è rimasta a metà (il file \"-journal\" accanto al database) e non "
+            "si può annullare perché il file o la sua cartella sono di sola lettura: renderli scrivibili e "
+            "riprovare, e il database tornerà com'era prima");
     switch (tipoErrore(errore)) {
         case TipoErroreSql::Bloccato:
             return QStringLiteral(
@@ -73,14 +80,19 @@ QString descriviErrore(const QSqlError& errore) {
 
 // BEGIN and COMMIT go through a query, not QSqlDatabase::transaction()/commit(): only a
 // query's error keeps SQLite's code, which tells a lock from a full disk.
-Transazione::Transazione(QSqlDatabase& db) : db_(db) {
+Transazione::Transazione(QSqlDatabase& db, Inizio inizio) : db_(db) {
     QSqlQuery q(db_);
-    aperta_ = q.exec(QStringLiteral("BEGIN"));
+    aperta_ = q.exec(inizio == Inizio::Immediata ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
     if (!aperta_) fallita(q.lastError());
 }
 
 Transazione::~Transazione() {
-    if (aperta_) db_.rollback();
+    if (!aperta_) return;
+    db_.rollback();
+    // After a failed write (a full disk) SQLite may keep the journal for the next connection to
+    // roll back: done now, so that the file is as it was and no read-only opening meets it.
+    const QString giornale = db_.databaseName() + QStringLiteral("-journal");
+    if (!db_.databaseName().isEmpty() && QFileInfo::exists(giornale)) annullaScritturaInterrotta(db_.databaseName());
 }
 
 bool Transazione::fallita(const QSqlError& e) {

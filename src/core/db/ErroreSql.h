@@ -12,6 +12,9 @@ enum class TipoErroreSql { Bloccato, Pieno, SolaLettura, Danneggiato, Altro };
 
 TipoErroreSql tipoErrore(const QSqlError& errore);
 
+// A read-only connection met the journal of a write stopped halfway, which it cannot roll back.
+bool scritturaInterrotta(const QSqlError& errore);
+
 // What happened, in Italian, without SQLite's own English text.
 QString descriviErrore(const QSqlError& errore);
 
@@ -19,7 +22,10 @@ QString descriviErrore(const QSqlError& errore);
 // step is checked; the first failure stops the rest and is kept, described, in errore().
 class Transazione {
 public:
-    explicit Transazione(QSqlDatabase& db);
+    // Immediata takes the write lock at once: what is read inside is what the write will change,
+    // since no other program can write in between.
+    enum class Inizio { Differita, Immediata };
+    explicit Transazione(QSqlDatabase& db, Inizio inizio = Inizio::Differita);
     ~Transazione();
     Transazione(const Transazione&) = delete;
     Transazione& operator=(const Transazione&) = delete;

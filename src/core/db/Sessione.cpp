@@ -39,9 +39,8 @@ void Sessione::registraArchivioDimostrativo(GeneratoreDimostrativo genera) {
     generatoreRegistrato() = std::move(genera);
 }
 
-std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Data& oggi, QString* errore) {
-    auto sessione = std::unique_ptr<Sessione>(new Sessione);
-    sessione->cartellaDati_ = cartellaDati;
+std::unique_ptr<DatabaseProgramma> Sessione::apriProgramma(const QString& cartellaDati, const Data& oggi,
+                                                           QString* errore) {
     const QString demo = QDir(cartellaDati).filePath(NomeArchivioDimostrativo);
     const QList<Parametro> iniziali = {
         {Parametri::PercorsoArchivio, demo, {}},
@@ -50,14 +49,22 @@ std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Dat
         {Parametri::PercorsoDati, QDir(cartellaDati).filePath(QStringLiteral("Dati.iii")), {}},
     };
     const QList<Parametro>& aggiunti = parametriRegistrati();
-    sessione->programma_ = DatabaseProgramma::apri(cartellaDati, iniziali + aggiunti, errore);
-    if (!sessione->programma_) return nullptr;
+    auto programma = DatabaseProgramma::apri(cartellaDati, iniziali + aggiunti, errore);
+    if (!programma) return nullptr;
     // Program databases made before a feature had its rows.
-    for (const Parametro& riga : aggiunti) sessione->programma_->aggiungiParametroSeManca(riga);
-    if (sessione->primoAvvio() && !QFileInfo::exists(demo)) {
+    for (const Parametro& riga : aggiunti) programma->aggiungiParametroSeManca(riga);
+    if (programma->creato() && !QFileInfo::exists(demo)) {
         QString motivo;
-        if (sessione->creaArchivioDimostrativo(oggi, &motivo)) scriviFilePercorso(cartellaDati, demo);
+        if (creaArchivioDimostrativo(demo, oggi, &motivo)) scriviFilePercorso(cartellaDati, demo);
     }
+    return programma;
+}
+
+std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Data& oggi, QString* errore) {
+    auto sessione = std::unique_ptr<Sessione>(new Sessione);
+    sessione->cartellaDati_ = cartellaDati;
+    sessione->programma_ = apriProgramma(cartellaDati, oggi, errore);
+    if (!sessione->programma_) return nullptr;
 
     auto& db = *sessione->programma_;
     sessione->percorsoArchivio_ = db.parametro(Parametri::PercorsoArchivio).value_or(QString());
@@ -66,13 +73,15 @@ std::unique_ptr<Sessione> Sessione::avvia(const QString& cartellaDati, const Dat
     return sessione;
 }
 
-bool Sessione::creaArchivioDimostrativo(const Data& oggi, QString* errore) {
+bool Sessione::creaArchivioDimostrativo(const QString& percorso, const Data& oggi, QString* errore) {
     const GeneratoreDimostrativo& genera = generatoreRegistrato();
     if (!genera) return false;
-    const QString percorso = QDir(cartellaDati_).filePath(NomeArchivioDimostrativo);
     auto db = DatabaseArchivio::apriOCrea(percorso, errore);
-    if (!db) return false;
-    return db->aggiungiEstrazioni(genera(oggi), errore).has_value();
+    const bool creato = db && db->aggiungiEstrazioni(genera(oggi), errore).has_value();
+    db.reset();
+    // An archive without its draws (a full disk) would pass for the demonstration one.
+    if (!creato) QFile::remove(percorso);
+    return creato;
 }
 
 bool Sessione::archivioApribile() const {

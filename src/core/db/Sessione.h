@@ -39,6 +39,11 @@ public:
     // run both are created: the archive with simulated draws up to the day before `oggi`.
     // Null, with an Italian message, when the program database cannot be used.
     static std::unique_ptr<Sessione> avvia(const QString& cartellaDati, const Data& oggi, QString* errore);
+    // The program database of the data folder as avvia opens it, created on the first run with
+    // its parameter rows and the demonstration archive: the one path for the windows and the
+    // command line alike.
+    static std::unique_ptr<DatabaseProgramma> apriProgramma(const QString& cartellaDati, const Data& oggi,
+                                                            QString* errore);
 
     DatabaseProgramma& programma() { return *programma_; }
     const QString& cartellaDati() const { return cartellaDati_; }
@@ -70,7 +75,7 @@ signals:
 
 private:
     Sessione() = default;
-    bool creaArchivioDimostrativo(const Data& oggi, QString* errore);
+    static bool creaArchivioDimostrativo(const QString& percorso, const Data& oggi, QString* errore);
 
     QString cartellaDati_;
     QString percorsoArchivio_;

@@ -2,9 +2,29 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
+#include <QSortFilterProxyModel>
+
+#include "core/db/DatabaseProgramma.h"
 
 namespace quorvane {
+
+namespace {
+// The program's own database is never a file the user opens: no open dialog lists it.
+class SenzaDatabaseProgramma : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsRow(int riga, const QModelIndex& padre) const override {
+        const auto* file = qobject_cast<const QFileSystemModel*>(sourceModel());
+        const QModelIndex voce = sourceModel()->index(riga, 0, padre);
+        return !file || file->isDir(voce) ||
+               file->fileName(voce).compare(DatabaseProgramma::NomeFile, Qt::CaseInsensitive) != 0;
+    }
+};
+}  // namespace
 
 Dialoghi Dialoghi::veri() {
     Dialoghi d;
@@ -16,7 +36,14 @@ Dialoghi Dialoghi::veri() {
         return QMessageBox::question(padre, titolo, testo, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
     d.apriFile = [](QWidget* padre, const QString& titolo, const QString& cartella, const QString& filtro) {
-        return QFileDialog::getOpenFileName(padre, titolo, cartella, filtro);
+        QFileDialog dialogo(padre, titolo, cartella, filtro);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+        // A native dialog takes no proxy model.
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        dialogo.setProxyModel(new SenzaDatabaseProgramma(&dialogo));
+        return dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()
+                   ? dialogo.selectedFiles().constFirst()
+                   : QString();
     };
     d.salvaFile = [](QWidget* padre, const QString& titolo, const QString& percorso, const QString& filtro,
                      const QString& estensione) {

@@ -1,13 +1,16 @@
 #include "core/ui/FinestraInizio.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/db/DescrizioniParametri.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
@@ -49,6 +52,7 @@ FinestraInizio::FinestraInizio(Sessione& sessione, QWidget* padre) : QWidget(pad
     barraAvanzamento_->setValue(0);
     tabellaParametri_ = new VistaGriglia("FgP", this);
     tabellaParametri_->setMinimumHeight(130);
+    tabellaParametri_->setTextElideMode(Qt::ElideMiddle);
 
     auto* griglia = new QGridLayout;
     griglia->addWidget(avvertenza, 0, 0);
@@ -66,7 +70,7 @@ FinestraInizio::FinestraInizio(Sessione& sessione, QWidget* padre) : QWidget(pad
     layout->addWidget(tabellaParametri_);
     layout->addWidget(barraAvanzamento_);
     layout->addLayout(comandi);
-    resize(620, 460);
+    resize(900, 480);
 
     connect(pulsanteProcedi, &QPushButton::clicked, this, &FinestraInizio::procedi);
     connect(pulsanteSeleziona, &QPushButton::clicked, this, &FinestraInizio::selezionaArchivio);
@@ -93,6 +97,14 @@ void FinestraInizio::selezionaArchivio() {
         this, QStringLiteral("Selezione archivio"), sessione_.cartellaDati(),
         QStringLiteral("File di archivio (*.db *.sqlite);;Tutti i file (*)"));
     if (scelto.isEmpty()) return;
+    if (QFileInfo(scelto).canonicalFilePath() == QFileInfo(sessione_.programma().percorso()).canonicalFilePath()) {
+        Dialoghi::correnti().messaggio(
+            this, QMessageBox::Warning, QStringLiteral("Selezione archivio"),
+            QStringLiteral("%1 è il database del programma, non un archivio delle estrazioni: "
+                           "l'archivio resta quello di prima.")
+                .arg(QFileInfo(scelto).fileName()));
+        return;
+    }
     sessione_.selezionaArchivio(scelto);
     etichettaArchivio_->setText(QStringLiteral("Database: ") + scelto);
     mostraArchivio();
@@ -122,17 +134,21 @@ void FinestraInizio::mostraArchivio() {
 
 void FinestraInizio::mostraParametri() {
     Griglia& g = tabellaParametri_->griglia();
-    g.impostaIntestazione("|Parametro|Valore1|Valore2");
+    g.impostaIntestazione("|Parametro|Significato|Valore1|Valore2");
     g.nascondiColonna(0);
     const auto parametri = sessione_.programma().parametri();
     g.impostaRighe(1);
     g.impostaRighe(static_cast<int>(parametri.size()) + 1);
     for (int i = 0; i < parametri.size(); ++i) {
         g.impostaTesto(i + 1, 1, parametri[i].nome.toStdString());
-        g.impostaTesto(i + 1, 2, parametri[i].valore1.toStdString());
-        g.impostaTesto(i + 1, 3, parametri[i].valore2.toStdString());
+        g.impostaTesto(i + 1, 2, descrizioneParametro(parametri[i].nome).toStdString());
+        g.impostaTesto(i + 1, 3, parametri[i].valore1.toStdString());
+        g.impostaTesto(i + 1, 4, parametri[i].valore2.toStdString());
     }
-    tabellaParametri_->adattaColonne(1, 3);
+    tabellaParametri_->adattaColonne(1, 4);
+    // Valore1 takes what the other columns leave, so that Valore2 stays in sight: a long path
+    // is shortened in its cell and shown whole in the tooltip.
+    tabellaParametri_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
 }
 
 }  // namespace quorvane

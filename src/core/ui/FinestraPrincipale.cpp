@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimeZone>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/CalendarioEstrazioni.h"
 #include "core/Colori.h"
 #include "core/ElencoEstrazioni.h"
 #include "core/db/Sessione.h"
@@ -35,6 +39,8 @@ constexpr Modulo moduli[] = {
     {"Command6", "Sistemi ortogonali", "SistemiOrtogonali"},
     {"Command7", "Ripetizione numeri", "Ripetizionenumeri"},
     {"CmdStatistiche", "Statistiche", "Statistiche"},
+    {"CmdNumeriSpia", "Numeri spia", "NumeriSpia"},
+    {"CmdTabellone", "Tabellone analitico", "TabelloneAnalitico"},
 };
 
 QLabel* etichettaPeriodo(QWidget* padre, const char* nome, const QString& testo) {
@@ -44,6 +50,13 @@ QLabel* etichettaPeriodo(QWidget* padre, const char* nome, const QString& testo)
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(90);
     return l;
+}
+
+// The draws are held at 20:00 in Italy, wherever the program runs.
+QDateTime oraItaliana() {
+    const QTimeZone italia(QByteArrayLiteral("Europe/Rome"));
+    const QDateTime adesso = QDateTime::currentDateTime();
+    return italia.isValid() ? adesso.toTimeZone(italia) : adesso;
 }
 
 QString coloreCss(Colore c) {
@@ -61,6 +74,15 @@ std::map<QString, FinestraPrincipale::Fabbrica>& FinestraPrincipale::fabbriche()
 
 void FinestraPrincipale::registraModulo(const QString& nome, Fabbrica fabbrica) {
     fabbriche()[nome] = std::move(fabbrica);
+}
+
+std::vector<std::function<void(FinestraPrincipale&)>>& FinestraPrincipale::azioniAvvio() {
+    static std::vector<std::function<void(FinestraPrincipale&)>> elenco;
+    return elenco;
+}
+
+void FinestraPrincipale::registraAvvio(std::function<void(FinestraPrincipale&)> azione) {
+    azioniAvvio().push_back(std::move(azione));
 }
 
 FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* padre) : QMainWindow(padre), sessione_(sessione) {
@@ -130,8 +152,15 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* padre) : QMa
     mostraDimostrativo();
     connect(&sessione_, &Sessione::archivioRicaricato, dimostrativo, mostraDimostrativo);
 
+    etichettaUltima_ = new QLabel(centro);
+    etichettaUltima_->setObjectName(QStringLiteral("LblUltimaEstrazione"));
+    etichettaUltima_->setToolTip(
+        QStringLiteral("Estrazioni in calendario: martedì, giovedì e sabato, e dal 07/07/2023 anche venerdì, alle "
+                       "20:00. Una festa sposta l'estrazione a un altro giorno."));
+
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(dimostrativo);
+    sinistra->addWidget(etichettaUltima_);
     sinistra->addLayout(periodo);
     sinistra->addWidget(tabellaEstrazioni_, 1);
     sinistra->addWidget(barraAvanzamento_);
@@ -144,11 +173,31 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* padre) : QMa
 
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraPrincipale::archivioRicaricato);
     archivioRicaricato();
+    // Once the window is on screen, so that a question it asks has the window behind it.
+    QTimer::singleShot(0, this, [this] {
+        for (const auto& azione : azioniAvvio()) azione(*this);
+    });
 }
 
 void FinestraPrincipale::archivioRicaricato() {
     riempiElenco();
     mostraPeriodoModello();
+    mostraUltimaEstrazione(oraItaliana());
+}
+
+void FinestraPrincipale::mostraUltimaEstrazione(const QDateTime& adesso) {
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    mancanti_ = 0;
+    if (archivio.NumEstrazioni() == 0) return etichettaUltima_->clear();
+    const Data ultima = archivio.DataEstrazione(archivio.NumEstrazioni());
+    const QDate oggi = adesso.date();
+    mancanti_ = quorvane::estrazioniMancanti(ultima, Data{oggi.year(), oggi.month(), oggi.day()},
+                                             adesso.time().hour() * 60 + adesso.time().minute());
+    const QString stato = mancanti_ == 0   ? QStringLiteral("l'archivio è aggiornato al calendario")
+                          : mancanti_ == 1 ? QStringLiteral("manca 1 estrazione in calendario")
+                                           : QStringLiteral("mancano %1 estrazioni in calendario").arg(mancanti_);
+    etichettaUltima_->setText(
+        QStringLiteral("Ultima estrazione in archivio: %1 — %2").arg(QString::fromStdString(ultima.testo()), stato));
 }
 
 void FinestraPrincipale::riempiElenco() {
@@ -166,18 +215,19 @@ void FinestraPrincipale::mostraPeriodoModello() {
     etichettaEstrazioni_->setText(QString::number(p.estrazioni));
 }
 
-void FinestraPrincipale::apriModulo(const QString& nome) {
+QWidget* FinestraPrincipale::apriModulo(const QString& nome) {
     QPointer<QWidget>& finestra = moduli_[nome];
     if (!finestra) {
         auto fabbrica = fabbriche().find(nome);
-        if (fabbrica == fabbriche().end()) return;
+        if (fabbrica == fabbriche().end()) return nullptr;
         finestra = fabbrica->second(*this);
-        if (!finestra) return;
+        if (!finestra) return nullptr;
         finestra->setParent(this, Qt::Window);
     }
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
+    return finestra;
 }
 
 void FinestraPrincipale::closeEvent(QCloseEvent* evento) {

@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <vector>
 
+class QDateTime;
 class QLabel;
 class QProgressBar;
 
@@ -23,9 +25,18 @@ public:
 
     // Shows the model archive period in the five labels.
     void mostraPeriodoModello();
-    // Opens a module window (`archivio`, `Ventrallo`, ...) once and brings it to the front later.
-    void apriModulo(const QString& nome);
+    // The archive's last draw and how many draws of the calendar came after it, at `adesso`
+    // (Italian time).
+    void mostraUltimaEstrazione(const QDateTime& adesso);
+    // Opens a module window (`archivio`, `Ventrallo`, ...) once and brings it to the front later;
+    // null when no such module is registered.
+    QWidget* apriModulo(const QString& nome);
     static void registraModulo(const QString& nome, Fabbrica fabbrica);
+    // Work of a feature once the main window is on screen (a check at start-up).
+    static void registraAvvio(std::function<void(FinestraPrincipale&)> azione);
+
+    // The draws of the calendar after the archive's last one, as the window shows them.
+    int estrazioniMancanti() const { return mancanti_; }
 
     Sessione& sessione() { return sessione_; }
     QProgressBar* barraAvanzamento() { return barraAvanzamento_; }
@@ -38,6 +49,7 @@ private:
     void archivioRicaricato();
     void riempiElenco();
     static std::map<QString, Fabbrica>& fabbriche();
+    static std::vector<std::function<void(FinestraPrincipale&)>>& azioniAvvio();
 
     Sessione& sessione_;
     VistaGriglia* tabellaEstrazioni_;  // fgpa
@@ -46,7 +58,9 @@ private:
     QLabel* etichettaDataInizio_;      // LblInizio
     QLabel* etichettaDataFine_;        // LblFine
     QLabel* etichettaEstrazioni_;      // Lbl_Ev
-    QProgressBar* barraAvanzamento_;   // Pb1
+    QLabel* etichettaUltima_;          // the last draw and the draws of the calendar missing after it
+    int mancanti_ = 0;
+    QProgressBar* barraAvanzamento_;  // Pb1
     std::map<QString, QPointer<QWidget>> moduli_;
 };
 

@@ -6,12 +6,14 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QToolTip>
 #include <algorithm>
 #include <unordered_set>
 
@@ -96,6 +98,30 @@ bool ModelloGriglia::fissa(int riga, int colonna) const {
 }
 
 namespace {
+// A cell too narrow for its text shows the whole text as its tooltip.
+class TestoTroncato : public QObject {
+public:
+    explicit TestoTroncato(QTableView* vista) : QObject(vista), vista_(vista) {}
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() != QEvent::ToolTip) return QObject::eventFilter(oggetto, evento);
+        const auto* aiuto = static_cast<QHelpEvent*>(evento);
+        const QModelIndex i = vista_->indexAt(aiuto->pos());
+        const QString testo = i.data(Qt::DisplayRole).toString();
+        const QVariant grassetto = i.data(Qt::FontRole);
+        const QFont carattere = grassetto.isValid() ? grassetto.value<QFont>() : vista_->font();
+        const QRect cella = vista_->visualRect(i);
+        if (testo.isEmpty() || QFontMetrics(carattere).horizontalAdvance(testo) + 8 <= cella.width())
+            return QObject::eventFilter(oggetto, evento);
+        QToolTip::showText(aiuto->globalPos(), testo, vista_->viewport(), cella);
+        return true;
+    }
+
+private:
+    QTableView* vista_;
+};
+
 // Colours and weight of a cell as the view shows them; fixed cells take the button colours
 // when they have none of their own.
 QVariant aspettoCella(const Cella& x, int role, bool fissa) {
@@ -215,6 +241,7 @@ void VistaGriglia::prepara() {
     setModel(modello_);
     setItemDelegate(new DelegatoElenco(this));
     setWordWrap(false);
+    viewport()->installEventFilter(new TestoTroncato(this));
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
 
     // Fixed row heights keep 10,000 rows as cheap as 10: no row is ever measured.

@@ -87,7 +87,8 @@ void registraTabelleConfigurazioni() {
 }
 
 std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazione& c,
-                                             const std::vector<PrevisioneSalvata>& righe, QString* errore) {
+                                             const std::vector<PrevisioneSalvata>& righe, QString* errore,
+                                             bool* nomePresente) {
     errore->clear();
     const QString nome = q(c.nome);
     if (nome.trimmed().isEmpty()) {
@@ -106,6 +107,7 @@ std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazi
     Transazione t(db);
     const auto id = scrivi(t, db, c, righe, errore);
     if (id && t.conferma()) return id;
+    if (nomePresente) *nomePresente = !errore->isEmpty() && t.riuscita();
     if (errore->isEmpty()) *errore = t.errore();
     return std::nullopt;
 }

@@ -15,9 +15,11 @@ void registraTabelleConfigurazioni();
 // Stores a configuration with its forecasts in one transaction: whole or not at all. The
 // name must be 1..60 characters, without control characters, and unlike every stored name,
 // whatever the letter case.
-// The new IdConfig, or nullopt with the reason.
+// The new IdConfig, or nullopt with the reason, and `nomePresente` set when the reason is the
+// name alone (the one failure the program's message blames).
 std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazione& configurazione,
-                                             const std::vector<PrevisioneSalvata>& righe, QString* errore);
+                                             const std::vector<PrevisioneSalvata>& righe, QString* errore,
+                                             bool* nomePresente = nullptr);
 
 // Every configuration, sorted by name.
 std::optional<std::vector<Configurazione>> leggiConfigurazioni(QSqlDatabase& db, QString* errore);

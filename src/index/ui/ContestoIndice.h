@@ -9,6 +9,7 @@ class QProgressBar;
 namespace quorvane {
 
 class MetodoIndice;
+struct AnalisiIndice;
 class Sessione;
 class TavolaNumeri;
 
@@ -21,6 +22,8 @@ struct ContestoIndice {
     std::function<void()> leggiOpzioniBase;
     // The options of the elaborations (end of search, QN, capogioco, sorte, speed).
     std::function<void()> leggiOpzioniElaborazione;
+    // The analysis with every option as the controls show it now; the method's is left as it is.
+    std::function<AnalisiIndice()> opzioniCorrenti;
 };
 
 }  // namespace quorvane

@@ -5,8 +5,10 @@
 #include <QPushButton>
 
 #include "core/ui/Controlli.h"
+#include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
+#include "index/MetodoIndice.h"
 
 namespace quorvane {
 
@@ -45,6 +47,16 @@ QPushButton* pulsanteHelp(QWidget* padre, const char* nome) {
     auto* p = pulsante(padre, nome, QStringLiteral("Help in linea"));
     QObject::connect(p, &QPushButton::clicked, p, [] { mostraHelp(ArgomentoHelpIndice); });
     return p;
+}
+
+bool previsioneRifiutata(QWidget* padre, const MetodoIndice& metodo, const Previsione& p) {
+    QString motivo;
+    if (const int riga = metodo.rigaInLista(p))
+        motivo = QStringLiteral("La previsione è già nell'elenco, alla riga %1: non viene aggiunta di nuovo.").arg(riga);
+    else if (const auto errore = erroreSorte(p.sorte, p.quanti())) motivo = QString::fromStdString(*errore);
+    if (motivo.isEmpty()) return false;
+    Dialoghi::correnti().messaggio(padre, QMessageBox::Information, QStringLiteral("Previsioni"), motivo);
+    return true;
 }
 
 }  // namespace quorvane

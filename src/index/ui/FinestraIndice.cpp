@@ -1,7 +1,10 @@
 #include "index/ui/FinestraIndice.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -30,9 +33,11 @@ FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QW
                 tavola_,
                 avanzamento,
                 [this] { leggiOpzioniBase(); },
-                [this] { leggiOpzioniElaborazione(); }} {
+                [this] { leggiOpzioniElaborazione(); },
+                [this] { return opzioniCorrenti(); }} {
     setObjectName(QStringLiteral("Ventrallo"));
-    setWindowTitle(QStringLiteral(" Quorvane"));
+    // Not the main window's caption: the window list tells the two apart.
+    setWindowTitle(QStringLiteral("Analisi con il metodo degli indici"));
 
     // Across the top the period, the options and the selected draw; below, the model draws and
     // the delays on the left, the elaborations and the forecasts on the right. It fits a
@@ -71,8 +76,13 @@ FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QW
     auto* sotto = new QHBoxLayout;
     sotto->addLayout(sinistra, 3);
     sotto->addLayout(destra, 2);
+    avvisoArchivio_ = new QLabel(this);
+    avvisoArchivio_->setObjectName(QStringLiteral("LblArchivio"));
+    avvisoArchivio_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
+    avvisoArchivio_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(periodo_);
+    layout->addWidget(avvisoArchivio_);
     layout->addLayout(sotto, 1);
     resize(1250, 960);
     installaHelp(this, ArgomentoHelp);
@@ -95,6 +105,15 @@ void FinestraIndice::collegaPagine() {
     connect(formazioni_, &PaginaFormazioni::rigaPerMemo, memo_, &PaginaMemo::aggiungi);
     connect(coppie_, &PaginaCoppie::coppiaScelta, this, &FinestraIndice::aggiungiCoppia);
     connect(coppie_, &PaginaCoppie::abbinamentoRichiesto, this, &FinestraIndice::cercaNumeroConMaggioreAbbinamento);
+    // An open historical test shows the options as they are set.
+    const auto seguiOpzioni = [this] { modello_->seguiOpzioni(); };
+    for (QWidget* pagina : std::initializer_list<QWidget*>{periodo_, formazioni_}) {
+        for (auto* lista : pagina->findChildren<QComboBox*>())
+            connect(lista, &QComboBox::currentIndexChanged, this, seguiOpzioni);
+        for (auto* scelta : pagina->findChildren<QAbstractButton*>())
+            if (scelta->isCheckable()) connect(scelta, &QAbstractButton::toggled, this, seguiOpzioni);
+    }
+    connect(ruote_, &PaginaRuote::ruoteCambiate, this, seguiOpzioni);
     connect(configurazioni_, &PaginaConfigurazioni::configurazioneAperta, this, [this] {
         ruote_->mostra();
         ruote_->ricavaBaseDati();
@@ -110,7 +129,16 @@ void FinestraIndice::leggiOpzioniElaborazione() {
     formazioni_->leggiOpzioni(metodo_.analisi);
 }
 
+AnalisiIndice FinestraIndice::opzioniCorrenti() const {
+    AnalisiIndice opzioni = metodo_.analisi;
+    periodo_->leggiOpzioni(opzioni);
+    opzioni.fineAllaSelezionata = periodo_->fineRicerca();
+    formazioni_->leggiOpzioni(opzioni);
+    return opzioni;
+}
+
 void FinestraIndice::baseDatiRicavata(bool trovate) {
+    avvisa(QString());
     coppie_->mostra();
     modello_->mostra();
     if (!trovate) return;
@@ -142,15 +170,29 @@ void FinestraIndice::cercaNumeroConMaggioreAbbinamento() {
         coppie_->mostraAbbinamenti(Abbinamenti(metodo_.analisi, sessione_.archivio, *p));
 }
 
+void FinestraIndice::avvisa(const QString& testo) {
+    avvisoArchivio_->setText(testo);
+    avvisoArchivio_->setVisible(!testo.isEmpty());
+}
+
+// The player's work stays: the engine keeps or redoes the analysis and credits the list again;
+// the window says what changed.
 void FinestraIndice::archivioRicaricato() {
-    metodo_.Svuota();
-    modello_->chiudiVerifica();
+    const bool cera = !metodo_.analisi.modello.empty();
+    const EsitoRicarica esito = metodo_.seguiArchivio();
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    if (esito == EsitoRicarica::Rifatta)
+        avvisa(QStringLiteral("Archivio cambiato: analisi rifatta al %1")
+                   .arg(QString::fromStdString(archivio.DateEstrazioni(metodo_.fineAnalisi()))));
+    else if (esito == EsitoRicarica::Vuota && cera)
+        avvisa(QStringLiteral("Archivio cambiato: nessuna estrazione modello, analisi vuota; le previsioni restano"));
+    periodo_->seguiArchivio(metodo_.fineAnalisi());
+    modello_->seguiArchivio();
+    if (esito != EsitoRicarica::Tenuta) coppie_->mostraAbbinamenti({});
     coppie_->mostra();
-    coppie_->mostraAbbinamenti({});
-    ritardi_->svuota();
+    if (metodo_.analisi.modello.empty()) ritardi_->svuota();
     formazioni_->mostra();
     mostraPrevisioni();
-    periodo_->seguiArchivio();
 }
 
 }  // namespace quorvane

@@ -11,6 +11,7 @@
 #include "index/ui/ContestoIndice.h"
 #include "index/ui/ControlliIndice.h"
 
+class QLabel;
 class QProgressBar;
 class QTabWidget;
 
@@ -46,6 +47,7 @@ private:
     void collegaPagine();
     void leggiOpzioniBase();
     void leggiOpzioniElaborazione();
+    AnalisiIndice opzioniCorrenti() const;
     // After "RICAVA BASE DATI": the pairs, and when model draws were found all built on them.
     void baseDatiRicavata(bool trovate);
     // The list, and the model table and delays that show what it covers.
@@ -53,8 +55,9 @@ private:
     void mostraSelezione();
     void aggiungiCoppia(int primo, int secondo);
     void cercaNumeroConMaggioreAbbinamento();
-    // The archive was reloaded: the model draws and all built on them are emptied.
+    // The archive was reloaded: what still holds stays, the rest is redone, and the window says so.
     void archivioRicaricato();
+    void avvisa(const QString& testo);
 
     Sessione& sessione_;
     MetodoIndice metodo_;
@@ -72,6 +75,7 @@ private:
     PaginaMemo* memo_;
     PaginaPrevisioni* previsioni_;
     QTabWidget* schedeElaborazioni_;  // SSTab1
+    QLabel* avvisoArchivio_;          // what a reload of the archive did to the analysis
 };
 
 }  // namespace quorvane

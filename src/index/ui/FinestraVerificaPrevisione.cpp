@@ -27,11 +27,15 @@ FinestraVerificaPrevisione::FinestraVerificaPrevisione(QWidget* padre) : QWidget
 }
 
 void FinestraVerificaPrevisione::mostra(const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi) {
-    riempiTabellaVerifica(tabellaVerifica_->griglia(), estrazioni, numeroColpi);
-    tabellaVerifica_->adattaColonne();
+    aggiorna(estrazioni, numeroColpi);
     show();
     raise();
     activateWindow();
+}
+
+void FinestraVerificaPrevisione::aggiorna(const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi) {
+    riempiTabellaVerifica(tabellaVerifica_->griglia(), estrazioni, numeroColpi);
+    tabellaVerifica_->adattaColonne();
 }
 
 }  // namespace quorvane

@@ -14,6 +14,8 @@ class FinestraVerificaPrevisione : public QWidget {
 public:
     explicit FinestraVerificaPrevisione(QWidget* padre = nullptr);
     void mostra(const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi);
+    // The same, without bringing the window forward.
+    void aggiorna(const std::vector<EstrazioneVerificata>& estrazioni, int numeroColpi);
 
 private:
     VistaGriglia* tabellaVerifica_;

@@ -23,7 +23,9 @@
 #include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
+#include "index/GiudizioVerifica.h"
 #include "index/GrigliaStorico.h"
+#include "index/ImprontaArchivio.h"
 
 namespace quorvane {
 
@@ -63,8 +65,8 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
 
     auto* scelte = new QGroupBox(QStringLiteral("Metodo e periodo"), this);
     auto* ls = new QGridLayout(scelte);
-    auto* opzioniTesto = new QLabel(testoOpzioni(opzioni_), scelte);
-    opzioniTesto->setObjectName(QStringLiteral("LblOpzioni"));
+    opzioniTesto_ = new QLabel(testoOpzioni(opzioni_), scelte);
+    opzioniTesto_->setObjectName(QStringLiteral("LblOpzioni"));
     sceltaMetodo_ = new QComboBox(scelte);
     sceltaMetodo_->setObjectName(QStringLiteral("ComboMetodo"));
     sceltaMetodo_->addItems(
@@ -79,7 +81,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     pulsanteAvvia_->setStyleSheet(QStringLiteral("font-weight: bold;"));
     pulsanteAnnulla_ = pulsante(scelte, "CmdAnnulla", QStringLiteral("Annulla"));
     ls->addWidget(new QLabel(QStringLiteral("Opzioni dell'analisi:"), scelte), 0, 0);
-    ls->addWidget(opzioniTesto, 0, 1, 1, 6);
+    ls->addWidget(opzioniTesto_, 0, 1, 1, 7);
     ls->addWidget(new QLabel(QStringLiteral("Metodo:"), scelte), 1, 0);
     ls->addWidget(sceltaMetodo_, 1, 1, 1, 2);
     ls->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), scelte), 2, 0);
@@ -108,6 +110,10 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     riepilogo_ = new QLabel(this);
     riepilogo_->setObjectName(QStringLiteral("LblRiepilogo"));
     riepilogo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    giudizio_ = new QLabel(this);
+    giudizio_->setObjectName(QStringLiteral("LblGiudizio"));
+    giudizio_->setWordWrap(true);
+    giudizio_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grafico_ = new QChartView(this);
     grafico_->setObjectName(QStringLiteral("GraficoSaldo"));
     grafico_->setRenderHint(QPainter::Antialiasing);
@@ -127,6 +133,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     auto* lr = new QVBoxLayout(risultati);
     lr->setContentsMargins(0, 0, 0, 0);
     lr->addWidget(riepilogo_);
+    lr->addWidget(giudizio_);
     lr->addWidget(grafico_, 1);
     auto* divisore = new QSplitter(Qt::Vertical, this);
     divisore->addWidget(tabella);
@@ -144,8 +151,15 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     resize(1100, 860);
     installaHelp(this, ArgomentoHelp);
 
-    connect(casellaDal_, &QSpinBox::valueChanged, this, [this] { mostraData(casellaDal_, dataDal_); });
-    connect(casellaAl_, &QSpinBox::valueChanged, this, [this] { mostraData(casellaAl_, dataAl_); });
+    connect(casellaDal_, &QSpinBox::valueChanged, this, [this] {
+        mostraData(casellaDal_, dataDal_);
+        mostraPunti();
+    });
+    connect(casellaAl_, &QSpinBox::valueChanged, this, [this] {
+        mostraData(casellaAl_, dataAl_);
+        mostraPunti();
+    });
+    connect(sceltaMetodo_, &QComboBox::currentIndexChanged, this, &FinestraVerificaStorica::mostraPunti);
     connect(pulsanteAvvia_, &QPushButton::clicked, this, &FinestraVerificaStorica::avvia);
     connect(pulsanteAnnulla_, &QPushButton::clicked, this, &FinestraVerificaStorica::annulla);
     connect(copia, &QPushButton::clicked, tabellaStorico_, &VistaGriglia::copiaTabella);
@@ -153,7 +167,12 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
             [this] { tabellaStorico_->stampaConDialogo(QStringLiteral("Verifica storica"), QPageLayout::Landscape); });
     connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraVerificaStorica::archivioCambiato);
-    archivioCambiato();
+    adattaPeriodo();
+    const OpzioniStoriche periodo = periodoPredefinito({opzioni_}, sessione_.archivio);
+    casellaDal_->setValue(periodo.dal);
+    casellaAl_->setValue(periodo.al);
+    mostraRisultati();
+    aggiornaComandi();
 }
 
 FinestraVerificaStorica::~FinestraVerificaStorica() {
@@ -161,25 +180,60 @@ FinestraVerificaStorica::~FinestraVerificaStorica() {
     if (lavoro_.joinable()) lavoro_.join();
 }
 
-// A new archive: the period goes back to its default and earlier results, which described
-// other draws, go.
-void FinestraVerificaStorica::archivioCambiato() {
-    annulla();
+void FinestraVerificaStorica::seguiOpzioni(const AnalisiIndice& opzioni) {
+    opzioni_ = opzioni;
+    opzioniTesto_->setText(testoOpzioni(opzioni_));
+    mostraPunti();
+    if (!esito_.giocate.empty() && !inCorso())
+        stato_->setText(QStringLiteral("Opzioni cambiate: i risultati mostrati sono delle opzioni precedenti."));
+}
+
+OpzioniStoriche FinestraVerificaStorica::opzioniScelte() const {
+    OpzioniStoriche o{opzioni_};
+    o.metodo = sceltaMetodo_->currentIndex() == 1 ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
+    o.dal = casellaDal_->value();
+    o.al = casellaAl_->value();
+    return o;
+}
+
+void FinestraVerificaStorica::adattaPeriodo() {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
-    const OpzioniStoriche periodo = periodoPredefinito({opzioni_}, archivio);
     for (QSpinBox* casella : {casellaDal_, casellaAl_}) {
         const QSignalBlocker blocco(casella);
         casella->setRange(archivio.NumEstrazioni() > 0 ? 1 : 0, archivio.NumEstrazioni());
     }
-    casellaDal_->setValue(periodo.dal);
-    casellaAl_->setValue(periodo.al);
     mostraData(casellaDal_, dataDal_);
     mostraData(casellaAl_, dataAl_);
-    esito_ = {};
+    mostraPunti();
+}
+
+void FinestraVerificaStorica::mostraPunti() {
+    if (inCorso()) return;
+    const auto punti = puntiStorici(opzioniScelte(), sessione_.archivio);
+    avanzamento_->setRange(0, static_cast<int>(punti.size()));
     avanzamento_->setValue(0);
-    stato_->clear();
-    mostraRisultati();
-    aggiornaComandi();
+}
+
+bool FinestraVerificaStorica::risultatiAncoraVeri() const {
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    const int lette = std::min(eseguite_.al + eseguite_.analisi.NumeroColpi, archivio_->NumEstrazioni());
+    if (lette > archivio.NumEstrazioni()) return false;
+    return improntePrefissi(*archivio_)[lette] == improntePrefissi(archivio)[lette] &&
+           static_cast<int>(puntiStorici(eseguite_, archivio).size()) == esito_.riepilogo.punti;
+}
+
+// A new archive: results that read only unchanged draws stay; others are made again on the
+// new draws, and the window says so.
+void FinestraVerificaStorica::archivioCambiato() {
+    adattaPeriodo();
+    if (inCorso()) {
+        rifai_ = true;
+        annulla();
+        return;
+    }
+    if (esito_.giocate.empty() || risultatiAncoraVeri()) return;
+    premessa_ = QStringLiteral("Archivio cambiato: verifica rifatta. ");
+    avvia();
 }
 
 void FinestraVerificaStorica::mostraData(QSpinBox* casella, QLabel* data) {
@@ -191,22 +245,21 @@ void FinestraVerificaStorica::mostraData(QSpinBox* casella, QLabel* data) {
 
 void FinestraVerificaStorica::avvia() {
     if (inCorso()) return;
-    OpzioniStoriche o{opzioni_};
-    o.metodo = sceltaMetodo_->currentIndex() == 1 ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
-    o.dal = casellaDal_->value();
-    o.al = casellaAl_->value();
+    const OpzioniStoriche o = opzioniScelte();
     if (auto errore = erroreStorico(o, sessione_.archivio)) {
+        premessa_.clear();
         Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Verifica storica"),
                                        QString::fromStdString(*errore));
         return;
     }
     archivio_ = std::make_shared<const ArchivioEstrazioni>(sessione_.archivio);
+    eseguite_ = o;
     esito_ = {};
     mostraRisultati();
     annullata_ = false;
     avanzamento_->setRange(0, static_cast<int>(puntiStorici(o, *archivio_).size()));
     avanzamento_->setValue(0);
-    stato_->setText(QStringLiteral("Verifica in corso..."));
+    stato_->setText(premessa_ + QStringLiteral("Verifica in corso..."));
     lavoro_ = std::thread([this, o, archivio = archivio_] {
         EsitoStorico esito = VerificaStorica(o, *archivio, &annullata_, [this](int fatti, int) {
             QMetaObject::invokeMethod(
@@ -226,12 +279,19 @@ void FinestraVerificaStorica::annulla() {
 void FinestraVerificaStorica::concludi(EsitoStorico esito) {
     if (lavoro_.joinable()) lavoro_.join();
     esito_ = std::move(esito);
-    stato_->setText(esito_.annullato ? QStringLiteral("Verifica annullata: nessun risultato.")
-                                     : QStringLiteral("Verifica completata: %1 punti, %2 giocate.")
-                                           .arg(esito_.riepilogo.punti)
-                                           .arg(esito_.riepilogo.giocate));
-    mostraRisultati();
     aggiornaComandi();
+    if (std::exchange(rifai_, false)) {
+        premessa_ = QStringLiteral("Archivio cambiato: verifica ripresa. ");
+        avvia();
+        return;
+    }
+    stato_->setText(premessa_ + (esito_.annullato ? QStringLiteral("Verifica annullata: nessun risultato.")
+                                                  : QStringLiteral("Verifica completata: %1 punti, %2 giocate.")
+                                                        .arg(esito_.riepilogo.punti)
+                                                        .arg(esito_.riepilogo.giocate)));
+    premessa_.clear();
+    if (esito_.annullato) avanzamento_->setValue(0);
+    mostraRisultati();
 }
 
 void FinestraVerificaStorica::mostraRisultati() {
@@ -250,6 +310,13 @@ void FinestraVerificaStorica::mostraRisultati() {
         righe += QStringLiteral("</tr></table>");
     }
     riepilogo_->setText(righe);
+    QString giudizio;
+    if (!esito_.giocate.empty()) {
+        const RiepilogoStorico& r = esito_.riepilogo;
+        giudizio = QString::fromStdString(
+            giudizioVerifica({r.vincite, r.attese, r.z(), std::nullopt, r.resa(), r.resaAttesa()}, separatore()));
+    }
+    giudizio_->setText(giudizio);
     mostraGrafico();
 }
 
@@ -261,29 +328,32 @@ void FinestraVerificaStorica::mostraGrafico() {
     metodo->setName(QStringLiteral("Saldo del metodo"));
     auto* caso = new QLineSeries(chart);
     caso->setName(QStringLiteral("Saldo atteso dal caso"));
-    double saldo = 0, saldoCaso = 0;
-    for (std::size_t i = 0; i < esito_.giocate.size(); ++i) {
-        const GiocataStorica& g = esito_.giocate[i];
-        saldo += g.vincita - g.puntata;
-        saldoCaso += g.vincitaAttesa - g.puntata;
-        if (i + 1 < esito_.giocate.size() && esito_.giocate[i + 1].punto == g.punto) continue;
-        const auto x = static_cast<qreal>(momento(archivio_->DataEstrazione(g.punto)).toMSecsSinceEpoch());
-        metodo->append(x, saldo);
-        caso->append(x, saldoCaso);
+    // Without plays the chart stays empty: no axis to label with nothing.
+    if (!esito_.giocate.empty()) {
+        double saldo = 0, saldoCaso = 0;
+        for (std::size_t i = 0; i < esito_.giocate.size(); ++i) {
+            const GiocataStorica& g = esito_.giocate[i];
+            saldo += g.vincita - g.puntata;
+            saldoCaso += g.vincitaAttesa - g.puntata;
+            if (i + 1 < esito_.giocate.size() && esito_.giocate[i + 1].punto == g.punto) continue;
+            const auto x = static_cast<qreal>(momento(archivio_->DataEstrazione(g.punto)).toMSecsSinceEpoch());
+            metodo->append(x, saldo);
+            caso->append(x, saldoCaso);
+        }
+        chart->addSeries(metodo);
+        chart->addSeries(caso);
+        auto* asseX = new QDateTimeAxis(chart);
+        asseX->setFormat(QStringLiteral("yyyy"));
+        auto* asseY = new QValueAxis(chart);
+        asseY->setLabelFormat(QStringLiteral("%.0f"));
+        chart->addAxis(asseX, Qt::AlignBottom);
+        chart->addAxis(asseY, Qt::AlignLeft);
+        for (QLineSeries* s : {metodo, caso}) {
+            s->attachAxis(asseX);
+            s->attachAxis(asseY);
+        }
+        asseY->applyNiceNumbers();
     }
-    chart->addSeries(metodo);
-    chart->addSeries(caso);
-    auto* asseX = new QDateTimeAxis(chart);
-    asseX->setFormat(QStringLiteral("yyyy"));
-    auto* asseY = new QValueAxis(chart);
-    asseY->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(asseX, Qt::AlignBottom);
-    chart->addAxis(asseY, Qt::AlignLeft);
-    for (QLineSeries* s : {metodo, caso}) {
-        s->attachAxis(asseX);
-        s->attachAxis(asseY);
-    }
-    if (!esito_.giocate.empty()) asseY->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
     QChart* vecchio = grafico_->chart();
     grafico_->setChart(chart);

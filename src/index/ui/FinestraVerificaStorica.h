@@ -32,12 +32,21 @@ public:
     ~FinestraVerificaStorica() override;
 
     bool inCorso() const { return lavoro_.joinable(); }
+    // The options of the index window changed while this window is open.
+    void seguiOpzioni(const AnalisiIndice& opzioni);
     const EsitoStorico& esito() const { return esito_; }
 
     void avvia();
     void annulla();
 
 private:
+    OpzioniStoriche opzioniScelte() const;
+    // The period's range after a (re)load, keeping the chosen draws where the archive allows.
+    void adattaPeriodo();
+    // The count of points of the options chosen, before a run.
+    void mostraPunti();
+    // True when the draws the shown results read, and their points, are the same in the archive.
+    bool risultatiAncoraVeri() const;
     void archivioCambiato();
     void mostraData(QSpinBox* casella, QLabel* data);
     void concludi(EsitoStorico esito);
@@ -50,7 +59,10 @@ private:
     // The archive the run reads: a copy, so that a reload never changes it under the workers.
     std::shared_ptr<const ArchivioEstrazioni> archivio_;
     EsitoStorico esito_;
+    OpzioniStoriche eseguite_;  // the options of the results shown
     std::atomic<bool> annullata_{false};
+    bool rifai_ = false;  // a reload stopped the run: it starts again on the new archive
+    QString premessa_;    // said before the outcome of a run started by a reload
     std::thread lavoro_;
 
     QComboBox* sceltaMetodo_;
@@ -64,6 +76,8 @@ private:
     QLabel* stato_;
     VistaGriglia* tabellaStorico_;
     QLabel* riepilogo_;
+    QLabel* giudizio_;
+    QLabel* opzioniTesto_;
     QChartView* grafico_;
 };
 

@@ -100,7 +100,13 @@ void PaginaFormazioni::elaborazioneModalita2() {
 }
 
 void PaginaFormazioni::aggiungePrevisione() {
-    if (contesto_.metodo.AggiungiFormazione(rigaFormazione_ - 1)) emit previsioniCambiate();
+    MetodoIndice& metodo = contesto_.metodo;
+    const int indice = rigaFormazione_ - 1;
+    if (indice >= 0 && indice < static_cast<int>(metodo.formazioni.size()) &&
+        previsioneRifiutata(this, metodo,
+                            previsioneDaFormazione(metodo.formazioni[indice], metodo.analisi.SorteElaborazione)))
+        return;
+    if (metodo.AggiungiFormazione(indice)) emit previsioniCambiate();
 }
 
 void PaginaFormazioni::aggiungeRigaSelezionataAMemo() {

@@ -47,16 +47,25 @@ void PaginaModello::verificaPrevisione() {
     const int riga = tabellaModello_->griglia().rigaCorrente();
     if (riga < 1 || riga > static_cast<int>(analisi.modello.size())) return;
     if (!verifica_) verifica_ = new FinestraVerificaPrevisione(this);
+    rigaVerificata_ = riga;
     verifica_->mostra(VerificaPrevisione(analisi, contesto_.sessione.archivio, riga), analisi.NumeroColpi);
 }
 
-// The historical test takes the options as they are set now.
+// The historical test takes the options as they are set now, and follows them while it is open.
 void PaginaModello::verificaStorica() {
-    contesto_.leggiOpzioniBase();
-    contesto_.leggiOpzioniElaborazione();
-    auto* finestra = new FinestraVerificaStorica(contesto_.sessione, contesto_.metodo.analisi, this);
-    finestra->setAttribute(Qt::WA_DeleteOnClose);
-    finestra->show();
+    if (!storica_) {
+        storica_ = new FinestraVerificaStorica(contesto_.sessione, contesto_.opzioniCorrenti(), this);
+        storica_->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        storica_->seguiOpzioni(contesto_.opzioniCorrenti());
+    }
+    storica_->show();
+    storica_->raise();
+    storica_->activateWindow();
+}
+
+void PaginaModello::seguiOpzioni() {
+    if (storica_) storica_->seguiOpzioni(contesto_.opzioniCorrenti());
 }
 
 void PaginaModello::mostra() {
@@ -64,8 +73,13 @@ void PaginaModello::mostra() {
     tabellaModello_->adattaColonne();
 }
 
-void PaginaModello::chiudiVerifica() {
-    if (verifica_) verifica_->close();
+void PaginaModello::seguiArchivio() {
+    if (!verifica_) return;
+    const AnalisiIndice& analisi = contesto_.metodo.analisi;
+    if (rigaVerificata_ < 1 || rigaVerificata_ > static_cast<int>(analisi.modello.size())) verifica_->close();
+    else
+        verifica_->aggiorna(VerificaPrevisione(analisi, contesto_.sessione.archivio, rigaVerificata_),
+                            analisi.NumeroColpi);
 }
 
 }  // namespace quorvane

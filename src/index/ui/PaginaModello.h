@@ -8,6 +8,7 @@
 namespace quorvane {
 
 class FinestraVerificaPrevisione;
+class FinestraVerificaStorica;
 class VistaGriglia;
 
 class PaginaModello : public QWidget {
@@ -17,14 +18,20 @@ public:
 
     // "Verifica previsione" of the selected model row.
     void verificaPrevisione();
+    // "Verifica storica": opens the window, or brings the open one forward with its results.
     void verificaStorica();
+    // The options of the index window changed: an open historical test shows them.
+    void seguiOpzioni();
     void mostra();
-    // The draws the verification showed are gone.
-    void chiudiVerifica();
+    // The archive was reloaded: an open verification shows its model draw on the new draws, or
+    // closes when the table no longer has that row.
+    void seguiArchivio();
 
 private:
     ContestoIndice& contesto_;
     QPointer<FinestraVerificaPrevisione> verifica_;
+    int rigaVerificata_ = 0;
+    QPointer<FinestraVerificaStorica> storica_;
     VistaGriglia* tabellaModello_;  // FgV
 };
 

@@ -155,8 +155,15 @@ void PaginaPeriodo::sceltaEstrazione(int valore) {
     riempiEstrazioneMostrata(estrazioneMostrata_->griglia(), archivio, valore);
 }
 
-void PaginaPeriodo::seguiArchivio() {
-    sceltaEstrazione(quorvane::seguiArchivio(barraFine_, contesto_.sessione.archivio, dataScelta_));
+void PaginaPeriodo::seguiArchivio(int sostituta) {
+    const ArchivioEstrazioni& archivio = contesto_.sessione.archivio;
+    int scelta = quorvane::seguiArchivio(barraFine_, archivio, dataScelta_);
+    if (archivio.contiene(scelta) && archivio.DateEstrazioni(scelta) != dataScelta_ && archivio.contiene(sostituta)) {
+        const QSignalBlocker blocco(barraFine_);
+        barraFine_->setValue(sostituta);
+        scelta = sostituta;
+    }
+    sceltaEstrazione(scelta);
 }
 
 void PaginaPeriodo::ultima() {

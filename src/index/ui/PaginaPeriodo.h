@@ -30,9 +30,9 @@ public:
     void scriviIn(Configurazione& configurazione) const;
     // The options of a saved configuration; the selected draw only with `conEstrazione`.
     void applica(const Configurazione& configurazione, bool conEstrazione);
-    // The archive was reloaded: the selected draw is kept when it still exists, else the last
-    // draw is selected.
-    void seguiArchivio();
+    // The archive was reloaded: the selected draw is kept when it still exists, else
+    // `sostituta` (the end of a redone analysis) when given, else the last draw.
+    void seguiArchivio(int sostituta = 0);
 
     void ultima();
     void selezionaPerNumeroIndice();

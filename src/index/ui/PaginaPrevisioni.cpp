@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "core/ui/Controlli.h"
+#include "core/ui/Dialoghi.h"
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/GriglieIndice.h"
@@ -130,16 +131,26 @@ void PaginaPrevisioni::riepilogoStatistico() {
     riepilogo_->mostra(contesto_.metodo.contatori);
 }
 
+// A sorte the forecast cannot be played with is refused with the reason; an accepted one
+// credits the list again, so that "Esiti" and "ET" move together.
 void PaginaPrevisioni::modificaSorte(int riga, int colonna) {
     auto& previsioni = contesto_.metodo.analisi.previsioni;
     if (colonna != 1 || riga < 1 || riga > static_cast<int>(previsioni.size())) return;
     Griglia& g = tabellaPrevisioni_->griglia();
     bool numero = false;
     const int sorte = QString::fromStdString(g.testo(riga, 1)).trimmed().toInt(&numero);
-    Previsione& p = previsioni[riga - 1];
-    if (numero && sorte >= 1 && sorte <= 5) p.sorte = sorte;
-    // Only this cell changes: the list is not rebuilt under the editor that wrote it.
-    g.impostaTesto(riga, 1, std::to_string(p.sorte));
+    const Previsione& p = previsioni[riga - 1];
+    if (sorte == p.sorte && numero) return;
+    if (const auto errore = erroreSorte(numero ? sorte : 0, p.quanti())) {
+        // Only this cell changes now: the list is not rebuilt under the editor that wrote it.
+        g.impostaTesto(riga, 1, std::to_string(p.sorte));
+        Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Sorte"),
+                                       QString::fromStdString(*errore));
+        return;
+    }
+    contesto_.metodo.CambiaSorte(riga - 1, sorte);
+    // The whole list changed: shown once the editor has closed.
+    QMetaObject::invokeMethod(this, &PaginaPrevisioni::previsioniCambiate, Qt::QueuedConnection);
 }
 
 void PaginaPrevisioni::attivaTutte(bool attive) {

@@ -57,6 +57,7 @@ void PaginaRuote::ricavaBaseDati() {
 
 void PaginaRuote::mostra() {
     riempiRuoteInGioco(tavolaRuote_->griglia(), contesto_.metodo.analisi.ruoteInGioco);
+    emit ruoteCambiate();
 }
 
 }  // namespace quorvane

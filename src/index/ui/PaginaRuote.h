@@ -20,6 +20,8 @@ public:
 signals:
     // After "RICAVA BASE DATI"; `trovate` false when no model draw qualified.
     void baseDatiRicavata(bool trovate);
+    // The board was shown again after a change of the wheels in play.
+    void ruoteCambiate();
 
 private:
     ContestoIndice& contesto_;

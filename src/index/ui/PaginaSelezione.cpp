@@ -61,7 +61,9 @@ void PaginaSelezione::aggiungePrevisione() {
     int sorte = 1;
     for (int i = 0; i < 3; ++i)
         if (sceltaSorte_[i]->isChecked()) sorte = i + 1;
-    if (contesto_.metodo.AggiungiDaTavola(sorte, contesto_.tavola.numeri())) emit previsioniCambiate();
+    const std::vector<int> scelti = contesto_.tavola.numeri();
+    if (!scelti.empty() && previsioneRifiutata(this, contesto_.metodo, previsioneDaNumeri(sorte, scelti))) return;
+    if (contesto_.metodo.AggiungiDaTavola(sorte, scelti)) emit previsioniCambiate();
 }
 
 void PaginaSelezione::mostra() {

@@ -7,6 +7,7 @@
 
 #include "analyses/ui/FinestraQuadrature.h"
 #include "core/ui/VistaGriglia.h"
+#include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
 
@@ -47,6 +48,7 @@ protected:
         QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(i).center());
     }
 
+    test::DialoghiFinti dialoghi;
     FinestraQuadrature w;
 };
 
@@ -54,7 +56,7 @@ const QColor bianco(255, 255, 255), giallo(255, 255, 0), ciano(0, 255, 255), ros
 
 }  // namespace
 
-TEST_F(ProvaQuadrature, INumeriVengonoSoloDallaListaEIlCalcoloSegue) {
+TEST_F(ProvaQuadrature, NumeriDallaListaODigitatiESoloQuattroDannoUnRisultato) {
     EXPECT_EQ(w.windowTitle(), "Quadrature");
     EXPECT_FALSE(lista()->isVisible());
     EXPECT_EQ(lista()->count(), 90);
@@ -63,20 +65,22 @@ TEST_F(ProvaQuadrature, INumeriVengonoSoloDallaListaEIlCalcoloSegue) {
     scegli(1, 50);
     EXPECT_EQ(casella(1)->text(), "50");
     EXPECT_FALSE(lista()->isVisible());
-    // Computed at once, with the three empty boxes counted as 0.
-    EXPECT_EQ(etichetta("LblSD1"), "50");
-    EXPECT_EQ(etichetta("LblDD1"), "40");
-    EXPECT_EQ(fg1().testo(5, 2), "50 ");
-    EXPECT_EQ(etichetta("LblTS"), "50");
     EXPECT_EQ(sfondo(1), giallo);  // the box in use
+    // Three empty boxes: no sums of 50 with zeros, and CALCOLA says what is missing.
+    EXPECT_EQ(etichetta("LblTS"), "");
+    EXPECT_EQ(etichetta("LblSD1"), "");
+    QTest::mouseClick(trova<QPushButton>("Command1"), Qt::LeftButton);
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, "Servono quattro numeri da 1 a 90; non ne ha uno valido: N2, N3, N4.");
+    EXPECT_EQ(etichetta("LblTS"), "");
 
-    // Typing changes nothing; a double click empties the box without recomputing.
-    QTest::keyClicks(casella(1), "12");
-    EXPECT_EQ(casella(1)->text(), "50");
-    scegli(2, 2);
-    scegli(3, 3);
-    scegli(4, 4);
-    scegli(1, 1);
+    // Typed numbers count as the chosen ones; the fourth completes the square.
+    QTest::keyClicks(casella(2), "2");
+    QTest::keyClicks(casella(3), "3");
+    QTest::keyClicks(casella(4), "4");
+    EXPECT_EQ(etichetta("LblTS"), "59");
+    QTest::mouseDClick(casella(1), Qt::LeftButton);
+    QTest::keyClicks(casella(1), "1");
     EXPECT_EQ(etichetta("LblTS"), "10");
     const char* somme[] = {"LblSO1", "LblSO2", "LblSv1", "LblSv2", "LblSD1", "LblSD2"};
     const char* distanze[] = {"LblDO1", "LblDO2", "LblDv1", "LblDv2", "LblDD1", "LblDD2"};
@@ -85,12 +89,17 @@ TEST_F(ProvaQuadrature, INumeriVengonoSoloDallaListaEIlCalcoloSegue) {
         EXPECT_EQ(etichetta(somme[i]), attese[i]) << somme[i];
         EXPECT_EQ(etichetta(distanze[i]), attese[i + 6]) << distanze[i];
     }
+    EXPECT_EQ(fg1().testo(2, 2), "3 4");
+    EXPECT_EQ(fg1().testo(2, 3), "7");
+
+    // A box emptied or out of range takes the results away.
     QTest::mouseDClick(casella(4), Qt::LeftButton);
     EXPECT_EQ(casella(4)->text(), "");
-    EXPECT_EQ(etichetta("LblTS"), "10");
+    EXPECT_EQ(etichetta("LblTS"), "");
+    QTest::keyClicks(casella(4), "95");
+    EXPECT_EQ(etichetta("LblTS"), "");
     QTest::mouseClick(trova<QPushButton>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(etichetta("LblTS"), "6");
-    EXPECT_EQ(fg1().testo(2, 2), "3 ");
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Servono quattro numeri da 1 a 90; non ne ha uno valido: N4.");
 }
 
 TEST_F(ProvaQuadrature, LaRigaSceltaEvidenziaLaCoppiaEResetLaSpegne) {
@@ -114,6 +123,7 @@ TEST_F(ProvaQuadrature, LaRigaSceltaEvidenziaLaCoppiaEResetLaSpegne) {
     EXPECT_FALSE(lista()->isVisible());
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(sfondo(i), bianco);
     EXPECT_EQ(colore("LblDv2"), nero);
-    EXPECT_EQ(casella(3)->text(), "30");  // texts and results stay
-    EXPECT_EQ(etichetta("LblDv2"), "20");
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(casella(i)->text(), "");
+    EXPECT_EQ(etichetta("LblDv2"), "");
+    EXPECT_EQ(fg1().testo(10, 2), "");
 }

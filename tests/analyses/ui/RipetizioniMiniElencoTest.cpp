@@ -83,6 +83,18 @@ TEST_F(FinestreSuArchivio, RipetizioniSeguonoLEstrazioneFinale) {
     ASSERT_EQ(fg2.testoTabella(), elenco(ultima, 1, 2));
     ASSERT_GT(fg2.righe(), 1) << "the simulated end draw has a number on two wheels";
 
+    // RILEVAZIONE alone shows its list, and an empty one is said.
+    trova<QComboBox>(&w, "ComboE")->setCurrentIndex(9);
+    trova<QComboBox>(&w, "ComboR")->setCurrentIndex(4);
+    clicca(&w, "Command2");
+    EXPECT_EQ(fg2.righe(), 1);
+    EXPECT_EQ(trova<QLabel>(&w, "LblEsito")->text(),
+              "Nessun numero uscito su 6 ruote in ciascuna delle ultime 10 estrazioni.");
+    trova<QComboBox>(&w, "ComboE")->setCurrentIndex(0);
+    trova<QComboBox>(&w, "ComboR")->setCurrentIndex(0);
+    clicca(&w, "Command2");
+    ASSERT_EQ(fg2.testoTabella(), elenco(ultima, 1, 2));
+
     // A double click on a listed number shows where it came out.
     auto* vista = trova<VistaGriglia>(&w, "Fg2");
     QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, centro(vista, 1, 0));
@@ -172,11 +184,13 @@ TEST_F(FinestreSuArchivio, MiniElencoSegniERicerche) {
     clicca(&w, "Command42_1");
     EXPECT_EQ(hs1->value(), 1);
 
-    // The archive grows: the draw shown stays, the bar reaches the new draws at once.
+    // The archive grows: the draw shown stays with its marks, the bar reaches the new draws at once.
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, centro(vista, 2, 1));
     archivioCresciuto();
     ASSERT_GT(archivio().NumEstrazioni(), ultima);
     EXPECT_EQ(hs1->maximum(), archivio().NumEstrazioni());
     EXPECT_EQ(hs1->value(), 1);
+    EXPECT_EQ(fg2.sfondo(2, 1), Verde);
     clicca(&w, "Command56");
     EXPECT_EQ(hs1->value(), archivio().NumEstrazioni());
     EXPECT_EQ(trova<QLabel>(&w, "Label1")->text().toStdString(), archivio().DateEstrazioni(archivio().NumEstrazioni()));

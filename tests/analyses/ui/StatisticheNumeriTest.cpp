@@ -1,5 +1,5 @@
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -67,7 +67,7 @@ protected:
         ASSERT_EQ(grafico->barre()->count(), barre);
         const auto assi = grafico->chart()->axes(Qt::Horizontal);
         ASSERT_EQ(assi.size(), 1);
-        const QStringList categorie = static_cast<QBarCategoryAxis*>(assi[0])->categories();
+        const QStringList categorie = static_cast<QCategoryAxis*>(assi[0])->categoriesLabels();
         ASSERT_EQ(categorie.size(), barre);
         for (int i = 0; i < barre; ++i) {
             const int riga = rigaDi(categorie[i]);

@@ -62,11 +62,11 @@ TEST(AggiornamentoReale, UltimeCentoEstrazioniRipristinate) {
     const auto righe = righeDi(leggiFileAggiornamento(qpath(cartella / "agg.txt")));
     ASSERT_EQ(righe.size(), 100u);
 
-    const auto controllo = ConfrontoAggiornamento(righe, leggi(*db));
+    const auto esito = scriviAggiornamento(*db, righe, false);
+    const auto& controllo = esito.controllo;
     ASSERT_EQ(controllo.righeSegnalate.size(), 101u);
     EXPECT_EQ(controllo.righeSegnalate.front(), "Manca estrazione del: " + originali.back().data);
     EXPECT_EQ(controllo.righeSegnalate.back(), "Nessuna anomalia rilevata");
-    const auto esito = scriviAggiornamento(*db, pianoAggiornamento(righe, controllo, false));
     EXPECT_TRUE(esito.errore.isEmpty()) << esito.errore.toStdString();
     EXPECT_EQ(esito.aggiunte, 100);
     confrontaRighe(leggi(*db), originali);
@@ -91,11 +91,10 @@ TEST(AggiornamentoReale, StoricoComeAggiornamentoUgualeAllImportazione) {
     const auto zippate = righeDi(leggiStoricoComeAggiornamento(qpath(cartella / "storico.zip")));
     ASSERT_EQ(zippate.size(), righe.size());
     EXPECT_EQ(zippate.back().ruote, righe.back().ruote);
-    const auto controllo = ConfrontoAggiornamento(righe, {});
-    EXPECT_EQ(controllo.errori, 0);
     auto nuovo = DatabaseArchivio::apriOCrea(qpath(cartella / "nuovo.db"), &errore);
     ASSERT_TRUE(nuovo);
-    const auto esito = scriviAggiornamento(*nuovo, pianoAggiornamento(righe, controllo, false));
+    const auto esito = scriviAggiornamento(*nuovo, righe, false);
+    EXPECT_EQ(esito.controllo.errori, 0);
     EXPECT_EQ(esito.aggiunte, static_cast<int>(righe.size()));
     confrontaRighe(leggi(*nuovo), leggi(*diretto));
 }

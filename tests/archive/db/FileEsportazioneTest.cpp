@@ -16,14 +16,14 @@ TEST(FileEsportazione, UnFilePiuCortoNonLasciaCodeEUnErroreSiDice) {
     test::CartellaTemporanea cartella;
     test::scriviFile(cartella / "Dati.iii", std::string(330, 'v'));
     QString errore;
-    ASSERT_TRUE(scriviEsportazione(qpath(cartella / "Dati.iii"), std::string(220, 'n'), &errore));
+    ASSERT_TRUE(scriviEsportazione(qpath(cartella / "Dati.iii"), std::string(220, 'n'), {}, &errore));
     EXPECT_EQ(test::leggiFile(cartella / "Dati.iii"), std::string(220, 'n'));
-    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "manca" / "x.Txt"), "x", &errore));
+    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "manca" / "x.Txt"), "x", {}, &errore));
     EXPECT_TRUE(errore.contains("Impossibile scrivere")) << errore.toStdString();
 
     // A FIFO (or a device) stays what it is: never replaced by a regular file.
     ASSERT_EQ(::mkfifo((cartella / "fifo").c_str(), 0600), 0);
-    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "fifo"), "x", &errore));
+    EXPECT_FALSE(scriviEsportazione(qpath(cartella / "fifo"), "x", {}, &errore));
     EXPECT_TRUE(errore.contains("non è un file normale")) << errore.toStdString();
     EXPECT_FALSE(std::filesystem::is_regular_file(cartella / "fifo"));
 }
@@ -32,9 +32,11 @@ TEST(FileEsportazione, CartellaDiZendravoltaSottoWine) {
     test::CartellaTemporanea cartella;
     test::VariabileAmbiente wine("WINEPREFIX", cartella.percorso().string());
     EXPECT_TRUE(cartellaZendravolta().isEmpty());
+    EXPECT_EQ(cartellaZendravoltaPrevista(), qpath(cartella / "drive_c" / "KVEL3"));  // what the page names
     std::filesystem::create_directories(cartella / "drive_c" / "Kvel3");
     const QString kvel = cartellaZendravolta();
     EXPECT_EQ(kvel, qpath(cartella / "drive_c" / "Kvel3"));
+    EXPECT_EQ(cartellaZendravoltaPrevista(), kvel);
     EXPECT_EQ(fileZendravolta(kvel), qpath(cartella / "drive_c" / "Kvel3" / "DATI32.III"));
     test::scriviFile(cartella / "drive_c" / "Kvel3" / "dati32.iii", "vecchio");
     EXPECT_EQ(fileZendravolta(kvel), qpath(cartella / "drive_c" / "Kvel3" / "dati32.iii"));

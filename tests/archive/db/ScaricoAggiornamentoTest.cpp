@@ -1,5 +1,7 @@
 #include <QSqlQuery>
 #include <QString>
+#include <algorithm>
+#include <filesystem>
 
 #include "archive/FileAggiornamento.h"
 #include "archive/db/ScaricoAggiornamento.h"
@@ -94,12 +96,46 @@ TEST_F(Scarico, LaCopiaGuadagnaUnaRigaVuotaCheIlCaricamentoTogli) {
     ASSERT_EQ(lette.size(), 2u);
     EXPECT_EQ(lette[1].data, "05/01/2023");
 
-    // No first-line test on a downloaded copy: a line of another shape still loads.
-    test::ServerHttp diversa({.corpo = "07/01/2023 10-20-30-40-50"});
-    ASSERT_TRUE(scaricaAggiornamento(QString::fromStdString(diversa.indirizzo()), copia, &errore));
+    // No first-line test on a downloaded copy: a whole line without the final "pr" still loads.
+    test::ServerHttp diversa({.corpo = fileAggiornamento().substr(0, LunghezzaRigaAggiornamento - 2)});
+    ASSERT_TRUE(scaricaAggiornamento(QString::fromStdString(diversa.indirizzo()), copia, &errore))
+        << errore.toStdString();
     auto corta = leggiCopiaAggiornamento(copia);
     ASSERT_TRUE(std::holds_alternative<std::vector<RigaAggiornamento>>(corta));
     EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(corta).size(), 1u);
+}
+
+TEST_F(Scarico, CioCheNonEUnFileDiAggiornamentoNonSostituisceLaCopia) {
+    test::scriviFile(cartella / "Estr_Agg.txt", fileAggiornamento());
+    const std::pair<std::string, const char*> cattivi[] = {
+        {"<!DOCTYPE html>\n<html><body>Pagina non trovata</body></html>\n", "la riga 1 (\"<!DOCTYPE html>\")"},
+        {fileAggiornamento().substr(0, fileAggiornamento().size() - 20), "il file è arrivato tagliato"},
+        {std::string("PK\x03\x04\x14\0\0\0", 8), "è un archivio zip"},
+    };
+    for (const auto& [corpo, motivo] : cattivi) {
+        test::ServerHttp server({.corpo = corpo});
+        EXPECT_FALSE(scaricaAggiornamento(QString::fromStdString(server.indirizzo()), copia, &errore)) << motivo;
+        EXPECT_TRUE(errore.contains(QString::fromUtf8(motivo)) && errore.contains("resta com'era"))
+            << errore.toStdString();
+    }
+    EXPECT_EQ(test::leggiFile(cartella / "Estr_Agg.txt"), fileAggiornamento());
+}
+
+TEST_F(Scarico, UnaRispostaSenzaFineSiFermaAlLimite) {
+    // Bytes counted as they arrive: not one past the limit reaches the file.
+    test::ServerHttp server({.corpo = std::string(10000, '7'), .senzaFine = true});
+    qint64 massimo = 0;
+    const auto conta = [&massimo](qint64 ricevuti, qint64) { massimo = std::max(massimo, ricevuti); };
+    EXPECT_FALSE(scaricaFile(url(server), copia, &errore, conta, {60000, 100000}));
+    EXPECT_TRUE(errore.contains("supera il limite")) << errore.toStdString();
+    EXPECT_GT(massimo, 0);
+    EXPECT_LE(massimo, 100000);
+    EXPECT_FALSE(std::filesystem::exists(cartella / "Estr_Agg.txt"));
+
+    // The headers, then nothing: the site answered, the transfer stalled.
+    test::ServerHttp fermo({.corpo = "", .conLunghezza = false, .lento = true});
+    EXPECT_FALSE(scaricaFile(url(fermo), copia, &errore, {}, {300, 1000}));
+    EXPECT_TRUE(errore.contains("il sito ha risposto, poi si è fermato dopo 0 byte")) << errore.toStdString();
 }
 
 TEST_F(Scarico, UnDownloadFallitoLasciaLaCopiaPrecedente) {

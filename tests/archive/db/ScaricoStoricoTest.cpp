@@ -1,5 +1,6 @@
 #include <QString>
 #include <algorithm>
+#include <tuple>
 
 #include "archive/db/ScaricoStorico.h"
 #include "support/ScritturaZip.h"
@@ -83,4 +84,23 @@ TEST_F(ArchivioUfficiale, OgniGuastoSiDiceComeTale) {
     auto locale = scaricaArchivioUfficiale("file:///etc/passwd");
     ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(locale));
     EXPECT_NE(std::get<ErroreSorgente>(locale).messaggio.find("IndirizzoArchivioUfficiale"), std::string::npos);
+}
+
+TEST_F(ArchivioUfficiale, UnFileInvariatoCostaUnaRispostaVuota) {
+    const std::string zipStorico = zip(Storico);
+    for (const auto& [intestazione, domanda, valore] :
+         {std::tuple<std::string, std::string, std::string>{"ETag", "if-none-match", "\"v1\""},
+          {"Last-Modified", "if-modified-since", "Tue, 08 Dec 2026 21:30:00 GMT"}}) {
+        test::ServerHttp server(
+            {.corpo = zipStorico, .intestazioni = {{intestazione, valore}}, .nonModificato = {domanda, valore}});
+        VersioneFile versione;
+        auto prima = scaricaArchivioUfficialeSeCambiato(url(server), versione);
+        ASSERT_TRUE(prima && std::holds_alternative<std::vector<RigaAggiornamento>>(*prima)) << intestazione;
+        EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(*prima).size(), 2u);
+        EXPECT_EQ((intestazione == "ETag" ? versione.etag : versione.ultimaModifica).toStdString(), valore);
+        // Asked again with the version remembered: 304, nothing downloaded, nothing to check.
+        EXPECT_FALSE(scaricaArchivioUfficialeSeCambiato(url(server), versione)) << intestazione;
+        EXPECT_TRUE(versione.invariata);
+        EXPECT_EQ(server.richieste().size(), 2u);
+    }
 }

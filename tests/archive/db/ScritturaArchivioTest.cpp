@@ -5,30 +5,32 @@
 
 using namespace quorvane;
 
-// Only rows really written are counted and listed: a date already stored (or met twice in the
-// same file) is left alone, a correction of a date not stored changes nothing.
+// Only rows really written are counted and listed: a date already stored with other numbers is
+// left alone without --correggi, a date met twice is added once.
 TEST(ScritturaArchivio, ContaSoloLeRigheScritte) {
     test::CartellaTemporanea cartella;
     QString errore;
     auto db = DatabaseArchivio::apriOCrea(test::qpath(cartella / "a.db"), &errore);
     ASSERT_TRUE(db) << errore.toStdString();
-    const auto scrittura = [](bool aggiunta, Data data, const std::string& bari) {
-        ScritturaEstrazione s;
-        s.aggiunta = aggiunta;
-        s.data = data;
-        s.ruote[0] = bari;
-        return s;
+    const auto riga = [](const std::string& data, const std::string& bari) {
+        RigaAggiornamento r;
+        r.data = data;
+        r.ruote.fill(std::string(LunghezzaTestoRuota, ' '));
+        r.ruote[0] = bari;
+        return r;
     };
-    const Data presente{2023, 1, 3}, nuova{2023, 1, 5}, assente{2023, 1, 7};
-    ASSERT_EQ(scriviAggiornamento(*db, {scrittura(true, presente, "10-20-30-40-50")}).aggiunte, 1);
+    ASSERT_EQ(scriviAggiornamento(*db, {riga("03/01/2023", "10-20-30-40-50")}, false).aggiunte, 1);
 
     const EsitoAggiornamento esito = scriviAggiornamento(
-        *db, {scrittura(true, presente, "01-02-03-04-05"), scrittura(true, nuova, "11-21-31-41-51"),
-              scrittura(true, nuova, "12-22-32-42-52"), scrittura(false, assente, "13-23-33-43-53")});
+        *db,
+        {riga("03/01/2023", "01-02-03-04-05"), riga("05/01/2023", "11-21-31-41-51"),
+         riga("05/01/2023", "12-22-32-42-52")},
+        false);
     EXPECT_TRUE(esito.errore.isEmpty()) << esito.errore.toStdString();
     EXPECT_EQ(esito.aggiunte, 1);
     EXPECT_EQ(esito.modificate, 0);
-    EXPECT_EQ(esito.righeScritte, std::vector<std::string>{"Aggiunta estrazione del05/01/2023"});
+    EXPECT_EQ(esito.righeScritte, std::vector<std::string>{"Aggiunta estrazione del 05/01/2023"});
+    EXPECT_EQ(esito.controllo.righe[0].stato, StatoRiga::Diversa);
 
     const auto righe = db->leggiEstrazioni(&errore);
     ASSERT_TRUE(righe) << errore.toStdString();

@@ -64,6 +64,19 @@ TEST_F(ProvaArchivio, RicercheEScorrimento) {
     EXPECT_EQ(slider()->value(), 31);
     EXPECT_EQ(etichetta("LBLESTRAZIONE"), QString::fromStdString(data));
 
+    // "Imposta data" brings the calendar to the current draw, and the date box with it; so does
+    // a day chosen on the calendar with the keyboard.
+    auto* calendario = trova<QCalendarWidget>(w(), "MonthView1");
+    auto* dataSalvata = trova<QLineEdit>(w(), "Text1");
+    clicca("Command6");
+    EXPECT_EQ(calendario->selectedDate().toString("dd/MM/yyyy"), QString::fromStdString(data));
+    EXPECT_EQ(dataSalvata->text(), QString::fromStdString(data));
+    calendario->setFocus();
+    QTest::keyClick(calendario->focusWidget(), Qt::Key_Right);
+    EXPECT_NE(dataSalvata->text(), QString::fromStdString(data));
+    EXPECT_EQ(dataSalvata->text(), calendario->selectedDate().toString("dd/MM/yyyy"));
+    EXPECT_TRUE(dataSalvata->isReadOnly());
+
     // The index label proposes 3894 whatever the archive; beyond the archive nothing moves.
     dialoghi.testi = {"3894", "5"};
     QLabel* indice = trova<QLabel>(w(), "pAN_DC");
@@ -265,7 +278,7 @@ TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
 
     // Without "Corregge estrazioni errate" only the missing draw is written.
     clicca("Command28");
-    EXPECT_EQ(list4(), (QStringList{"Aggiunta estrazione del04/02/2023", "aggiunti N° 1 record"}));
+    EXPECT_EQ(list4(), (QStringList{"Aggiunta estrazione del 04/02/2023", "aggiunti N° 1 record"}));
     EXPECT_EQ(dialoghi.messaggi.back().testo, "Dati salvati correttamente.");
     EXPECT_EQ(memorizzate().size(), 61u);
     EXPECT_EQ(memorizzate()[56].ruote[3], scriviTestoRuota(estrazioni[56].ruote[3]));
@@ -283,7 +296,7 @@ TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
     EXPECT_EQ(list4().size(), 2);
     const auto messaggi = dialoghi.messaggi.size();
     clicca("Command28");
-    EXPECT_EQ(list4(), QStringList{QString::fromStdString("Modificata estrazione del" + righe[1].data)});
+    EXPECT_EQ(list4(), QStringList{QString::fromStdString("Modificata estrazione del " + righe[1].data)});
     EXPECT_EQ(dialoghi.messaggi.size(), messaggi);  // corrections alone show no message
     EXPECT_EQ(memorizzate()[56].ruote[3], "01-02-03-04-05");
     EXPECT_EQ(memorizzate().size(), 61u);
@@ -292,6 +305,9 @@ TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {
     EXPECT_EQ(list4().first(),
               "Riga non valida del 07/02/2023 (Palermo, Roma, Torino, Venezia, Nazionale): non sarà scritta");
     EXPECT_EQ(list4().size(), 1);  // the rest equals the archive now
+    clicca("Command28");
+    EXPECT_EQ(dialoghi.messaggi.back().testo, "Nessuna estrazione da aggiungere");
+    EXPECT_EQ(memorizzate().size(), 61u);
 }
 
 TEST_F(ProvaArchivio, FileNonValidoOAnnullato) {

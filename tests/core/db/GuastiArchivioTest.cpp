@@ -26,10 +26,11 @@ protected:
         QString errore;
         ASSERT_TRUE(importaStorico(qpath(cartella / "storico.txt"), percorso, &errore)) << errore.toStdString();
         for (int i = 0; i < 300; ++i) {
-            ScritturaEstrazione s;
-            s.data = Data::daGiorniDaEpoca(Data{2024, 1, 1}.giorniDaEpoca() + i);
-            s.ruote[0] = "01-02-03-04-05";
-            piano.push_back(s);
+            RigaAggiornamento r;
+            r.data = Data::daGiorniDaEpoca(Data{2024, 1, 1}.giorniDaEpoca() + i).testo();
+            r.ruote.fill(std::string(LunghezzaTestoRuota, ' '));
+            r.ruote[0] = "01-02-03-04-05";
+            righe.push_back(r);
         }
     }
 
@@ -44,7 +45,7 @@ protected:
 
     test::CartellaTemporanea cartella;
     QString percorso = qpath(cartella / "a.db");
-    std::vector<ScritturaEstrazione> piano;
+    std::vector<RigaAggiornamento> righe;
 };
 
 // A second connection of the same file, as another program would hold it.
@@ -74,7 +75,7 @@ TEST_F(GuastiArchivio, UnLettoreFermaIlCommitENullaEScritto) {
         altra.lettura = QSqlQuery(altra.db);
         ASSERT_TRUE(altra.db.transaction());
         ASSERT_TRUE(altra.lettura.exec(QStringLiteral("SELECT * FROM EstrazioniLotto")) && altra.lettura.next());
-        const EsitoAggiornamento esito = scriviAggiornamento(*db, piano);
+        const EsitoAggiornamento esito = scriviAggiornamento(*db, righe, false);
         EXPECT_TRUE(esito.errore.contains("bloccato da un altro programma")) << esito.errore.toStdString();
         EXPECT_TRUE(esito.messaggio().contains("nessuna estrazione è stata scritta"));
         EXPECT_EQ(esito.aggiunte, 0);
@@ -91,7 +92,7 @@ TEST_F(GuastiArchivio, DiscoPienoNonScriveNullaENonLasciaUnJournal) {
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
         // The file may not grow: the first new page needed fails as a full disk would.
         ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
-        const EsitoAggiornamento esito = scriviAggiornamento(*db, piano);
+        const EsitoAggiornamento esito = scriviAggiornamento(*db, righe, false);
         EXPECT_TRUE(esito.errore.contains("il disco è pieno")) << esito.errore.toStdString();
         EXPECT_EQ(esito.aggiunte, 0);
     }
@@ -100,6 +101,27 @@ TEST_F(GuastiArchivio, DiscoPienoNonScriveNullaENonLasciaUnJournal) {
     auto letto = leggiFileArchivio(percorso, &errore);
     ASSERT_TRUE(letto) << errore.toStdString();
     EXPECT_EQ(letto->size(), 2u);
+}
+
+// The archive and its journal as a write stopped halfway leaves them (copied while a write is
+// open): reading alone rolls the write back, instead of refusing the archive.
+TEST_F(GuastiArchivio, UnaScritturaInterrottaSiAnnullaAncheSoloLeggendo) {
+    {
+        auto db = apri();
+        QSqlQuery q(db->db());
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA cache_size = 1")) && q.exec(QStringLiteral("BEGIN")));
+        ASSERT_TRUE(q.exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+            "INSERT INTO EstrazioniLotto (DataEstrazione, Ba) SELECT printf('2030-%04d', i), 'x' FROM n")));
+        std::filesystem::copy_file(cartella / "a.db", cartella / "b.db");
+        std::filesystem::copy_file(cartella / "a.db-journal", cartella / "b.db-journal");
+        ASSERT_TRUE(q.exec(QStringLiteral("ROLLBACK")));
+    }
+    QString errore;
+    auto letto = leggiFileArchivio(qpath(cartella / "b.db"), &errore);
+    ASSERT_TRUE(letto) << errore.toStdString();
+    EXPECT_EQ(letto->size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(cartella / "b.db-journal"));
 }
 
 TEST_F(GuastiArchivio, UnArchivioDanneggiatoNonVieneScritto) {
@@ -121,7 +143,7 @@ TEST_F(GuastiArchivio, UnArchivioDanneggiatoNonVieneScritto) {
         file << std::string(64, '\xFF');
     }
     auto db = apri();
-    const EsitoAggiornamento esito = scriviAggiornamento(*db, piano);
+    const EsitoAggiornamento esito = scriviAggiornamento(*db, righe, false);
     EXPECT_TRUE(esito.errore.contains("danneggiato")) << esito.errore.toStdString();
     EXPECT_EQ(db->numeroEstrazioni(), 2);
 }

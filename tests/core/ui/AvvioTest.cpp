@@ -136,7 +136,7 @@ TEST_F(Avvio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
     EXPECT_EQ(fgpa.righe(), 301);
 }
 
-TEST_F(Avvio, AnnullareLaSceltaNonCambiaNulla) {
+TEST_F(Avvio, AnnullareOScegliereIlDatabaseDelProgrammaNonCambiaNulla) {
     const QString archivio = creaArchivio(cartella / "primo.db", 20);
     preparaCartella(archivio, "1");
 
@@ -149,6 +149,15 @@ TEST_F(Avvio, AnnullareLaSceltaNonCambiaNulla) {
     EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
     EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), archivio);
     EXPECT_TRUE(dialoghi.messaggi.empty());
+
+    dialoghi.fileScelto = programma->sessione().programma().percorso();
+    clicca(inizio, "Command4");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo,
+              "DbQuorvane.db è il database del programma, non un archivio delle "
+              "estrazioni: l'archivio resta quello di prima.");
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
+    EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), archivio);
 }
 
 TEST_F(Avvio, UnAltroArchivioSceltoVieneCaricato) {
@@ -185,10 +194,13 @@ TEST_F(Avvio, ArchivioDimostrativoAlPrimoAvvio) {
     EXPECT_TRUE(trova<QLabel>(programma->inizio(), "LblDimostrativo")->isVisible());
     EXPECT_TRUE(testo(programma->inizio(), "LblDimostrativo").contains("simulate"));
     const Griglia& fgP = trova<VistaGriglia>(programma->inizio(), "FgP")->griglia();
-    ASSERT_EQ(fgP.righe(), 7);
-    EXPECT_EQ(fgP.testo(1, 1), "EstrazioneIniziale");  // sorted by name
-    EXPECT_EQ(fgP.testo(2, 1), "IndirizzoAggiornamenti");
-    EXPECT_EQ(fgP.testo(3, 1), "IndirizzoArchivioUfficiale");
+    ASSERT_EQ(fgP.righe(), 10);
+    EXPECT_EQ(fgP.testo(1, 1), "ControlloArchivioAvvio");  // sorted by name
+    EXPECT_EQ(fgP.testo(3, 1), "EstrazioneIniziale");
+    EXPECT_EQ(fgP.testo(3, 2), "Prima estrazione dell'archivio modello");
+    EXPECT_EQ(fgP.testo(3, 3), "1");
+    EXPECT_EQ(fgP.testo(5, 1), "IndirizzoAggiornamenti");
+    EXPECT_EQ(fgP.testo(6, 1), "IndirizzoArchivioUfficiale");
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(testo(programma->finestraPrincipale(), "Lbl_inizioNE"), "1");
     EXPECT_TRUE(trova<QLabel>(programma->finestraPrincipale(), "LblDimostrativo")->isVisible());

@@ -18,9 +18,11 @@
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/GriglieIndice.h"
+#include "index/MetodoIndice.h"
 #include "index/Ritardi.h"
 #include "index/ui/FinestraIndice.h"
 #include "index/ui/ProvaFinestraIndice.h"
+#include "support/DialoghiFinti.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
@@ -51,7 +53,7 @@ struct Risposte {
 TEST_F(ProvaFinestraIndice, ApreSullUltimaEstrazioneConLeScelteIniziali) {
     apri(60);
     const ArchivioEstrazioni& a = archivio();
-    EXPECT_EQ(finestra->windowTitle(), " Quorvane");
+    EXPECT_EQ(finestra->windowTitle(), "Analisi con il metodo degli indici");
     auto* hFine = trova<QScrollBar>("hFine");
     EXPECT_EQ(hFine->maximum(), 60);
     EXPECT_EQ(hFine->value(), 60);
@@ -261,7 +263,9 @@ TEST_F(ProvaFinestraIndice, CicloDiCoperturaDallaFinestra) {
     EXPECT_FALSE(modello->flags(modello->index(0, 2)) & Qt::ItemIsEditable);
     ASSERT_TRUE(modello->setData(modello->index(0, 1), "3"));
     EXPECT_EQ(finestra->analisi().previsioni[0].sorte, 3);
+    test::DialoghiFinti dialoghi;
     modello->setData(modello->index(0, 1), "x");
+    EXPECT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(finestra->analisi().previsioni[0].sorte, 3);
     EXPECT_EQ(griglia("Fg_ZZ").testo(1, 1), "3");
 
@@ -324,29 +328,31 @@ TEST_F(ProvaFinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     };
 
     // A draw added, as "SALVA ESTRAZIONE" stores it: in reach at once, the selected draw kept,
-    // the model draws of the old archive gone.
+    // the model draws kept too (the draws they were found on are the same).
     const Estrazione nuova = generaArchivioDemo(Data{2026, 1, 1})[60];
     auto db = DatabaseArchivio::apri(test::qpath(cartella / "archivio.db"), &errore);
     ASSERT_TRUE(db && db->aggiungiEstrazioni({nuova}, &errore)) << errore.toStdString();
     ricarica();
     EXPECT_EQ(hFine->maximum(), 61);
     EXPECT_EQ(hFine->value(), 40);
-    EXPECT_EQ(griglia("FgV").righe(), 1);
-    EXPECT_EQ(griglia("FgRit").righe(), 1);
+    EXPECT_EQ(griglia("FgV").testo(1, 1), "60");
+    EXPECT_EQ(griglia("FgRit").righe(), 91);
     clicca("Command22");
     EXPECT_EQ(hFine->value(), 61);
     EXPECT_EQ(trova<QLabel>("labend")->text(), "61 del " + QString::fromStdString(nuova.data.testo()));
     clicca("Command13");
     EXPECT_EQ(griglia("FgV").testo(1, 1), "61");
 
-    // The selected last draw deleted: the window moves to the new last draw, and RICAVA BASE
-    // DATI counts from there; the deleted date is not found any more.
+    // The selected last draw deleted: the analysis is redone at the nearest draw, the window
+    // says so and moves there; the deleted date is not found any more.
     ASSERT_EQ(eliminaEstrazione(*db, nuova.data, &errore), EsitoScrittura::Fatta) << errore.toStdString();
     ricarica();
     EXPECT_EQ(hFine->maximum(), 60);
     EXPECT_EQ(hFine->value(), 60);
     EXPECT_EQ(trova<QLabel>("labend")->text(), "60 del " + QString::fromStdString(archivio().DateEstrazioni(60)));
-    EXPECT_EQ(griglia("FgV").righe(), 1);
+    EXPECT_EQ(griglia("FgV").testo(1, 1), "60");
+    EXPECT_EQ(trova<QLabel>("LblArchivio")->text(),
+              "Archivio cambiato: analisi rifatta al " + QString::fromStdString(archivio().DateEstrazioni(60)));
     clicca("Command13");
     EXPECT_EQ(griglia("FgV").testo(1, 1), "60");
     Griglia ritardi("FgRit");
@@ -361,13 +367,32 @@ TEST_F(ProvaFinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
                                     "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."}));
 }
 
+// The list as the engine builds it on the archive of the session, from the window's options.
+Griglia listaAttesa(const ArchivioEstrazioni& archivio, AnalisiIndice opzioni, int fine,
+                    const std::vector<std::pair<int, std::vector<int>>>& previsioni) {
+    MetodoIndice atteso(archivio);
+    atteso.analisi = opzioni;
+    atteso.analisi.EstrazioneSelezionata = fine;
+    EXPECT_TRUE(atteso.RicavaBaseDati());
+    for (const auto& [sorte, numeri] : previsioni) EXPECT_TRUE(atteso.AggiungiDaTavola(sorte, numeri));
+    Griglia g("Fg_ZZ");
+    riempiTabellaPrevisioni(g, atteso.analisi);
+    return g;
+}
+
 TEST_F(ProvaFinestraIndice, SorteDigitataNellaLista) {
     apri(200);
     clicca("Command13");
     trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
-    cliccaCella("Fg90", 0, 4);
+    for (int colonna : {4, 9, 2}) cliccaCella("Fg90", colonna == 9 ? 1 : 0, colonna);  // 5, 20, 3
+    QTest::mouseClick(trova<QRadioButton>("Option2"), Qt::LeftButton);
     clicca("Command2");
     ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
+    test::DialoghiFinti dialoghi;
+    clicca("Command2");  // the same forecast again: said, not added
+    ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_TRUE(dialoghi.messaggi[0].testo.contains("già nell'elenco")) << dialoghi.messaggi[0].testo.toStdString();
     static QStringList avvisi;
     avvisi.clear();
     const auto precedente = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
@@ -375,8 +400,9 @@ TEST_F(ProvaFinestraIndice, SorteDigitataNellaLista) {
     });
     finestra->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(finestra.get()));
-    // A digit typed on the cell replaces the sorte; a letter leaves it as it was.
-    for (const auto& [tasto, attesa] : {std::pair{'4', 4}, std::pair{'x', 4}, std::pair{'3', 3}}) {
+    // A sorte beyond the three numbers, a letter and a 7 are refused with a message; a terno is
+    // taken and the list credited again.
+    for (const auto& [tasto, attesa] : {std::pair{'5', 2}, std::pair{'x', 2}, std::pair{'7', 2}, std::pair{'3', 3}}) {
         cliccaCella("Fg_ZZ", 1, 1);
         QTest::keyClick(trova<VistaGriglia>("Fg_ZZ"), tasto);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -387,4 +413,49 @@ TEST_F(ProvaFinestraIndice, SorteDigitataNellaLista) {
     }
     qInstallMessageHandler(precedente);
     EXPECT_TRUE(avvisi.isEmpty()) << avvisi.join('\n').toStdString();
+    ASSERT_EQ(dialoghi.messaggi.size(), 4u);
+    EXPECT_EQ(dialoghi.messaggi[1].testo, "Una previsione di 3 numeri non può avere sorte 5: la sorte va da 1 a 3.");
+    EXPECT_EQ(dialoghi.messaggi[2].testo, "Sorte non valida: la sorte va da 1 a 3.");
+    // "Esiti" and "ET" are those of a terno added as such.
+    EXPECT_EQ(griglia("Fg_ZZ").testoTabella(),
+              listaAttesa(archivio(), finestra->analisi(), 200, {{3, {3, 5, 20}}}).testoTabella());
+}
+
+// The player's forecasts outlive a reload: a draw added after the analysis keeps it as it is; a
+// draw corrected inside its period redoes it at the same date, says so, and credits the list again.
+TEST_F(ProvaFinestraIndice, PrevisioniRestanoQuandoLArchivioCambia) {
+    apri(200);
+    trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
+    clicca("Command13");
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
+    for (int colonna : {4, 0}) {
+        clicca("Command3");
+        cliccaCella("Fg90", colonna == 0 ? 2 : 0, colonna);  // 5, then 21
+        clicca("Command2");
+    }
+    ASSERT_EQ(griglia("Fg_ZZ").righe(), 3);
+    const std::string modello = griglia("FgV").testoTabella();
+    const std::string lista = griglia("Fg_ZZ").testoTabella();
+    QString errore;
+    const auto ricarica = [&] {
+        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore)) << errore.toStdString();
+    };
+    auto db = DatabaseArchivio::apri(test::qpath(cartella / "archivio.db"), &errore);
+    ASSERT_TRUE(db && db->aggiungiEstrazioni({generaArchivioDemo(Data{2026, 1, 1})[200]}, &errore));
+    ricarica();
+    EXPECT_EQ(trova<QScrollBar>("hFine")->maximum(), 201);
+    EXPECT_EQ(griglia("FgV").testoTabella(), modello);
+    EXPECT_EQ(griglia("Fg_ZZ").testoTabella(), lista);
+    EXPECT_TRUE(trova<QLabel>("LblArchivio")->isHidden());
+
+    Estrazione corretta = generaArchivioDemo(Data{2026, 1, 1})[189];  // draw 190, inside the period
+    corretta.ruote[0] = {5, 21, 33, 44, 55};
+    ASSERT_EQ(modificaEstrazione(*db, corretta.data, corretta.riga().ruote, &errore), EsitoScrittura::Fatta);
+    ricarica();
+    const QString data = QString::fromStdString(archivio().DateEstrazioni(200));
+    EXPECT_EQ(trova<QLabel>("LblArchivio")->text(), "Archivio cambiato: analisi rifatta al " + data);
+    EXPECT_EQ(griglia("FgV").righe(), 13);
+    EXPECT_EQ(griglia("Fg_ZZ").testoTabella(),
+              listaAttesa(archivio(), finestra->analisi(), 200, {{1, {5}}, {1, {21}}}).testoTabella());
 }

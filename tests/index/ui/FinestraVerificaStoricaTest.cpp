@@ -1,7 +1,10 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
 #include <QSpinBox>
 
+#include "index/GiudizioVerifica.h"
 #include "index/ui/FinestraVerificaStorica.h"
 #include "index/ui/ProvaFinestraIndice.h"
 #include "support/DialoghiFinti.h"
@@ -9,8 +12,8 @@
 using namespace quorvane;
 using test::ProvaFinestraIndice;
 
-// Opened from the index window with its options; the run gives what the engine gives, a bad
-// period runs nothing, a reload of the archive clears what described the old draws.
+// Opened from the index window with its options; the run gives what the engine gives, with its
+// verdict; a bad period runs nothing; a draw added after the period keeps the results.
 TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     apri(400);
     trova<QComboBox>("ComboPresenze")->setCurrentText("20");
@@ -34,9 +37,16 @@ TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
 
     al->setValue(380);
     storica->findChild<QComboBox*>("ComboMetodo")->setCurrentIndex(1);
+    // The options as set on the controls (the analysis itself reads them at its next command).
+    AnalisiIndice opzioni = finestra->analisi();
+    opzioni.Presenze = 20;
+    opzioni.NumeroColpi = 5;
+    opzioni.Mensile = 0;
+    OpzioniStoriche o{opzioni, MetodoStorico::Ciclo, 300, 380};
+    auto* barra = storica->findChild<QProgressBar*>("Avanzamento");
+    EXPECT_EQ(barra->maximum(), static_cast<int>(puntiStorici(o, archivio()).size()));  // before the run
     QTest::mouseClick(storica->findChild<QPushButton*>("CmdAvvia"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
-    OpzioniStoriche o{finestra->analisi(), MetodoStorico::Ciclo, 300, 380};
     const EsitoStorico atteso = VerificaStorica(o, archivio());
     ASSERT_FALSE(atteso.giocate.empty());
     const Griglia& fg = storica->findChild<VistaGriglia*>("FgStorico")->griglia();
@@ -46,13 +56,22 @@ TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     const QString riepilogo = storica->findChild<QLabel*>("LblRiepilogo")->text();
     EXPECT_TRUE(riepilogo.contains(QString("<b>%1</b>").arg(atteso.riepilogo.vincite))) << riepilogo.toStdString();
     EXPECT_TRUE(riepilogo.contains("Resa attesa"));
+    const RiepilogoStorico& r = atteso.riepilogo;
+    EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
+              giudizioVerifica({r.vincite, r.attese, r.z(), std::nullopt, r.resa(), r.resaAttesa()},
+                               QLocale().decimalPoint().toStdString()));
 
-    // A draw added: the results described the old archive.
+    // The button again brings this window forward, results and all.
+    clicca("CmdStorica");
+    EXPECT_EQ(finestra->findChildren<FinestraVerificaStorica*>().size(), 1u);
+    EXPECT_EQ(fg.righe() - 1, static_cast<int>(atteso.giocate.size()));
+
+    // A draw added after the period: the draws the results read are the same.
     QString errore;
     auto db = DatabaseArchivio::apri(test::qpath(cartella / "archivio.db"), &errore);
     ASSERT_TRUE(db && db->aggiungiEstrazioni({generaArchivioDemo(Data{2026, 1, 1})[400]}, &errore));
     ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore));
-    EXPECT_EQ(fg.righe(), 1);
-    EXPECT_TRUE(storica->findChild<QLabel*>("LblRiepilogo")->text().isEmpty());
-    EXPECT_EQ(al->value(), archivio().NumEstrazioni());
+    EXPECT_EQ(fg.righe() - 1, static_cast<int>(atteso.giocate.size()));
+    EXPECT_FALSE(storica->inCorso());
+    EXPECT_EQ(al->value(), 380);
 }
