@@ -55,11 +55,17 @@ const NomeStrategia& strategiaDaRiga(const Opzioni& opzioni) {
                                               " (indice, ritardatario, ambo-ritardatario, frequenti, fissi)"};
 }
 
+// A list "v1,v2,...": one that holds anything but whole numbers is bad input, as its values are.
 std::vector<int> interiDaTesto(const std::string& testo, const std::string& cosa) {
     std::vector<int> valori;
     std::stringstream elenco(testo);
     std::string pezzo;
-    while (std::getline(elenco, pezzo, ',')) valori.push_back(intero(pezzo, cosa));
+    try {
+        while (std::getline(elenco, pezzo, ',')) valori.push_back(intero(pezzo, cosa));
+    } catch (ErroreComando& errore) {
+        errore.esito = EsitoInputErrato;
+        throw;
+    }
     return valori;
 }
 
@@ -74,7 +80,9 @@ OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& 
     const NomeStrategia& strategia = strategiaDaRiga(opzioni);
     Opzioni indice = opzioni;
     if (strategia.strategia != Strategia::Indice) indice.valori.erase("sorte");  // estratto .. cinquina
-    OpzioniStoriche o = periodoPredefinito({analisiDaOpzioni(indice, archivio)}, archivio);
+    OpzioniStoriche o;
+    o.analisi = analisiDaOpzioni(indice, archivio);
+    o = periodoPredefinito(o, archivio);
     o.strategia = strategia.strategia;
     auto metodo = opzioni.valore("metodo");
     if (metodo && *metodo != "modalita2" && *metodo != "ciclo")
@@ -116,7 +124,7 @@ CampiExtra campiRiepilogo(const RiepilogoStorico& r) {
             {"Rapporto", numeroJson(r.rapporto())},
             {"z", numeroJson(r.z())},
             {"p", numeroJson(r.p)},
-            {"Errore p", numeroJson(r.p && r.erroreP > 0 ? std::optional(r.erroreP) : std::nullopt)},
+            {"Errore p", numeroJson(r.simulazioni > 0 ? std::optional(r.erroreP) : std::nullopt)},
             {"Puntata", r.puntata},
             {"Incasso", numeroJson(r.incasso)},
             {"Resa", numeroJson(r.resa())},
@@ -125,16 +133,15 @@ CampiExtra campiRiepilogo(const RiepilogoStorico& r) {
 
 // The summary as labels: JSON values, or the texts the window shows; then the verdict, empty
 // without plays.
-CampiExtra etichetteRiepilogo(const Opzioni& opzioni, const RiepilogoStorico& r, const std::string& separatore) {
+CampiExtra etichetteRiepilogo(const Opzioni& opzioni, const RiepilogoStorico& r, Strategia strategia,
+                              const std::string& separatore) {
     CampiExtra testi;
     if (opzioni.json) {
         testi = campiRiepilogo(r);
     } else {
         for (auto& [nome, testo] : testiRiepilogoStorico(r, separatore)) testi.emplace_back(nome, testo);
     }
-    std::string giudizio;
-    if (r.giocate > 0) giudizio = giudizioVerifica({r.vincite, r.attese, r.z(), r.p, r.resa(), r.resaAttesa()}, separatore);
-    testi.emplace_back("Giudizio", giudizio);
+    testi.emplace_back("Giudizio", r.giocate > 0 ? giudizioVerifica(r, strategia, separatore) : std::string());
     return testi;
 }
 
@@ -173,17 +180,17 @@ int confrontoCmd(const Opzioni& opzioni, const ArchivioEstrazioni& archivio, con
     const std::string nota =
         "p atteso del migliore per solo caso: 1/(N+1) con N combinazioni indipendenti; combinazioni "
         "correlate lo rendono un'approssimazione";
+    const CampiExtra prova = etichetteRiepilogo(opzioni, esito.prova, o.strategia, separatore);
     if (opzioni.json) {
         stampa(opzioni, tabelle::Combinazioni, tabella,
                {{std::string(chiavi::Migliore), JsonGrezzo{oggettoJson(migliore)}},
-                {std::string(chiavi::Prova), JsonGrezzo{oggettoJson(campiRiepilogo(esito.prova))}},
+                {std::string(chiavi::Prova), JsonGrezzo{oggettoJson(prova)}},
                 {"p atteso del migliore", numeroJson(esito.pAttesoMigliore)},
                 {"nota", nota}});
         return 0;
     }
     CampiExtra etichette = {{"Migliore", testoMigliore}};
-    for (auto& [nome, testo] : testiRiepilogoStorico(esito.prova, separatore))
-        etichette.emplace_back("Prova " + nome, testo);
+    for (const auto& [nome, testo] : prova) etichette.emplace_back("Prova " + nome, testo);
     etichette.emplace_back("p atteso del migliore", testoDecimale(esito.pAttesoMigliore, 4, separatore));
     etichette.emplace_back("Nota", nota);
     stampaConEtichette(opzioni, tabelle::Combinazioni, tabella, etichette);
@@ -201,7 +208,7 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
     Griglia giocate("FgStorico");
     riempiTabellaStorico(giocate, esito.giocate, archivio, separatore);
     stampaConEtichette(opzioni, tabelle::GiocateStoriche, giocate,
-                       etichetteRiepilogo(opzioni, esito.riepilogo, separatore));
+                       etichetteRiepilogo(opzioni, esito.riepilogo, o.strategia, separatore));
     return 0;
 }
 

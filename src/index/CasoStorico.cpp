@@ -119,15 +119,17 @@ SimulazioneCaso simulaCaso(const std::vector<GiocataStorica>& giocate, int vinci
     SimulazioneCaso s;
     if (quante <= 0) return s;
     double somma = 0, quadrati = 0;
-    int almeno = 0;
+    int almeno = 0, alPiu = 0;
     for (int v : esiti) {
         somma += v;
         quadrati += static_cast<double>(v) * v;
         almeno += v >= vincite;
+        alPiu += v <= vincite;
     }
     s.media = somma / quante;
     s.varianza = std::max(0.0, quadrati / quante - s.media * s.media);
     s.p = static_cast<double>(almeno) / quante;
+    s.pInferiore = static_cast<double>(alPiu) / quante;
     s.erroreP = std::sqrt(s.p * (1 - s.p) / quante);
     return s;
 }
@@ -141,12 +143,16 @@ void aggiungiP(RiepilogoStorico& r, const std::vector<GiocataStorica>& giocate, 
         std::vector<double> probabilita;
         for (const GiocataStorica& g : giocate) probabilita.push_back(g.probabilita);
         r.p = codaBernoulli(probabilita, r.vincite);
+        r.pInferiore = codaInferioreBernoulli(probabilita, r.vincite);
         r.erroreP = 0;
+        r.simulazioni = 0;
         return;
     }
     const SimulazioneCaso s = simulaCaso(giocate, r.vincite, seme);
     r.p = s.p;
     r.erroreP = s.erroreP;
+    r.pInferiore = s.pInferiore;
+    r.simulazioni = SimulazioneCaso::Quante;
     r.varianza = s.varianza;
 }
 

@@ -15,7 +15,8 @@ struct SimulazioneCaso {
 
     double p = 0;  // share of simulations with at least the hits given
     double erroreP = 0;
-    double media = 0;  // of the simulated hits
+    double pInferiore = 0;  // share with at most the hits given
+    double media = 0;       // of the simulated hits
     double varianza = 0;
 };
 
@@ -24,7 +25,8 @@ struct SimulazioneCaso {
 SimulazioneCaso simulaCaso(const std::vector<GiocataStorica>& giocate, int vincite, std::uint64_t seme,
                            int quante = SimulazioneCaso::Quante, int thread = 0);
 
-// Sets p, erroreP and, with several plays at a point, the simulated variance of the summary.
+// Sets p, erroreP, pInferiore, simulazioni and, with several plays at a point, the simulated
+// variance of the summary.
 void aggiungiP(RiepilogoStorico& riepilogo, const std::vector<GiocataStorica>& giocate, std::uint64_t seme);
 
 }  // namespace quorvane

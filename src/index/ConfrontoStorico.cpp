@@ -58,10 +58,13 @@ std::vector<OpzioniStoriche> combinazioniConfronto(const OpzioniStoriche& base,
 
 std::optional<std::string> erroreConfronto(const OpzioniStoriche& base, const std::vector<OpzioneConfronto>& opzioni,
                                            int provaDal, const ArchivioEstrazioni& archivio) {
-    OpzioniStoriche prova0 = base;
-    for (const OpzioneConfronto& o : opzioni) {
-        if (!campo(prova0, o.nome)) return "L'opzione " + o.nome + " non si può confrontare per questa strategia.";
+    OpzioniStoriche letta = base;
+    for (std::size_t k = 0; k < opzioni.size(); ++k) {
+        const OpzioneConfronto& o = opzioni[k];
+        if (!campo(letta, o.nome)) return "L'opzione " + o.nome + " non si può confrontare per questa strategia.";
         if (o.valori.empty()) return "Nessun valore da confrontare per " + o.nome + ".";
+        for (std::size_t j = 0; j < k; ++j)
+            if (opzioni[j].nome == o.nome) return "L'opzione " + o.nome + " è confrontata due volte.";
     }
     if (quanteCombinazioni(opzioni) > EsitoConfronto::CombinazioniMassime)
         return "Troppe combinazioni: al massimo " + std::to_string(EsitoConfronto::CombinazioniMassime) + ".";

@@ -39,7 +39,7 @@ struct EsitoConfronto {
 std::vector<OpzioniStoriche> combinazioniConfronto(const OpzioniStoriche& base,
                                                    const std::vector<OpzioneConfronto>& opzioni);
 
-// An Italian message when the comparison cannot run: an option the strategy has not, more than
+// An Italian message when the comparison cannot run: an option the strategy has not or given twice, more than
 // CombinazioniMassime combinations, `provaDal` not inside the period (dal+1 .. al), a combination
 // that cannot run on either part.
 std::optional<std::string> erroreConfronto(const OpzioniStoriche& base, const std::vector<OpzioneConfronto>& opzioni,

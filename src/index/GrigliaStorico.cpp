@@ -67,8 +67,11 @@ std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const Rie
 
 std::string testoProbabilita(const RiepilogoStorico& r, std::string_view separatore) {
     if (!r.p) return {};
-    std::string testo = *r.p < 0.0005 ? "< " + testoDecimale(0.001, 3, separatore) : testoDecimale(*r.p, 3, separatore);
-    if (r.erroreP > 0) testo += " ± " + testoDecimale(r.erroreP, 3, separatore);
+    if (*r.p < 0.0005) return "< " + testoDecimale(0.001, 3, separatore);
+    // Four decimals below 1%, so that a small simulated p keeps a readable error.
+    const int decimali = *r.p < 0.01 ? 4 : 3;
+    std::string testo = testoDecimale(*r.p, decimali, separatore);
+    if (r.simulazioni > 0) testo += " ± " + testoDecimale(r.erroreP, decimali, separatore);
     return testo;
 }
 

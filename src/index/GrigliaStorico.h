@@ -25,7 +25,8 @@ std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const Rie
 void riempiTabellaConfronto(Griglia& g, const std::vector<OpzioneConfronto>& opzioni, const EsitoConfronto& esito,
                             std::string_view separatore);
 
-// p as shown: three decimals, "< 0,001" below, "± e" when simulated; empty when there is none.
+// p as shown: three decimals (four below 1%), "< 0,001" below 0,0005, "± e" when simulated;
+// empty when there is none.
 std::string testoProbabilita(const RiepilogoStorico& r, std::string_view separatore);
 
 // A number with `decimali` digits after `separatore`, rounded half away from zero.

@@ -97,14 +97,16 @@ std::optional<std::string> erroreStrategia(const OpzioniStoriche& o) {
     int numeri = 1;
     if (o.strategia == Strategia::AmboRitardatario) numeri = 2;
     if (o.strategia == Strategia::Frequenti) {
-        if (o.quanti < 1 || o.quanti > Previsione::MaxNumeri) return "--quanti deve essere tra 1 e " + massimo + ".";
+        if (o.quanti < 1 || o.quanti > Previsione::MaxNumeri)
+            return "I numeri più frequenti da giocare devono essere tra 1 e " + massimo + ".";
         if (o.finestra < 1 || o.finestra > OpzioniStoriche::FinestraMassima)
-            return "--finestra deve essere tra 1 e " + std::to_string(OpzioniStoriche::FinestraMassima) + ".";
+            return "La finestra dei numeri frequenti deve essere tra 1 e " +
+                   std::to_string(OpzioniStoriche::FinestraMassima) + " estrazioni.";
         numeri = o.quanti;
     }
     if (o.strategia == Strategia::Fissi) {
         const int n = static_cast<int>(o.numeri.size());
-        if (n < 1 || n > Previsione::MaxNumeri) return "--numeri deve dare da 1 a " + massimo + " numeri.";
+        if (n < 1 || n > Previsione::MaxNumeri) return "I numeri fissi devono essere da 1 a " + massimo + ".";
         for (int i = 0; i < n; ++i) {
             if (o.numeri[i] < 1 || o.numeri[i] > NumeroMassimo) return "I numeri devono essere tra 1 e 90.";
             if (std::count(o.numeri.begin(), o.numeri.begin() + i, o.numeri[i]))

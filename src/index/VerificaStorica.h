@@ -68,9 +68,12 @@ struct RiepilogoStorico {
     // Of the hits under chance: exact with one play per point, else from the simulations.
     double varianza = 0;
     // Probability that chance gives at least `vincite` hits; nothing without plays. Exact with one
-    // play per point, else simulated with standard error erroreP.
+    // play per point, else the share of `simulazioni` runs of chance, with standard error erroreP.
     std::optional<double> p;
     double erroreP = 0;
+    // Probability that chance gives at most `vincite` hits, found as p is: how rare so few are.
+    std::optional<double> pInferiore;
+    int simulazioni = 0;  // 0 when p is exact
     long long puntata = 0;
     double incasso = 0;
     double incassoAtteso = 0;
