@@ -92,8 +92,6 @@ OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& 
     if (auto quanti = opzioni.valore("quanti")) o.quanti = intero(*quanti, "--quanti");
     if (auto finestra = opzioni.valore("finestra")) o.finestra = intero(*finestra, "--finestra");
     if (auto numeri = opzioni.valore("numeri")) o.numeri = interiDaTesto(*numeri, "un numero di --numeri");
-    const int giocati = o.strategia == Strategia::Fissi ? static_cast<int>(o.numeri.size()) : o.quanti;
-    o.sorte = std::clamp(giocati, 1, 2);
     if (auto sorte = opzioni.valore("sorte"); sorte && o.strategia != Strategia::Indice) {
         const auto s = std::find(std::begin(NomiSorte) + 1, std::end(NomiSorte), *sorte);
         if (s == std::end(NomiSorte))
@@ -221,9 +219,10 @@ std::vector<Comando> comandiStorico() {
              "[--mensile U|1..31] [--forza-ultima] [--presenze N] [--qn N] [--capogioco N] [--sorte S] [--veloce] "
              "[--metodo modalita2|ciclo] [--quanti N] [--finestra L] [--numeri a,b,...] "
              "[--confronta OPZIONE=v1,v2,...]... [--prova-dal N|GG/MM/AAAA]",
-             "una strategia seguita nel passato contro il caso: giocate e riepilogo con p (giocate_storiche); "
-             "con --confronta le combinazioni sugli anni di allenamento e la migliore sugli anni di prova "
-             "(combinazioni)",
+             "una strategia (il metodo dell'indice, il numero o l'ambo ritardatario, i numeri frequenti, numeri "
+             "fissi) seguita nel passato contro il caso: giocate, riepilogo con p e giudizio (giocate_storiche); con "
+             "--confronta e --prova-dal ogni combinazione di valori sugli anni di allenamento e la migliore per p "
+             "sugli anni di prova (combinazioni)",
              verificaStoricaCmd}};
 }
 

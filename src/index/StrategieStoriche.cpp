@@ -85,12 +85,18 @@ std::vector<Previsione> frequenti(UsciteRuota& uscite, const std::vector<int>& p
         std::stable_sort(numeri.begin(), numeri.end(), [&](int a, int b) { return volte[a] > volte[b]; });
         numeri.resize(o.quanti);
         std::sort(numeri.begin(), numeri.end());
-        scelte.push_back(previsione(o.sorte, numeri));
+        scelte.push_back(previsione(sorteGiocata(o), numeri));
     }
     return scelte;
 }
 
 }  // namespace
+
+int sorteGiocata(const OpzioniStoriche& o) {
+    if (o.sorte != 0) return o.sorte;
+    const std::size_t numeri = o.strategia == Strategia::Fissi ? o.numeri.size() : static_cast<std::size_t>(o.quanti);
+    return numeri >= 2 ? 2 : 1;
+}
 
 std::vector<Previsione> sceltePunti(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio,
                                     const std::vector<int>& punti) {
@@ -103,7 +109,7 @@ std::vector<Previsione> sceltePunti(const OpzioniStoriche& o, const ArchivioEstr
         case Strategia::Frequenti:
             return frequenti(uscite, punti, o);
         case Strategia::Fissi:
-            return std::vector<Previsione>(punti.size(), previsione(o.sorte, o.numeri));
+            return std::vector<Previsione>(punti.size(), previsione(sorteGiocata(o), o.numeri));
         case Strategia::Indice:
             break;
     }

@@ -115,7 +115,7 @@ std::optional<std::string> erroreStrategia(const OpzioniStoriche& o) {
         numeri = n;
     }
     const bool conSorte = o.strategia == Strategia::Frequenti || o.strategia == Strategia::Fissi;
-    if (conSorte && (o.sorte < 1 || o.sorte > std::min(numeri, NumPosizioni)))
+    if (conSorte && (sorteGiocata(o) < 1 || sorteGiocata(o) > std::min(numeri, NumPosizioni)))
         return "La sorte non può superare i numeri giocati (" + std::to_string(numeri) + ").";
     return std::nullopt;
 }

@@ -36,10 +36,12 @@ struct OpzioniStoriche {
     AnalisiIndice analisi;
     Strategia strategia = Strategia::Indice;
     MetodoStorico metodo = MetodoStorico::Modalita2;
-    int ruotaLetta = 1;       // the wheel the strategies other than the index read (1 = Bari)
-    int quanti = 2;           // Frequenti: 1..Previsione::MaxNumeri
-    int finestra = 100;       // Frequenti: 1..FinestraMassima draws of the wheel
-    int sorte = 2;            // Frequenti and Fissi: 1 estratto .. 5 cinquina, at most as many as the numbers
+    int ruotaLetta = 1;  // the wheel the strategies other than the index read (1 = Bari)
+    int quanti = 2;      // Frequenti: 1..Previsione::MaxNumeri
+    int finestra = 100;  // Frequenti: 1..FinestraMassima draws of the wheel
+    // Frequenti and Fissi: 1 estratto .. 5 cinquina, at most as many as the numbers; 0 plays ambo
+    // with two numbers or more, else estratto (so that a comparison over `quanti` keeps a sorte).
+    int sorte = 0;
     std::vector<int> numeri;  // Fissi
     int dal = 0;              // first and last draw of the period, both included
     int al = 0;

@@ -141,8 +141,14 @@ TEST(StrategieStoriche, IlPSimulatoTrovaQuelloEsatto) {
     EXPECT_EQ(r.erroreP, 0);
     const SimulazioneCaso s = simulaCaso(esito.giocate, r.vincite, 3);
     EXPECT_NEAR(s.p, *r.p, 4 * s.erroreP + 1e-3);
+    EXPECT_NEAR(s.pInferiore, *r.pInferiore,
+                4 * std::sqrt(s.pInferiore * (1 - s.pInferiore) / SimulazioneCaso::Quante) + 1e-3);
     EXPECT_NEAR(s.media, r.attese, 4 * std::sqrt(r.varianza / SimulazioneCaso::Quante));
     EXPECT_NEAR(s.varianza, r.varianza, 0.1 * r.varianza);
+
+    // Two plays of one point on the same numbers win together: never one hit alone.
+    std::vector<GiocataStorica> gemelle(2, esito.giocate[0]);
+    EXPECT_EQ(simulaCaso(gemelle, 1, 3).p, simulaCaso(gemelle, 2, 3).p);
 }
 
 // Number 1 as estratto on Bari, out in draws 2, 4 and 12. Training 1..8: one colpo gives 7 plays
@@ -171,10 +177,13 @@ TEST(StrategieStoriche, ConfrontoSceglieSuGliAnniDiAllenamentoEProvaSugliAltri) 
     EXPECT_DOUBLE_EQ(esito.prova.incasso, PremioSorte[1]);
     EXPECT_NEAR(*esito.prova.p, 1 - std::pow(1 - q2, 2), 1e-12);
     EXPECT_DOUBLE_EQ(esito.pAttesoMigliore, 1.0 / 3);
+    // Equal p: the first listed is the best.
+    EXPECT_EQ(confronta(o, {{"colpi", {2, 1, 2}}}, 9, archivio).migliore, 0);
 
     EXPECT_TRUE(erroreConfronto(o, griglia, 1, archivio));                  // no training years
     EXPECT_TRUE(erroreConfronto(o, griglia, 14, archivio));                 // beyond the period
     EXPECT_TRUE(erroreConfronto(o, {{"presenze", {6, 12}}}, 9, archivio));  // not an option of fissi
+    EXPECT_TRUE(erroreConfronto(o, {{"colpi", {1}}, {"colpi", {2}}}, 9, archivio));
     const std::vector<int> mille(1001, 1);
     EXPECT_TRUE(erroreConfronto(o, {{"colpi", mille}}, 9, archivio));
 }
