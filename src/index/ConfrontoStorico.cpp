@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/LetturaNumeri.h"
+
 namespace quorvane {
 
 namespace {
@@ -39,7 +41,31 @@ OpzioniStoriche prova(OpzioniStoriche o, int provaDal) {
     return o;
 }
 
+// The text without blanks at either end.
+std::string_view senzaSpazi(std::string_view testo) {
+    const auto inizio = testo.find_first_not_of(" \t\r");
+    if (inizio == std::string_view::npos) return {};
+    return testo.substr(inizio, testo.find_last_not_of(" \t\r") - inizio + 1);
+}
+
 }  // namespace
+
+std::optional<std::vector<OpzioneConfronto>> leggiConfronto(std::string_view testo) {
+    std::vector<OpzioneConfronto> opzioni;
+    while (!testo.empty()) {
+        const auto fine = std::min(testo.find(';'), testo.find('\n'));
+        const std::string_view pezzo = senzaSpazi(testo.substr(0, fine));
+        testo = fine == std::string_view::npos ? std::string_view{} : testo.substr(fine + 1);
+        if (pezzo.empty()) continue;
+        const auto uguale = pezzo.find('=');
+        if (uguale == std::string_view::npos) return std::nullopt;
+        const std::string_view nome = senzaSpazi(pezzo.substr(0, uguale));
+        auto valori = leggiNumeri(pezzo.substr(uguale + 1));
+        if (nome.empty() || !valori) return std::nullopt;
+        opzioni.push_back({std::string(nome), std::move(*valori)});
+    }
+    return opzioni;
+}
 
 std::vector<OpzioniStoriche> combinazioniConfronto(const OpzioniStoriche& base,
                                                    const std::vector<OpzioneConfronto>& opzioni) {
@@ -86,7 +112,7 @@ EsitoConfronto confronta(const OpzioniStoriche& base, const std::vector<OpzioneC
     EsitoConfronto esito;
     esito.pAttesoMigliore = 1.0 / (quante + 1);
     for (int k = 0; k < quante; ++k) {
-        const EsitoStorico walk = VerificaStorica(allenamento(tutte[k], provaDal), archivio, annulla);
+        EsitoStorico walk = VerificaStorica(allenamento(tutte[k], provaDal), archivio, annulla);
         if (walk.annullato) {
             esito.annullato = true;
             return esito;
@@ -97,13 +123,19 @@ EsitoConfronto confronta(const OpzioniStoriche& base, const std::vector<OpzioneC
         riga.allenamento = walk.riepilogo;
         const auto& migliore = esito.combinazioni.empty() ? riga.allenamento.p
                                                           : esito.combinazioni[esito.migliore].allenamento.p;
-        if (riga.allenamento.p && (!migliore || *riga.allenamento.p < *migliore)) esito.migliore = k;
+        if (riga.allenamento.p && (!migliore || *riga.allenamento.p < *migliore)) {
+            esito.migliore = k;
+            esito.giocateAllenamento = std::move(walk.giocate);
+        } else if (k == 0) {
+            esito.giocateAllenamento = std::move(walk.giocate);
+        }
         esito.combinazioni.push_back(std::move(riga));
         if (avanzamento) avanzamento(k + 1, quante + 1);
     }
-    const EsitoStorico test = VerificaStorica(prova(tutte[esito.migliore], provaDal), archivio, annulla);
+    EsitoStorico test = VerificaStorica(prova(tutte[esito.migliore], provaDal), archivio, annulla);
     esito.annullato = test.annullato;
     esito.prova = test.riepilogo;
+    esito.giocateProva = std::move(test.giocate);
     if (avanzamento) avanzamento(quante + 1, quante + 1);
     return esito;
 }

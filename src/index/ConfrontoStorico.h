@@ -4,6 +4,7 @@
 // which no choice has seen.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "index/VerificaStorica.h"
@@ -29,11 +30,19 @@ struct EsitoConfronto {
     std::vector<RigaConfronto> combinazioni;
     int migliore = 0;  // index of the smallest p; ties to the first listed
     RiepilogoStorico prova;
+    // The best combination's plays on the training years and on the test years, for its balance.
+    std::vector<GiocataStorica> giocateAllenamento;
+    std::vector<GiocataStorica> giocateProva;
     // The smallest p expected among N combinations without skill, 1/(N+1): exact only when the
     // combinations are independent, which similar options are not.
     double pAttesoMigliore = 0;
     bool annullato = false;
 };
+
+// The options to vary as a player types them: "presenze = 50,100,150; qn = 2,3", one option per
+// line or after a semicolon; none when a piece has no name or a value is no whole number. The
+// names and values are checked by erroreConfronto.
+std::optional<std::vector<OpzioneConfronto>> leggiConfronto(std::string_view testo);
 
 // The options with each combination's values, in order.
 std::vector<OpzioniStoriche> combinazioniConfronto(const OpzioniStoriche& base,
