@@ -100,6 +100,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     numeriFissi_ = new QLineEdit(scelte);
     numeriFissi_->setObjectName(QStringLiteral("TxtNumeri"));
     numeriFissi_->setPlaceholderText(QStringLiteral("es. 1, 2"));
+    numeriFissi_->setMinimumWidth(120);
     sceltaSorte_ = new QComboBox(scelte);
     sceltaSorte_->setObjectName(QStringLiteral("ComboSorte"));
     sceltaSorte_->addItems({QStringLiteral("Secondo i numeri"), QStringLiteral("Estratto"), QStringLiteral("Ambo"),
@@ -133,6 +134,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     ls->addWidget(sceltaStrategia_, 1, 1, 1, 2);
     ls->addWidget(new QLabel(QStringLiteral("Metodo:"), scelte), 1, 3);
     ls->addWidget(sceltaMetodo_, 1, 4, 1, 2);
+    dataProvaDal_->setMinimumWidth(90);
     ls->addWidget(pulsanteAvvia_, 1, 6);
     ls->addWidget(pulsanteAnnulla_, 1, 7);
     ls->addWidget(new QLabel(QStringLiteral("Quanti numeri"), scelte), 2, 0);
@@ -149,12 +151,14 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     ls->addWidget(new QLabel(QStringLiteral("all'estrazione"), scelte), 3, 3);
     ls->addWidget(casellaAl_, 3, 4);
     ls->addWidget(dataAl_, 3, 5);
-    ls->addWidget(new QLabel(QStringLiteral("Confronta"), scelte), 4, 0);
-    ls->addWidget(opzioniConfronto_, 4, 1, 1, 3);
-    ls->addWidget(new QLabel(QStringLiteral("prova dall'estrazione"), scelte), 4, 4);
-    ls->addWidget(casellaProvaDal_, 4, 5);
-    ls->addWidget(dataProvaDal_, 4, 6, 1, 2);
-    ls->setColumnStretch(5, 1);
+    auto* rigaConfronto = new QHBoxLayout;
+    rigaConfronto->addWidget(new QLabel(QStringLiteral("Confronta"), scelte));
+    rigaConfronto->addWidget(opzioniConfronto_, 1);
+    rigaConfronto->addWidget(new QLabel(QStringLiteral("prova dall'estrazione"), scelte));
+    rigaConfronto->addWidget(casellaProvaDal_);
+    rigaConfronto->addWidget(dataProvaDal_);
+    ls->addLayout(rigaConfronto, 4, 0, 1, 9);
+    ls->setColumnStretch(8, 1);
 
     avanzamento_ = new QProgressBar(this);
     avanzamento_->setObjectName(QStringLiteral("Avanzamento"));
@@ -413,7 +417,8 @@ void FinestraVerificaStorica::concludi(EsitoStorico esito, EsitoConfronto confro
                                .arg(esito_.riepilogo.punti)
                                .arg(esito_.riepilogo.giocate)));
     premessa_.clear();
-    if (esito_.annullato) avanzamento_->setValue(0);
+    // The strategies other than the method choose in one pass and report no progress on the way.
+    avanzamento_->setValue(esito_.annullato ? 0 : avanzamento_->maximum());
     mostraRisultati();
 }
 
@@ -492,6 +497,8 @@ void FinestraVerificaStorica::mostraGrafico(const std::vector<ParteSaldo>& parti
         if (giocate->empty()) continue;
         auto* linea = new QLineSeries(chart);
         linea->setName(nome);
+        // Each part goes on from where the one before ended.
+        if (!serie.empty()) linea->append(serie.back()->points().back());
         for (std::size_t i = 0; i < giocate->size(); ++i) {
             const GiocataStorica& g = (*giocate)[i];
             saldo += g.vincita - g.puntata;
@@ -512,11 +519,20 @@ void FinestraVerificaStorica::mostraGrafico(const std::vector<ParteSaldo>& parti
         asseY->setLabelFormat(QStringLiteral("%.0f"));
         chart->addAxis(asseX, Qt::AlignBottom);
         chart->addAxis(asseY, Qt::AlignLeft);
+        // The axes span every part: attached one by one they would keep the first part's range.
+        qreal minimoY = 0, massimoY = 0;
         for (QLineSeries* s : serie) {
             chart->addSeries(s);
             s->attachAxis(asseX);
             s->attachAxis(asseY);
+            for (const QPointF& punto : s->points()) {
+                minimoY = std::min(minimoY, punto.y());
+                massimoY = std::max(massimoY, punto.y());
+            }
         }
+        asseX->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(caso->points().front().x())),
+                        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(caso->points().back().x())));
+        asseY->setRange(minimoY, massimoY);
         asseY->applyNiceNumbers();
     } else {
         delete caso;
