@@ -1,7 +1,5 @@
 #include "analyses/GruppiNumeri.h"
 
-#include <charconv>
-
 #include "core/Maschera90.h"
 #include "core/Ruote.h"
 
@@ -63,25 +61,6 @@ std::string testoNumeri(const GruppoNumeri& gruppo) {
     std::string testo;
     for (int n : gruppo.numeri) (testo += testo.empty() ? "" : " ") += std::to_string(n);
     return testo;
-}
-
-std::optional<std::vector<int>> leggiNumeri(std::string_view testo) {
-    std::vector<int> numeri;
-    std::size_t i = 0;
-    while (i < testo.size()) {
-        if (testo[i] == ' ' || testo[i] == ',') {
-            ++i;
-            continue;
-        }
-        int n = 0;
-        const auto [fine, esito] = std::from_chars(testo.data() + i, testo.data() + testo.size(), n);
-        const std::size_t dopo = static_cast<std::size_t>(fine - testo.data());
-        if (esito != std::errc() || (dopo < testo.size() && testo[dopo] != ' ' && testo[dopo] != ','))
-            return std::nullopt;
-        numeri.push_back(n);
-        i = dopo;
-    }
-    return numeri;
 }
 
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analyses/ComuneStatistiche.h"
+#include "core/LetturaNumeri.h"
 
 namespace quorvane {
 
@@ -30,8 +31,5 @@ ErroreStatistiche controllaGruppi(const std::vector<GruppoNumeri>& gruppi);
 
 // The members in their order, as "1 10 19".
 std::string testoNumeri(const GruppoNumeri& gruppo);
-// Whole numbers separated by blanks or commas, as "1 10 19" or "1,10,19"; none when a piece is
-// no whole number. Their range is checked with the groups.
-std::optional<std::vector<int>> leggiNumeri(std::string_view testo);
 
 }  // namespace quorvane

@@ -1,8 +1,11 @@
-// The historical test of the method against chance.
+// The historical test of a strategy against chance, and the honest search for its best options.
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
+#include <sstream>
 
 #include "cli/OpzioniIndice.h"
+#include "index/ConfrontoStorico.h"
 #include "index/GiudizioVerifica.h"
 #include "index/GrigliaStorico.h"
 
@@ -10,18 +13,91 @@ namespace quorvane::cli {
 
 namespace {
 
-// The options of the window that the test takes; the draw, "Fine ricerca" and the forecasts are
-// the test's own at each point.
-const std::initializer_list<const char*> opzioniStorico = {"mensile", "forza-ultima", "presenze",  "colpi",
-                                                           "ruote",   "qn",           "capogioco", "sorte",
-                                                           "veloce",  "metodo",       "dal",       "al"};
+// What every strategy takes; the draw, "Fine ricerca" and the forecasts are the test's own at
+// each point.
+const std::initializer_list<const char*> opzioniStorico = {
+    "mensile", "forza-ultima", "presenze", "colpi",     "ruote",  "qn",       "capogioco", "sorte",     "veloce",
+    "metodo",  "dal",          "al",       "strategia", "quanti", "finestra", "numeri",    "confronta", "prova-dal"};
+const std::vector<std::string> opzioniComuni = {"colpi", "ruote", "dal", "al", "strategia", "confronta", "prova-dal"};
+const std::vector<std::string> opzioniIndiceStorico = {"mensile",   "forza-ultima", "presenze", "qn",
+                                                       "capogioco", "sorte",        "veloce",   "metodo"};
+
+struct NomeStrategia {
+    const char* nome;
+    Strategia strategia;
+    std::vector<std::string> opzioni;  // its own, besides the common ones
+};
+const std::vector<NomeStrategia> strategie = {
+    {"indice", Strategia::Indice, opzioniIndiceStorico},
+    {"ritardatario", Strategia::Ritardatario, {}},
+    {"ambo-ritardatario", Strategia::AmboRitardatario, {}},
+    {"frequenti", Strategia::Frequenti, {"quanti", "finestra", "sorte"}},
+    {"fissi", Strategia::Fissi, {"numeri", "sorte"}},
+};
+constexpr std::string_view NomiSorte[] = {"", "estratto", "ambo", "terno", "quaterna", "cinquina"};
+
+const NomeStrategia& strategiaDaRiga(const Opzioni& opzioni) {
+    const std::string nome = opzioni.valore("strategia").value_or("indice");
+    for (const NomeStrategia& s : strategie) {
+        if (nome != s.nome) continue;
+        auto ammessa = [&](const std::string& o) {
+            return std::find(opzioniComuni.begin(), opzioniComuni.end(), o) != opzioniComuni.end() ||
+                   std::find(s.opzioni.begin(), s.opzioni.end(), o) != s.opzioni.end();
+        };
+        for (const auto& [o, valori] : opzioni.valori)
+            if (!ammessa(o)) throw ErroreComando{EsitoInputErrato, "--" + o + " non vale per la strategia " + nome};
+        for (const std::string& o : opzioni.segnali)
+            if (o != "json" && !ammessa(o))
+                throw ErroreComando{EsitoInputErrato, "--" + o + " non vale per la strategia " + nome};
+        return s;
+    }
+    throw ErroreComando{EsitoInputErrato, "strategia sconosciuta: " + nome +
+                                              " (indice, ritardatario, ambo-ritardatario, frequenti, fissi)"};
+}
+
+// A list "v1,v2,...": one that holds anything but whole numbers is bad input, as its values are.
+std::vector<int> interiDaTesto(const std::string& testo, const std::string& cosa) {
+    std::vector<int> valori;
+    std::stringstream elenco(testo);
+    std::string pezzo;
+    try {
+        while (std::getline(elenco, pezzo, ',')) valori.push_back(intero(pezzo, cosa));
+    } catch (ErroreComando& errore) {
+        errore.esito = EsitoInputErrato;
+        throw;
+    }
+    return valori;
+}
+
+// The first wheel named: the one a strategy reads.
+int ruotaLetta(const Opzioni& opzioni) {
+    const std::string testo = opzioni.valore("ruote").value_or("BA");
+    const auto ruota = ruotaDaSigla(testo.substr(0, testo.find(',')));
+    return ruota && *ruota != RuotaTutte ? *ruota : 1;
+}
 
 OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
-    OpzioniStoriche o = periodoPredefinito({analisiDaOpzioni(opzioni, archivio)}, archivio);
+    const NomeStrategia& strategia = strategiaDaRiga(opzioni);
+    Opzioni indice = opzioni;
+    if (strategia.strategia != Strategia::Indice) indice.valori.erase("sorte");  // estratto .. cinquina
+    OpzioniStoriche o;
+    o.analisi = analisiDaOpzioni(indice, archivio);
+    o = periodoPredefinito(o, archivio);
+    o.strategia = strategia.strategia;
     auto metodo = opzioni.valore("metodo");
     if (metodo && *metodo != "modalita2" && *metodo != "ciclo")
         throw ErroreComando{EsitoInputErrato, "--metodo deve essere modalita2 o ciclo"};
     o.metodo = metodo && *metodo == "ciclo" ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
+    o.ruotaLetta = ruotaLetta(opzioni);
+    if (auto quanti = opzioni.valore("quanti")) o.quanti = intero(*quanti, "--quanti");
+    if (auto finestra = opzioni.valore("finestra")) o.finestra = intero(*finestra, "--finestra");
+    if (auto numeri = opzioni.valore("numeri")) o.numeri = interiDaTesto(*numeri, "un numero di --numeri");
+    if (auto sorte = opzioni.valore("sorte"); sorte && o.strategia != Strategia::Indice) {
+        const auto s = std::find(std::begin(NomiSorte) + 1, std::end(NomiSorte), *sorte);
+        if (s == std::end(NomiSorte))
+            throw ErroreComando{EsitoInputErrato, "--sorte deve essere estratto, ambo, terno, quaterna o cinquina"};
+        o.sorte = static_cast<int>(s - std::begin(NomiSorte));
+    }
     if (auto dal = opzioni.valore("dal")) o.dal = estrazioneDa(archivio, *dal);
     if (auto al = opzioni.valore("al")) o.al = estrazioneDa(archivio, *al);
     if (auto errore = erroreStorico(o, archivio)) throw ErroreComando{EsitoInputErrato, *errore};
@@ -37,31 +113,100 @@ JsonGrezzo numeroJson(std::optional<double> valore) {
     return {std::string(testo, fine)};
 }
 
+// The summary as the JSON gives it: integers, numbers, null where there is none.
+CampiExtra campiRiepilogo(const RiepilogoStorico& r) {
+    return {{"Punti", static_cast<long long>(r.punti)},
+            {"Giocate", static_cast<long long>(r.giocate)},
+            {"Vincite", static_cast<long long>(r.vincite)},
+            {"Attese", numeroJson(r.attese)},
+            {"Rapporto", numeroJson(r.rapporto())},
+            {"z", numeroJson(r.z())},
+            {"p", numeroJson(r.p)},
+            {"Errore p", numeroJson(r.simulazioni > 0 ? std::optional(r.erroreP) : std::nullopt)},
+            {"Puntata", r.puntata},
+            {"Incasso", numeroJson(r.incasso)},
+            {"Resa", numeroJson(r.resa())},
+            {"Resa attesa", numeroJson(r.resaAttesa())}};
+}
+
+// The summary as labels: JSON values, or the texts the window shows; then the verdict, empty
+// without plays.
+CampiExtra etichetteRiepilogo(const Opzioni& opzioni, const RiepilogoStorico& r, Strategia strategia,
+                              const std::string& separatore) {
+    CampiExtra testi;
+    if (opzioni.json) {
+        testi = campiRiepilogo(r);
+    } else {
+        for (auto& [nome, testo] : testiRiepilogoStorico(r, separatore)) testi.emplace_back(nome, testo);
+    }
+    testi.emplace_back("Giudizio", r.giocate > 0 ? giudizioVerifica(r, strategia, separatore) : std::string());
+    return testi;
+}
+
+std::vector<OpzioneConfronto> confrontoDaRiga(const Opzioni& opzioni) {
+    std::vector<OpzioneConfronto> confronto;
+    auto testi = opzioni.valori.find("confronta");
+    if (testi == opzioni.valori.end()) return confronto;
+    for (const std::string& testo : testi->second) {
+        const auto uguale = testo.find('=');
+        if (uguale == std::string::npos || uguale == 0)
+            throw ErroreComando{EsitoInputErrato, "--confronta vuole OPZIONE=v1,v2,...: " + testo};
+        const std::string nome = testo.substr(0, uguale);
+        confronto.push_back({nome, interiDaTesto(testo.substr(uguale + 1), "un valore di --confronta " + nome)});
+    }
+    return confronto;
+}
+
+int confrontoCmd(const Opzioni& opzioni, const ArchivioEstrazioni& archivio, const OpzioniStoriche& o,
+                 const std::string& separatore) {
+    const std::vector<OpzioneConfronto> confronto = confrontoDaRiga(opzioni);
+    auto testoProva = opzioni.valore("prova-dal");
+    if (confronto.empty() || !testoProva)
+        throw ErroreComando{EsitoInputErrato, "--confronta e --prova-dal vanno dati insieme"};
+    const int provaDal = estrazioneDa(archivio, *testoProva);
+    if (auto errore = erroreConfronto(o, confronto, provaDal, archivio)) throw ErroreComando{EsitoInputErrato, *errore};
+    const EsitoConfronto esito = confronta(o, confronto, provaDal, archivio);
+    Griglia tabella("FgConfronto");
+    riempiTabellaConfronto(tabella, confronto, esito, separatore);
+    CampiExtra migliore;
+    std::string testoMigliore;
+    for (std::size_t k = 0; k < confronto.size(); ++k) {
+        const int v = esito.combinazioni[esito.migliore].valori[k];
+        migliore.emplace_back(confronto[k].nome, static_cast<long long>(v));
+        testoMigliore += (k ? " " : "") + confronto[k].nome + "=" + std::to_string(v);
+    }
+    const std::string nota =
+        "p atteso del migliore per solo caso: 1/(N+1) con N combinazioni indipendenti; combinazioni "
+        "correlate lo rendono un'approssimazione";
+    const CampiExtra prova = etichetteRiepilogo(opzioni, esito.prova, o.strategia, separatore);
+    if (opzioni.json) {
+        stampa(opzioni, tabelle::Combinazioni, tabella,
+               {{std::string(chiavi::Migliore), JsonGrezzo{oggettoJson(migliore)}},
+                {std::string(chiavi::Prova), JsonGrezzo{oggettoJson(prova)}},
+                {"p atteso del migliore", numeroJson(esito.pAttesoMigliore)},
+                {"nota", nota}});
+        return 0;
+    }
+    CampiExtra etichette = {{"Migliore", testoMigliore}};
+    for (const auto& [nome, testo] : prova) etichette.emplace_back("Prova " + nome, testo);
+    etichette.emplace_back("p atteso del migliore", testoDecimale(esito.pAttesoMigliore, 4, separatore));
+    etichette.emplace_back("Nota", nota);
+    stampaConEtichette(opzioni, tabelle::Combinazioni, tabella, etichette);
+    return 0;
+}
+
 int verificaStoricaCmd(const Opzioni& opzioni) {
     controllaOpzioni(opzioni, opzioniStorico, 0);
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     const OpzioniStoriche o = opzioniDaRiga(opzioni, archivio);
+    const std::string separatore = QLocale().decimalPoint().toStdString();
+    if (opzioni.valori.count("confronta") || opzioni.valori.count("prova-dal"))
+        return confrontoCmd(opzioni, archivio, o, separatore);
     const EsitoStorico esito = VerificaStorica(o, archivio);
     Griglia giocate("FgStorico");
-    riempiTabellaStorico(giocate, esito.giocate, archivio, QLocale().decimalPoint().toStdString());
-    const RiepilogoStorico& r = esito.riepilogo;
-    // Without --json the summary follows the table, one "name<TAB>value" line each, and the verdict.
-    std::string giudizio;
-    if (!esito.giocate.empty())
-        giudizio = giudizioVerifica({r.vincite, r.attese, r.z(), std::nullopt, r.resa(), r.resaAttesa()},
-                                    QLocale().decimalPoint().toStdString());
+    riempiTabellaStorico(giocate, esito.giocate, archivio, separatore);
     stampaConEtichette(opzioni, tabelle::GiocateStoriche, giocate,
-                       {{"Punti", static_cast<long long>(r.punti)},
-                        {"Giocate", static_cast<long long>(r.giocate)},
-                        {"Vincite", static_cast<long long>(r.vincite)},
-                        {"Attese", numeroJson(r.attese)},
-                        {"Rapporto", numeroJson(r.rapporto())},
-                        {"z", numeroJson(r.z())},
-                        {"Puntata", r.puntata},
-                        {"Incasso", numeroJson(r.incasso)},
-                        {"Resa", numeroJson(r.resa())},
-                        {"Resa attesa", numeroJson(r.resaAttesa())},
-                        {"Giudizio", giudizio}});
+                       etichetteRiepilogo(opzioni, esito.riepilogo, o.strategia, separatore));
     return 0;
 }
 
@@ -69,10 +214,15 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
 
 std::vector<Comando> comandiStorico() {
     return {{"verifica-storica",
-             "[--mensile U|1..31] [--forza-ultima] [--presenze N] [--colpi N] [--ruote BA,CA,...|TU] [--qn N] "
-             "[--capogioco N] [--sorte ambo|terno] [--veloce] [--metodo modalita2|ciclo] [--dal N|GG/MM/AAAA] "
-             "[--al N|GG/MM/AAAA]",
-             "il metodo seguito nel passato contro il caso: giocate e riepilogo (giocate_storiche)",
+             "[--strategia indice|ritardatario|ambo-ritardatario|frequenti|fissi] [--colpi N] "
+             "[--ruote BA,CA,...|TU] [--dal N|GG/MM/AAAA] [--al N|GG/MM/AAAA] "
+             "[--mensile U|1..31] [--forza-ultima] [--presenze N] [--qn N] [--capogioco N] [--sorte S] [--veloce] "
+             "[--metodo modalita2|ciclo] [--quanti N] [--finestra L] [--numeri a,b,...] "
+             "[--confronta OPZIONE=v1,v2,...]... [--prova-dal N|GG/MM/AAAA]",
+             "una strategia (il metodo dell'indice, il numero o l'ambo ritardatario, i numeri frequenti, numeri "
+             "fissi) seguita nel passato contro il caso: giocate, riepilogo con p e giudizio (giocate_storiche); con "
+             "--confronta e --prova-dal ogni combinazione di valori sugli anni di allenamento e la migliore per p "
+             "sugli anni di prova (combinazioni)",
              verificaStoricaCmd}};
 }
 

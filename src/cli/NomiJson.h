@@ -16,6 +16,7 @@ inline constexpr std::string_view Formazioni = "formazioni";                    
 inline constexpr std::string_view Previsioni = "previsioni";                       // Fg_ZZ
 inline constexpr std::string_view EstrazioniSuccessive = "estrazioni_successive";  // Fg1 of the index window
 inline constexpr std::string_view GiocateStoriche = "giocate_storiche";            // FgStorico
+inline constexpr std::string_view Combinazioni = "combinazioni";                   // FgConfronto
 inline constexpr std::string_view RigheAggiornamento = "righe_aggiornamento";      // FgImporta
 inline constexpr std::string_view Calendario = "calendario";                       // fg1 of the calendar
 inline constexpr std::string_view Quadratura = "quadratura";                       // fg1 of the quadrature
@@ -34,6 +35,9 @@ inline constexpr std::string_view EsitiPerColpo = "esiti_per_colpo";            
 namespace chiavi {
 // The lines the update window lists under its table.
 inline constexpr std::string_view Resoconto = "resoconto";  // List4
+// The comparison of option sets: the best one's values and its summary on the test years.
+inline constexpr std::string_view Migliore = "migliore";
+inline constexpr std::string_view Prova = "prova";
 }  // namespace chiavi
 
 }  // namespace quorvane::cli

@@ -1,7 +1,7 @@
 #pragma once
-// The exact tail of a sum of independent Bernoulli trials with their own chances (the
+// The exact tails of a sum of independent Bernoulli trials with their own chances (the
 // Poisson-binomial law), by the dynamic programme over the count of successes: no normal
-// approximation, and the tail is summed from its own terms, so that a tiny tail keeps its digits.
+// approximation, and each tail is summed from its own terms, so that a tiny tail keeps its digits.
 #include <span>
 #include <vector>
 
@@ -12,5 +12,8 @@ std::vector<double> codeBernoulli(std::span<const double> p, int fino);
 
 // P(S >= k) alone.
 double codaBernoulli(std::span<const double> p, int k);
+
+// P(S <= k): the lower tail, O(n * k).
+double codaInferioreBernoulli(std::span<const double> p, int k);
 
 }  // namespace quorvane

@@ -1,5 +1,7 @@
 #include "index/FinestreModello.h"
 
+#include <bit>
+
 namespace quorvane {
 
 FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio, int limite) {
@@ -30,6 +32,32 @@ FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEst
         }
         righe_.push_back(std::move(riga));
     }
+    if (righe() > 64 * ParoleMassime) return;
+    coppie_.assign(static_cast<std::size_t>(NumeroMassimo + 1) * (NumeroMassimo + 1), {});
+    for (int k = 0; k < righe(); ++k) {
+        const std::uint64_t bit = std::uint64_t{1} << (k % 64);
+        for (const Maschera90& uscita : righe_[k].uscite)
+            uscita.perOgni([&](int a) {
+                uscita.perOgni([&](int b) {
+                    if (a < b) coppie_[a * (NumeroMassimo + 1) + b][k / 64] |= bit;
+                });
+            });
+    }
+}
+
+int FinestreModello::coperturaCoppie(const Maschera90& numeri) const {
+    std::array<int, NumeroMassimo> n{};
+    int quanti = 0;
+    numeri.perOgni([&](int x) { n[quanti++] = x; });
+    std::array<std::uint64_t, ParoleMassime> vinte{};
+    for (int i = 0; i < quanti; ++i)
+        for (int j = i + 1; j < quanti; ++j) {
+            const auto& righe = coppie_[n[i] * (NumeroMassimo + 1) + n[j]];
+            for (int w = 0; w < ParoleMassime; ++w) vinte[w] |= righe[w];
+        }
+    int conta = 0;
+    for (std::uint64_t w : vinte) conta += std::popcount(w);
+    return conta;
 }
 
 bool FinestreModello::vinta(int k, const Maschera90& numeri, int soglia) const {
@@ -43,6 +71,7 @@ bool FinestreModello::vinta(int k, const Maschera90& numeri, int soglia) const {
 }
 
 int FinestreModello::copertura(const Maschera90& numeri, int soglia) const {
+    if (soglia == 2 && !coppie_.empty()) return coperturaCoppie(numeri);
     int conta = 0;
     for (int k = 0; k < righe(); ++k) conta += vinta(k, numeri, soglia);
     return conta;

@@ -1,6 +1,8 @@
 #pragma once
 // The windows of the uncovered model rows, laid out for coverage questions: which rows would a
 // set of numbers have won, with at least k of its numbers on one wheel in play in one draw.
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "index/AnalisiIndice.h"
@@ -24,6 +26,9 @@ public:
     const std::vector<Maschera90>& uscite(int k) const { return righe_[k].uscite; }
 
 private:
+    static constexpr int ParoleMassime = 4;  // rows as bits: up to 256 rows, more than Presenze allows
+    int coperturaCoppie(const Maschera90& numeri) const;
+
     struct Riga {
         int indice = 0;
         Maschera90 unione;                 // every number of the window
@@ -31,6 +36,9 @@ private:
         std::vector<Maschera90> compagni;  // compagni[n]: numbers drawn with n on one wheel and draw
     };
     std::vector<Riga> righe_;
+    // For a < b, the rows in which a and b came out together on one wheel in one draw: a pair
+    // play's coverage is then a few ORs instead of a look at every row.
+    std::vector<std::array<std::uint64_t, ParoleMassime>> coppie_;
 };
 
 }  // namespace quorvane

@@ -61,7 +61,46 @@ std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const Rie
         {"Incasso", testoDecimale(r.incasso, 2, separatore)},
         {"Resa", testoDecimale(r.resa(), 1, separatore) + "%"},
         {"Resa attesa", testoDecimale(r.resaAttesa(), 1, separatore) + "%"},
+        {"p", testoProbabilita(r, separatore)},
     };
+}
+
+std::string testoProbabilita(const RiepilogoStorico& r, std::string_view separatore) {
+    if (!r.p) return {};
+    if (*r.p < 0.0005) return "< " + testoDecimale(0.001, 3, separatore);
+    // Four decimals below 1%, so that a small simulated p keeps a readable error.
+    const int decimali = *r.p < 0.01 ? 4 : 3;
+    std::string testo = testoDecimale(*r.p, decimali, separatore);
+    if (r.simulazioni > 0) testo += " ± " + testoDecimale(r.erroreP, decimali, separatore);
+    return testo;
+}
+
+void riempiTabellaConfronto(Griglia& g, const std::vector<OpzioneConfronto>& opzioni, const EsitoConfronto& esito,
+                            std::string_view separatore) {
+    std::string intestazione;
+    for (const OpzioneConfronto& o : opzioni) intestazione += o.nome + " |";
+    g.impostaIntestazione(intestazione + "Punti |Giocate |Vincite |Attese |z      |p             |Resa   |Resa attesa");
+    const int prima = static_cast<int>(opzioni.size());
+    for (int c = 0; c < prima + 8; ++c) g.impostaAllineamentoColonna(c, Allineamento::Destra);
+    g.impostaRighe(1);
+    g.riserva(static_cast<int>(esito.combinazioni.size()) + 1);
+    for (std::size_t k = 0; k < esito.combinazioni.size(); ++k) {
+        const RigaConfronto& riga = esito.combinazioni[k];
+        const RiepilogoStorico& a = riga.allenamento;
+        const int r = g.aggiungiRiga();
+        for (int c = 0; c < prima; ++c) g.impostaTesto(r, c, std::to_string(riga.valori[c]));
+        const auto z = a.z();
+        const std::string testi[] = {std::to_string(a.punti),
+                                     std::to_string(a.giocate),
+                                     std::to_string(a.vincite),
+                                     testoDecimale(a.attese, 2, separatore),
+                                     z ? testoDecimale(*z, 2, separatore) : std::string(),
+                                     testoProbabilita(a, separatore),
+                                     testoDecimale(a.resa(), 1, separatore) + "%",
+                                     testoDecimale(a.resaAttesa(), 1, separatore) + "%"};
+        for (int c = 0; c < 8; ++c) g.impostaTesto(r, prima + c, testi[c]);
+        if (static_cast<int>(k) == esito.migliore) g.impostaSfondo(r, 0, r, prima + 7, VerdeMedio);
+    }
 }
 
 }  // namespace quorvane

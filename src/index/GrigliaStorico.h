@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/Griglia.h"
-#include "index/VerificaStorica.h"
+#include "index/ConfrontoStorico.h"
 
 namespace quorvane {
 
@@ -15,9 +15,19 @@ void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate
                           std::string_view separatore);
 
 // The summary as (name, text) pairs in the order shown: "Punti", "Giocate", "Vincite",
-// "Attese", "Rapporto", "z", "Puntata", "Incasso", "Resa", "Resa attesa".
+// "Attese", "Rapporto", "z", "Puntata", "Incasso", "Resa", "Resa attesa", "p" (with its
+// standard error when simulated).
 std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const RiepilogoStorico& r,
                                                                        std::string_view separatore);
+
+// The combinations of a comparison (FgConfronto): the options' values, then the training
+// figures; the best row is green.
+void riempiTabellaConfronto(Griglia& g, const std::vector<OpzioneConfronto>& opzioni, const EsitoConfronto& esito,
+                            std::string_view separatore);
+
+// p as shown: three decimals (four below 1%), "< 0,001" below 0,0005, "± e" when simulated;
+// empty when there is none.
+std::string testoProbabilita(const RiepilogoStorico& r, std::string_view separatore);
 
 // A number with `decimali` digits after `separatore`, rounded half away from zero.
 std::string testoDecimale(double valore, int decimali, std::string_view separatore);

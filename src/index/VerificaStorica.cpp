@@ -6,8 +6,10 @@
 #include <mutex>
 #include <thread>
 
+#include "index/CasoStorico.h"
 #include "index/MetodoIndice.h"
 #include "index/Probabilita.h"
+#include "index/StrategieStoriche.h"
 
 namespace quorvane {
 
@@ -54,6 +56,7 @@ GiocataStorica gioca(const Previsione& p, int t, const AnalisiIndice& a, const A
         int estratte = 0;  // wheels in play drawn in d
         for (int w = 1; w <= NumRuote; ++w) estratte += a.ruoteInGioco[w - 1] && !archivio.NumeriRuota(d, w).vuota();
         mancata *= std::pow(mancataRuota, estratte);
+        g.estrazioniRuota += estratte;
         if (g.colpo != 0) continue;
         ++g.puntata;
         g.vincitaAttesa += resa * estratte / ruote;
@@ -75,6 +78,48 @@ GiocataStorica gioca(const Previsione& p, int t, const AnalisiIndice& a, const A
     return g;
 }
 
+std::optional<std::string> erroreIndice(const AnalisiIndice& a) {
+    if (a.Presenze < AnalisiIndice::PresenzeMinime || a.Presenze > AnalisiIndice::PresenzeMassime)
+        return "Le presenze devono essere tra " + std::to_string(AnalisiIndice::PresenzeMinime) + " e " +
+               std::to_string(AnalisiIndice::PresenzeMassime) + ".";
+    if (a.Mensile < 0 || a.Mensile > 31) return "L'estrazione del mese deve essere U o tra 1 e 31.";
+    if (a.QuantitaNumeri < 1 || a.QuantitaNumeri > Previsione::MaxNumeri)
+        return "La quantità di numeri deve essere tra 1 e " + std::to_string(Previsione::MaxNumeri) + ".";
+    if (a.SorteElaborazione == 3 && a.QuantitaNumeri < 3) return "Per il terno servono almeno 3 numeri.";
+    if (a.Capogioco < 0 || a.Capogioco > NumeroMassimo) return "Il capogioco deve essere tra 1 e 90.";
+    return std::nullopt;
+}
+
+std::optional<std::string> erroreStrategia(const OpzioniStoriche& o) {
+    const std::string massimo = std::to_string(Previsione::MaxNumeri);
+    if (o.ruotaLetta < 1 || o.ruotaLetta > NumRuote || !o.analisi.ruoteInGioco[o.ruotaLetta - 1])
+        return "La ruota letta dalla strategia deve essere in gioco.";
+    int numeri = 1;
+    if (o.strategia == Strategia::AmboRitardatario) numeri = 2;
+    if (o.strategia == Strategia::Frequenti) {
+        if (o.quanti < 1 || o.quanti > Previsione::MaxNumeri)
+            return "I numeri più frequenti da giocare devono essere tra 1 e " + massimo + ".";
+        if (o.finestra < 1 || o.finestra > OpzioniStoriche::FinestraMassima)
+            return "La finestra dei numeri frequenti deve essere tra 1 e " +
+                   std::to_string(OpzioniStoriche::FinestraMassima) + " estrazioni.";
+        numeri = o.quanti;
+    }
+    if (o.strategia == Strategia::Fissi) {
+        const int n = static_cast<int>(o.numeri.size());
+        if (n < 1 || n > Previsione::MaxNumeri) return "I numeri fissi devono essere da 1 a " + massimo + ".";
+        for (int i = 0; i < n; ++i) {
+            if (o.numeri[i] < 1 || o.numeri[i] > NumeroMassimo) return "I numeri devono essere tra 1 e 90.";
+            if (std::count(o.numeri.begin(), o.numeri.begin() + i, o.numeri[i]))
+                return "Il numero " + std::to_string(o.numeri[i]) + " è ripetuto.";
+        }
+        numeri = n;
+    }
+    const bool conSorte = o.strategia == Strategia::Frequenti || o.strategia == Strategia::Fissi;
+    if (conSorte && (sorteGiocata(o) < 1 || sorteGiocata(o) > std::min(numeri, NumPosizioni)))
+        return "La sorte non può superare i numeri giocati (" + std::to_string(numeri) + ").";
+    return std::nullopt;
+}
+
 RiepilogoStorico riassumi(const std::vector<GiocataStorica>& giocate, int punti) {
     RiepilogoStorico r;
     r.punti = punti;
@@ -88,6 +133,18 @@ RiepilogoStorico riassumi(const std::vector<GiocataStorica>& giocate, int punti)
         r.incassoAtteso += g.vincitaAttesa;
     }
     return r;
+}
+
+// The strategies other than the index choose in one pass over the draws: cheap, so no threads.
+EsitoStorico giocaStrategia(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio,
+                            const std::vector<int>& punti) {
+    const std::vector<Previsione> scelte = sceltePunti(o, archivio, punti);
+    EsitoStorico esito;
+    for (std::size_t i = 0; i < punti.size(); ++i)
+        esito.giocate.push_back(gioca(scelte[i], punti[i], o.analisi, archivio));
+    esito.riepilogo = riassumi(esito.giocate, static_cast<int>(punti.size()));
+    aggiungiP(esito.riepilogo, esito.giocate, o.seme);
+    return esito;
 }
 
 }  // namespace
@@ -109,9 +166,12 @@ OpzioniStoriche periodoPredefinito(OpzioniStoriche o, const ArchivioEstrazioni& 
 
 std::vector<int> puntiStorici(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio) {
     std::vector<int> punti;
-    const int ultimo = std::min(o.al, archivio.NumEstrazioni() - o.analisi.NumeroColpi);
-    for (int t = std::max(o.dal, 1); t <= ultimo; ++t)
-        if (eEstrazioneModello(o.analisi, archivio, t)) punti.push_back(t);
+    const int colpi = o.analisi.NumeroColpi;
+    const int ultimo = std::min(o.al, archivio.NumEstrazioni()) - colpi;
+    for (int t = std::max(o.dal, 1); t <= ultimo; ++t) {
+        if (!punti.empty() && t < punti.back() + colpi) continue;  // the previous play is still running
+        if (o.strategia != Strategia::Indice || eEstrazioneModello(o.analisi, archivio, t)) punti.push_back(t);
+    }
     return punti;
 }
 
@@ -124,18 +184,15 @@ std::optional<std::string> erroreStorico(const OpzioniStoriche& o, const Archivi
     if (o.al < o.dal)
         return "La fine del periodo (" + std::to_string(o.al) + ") precede l'inizio (" + std::to_string(o.dal) + ").";
     if (ruoteInGioco(a) == 0) return "Nessuna ruota in gioco: scegliere almeno una ruota.";
-    if (a.Presenze < AnalisiIndice::PresenzeMinime || a.Presenze > AnalisiIndice::PresenzeMassime)
-        return "Le presenze devono essere tra " + std::to_string(AnalisiIndice::PresenzeMinime) + " e " +
-               std::to_string(AnalisiIndice::PresenzeMassime) + ".";
     if (a.NumeroColpi < 1 || a.NumeroColpi > AnalisiIndice::ColpiMassimi)
         return "I colpi devono essere tra 1 e " + std::to_string(AnalisiIndice::ColpiMassimi) + ".";
-    if (a.Mensile < 0 || a.Mensile > 31) return "L'estrazione del mese deve essere U o tra 1 e 31.";
-    if (a.QuantitaNumeri < 1 || a.QuantitaNumeri > Previsione::MaxNumeri)
-        return "La quantità di numeri deve essere tra 1 e " + std::to_string(Previsione::MaxNumeri) + ".";
-    if (a.SorteElaborazione == 3 && a.QuantitaNumeri < 3) return "Per il terno servono almeno 3 numeri.";
-    if (a.Capogioco < 0 || a.Capogioco > NumeroMassimo) return "Il capogioco deve essere tra 1 e 90.";
+    if (o.strategia != Strategia::Indice) {
+        if (auto errore = erroreStrategia(o)) return errore;
+    } else if (auto errore = erroreIndice(a)) {
+        return errore;
+    }
     if (puntiStorici(o, archivio).empty())
-        return "Nessuna estrazione modello nel periodo seguita da " + std::to_string(a.NumeroColpi) + " colpi.";
+        return "Nessun punto nel periodo seguito da " + std::to_string(a.NumeroColpi) + " colpi entro la sua fine.";
     return std::nullopt;
 }
 
@@ -143,6 +200,7 @@ EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni&
                              const std::atomic<bool>* annulla, const AvanzamentoStorico& avanzamento, int thread) {
     const std::vector<int> punti = puntiStorici(o, archivio);
     const int quanti = static_cast<int>(punti.size());
+    if (o.strategia != Strategia::Indice) return giocaStrategia(o, archivio, punti);
     std::vector<std::vector<GiocataStorica>> perPunto(punti.size());
     std::atomic<int> prossimo{0};
     std::atomic<bool> interrotto{false};
@@ -194,6 +252,7 @@ EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni&
     for (auto& giocate : perPunto)
         for (GiocataStorica& g : giocate) esito.giocate.push_back(std::move(g));
     esito.riepilogo = riassumi(esito.giocate, quanti);
+    aggiungiP(esito.riepilogo, esito.giocate, o.seme);
     return esito;
 }
 

@@ -4,6 +4,7 @@
 // forecast is played on the draws that follow; hits, stakes and wins are set against what
 // chance gives the same plays.
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,11 +19,33 @@ enum class MetodoStorico {
     Ciclo,      // every forecast of the covering cycle
 };
 
+// What the player follows at each point.
+enum class Strategia {
+    Indice,            // the index method (`metodo`)
+    Ritardatario,      // the most delayed number of the wheel read, for estratto
+    AmboRitardatario,  // the most delayed pair of the wheel read, for ambo
+    Frequenti,         // the `quanti` numbers drawn most often in the wheel's last `finestra` draws
+    Fissi,             // `numeri`, at every point
+};
+
 struct OpzioniStoriche {
-    AnalisiIndice analisi;  // the options of the index window; its model draws are rebuilt at each point
+    static constexpr int FinestraMassima = 2000;
+
+    // The options of the index window; its model draws are rebuilt at each point. Every strategy
+    // plays for NumeroColpi draws on ruoteInGioco.
+    AnalisiIndice analisi;
+    Strategia strategia = Strategia::Indice;
     MetodoStorico metodo = MetodoStorico::Modalita2;
-    int dal = 0;  // first and last draw of the period, both included
+    int ruotaLetta = 1;  // the wheel the strategies other than the index read (1 = Bari)
+    int quanti = 2;      // Frequenti: 1..Previsione::MaxNumeri
+    int finestra = 100;  // Frequenti: 1..FinestraMassima draws of the wheel
+    // Frequenti and Fissi: 1 estratto .. 5 cinquina, at most as many as the numbers; 0 plays ambo
+    // with two numbers or more, else estratto (so that a comparison over `quanti` keeps a sorte).
+    int sorte = 0;
+    std::vector<int> numeri;  // Fissi
+    int dal = 0;              // first and last draw of the period, both included
     int al = 0;
+    std::uint64_t seme = 1;  // the simulations of chance that give p for several plays per point
 };
 
 // One forecast played after one point.
@@ -36,6 +59,7 @@ struct GiocataStorica {
     double vincita = 0;
     double probabilita = 0;    // chance of a hit within the colpi
     double vincitaAttesa = 0;  // what chance pays on the draws actually played
+    int estrazioniRuota = 0;   // wheel draws of the window (wheels in play drawn in t+1 .. t+colpi)
 };
 
 struct RiepilogoStorico {
@@ -43,7 +67,15 @@ struct RiepilogoStorico {
     int giocate = 0;
     int vincite = 0;
     double attese = 0;  // expected hits
+    // Of the hits under chance: exact with one play per point, else from the simulations.
     double varianza = 0;
+    // Probability that chance gives at least `vincite` hits; nothing without plays. Exact with one
+    // play per point, else the share of `simulazioni` runs of chance, with standard error erroreP.
+    std::optional<double> p;
+    double erroreP = 0;
+    // Probability that chance gives at most `vincite` hits, found as p is: how rare so few are.
+    std::optional<double> pInferiore;
+    int simulazioni = 0;  // 0 when p is exact
     long long puntata = 0;
     double incasso = 0;
     double incassoAtteso = 0;
@@ -64,11 +96,14 @@ struct EsitoStorico {
 // twenty years before the last one.
 OpzioniStoriche periodoPredefinito(OpzioniStoriche opzioni, const ArchivioEstrazioni& archivio);
 
-// The draws of the period that the model rule picks and that are followed by NumeroColpi draws.
+// The points of the period whose play window t+1 .. t+NumeroColpi ends by `al`: for the index
+// method the draws the model rule picks, for the other strategies dal, dal + colpi, ...; a point
+// whose window would share a draw with the previous point's is skipped.
 std::vector<int> puntiStorici(const OpzioniStoriche& opzioni, const ArchivioEstrazioni& archivio);
 
 // An Italian message when the options cannot be run (a period outside the archive or reversed,
-// no point in it, a terno on fewer than three numbers); nothing when they can.
+// no point in it, a terno on fewer than three numbers, a strategy's option out of range);
+// nothing when they can.
 std::optional<std::string> erroreStorico(const OpzioniStoriche& opzioni, const ArchivioEstrazioni& archivio);
 
 // Called with (points done, points) from the worker threads, never two at once.

@@ -227,6 +227,8 @@ TEST(ContrattoJson, OgniComandoStampaLeTabelleELeChiaviDelReadme) {
         {"ciclo", archivio + QStringList{"ciclo"}},
         {"verifica-storica",
          archivio + QStringList{"verifica-storica", "--dal", "100", "--al", "110", "--presenze", "5", "--colpi", "3"}},
+        {"verifica-storica --confronta", archivio + QStringList{"verifica-storica", "--dal", "20", "--presenze", "5",
+                                                                "--confronta", "colpi=2,3", "--prova-dal", "80"}},
         {"controlla-aggiornamento", sulDb + QStringList{"controlla-aggiornamento", qpath(cartella / "agg.txt")}},
         {"scarica-storico", sulDb + QStringList{"scarica-storico", "--indirizzo", zip}},
         {"scarica-aggiornamento --controlla", sulDb + QStringList{"scarica-aggiornamento", "--controlla"}},

@@ -18,7 +18,11 @@ TEST(CodaBernoulli, CalcolataAMano) {
     EXPECT_NEAR(code[3], 1.0 / 24, 1e-15);
     EXPECT_EQ(code[4], 0);
     EXPECT_NEAR(codaBernoulli(p, 2), 7.0 / 24, 1e-15);
-    // A far tail keeps its digits: 40 trials of 1/100 all succeeding.
-    const std::vector<double> rare(40, 0.01);
+    // At most one: none, or exactly one with (1*2*3 + 1*1*3 + 1*2*1) / 24 = 11/24.
+    EXPECT_NEAR(codaInferioreBernoulli(p, 1), 17.0 / 24, 1e-15);
+    EXPECT_EQ(codaInferioreBernoulli(p, 3), 1);
+    // Far tails keep their digits: 40 trials of 1/100 all succeeding, of 99/100 all failing.
+    const std::vector<double> rare(40, 0.01), quasiCerte(40, 0.99);
     EXPECT_NEAR(codaBernoulli(rare, 40) / 1e-80, 1, 1e-12);
+    EXPECT_NEAR(codaInferioreBernoulli(quasiCerte, 0) / 1e-80, 1, 1e-12);
 }

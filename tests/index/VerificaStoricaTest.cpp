@@ -170,9 +170,10 @@ TEST(VerificaStorica, INumeriDopoIlPuntoNonCambianoLePrevisioni) {
     const ArchivioEstrazioni prima = carica(righe);
     OpzioniStoriche o = opzioniTutteLeRuote(prima, 6, 2);
     o.metodo = MetodoStorico::Ciclo;
-    o.dal = o.al = 150;
-    while (!eEstrazioneModello(o.analisi, prima, o.dal)) o.al = --o.dal;
+    o.dal = 150;
+    while (!eEstrazioneModello(o.analisi, prima, o.dal)) --o.dal;
     const int t = o.dal;
+    o.al = t + o.analisi.NumeroColpi;  // the one point t, its play ending with the period
     // Everything after t drawn again.
     const std::vector<RigaArchivio> nuove = righeCasuali(200, caso);
     for (std::size_t i = t; i < righe.size(); ++i) righe[i].ruote = nuove[i].ruote;

@@ -9,15 +9,18 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "core/LetturaNumeri.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
@@ -52,6 +55,17 @@ QString testoOpzioni(const AnalisiIndice& a) {
         .arg(a.veloce ? QStringLiteral(" · Velocizza") : QString());
 }
 
+// The strategies in the order of the choice box.
+constexpr Strategia Strategie[] = {Strategia::Indice, Strategia::Ritardatario, Strategia::AmboRitardatario,
+                                   Strategia::Frequenti, Strategia::Fissi};
+
+// The first wheel in play: the one a strategy reads (Bari when none).
+int primaRuota(const AnalisiIndice& a) {
+    for (int w = 1; w <= NumRuote; ++w)
+        if (a.ruoteInGioco[w - 1]) return w;
+    return 1;
+}
+
 QDateTime momento(const Data& d) {
     return QDateTime(QDate(d.anno, d.mese, d.giorno), QTime(12, 0));
 }
@@ -63,10 +77,44 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     setObjectName(QStringLiteral("VerificaStorica"));
     setWindowTitle(QStringLiteral("Verifica storica"));
 
-    auto* scelte = new QGroupBox(QStringLiteral("Metodo e periodo"), this);
+    auto* scelte = new QGroupBox(QStringLiteral("Strategia, periodo e confronto"), this);
     auto* ls = new QGridLayout(scelte);
     opzioniTesto_ = new QLabel(testoOpzioni(opzioni_), scelte);
     opzioniTesto_->setObjectName(QStringLiteral("LblOpzioni"));
+    sceltaStrategia_ = new QComboBox(scelte);
+    sceltaStrategia_->setObjectName(QStringLiteral("ComboStrategia"));
+    sceltaStrategia_->addItems({QStringLiteral("Metodo degli indici"), QStringLiteral("Numero ritardatario"),
+                                QStringLiteral("Ambo ritardatario"), QStringLiteral("Numeri più frequenti"),
+                                QStringLiteral("Numeri fissi")});
+    sceltaStrategia_->setToolTip(
+        QStringLiteral("Le strategie diverse dal metodo leggono la prima ruota in gioco e giocano per i colpi "
+                       "dell'analisi sulle ruote in gioco"));
+    casellaQuanti_ = new QSpinBox(scelte);
+    casellaQuanti_->setObjectName(QStringLiteral("SpinQuanti"));
+    casellaQuanti_->setRange(1, Previsione::MaxNumeri);
+    casellaQuanti_->setValue(2);
+    casellaFinestra_ = new QSpinBox(scelte);
+    casellaFinestra_->setObjectName(QStringLiteral("SpinFinestra"));
+    casellaFinestra_->setRange(1, OpzioniStoriche::FinestraMassima);
+    casellaFinestra_->setValue(100);
+    numeriFissi_ = new QLineEdit(scelte);
+    numeriFissi_->setObjectName(QStringLiteral("TxtNumeri"));
+    numeriFissi_->setPlaceholderText(QStringLiteral("es. 1, 2"));
+    numeriFissi_->setMinimumWidth(120);
+    sceltaSorte_ = new QComboBox(scelte);
+    sceltaSorte_->setObjectName(QStringLiteral("ComboSorte"));
+    sceltaSorte_->addItems({QStringLiteral("Secondo i numeri"), QStringLiteral("Estratto"), QStringLiteral("Ambo"),
+                            QStringLiteral("Terno"), QStringLiteral("Quaterna"), QStringLiteral("Cinquina")});
+    opzioniConfronto_ = new QLineEdit(scelte);
+    opzioniConfronto_->setObjectName(QStringLiteral("TxtConfronto"));
+    opzioniConfronto_->setPlaceholderText(
+        QStringLiteral("vuoto: nessun confronto; es. presenze = 50,100,150; qn = 2,3"));
+    opzioniConfronto_->setToolTip(
+        QStringLiteral("Opzioni da confrontare: presenze, mensile, qn, capogioco, colpi per il metodo; quanti, "
+                       "finestra, colpi per i più frequenti; colpi per le altre"));
+    casellaProvaDal_ = new QSpinBox(scelte);
+    casellaProvaDal_->setObjectName(QStringLiteral("SpinProvaDal"));
+    dataProvaDal_ = new QLabel(scelte);
     sceltaMetodo_ = new QComboBox(scelte);
     sceltaMetodo_->setObjectName(QStringLiteral("ComboMetodo"));
     sceltaMetodo_->addItems(
@@ -82,17 +130,35 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     pulsanteAnnulla_ = pulsante(scelte, "CmdAnnulla", QStringLiteral("Annulla"));
     ls->addWidget(new QLabel(QStringLiteral("Opzioni dell'analisi:"), scelte), 0, 0);
     ls->addWidget(opzioniTesto_, 0, 1, 1, 7);
-    ls->addWidget(new QLabel(QStringLiteral("Metodo:"), scelte), 1, 0);
-    ls->addWidget(sceltaMetodo_, 1, 1, 1, 2);
-    ls->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), scelte), 2, 0);
-    ls->addWidget(casellaDal_, 2, 1);
-    ls->addWidget(dataDal_, 2, 2);
-    ls->addWidget(new QLabel(QStringLiteral("all'estrazione"), scelte), 2, 3);
-    ls->addWidget(casellaAl_, 2, 4);
-    ls->addWidget(dataAl_, 2, 5);
-    ls->addWidget(pulsanteAvvia_, 1, 4, 1, 2);
-    ls->addWidget(pulsanteAnnulla_, 1, 6);
-    ls->setColumnStretch(7, 1);
+    ls->addWidget(new QLabel(QStringLiteral("Strategia:"), scelte), 1, 0);
+    ls->addWidget(sceltaStrategia_, 1, 1, 1, 2);
+    ls->addWidget(new QLabel(QStringLiteral("Metodo:"), scelte), 1, 3);
+    ls->addWidget(sceltaMetodo_, 1, 4, 1, 2);
+    dataProvaDal_->setMinimumWidth(90);
+    ls->addWidget(pulsanteAvvia_, 1, 6);
+    ls->addWidget(pulsanteAnnulla_, 1, 7);
+    ls->addWidget(new QLabel(QStringLiteral("Quanti numeri"), scelte), 2, 0);
+    ls->addWidget(casellaQuanti_, 2, 1);
+    ls->addWidget(new QLabel(QStringLiteral("nelle ultime"), scelte), 2, 2);
+    ls->addWidget(casellaFinestra_, 2, 3);
+    ls->addWidget(new QLabel(QStringLiteral("Numeri fissi"), scelte), 2, 4);
+    ls->addWidget(numeriFissi_, 2, 5);
+    ls->addWidget(new QLabel(QStringLiteral("Sorte"), scelte), 2, 6);
+    ls->addWidget(sceltaSorte_, 2, 7);
+    ls->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), scelte), 3, 0);
+    ls->addWidget(casellaDal_, 3, 1);
+    ls->addWidget(dataDal_, 3, 2);
+    ls->addWidget(new QLabel(QStringLiteral("all'estrazione"), scelte), 3, 3);
+    ls->addWidget(casellaAl_, 3, 4);
+    ls->addWidget(dataAl_, 3, 5);
+    auto* rigaConfronto = new QHBoxLayout;
+    rigaConfronto->addWidget(new QLabel(QStringLiteral("Confronta"), scelte));
+    rigaConfronto->addWidget(opzioniConfronto_, 1);
+    rigaConfronto->addWidget(new QLabel(QStringLiteral("prova dall'estrazione"), scelte));
+    rigaConfronto->addWidget(casellaProvaDal_);
+    rigaConfronto->addWidget(dataProvaDal_);
+    ls->addLayout(rigaConfronto, 4, 0, 1, 9);
+    ls->setColumnStretch(8, 1);
 
     avanzamento_ = new QProgressBar(this);
     avanzamento_->setObjectName(QStringLiteral("Avanzamento"));
@@ -101,9 +167,13 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     stato_ = new QLabel(this);
     stato_->setObjectName(QStringLiteral("LblStato"));
 
-    tabellaStorico_ = new VistaGriglia("FgStorico", this);
+    schede_ = new QTabWidget(this);
+    tabellaStorico_ = new VistaGriglia("FgStorico", schede_);
     riempiTabellaStorico(tabellaStorico_->griglia(), {}, sessione_.archivio, separatore());
     tabellaStorico_->adattaColonne();
+    tabellaConfronto_ = new VistaGriglia("FgConfronto", schede_);
+    schede_->addTab(tabellaStorico_, QStringLiteral("Giocate"));
+    schede_->addTab(tabellaConfronto_, QStringLiteral("Confronto"));
     auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa grid"));
     auto* help = pulsante(this, "CmdHelp", QStringLiteral("Help in linea"));
@@ -127,7 +197,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     comandi->addWidget(stampa);
     comandi->addStretch(1);
     comandi->addWidget(help);
-    lt->addWidget(tabellaStorico_, 1);
+    lt->addWidget(schede_, 1);
     lt->addLayout(comandi);
     auto* risultati = new QWidget(this);
     auto* lr = new QVBoxLayout(risultati);
@@ -159,10 +229,16 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
         mostraData(casellaAl_, dataAl_);
         mostraPunti();
     });
+    connect(casellaProvaDal_, &QSpinBox::valueChanged, this, [this] { mostraData(casellaProvaDal_, dataProvaDal_); });
     connect(sceltaMetodo_, &QComboBox::currentIndexChanged, this, &FinestraVerificaStorica::mostraPunti);
+    connect(sceltaStrategia_, &QComboBox::currentIndexChanged, this, [this] {
+        mostraOpzioniStrategia();
+        mostraPunti();
+    });
     connect(pulsanteAvvia_, &QPushButton::clicked, this, &FinestraVerificaStorica::avvia);
     connect(pulsanteAnnulla_, &QPushButton::clicked, this, &FinestraVerificaStorica::annulla);
-    connect(copia, &QPushButton::clicked, tabellaStorico_, &VistaGriglia::copiaTabella);
+    connect(copia, &QPushButton::clicked, this,
+            [this] { (schede_->currentIndex() == 0 ? tabellaStorico_ : tabellaConfronto_)->copiaTabella(); });
     connect(stampa, &QPushButton::clicked, this,
             [this] { tabellaStorico_->stampaConDialogo(QStringLiteral("Verifica storica"), QPageLayout::Landscape); });
     connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
@@ -171,6 +247,9 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     const OpzioniStoriche periodo = periodoPredefinito({opzioni_}, sessione_.archivio);
     casellaDal_->setValue(periodo.dal);
     casellaAl_->setValue(periodo.al);
+    // The last ten years of the period for the test of a comparison's best.
+    casellaProvaDal_->setValue(std::max(periodo.dal + 1, periodo.al - (periodo.al - periodo.dal) / 2));
+    mostraOpzioniStrategia();
     mostraRisultati();
     aggiornaComandi();
 }
@@ -184,26 +263,48 @@ void FinestraVerificaStorica::seguiOpzioni(const AnalisiIndice& opzioni) {
     opzioni_ = opzioni;
     opzioniTesto_->setText(testoOpzioni(opzioni_));
     mostraPunti();
-    if (!esito_.giocate.empty() && !inCorso())
+    if (risultatiMostrati() && !inCorso())
         stato_->setText(QStringLiteral("Opzioni cambiate: i risultati mostrati sono delle opzioni precedenti."));
 }
 
 OpzioniStoriche FinestraVerificaStorica::opzioniScelte() const {
     OpzioniStoriche o{opzioni_};
+    o.strategia = Strategie[std::max(sceltaStrategia_->currentIndex(), 0)];
     o.metodo = sceltaMetodo_->currentIndex() == 1 ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
+    o.ruotaLetta = primaRuota(opzioni_);
+    o.quanti = casellaQuanti_->value();
+    o.finestra = casellaFinestra_->value();
+    // Unreadable numbers are left out here and refused by erroreStorico as no numbers.
+    o.numeri = leggiNumeri(numeriFissi_->text().toStdString()).value_or(std::vector<int>{});
+    o.sorte = sceltaSorte_->currentIndex();
     o.dal = casellaDal_->value();
     o.al = casellaAl_->value();
     return o;
 }
 
+std::optional<std::vector<OpzioneConfronto>> FinestraVerificaStorica::confrontoScelto() const {
+    return leggiConfronto(opzioniConfronto_->text().toStdString());
+}
+
+void FinestraVerificaStorica::mostraOpzioniStrategia() {
+    const Strategia s = Strategie[std::max(sceltaStrategia_->currentIndex(), 0)];
+    const bool libero = !inCorso();
+    sceltaMetodo_->setEnabled(libero && s == Strategia::Indice);
+    casellaQuanti_->setEnabled(libero && s == Strategia::Frequenti);
+    casellaFinestra_->setEnabled(libero && s == Strategia::Frequenti);
+    numeriFissi_->setEnabled(libero && s == Strategia::Fissi);
+    sceltaSorte_->setEnabled(libero && (s == Strategia::Frequenti || s == Strategia::Fissi));
+}
+
 void FinestraVerificaStorica::adattaPeriodo() {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
-    for (QSpinBox* casella : {casellaDal_, casellaAl_}) {
+    for (QSpinBox* casella : {casellaDal_, casellaAl_, casellaProvaDal_}) {
         const QSignalBlocker blocco(casella);
         casella->setRange(archivio.NumEstrazioni() > 0 ? 1 : 0, archivio.NumEstrazioni());
     }
     mostraData(casellaDal_, dataDal_);
     mostraData(casellaAl_, dataAl_);
+    mostraData(casellaProvaDal_, dataProvaDal_);
     mostraPunti();
 }
 
@@ -218,8 +319,10 @@ bool FinestraVerificaStorica::risultatiAncoraVeri() const {
     const ArchivioEstrazioni& archivio = sessione_.archivio;
     const int lette = std::min(eseguite_.al + eseguite_.analisi.NumeroColpi, archivio_->NumEstrazioni());
     if (lette > archivio.NumEstrazioni()) return false;
+    // A comparison reads the same draws as the walk of its period; its points are its walks'.
     return improntePrefissi(*archivio_)[lette] == improntePrefissi(archivio)[lette] &&
-           static_cast<int>(puntiStorici(eseguite_, archivio).size()) == esito_.riepilogo.punti;
+           (!confronto_.combinazioni.empty() ||
+            static_cast<int>(puntiStorici(eseguite_, archivio).size()) == esito_.riepilogo.punti);
 }
 
 // A new archive: results that read only unchanged draws stay; others are made again on the
@@ -231,7 +334,7 @@ void FinestraVerificaStorica::archivioCambiato() {
         annulla();
         return;
     }
-    if (esito_.giocate.empty() || risultatiAncoraVeri()) return;
+    if (!risultatiMostrati() || risultatiAncoraVeri()) return;
     premessa_ = QStringLiteral("Archivio cambiato: verifica rifatta. ");
     avvia();
 }
@@ -246,7 +349,15 @@ void FinestraVerificaStorica::mostraData(QSpinBox* casella, QLabel* data) {
 void FinestraVerificaStorica::avvia() {
     if (inCorso()) return;
     const OpzioniStoriche o = opzioniScelte();
-    if (auto errore = erroreStorico(o, sessione_.archivio)) {
+    const auto opzioni = confrontoScelto();
+    const int provaDal = casellaProvaDal_->value();
+    std::optional<std::string> errore = erroreStorico(o, sessione_.archivio);
+    if (!errore && !opzioni)
+        errore =
+            "Il confronto si scrive come \"presenze = 50,100,150; qn = 2,3\": un'opzione per volta, "
+            "con valori interi separati da virgole.";
+    if (!errore && !opzioni->empty()) errore = erroreConfronto(o, *opzioni, provaDal, sessione_.archivio);
+    if (errore) {
         premessa_.clear();
         Dialoghi::correnti().messaggio(this, QMessageBox::Warning, QStringLiteral("Verifica storica"),
                                        QString::fromStdString(*errore));
@@ -254,20 +365,32 @@ void FinestraVerificaStorica::avvia() {
     }
     archivio_ = std::make_shared<const ArchivioEstrazioni>(sessione_.archivio);
     eseguite_ = o;
+    confrontate_ = *opzioni;
+    provaDal_ = provaDal;
     esito_ = {};
+    confronto_ = {};
     mostraRisultati();
     annullata_ = false;
-    avanzamento_->setRange(0, static_cast<int>(puntiStorici(o, *archivio_).size()));
+    const bool confronto = !confrontate_.empty();
+    avanzamento_->setFormat(confronto ? QStringLiteral("%v di %m passi") : QStringLiteral("%v di %m punti"));
+    avanzamento_->setRange(0, confronto ? static_cast<int>(combinazioniConfronto(o, confrontate_).size()) + 1
+                                        : static_cast<int>(puntiStorici(o, *archivio_).size()));
     avanzamento_->setValue(0);
     stato_->setText(premessa_ + QStringLiteral("Verifica in corso..."));
-    lavoro_ = std::thread([this, o, archivio = archivio_] {
-        EsitoStorico esito = VerificaStorica(o, *archivio, &annullata_, [this](int fatti, int) {
+    lavoro_ = std::thread([this, o, confrontate = confrontate_, provaDal, archivio = archivio_] {
+        const AvanzamentoStorico passo = [this](int fatti, int) {
             QMetaObject::invokeMethod(
                 avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); }, Qt::QueuedConnection);
-        });
-        auto fatto = std::make_shared<EsitoStorico>(std::move(esito));
+        };
+        auto fatto = std::make_shared<std::pair<EsitoStorico, EsitoConfronto>>();
+        if (confrontate.empty()) {
+            fatto->first = VerificaStorica(o, *archivio, &annullata_, passo);
+        } else {
+            fatto->second = confronta(o, confrontate, provaDal, *archivio, &annullata_, passo);
+            fatto->first.annullato = fatto->second.annullato;
+        }
         QMetaObject::invokeMethod(
-            this, [this, fatto] { concludi(std::move(*fatto)); }, Qt::QueuedConnection);
+            this, [this, fatto] { concludi(std::move(fatto->first), std::move(fatto->second)); }, Qt::QueuedConnection);
     });
     aggiornaComandi();
 }
@@ -276,83 +399,143 @@ void FinestraVerificaStorica::annulla() {
     annullata_ = true;
 }
 
-void FinestraVerificaStorica::concludi(EsitoStorico esito) {
+void FinestraVerificaStorica::concludi(EsitoStorico esito, EsitoConfronto confronto) {
     if (lavoro_.joinable()) lavoro_.join();
     esito_ = std::move(esito);
+    confronto_ = esito_.annullato ? EsitoConfronto{} : std::move(confronto);
     aggiornaComandi();
     if (std::exchange(rifai_, false)) {
         premessa_ = QStringLiteral("Archivio cambiato: verifica ripresa. ");
         avvia();
         return;
     }
-    stato_->setText(premessa_ + (esito_.annullato ? QStringLiteral("Verifica annullata: nessun risultato.")
-                                                  : QStringLiteral("Verifica completata: %1 punti, %2 giocate.")
-                                                        .arg(esito_.riepilogo.punti)
-                                                        .arg(esito_.riepilogo.giocate)));
+    stato_->setText(premessa_ +
+                    (esito_.annullato ? QStringLiteral("Verifica annullata: nessun risultato.")
+                     : !confronto_.combinazioni.empty()
+                         ? QStringLiteral("Confronto completato: %1 combinazioni.").arg(confronto_.combinazioni.size())
+                         : QStringLiteral("Verifica completata: %1 punti, %2 giocate.")
+                               .arg(esito_.riepilogo.punti)
+                               .arg(esito_.riepilogo.giocate)));
     premessa_.clear();
-    if (esito_.annullato) avanzamento_->setValue(0);
+    // The strategies other than the method choose in one pass and report no progress on the way.
+    avanzamento_->setValue(esito_.annullato ? 0 : avanzamento_->maximum());
     mostraRisultati();
 }
 
-void FinestraVerificaStorica::mostraRisultati() {
-    const ArchivioEstrazioni& archivio = archivio_ && !esito_.giocate.empty() ? *archivio_ : sessione_.archivio;
-    riempiTabellaStorico(tabellaStorico_->griglia(), esito_.giocate, archivio, separatore());
-    tabellaStorico_->adattaColonne();
-    QString righe;
-    if (!esito_.giocate.empty()) {
-        const auto testi = testiRiepilogoStorico(esito_.riepilogo, separatore());
-        righe = QStringLiteral("<table cellspacing=\"6\"><tr>");
-        for (std::size_t i = 0; i < testi.size(); ++i) {
-            if (i == 5) righe += QStringLiteral("</tr><tr>");
-            righe += QStringLiteral("<td>%1:</td><td align=\"right\"><b>%2</b></td>")
-                         .arg(QString::fromStdString(testi[i].first), QString::fromStdString(testi[i].second));
-        }
-        righe += QStringLiteral("</tr></table>");
+namespace {
+
+// A summary as a two-row table of "name: value" cells.
+QString tabellaRiepilogo(const RiepilogoStorico& r) {
+    const auto testi = testiRiepilogoStorico(r, separatore());
+    QString righe = QStringLiteral("<table cellspacing=\"6\"><tr>");
+    for (std::size_t i = 0; i < testi.size(); ++i) {
+        if (i == 5) righe += QStringLiteral("</tr><tr>");
+        righe += QStringLiteral("<td>%1:</td><td align=\"right\"><b>%2</b></td>")
+                     .arg(QString::fromStdString(testi[i].first), QString::fromStdString(testi[i].second));
     }
-    riepilogo_->setText(righe);
-    QString giudizio;
-    if (!esito_.giocate.empty()) {
-        const RiepilogoStorico& r = esito_.riepilogo;
-        giudizio = QString::fromStdString(
-            giudizioVerifica({r.vincite, r.attese, r.z(), std::nullopt, r.resa(), r.resaAttesa()}, separatore()));
-    }
-    giudizio_->setText(giudizio);
-    mostraGrafico();
+    return righe + QStringLiteral("</tr></table>");
 }
 
-// The running balance of the method and the one chance would give, after each point.
-void FinestraVerificaStorica::mostraGrafico() {
+}  // namespace
+
+void FinestraVerificaStorica::mostraRisultati() {
+    const ArchivioEstrazioni& archivio = archivio_ && risultatiMostrati() ? *archivio_ : sessione_.archivio;
+    const bool confronto = !confronto_.combinazioni.empty();
+    std::vector<GiocataStorica> giocate = esito_.giocate;
+    if (confronto) {
+        giocate = confronto_.giocateAllenamento;
+        giocate.insert(giocate.end(), confronto_.giocateProva.begin(), confronto_.giocateProva.end());
+    }
+    riempiTabellaStorico(tabellaStorico_->griglia(), giocate, archivio, separatore());
+    tabellaStorico_->adattaColonne();
+    riempiTabellaConfronto(tabellaConfronto_->griglia(), confrontate_, confronto_, separatore());
+    tabellaConfronto_->adattaColonne();
+    schede_->setTabEnabled(1, confronto);
+    schede_->setCurrentIndex(confronto ? 1 : 0);
+    QString righe;
+    QString giudizio;
+    if (confronto) {
+        QStringList valori;
+        for (std::size_t k = 0; k < confrontate_.size(); ++k)
+            valori << QStringLiteral("%1 = %2")
+                          .arg(QString::fromStdString(confrontate_[k].nome))
+                          .arg(confronto_.combinazioni[confronto_.migliore].valori[k]);
+        righe = QStringLiteral("Migliore sugli anni di allenamento: <b>%1</b>; sugli anni di prova, dal %2:")
+                    .arg(valori.join(QStringLiteral(", ")),
+                         QString::fromStdString(archivio.DateEstrazioni(provaDal_))) +
+                tabellaRiepilogo(confronto_.prova) +
+                QStringLiteral(
+                    "Il solo caso darebbe alla migliore di %1 combinazioni un p di %2 in media (1/(N+1): "
+                    "esatto per combinazioni indipendenti, approssimato per combinazioni simili).")
+                    .arg(confronto_.combinazioni.size())
+                    .arg(QString::fromStdString(testoDecimale(confronto_.pAttesoMigliore, 4, separatore())));
+        if (confronto_.prova.giocate > 0)
+            giudizio = QStringLiteral("Anni di prova: ") +
+                       QString::fromStdString(giudizioVerifica(confronto_.prova, eseguite_.strategia, separatore()));
+    } else if (!esito_.giocate.empty()) {
+        righe = tabellaRiepilogo(esito_.riepilogo);
+        giudizio = QString::fromStdString(giudizioVerifica(esito_.riepilogo, eseguite_.strategia, separatore()));
+    }
+    riepilogo_->setText(righe);
+    giudizio_->setText(giudizio);
+    if (confronto)
+        mostraGrafico({{QStringLiteral("Migliore, anni di allenamento"), &confronto_.giocateAllenamento},
+                       {QStringLiteral("Migliore, anni di prova"), &confronto_.giocateProva}});
+    else mostraGrafico({{QStringLiteral("Saldo della strategia"), &esito_.giocate}});
+}
+
+// The running balance of each part of the plays, one after the other, and the one chance would
+// give over them all, after each point.
+void FinestraVerificaStorica::mostraGrafico(const std::vector<ParteSaldo>& parti) {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Saldo progressivo (unità di posta)"));
-    auto* metodo = new QLineSeries(chart);
-    metodo->setName(QStringLiteral("Saldo del metodo"));
     auto* caso = new QLineSeries(chart);
     caso->setName(QStringLiteral("Saldo atteso dal caso"));
-    // Without plays the chart stays empty: no axis to label with nothing.
-    if (!esito_.giocate.empty()) {
-        double saldo = 0, saldoCaso = 0;
-        for (std::size_t i = 0; i < esito_.giocate.size(); ++i) {
-            const GiocataStorica& g = esito_.giocate[i];
+    std::vector<QLineSeries*> serie;
+    double saldo = 0, saldoCaso = 0;
+    for (const auto& [nome, giocate] : parti) {
+        if (giocate->empty()) continue;
+        auto* linea = new QLineSeries(chart);
+        linea->setName(nome);
+        // Each part goes on from where the one before ended.
+        if (!serie.empty()) linea->append(serie.back()->points().back());
+        for (std::size_t i = 0; i < giocate->size(); ++i) {
+            const GiocataStorica& g = (*giocate)[i];
             saldo += g.vincita - g.puntata;
             saldoCaso += g.vincitaAttesa - g.puntata;
-            if (i + 1 < esito_.giocate.size() && esito_.giocate[i + 1].punto == g.punto) continue;
+            if (i + 1 < giocate->size() && (*giocate)[i + 1].punto == g.punto) continue;
             const auto x = static_cast<qreal>(momento(archivio_->DataEstrazione(g.punto)).toMSecsSinceEpoch());
-            metodo->append(x, saldo);
+            linea->append(x, saldo);
             caso->append(x, saldoCaso);
         }
-        chart->addSeries(metodo);
-        chart->addSeries(caso);
+        serie.push_back(linea);
+    }
+    // Without plays the chart stays empty: no axis to label with nothing.
+    if (!serie.empty()) {
+        serie.push_back(caso);
         auto* asseX = new QDateTimeAxis(chart);
         asseX->setFormat(QStringLiteral("yyyy"));
         auto* asseY = new QValueAxis(chart);
         asseY->setLabelFormat(QStringLiteral("%.0f"));
         chart->addAxis(asseX, Qt::AlignBottom);
         chart->addAxis(asseY, Qt::AlignLeft);
-        for (QLineSeries* s : {metodo, caso}) {
+        // The axes span every part: attached one by one they would keep the first part's range.
+        qreal minimoY = 0, massimoY = 0;
+        for (QLineSeries* s : serie) {
+            chart->addSeries(s);
             s->attachAxis(asseX);
             s->attachAxis(asseY);
+            for (const QPointF& punto : s->points()) {
+                minimoY = std::min(minimoY, punto.y());
+                massimoY = std::max(massimoY, punto.y());
+            }
         }
+        asseX->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(caso->points().front().x())),
+                        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(caso->points().back().x())));
+        asseY->setRange(minimoY, massimoY);
         asseY->applyNiceNumbers();
+    } else {
+        delete caso;
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
     QChart* vecchio = grafico_->chart();
@@ -363,9 +546,10 @@ void FinestraVerificaStorica::mostraGrafico() {
 void FinestraVerificaStorica::aggiornaComandi() {
     pulsanteAvvia_->setEnabled(!inCorso());
     pulsanteAnnulla_->setEnabled(inCorso());
-    sceltaMetodo_->setEnabled(!inCorso());
-    casellaDal_->setEnabled(!inCorso());
-    casellaAl_->setEnabled(!inCorso());
+    for (QWidget* w : std::initializer_list<QWidget*>{sceltaStrategia_, casellaDal_, casellaAl_, opzioniConfronto_,
+                                                      casellaProvaDal_})
+        w->setEnabled(!inCorso());
+    mostraOpzioniStrategia();
 }
 
 }  // namespace quorvane

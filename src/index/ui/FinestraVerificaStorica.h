@@ -1,18 +1,23 @@
 #pragma once
-// "Verifica storica": the method of the index window followed month by month over a period,
-// each time with only the draws known then, against what chance gives the same plays. The walk
-// runs on worker threads over a copy of the archive; the window shows progress, the plays, the
-// summary and the running balance.
+// "Verifica storica", the method laboratory: the method of the index window, or another belief a
+// player follows, followed over a period, each time with only the draws known then, against what
+// chance gives the same plays; or the search for its best options, trained on the first years
+// and tested on the last. The run works on worker threads over a copy of the archive; the window
+// shows progress, the plays or the combinations, the summary, the verdict and the running balance.
 #include <QWidget>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
+#include <vector>
 
-#include "index/VerificaStorica.h"
+#include "index/ConfrontoStorico.h"
 
 class QChartView;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QTabWidget;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -35,12 +40,18 @@ public:
     // The options of the index window changed while this window is open.
     void seguiOpzioni(const AnalisiIndice& opzioni);
     const EsitoStorico& esito() const { return esito_; }
+    const EsitoConfronto& confronto() const { return confronto_; }
 
     void avvia();
     void annulla();
 
 private:
     OpzioniStoriche opzioniScelte() const;
+    // The options the user asked to vary; empty when no comparison is asked; none when unreadable.
+    std::optional<std::vector<OpzioneConfronto>> confrontoScelto() const;
+    bool risultatiMostrati() const { return !esito_.giocate.empty() || !confronto_.combinazioni.empty(); }
+    // Only the chosen strategy's own options can be set.
+    void mostraOpzioniStrategia();
     // The period's range after a (re)load, keeping the chosen draws where the archive allows.
     void adattaPeriodo();
     // The count of points of the options chosen, before a run.
@@ -49,9 +60,15 @@ private:
     bool risultatiAncoraVeri() const;
     void archivioCambiato();
     void mostraData(QSpinBox* casella, QLabel* data);
-    void concludi(EsitoStorico esito);
+    void concludi(EsitoStorico esito, EsitoConfronto confronto);
+    void mostraConfronto();
     void mostraRisultati();
-    void mostraGrafico();
+    // A named run of plays on the balance chart.
+    struct ParteSaldo {
+        QString nome;
+        const std::vector<GiocataStorica>* giocate;
+    };
+    void mostraGrafico(const std::vector<ParteSaldo>& parti);
     void aggiornaComandi();
 
     Sessione& sessione_;
@@ -59,13 +76,24 @@ private:
     // The archive the run reads: a copy, so that a reload never changes it under the workers.
     std::shared_ptr<const ArchivioEstrazioni> archivio_;
     EsitoStorico esito_;
-    OpzioniStoriche eseguite_;  // the options of the results shown
+    EsitoConfronto confronto_;
+    std::vector<OpzioneConfronto> confrontate_;  // the options varied in confronto_
+    int provaDal_ = 0;                           // the first test draw of confronto_
+    OpzioniStoriche eseguite_;                   // the options of the results shown
     std::atomic<bool> annullata_{false};
     bool rifai_ = false;  // a reload stopped the run: it starts again on the new archive
     QString premessa_;    // said before the outcome of a run started by a reload
     std::thread lavoro_;
 
+    QComboBox* sceltaStrategia_;
     QComboBox* sceltaMetodo_;
+    QSpinBox* casellaQuanti_;
+    QSpinBox* casellaFinestra_;
+    QLineEdit* numeriFissi_;
+    QComboBox* sceltaSorte_;
+    QLineEdit* opzioniConfronto_;
+    QSpinBox* casellaProvaDal_;
+    QLabel* dataProvaDal_;
     QSpinBox* casellaDal_;
     QSpinBox* casellaAl_;
     QLabel* dataDal_;
@@ -74,7 +102,9 @@ private:
     QPushButton* pulsanteAnnulla_;
     QProgressBar* avanzamento_;
     QLabel* stato_;
+    QTabWidget* schede_;
     VistaGriglia* tabellaStorico_;
+    VistaGriglia* tabellaConfronto_;
     QLabel* riepilogo_;
     QLabel* giudizio_;
     QLabel* opzioniTesto_;

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
 #include <QSpinBox>
@@ -42,7 +43,11 @@ TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     opzioni.Presenze = 20;
     opzioni.NumeroColpi = 5;
     opzioni.Mensile = 0;
-    OpzioniStoriche o{opzioni, MetodoStorico::Ciclo, 300, 380};
+    OpzioniStoriche o;
+    o.analisi = opzioni;
+    o.metodo = MetodoStorico::Ciclo;
+    o.dal = 300;
+    o.al = 380;
     auto* barra = storica->findChild<QProgressBar*>("Avanzamento");
     EXPECT_EQ(barra->maximum(), static_cast<int>(puntiStorici(o, archivio()).size()));  // before the run
     QTest::mouseClick(storica->findChild<QPushButton*>("CmdAvvia"), Qt::LeftButton);
@@ -58,8 +63,7 @@ TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     EXPECT_TRUE(riepilogo.contains("Resa attesa"));
     const RiepilogoStorico& r = atteso.riepilogo;
     EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
-              giudizioVerifica({r.vincite, r.attese, r.z(), std::nullopt, r.resa(), r.resaAttesa()},
-                               QLocale().decimalPoint().toStdString()));
+              giudizioVerifica(r, Strategia::Indice, QLocale().decimalPoint().toStdString()));
 
     // The button again brings this window forward, results and all.
     clicca("CmdStorica");
@@ -74,4 +78,61 @@ TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     EXPECT_EQ(fg.righe() - 1, static_cast<int>(atteso.giocate.size()));
     EXPECT_FALSE(storica->inCorso());
     EXPECT_EQ(al->value(), 380);
+}
+
+// The laboratory: another strategy, and the search for its best options, give what the engine
+// gives on the same options; an unreadable comparison runs nothing.
+TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
+    apri(400);
+    trova<QComboBox>("ComboC")->setCurrentText("5");
+    clicca("CmdStorica");
+    auto* storica = finestra->findChild<FinestraVerificaStorica*>();
+    ASSERT_NE(storica, nullptr);
+    OpzioniStoriche o;
+    o.analisi = finestra->analisi();
+    o.analisi.NumeroColpi = 5;
+    o.strategia = Strategia::Frequenti;
+    o.quanti = 3;
+    o.finestra = 50;
+    o.dal = 1;
+    o.al = 400;
+    storica->findChild<QComboBox*>("ComboStrategia")->setCurrentIndex(3);
+    EXPECT_FALSE(storica->findChild<QComboBox*>("ComboMetodo")->isEnabled());
+    storica->findChild<QSpinBox*>("SpinQuanti")->setValue(o.quanti);
+    storica->findChild<QSpinBox*>("SpinFinestra")->setValue(o.finestra);
+    storica->findChild<QSpinBox*>("SpinDal")->setValue(o.dal);
+    storica->findChild<QSpinBox*>("SpinAl")->setValue(o.al);
+    const std::string sep = QLocale().decimalPoint().toStdString();
+
+    storica->avvia();
+    QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
+    const EsitoStorico atteso = VerificaStorica(o, archivio());
+    ASSERT_FALSE(atteso.giocate.empty());
+    const Griglia& fg = storica->findChild<VistaGriglia*>("FgStorico")->griglia();
+    ASSERT_EQ(fg.righe() - 1, static_cast<int>(atteso.giocate.size()));
+    for (std::size_t i = 0; i < atteso.giocate.size(); ++i)
+        EXPECT_EQ(fg.testo(static_cast<int>(i) + 1, 0), std::to_string(atteso.giocate[i].punto));
+    EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
+              giudizioVerifica(atteso.riepilogo, Strategia::Frequenti, sep));
+
+    auto* confronto = storica->findChild<QLineEdit*>("TxtConfronto");
+    storica->findChild<QSpinBox*>("SpinProvaDal")->setValue(250);
+    test::DialoghiFinti dialoghi;
+    confronto->setText("colpi = 3,x");
+    storica->avvia();
+    EXPECT_FALSE(storica->inCorso());
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(storica->esito().giocate.size(), atteso.giocate.size());
+
+    confronto->setText("colpi = 3,5; quanti = 2,3");
+    storica->avvia();
+    QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
+    const EsitoConfronto migliore = confronta(o, {{"colpi", {3, 5}}, {"quanti", {2, 3}}}, 250, archivio());
+    const Griglia& fc = storica->findChild<VistaGriglia*>("FgConfronto")->griglia();
+    ASSERT_EQ(fc.righe() - 1, 4);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(fc.testo(k + 1, 4), std::to_string(migliore.combinazioni[k].allenamento.vincite));
+    EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
+              "Anni di prova: " + giudizioVerifica(migliore.prova, Strategia::Frequenti, sep));
+    EXPECT_EQ(fg.righe() - 1, static_cast<int>(migliore.giocateAllenamento.size() + migliore.giocateProva.size()));
 }
