@@ -67,7 +67,7 @@ std::vector<Punto> punti(const std::vector<GiocataStorica>& giocate) {
     return punti;
 }
 
-int vinciteSimulate(const std::vector<Punto>& punti, Caso& caso) {
+QUORVANE_CONTA_BIT int vinciteSimulate(const std::vector<Punto>& punti, Caso& caso) {
     int vincite = 0;
     std::vector<char> vinta;
     std::vector<int> urna;

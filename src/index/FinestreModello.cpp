@@ -45,7 +45,7 @@ FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEst
     }
 }
 
-int FinestreModello::coperturaCoppie(const Maschera90& numeri) const {
+QUORVANE_CONTA_BIT int FinestreModello::coperturaCoppie(const Maschera90& numeri) const {
     std::array<int, NumeroMassimo> n{};
     int quanti = 0;
     numeri.perOgni([&](int x) { n[quanti++] = x; });
