@@ -4,6 +4,15 @@
 #include <bit>
 #include <cstdint>
 
+// The x86-64 baseline has no popcount instruction, so std::popcount becomes a library call. A
+// hot counting loop marked with this is compiled twice, and the loader picks the popcnt version
+// on processors that have it (GCC's function multiversioning; not on Windows, which lacks ifunc).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(_WIN32)
+#define QUORVANE_CONTA_BIT __attribute__((target_clones("default", "popcnt")))
+#else
+#define QUORVANE_CONTA_BIT
+#endif
+
 namespace quorvane {
 
 class Maschera90 {

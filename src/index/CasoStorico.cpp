@@ -26,8 +26,9 @@ struct Caso {
 };
 
 // The plays of one point. A wheel draw matters only when it holds at least `minima` numbers of
-// the union of the plays: such draws are reached by geometric jumps, and in each the count in
-// the union is drawn first (hypergeometric, cut below `minima`), then which of them.
+// the union of the plays. The wheel draws are alike and their order does not matter (a play
+// is won or not), so only how many of them matter is drawn (binomial), then in each the count
+// in the union (hypergeometric, cut below `minima`), then which of them.
 struct Punto {
     std::vector<Maschera90> giocate;
     std::vector<int> sorti;
@@ -35,8 +36,33 @@ struct Punto {
     int estrazioni = 0;                               // wheel draws of the window
     int minima = 0;                                   // smallest sorte
     double utile = 0;                                 // chance that a wheel draw holds at least `minima` of the union
+    std::vector<double> utili;                        // cumulative distribution of the draws that matter
     std::array<double, NumPosizioni + 1> cumulata{};  // of the count, given at least `minima`
 };
+
+// P(X <= m) for X binomial(n, q), m = 0..n; worked with logarithms, so that no term underflows
+// when q is close to 1.
+std::vector<double> binomialeCumulata(int n, double q) {
+    std::vector<double> cumulata(static_cast<std::size_t>(n) + 1, 0.0);
+    if (q >= 1) {
+        cumulata.back() = 1;
+        return cumulata;
+    }
+    if (q <= 0) {
+        std::fill(cumulata.begin(), cumulata.end(), 1.0);
+        return cumulata;
+    }
+    const double passo = std::log(q) - std::log1p(-q);
+    double logaritmo = n * std::log1p(-q);  // of P(X = 0)
+    double somma = 0;
+    for (int m = 0; m <= n; ++m) {
+        if (m > 0) logaritmo += std::log(static_cast<double>(n - m + 1) / m) + passo;
+        somma += std::exp(logaritmo);
+        cumulata[m] = somma;
+    }
+    for (double& c : cumulata) c /= somma;
+    return cumulata;
+}
 
 std::vector<Punto> punti(const std::vector<GiocataStorica>& giocate) {
     std::vector<Punto> punti;
@@ -63,31 +89,32 @@ std::vector<Punto> punti(const std::vector<GiocataStorica>& giocate) {
         }
         p.utile = somma;
         for (double& c : p.cumulata) c = somma > 0 ? c / somma : 0;
+        p.utili = binomialeCumulata(p.estrazioni, p.utile);
     }
     return punti;
 }
 
-int vinciteSimulate(const std::vector<Punto>& punti, Caso& caso) {
+QUORVANE_CONTA_BIT int vinciteSimulate(const std::vector<Punto>& punti, Caso& caso) {
     int vincite = 0;
     std::vector<char> vinta;
-    std::vector<int> urna;
     for (const Punto& p : punti) {
         if (p.utile <= 0) continue;
         vinta.assign(p.giocate.size(), 0);
-        const double salto = std::log1p(-p.utile);
-        auto saltate = [&] { return p.utile >= 1 ? 0.0 : std::floor(std::log(1 - caso.uniforme()) / salto); };
-        // Index of the next wheel draw that matters.
-        for (double d = saltate(); d < p.estrazioni; d += 1 + saltate()) {
+        const double v = caso.uniforme();
+        int utili = 0;
+        while (utili < p.estrazioni && p.utili[utili] <= v) ++utili;
+        for (int d = 0; d < utili; ++d) {
             const double u = caso.uniforme();
             int k = p.minima;
             while (k < NumPosizioni && p.cumulata[k] <= u) ++k;
-            k = std::min(k, static_cast<int>(p.unione.size()));  // rounding must not ask for more than there are
-            urna = p.unione;
+            const int quanti = static_cast<int>(p.unione.size());
+            k = std::min(k, quanti);  // rounding must not ask for more than there are
             Maschera90 uscita;
-            for (int j = 0; j < k; ++j) {
-                const int scelta = j + caso.intero(static_cast<int>(urna.size()) - j);
-                std::swap(urna[j], urna[scelta]);
-                uscita.aggiungi(urna[j]);
+            for (int j = 0; j < k;) {
+                const int n = p.unione[caso.intero(quanti)];
+                if (uscita.contiene(n)) continue;
+                uscita.aggiungi(n);
+                ++j;
             }
             for (std::size_t g = 0; g < p.giocate.size(); ++g)
                 if (!vinta[g] && (uscita & p.giocate[g]).conta() >= p.sorti[g]) vinta[g] = 1;

@@ -1,5 +1,6 @@
 #include "index/FinestreModello.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace quorvane {
@@ -11,62 +12,56 @@ FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEst
         if (m.coperta) continue;
         Riga riga;
         riga.indice = static_cast<int>(i);
-        riga.compagni.assign(NumeroMassimo + 1, Maschera90{});
+        riga.prima = static_cast<int>(uscite_.size());
         const int fine = m.end < ultima ? m.end : ultima;
         for (int d = m.inizio; d <= fine; ++d) {
             for (int w = 1; w <= NumRuote; ++w) {
                 if (!analisi.RuoteSel[w - 1]) continue;
                 const Maschera90& uscita = archivio.NumeriRuota(d, w);
                 if (uscita.vuota()) continue;
-                riga.uscite.push_back(uscita);
+                uscite_.push_back(uscita);
                 riga.unione |= uscita;
-                for (int k = 1; k <= NumPosizioni; ++k) {
-                    const int n = archivio.Estratti(d, w, k);
-                    if (n >= 1 && n <= NumeroMassimo) {
-                        Maschera90 altri = uscita;
-                        altri.rimuovi(n);
-                        riga.compagni[n] |= altri;
-                    }
-                }
             }
         }
-        righe_.push_back(std::move(riga));
+        riga.dopo = static_cast<int>(uscite_.size());
+        righe_.push_back(riga);
     }
     if (righe() > 64 * ParoleMassime) return;
-    coppie_.assign(static_cast<std::size_t>(NumeroMassimo + 1) * (NumeroMassimo + 1), {});
+    parole_ = std::max(1, (righe() + 63) / 64);
+    coppie_.assign(static_cast<std::size_t>(NumeroMassimo + 1) * (NumeroMassimo + 1) * parole_, 0);
     for (int k = 0; k < righe(); ++k) {
         const std::uint64_t bit = std::uint64_t{1} << (k % 64);
-        for (const Maschera90& uscita : righe_[k].uscite)
+        for (int u = righe_[k].prima; u < righe_[k].dopo; ++u) {
+            const Maschera90& uscita = uscite_[u];
             uscita.perOgni([&](int a) {
                 uscita.perOgni([&](int b) {
-                    if (a < b) coppie_[a * (NumeroMassimo + 1) + b][k / 64] |= bit;
+                    if (a < b) righeCoppia(a, b)[k / 64] |= bit;
                 });
             });
+        }
     }
 }
 
-int FinestreModello::coperturaCoppie(const Maschera90& numeri) const {
-    std::array<int, NumeroMassimo> n{};
+QUORVANE_CONTA_BIT int FinestreModello::coperturaCoppie(const Maschera90& numeri) const {
+    std::array<int, NumeroMassimo> n;  // only the first `quanti` are read: no need to clear them
     int quanti = 0;
     numeri.perOgni([&](int x) { n[quanti++] = x; });
     std::array<std::uint64_t, ParoleMassime> vinte{};
     for (int i = 0; i < quanti; ++i)
         for (int j = i + 1; j < quanti; ++j) {
-            const auto& righe = coppie_[n[i] * (NumeroMassimo + 1) + n[j]];
-            for (int w = 0; w < ParoleMassime; ++w) vinte[w] |= righe[w];
+            const std::uint64_t* righe = righeCoppia(n[i], n[j]);
+            for (int w = 0; w < parole_; ++w) vinte[w] |= righe[w];
         }
     int conta = 0;
-    for (std::uint64_t w : vinte) conta += std::popcount(w);
+    for (int w = 0; w < parole_; ++w) conta += std::popcount(vinte[w]);
     return conta;
 }
 
 bool FinestreModello::vinta(int k, const Maschera90& numeri, int soglia) const {
     const Riga& riga = righe_[k];
     if (soglia <= 1) return !(riga.unione & numeri).vuota();
-    if (soglia == 2)
-        return (riga.unione & numeri).qualcuno([&](int n) { return !(riga.compagni[n] & numeri).vuota(); });
-    for (const Maschera90& uscita : riga.uscite)
-        if ((uscita & numeri).conta() >= soglia) return true;
+    for (int u = riga.prima; u < riga.dopo; ++u)
+        if ((uscite_[u] & numeri).conta() >= soglia) return true;
     return false;
 }
 

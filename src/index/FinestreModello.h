@@ -22,8 +22,6 @@ public:
     bool vinta(int k, const Maschera90& numeri, int soglia) const;
     // How many rows are won.
     int copertura(const Maschera90& numeri, int soglia) const;
-    // The drawn sets (one per draw and wheel in play, in draw then wheel order) of row k.
-    const std::vector<Maschera90>& uscite(int k) const { return righe_[k].uscite; }
 
 private:
     static constexpr int ParoleMassime = 4;  // rows as bits: up to 256 rows, more than Presenze allows
@@ -31,14 +29,19 @@ private:
 
     struct Riga {
         int indice = 0;
-        Maschera90 unione;                 // every number of the window
-        std::vector<Maschera90> uscite;    // non-empty draws of the window
-        std::vector<Maschera90> compagni;  // compagni[n]: numbers drawn with n on one wheel and draw
+        Maschera90 unione;  // every number of the window
+        int prima = 0;      // its non-empty wheel draws are uscite_[prima .. dopo)
+        int dopo = 0;
     };
     std::vector<Riga> righe_;
-    // For a < b, the rows in which a and b came out together on one wheel in one draw: a pair
-    // play's coverage is then a few ORs instead of a look at every row.
-    std::vector<std::array<std::uint64_t, ParoleMassime>> coppie_;
+    std::vector<Maschera90> uscite_;  // row after row, in draw then wheel order
+    // For a < b, the rows in which a and b came out together on one wheel in one draw, as
+    // parole_ words of bits: a pair play's coverage is then a few ORs instead of a look at
+    // every row.
+    int parole_ = 0;
+    std::vector<std::uint64_t> coppie_;
+    std::uint64_t* righeCoppia(int a, int b) { return &coppie_[(a * (NumeroMassimo + 1) + b) * parole_]; }
+    const std::uint64_t* righeCoppia(int a, int b) const { return &coppie_[(a * (NumeroMassimo + 1) + b) * parole_]; }
 };
 
 }  // namespace quorvane

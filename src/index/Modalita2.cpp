@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <tuple>
 
 #include "index/FinestreModello.h"
 
@@ -57,6 +59,20 @@ private:
     int capacita_;
     std::vector<Riga> righe_;
 };
+
+// Stable by count, highest first, in one pass over the counts (they are small whole numbers):
+// the same order as std::stable_sort, without its merges.
+template <class Riga>
+void ordinaPerConta(std::vector<Riga>& righe) {
+    int massima = 0;
+    for (const Riga& r : righe) massima = std::max(massima, r.conta);
+    std::vector<int> inizio(static_cast<std::size_t>(massima) + 2, 0);
+    for (const Riga& r : righe) ++inizio[massima - r.conta + 1];
+    for (std::size_t c = 1; c < inizio.size(); ++c) inizio[c] += inizio[c - 1];
+    std::vector<Riga> ordinate(righe.size());
+    for (const Riga& r : righe) ordinate[inizio[massima - r.conta]++] = r;
+    righe = std::move(ordinate);
+}
 
 int ultimaDellaFinestra(const RigaModello& r, const ArchivioEstrazioni& archivio) {
     return std::min(r.end, archivio.NumEstrazioni());
@@ -123,7 +139,7 @@ std::vector<Seme> semiCoppie(const AnalisiIndice& analisi, const TabelleConteggi
         for (int b = a + 1; b <= NumeroMassimo; ++b)
             if (conCapogioco(analisi.Capogioco, a, b)) semi.push_back({t.coppia(a, b), {a, b, 0}});
     }
-    std::stable_sort(semi.begin(), semi.end(), [](const Seme& x, const Seme& y) { return x.conta > y.conta; });
+    ordinaPerConta(semi);
     if (analisi.veloce && semi.size() > Limiti::SemiVeloci) semi.resize(Limiti::SemiVeloci);
     return semi;
 }
@@ -148,55 +164,71 @@ public:
 
     Trovata cresci(const Seme& seme, int quantiSeme, int n) {
         Trovata f;
-        usati_.fill(false);
-        somme_.fill(0);
-        for (int i = 0; i < quantiSeme; ++i) aggiungi(f, seme.numeri[i]);
-        while (f.quanti < n) {
-            int migliore = -1, scelto = 0;
-            for (int x = 1; x <= NumeroMassimo; ++x) {
-                if (!usati_[x] && somme_[x] > migliore) {
-                    migliore = somme_[x];
-                    scelto = x;
-                }
-            }
-            aggiungi(f, scelto);
-        }
+        if (terni_)  // the pairs' first number sets the keys
+            for (int x = 1; x <= NumeroMassimo; ++x) chiavi_[x] = Scala - 1 - x;
+        for (int i = 0; i < quantiSeme; ++i) aggiungi(f, seme.numeri[i], n);
+        while (f.quanti < n) aggiungi(f, scelta(), n);
         return f;
     }
 
 private:
-    // Every candidate gains what it would add with h; the tables hold both orders, so the
-    // candidate goes last and the lookups walk memory in order.
-    void aggiungi(Trovata& f, int h) {
-        if (terni_) {
-            for (int i = 0; i < f.quanti; ++i)
-                for (int x = 1; x <= NumeroMassimo; ++x) somme_[x] += t_.terno(h, f.numeri[i], x);
-        } else {
-            for (int x = 1; x <= NumeroMassimo; ++x) somme_[x] += t_.coppia(h, x);
+    // A candidate's key is its sum times Scala plus Scala - 1 - x: the greatest key holds the
+    // greatest sum and, among equal sums, the smaller number, so one pass of max finds it. A sum
+    // adds at most 21 counts below 2^16, far below 2^31 / Scala.
+    static constexpr int Scala = 128;
+    // A number of the formation sinks so far below zero that no sum of counts brings it back.
+    static constexpr int Esclusa = std::numeric_limits<int>::min() / 2;
+
+    int scelta() const {
+        int massima = chiavi_[1];
+        for (int x = 2; x <= NumeroMassimo; ++x) massima = std::max(massima, chiavi_[x]);
+        return Scala - 1 - (massima % Scala);
+    }
+
+    // Every candidate gains what it would add with h, as long as the formation still grows; the
+    // tables hold both orders, so the candidate goes last and the lookups walk memory in order.
+    void aggiungi(Trovata& f, int h, int n) {
+        if (f.quanti + 1 < n) {
+            if (terni_) {
+                for (int i = 0; i < f.quanti; ++i)
+                    for (int x = 1; x <= NumeroMassimo; ++x) chiavi_[x] += t_.terno(h, f.numeri[i], x) * Scala;
+            } else if (f.quanti == 0) {
+                for (int x = 1; x <= NumeroMassimo; ++x) chiavi_[x] = t_.coppia(h, x) * Scala + Scala - 1 - x;
+            } else {
+                for (int x = 1; x <= NumeroMassimo; ++x) chiavi_[x] += t_.coppia(h, x) * Scala;
+            }
         }
         int i = f.quanti++;
         for (; i > 0 && f.numeri[i - 1] > h; --i) f.numeri[i] = f.numeri[i - 1];
         f.numeri[i] = h;
         f.maschera.aggiungi(h);
-        usati_[h] = true;
+        chiavi_[h] = Esclusa;
     }
 
     const TabelleConteggio& t_;
     bool terni_;
-    std::array<bool, NumeroMassimo + 1> usati_{};
-    std::array<int, NumeroMassimo + 1> somme_{};
+    std::array<int, NumeroMassimo + 1> chiavi_{};
 };
 
-// Rows with the same numbers as an earlier row go.
+// Rows with the same numbers as an earlier row go: sorted by numbers, the first of each run of
+// equal rows is marked to stay.
 std::vector<Formazione> senzaDoppioni(const std::vector<Trovata>& trovate) {
+    std::vector<int> ordine(trovate.size());
+    for (std::size_t i = 0; i < ordine.size(); ++i) ordine[i] = static_cast<int>(i);
+    // Every row has the same count of numbers: ascending, then zeros in the empty cells.
+    const auto numeri = [&](int i) -> const auto& {
+        return trovate[i].numeri;
+    };
+    std::sort(ordine.begin(), ordine.end(),
+              [&](int x, int y) { return std::tie(numeri(x), x) < std::tie(numeri(y), y); });
+    std::vector<char> resta(trovate.size(), 0);
+    for (std::size_t i = 0; i < ordine.size(); ++i)
+        resta[ordine[i]] = i == 0 || numeri(ordine[i]) != numeri(ordine[i - 1]);
     std::vector<Formazione> righe;
-    std::vector<Maschera90> viste;
     righe.reserve(trovate.size());
-    viste.reserve(trovate.size());
-    for (const Trovata& f : trovate) {
-        if (std::find(viste.begin(), viste.end(), f.maschera) != viste.end()) continue;
-        viste.push_back(f.maschera);
-        righe.push_back({f.conta, std::vector<int>(f.numeri.begin(), f.numeri.begin() + f.quanti)});
+    for (std::size_t i = 0; i < trovate.size(); ++i) {
+        const Trovata& f = trovate[i];
+        if (resta[i]) righe.push_back({f.conta, std::vector<int>(f.numeri.begin(), f.numeri.begin() + f.quanti)});
     }
     return righe;
 }
@@ -208,15 +240,19 @@ std::vector<Formazione> formazioniDaCoppie(const AnalisiIndice& analisi, const A
     const std::vector<Seme> semi = semiCoppie(analisi, t, avanzamento);
     const FinestreModello finestre(analisi, archivio);
     Crescita crescita(t, false);
-    Migliori<Trovata> migliori(Limiti::Conservate);
+    std::vector<Trovata> trovate;
+    trovate.reserve(semi.size());
     const int quanti = static_cast<int>(semi.size());
     for (int r = 0; r < quanti; ++r) {
         if (avanzamento) avanzamento(r + 1, quanti);
         Trovata f = crescita.cresci(semi[r], 2, analisi.QuantitaNumeri);
         f.conta = finestre.copertura(f.maschera, 2);
-        migliori.proponi(f);
+        if (f.conta > 0) trovate.push_back(f);
     }
-    return senzaDoppioni(migliori.righe());
+    // The best kept, equal coverages in seed order: what keeping the best as they come gives.
+    ordinaPerConta(trovate);
+    if (trovate.size() > Limiti::Conservate) trovate.resize(Limiti::Conservate);
+    return senzaDoppioni(trovate);
 }
 
 // TrovaFormazionePiuFrequenteTerni: one formation per triple seed, whatever its coverage.
@@ -235,8 +271,7 @@ std::vector<Formazione> formazioniDaTerni(const AnalisiIndice& analisi, const Ar
         f.conta = finestre.copertura(f.maschera, 3);
         trovate.push_back(f);
     }
-    std::stable_sort(trovate.begin(), trovate.end(),
-                     [](const Trovata& x, const Trovata& y) { return x.conta > y.conta; });
+    ordinaPerConta(trovate);
     return senzaDoppioni(trovate);
 }
 

@@ -39,6 +39,10 @@ bool VisualizzaSfaldamenti(AnalisiIndice& analisi, const ArchivioEstrazioni& arc
     std::vector<Maschera90> numeri;
     for (const Previsione& p : analisi.previsioni) numeri.push_back(p.maschera());
 
+    std::vector<int> ruote;  // the wheels in play, in order
+    for (int w = 1; w <= NumRuote; ++w)
+        if (analisi.RuoteSel[w - 1]) ruote.push_back(w);
+
     const int ultima = std::min(analisi.FineRicerca, archivio.NumEstrazioni());
     for (RigaModello& riga : analisi.modello) {
         pulisciEsiti(riga);
@@ -48,11 +52,13 @@ bool VisualizzaSfaldamenti(AnalisiIndice& analisi, const ArchivioEstrazioni& arc
             for (std::size_t r = 0; r < analisi.previsioni.size(); ++r) {
                 const Previsione& prev = analisi.previsioni[r];
                 if (!prev.attiva) continue;
-                for (int w = 1; w <= NumRuote; ++w) {
-                    if (!analisi.RuoteSel[w - 1]) continue;
-                    std::string s;
-                    const int k = presi(archivio, d, w, numeri[r], &s);
+                for (int w : ruote) {
+                    // A number matched is in the wheel's set, so an empty meet means no hit.
+                    if ((archivio.NumeriRuota(d, w) & numeri[r]).vuota()) continue;
+                    const int k = presi(archivio, d, w, numeri[r], nullptr);
                     if (k < prev.sorte) continue;
+                    std::string s;
+                    presi(archivio, d, w, numeri[r], &s);
                     const int rigaLista = static_cast<int>(r) + 1;
                     ++c.EsitiRiga[r];
                     if (prev.numero >= 0 && prev.numero <= ContatoriVerifica::MaxNumeroPrevisione)

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <chrono>
 
 #include "core/LetturaNumeri.h"
 #include "core/db/Sessione.h"
@@ -378,7 +379,13 @@ void FinestraVerificaStorica::avvia() {
     avanzamento_->setValue(0);
     stato_->setText(premessa_ + QStringLiteral("Verifica in corso..."));
     lavoro_ = std::thread([this, o, confrontate = confrontate_, provaDal, archivio = archivio_] {
-        const AvanzamentoStorico passo = [this](int fatti, int) {
+        // A few updates a second: each one repaints the bar in the window's thread, which would
+        // otherwise take a core from the run.
+        auto mostrato = std::chrono::steady_clock::now();
+        const AvanzamentoStorico passo = [this, mostrato](int fatti, int quanti) mutable {
+            const auto adesso = std::chrono::steady_clock::now();
+            if (fatti < quanti && adesso - mostrato < std::chrono::milliseconds(100)) return;
+            mostrato = adesso;
             QMetaObject::invokeMethod(
                 avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); }, Qt::QueuedConnection);
         };
