@@ -33,7 +33,10 @@ void riempiTabellaStorico(Griglia& g, const std::vector<GiocataStorica>& giocate
     for (const GiocataStorica& p : giocate) {
         const int r = g.aggiungiRiga();
         std::string numeri;
-        for (int n : p.numeri) numeri += (numeri.empty() ? "" : " ") + std::to_string(n);
+        for (int n : p.numeri) {
+            if (!numeri.empty()) numeri += ' ';
+            numeri += std::to_string(n);
+        }
         g.impostaTesto(r, 0, std::to_string(p.punto));
         g.impostaTesto(r, 1, archivio.DateEstrazioni(p.punto));
         g.impostaTesto(r, 2, numeri);
