@@ -18,6 +18,7 @@
 #include "archive/db/FileArchivio.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
+#include "archive/ui/PaginaAggiornamenti.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Dialoghi.h"
@@ -111,26 +112,26 @@ bool senzaErrori(benchmark::State& state) {
     return false;
 }
 
-// CaricaArchivioExNovo: the database read, the archive rebuilt in memory, FgDB refilled and the
+// The archive reloaded: the database read, the archive rebuilt in memory, FgDB refilled and the
 // main window's period labels refreshed.
-void BM_CaricaArchivioExNovo(benchmark::State& state) {
+void BM_RicaricaArchivio(benchmark::State& state) {
     if (!pronto(state, *reale)) return;
     for (auto _ : state) {
-        if (!reale->finestra.archivio->CaricaArchivioExNovo()) {
+        if (!reale->finestra.archivio->caricaArchivioExNovo()) {
             state.SkipWithError("ricarica non riuscita");
             break;
         }
     }
     state.counters["estrazioni"] = reale->finestra.sessione->archivio.NumEstrazioni();
 }
-BENCHMARK(BM_CaricaArchivioExNovo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RicaricaArchivio)->Unit(benchmark::kMillisecond);
 
 // "AGGIORNA DA FILE" on the 100-line file: read, FgImporta filled, compared with the archive.
 void BM_ControlloCentoRighe(benchmark::State& state) {
     if (!pronto(state, *reale)) return;
     fileScelto = reale->aggiornamento;
     ultimoErrore.clear();
-    for (auto _ : state) reale->finestra.archivio->AGGIORNA_DA_FILE();
+    for (auto _ : state) reale->finestra.archivio->aggiornamenti().aggiornaDaFile();
     senzaErrori(state);
 }
 BENCHMARK(BM_ControlloCentoRighe)->Unit(benchmark::kMillisecond);
@@ -144,9 +145,9 @@ void BM_AggiornamentoCento(benchmark::State& state) {
     int scritte = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        reale->finestra.archivio->AGGIORNA_DA_FILE();
+        reale->finestra.archivio->aggiornamenti().aggiornaDaFile();
         state.ResumeTiming();
-        reale->finestra.archivio->AGGIORNAMENTO();
+        reale->finestra.archivio->aggiornamenti().eseguiAggiornamento();
         state.PauseTiming();
         scritte = reale->finestra.sessione->archivio.NumEstrazioni();
         const bool tolte = reale->togliUltime();
@@ -169,13 +170,13 @@ void BM_ImportaStoricoDallaFinestra(benchmark::State& state) {
         return;
     }
     const QString demo = finestra.sessione->percorsoArchivio();
-    const QString nuovo = QDir(cartella).filePath(Archivio::NomeArchivioStorico);
+    const QString nuovo = QDir(cartella).filePath(PaginaAggiornamenti::NomeArchivioStorico);
     fileScelto = fileStorico();
     ultimoErrore.clear();
     int estrazioni = 0;
     for (auto _ : state) {
-        finestra.archivio->IMPORTA_ARCHIVIO_STORICO();
-        finestra.archivio->AGGIORNAMENTO();
+        finestra.archivio->aggiornamenti().importaArchivioStorico();
+        finestra.archivio->aggiornamenti().eseguiAggiornamento();
         state.PauseTiming();
         estrazioni = finestra.sessione->archivio.NumEstrazioni();
         const bool sostituito = finestra.sessione->percorsoArchivio() == nuovo;

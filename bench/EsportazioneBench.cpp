@@ -15,7 +15,11 @@
 #include "Comune.h"
 #include "archive/Calendario.h"
 #include "archive/db/CalendarioArchivio.h"
+#include "archive/db/FileArchivio.h"
 #include "archive/ui/FinestraArchivio.h"
+#include "archive/ui/PaginaGestione.h"
+#include "archive/ui/PaginaSalvataggi.h"
+#include "archive/ui/RiquadroCalendario.h"
 #include "core/db/DatabaseArchivio.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Dialoghi.h"
@@ -80,25 +84,25 @@ void esporta(benchmark::State& state, Comando comando, const QString& file) {
     if (!pronto(state)) return;
     fileScelto = file;
     ultimoErrore.clear();
-    for (auto _ : state) (reale->finestra.get()->*comando)();
+    for (auto _ : state) (reale->finestra->salvataggi().*comando)();
     if (!ultimoErrore.isEmpty()) return state.SkipWithError(ultimoErrore.toStdString().c_str());
     if (!QFileInfo::exists(file)) return state.SkipWithError("file non scritto");
     state.counters["byte"] = static_cast<double>(QFileInfo(file).size());
 }
 
 void BM_SalvaDatiIII(benchmark::State& state) {
-    esporta(state, &Archivio::SALVA_DATI_III, reale->radice.filePath(QStringLiteral("Dati.iii")));
+    esporta(state, &PaginaSalvataggi::salvaDatiIII, reale->radice.filePath(QStringLiteral("Dati.iii")));
 }
 BENCHMARK(BM_SalvaDatiIII)->Unit(benchmark::kMillisecond);
 
 void BM_SalvaZendravolta(benchmark::State& state) {
-    esporta(state, &Archivio::SALVA_ZENDRAVOLTA,
+    esporta(state, &PaginaSalvataggi::salvaZendravolta,
             reale->radice.filePath(QStringLiteral("wine/drive_c/KVEL3/DATI32.III")));
 }
 BENCHMARK(BM_SalvaZendravolta)->Unit(benchmark::kMillisecond);
 
 void BM_SalvaNazionale(benchmark::State& state) {
-    esporta(state, &Archivio::SALVA_NAZIONALE, reale->radice.filePath(QStringLiteral("Nazionale.Txt")));
+    esporta(state, &PaginaSalvataggi::salvaNazionale, reale->radice.filePath(QStringLiteral("Nazionale.Txt")));
 }
 BENCHMARK(BM_SalvaNazionale)->Unit(benchmark::kMillisecond);
 
@@ -106,7 +110,7 @@ BENCHMARK(BM_SalvaNazionale)->Unit(benchmark::kMillisecond);
 void BM_CaricaCalendario(benchmark::State& state) {
     if (!pronto(state)) return;
     reale->finestra->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentText(QString::number(AnnoCalendario));
-    for (auto _ : state) reale->finestra->Carica_calendario();
+    for (auto _ : state) reale->finestra->gestione().calendario().caricaCalendario();
 }
 BENCHMARK(BM_CaricaCalendario)->Unit(benchmark::kMillisecond);
 
