@@ -151,6 +151,32 @@ TEST(StrategieStoriche, IlPSimulatoTrovaQuelloEsatto) {
     EXPECT_EQ(simulaCaso(gemelle, 1, 3).p, simulaCaso(gemelle, 2, 3).p);
 }
 
+// Two ambo plays of one point that share the pair 1-2, {1,2,3} and {1,2,4}, over 30 wheel draws,
+// worked by hand. In one draw, A (two of 1,2,3) has C(87,2) + 3 C(87,3) of the C(90,5) draws; A
+// and B together need 1 and 2, or 3, 4 and one of 1, 2: C(88,3) + 2 C(86,2). Over 30 draws both
+// win with probability 1 - 2 (1 - a)^30 + (1 - 2a + ab)^30, about 0.092: more than twice what
+// two independent plays would give (0.039).
+TEST(StrategieStoriche, DueGiocateCheSiToccanoSimulateComeIlCalcoloEsatto) {
+    std::vector<GiocataStorica> giocate(2);
+    giocate[0].numeri = {1, 2, 3};
+    giocate[1].numeri = {1, 2, 4};
+    for (GiocataStorica& g : giocate) {
+        g.punto = 1;
+        g.sorte = 2;
+        g.estrazioniRuota = 30;
+    }
+    const double tutte = combinazioni(90, 5);
+    const double a = (combinazioni(87, 2) + 3 * combinazioni(87, 3)) / tutte;
+    const double ab = (combinazioni(88, 3) + 2 * combinazioni(86, 2)) / tutte;
+    const double nessuna = std::pow(1 - 2 * a + ab, 30);
+    const double entrambe = 1 - 2 * std::pow(1 - a, 30) + nessuna;
+    for (const auto& [vincite, attesa] : {std::pair{1, 1 - nessuna}, std::pair{2, entrambe}}) {
+        const SimulazioneCaso s = simulaCaso(giocate, vincite, 5);
+        EXPECT_NEAR(s.p, attesa, 4 * std::sqrt(attesa * (1 - attesa) / SimulazioneCaso::Quante)) << vincite;
+    }
+    EXPECT_NEAR(entrambe, 0.0923, 1e-4);  // the figure above
+}
+
 // Number 1 as estratto on Bari, out in draws 2, 4 and 12. Training 1..8: one colpo gives 7 plays
 // with 2 hits, two colpi 3 plays with 2 hits (smaller p: the best); test 9..13 with two colpi:
 // plays at 9 (lost, 2 staked) and 11 (won at the first draw).
