@@ -35,7 +35,7 @@ FinestreModello::FinestreModello(const AnalisiIndice& analisi, const ArchivioEst
             const Maschera90& uscita = uscite_[u];
             uscita.perOgni([&](int a) {
                 uscita.perOgni([&](int b) {
-                    if (a < b) righeCoppia(a, b)[k / 64] |= bit;
+                    if (a < b) coppie_[primaParola(a, b) + k / 64] |= bit;
                 });
             });
         }
@@ -49,7 +49,7 @@ QUORVANE_CONTA_BIT int FinestreModello::coperturaCoppie(const Maschera90& numeri
     std::array<std::uint64_t, ParoleMassime> vinte{};
     for (int i = 0; i < quanti; ++i)
         for (int j = i + 1; j < quanti; ++j) {
-            const std::uint64_t* righe = righeCoppia(n[i], n[j]);
+            const std::uint64_t* righe = &coppie_[primaParola(n[i], n[j])];
             for (int w = 0; w < parole_; ++w) vinte[w] |= righe[w];
         }
     int conta = 0;

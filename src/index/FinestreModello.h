@@ -40,8 +40,9 @@ private:
     // every row.
     int parole_ = 0;
     std::vector<std::uint64_t> coppie_;
-    std::uint64_t* righeCoppia(int a, int b) { return &coppie_[(a * (NumeroMassimo + 1) + b) * parole_]; }
-    const std::uint64_t* righeCoppia(int a, int b) const { return &coppie_[(a * (NumeroMassimo + 1) + b) * parole_]; }
+    std::size_t primaParola(int a, int b) const {
+        return static_cast<std::size_t>(a * (NumeroMassimo + 1) + b) * parole_;
+    }
 };
 
 }  // namespace quorvane
