@@ -34,7 +34,7 @@ std::optional<std::string> erroreSorte(int sorte, int quanti) {
     return std::nullopt;
 }
 
-bool MetodoIndice::RicavaBaseDati() {
+bool MetodoIndice::RicavaBaseDati(bool tieniPrevisioni) {
     coppie.clear();
     // The delays and verifications show the wheels on the board from the first analysis on.
     impostaRuoteInGioco(analisi);
@@ -42,11 +42,28 @@ bool MetodoIndice::RicavaBaseDati() {
     if (impronte_.empty()) impronte_ = improntePrefissi(archivio_);
     fine_ = analisi.EstrazioneSelezionata;
     dataFine_ = archivio_.DataEstrazione(fine_);
+    formazioni.clear();
+    if (tieniPrevisioni) {
+        riaccredita();
+        return true;
+    }
     analisi.previsioni.clear();
     analisi.coperti.reset();
-    formazioni.clear();
     aggiornaRitardi();
     return true;
+}
+
+bool MetodoIndice::Riprendi(const AnalisiIndice& opzioni, const Data& data, std::vector<Previsione> lista) {
+    Svuota();
+    analisi = opzioni;
+    analisi.modello.clear();
+    analisi.ruoteInGioco = opzioni.RuoteSel;
+    analisi.EstrazioneSelezionata = estrazionePiuVicina(archivio_, data);
+    analisi.previsioni = std::move(lista);
+    impronte_ = improntePrefissi(archivio_);
+    const bool ripresa = RicavaBaseDati(true);
+    if (!ripresa) riaccredita();
+    return ripresa;
 }
 
 void MetodoIndice::Svuota() {
@@ -181,7 +198,49 @@ int MetodoIndice::ultimaLetta() const {
     return ultima;
 }
 
+std::string testoNuoveEstrazioni(const NuoveEstrazioni& nuove, const ArchivioEstrazioni& archivio) {
+    if (nuove.prima == 0) return {};
+    const std::string estrazioni = nuove.prima == nuove.ultima
+                                       ? "Estrazione del " + archivio.DateEstrazioni(nuove.prima)
+                                       : "Estrazioni dal " + archivio.DateEstrazioni(nuove.prima) + " al " +
+                                             archivio.DateEstrazioni(nuove.ultima);
+    if (nuove.finestreEstese == 0) return estrazioni + ": nessuna finestra di gioco aperta da verificare";
+    const std::string verificate = nuove.prima == nuove.ultima ? " verificata: " : " verificate: ";
+    const std::string vincenti = nuove.vincenti == 0   ? "nessuna previsione vincente"
+                                 : nuove.vincenti == 1 ? "1 previsione vincente"
+                                                       : std::to_string(nuove.vincenti) + " previsioni vincenti";
+    return estrazioni + verificate + vincenti;
+}
+
+void MetodoIndice::estendiFinestre() {
+    const int limite = analisi.FineRicerca;
+    analisi.FineRicerca = analisi.calcolaFineRicerca(archivio_);
+    if (analisi.FineRicerca == limite) return;
+    std::vector<int> fini;
+    for (const RigaModello& r : analisi.modello) fini.push_back(r.end);
+    costruisciFinestre(analisi);
+    if (analisi.FineRicerca < limite) return;
+    nuove_.prima = limite + 1;
+    nuove_.ultima = analisi.FineRicerca;
+    std::vector<bool> vincente(analisi.previsioni.size(), false);
+    for (std::size_t k = 0; k < analisi.modello.size(); ++k) {
+        const RigaModello& r = analisi.modello[k];
+        if (r.end <= fini[k]) continue;
+        ++nuove_.finestreEstese;
+        for (int d = std::max(fini[k] + 1, r.inizio); d <= r.end; ++d)
+            for (int w = 1; w <= NumRuote; ++w) {
+                if (!analisi.RuoteSel[w - 1]) continue;
+                for (std::size_t i = 0; i < analisi.previsioni.size(); ++i) {
+                    const Previsione& p = analisi.previsioni[i];
+                    if (p.attiva && (archivio_.NumeriRuota(d, w) & p.maschera()).conta() >= p.sorte) vincente[i] = true;
+                }
+            }
+    }
+    nuove_.vincenti = static_cast<int>(std::count(vincente.begin(), vincente.end(), true));
+}
+
 EsitoRicarica MetodoIndice::seguiArchivio() {
+    nuove_ = {};
     std::vector<std::uint64_t> prima = std::exchange(impronte_, improntePrefissi(archivio_));
     if (analisi.modello.empty()) {
         riaccredita();
@@ -189,10 +248,10 @@ EsitoRicarica MetodoIndice::seguiArchivio() {
     }
     const auto letta = static_cast<std::size_t>(ultimaLetta());
     if (letta < prima.size() && letta < impronte_.size() && prima[letta] == impronte_[letta]) {
-        // Only draws after those it read changed: the analysis is what it was; a window limit
-        // past a deleted last draw comes back to the archive.
+        // Only draws after those it read changed: the model draws are what they were, and the
+        // windows of play follow the archive (tonight's draw fills them).
         analisi.EstrazioneSelezionata = fine_;
-        analisi.FineRicerca = std::min(analisi.FineRicerca, archivio_.NumEstrazioni());
+        estendiFinestre();
         riaccredita();
         return EsitoRicarica::Tenuta;
     }

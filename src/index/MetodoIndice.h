@@ -35,6 +35,19 @@ enum class EsitoRicarica {
     Vuota,    // no analysis before, or none possible now
 };
 
+// The draws a reload added after the windows of a kept analysis (tonight's draw, usually):
+// the windows of play that took them in and the forecasts that came out in them.
+struct NuoveEstrazioni {
+    int prima = 0;  // first and last draw added (0: none)
+    int ultima = 0;
+    int finestreEstese = 0;  // model rows whose window grew
+    int vincenti = 0;        // active forecasts that came out in a grown window on a wheel in play
+};
+
+// What the window says of them: "Estrazione del 22/08/2026 verificata: 1 previsione vincente";
+// empty when no draw was added.
+std::string testoNuoveEstrazioni(const NuoveEstrazioni& nuove, const ArchivioEstrazioni& archivio);
+
 class MetodoIndice {
 public:
     explicit MetodoIndice(const ArchivioEstrazioni& archivio, std::uint64_t seme = 1)
@@ -50,8 +63,14 @@ public:
     void semina(std::uint64_t seme) { caso_.semina(seme); }
 
     // "RICAVA BASE DATI". False when no model draw was found (the table and the pair coverage
-    // are then empty and the rest is left as it was).
-    bool RicavaBaseDati();
+    // are then empty and the rest is left as it was). The forecast list is emptied, or with
+    // `tieniPrevisioni` credited and verified again on the new model draws.
+    bool RicavaBaseDati(bool tieniPrevisioni = false);
+    // Takes up the work of an earlier session: the options and wheels of `opzioni`, the model
+    // draws found again at the draw of `data` (the nearest by date when the archive lacks it),
+    // and `lista` credited and verified on them. False when no model draw is found: the list
+    // then stays unverified.
+    bool Riprendi(const AnalisiIndice& opzioni, const Data& data, std::vector<Previsione> lista);
     // "ELABORA": the pair coverage.
     void Elabora(const Avanzamento& avanzamento = {});
     // "Elaborazione modalità 1" and "modalità 2"; the formation table, or the single-number
@@ -85,8 +104,11 @@ public:
     // The archive was reloaded (every reload must be reported here). The forecast list always
     // stays and is credited and verified again; the analysis stays when the draws it read are
     // the same, else it is redone with the same options at the draw nearest by date to its end
-    // draw (formations and pairs, built on the old model draws, are emptied).
+    // draw (formations and pairs, built on the old model draws, are emptied). A kept analysis
+    // takes draws added after it into the windows of play that had room (nuoveEstrazioni).
     EsitoRicarica seguiArchivio();
+    // What the last seguiArchivio added to the windows of play.
+    const NuoveEstrazioni& nuoveEstrazioni() const { return nuove_; }
     // The end draw of the model draws shown (0 when none).
     int fineAnalisi() const { return analisi.modello.empty() ? 0 : fine_; }
 
@@ -109,6 +131,9 @@ private:
     int ultimaLetta() const;
     void formazioniSingole();
     void aggiornaRitardi();
+    // The windows of play follow the archive up to its last draw (unless "Fine ricerca" holds
+    // them at the selected draw); the draws they take in are counted in nuove_.
+    void estendiFinestre();
 
     const ArchivioEstrazioni& archivio_;
     GeneratoreCasuale caso_;
@@ -118,6 +143,7 @@ private:
     std::vector<std::uint64_t> impronte_;
     int fine_ = 0;
     Data dataFine_;
+    NuoveEstrazioni nuove_;
 };
 
 }  // namespace quorvane

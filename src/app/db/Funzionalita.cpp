@@ -4,6 +4,7 @@
 #include "analyses/db/DatabaseSistemi.h"
 #include "archive/db/AvvioArchivio.h"
 #include "index/db/DatabaseConfigurazioni.h"
+#include "index/db/DatabaseLavoro.h"
 
 namespace quorvane {
 
@@ -12,6 +13,7 @@ void registraFunzionalita() {
     registraTabelleConfigurazioni();
     registraTabelleSistemi();
     registraTabelleListe();
+    registraTabelleLavoro();
     registraAvvioArchivio();
 }
 

@@ -11,6 +11,7 @@
 #include "core/db/Sessione.h"
 #include "core/ui/Help.h"
 #include "index/Verifica.h"
+#include "index/db/DatabaseLavoro.h"
 #include "index/ui/PaginaConfigurazioni.h"
 #include "index/ui/PaginaCoppie.h"
 #include "index/ui/PaginaFormazioni.h"
@@ -78,7 +79,6 @@ FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QW
     sotto->addLayout(destra, 2);
     avvisoArchivio_ = new QLabel(this);
     avvisoArchivio_->setObjectName(QStringLiteral("LblArchivio"));
-    avvisoArchivio_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
     avvisoArchivio_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(periodo_);
@@ -89,6 +89,7 @@ FinestraIndice::FinestraIndice(Sessione& sessione, QProgressBar* avanzamento, QW
 
     collegaPagine();
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraIndice::archivioRicaricato);
+    riprendiLavoro();
 }
 
 FinestraIndice::~FinestraIndice() = default;
@@ -114,9 +115,12 @@ void FinestraIndice::collegaPagine() {
             if (scelta->isCheckable()) connect(scelta, &QAbstractButton::toggled, this, seguiOpzioni);
     }
     connect(ruote_, &PaginaRuote::ruoteCambiate, this, seguiOpzioni);
+    // The message line tells what the archive did until the player acts again.
+    for (auto* comando : findChildren<QAbstractButton*>())
+        connect(comando, &QAbstractButton::pressed, this, [this] { avvisa(QString()); });
     connect(configurazioni_, &PaginaConfigurazioni::configurazioneAperta, this, [this] {
         ruote_->mostra();
-        ruote_->ricavaBaseDati();
+        ruote_->ricavaBaseDati(false);
     });
 }
 
@@ -150,6 +154,51 @@ void FinestraIndice::mostraPrevisioni() {
     previsioni_->mostra();
     modello_->mostra();
     ritardi_->mostra();
+    salvaLavoro();
+}
+
+void FinestraIndice::salvaLavoro() {
+    LavoroIndice lavoro;
+    if (metodo_.fineAnalisi() > 0) lavoro.fine = sessione_.archivio.DataEstrazione(metodo_.fineAnalisi());
+    lavoro.opzioni = metodo_.analisi;
+    lavoro.previsioni = metodo_.analisi.previsioni;
+    QString errore;
+    if (!quorvane::salvaLavoro(sessione_.programma().db(), lavoro, &errore))
+        avvisa(QStringLiteral("Previsioni non salvate: %1").arg(errore));
+}
+
+void FinestraIndice::riprendiLavoro() {
+    QString errore;
+    const auto lavoro = leggiLavoro(sessione_.programma().db(), &errore);
+    if (!lavoro) {
+        avvisa(QStringLiteral("Previsioni salvate non lette: %1").arg(errore));
+        return;
+    }
+    if (!lavoro->fine && lavoro->previsioni.empty()) return;
+    if (!lavoro->fine) {
+        metodo_.analisi.previsioni = lavoro->previsioni;
+        mostraPrevisioni();
+        return;
+    }
+    const bool ripresa = metodo_.Riprendi(lavoro->opzioni, *lavoro->fine, lavoro->previsioni);
+    periodo_->mostraOpzioni(metodo_.analisi);
+    ruote_->mostra();
+    baseDatiRicavata(ripresa);
+    if (!ripresa) mostraPrevisioni();
+    const ArchivioEstrazioni& archivio = sessione_.archivio;
+    const int quante = static_cast<int>(metodo_.analisi.previsioni.size());
+    const QString previsioni = quante == 1 ? QStringLiteral("1 previsione")
+                                           : QStringLiteral("%1 previsioni").arg(quante);
+    if (!ripresa)
+        avvisa(QStringLiteral("Analisi del %1 non ripresa: nessuna estrazione modello; le previsioni restano")
+                   .arg(QString::fromStdString(lavoro->fine->testo())));
+    else if (archivio.DataEstrazione(metodo_.fineAnalisi()) != *lavoro->fine)
+        avvisa(QStringLiteral("Estrazione del %1 non più in archivio: analisi ripresa al %2 con %3")
+                   .arg(QString::fromStdString(lavoro->fine->testo()),
+                        QString::fromStdString(archivio.DateEstrazioni(metodo_.fineAnalisi())), previsioni));
+    else
+        informa(QStringLiteral("Analisi ripresa al %1 con %2")
+                    .arg(QString::fromStdString(lavoro->fine->testo()), previsioni));
 }
 
 void FinestraIndice::mostraSelezione() {
@@ -171,8 +220,14 @@ void FinestraIndice::cercaNumeroConMaggioreAbbinamento() {
 }
 
 void FinestraIndice::avvisa(const QString& testo) {
+    avvisoArchivio_->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
     avvisoArchivio_->setText(testo);
     avvisoArchivio_->setVisible(!testo.isEmpty());
+}
+
+void FinestraIndice::informa(const QString& testo) {
+    avvisa(testo);
+    avvisoArchivio_->setStyleSheet(QStringLiteral("QLabel { color: #006000; font-weight: bold; }"));
 }
 
 // The player's work stays: the engine keeps or redoes the analysis and credits the list again;
@@ -186,6 +241,8 @@ void FinestraIndice::archivioRicaricato() {
                    .arg(QString::fromStdString(archivio.DateEstrazioni(metodo_.fineAnalisi()))));
     else if (esito == EsitoRicarica::Vuota && cera)
         avvisa(QStringLiteral("Archivio cambiato: nessuna estrazione modello, analisi vuota; le previsioni restano"));
+    else if (esito == EsitoRicarica::Tenuta && metodo_.nuoveEstrazioni().prima > 0)
+        informa(QString::fromStdString(testoNuoveEstrazioni(metodo_.nuoveEstrazioni(), archivio)));
     periodo_->seguiArchivio(metodo_.fineAnalisi());
     modello_->seguiArchivio();
     if (esito != EsitoRicarica::Tenuta) coppie_->mostraAbbinamenti({});

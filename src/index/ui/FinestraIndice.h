@@ -57,7 +57,13 @@ private:
     void cercaNumeroConMaggioreAbbinamento();
     // The archive was reloaded: what still holds stays, the rest is redone, and the window says so.
     void archivioRicaricato();
+    // The analysis and the forecast list of the program database: taken up when the window
+    // opens, written at every change of the list.
+    void riprendiLavoro();
+    void salvaLavoro();
+    // The message line: a warning in red (empty hides it), news of the draws in green.
     void avvisa(const QString& testo);
+    void informa(const QString& testo);
 
     Sessione& sessione_;
     MetodoIndice metodo_;
@@ -75,7 +81,7 @@ private:
     PaginaMemo* memo_;
     PaginaPrevisioni* previsioni_;
     QTabWidget* schedeElaborazioni_;  // SSTab1
-    QLabel* avvisoArchivio_;          // what a reload of the archive did to the analysis
+    QLabel* avvisoArchivio_;          // what a reload of the archive did to the analysis, until the next action
 };
 
 }  // namespace quorvane

@@ -202,6 +202,15 @@ void PaginaPeriodo::scriviIn(Configurazione& c) const {
     c.Fine = casellaFineRicerca_->isChecked() ? 1 : 0;
 }
 
+void PaginaPeriodo::mostraOpzioni(const AnalisiIndice& a) {
+    if (contesto_.sessione.archivio.contiene(a.EstrazioneSelezionata)) barraFine_->setValue(a.EstrazioneSelezionata);
+    posiziona(sceltaPresenze_, a.Presenze - AnalisiIndice::PresenzeMinime);
+    posiziona(sceltaMensile_, a.Mensile);
+    posiziona(sceltaColpi_, a.NumeroColpi - 1);
+    casellaFineRicerca_->setChecked(a.fineAllaSelezionata);
+    casellaForzaUltima_->setChecked(a.forzaUltima);
+}
+
 void PaginaPeriodo::applica(const Configurazione& c, bool conEstrazione) {
     if (conEstrazione && c.NE >= barraFine_->minimum() && c.NE <= barraFine_->maximum()) barraFine_->setValue(c.NE);
     posiziona(sceltaPresenze_, c.Mesi);

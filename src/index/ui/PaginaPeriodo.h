@@ -30,6 +30,8 @@ public:
     void scriviIn(Configurazione& configurazione) const;
     // The options of a saved configuration; the selected draw only with `conEstrazione`.
     void applica(const Configurazione& configurazione, bool conEstrazione);
+    // The selected draw and the options of the model draws of an analysis taken up again.
+    void mostraOpzioni(const AnalisiIndice& analisi);
     // The archive was reloaded: the selected draw is kept when it still exists, else
     // `sostituta` (the end of a redone analysis) when given, else the last draw.
     void seguiArchivio(int sostituta = 0);

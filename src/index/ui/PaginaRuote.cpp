@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "core/ui/Controlli.h"
+#include "core/ui/Dialoghi.h"
 #include "core/ui/EtichettaCliccabile.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/GriglieIndice.h"
@@ -47,12 +48,18 @@ PaginaRuote::PaginaRuote(ContestoIndice& contesto, QWidget* padre)
         inGioco.fill(false);
         mostra();
     });
-    connect(ricava, &QPushButton::clicked, this, &PaginaRuote::ricavaBaseDati);
+    connect(ricava, &QPushButton::clicked, this, [this] { ricavaBaseDati(); });
 }
 
-void PaginaRuote::ricavaBaseDati() {
+void PaginaRuote::ricavaBaseDati(bool chiedi) {
     contesto_.leggiOpzioniBase();
-    emit baseDatiRicavata(contesto_.metodo.RicavaBaseDati());
+    const int quante = static_cast<int>(contesto_.metodo.analisi.previsioni.size());
+    const bool tieni = chiedi && quante > 0 &&
+                       Dialoghi::correnti().conferma(this, QStringLiteral("Previsioni"),
+                                                     quante == 1
+                                                         ? QStringLiteral("Tenere la previsione?")
+                                                         : QStringLiteral("Tenere le %1 previsioni?").arg(quante));
+    emit baseDatiRicavata(contesto_.metodo.RicavaBaseDati(tieni));
 }
 
 void PaginaRuote::mostra() {

@@ -14,7 +14,9 @@ class PaginaRuote : public QGroupBox {
 public:
     PaginaRuote(ContestoIndice& contesto, QWidget* padre = nullptr);
 
-    void ricavaBaseDati();
+    // A forecast list already built is kept or emptied as the player answers; a configuration
+    // being opened (`chiedi` false) brings its own.
+    void ricavaBaseDati(bool chiedi = true);
     void mostra();
 
 signals:

@@ -421,11 +421,13 @@ TEST_F(ProvaFinestraIndice, SorteDigitataNellaLista) {
               listaAttesa(archivio(), finestra->analisi(), 200, {{3, {3, 5, 20}}}).testoTabella());
 }
 
-// The player's forecasts outlive a reload: a draw added after the analysis keeps it as it is; a
-// draw corrected inside its period redoes it at the same date, says so, and credits the list again.
+// The player's forecasts outlive a reload: tonight's draw, added after the analysis, fills the
+// windows of play and is verified at once; a draw corrected inside its period redoes the analysis
+// at the same date, says so, and credits the list again.
 TEST_F(ProvaFinestraIndice, PrevisioniRestanoQuandoLArchivioCambia) {
     apri(200);
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
+    trova<QCheckBox>("Ch_ultima")->setChecked(true);  // the last draw is a model draw, nothing after it
     clicca("Command13");
     trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
     QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
@@ -435,18 +437,28 @@ TEST_F(ProvaFinestraIndice, PrevisioniRestanoQuandoLArchivioCambia) {
         clicca("Command2");
     }
     ASSERT_EQ(griglia("Fg_ZZ").righe(), 3);
-    const std::string modello = griglia("FgV").testoTabella();
-    const std::string lista = griglia("Fg_ZZ").testoTabella();
+    ASSERT_EQ(griglia("FgV").testo(1, 4), "200");
+    const double esiti = griglia("Fg_ZZ").valore(1, 2);
     QString errore;
     const auto ricarica = [&] {
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Ricarica, {}, &errore)) << errore.toStdString();
     };
+    Estrazione stasera = generaArchivioDemo(Data{2026, 1, 1})[200];
+    stasera.ruote[0] = {5, 60, 61, 62, 63};
     auto db = DatabaseArchivio::apri(test::qpath(cartella / "archivio.db"), &errore);
-    ASSERT_TRUE(db && db->aggiungiEstrazioni({generaArchivioDemo(Data{2026, 1, 1})[200]}, &errore));
+    ASSERT_TRUE(db && db->aggiungiEstrazioni({stasera}, &errore));
     ricarica();
     EXPECT_EQ(trova<QScrollBar>("hFine")->maximum(), 201);
-    EXPECT_EQ(griglia("FgV").testoTabella(), modello);
-    EXPECT_EQ(griglia("Fg_ZZ").testoTabella(), lista);
+    EXPECT_EQ(griglia("FgV").testo(1, 1), "200");
+    EXPECT_EQ(griglia("FgV").testo(1, 4), "201");
+    EXPECT_EQ(finestra->analisi().modello[0].colpo, 1);
+    EXPECT_EQ(griglia("FgV").sfondo(1, 0), Verde);
+    EXPECT_EQ(griglia("Fg_ZZ").valore(1, 2), esiti + 1);
+    EXPECT_EQ(griglia("Fg_ZZ").testoTabella(),
+              listaAttesa(archivio(), finestra->analisi(), 200, {{1, {5}}, {1, {21}}}).testoTabella());
+    EXPECT_EQ(trova<QLabel>("LblArchivio")->text(),
+              "Estrazione del " + QString::fromStdString(stasera.data.testo()) + " verificata: 1 previsione vincente");
+    clicca("Cmd_VerificaPrevisioni");  // the player acts: the line has said its piece
     EXPECT_TRUE(trova<QLabel>("LblArchivio")->isHidden());
 
     Estrazione corretta = generaArchivioDemo(Data{2026, 1, 1})[189];  // draw 190, inside the period
@@ -458,4 +470,49 @@ TEST_F(ProvaFinestraIndice, PrevisioniRestanoQuandoLArchivioCambia) {
     EXPECT_EQ(griglia("FgV").righe(), 13);
     EXPECT_EQ(griglia("Fg_ZZ").testoTabella(),
               listaAttesa(archivio(), finestra->analisi(), 200, {{1, {5}}, {1, {21}}}).testoTabella());
+}
+
+// The list is the player's: it outlives the window and the program, re-verified on the analysis
+// it was built on, and a new analysis asks before replacing it.
+TEST_F(ProvaFinestraIndice, PrevisioniRiapertePiuTardi) {
+    apri(200);
+    trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
+    trova<QComboBox>("ComboC")->setCurrentText("5");
+    clicca("Command13");
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
+    for (int colonna : {4, 0}) {
+        clicca("Command3");
+        cliccaCella("Fg90", colonna == 0 ? 2 : 0, colonna);  // 5, then 21
+        clicca("Command2");
+    }
+    emit trova<VistaGriglia>("Fg_ZZ")->doppioClic(2, 0);  // the second one set aside
+    clicca("Cmd_VerificaPrevisioni");
+    const std::string modello = griglia("FgV").testoTabella();
+    const std::string lista = griglia("Fg_ZZ").testoTabella();
+    const int fine = finestra->metodo().fineAnalisi();
+    riapri();
+    EXPECT_EQ(finestra->metodo().fineAnalisi(), fine);
+    EXPECT_EQ(trova<QComboBox>("ComboC")->currentText(), "5");
+    EXPECT_EQ(griglia("FgV").testoTabella(), modello);
+    EXPECT_EQ(griglia("Fg_ZZ").testoTabella(), lista);
+    EXPECT_FALSE(finestra->analisi().previsioni[1].attiva);
+    EXPECT_EQ(trova<QLabel>("LblArchivio")->text(),
+              "Analisi ripresa al " + QString::fromStdString(archivio().DateEstrazioni(fine)) + " con 2 previsioni");
+
+    test::DialoghiFinti dialoghi;
+    trova<QScrollBar>("hFine")->setValue(150);
+    clicca("Command13");
+    ASSERT_EQ(dialoghi.domande.size(), 1u);
+    EXPECT_EQ(dialoghi.domande[0].testo, "Tenere le 2 previsioni?");
+    EXPECT_EQ(griglia("Fg_ZZ").righe(), 3);
+    // Kept, and credited on the new model draws.
+    const Griglia attesa = listaAttesa(archivio(), finestra->analisi(), 150, {{1, {5}}, {1, {21}}});
+    for (int r = 1; r <= 2; ++r) EXPECT_EQ(griglia("Fg_ZZ").testo(r, 2), attesa.testo(r, 2)) << r;
+    dialoghi.risposteSi = false;
+    clicca("Command13");
+    EXPECT_EQ(griglia("Fg_ZZ").righe(), 1);
+    riapri();
+    EXPECT_EQ(griglia("Fg_ZZ").righe(), 1);
+    EXPECT_EQ(finestra->metodo().fineAnalisi(), 150);
 }

@@ -29,12 +29,27 @@ protected:
         auto db = DatabaseArchivio::apriOCrea(archivio, &errore);
         ASSERT_TRUE(db && db->aggiungiEstrazioni(estrazioni, &errore)) << errore.toStdString();
         db.reset();
-        sessione = Sessione::avvia(qpath(cartella / "dati"), Data{2026, 12, 8}, &errore);
-        ASSERT_TRUE(sessione) << errore.toStdString();
+        avvia();
         sessione->selezionaArchivio(archivio);
         ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
         finestra = std::make_unique<FinestraIndice>(*sessione, &avanzamento);
         finestra->show();
+    }
+    // The program closed and started again on the same data folder, the window opened anew.
+    void riapri() {
+        using namespace quorvane;
+        finestra.reset();
+        sessione.reset();
+        avvia();
+        QString errore;
+        ASSERT_TRUE(sessione->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
+        finestra = std::make_unique<FinestraIndice>(*sessione, &avanzamento);
+        finestra->show();
+    }
+    void avvia() {
+        QString errore;
+        sessione = quorvane::Sessione::avvia(qpath(cartella / "dati"), quorvane::Data{2026, 12, 8}, &errore);
+        ASSERT_TRUE(sessione) << errore.toStdString();
     }
 
     template <class T>
