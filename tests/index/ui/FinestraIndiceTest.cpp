@@ -429,13 +429,7 @@ TEST_F(ProvaFinestraIndice, PrevisioniRestanoQuandoLArchivioCambia) {
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
     trova<QCheckBox>("Ch_ultima")->setChecked(true);  // the last draw is a model draw, nothing after it
     clicca("Command13");
-    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
-    QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
-    for (int colonna : {4, 0}) {
-        clicca("Command3");
-        cliccaCella("Fg90", colonna == 0 ? 2 : 0, colonna);  // 5, then 21
-        clicca("Command2");
-    }
+    ambateDallaTavola();
     ASSERT_EQ(griglia("Fg_ZZ").righe(), 3);
     ASSERT_EQ(griglia("FgV").testo(1, 4), "200");
     const double esiti = griglia("Fg_ZZ").valore(1, 2);
@@ -479,13 +473,7 @@ TEST_F(ProvaFinestraIndice, PrevisioniRiapertePiuTardi) {
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
     trova<QComboBox>("ComboC")->setCurrentText("5");
     clicca("Command13");
-    trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
-    QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
-    for (int colonna : {4, 0}) {
-        clicca("Command3");
-        cliccaCella("Fg90", colonna == 0 ? 2 : 0, colonna);  // 5, then 21
-        clicca("Command2");
-    }
+    ambateDallaTavola();
     emit trova<VistaGriglia>("Fg_ZZ")->doppioClic(2, 0);  // the second one set aside
     clicca("Cmd_VerificaPrevisioni");
     const std::string modello = griglia("FgV").testoTabella();

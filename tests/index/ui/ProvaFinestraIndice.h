@@ -2,6 +2,8 @@
 // The index window on a scratch session, for the window tests.
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
 
@@ -71,6 +73,16 @@ protected:
                           centro(nome, riga, colonna));
     }
     const quorvane::ArchivioEstrazioni& archivio() { return sessione->archivio; }
+    // Two ambate added from the number board: 5, then 21.
+    void ambateDallaTavola() {
+        trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
+        QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
+        for (int colonna : {4, 0}) {
+            clicca("Command3");
+            cliccaCella("Fg90", colonna == 0 ? 2 : 0, colonna);
+            clicca("Command2");
+        }
+    }
 
     CartellaTemporanea cartella;
     std::unique_ptr<quorvane::Sessione> sessione;
