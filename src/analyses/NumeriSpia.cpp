@@ -60,6 +60,9 @@ ErroreStatistiche NumeriSpia::calcola(const ArchivioEstrazioni& archivio, const 
     if (nuova.occorrenze_.empty()) return ErroreStatistiche::NessunaOccorrenza;
 
     nuova.casiAttesi_ = std::accumulate(probabilita.begin(), probabilita.end(), 0.0);
+    double varianza = 0;
+    for (double p : probabilita) varianza += p * (1 - p);
+    nuova.sigmaCasi_ = std::sqrt(varianza);
     int casiMassimi = 0;
     for (const FiguraSpia& f : nuova.figure_) casiMassimi = std::max(casiMassimi, f.casi);
     const std::vector<double> code = codeBernoulli(probabilita, casiMassimi);
@@ -73,6 +76,10 @@ ErroreStatistiche NumeriSpia::calcola(const ArchivioEstrazioni& archivio, const 
 
 double NumeriSpia::presenzeAttese() const {
     return static_cast<double>(ruoteFinestre_) * NumPosizioni / NumeroMassimo;
+}
+
+double NumeriSpia::scartoDalCaso(int numero) const {
+    return sigmaCasi_ > 0 ? (figura(numero).casi - casiAttesi_) / sigmaCasi_ : 0;
 }
 
 std::vector<int> NumeriSpia::ordine() const {

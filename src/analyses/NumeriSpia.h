@@ -55,6 +55,11 @@ public:
     const FiguraSpia& figura(int numero) const { return figure_[static_cast<std::size_t>(numero - 1)]; }
     // Chance, the same for every follower: the windows expected to hold it, and its presences.
     double casiAttesi() const { return casiAttesi_; }
+    // The standard deviation of a follower's windows under chance, exact: each window holds it
+    // independently of the others.
+    double sigmaCasi() const { return sigmaCasi_; }
+    // How far a follower's windows are from chance, in standard deviations.
+    double scartoDalCaso(int numero) const;
     double presenzeAttese() const;
     // The 90 followers by p, lowest first; equal p by number.
     std::vector<int> ordine() const;
@@ -69,6 +74,7 @@ private:
     std::vector<int> occorrenze_;
     std::array<FiguraSpia, NumeroMassimo> figure_{};
     double casiAttesi_ = 0;
+    double sigmaCasi_ = 0;
     long long ruoteFinestre_ = 0;  // (draw, target wheel) drawn over every window
 };
 

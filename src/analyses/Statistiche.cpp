@@ -199,15 +199,20 @@ double Statistiche::ritardoMedio(int elemento) const {
     return static_cast<double>(estrazioniContate()) / (figura(elemento).estrazioniUscita + 1);
 }
 
-double Statistiche::ritardoAttualeCaso(int elemento) const {
-    // The chance of j draws in a row without it, from the end, summed over j.
+std::pair<double, double> Statistiche::momentiRitardoAttuale(int elemento) const {
+    // P(D >= j), the chance of the last j draws without it, summed over j; and weighted by 2j - 1.
     const double manca = mancataRuota(elemento);
-    double senza = 1, somma = 0;
-    for (auto i = ruotePerEstrazione_.rbegin(); i != ruotePerEstrazione_.rend(); ++i) {
+    double senza = 1, primo = 0, secondo = 0, j = 1;
+    for (auto i = ruotePerEstrazione_.rbegin(); i != ruotePerEstrazione_.rend(); ++i, ++j) {
         senza *= std::pow(manca, *i);
-        somma += senza;
+        primo += senza;
+        secondo += (2 * j - 1) * senza;
     }
-    return somma;
+    return {primo, secondo};
+}
+
+double Statistiche::ritardoAttualeCaso(int elemento) const {
+    return momentiRitardoAttuale(elemento).first;
 }
 
 double Statistiche::ritardoMedioCaso(int elemento) const {
@@ -227,6 +232,45 @@ std::optional<double> Statistiche::valoreCaso(ColonnaStatistiche colonna) const 
             return ritardoAttualeCaso();
         case ColonnaStatistiche::RitardoMedio:
             return ritardoMedioCaso();
+        default:
+            return std::nullopt;
+    }
+}
+
+double Statistiche::varianzaRuota(int elemento) const {
+    if (richiesta_.tipo == TipoStatistiche::Ambi || richiesta_.tipo == TipoStatistiche::Posizione) {
+        const Frazione f = attesePerRuota(elemento);
+        const double p = static_cast<double>(f.numeratore) / static_cast<double>(f.denominatore);
+        return p * (1 - p);
+    }
+    // Members among the five of a wheel: hypergeometric, s of 90 drawn five times without return.
+    const double s = richiesta_.tipo == TipoStatistiche::Gruppi
+                         ? static_cast<double>(richiesta_.gruppi[static_cast<std::size_t>(elemento)].numeri.size())
+                         : 1.0;
+    constexpr double N = NumeroMassimo, n = NumPosizioni;
+    return n * (s / N) * ((N - s) / N) * ((N - n) / (N - 1));
+}
+
+double Statistiche::sigmaPresenze(int elemento) const {
+    return std::sqrt(static_cast<double>(estrazioniRuota_) * varianzaRuota(elemento));
+}
+
+double Statistiche::scartoDalCaso(int elemento) const {
+    const double sigma = sigmaPresenze(elemento);
+    return sigma > 0 ? (figura(elemento).presenze - attese(elemento)) / sigma : 0;
+}
+
+std::optional<double> Statistiche::sigmaCaso(ColonnaStatistiche colonna) const {
+    if (!casoComune()) return std::nullopt;
+    switch (colonna) {
+        case ColonnaStatistiche::Presenze:
+            return sigmaPresenze();
+        case ColonnaStatistiche::Rapporto:
+            return attese() > 0 ? std::optional(sigmaPresenze() / attese()) : std::nullopt;
+        case ColonnaStatistiche::RitardoAttuale: {
+            const auto [primo, secondo] = momentiRitardoAttuale(0);
+            return std::sqrt(std::max(0.0, secondo - primo * primo));
+        }
         default:
             return std::nullopt;
     }

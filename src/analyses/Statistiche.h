@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "analyses/ComuneStatistiche.h"
@@ -138,6 +139,14 @@ public:
     // What chance gives for a column, the line across the chart; none for the other columns, nor
     // for groups of different sizes but for the ratio.
     std::optional<double> valoreCaso(ColonnaStatistiche colonna) const;
+    // The standard deviation of an element's presences under chance, exact: every (draw, wheel)
+    // is independent, and the members of a group drawn from one wheel are hypergeometric.
+    double sigmaPresenze(int elemento = 0) const;
+    // How far the presences are from chance, in standard deviations: (presenze - attese) / sigma.
+    double scartoDalCaso(int elemento) const;
+    // The standard deviation of a column's figure under chance, for the band around valoreCaso;
+    // none where valoreCaso has none, nor for the mean delay.
+    std::optional<double> sigmaCaso(ColonnaStatistiche colonna) const;
 
     // The value a column is sorted and charted by (for dates, the draw index).
     double valore(int elemento, ColonnaStatistiche colonna) const;
@@ -153,6 +162,9 @@ private:
     };
     Frazione attesePerRuota(int elemento) const;
     Frazione frazioneAttese(int elemento) const;
+    double varianzaRuota(int elemento) const;  // of the presences given by one (draw, wheel)
+    // E[D] and E[D^2] of the current delay D of an element that comes out by chance.
+    std::pair<double, double> momentiRitardoAttuale(int elemento) const;
     double mancataRuota(int elemento) const;  // chance that one (draw, wheel) does not give it
     void indicizzaGruppi();
     template <class Segna>

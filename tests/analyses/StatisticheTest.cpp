@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "analyses/Statistiche.h"
@@ -116,6 +118,17 @@ TEST(Statistiche, CasoCalcolatoAMano) {
     EXPECT_NEAR(s.ritardoAttualeCaso(), 10115.0 / 5832, 1e-12);
     // Expected draws with the number: 1/18 + 35/324; mean delay 2 / (1 + 53/324).
     EXPECT_NEAR(s.ritardoMedioCaso(), 648.0 / 377, 1e-12);
+    // Presences: three (draw, wheel) of chance 1/18, variance 3 * 1/18 * 17/18 = 51/324; 1 came
+    // out once, 1 - 1/6 over chance.
+    EXPECT_NEAR(s.sigmaPresenze(), std::sqrt(51.0) / 18, 1e-12);
+    EXPECT_NEAR(*s.sigmaCaso(ColonnaStatistiche::Presenze), std::sqrt(51.0) / 18, 1e-12);
+    EXPECT_NEAR(s.scartoDalCaso(0), (5.0 / 6) / (std::sqrt(51.0) / 18), 1e-12);
+    EXPECT_NEAR(s.scartoDalCaso(50), (-1.0 / 6) / (std::sqrt(51.0) / 18), 1e-12);
+    EXPECT_NEAR(*s.sigmaCaso(ColonnaStatistiche::Rapporto), std::sqrt(51.0) / 3, 1e-12);
+    // Current delay: E[D^2] = P(D >= 1) + 3 P(D >= 2) = 289/324 + 3 * 4913/5832.
+    const double media = 10115.0 / 5832, quadrato = 289.0 / 324 + 3 * 4913.0 / 5832;
+    EXPECT_NEAR(*s.sigmaCaso(ColonnaStatistiche::RitardoAttuale), std::sqrt(quadrato - media * media), 1e-12);
+    EXPECT_FALSE(s.sigmaCaso(ColonnaStatistiche::RitardoMedio));
 }
 
 TEST(Statistiche, RichiesteRifiutate) {

@@ -1,4 +1,6 @@
 // Position, groups, spy numbers and the analytical board on a small archive worked by hand.
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "analyses/NumeriSpia.h"
@@ -66,6 +68,10 @@ TEST(VisteStatistiche, GruppiCalcolatiAMano) {
     EXPECT_EQ(riga(fg, 2), "mia\t1 30\t8\t1,67\t4,80\t1\t1\t\t1,14\t7\t13/03/2000");
     // Groups of different sizes have no single chance line.
     EXPECT_FALSE(s.valoreCaso(ColonnaStatistiche::Presenze));
+    // Members of {1, 30} among the five of a wheel: variance 5 * 2/90 * 88/90 * 85/89, fifteen times.
+    const double sigma = std::sqrt(15 * 5 * 2.0 * 88 * 85 / (90.0 * 90 * 89));
+    EXPECT_NEAR(s.sigmaPresenze(1), sigma, 1e-12);
+    EXPECT_NEAR(s.scartoDalCaso(1), (8 - 5.0 / 3) / sigma, 1e-12);
 
     EXPECT_EQ(testoNumeri(gruppiFamiglia(FamigliaGruppi::Figure)[0]), "1 10 19 28 37 46 55 64 73 82");
     const auto cadenze = gruppiFamiglia(FamigliaGruppi::Cadenze);
@@ -89,12 +95,15 @@ TEST(VisteStatistiche, SpiaCalcolataAMano) {
     // Window 2-3 has three target wheels drawn (Cagliari is missing in 2), window 6-7 four.
     const double p1 = 1 - 4913.0 / 5832, p2 = 1 - 83521.0 / 104976;
     EXPECT_NEAR(spia.casiAttesi(), p1 + p2, 1e-12);
+    const double sigma = std::sqrt(p1 * (1 - p1) + p2 * (1 - p2));
+    EXPECT_NEAR(spia.sigmaCasi(), sigma, 1e-12);
     EXPECT_NEAR(spia.presenzeAttese(), 7.0 * 5 / 90, 1e-12);
     // 30 in both windows (twice in the first); 60 only in the skipped window.
     EXPECT_EQ(spia.figura(30).casi, 2);
     EXPECT_EQ(spia.figura(30).presenze, 3);
     EXPECT_NEAR(spia.figura(30).p, p1 * p2, 1e-15);
     EXPECT_EQ(spia.figura(30).pCorretto, 1);
+    EXPECT_NEAR(spia.scartoDalCaso(30), (2 - p1 - p2) / sigma, 1e-12);
     EXPECT_EQ(spia.figura(60).casi, 0);
     EXPECT_NEAR(spia.figura(20).p, 1 - (1 - p1) * (1 - p2), 1e-15);
     const auto ordine = spia.ordine();
