@@ -8,7 +8,7 @@ QUORVANE_BUILD="$QUORVANE_DIR/build"
 
 pacchetti=(cmake ninja-build g++ pkg-config
            qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
-           qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev libgl-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
+           qt6-qpa-plugins libgl-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
            help2man librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-dev clang-format)
 
 # The packages given, or all those the build needs.

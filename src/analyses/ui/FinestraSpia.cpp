@@ -1,24 +1,17 @@
 #include "analyses/ui/FinestraSpia.h"
 
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLineSeries>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QVBoxLayout>
-#include <QValueAxis>
-#include <algorithm>
 
-#include "analyses/ui/GraficoStatistiche.h"
 #include "analyses/ui/SceltaPeriodo.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/Grafico.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 
@@ -84,9 +77,15 @@ FinestraSpia::FinestraSpia(Sessione& sessione, QWidget* padre) : QWidget(padre),
     connect(calcolaP, &QPushButton::clicked, this, &FinestraSpia::calcola);
     auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa"));
+    sceltaGrafico_ = new QComboBox(this);
+    sceltaGrafico_->setObjectName(QStringLiteral("ComboGrafico"));
+    sceltaGrafico_->addItems({QStringLiteral("Casi"), QStringLiteral("Scarto dal caso")});
+    connect(sceltaGrafico_, &QComboBox::currentIndexChanged, this, &FinestraSpia::mostraGrafico);
     auto* periodo = new QHBoxLayout;
     periodo->addWidget(periodo_);
     periodo->addStretch(1);
+    periodo->addWidget(new QLabel(QStringLiteral("Grafico"), this));
+    periodo->addWidget(sceltaGrafico_);
     periodo->addWidget(calcolaP);
     periodo->addWidget(copia);
     periodo->addWidget(stampa);
@@ -98,9 +97,8 @@ FinestraSpia::FinestraSpia(Sessione& sessione, QWidget* padre) : QWidget(padre),
     connect(stampa, &QPushButton::clicked, this, [this] { tabella_->stampaConDialogo(Titolo); });
     verdetto_ = etichetta(this, "LblVerdetto");
     verdetto_->setWordWrap(true);
-    grafico_ = new QChartView(this);
+    grafico_ = new Grafico(this);
     grafico_->setObjectName(QStringLiteral("GraficoSpia"));
-    grafico_->setRenderHint(QPainter::Antialiasing);
     grafico_->setMinimumHeight(240);
 
     auto* sopra = new QWidget(this);
@@ -150,52 +148,28 @@ void FinestraSpia::calcola() {
 }
 
 void FinestraSpia::mostraGrafico() {
-    auto* grafico = new QChart;
-    grafico->setLocalizeNumbers(true);
-    grafico->legend()->setAlignment(Qt::AlignTop);
-    if (calcolata_) {
-        grafico->setTitle(QStringLiteral("Casi dei 90 numeri su %1 finestre").arg(spia_.occorrenze().size()));
-        auto* barre = new QBarSet(QStringLiteral("Casi"));
-        QStringList categorie;
-        int minimo = spia_.figura(1).casi, massimo = minimo;
-        for (int n = 1; n <= NumeroMassimo; ++n) {
-            const int casi = spia_.figura(n).casi;
-            *barre << casi;
-            minimo = std::min(minimo, casi);
-            massimo = std::max(massimo, casi);
-            categorie << QString::number(n);
-        }
-        auto* serie = new QBarSeries;
-        serie->append(barre);
-        serie->setBarWidth(0.8);
-        grafico->addSeries(serie);
-        const double attesi = spia_.casiAttesi();
-        auto* linea = new QLineSeries;
-        linea->setName(QStringLiteral("Caso: %L1").arg(attesi, 0, 'f', 2));
-        linea->append(-0.5, attesi);
-        linea->append(NumeroMassimo - 0.5, attesi);
-        QPen penna(Qt::red);
-        penna.setWidth(2);
-        linea->setPen(penna);
-        grafico->addSeries(linea);
-        QCategoryAxis* asseX = GraficoStatistiche::asseElementi(categorie);
-        // Near the data, as the statistics chart, so that a number apart from chance shows.
-        const double basso = std::min<double>(minimo, attesi), alto = std::max<double>(massimo, attesi);
-        const double margine = std::max(1.0, (alto - basso) * 0.1);
-        auto* asseY = new QValueAxis;
-        asseY->setRange(std::max(0.0, basso - margine), alto + margine);
-        asseY->applyNiceNumbers();
-        asseY->setLabelFormat(QStringLiteral("%.0f"));
-        grafico->addAxis(asseX, Qt::AlignBottom);
-        grafico->addAxis(asseY, Qt::AlignLeft);
-        for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(serie), static_cast<QAbstractSeries*>(linea)}) {
-            s->attachAxis(asseX);
-            s->attachAxis(asseY);
-        }
+    if (!calcolata_) return grafico_->svuota();
+    const QString finestre = QStringLiteral("su %1 finestre").arg(spia_.occorrenze().size());
+    std::vector<QString> numeri;
+    std::vector<double> valori;
+    const bool scarto = sceltaGrafico_->currentIndex() == 1;
+    for (int n = 1; n <= NumeroMassimo; ++n) {
+        numeri.push_back(QString::number(n));
+        valori.push_back(scarto ? spia_.scartoDalCaso(n) : spia_.figura(n).casi);
     }
-    QChart* vecchio = grafico_->chart();
-    grafico_->setChart(grafico);
-    delete vecchio;
+    if (scarto)
+        return grafico_->mostra(datiScarto(
+            QStringLiteral("Scarto dal caso dei 90 numeri %1 (casi meno attesi, in deviazioni standard)").arg(finestre),
+            std::move(numeri), std::move(valori)));
+    DatiGrafico dati;
+    dati.titolo = QStringLiteral("Casi dei 90 numeri %1").arg(finestre);
+    dati.elementi = std::move(numeri);
+    SerieGrafico casi;
+    casi.nome = QStringLiteral("Casi");
+    casi.y = std::move(valori);
+    dati.serie.push_back(std::move(casi));
+    dati.caso = CasoGrafico{spia_.casiAttesi(), spia_.sigmaCasi(), 0.0};
+    grafico_->mostra(std::move(dati));
 }
 
 }  // namespace quorvane

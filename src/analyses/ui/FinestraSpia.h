@@ -6,7 +6,6 @@
 
 #include "analyses/NumeriSpia.h"
 
-class QChartView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -14,6 +13,7 @@ class QSpinBox;
 
 namespace quorvane {
 
+class Grafico;
 class SceltaPeriodo;
 class Sessione;
 class VistaGriglia;
@@ -27,7 +27,7 @@ public:
     // window empty.
     void calcola();
     const NumeriSpia& spia() const { return spia_; }
-    QChartView* grafico() const { return grafico_; }
+    Grafico* grafico() const { return grafico_; }
 
 private:
     void archivioRicaricato();
@@ -43,9 +43,10 @@ private:
     QSpinBox* sceltaColpi_;
     std::array<QCheckBox*, NumRuote> bersaglio_{};
     SceltaPeriodo* periodo_;
-    VistaGriglia* tabella_;  // FgSpia
-    QLabel* verdetto_;       // LblVerdetto
-    QChartView* grafico_;    // GraficoSpia
+    VistaGriglia* tabella_;     // FgSpia
+    QLabel* verdetto_;          // LblVerdetto
+    QComboBox* sceltaGrafico_;  // ComboGrafico: the cases, or their distance from chance
+    Grafico* grafico_;          // GraficoSpia
 };
 
 }  // namespace quorvane

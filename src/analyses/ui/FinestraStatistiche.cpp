@@ -88,6 +88,7 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
     sceltaGrafico_->setObjectName(QStringLiteral("ComboGrafico"));
     for (ColonnaStatistiche figura : GraficoStatistiche::figure())
         sceltaGrafico_->addItem(testoQt(intestazioneStatistiche(figura)));
+    sceltaGrafico_->addItem(QStringLiteral("Scarto dal caso"));
     connect(sceltaGrafico_, &QComboBox::currentIndexChanged, this, &FinestraStatistiche::mostraGrafico);
     auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa"));
@@ -206,8 +207,10 @@ void FinestraStatistiche::riempi() {
 
 void FinestraStatistiche::mostraGrafico() {
     if (!calcolate_) return grafico_->svuota();
-    grafico_->mostra(statistiche_,
-                     GraficoStatistiche::figure()[static_cast<std::size_t>(sceltaGrafico_->currentIndex())]);
+    const auto figura = static_cast<std::size_t>(sceltaGrafico_->currentIndex());
+    if (figura < GraficoStatistiche::figure().size())
+        grafico_->mostra(statistiche_, GraficoStatistiche::figure()[figura]);
+    else grafico_->mostraScarto(statistiche_);
 }
 
 void FinestraStatistiche::ordinaPer(int colonna) {

@@ -1,12 +1,6 @@
 #include "analyses/ui/GraficoStatistiche.h"
 
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QLineSeries>
-#include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 
 #include "analyses/Statistiche.h"
@@ -20,115 +14,78 @@ const std::vector<ColonnaStatistiche>& GraficoStatistiche::figure() {
     return elenco;
 }
 
-GraficoStatistiche::GraficoStatistiche(QWidget* padre) : QChartView(padre) {
+GraficoStatistiche::GraficoStatistiche(QWidget* padre) : Grafico(padre) {
     setObjectName(QStringLiteral("GraficoStatistiche"));
-    setRenderHint(QPainter::Antialiasing);
-    svuota();
-}
-
-QCategoryAxis* GraficoStatistiche::asseElementi(const QStringList& nomi) {
-    auto* asse = new QCategoryAxis;
-    asse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    // Half a bar more on each side than the bars need leaves room for the end labels.
-    asse->setStartValue(-1);
-    for (qsizetype i = 0; i < nomi.size(); ++i) asse->append(nomi[i], static_cast<double>(i));
-    asse->setRange(-1, static_cast<double>(nomi.size()));
-    asse->setLabelsAngle(-90);
-    asse->setTruncateLabels(false);
-    asse->setGridLineVisible(false);
-    QFont piccolo = asse->labelsFont();
-    piccolo.setPointSizeF(piccolo.pointSizeF() * 0.75);
-    asse->setLabelsFont(piccolo);
-    return asse;
+    connect(this, &Grafico::barraCliccata, this, [this](int barra) {
+        if (barra >= 0 && barra < static_cast<int>(elementi_.size()))
+            emit elementoCliccato(elementi_[static_cast<std::size_t>(barra)]);
+    });
 }
 
 void GraficoStatistiche::svuota() {
     elementi_.clear();
-    barre_ = nullptr;
-    linea_ = nullptr;
-    QChart* vecchio = chart();
-    setChart(new QChart);
-    chart()->legend()->hide();
-    delete vecchio;
+    Grafico::svuota();
+}
+
+QString GraficoStatistiche::scegliElementi(const Statistiche& statistiche, const std::vector<int>& ordineAmbi,
+                                           const QString& nome) {
+    switch (statistiche.richiesta().tipo) {
+        case TipoStatistiche::Ambi:
+            elementi_.assign(ordineAmbi.begin(),
+                             ordineAmbi.begin() + std::min<std::ptrdiff_t>(std::ssize(ordineAmbi), BarreAmbi));
+            return QStringLiteral("%1: i %2 ambi più alti").arg(nome).arg(elementi_.size());
+        case TipoStatistiche::Gruppi:
+            elementi_.resize(static_cast<std::size_t>(statistiche.elementi()));
+            std::iota(elementi_.begin(), elementi_.end(), 0);
+            return QStringLiteral("%1 dei gruppi").arg(nome);
+        default:
+            elementi_.resize(static_cast<std::size_t>(statistiche.elementi()));
+            std::iota(elementi_.begin(), elementi_.end(), 0);
+            return QStringLiteral("%1 dei 90 numeri").arg(nome);
+    }
 }
 
 void GraficoStatistiche::mostra(const Statistiche& statistiche, ColonnaStatistiche figura) {
-    const TipoStatistiche tipo = statistiche.richiesta().tipo;
-    const bool ambi = tipo == TipoStatistiche::Ambi;
-    if (ambi) {
-        elementi_ = statistiche.ordine(figura, true);
-        elementi_.resize(std::min<std::size_t>(elementi_.size(), BarreAmbi));
-    } else {
-        elementi_.resize(static_cast<std::size_t>(statistiche.elementi()));
-        std::iota(elementi_.begin(), elementi_.end(), 0);
-    }
-    const QString nomeFigura = QString::fromUtf8(intestazioneStatistiche(figura).data(),
-                                                 static_cast<qsizetype>(intestazioneStatistiche(figura).size()));
-    auto* grafico = new QChart;
-    grafico->setLocalizeNumbers(true);  // the Italian decimal comma on the axis
-    grafico->setTitle(ambi ? QStringLiteral("%1: i %2 ambi più alti").arg(nomeFigura).arg(elementi_.size())
-                      : tipo == TipoStatistiche::Gruppi ? QStringLiteral("%1 dei gruppi").arg(nomeFigura)
-                                                        : QStringLiteral("%1 dei 90 numeri").arg(nomeFigura));
-
-    barre_ = new QBarSet(nomeFigura);
-    QStringList categorie;
-    double minimo = 0, massimo = 0;
+    const bool ambi = statistiche.richiesta().tipo == TipoStatistiche::Ambi;
+    const std::string_view intestazione = intestazioneStatistiche(figura);
+    const QString nome = QString::fromUtf8(intestazione.data(), static_cast<qsizetype>(intestazione.size()));
+    DatiGrafico dati;
+    dati.titolo = scegliElementi(statistiche, ambi ? statistiche.ordine(figura, true) : std::vector<int>{}, nome);
+    SerieGrafico barre;
+    barre.nome = nome;
     bool interi = true;
     for (int e : elementi_) {
-        const double v = statistiche.valore(e, figura);
-        *barre_ << v;
-        minimo = categorie.isEmpty() ? v : std::min(minimo, v);
-        massimo = categorie.isEmpty() ? v : std::max(massimo, v);
-        interi = interi && v == std::floor(v);
-        categorie << QString::fromStdString(statistiche.nome(e));
+        dati.elementi.push_back(QString::fromStdString(statistiche.nome(e)));
+        barre.y.push_back(statistiche.valore(e, figura));
+        interi = interi && barre.y.back() == static_cast<double>(static_cast<long long>(barre.y.back()));
     }
-    auto* serie = new QBarSeries;
-    serie->append(barre_);
-    serie->setBarWidth(0.8);
-    grafico->addSeries(serie);
+    dati.decimali = interi ? 0 : 2;
+    dati.serie.push_back(std::move(barre));
+    // None where the elements have no common chance (groups of different sizes).
+    if (const std::optional<double> caso = statistiche.valoreCaso(figura))
+        dati.caso = CasoGrafico{*caso, statistiche.sigmaCaso(figura).value_or(0), 0.0};
+    Grafico::mostra(std::move(dati));
+}
 
-    // Drawn across every bar, from the left edge of the first to the right edge of the last;
-    // none where the elements have no common chance (groups of different sizes).
-    const std::optional<double> caso = statistiche.valoreCaso(figura);
-    linea_ = nullptr;
-    if (caso) {
-        linea_ = new QLineSeries;
-        linea_->setName(QStringLiteral("Caso: %L1").arg(*caso, 0, 'f', 2));
-        linea_->append(-0.5, *caso);
-        linea_->append(static_cast<double>(elementi_.size()) - 0.5, *caso);
-        QPen penna(Qt::red);
-        penna.setWidth(2);
-        linea_->setPen(penna);
-        grafico->addSeries(linea_);
-        minimo = std::min(minimo, *caso);
-        massimo = std::max(massimo, *caso);
+void GraficoStatistiche::mostraScarto(const Statistiche& statistiche) {
+    const QString nome = QStringLiteral("Scarto dal caso");
+    std::vector<int> ordineAmbi;
+    if (statistiche.richiesta().tipo == TipoStatistiche::Ambi) {
+        ordineAmbi.resize(static_cast<std::size_t>(statistiche.elementi()));
+        std::iota(ordineAmbi.begin(), ordineAmbi.end(), 0);
+        std::stable_sort(ordineAmbi.begin(), ordineAmbi.end(), [&statistiche](int a, int b) {
+            return statistiche.scartoDalCaso(a) > statistiche.scartoDalCaso(b);
+        });
     }
-
-    QCategoryAxis* asseX = asseElementi(categorie);
-    // The axis starts near the data, not at 0, so that what sets a bar apart from chance shows.
-    const double margine = std::max((massimo - minimo) * 0.1, interi ? 1.0 : 0.01);
-    auto* asseY = new QValueAxis;
-    asseY->setRange(std::max(0.0, minimo - margine), massimo + margine);
-    asseY->applyNiceNumbers();
-    asseY->setLabelFormat(interi && asseY->max() - asseY->min() >= asseY->tickCount() - 1 ? QStringLiteral("%.0f")
-                                                                                          : QStringLiteral("%.2f"));
-    grafico->addAxis(asseX, Qt::AlignBottom);
-    grafico->addAxis(asseY, Qt::AlignLeft);
-    serie->attachAxis(asseX);
-    serie->attachAxis(asseY);
-    if (linea_) {
-        linea_->attachAxis(asseX);
-        linea_->attachAxis(asseY);
+    const QString titolo = scegliElementi(statistiche, ordineAmbi, nome) +
+                           QStringLiteral(" (presenze meno attese, in deviazioni standard)");
+    std::vector<QString> nomi;
+    std::vector<double> scarti;
+    for (int e : elementi_) {
+        nomi.push_back(QString::fromStdString(statistiche.nome(e)));
+        scarti.push_back(statistiche.scartoDalCaso(e));
     }
-    grafico->legend()->setAlignment(Qt::AlignTop);
-
-    connect(barre_, &QBarSet::clicked, this, [this](int indice) {
-        if (indice >= 0 && indice < static_cast<int>(elementi_.size()))
-            emit elementoCliccato(elementi_[static_cast<std::size_t>(indice)]);
-    });
-    QChart* vecchio = chart();
-    setChart(grafico);
-    delete vecchio;
+    Grafico::mostra(datiScarto(titolo, std::move(nomi), std::move(scarti)));
 }
 
 }  // namespace quorvane

@@ -1,18 +1,16 @@
 #pragma once
-// The bar chart of one figure of the statistics, with the line of what chance gives.
-#include <QChartView>
+// The chart of the statistics: one figure per number, pair or group against what chance gives
+// it, or how far each is from chance in standard deviations ("Scarto dal caso").
 #include <vector>
 
-class QBarSet;
-class QCategoryAxis;
-class QLineSeries;
+#include "core/ui/Grafico.h"
 
 namespace quorvane {
 
 class Statistiche;
 enum class ColonnaStatistiche;
 
-class GraficoStatistiche : public QChartView {
+class GraficoStatistiche : public Grafico {
     Q_OBJECT
 public:
     // The figures a chart can show: those chance gives a value for.
@@ -21,27 +19,25 @@ public:
 
     explicit GraficoStatistiche(QWidget* padre = nullptr);
 
-    // The horizontal axis of bars 0..n-1 named by `nomi`, every name shown, the first and the
-    // last too: a category axis hides the labels at its ends.
-    static QCategoryAxis* asseElementi(const QStringList& nomi);
-
     // The 90 numbers or the groups in order, or the 50 pairs highest by the figure; the vertical
-    // axis starts near the data, so that what sets a bar apart from chance shows.
+    // axis starts from 0, with the chance line and its band of two standard deviations.
     void mostra(const Statistiche& statistiche, ColonnaStatistiche figura);
+    // (presenze - attese) / sigma of each element, with the band from -2 to 2: the pairs shown
+    // are the 50 farthest above chance.
+    void mostraScarto(const Statistiche& statistiche);
     void svuota();
 
     // The element of each bar, left to right.
     const std::vector<int>& elementi() const { return elementi_; }
-    QBarSet* barre() const { return barre_; }
-    QLineSeries* lineaCaso() const { return linea_; }  // null when the elements have no common chance
 
 signals:
     void elementoCliccato(int elemento);
 
 private:
+    // The elements charted, in order, and the chart's title for the figure named `nome`.
+    QString scegliElementi(const Statistiche& statistiche, const std::vector<int>& ordineAmbi, const QString& nome);
+
     std::vector<int> elementi_;
-    QBarSet* barre_ = nullptr;
-    QLineSeries* linea_ = nullptr;
 };
 
 }  // namespace quorvane

@@ -1,16 +1,12 @@
 #include "index/ui/FinestraVerificaStorica.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
-#include <QDateTime>
-#include <QDateTimeAxis>
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,13 +14,13 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <chrono>
 
 #include "core/LetturaNumeri.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
+#include "core/ui/Grafico.h"
 #include "core/ui/Help.h"
 #include "core/ui/VistaGriglia.h"
 #include "index/GiudizioVerifica.h"
@@ -67,8 +63,10 @@ int primaRuota(const AnalisiIndice& a) {
     return 1;
 }
 
-QDateTime momento(const Data& d) {
-    return QDateTime(QDate(d.anno, d.mese, d.giorno), QTime(12, 0));
+// A draw's date as a year with its fraction, the abscissa of the balance chart.
+double anno(const Data& d) {
+    const QDate giorno(d.anno, d.mese, d.giorno);
+    return d.anno + (giorno.dayOfYear() - 1.0) / giorno.daysInYear();
 }
 
 }  // namespace
@@ -185,9 +183,8 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     giudizio_->setObjectName(QStringLiteral("LblGiudizio"));
     giudizio_->setWordWrap(true);
     giudizio_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grafico_ = new QChartView(this);
+    grafico_ = new Grafico(this);
     grafico_->setObjectName(QStringLiteral("GraficoSaldo"));
-    grafico_->setRenderHint(QPainter::Antialiasing);
     grafico_->setMinimumHeight(220);
 
     auto* tabella = new QWidget(this);
@@ -494,60 +491,46 @@ void FinestraVerificaStorica::mostraRisultati() {
 // The running balance of each part of the plays, one after the other, and the one chance would
 // give over them all, after each point.
 void FinestraVerificaStorica::mostraGrafico(const std::vector<ParteSaldo>& parti) {
-    auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Saldo progressivo (unità di posta)"));
-    auto* caso = new QLineSeries(chart);
-    caso->setName(QStringLiteral("Saldo atteso dal caso"));
-    std::vector<QLineSeries*> serie;
+    static const QColor colori[] = {QColor(40, 90, 170), QColor(30, 140, 70)};
+    DatiGrafico dati;
+    dati.titolo = QStringLiteral("Saldo progressivo (unità di posta)");
+    dati.decimali = 2;
+    dati.passoMinimoX = 1;  // years
+    SerieGrafico caso;
+    caso.nome = QStringLiteral("Saldo atteso dal caso");
+    caso.forma = SerieGrafico::Forma::LineaTratteggiata;
+    caso.colore = QColor(200, 30, 30);
     double saldo = 0, saldoCaso = 0;
     for (const auto& [nome, giocate] : parti) {
         if (giocate->empty()) continue;
-        auto* linea = new QLineSeries(chart);
-        linea->setName(nome);
+        SerieGrafico linea;
+        linea.nome = nome;
+        linea.forma = SerieGrafico::Forma::Linea;
+        linea.colore = colori[dati.serie.size() % std::size(colori)];
         // Each part goes on from where the one before ended.
-        if (!serie.empty()) linea->append(serie.back()->points().back());
+        if (!dati.serie.empty()) {
+            const SerieGrafico& prima = dati.serie.back();
+            linea.x.push_back(prima.x.back());
+            linea.y.push_back(prima.y.back());
+            linea.didascalie.push_back(prima.didascalie.back());
+        }
         for (std::size_t i = 0; i < giocate->size(); ++i) {
             const GiocataStorica& g = (*giocate)[i];
             saldo += g.vincita - g.puntata;
             saldoCaso += g.vincitaAttesa - g.puntata;
             if (i + 1 < giocate->size() && (*giocate)[i + 1].punto == g.punto) continue;
-            const auto x = static_cast<qreal>(momento(archivio_->DataEstrazione(g.punto)).toMSecsSinceEpoch());
-            linea->append(x, saldo);
-            caso->append(x, saldoCaso);
-        }
-        serie.push_back(linea);
-    }
-    // Without plays the chart stays empty: no axis to label with nothing.
-    if (!serie.empty()) {
-        serie.push_back(caso);
-        auto* asseX = new QDateTimeAxis(chart);
-        asseX->setFormat(QStringLiteral("yyyy"));
-        auto* asseY = new QValueAxis(chart);
-        asseY->setLabelFormat(QStringLiteral("%.0f"));
-        chart->addAxis(asseX, Qt::AlignBottom);
-        chart->addAxis(asseY, Qt::AlignLeft);
-        // The axes span every part: attached one by one they would keep the first part's range.
-        qreal minimoY = 0, massimoY = 0;
-        for (QLineSeries* s : serie) {
-            chart->addSeries(s);
-            s->attachAxis(asseX);
-            s->attachAxis(asseY);
-            for (const QPointF& punto : s->points()) {
-                minimoY = std::min(minimoY, punto.y());
-                massimoY = std::max(massimoY, punto.y());
+            const Data data = archivio_->DataEstrazione(g.punto);
+            for (SerieGrafico* s : {&linea, &caso}) {
+                s->x.push_back(anno(data));
+                s->y.push_back(s == &linea ? saldo : saldoCaso);
+                s->didascalie.push_back(QString::fromStdString(data.testo()));
             }
         }
-        asseX->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(caso->points().front().x())),
-                        QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(caso->points().back().x())));
-        asseY->setRange(minimoY, massimoY);
-        asseY->applyNiceNumbers();
-    } else {
-        delete caso;
+        dati.serie.push_back(std::move(linea));
     }
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    QChart* vecchio = grafico_->chart();
-    grafico_->setChart(chart);
-    delete vecchio;
+    // Without plays the chart stays empty: no axis to label with nothing.
+    if (!dati.serie.empty()) dati.serie.push_back(std::move(caso));
+    grafico_->mostra(std::move(dati));
 }
 
 void FinestraVerificaStorica::aggiornaComandi() {

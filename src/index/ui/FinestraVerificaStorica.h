@@ -13,7 +13,6 @@
 
 #include "index/ConfrontoStorico.h"
 
-class QChartView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +23,7 @@ class QSpinBox;
 
 namespace quorvane {
 
+class Grafico;
 class Sessione;
 class VistaGriglia;
 
@@ -108,7 +108,7 @@ private:
     QLabel* riepilogo_;
     QLabel* giudizio_;
     QLabel* opzioniTesto_;
-    QChartView* grafico_;
+    Grafico* grafico_;  // GraficoSaldo
 };
 
 }  // namespace quorvane

@@ -1,10 +1,7 @@
-#include <QBarSet>
-#include <QCategoryAxis>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -60,26 +57,27 @@ protected:
         const auto righe = vista->selectionModel()->selectedRows();
         return righe.size() == 1 ? vista->modello()->rigaGriglia(righe[0].row()) : -1;
     }
-    // Every bar is the grid's figure for the element it is labelled with, and the chance line
-    // is flat across the bars.
+    // Every bar is the grid's figure for the element it is named by, and chance is one value
+    // across the bars.
     void graficoComeGriglia(int colonna, int barre) {
-        ASSERT_NE(grafico->barre(), nullptr);
-        ASSERT_EQ(grafico->barre()->count(), barre);
-        const auto assi = grafico->chart()->axes(Qt::Horizontal);
-        ASSERT_EQ(assi.size(), 1);
-        const QStringList categorie = static_cast<QCategoryAxis*>(assi[0])->categoriesLabels();
-        ASSERT_EQ(categorie.size(), barre);
-        for (int i = 0; i < barre; ++i) {
-            const int riga = rigaDi(categorie[i]);
-            ASSERT_GT(riga, 0) << categorie[i].toStdString();
-            EXPECT_NEAR(grafico->barre()->at(i), cifra(riga, colonna), 0.006) << categorie[i].toStdString();
+        const DatiGrafico& dati = grafico->dati();
+        ASSERT_EQ(dati.serie.size(), 1u);
+        ASSERT_EQ(dati.serie[0].y.size(), static_cast<std::size_t>(barre));
+        ASSERT_EQ(dati.elementi.size(), static_cast<std::size_t>(barre));
+        for (std::size_t i = 0; i < dati.elementi.size(); ++i) {
+            const int riga = rigaDi(dati.elementi[i]);
+            ASSERT_GT(riga, 0) << dati.elementi[i].toStdString();
+            EXPECT_NEAR(dati.serie[0].y[i], cifra(riga, colonna), 0.006) << dati.elementi[i].toStdString();
         }
-        const auto punti = grafico->lineaCaso()->points();
-        ASSERT_EQ(punti.size(), 2);
-        EXPECT_EQ(punti[0].y(), punti[1].y());
-        EXPECT_LE(punti[0].x(), 0);
-        EXPECT_GE(punti[1].x(), barre - 1);
+        ASSERT_TRUE(dati.caso);
     }
+    // The numbers over the whole archive, as the window computes them when it opens.
+    Statistiche statistiche() const {
+        Statistiche s;
+        EXPECT_EQ(s.calcola(sessione->archivio, {}), ErroreStatistiche::Nessuno);
+        return s;
+    }
+    double barra(int i) const { return grafico->dati().serie[0].y[static_cast<std::size_t>(i)]; }
 
     test::CartellaTemporanea cartella;
     test::DialoghiFinti dialoghi;
@@ -97,17 +95,27 @@ TEST_F(ProvaStatistiche, IlGraficoMostraLeCifreDellaGriglia) {
     ASSERT_EQ(fg->righe(), 91);
     EXPECT_EQ(fg->testo(0, 0), "Numero");
     graficoComeGriglia(Presenze, 90);
-    // Chance gives the expected presences.
-    EXPECT_NEAR(grafico->lineaCaso()->points()[0].y(), cifra(1, Attese), 0.005);
+    // Chance gives the expected presences, with the band of the presences' standard deviation.
+    EXPECT_NEAR(grafico->dati().caso->valore, cifra(1, Attese), 0.005);
+    EXPECT_EQ(grafico->dati().caso->sigma, *statistiche().sigmaCaso(ColonnaStatistiche::Presenze));
     auto* figura = trova<QComboBox>("ComboGrafico");
-    for (int i = 1; i < figura->count(); ++i) {
+    const int figure = static_cast<int>(GraficoStatistiche::figure().size());
+    for (int i = 1; i < figure; ++i) {
         figura->setCurrentIndex(i);
         const int colonna = static_cast<int>(GraficoStatistiche::figure()[static_cast<std::size_t>(i)]);
         SCOPED_TRACE(fg->testo(0, colonna));
         graficoComeGriglia(colonna, 90);
     }
     figura->setCurrentIndex(1);
-    EXPECT_EQ(grafico->lineaCaso()->points()[0].y(), 1.0);
+    EXPECT_EQ(grafico->dati().caso->valore, 1.0);
+    // The distance from chance: every number, against 0 and its band of two standard deviations.
+    figura->setCurrentIndex(figure);
+    EXPECT_EQ(figura->currentText(), "Scarto dal caso");
+    ASSERT_EQ(grafico->dati().serie[0].y.size(), 90u);
+    EXPECT_EQ(barra(6), statistiche().scartoDalCaso(6));
+    EXPECT_EQ(grafico->dati().caso->valore, 0);
+    EXPECT_EQ(grafico->dati().caso->sigma, 1);
+    figura->setCurrentIndex(1);
 
     // Pairs: the fifty highest by the figure, highest first.
     trova<QComboBox>("ComboTipo")->setCurrentIndex(1);
@@ -115,14 +123,13 @@ TEST_F(ProvaStatistiche, IlGraficoMostraLeCifreDellaGriglia) {
     ASSERT_EQ(fg->righe(), NumAmbi + 1);
     EXPECT_EQ(fg->testo(0, 0), "Ambo");
     graficoComeGriglia(Rapporto, GraficoStatistiche::BarreAmbi);
-    for (int i = 1; i < GraficoStatistiche::BarreAmbi; ++i)
-        EXPECT_GE(grafico->barre()->at(i - 1), grafico->barre()->at(i));
+    for (int i = 1; i < GraficoStatistiche::BarreAmbi; ++i) EXPECT_GE(barra(i - 1), barra(i));
     EXPECT_TRUE(dialoghi.messaggi.empty());
 }
 
 TEST_F(ProvaStatistiche, ClicSuBarraEOrdineDelleColonne) {
     // A click on the bar of 18 selects its row, and the row stays selected through the sorts.
-    emit grafico->barre()->clicked(17);
+    emit grafico->barraCliccata(17);
     EXPECT_EQ(rigaSelezionata(), 18);
     clicIntestazione(RitAttuale);
     ASSERT_GT(rigaSelezionata(), 0);
@@ -160,8 +167,7 @@ TEST_F(ProvaStatistiche, SegueLArchivioERifiutaLeRichiesteErrate) {
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].testo, "La prima estrazione del periodo viene dopo l'ultima");
     EXPECT_EQ(fg->righe(), 1);
-    EXPECT_EQ(grafico->barre(), nullptr);
-    EXPECT_TRUE(grafico->chart()->series().isEmpty());
+    EXPECT_TRUE(grafico->dati().vuoto());
 
     clicca("CmdTutto");
     EXPECT_EQ(fg->righe(), 91);

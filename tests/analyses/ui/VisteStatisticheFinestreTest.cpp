@@ -1,11 +1,8 @@
 // The spy numbers and analytical board windows, and the statistics window's new kinds, on the
 // simulated draws: each grid as the engine fills it, clicked by name.
-#include <QBarSet>
-#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -71,11 +68,13 @@ TEST_F(ProvaViste, NumeriSpiaComeIlMotore) {
     EXPECT_EQ(testo(trova<VistaGriglia>(&finestra, "FgSpia")->griglia()), testo(g));
     EXPECT_EQ(trova<QLabel>(&finestra, "LblVerdetto")->text().toStdString(), atteso.fraseVerdetto());
     // The chance line is what chance gives every follower.
-    const auto serie = finestra.grafico()->chart()->series();
-    ASSERT_EQ(serie.size(), 2);
-    const auto punti = static_cast<QLineSeries*>(serie[1])->points();
-    ASSERT_EQ(punti.size(), 2);
-    EXPECT_DOUBLE_EQ(punti[0].y(), atteso.casiAttesi());
+    const DatiGrafico& dati = finestra.grafico()->dati();
+    ASSERT_EQ(dati.serie.size(), 1u);
+    EXPECT_EQ(dati.serie[0].y[16], atteso.figura(17).casi);
+    EXPECT_EQ(dati.caso->valore, atteso.casiAttesi());
+    EXPECT_EQ(dati.caso->sigma, atteso.sigmaCasi());
+    trova<QComboBox>(&finestra, "ComboGrafico")->setCurrentIndex(1);
+    EXPECT_EQ(finestra.grafico()->dati().serie[0].y[16], atteso.scartoDalCaso(17));
 
     // No exit of the spy in a one-draw period with its windows: said, and the window empty.
     trova<QSpinBox>(&finestra, "SpinAl")->setValue(1);
@@ -153,8 +152,7 @@ TEST_F(ProvaViste, StatisticheDiPosizioneEListeSalvate) {
               messaggioStatistiche(ErroreStatistiche::NumeroRipetuto, sessione->archivio));
     // One list, one bar.
     auto* grafico = trova<GraficoStatistiche>(&finestra, "GraficoStatistiche");
-    ASSERT_NE(grafico->barre(), nullptr);
-    EXPECT_EQ(grafico->barre()->count(), 1);
+    EXPECT_EQ(grafico->dati().elementi, std::vector<QString>{"mia"});
 
     FinestraStatistiche seconda(*sessione);
     trova<QComboBox>(&seconda, "ComboTipo")->setCurrentIndex(FinestraStatistiche::TipoGruppi);
