@@ -1,7 +1,5 @@
 #include "archive/FileAggiornamento.h"
 
-#include <bitset>
-
 namespace quorvane {
 
 namespace {
@@ -12,10 +10,6 @@ constexpr std::size_t InizioRuota(int k) {
 std::string_view pezzo(std::string_view riga, std::size_t inizio, std::size_t lunghezza) {
     if (inizio >= riga.size()) return {};
     return riga.substr(inizio, lunghezza);
-}
-
-bool cifra(char c) {
-    return c >= '0' && c <= '9';
 }
 }  // namespace
 
@@ -87,15 +81,9 @@ std::optional<std::string> testoRuotaValido(std::string_view blocco) {
     // A block cut short by the end of the line is no blank wheel.
     if (blocco.size() != LunghezzaTestoRuota) return std::nullopt;
     if (blocco.find_first_not_of(' ') == std::string_view::npos) return std::string();
-    std::bitset<91> visti;
-    for (std::size_t k = 0; k < NumPosizioni; ++k) {
-        const std::size_t i = 3 * k;
-        if (k > 0 && blocco[i - 1] != '-') return std::nullopt;
-        if (!cifra(blocco[i]) || !cifra(blocco[i + 1])) return std::nullopt;
-        const int n = (blocco[i] - '0') * 10 + (blocco[i + 1] - '0');
-        if (n < 1 || n > NumeroMassimo || visti[n]) return std::nullopt;
-        visti[n] = true;
-    }
+    // Markers of a wheel not drawn are the archive's own; a file gives a blank block instead.
+    const auto numeri = leggiRuotaArchivio(blocco);
+    if (!numeri || (*numeri)[0] == 0) return std::nullopt;
     return std::string(blocco);
 }
 

@@ -125,6 +125,11 @@ RuoteInserite ruoteDaCaselle(const TestiCaselle& caselle) {
                            "o lasciare vuota la ruota.";
             return esito;
         }
+        // 99 marks a wheel not drawn: the archive reads it only on all five numbers.
+        if (!leggiRuotaArchivio(testo)) {
+            esito.errore = ruota + "99 (ruota non estratta) va in tutte e cinque le caselle.";
+            return esito;
+        }
         ruoteCompilate += compilate > 0;
         esito.ruote[k] = std::move(testo);
     }

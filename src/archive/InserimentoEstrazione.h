@@ -45,9 +45,9 @@ struct RuoteInserite {
     std::string errore;  // empty when the boxes can be stored
 };
 
-// A wheel is stored when its five boxes are all filled with different numbers (99 may repeat)
-// or all empty (a wheel not drawn, stored as its four "-"); a wheel filled only in part, a
-// repeated number, a text that is no number or a draw without any number is refused.
+// A wheel is stored when its five boxes are all filled with different numbers, all 99 or all
+// empty (a wheel not drawn, stored as its four "-"); a wheel filled only in part, a repeated
+// number, 99 beside other numbers, a text that is no number or a draw without any number is refused.
 RuoteInserite ruoteDaCaselle(const TestiCaselle& caselle);
 
 }  // namespace quorvane

@@ -5,6 +5,42 @@
 
 namespace quorvane {
 
+namespace {
+
+// A stored value as a message quotes it: short, and only printable ASCII, whatever it holds.
+std::string valoreCitato(std::string_view valore) {
+    constexpr std::size_t Massimo = 20;
+    std::string testo;
+    for (char c : valore.substr(0, Massimo)) testo += c >= ' ' && c <= '~' ? c : '?';
+    if (valore.size() > Massimo) testo += "…";
+    return testo;
+}
+
+}  // namespace
+
+std::string motivoRuoteNonValide(const std::vector<RigaArchivio>& righe) {
+    std::string primo;
+    int altre = 0;
+    for (const RigaArchivio& riga : righe) {
+        for (int r = 1; r <= NumRuote; ++r) {
+            const std::string& valore = riga.ruote[r - 1];
+            if (leggiRuotaArchivio(valore)) continue;
+            if (!primo.empty()) {
+                ++altre;
+            } else {
+                primo = "L'estrazione del " + valoreCitato(riga.data) + " ha su " + std::string(NomeRuota[r]) + " «" +
+                        valoreCitato(valore) +
+                        "»: una ruota deve avere cinque numeri diversi da 1 a 90 scritti come 05-12-33-47-89, o "
+                        "restare vuota se non estratta.";
+            }
+            break;
+        }
+    }
+    if (altre == 1) primo += " Anche un'altra estrazione ha valori non validi.";
+    if (altre > 1) primo += " Anche altre " + std::to_string(altre) + " estrazioni hanno valori non validi.";
+    return primo;
+}
+
 EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchivio>& righe, TipoCaricamento tipo,
                                                     const Avanzamento& avanzamento) {
     // Built aside and swapped in at the end, so that a failed load leaves the tables whole.
@@ -27,11 +63,12 @@ EsitoCaricamento ArchivioEstrazioni::CaricaArchivio(const std::vector<RigaArchiv
         nuovo.dateTesto_[e] = riga.data;
         nuovo.date_[e] = *data;
         for (int r = 1; r <= NumRuote; ++r) {
-            CinqueNumeri numeri = leggiTestoRuota(riga.ruote[r - 1]);
-            std::size_t cella = indice(e, r);
+            const auto numeri = leggiRuotaArchivio(riga.ruote[r - 1]);
+            if (!numeri) return EsitoCaricamento::RuoteNonValide;
+            const std::size_t cella = indice(e, r);
             for (int k = 0; k < NumPosizioni; ++k) {
-                nuovo.estratti_[cella * NumPosizioni + k] = numeri[k];
-                nuovo.maschere_[cella].aggiungi(numeri[k]);
+                nuovo.estratti_[cella * NumPosizioni + k] = (*numeri)[k];
+                nuovo.maschere_[cella].aggiungi((*numeri)[k]);
             }
         }
     }

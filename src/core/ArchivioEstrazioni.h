@@ -31,7 +31,12 @@ enum class EsitoCaricamento {
     Riuscito,
     ArchivioVuoto,          // no draw, or a date that cannot be read
     InizialeOltreArchivio,  // EstrazioneIniziale > NumEstrazioni: the model would be empty
+    RuoteNonValide,         // a wheel text breaks leggiRuotaArchivio: motivoRuoteNonValide says where
 };
+
+// Why the rows cannot be loaded for their wheel texts, in Italian: the first draw, wheel and
+// value that break leggiRuotaArchivio and how many other draws have one; empty when none does.
+std::string motivoRuoteNonValide(const std::vector<RigaArchivio>& righe);
 
 // Called with (current row, number of rows) while the rows are read.
 using Avanzamento = std::function<void(int, int)>;

@@ -1,5 +1,6 @@
 #include "core/Ruote.h"
 
+#include <bitset>
 #include <cctype>
 
 namespace quorvane {
@@ -34,6 +35,26 @@ std::int16_t numeroA(std::string_view testo, std::size_t inizio) {
 CinqueNumeri leggiTestoRuota(std::string_view testo) {
     CinqueNumeri numeri{};
     for (int k = 0; k < NumPosizioni; ++k) numeri[k] = numeroA(testo, static_cast<std::size_t>(3 * k));
+    return numeri;
+}
+
+std::optional<CinqueNumeri> leggiRuotaArchivio(std::string_view testo) {
+    if (testo.empty() || testo == "----" || testo == "00-00-00-00-00" || testo == "99-99-99-99-99")
+        return CinqueNumeri{};
+    if (testo.size() != 3 * NumPosizioni - 1) return std::nullopt;
+    CinqueNumeri numeri{};
+    std::bitset<NumeroMassimo + 1> visti;
+    for (std::size_t k = 0; k < NumPosizioni; ++k) {
+        const std::size_t i = 3 * k;
+        if (k > 0 && testo[i - 1] != '-') return std::nullopt;
+        if (!std::isdigit(static_cast<unsigned char>(testo[i])) ||
+            !std::isdigit(static_cast<unsigned char>(testo[i + 1])))
+            return std::nullopt;
+        const int n = (testo[i] - '0') * 10 + (testo[i + 1] - '0');
+        if (n < 1 || n > NumeroMassimo || visti[n]) return std::nullopt;
+        visti[n] = true;
+        numeri[k] = static_cast<std::int16_t>(n);
+    }
     return numeri;
 }
 

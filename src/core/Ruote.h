@@ -34,6 +34,11 @@ std::optional<int> ruotaDaSigla(std::string_view sigla);
 // or does not start with a digit gives 0, as a leading numeric reading does.
 CinqueNumeri leggiTestoRuota(std::string_view testo);
 
+// The one rule for a wheel text read from an archive: five different numbers 1..90 written as
+// "05-12-33-47-89", or a wheel not drawn (all zero): the empty text, "----" (draw entry's blank
+// wheel) or all five numbers written 00 or 99. None for anything else.
+std::optional<CinqueNumeri> leggiRuotaArchivio(std::string_view testo);
+
 // "05-12-33-47-89"; an all-zero wheel (not drawn) gives the empty text.
 std::string scriviTestoRuota(const CinqueNumeri& numeri);
 

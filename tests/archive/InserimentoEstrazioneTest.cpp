@@ -44,11 +44,16 @@ TEST(InserimentoEstrazione, RuoteDaSalvare) {
     EXPECT_EQ(esito.ruote[0], "01-02-03-04-90");
     EXPECT_EQ(esito.ruote[10], "----");  // Nazionale left empty
 
-    // Boxes typed without leaving them are stored with two digits; 99 may repeat.
-    compila(c, 11, {"5", "99", "99", "99", "99"});
+    // Boxes typed without leaving them are stored with two digits; 99, a wheel not drawn, only
+    // on all five, else the archive could not be loaded again.
+    compila(c, 11, {"5", "6", "7", "8", "9"});
     esito = ruoteDaCaselle(c);
     EXPECT_EQ(esito.errore, "");
-    EXPECT_EQ(esito.ruote[10], "05-99-99-99-99");
+    EXPECT_EQ(esito.ruote[10], "05-06-07-08-09");
+    compila(c, 11, {"99", "99", "99", "99", "99"});
+    EXPECT_EQ(ruoteDaCaselle(c).ruote[10], "99-99-99-99-99");
+    compila(c, 11, {"5", "99", "99", "99", "99"});
+    EXPECT_EQ(ruoteDaCaselle(c).errore, "Ruota di Nazionale: 99 (ruota non estratta) va in tutte e cinque le caselle.");
 
     compila(c, 11, {"05", "06", "", "08", "09"});
     EXPECT_EQ(ruoteDaCaselle(c).errore,

@@ -1,6 +1,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <array>
 #include <fstream>
 
 #include "core/db/Sessione.h"
@@ -172,4 +173,27 @@ TEST(ConfigurazioniDaRigaDiComando, RiepilogoStatistico) {
     EXPECT_EQ(nessuno.codice, 0);
     EXPECT_TRUE(nessuno.uscita.endsWith("\t\t\nTotale esiti\t0\n"));
     EXPECT_FALSE(nessuno.uscita.contains(",0"));
+}
+
+// Two commands started together on a data folder never used: one creates the program database,
+// the other waits and uses it; neither fails on rows the other wrote.
+TEST(ConfigurazioniDaRigaDiComando, DuePrimiAvviiInsiemeNonSiOstacolano) {
+    test::CartellaTemporanea cartella;
+    test::scriviFile(cartella / "storico.txt", storicoDueMesi());
+    for (int giro = 0; giro < 10; ++giro) {
+        const QString dati = qpath(cartella / ("dati" + std::to_string(giro)));
+        std::array<QProcess, 2> cli;
+        for (std::size_t i = 0; i < cli.size(); ++i) {
+            auto ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert(quorvane::VariabileCartellaDati, dati);
+            cli[i].setProcessEnvironment(ambiente);
+            cli[i].start(QStringLiteral(QUORVANE_CLI),
+                         {"--archivio", qpath(cartella / "storico.txt"), "salva-configurazione",
+                          QStringLiteral("Prova %1").arg(i), "--previsione", "1:5"});
+        }
+        for (QProcess& c : cli) {
+            ASSERT_TRUE(c.waitForFinished(60000));
+            EXPECT_EQ(c.exitCode(), 0) << "giro " << giro << ": " << c.readAllStandardError().toStdString();
+        }
+    }
 }

@@ -39,25 +39,17 @@ TEST(CaricaArchivio, ProgressiviDelMeseEDellAnno) {
     }
 }
 
-TEST(CaricaArchivio, NumeriDaPosizioniFisseERuoteVuote) {
+TEST(CaricaArchivio, NumeriERuoteNonEstratte) {
     ArchivioEstrazioni a;
-    std::vector<RigaArchivio> righe = {riga("07/01/1939", "05-12-33-47-89"), riga("14/01/1939", "1-2-3-4-5"),
-                                       riga("21/01/1939", "07-xx-90"),
+    std::vector<RigaArchivio> righe = {riga("07/01/1939", "05-12-33-47-89"), riga("14/01/1939", "----"),
+                                       riga("21/01/1939", "99-99-99-99-99", "00-00-00-00-00"),
                                        riga("04/05/2005", "11-22-33-44-55", "81-82-83-84-85")};
     ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
     EXPECT_EQ(a.Estratti(1, 1, 1), 5);
     EXPECT_EQ(a.Estratti(1, 1, 5), 89);
-    // Single digits are read at fixed offsets, so they come out wrong: "1-", "-3", "3-", ...
-    EXPECT_EQ(a.Estratti(2, 1, 1), 1);
-    EXPECT_EQ(a.Estratti(2, 1, 2), 0);
-    EXPECT_EQ(a.Estratti(2, 1, 3), 4);
-    // Non-numeric or missing pieces give 0.
-    EXPECT_EQ(a.Estratti(3, 1, 1), 7);
-    EXPECT_EQ(a.Estratti(3, 1, 2), 0);
-    EXPECT_EQ(a.Estratti(3, 1, 3), 90);
-    EXPECT_EQ(a.Estratti(3, 1, 4), 0);
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(a.Estratti(1, NumRuote, k), 0);
-    EXPECT_TRUE(a.NumeriRuota(1, NumRuote).vuota());
+    for (int e = 1; e <= 3; ++e) EXPECT_TRUE(a.NumeriRuota(e, NumRuote).vuota()) << "estrazione " << e;
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(a.Estratti(3, 1, k), 0);
+    EXPECT_TRUE(a.NumeriRuota(2, 1).vuota());
     EXPECT_EQ(a.Estratti(4, NumRuote, 3), 83);
     EXPECT_TRUE(a.NumeriRuota(4, NumRuote).contiene(85));
     EXPECT_EQ(a.NumeriRuota(1, 1).conta(), 5);
@@ -65,6 +57,36 @@ TEST(CaricaArchivio, NumeriDaPosizioniFisseERuoteVuote) {
     EXPECT_FALSE(a.NumeriRuota(1, 1).contiene(34));
     EXPECT_EQ(a.DateEstrazioni(4), "04/05/2005");
     EXPECT_EQ(a.DataEstrazione(4).anno, 2005);
+}
+
+// Anything but five different numbers 1..90 in the stored form, or a wheel not drawn, refuses
+// the whole archive: read as numbers it would give draws that never were.
+TEST(CaricaArchivio, UnValoreDiRuotaNonValidoRifiutaLArchivio) {
+    const auto righe = settimane(20);
+    ArchivioEstrazioni a;
+    ASSERT_EQ(a.CaricaArchivio(righe, TipoCaricamento::Avvio), EsitoCaricamento::Riuscito);
+    for (const char* valore : {"99-95-00-91-92", "1-2-3-4-5", "12345", "11-11-11-11-11", "05-12-33-47-91",
+                               "05-12-33-47-89-10", "05 12 33 47 89", "05-12-33-47-8", " 5-12-33-47-89", "\x01\xff"}) {
+        auto rotte = righe;
+        rotte[7].ruote[1] = valore;
+        for (auto tipo : {TipoCaricamento::Avvio, TipoCaricamento::Ricarica, TipoCaricamento::SoloEstratti})
+            EXPECT_EQ(a.CaricaArchivio(rotte, tipo), EsitoCaricamento::RuoteNonValide) << valore;
+    }
+    EXPECT_EQ(a.NumEstrazioni(), 20);
+    EXPECT_EQ(a.Estratti(8, 2, 1), 10);
+
+    auto rotte = righe;
+    rotte[7].ruote[1] = "99-95-00-91-92";
+    rotte[9].ruote[4] = "12345";
+    rotte[9].ruote[5] = "1-2-3";
+    rotte[12].ruote[10] = std::string(200, 'x');
+    EXPECT_EQ(motivoRuoteNonValide(rotte),
+              "L'estrazione del " + righe[7].data +
+                  " ha su Cagliari «99-95-00-91-92»: una ruota deve avere cinque numeri diversi da 1 a 90 scritti "
+                  "come 05-12-33-47-89, o restare vuota se non estratta. Anche altre 2 estrazioni hanno valori non "
+                  "validi.");
+    EXPECT_NE(motivoRuoteNonValide({rotte[12]}).find("«xxxxxxxxxxxxxxxxxxxx…»"), std::string::npos);
+    EXPECT_EQ(motivoRuoteNonValide(righe), "");
 }
 
 TEST(CaricaArchivio, PeriodoModelloDaEstrazioneIniziale) {

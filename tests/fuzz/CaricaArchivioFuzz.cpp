@@ -1,6 +1,7 @@
 // The archive loaded in memory from the rows of a database, then loaded again as the windows do
-// after a change. Each line is a row: the date and the eleven wheel texts, separated by '|';
-// a line "=" starts the rows of the second load. The first byte picks the kinds of load and
+// after a change: a load succeeds only when every wheel text is a draw or a wheel not drawn, and
+// every wheel it holds then is five different numbers 1..90 or none. Each line is a row: the date and the eleven wheel
+// texts, separated by '|'; a line "=" starts the rows of the second load. The first byte picks the kinds of load and
 // the first model draw.
 #include "Fuzz.h"
 #include "core/ArchivioEstrazioni.h"
@@ -30,9 +31,12 @@ void controllaIndici(const ArchivioEstrazioni& a) {
     for (int e = 1; e <= a.NumEstrazioni(); ++e) {
         fuzz::richiedi(a.DataEstrazione(e).valida(), "date valide");
         fuzz::richiedi(a.ProgMese(e) >= 0 && a.ProgAnno(e) >= 0, "progressivi");
-        for (int r = 1; r <= NumRuote; ++r)
+        for (int r = 1; r <= NumRuote; ++r) {
             for (int p = 1; p <= NumPosizioni; ++p)
-                fuzz::richiedi(a.Estratti(e, r, p) >= 0 && a.Estratti(e, r, p) <= 99, "numeri di due cifre");
+                fuzz::richiedi(a.Estratti(e, r, p) >= 0 && a.Estratti(e, r, p) <= NumeroMassimo, "numeri del Lotto");
+            const int n = a.NumeriRuota(e, r).conta();
+            fuzz::richiedi(n == 0 || n == NumPosizioni, "cinque numeri diversi o nessuno");
+        }
     }
     const PeriodoModello periodo = a.periodoModello();
     fuzz::richiedi(periodo.estrazioni == a.NumModello(), "il periodo modello conta le sue estrazioni");
@@ -52,8 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     ArchivioEstrazioni archivio;
     archivio.impostaEstrazioneIniziale(scelta & 0x0F);
     const TipoCaricamento tipi[] = {TipoCaricamento::Avvio, TipoCaricamento::Ricarica, TipoCaricamento::SoloEstratti};
-    if (archivio.CaricaArchivio(prime, tipi[(scelta >> 4) % 2]) == EsitoCaricamento::Riuscito)
+    const EsitoCaricamento esito = archivio.CaricaArchivio(prime, tipi[(scelta >> 4) % 2]);
+    if (esito == EsitoCaricamento::Riuscito)
         fuzz::richiedi(archivio.NumEstrazioni() == static_cast<int>(prime.size()), "una riga per estrazione");
+    // The message names a bad wheel exactly when there is one; a load with one never succeeds.
+    const bool ruoteValide = motivoRuoteNonValide(prime).empty();
+    fuzz::richiedi(esito != EsitoCaricamento::RuoteNonValide || !ruoteValide, "ruote rifiutate con un motivo");
+    fuzz::richiedi(esito != EsitoCaricamento::Riuscito || ruoteValide, "ruote non valide mai caricate");
     controllaIndici(archivio);
     if (!seconda) return 0;
     const int prima = archivio.NumEstrazioni();

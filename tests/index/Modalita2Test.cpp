@@ -122,27 +122,26 @@ TEST(Modalita2, AmboCapogiocoCrescitaGolosaEDoppioni) {
 TEST(Modalita2, RuotaNonEstrattaChiudeLaRigaPerLeCoppieMaNonPerITerni) {
     const ArchivioEstrazioni archivio = archivioDi({
         {"01-02-03-04-05", "06-07-08-09-10"},
-        {"11-12-00-00-00", "21-22-23-24-25"},  // Bari not drawn after 11 12: the row ends here
+        {"", "21-22-23-24-25"},  // Bari not drawn: the row ends here
         {"31-32-33-34-35", "36-37-38-39-40"},
-        {"99-41-42-43-44", "45-46-47-48-49"},  // 99 first: nothing of this row counts
+        {"99-99-99-99-99", "45-46-47-48-49"},  // not drawn, as 99 says: nothing of this row counts
         {"51-52-53-54-55", "56-57-58-59-60"},
-        {"61-62-63-64-00", "65-66-67-68-69"},  // a missing last number ends nothing
+        {"61-62-63-64-70", "65-66-67-68-69"},
         {"71-72-73-74-75", "76-77-78-79-80"},
     });
     auto t = tabelleNuove();
     AnalisiIndice a = analisi(2, 2, {finestra(7, 7, true), finestra(6, 6), finestra(4, 5), finestra(1, 3)});
     a.RuoteSel[1] = true;  // Bari and Cagliari in play
     ElaborazioneModalita2(a, archivio, *t);
-    const std::pair<int, int> contate[] = {{1, 2}, {6, 7}, {11, 12}, {61, 62}, {61, 64}, {65, 66}};
-    const std::pair<int, int> escluse[] = {{21, 22}, {31, 32}, {36, 37}, {41, 42}, {45, 46}, {51, 52}, {71, 72}};
+    const std::pair<int, int> contate[] = {{1, 2}, {6, 7}, {61, 62}, {61, 64}, {65, 66}};
+    const std::pair<int, int> escluse[] = {{21, 22}, {31, 32}, {36, 37}, {45, 46}, {51, 52}, {71, 72}};
     for (auto [x, y] : contate) EXPECT_EQ(t->coppia(x, y), 1) << x << " " << y;
     for (auto [x, y] : escluse) EXPECT_EQ(t->coppia(x, y), 0) << x << " " << y;
 
     a.SorteElaborazione = 3;
     a.QuantitaNumeri = 3;
     ElaborazioneModalita2(a, archivio, *t);
-    for (int x : {1, 21, 31, 36, 41, 45, 51, 61, 65})
-        EXPECT_EQ(GetFrequenzaFormazioneTerni({x + 2, x, x + 1}, *t), 1) << x;
+    for (int x : {1, 21, 31, 36, 45, 51, 61, 65}) EXPECT_EQ(GetFrequenzaFormazioneTerni({x + 2, x, x + 1}, *t), 1) << x;
     EXPECT_EQ(GetFrequenzaFormazioneTerni({71, 72, 73}, *t), 0);  // covered row
     EXPECT_EQ(GetFrequenzaFormazioneTerni({61, 62, 63, 64}, *t), 4);
 }

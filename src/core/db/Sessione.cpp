@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <algorithm>
 #include <cmath>
 
@@ -49,6 +50,12 @@ std::unique_ptr<DatabaseProgramma> Sessione::apriProgramma(const QString& cartel
         {Parametri::PercorsoDati, QDir(cartellaDati).filePath(QStringLiteral("Dati.iii")), {}},
     };
     const QList<Parametro>& aggiunti = parametriRegistrati();
+    // Two first starts at once (a window and a command, two commands) would both create the
+    // rows: the second waits here and uses what the first made. Without a lock (a folder that
+    // cannot be written) the opening below says what is wrong.
+    QDir().mkpath(cartellaDati);
+    QLockFile blocco(QDir(cartellaDati).filePath(QStringLiteral("DbQuorvane.lock")));
+    blocco.lock();
     auto programma = DatabaseProgramma::apri(cartellaDati, iniziali + aggiunti, errore);
     if (!programma) return nullptr;
     // Program databases made before a feature had its rows.
@@ -126,6 +133,9 @@ bool Sessione::caricaArchivio(TipoCaricamento tipo, const Avanzamento& avanzamen
         case EsitoCaricamento::InizialeOltreArchivio:
             *errore = QStringLiteral("L'estrazione iniziale %1 è oltre l'ultima estrazione dell'archivio.")
                           .arg(archivio.EstrazioneIniziale());
+            return false;
+        case EsitoCaricamento::RuoteNonValide:
+            *errore = QString::fromStdString(motivoRuoteNonValide(*righe));
             return false;
     }
     return false;

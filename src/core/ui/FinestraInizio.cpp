@@ -121,7 +121,8 @@ void FinestraInizio::procedi() {
         },
         &motivo);
     if (!caricato) {
-        Dialoghi::correnti().messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"), MessaggioCaricamento);
+        Dialoghi::correnti().messaggio(this, QMessageBox::Critical, QStringLiteral("Avviso"),
+                                       MessaggioCaricamento + QStringLiteral("\n") + motivo);
         return;
     }
     emit archivioCaricato();

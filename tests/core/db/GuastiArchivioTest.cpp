@@ -9,6 +9,7 @@
 #include "archive/db/FileArchivio.h"
 #include "archive/db/ScritturaArchivio.h"
 #include "core/db/DatabaseArchivio.h"
+#include "support/RigaDiComando.h"
 #include "support/Supporto.h"
 #include "support/SupportoQt.h"
 
@@ -185,4 +186,26 @@ TEST_F(GuastiArchivio, UnBloccoNonEScambiatoPerUnFileRotto) {
     EXPECT_TRUE(errore.contains("bloccato da un altro programma")) << errore.toStdString();
     EXPECT_FALSE(errore.contains("non è un database valido"));
     QSqlQuery(altra.db).exec(QStringLiteral("ROLLBACK"));
+}
+
+// Whatever a wheel column holds (a text, an integer, a blob), the archive loads only when it is a
+// draw: anything else is named with its date and wheel, exit 1, and the file stays as it was.
+TEST_F(GuastiArchivio, UnValoreDiRuotaNonValidoRifiutaLArchivioSenzaCambiarlo) {
+    const QString dati = qpath(cartella / "dati");
+    for (const char* valore : {"'11-11-11-11-11'", "'99-95-00-91-92'", "12345", "x'3031'", "'05-12-33-47-89-10'"}) {
+        SCOPED_TRACE(valore);
+        {
+            AltraConnessione altra(percorso);
+            ASSERT_TRUE(QSqlQuery(altra.db).exec(
+                QStringLiteral("UPDATE EstrazioniLotto SET Ca = %1 WHERE DataEstrazione LIKE '2023-01-05%'")
+                    .arg(valore)));
+        }
+        const std::string prima = test::leggiFile(cartella / "a.db");
+        const auto esito = test::eseguiCli({"--archivio", percorso, "estrazioni"}, dati);
+        EXPECT_EQ(esito.codice, 1);
+        EXPECT_TRUE(esito.errori.startsWith("Errore: L'estrazione del 05/01/2023 ha su Cagliari «"))
+            << esito.errori.toStdString();
+        EXPECT_TRUE(esito.uscita.isEmpty());
+        EXPECT_EQ(test::leggiFile(cartella / "a.db"), prima);
+    }
 }

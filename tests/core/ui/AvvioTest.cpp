@@ -183,7 +183,8 @@ TEST_F(Avvio, EstrazioneInizialeOltreLArchivioLasciaLaFinestra) {
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Critical);
     EXPECT_EQ(dialoghi.messaggi[0].titolo, "Avviso");
-    EXPECT_EQ(dialoghi.messaggi[0].testo, FinestraInizio::MessaggioCaricamento);
+    EXPECT_EQ(dialoghi.messaggi[0].testo, FinestraInizio::MessaggioCaricamento +
+                                              "\nL'estrazione iniziale 41 è oltre l'ultima estrazione dell'archivio.");
     EXPECT_EQ(programma->finestraPrincipale(), nullptr);
     EXPECT_TRUE(programma->inizio()->isVisible());
 }
