@@ -39,6 +39,9 @@ std::string messaggioStatistiche(ErroreStatistiche errore, const ArchivioEstrazi
             return "I colpi vanno da 1 a 20";
         case ErroreStatistiche::NessunaOccorrenza:
             return "Nel periodo il numero spia non esce mai con tutti i colpi successivi dentro il periodo";
+        case ErroreStatistiche::BersaglioNonEstratto:
+            return "Nei colpi dopo le uscite del numero spia le ruote bersaglio non sono mai estratte: nulla da "
+                   "contare";
     }
     return {};
 }

@@ -25,7 +25,8 @@ enum class ErroreStatistiche {
     NumeroErrato,
     RuotaErrata,
     ColpiErrati,
-    NessunaOccorrenza
+    NessunaOccorrenza,
+    BersaglioNonEstratto
 };
 
 // The Italian message of a refused request.

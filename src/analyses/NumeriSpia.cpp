@@ -41,15 +41,21 @@ ErroreStatistiche NumeriSpia::calcola(const ArchivioEstrazioni& archivio, const 
         const bool esce = r.posizione > 0 ? archivio.Estratti(t, r.ruota, r.posizione) == r.numero
                                           : archivio.NumeriRuota(t, r.ruota).contiene(r.numero);
         if (!esce || t <= ultimaPresa + r.colpi) continue;
+        // A window where no target wheel is drawn holds nothing to count: it is left out.
+        int ruote = 0;
+        for (int d = t + 1; d <= t + r.colpi; ++d)
+            for (int i = 0; i < quanteBersaglio; ++i)
+                ruote += !archivio.NumeriRuota(d, bersagli[static_cast<std::size_t>(i)]).vuota();
+        if (ruote == 0) {
+            ++nuova.senzaEstrazioni_;
+            continue;
+        }
         ultimaPresa = t;
         nuova.occorrenze_.push_back(t);
         Maschera90 finestra;
-        int ruote = 0;
         for (int d = t + 1; d <= t + r.colpi; ++d)
             for (int i = 0; i < quanteBersaglio; ++i) {
                 const Maschera90& numeri = archivio.NumeriRuota(d, bersagli[static_cast<std::size_t>(i)]);
-                if (numeri.vuota()) continue;
-                ++ruote;
                 finestra |= numeri;
                 numeri.perOgni([&nuova](int x) { ++nuova.figure_[static_cast<std::size_t>(x - 1)].presenze; });
             }
@@ -57,7 +63,9 @@ ErroreStatistiche NumeriSpia::calcola(const ArchivioEstrazioni& archivio, const 
         nuova.ruoteFinestre_ += ruote;
         probabilita.push_back(1 - std::pow(MancataRuota, ruote));
     }
-    if (nuova.occorrenze_.empty()) return ErroreStatistiche::NessunaOccorrenza;
+    if (nuova.occorrenze_.empty())
+        return nuova.senzaEstrazioni_ > 0 ? ErroreStatistiche::BersaglioNonEstratto
+                                          : ErroreStatistiche::NessunaOccorrenza;
 
     nuova.casiAttesi_ = std::accumulate(probabilita.begin(), probabilita.end(), 0.0);
     double varianza = 0;
@@ -102,11 +110,17 @@ std::string NumeriSpia::fraseVerdetto() const {
                                (f.casi == 1 ? " finestra su " : " finestre su ") + std::to_string(occorrenze_.size()) +
                                "; il caso ne dà " + testoCentesimi(casiAttesi_) + ")";
     const std::string corretto = "p corretto " + testoProbabilita(v.pCorretto);
+    const std::string senza = senzaEstrazioni_ == 0
+                                  ? std::string()
+                                  : " Finestre senza estrazioni sulle ruote bersaglio, lasciate fuori: " +
+                                        std::to_string(senzaEstrazioni_) + ".";
     if (v.spicca)
-        return "Spicca " + numero + ": " + corretto + ", sotto 0,05 anche tenendo conto dei 90 numeri provati insieme.";
+        return "Spicca " + numero + ": " + corretto +
+               ", sotto 0,05 anche tenendo conto dei 90 numeri provati insieme." + senza;
     return "Nessun numero spicca: il più lontano dal caso, " + numero + ", ha " + corretto +
            ", non sotto 0,05 una volta tenuto conto dei 90 numeri provati insieme; ciò che si vede è quanto dà il "
-           "caso.";
+           "caso." +
+           senza;
 }
 
 std::string NumeriSpia::testo(int numero, ColonnaSpia colonna) const {

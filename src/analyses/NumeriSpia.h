@@ -76,6 +76,7 @@ private:
     double casiAttesi_ = 0;
     double sigmaCasi_ = 0;
     long long ruoteFinestre_ = 0;  // (draw, target wheel) drawn over every window
+    int senzaEstrazioni_ = 0;      // exits whose window holds no draw of a target wheel
 };
 
 // FgSpia: one row per follower in `ordine`; rows that stand out after the correction are highlighted.

@@ -55,6 +55,7 @@ std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const Rie
     const auto z = r.z();
     return {
         {"Punti", std::to_string(r.punti)},
+        {"Punti senza estrazioni sulle ruote in gioco", std::to_string(r.senzaEstrazioni)},
         {"Giocate", std::to_string(r.giocate)},
         {"Vincite", std::to_string(r.vincite)},
         {"Attese", testoDecimale(r.attese, 2, separatore)},

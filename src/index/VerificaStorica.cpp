@@ -57,7 +57,8 @@ GiocataStorica gioca(const Previsione& p, int t, const AnalisiIndice& a, const A
         for (int w = 1; w <= NumRuote; ++w) estratte += a.ruoteInGioco[w - 1] && !archivio.NumeriRuota(d, w).vuota();
         mancata *= std::pow(mancataRuota, estratte);
         g.estrazioniRuota += estratte;
-        if (g.colpo != 0) continue;
+        // No stake where no wheel in play is drawn: there is nothing to play on.
+        if (g.colpo != 0 || estratte == 0) continue;
         ++g.puntata;
         g.vincitaAttesa += resa * estratte / ruote;
         for (int w = 1; w <= NumRuote; ++w) {
@@ -76,6 +77,14 @@ GiocataStorica gioca(const Previsione& p, int t, const AnalisiIndice& a, const A
     }
     g.probabilita = 1 - mancata;
     return g;
+}
+
+// Whether any wheel in play is drawn in t+1 .. t+NumeroColpi.
+bool finestraConEstrazioni(const AnalisiIndice& a, const ArchivioEstrazioni& archivio, int t) {
+    for (int d = t + 1; d <= t + a.NumeroColpi; ++d)
+        for (int w = 1; w <= NumRuote; ++w)
+            if (a.ruoteInGioco[w - 1] && !archivio.NumeriRuota(d, w).vuota()) return true;
+    return false;
 }
 
 std::optional<std::string> erroreIndice(const AnalisiIndice& a) {
@@ -120,9 +129,10 @@ std::optional<std::string> erroreStrategia(const OpzioniStoriche& o) {
     return std::nullopt;
 }
 
-RiepilogoStorico riassumi(const std::vector<GiocataStorica>& giocate, int punti) {
+RiepilogoStorico riassumi(const std::vector<GiocataStorica>& giocate, int punti, int senzaEstrazioni) {
     RiepilogoStorico r;
     r.punti = punti;
+    r.senzaEstrazioni = senzaEstrazioni;
     r.giocate = static_cast<int>(giocate.size());
     for (const GiocataStorica& g : giocate) {
         r.vincite += g.colpo != 0;
@@ -136,13 +146,13 @@ RiepilogoStorico riassumi(const std::vector<GiocataStorica>& giocate, int punti)
 }
 
 // The strategies other than the index choose in one pass over the draws: cheap, so no threads.
-EsitoStorico giocaStrategia(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio,
-                            const std::vector<int>& punti) {
+EsitoStorico giocaStrategia(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio, const std::vector<int>& punti,
+                            int senzaEstrazioni) {
     const std::vector<Previsione> scelte = sceltePunti(o, archivio, punti);
     EsitoStorico esito;
     for (std::size_t i = 0; i < punti.size(); ++i)
         esito.giocate.push_back(gioca(scelte[i], punti[i], o.analisi, archivio));
-    esito.riepilogo = riassumi(esito.giocate, static_cast<int>(punti.size()));
+    esito.riepilogo = riassumi(esito.giocate, static_cast<int>(punti.size()), senzaEstrazioni);
     aggiungiP(esito.riepilogo, esito.giocate, o.seme);
     return esito;
 }
@@ -164,14 +174,20 @@ OpzioniStoriche periodoPredefinito(OpzioniStoriche o, const ArchivioEstrazioni& 
     return o;
 }
 
-std::vector<int> puntiStorici(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio) {
+std::vector<int> puntiStorici(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio, int* senzaEstrazioni) {
     std::vector<int> punti;
+    int saltati = 0;
     const int colpi = o.analisi.NumeroColpi;
     const int ultimo = std::min(o.al, archivio.NumEstrazioni()) - colpi;
+    int precedente = 0;  // the last point, played or left out
     for (int t = std::max(o.dal, 1); t <= ultimo; ++t) {
-        if (!punti.empty() && t < punti.back() + colpi) continue;  // the previous play is still running
-        if (o.strategia != Strategia::Indice || eEstrazioneModello(o.analisi, archivio, t)) punti.push_back(t);
+        if (precedente > 0 && t < precedente + colpi) continue;  // the previous play is still running
+        if (o.strategia == Strategia::Indice && !eEstrazioneModello(o.analisi, archivio, t)) continue;
+        precedente = t;
+        if (finestraConEstrazioni(o.analisi, archivio, t)) punti.push_back(t);
+        else ++saltati;
     }
+    if (senzaEstrazioni) *senzaEstrazioni = saltati;
     return punti;
 }
 
@@ -191,16 +207,23 @@ std::optional<std::string> erroreStorico(const OpzioniStoriche& o, const Archivi
     } else if (auto errore = erroreIndice(a)) {
         return errore;
     }
-    if (puntiStorici(o, archivio).empty())
+    int senzaEstrazioni = 0;
+    if (puntiStorici(o, archivio, &senzaEstrazioni).empty()) {
+        if (senzaEstrazioni > 0)
+            return "Nessuna estrazione delle ruote in gioco nei colpi dopo i punti del periodo (punti senza "
+                   "estrazioni sulle ruote in gioco: " +
+                   std::to_string(senzaEstrazioni) + "): nulla da giocare.";
         return "Nessun punto nel periodo seguito da " + std::to_string(a.NumeroColpi) + " colpi entro la sua fine.";
+    }
     return std::nullopt;
 }
 
 EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio,
                              const std::atomic<bool>* annulla, const AvanzamentoStorico& avanzamento, int thread) {
-    const std::vector<int> punti = puntiStorici(o, archivio);
+    int senzaEstrazioni = 0;
+    const std::vector<int> punti = puntiStorici(o, archivio, &senzaEstrazioni);
     const int quanti = static_cast<int>(punti.size());
-    if (o.strategia != Strategia::Indice) return giocaStrategia(o, archivio, punti);
+    if (o.strategia != Strategia::Indice) return giocaStrategia(o, archivio, punti, senzaEstrazioni);
     std::vector<std::vector<GiocataStorica>> perPunto(punti.size());
     std::atomic<int> prossimo{0};
     std::atomic<bool> interrotto{false};
@@ -251,7 +274,7 @@ EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni&
     }
     for (auto& giocate : perPunto)
         for (GiocataStorica& g : giocate) esito.giocate.push_back(std::move(g));
-    esito.riepilogo = riassumi(esito.giocate, quanti);
+    esito.riepilogo = riassumi(esito.giocate, quanti, senzaEstrazioni);
     aggiungiP(esito.riepilogo, esito.giocate, o.seme);
     return esito;
 }

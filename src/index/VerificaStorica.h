@@ -64,6 +64,8 @@ struct GiocataStorica {
 
 struct RiepilogoStorico {
     int punti = 0;  // points of the period, with or without a play
+    // Points skipped because no wheel in play was drawn in their play window (a wheel's early years).
+    int senzaEstrazioni = 0;
     int giocate = 0;
     int vincite = 0;
     double attese = 0;  // expected hits
@@ -98,8 +100,11 @@ OpzioniStoriche periodoPredefinito(OpzioniStoriche opzioni, const ArchivioEstraz
 
 // The points of the period whose play window t+1 .. t+NumeroColpi ends by `al`: for the index
 // method the draws the model rule picks, for the other strategies dal, dal + colpi, ...; a point
-// whose window would share a draw with the previous point's is skipped.
-std::vector<int> puntiStorici(const OpzioniStoriche& opzioni, const ArchivioEstrazioni& archivio);
+// whose window would share a draw with the previous point's is skipped. A point whose window
+// holds no draw of the wheels in play has nothing to play: it is left out, and counted in
+// `senzaEstrazioni` when given.
+std::vector<int> puntiStorici(const OpzioniStoriche& opzioni, const ArchivioEstrazioni& archivio,
+                              int* senzaEstrazioni = nullptr);
 
 // An Italian message when the options cannot be run (a period outside the archive or reversed,
 // no point in it, a terno on fewer than three numbers, a strategy's option out of range);

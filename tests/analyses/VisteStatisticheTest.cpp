@@ -176,6 +176,16 @@ TEST(VisteStatistiche, RichiesteRifiutate) {
               }),
               ErroreStatistiche::NessunaOccorrenza);
     EXPECT_EQ(messaggioStatistiche(ErroreStatistiche::ColpiErrati, a), "I colpi vanno da 1 a 20");
+    // A window with no draw of the target wheels counts nothing: left out, and said; with none
+    // left (Firenze is never drawn) the request is refused rather than shown as chance.
+    EXPECT_EQ(spiaCon([](auto& r) { r.bersaglio[2] = true; }), ErroreStatistiche::BersaglioNonEstratto);
+    RichiestaSpia cagliari;
+    cagliari.colpi = 1;
+    cagliari.bersaglio[1] = true;
+    ASSERT_EQ(spia.calcola(a, cagliari), ErroreStatistiche::Nessuno);
+    EXPECT_EQ(spia.occorrenze(), (std::vector<int>{3, 5, 7}));
+    EXPECT_TRUE(spia.fraseVerdetto().ends_with(" Finestre senza estrazioni sulle ruote bersaglio, lasciate fuori: 1."))
+        << spia.fraseVerdetto();
 
     TabelloneAnalitico t;
     EXPECT_EQ(t.calcola(a, 1, 9), ErroreStatistiche::FuoriArchivio);

@@ -8,6 +8,8 @@
 #include "index/CasoStorico.h"
 #include "index/ConfrontoStorico.h"
 #include "index/Probabilita.h"
+#include "support/ArchivioProva.h"
+#include "support/Supporto.h"
 
 using namespace quorvane;
 
@@ -212,4 +214,32 @@ TEST(StrategieStoriche, ConfrontoSceglieSuGliAnniDiAllenamentoEProvaSugliAltri) 
     EXPECT_TRUE(erroreConfronto(o, {{"colpi", {1}}, {"colpi", {2}}}, 9, archivio));
     const std::vector<int> mille(1001, 1);
     EXPECT_TRUE(erroreConfronto(o, {{"colpi", mille}}, 9, archivio));
+}
+
+// Nazionale is drawn from 04/05/2005 only. A point whose colpi hold no draw of the wheels in play
+// has nothing to stake: it is left out and counted, so that chance's return on what is played
+// stays the ambo's 62.4%; a period with no such draw at all is refused.
+TEST(StrategieStoriche, NessunaGiocataDoveLeRuoteInGiocoNonSonoEstratte) {
+    RICHIEDE_STORICO();
+    const ArchivioEstrazioni& archivio = test::archivioReale();
+    OpzioniStoriche o = strategia(Strategia::Frequenti, 1, archivio.NumEstrazioni(), 12);
+    o.analisi.ruoteInGioco = {};
+    o.analisi.ruoteInGioco[NumRuote - 1] = true;
+    o.ruotaLetta = NumRuote;
+    ASSERT_EQ(erroreStorico(o, archivio), std::nullopt);
+    const EsitoStorico esito = VerificaStorica(o, archivio);
+    EXPECT_EQ(esito.riepilogo.senzaEstrazioni, 324);  // 325 points before 04/05/2005, one reaching it
+    EXPECT_EQ(esito.riepilogo.punti + esito.riepilogo.senzaEstrazioni, 614);
+    EXPECT_GT(esito.riepilogo.giocate, 0);
+    for (const GiocataStorica& g : esito.giocate) {
+        EXPECT_GT(g.estrazioniRuota, 0) << g.punto;
+        EXPECT_FALSE(archivio.DataEstrazione(g.punto + 12) < (Data{2005, 5, 4})) << g.punto;
+    }
+    EXPECT_NEAR(esito.riepilogo.resaAttesa(), 100 * 250.0 * 10 / 4005, 1e-9);
+
+    o.strategia = Strategia::Ritardatario;
+    o.al = 100;
+    const auto errore = erroreStorico(o, archivio);
+    ASSERT_TRUE(errore);
+    EXPECT_NE(errore->find("punti senza estrazioni sulle ruote in gioco: 8"), std::string::npos) << *errore;
 }
