@@ -368,11 +368,18 @@ std::string_view intestazioneStatistiche(ColonnaStatistiche colonna) {
     return Intestazioni[static_cast<std::size_t>(colonna)];
 }
 
-std::optional<ColonnaStatistiche> colonnaStatistiche(std::string_view nome) {
+std::vector<std::string> intestazioniStatistiche(TipoStatistiche tipo) {
+    std::vector<std::string> testi;
+    for (ColonnaStatistiche c : colonneStatistiche(tipo)) testi.emplace_back(intestazioneStatistiche(c));
+    testi[0] = tipo == TipoStatistiche::Ambi ? "Ambo" : tipo == TipoStatistiche::Gruppi ? "Gruppo" : "Numero";
+    return testi;
+}
+
+std::optional<ColonnaStatistiche> colonnaStatistiche(std::string_view nome, TipoStatistiche tipo) {
     const std::string cercata = normalizza(nome);
     if (cercata == "ambo" || cercata == "gruppo") return ColonnaStatistiche::Elemento;
-    for (int c = 0; c < static_cast<int>(Intestazioni.size()); ++c)
-        if (cercata == normalizza(Intestazioni[static_cast<std::size_t>(c)])) return static_cast<ColonnaStatistiche>(c);
+    for (ColonnaStatistiche c : colonneStatistiche(tipo))
+        if (cercata == normalizza(intestazioneStatistiche(c))) return c;
     return std::nullopt;
 }
 
@@ -385,10 +392,9 @@ void riempiStatistiche(Griglia& tabella, const Statistiche& statistiche, const A
     const TipoStatistiche tipo = statistiche.richiesta().tipo;
     const std::vector<ColonnaStatistiche> colonne = colonneStatistiche(tipo);
     const int ultima = static_cast<int>(colonne.size()) - 1;
-    std::string intestazione = tipo == TipoStatistiche::Ambi     ? "Ambo"
-                               : tipo == TipoStatistiche::Gruppi ? "Gruppo"
-                                                                 : "Numero";
-    for (std::size_t c = 1; c < colonne.size(); ++c) (intestazione += '|') += intestazioneStatistiche(colonne[c]);
+    std::string intestazione;
+    for (const std::string& testo : intestazioniStatistiche(tipo))
+        (intestazione += intestazione.empty() ? "" : "|") += testo;
     tabella.impostaIntestazione(intestazione);
     tabella.impostaRighe(1);
     tabella.impostaRighe(static_cast<int>(ordine.size()) + 1);

@@ -181,8 +181,11 @@ private:
 
 // The header text of a column ("Numero" for the element).
 std::string_view intestazioneStatistiche(ColonnaStatistiche colonna);
-// Name of a column as --ordina takes it: the header text, letter case, blanks and dots aside.
-std::optional<ColonnaStatistiche> colonnaStatistiche(std::string_view nome);
+// The header texts of the table of a kind, in order.
+std::vector<std::string> intestazioniStatistiche(TipoStatistiche tipo);
+// A column of the table of a kind as --ordina names it: the header text, letter case, blanks and
+// dots aside ("ambo" and "gruppo" name the element too); none for a column the table has not.
+std::optional<ColonnaStatistiche> colonnaStatistiche(std::string_view nome, TipoStatistiche tipo);
 // The order a click on a column gives first: the element ascending, every figure descending.
 bool discendentePerPrimo(ColonnaStatistiche colonna);
 

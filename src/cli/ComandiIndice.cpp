@@ -39,7 +39,12 @@ std::pair<int, std::vector<int>> previsioneDaTesto(const std::string& testo) {
     std::string pezzo;
     while (std::getline(elenco, pezzo, ',')) {
         const int n = intero(pezzo, "un numero di --previsione", 1, NumeroMassimo);
-        if (tavola.scelto(n) || !tavola.scegli(n)) throw errore;
+        if (tavola.scelto(n))
+            throw ErroreComando{EsitoInputErrato,
+                                "previsione non valida: " + testo + " (il numero " + pezzo + " è ripetuto)"};
+        if (!tavola.scegli(n))
+            throw ErroreComando{EsitoInputErrato, "previsione non valida: " + testo + " (al massimo " +
+                                                      std::to_string(TavolaNumeri::Massimo) + " numeri)"};
     }
     if (tavola.conta() == 0) throw errore;
     return {sorte, tavola.numeri()};

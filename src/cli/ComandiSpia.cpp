@@ -13,16 +13,13 @@ int spiaCmd(const Opzioni& opzioni) {
     if (!sigla) throw ErroreComando{EsitoUsoErrato, "spia richiede la ruota del numero spia: --ruota BA..NZ"};
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     RichiestaSpia richiesta;
-    richiesta.numero = intero(opzioni.argomenti[0], "il numero spia");
+    richiesta.numero = intero(opzioni.argomenti[0], "il numero spia", 1, NumeroMassimo);
     const auto ruota = ruotaDaSigla(*sigla);
     richiesta.ruota = ruota && *ruota != RuotaTutte ? *ruota : 0;
-    if (const auto posizione = opzioni.valore("posizione")) {
-        richiesta.posizione = intero(*posizione, "--posizione");
-        // 0 stands for any position in the engine: one typed must be 1..5.
-        if (richiesta.posizione == 0)
-            throw ErroreComando{EsitoInputErrato, messaggioStatistiche(ErroreStatistiche::PosizioneErrata, archivio)};
-    }
-    if (const auto colpi = opzioni.valore("colpi")) richiesta.colpi = intero(*colpi, "--colpi");
+    // 0 stands for any position in the engine: one typed must be 1..5.
+    if (const auto posizione = opzioni.valore("posizione"))
+        richiesta.posizione = intero(*posizione, "--posizione", 1, NumPosizioni);
+    if (const auto colpi = opzioni.valore("colpi")) richiesta.colpi = intero(*colpi, "--colpi", 1, ColpiSpiaMassimi);
     if (const auto bersaglio = opzioni.valore("ruote-bersaglio")) richiesta.bersaglio = ruoteDaTesto(*bersaglio);
     if (const auto dal = opzioni.valore("dal")) richiesta.dal = estrazioneDa(archivio, *dal);
     if (const auto al = opzioni.valore("al")) richiesta.al = estrazioneDa(archivio, *al);

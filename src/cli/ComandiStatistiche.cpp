@@ -29,7 +29,7 @@ RichiestaStatistiche richiestaDa(const Opzioni& opzioni, const ArchivioEstrazion
     if (opzioni.segnale("ambi")) richiesta.tipo = TipoStatistiche::Ambi;
     if (posizione) {
         richiesta.tipo = TipoStatistiche::Posizione;
-        richiesta.posizione = intero(*posizione, "--posizione");
+        richiesta.posizione = intero(*posizione, "--posizione", 1, NumPosizioni);
     }
     if (gruppi) {
         richiesta.tipo = TipoStatistiche::Gruppi;
@@ -55,8 +55,14 @@ int statisticheCmd(const Opzioni& opzioni) {
     const RichiestaStatistiche richiesta = richiestaDa(opzioni, archivio);
     ColonnaStatistiche colonna = ColonnaStatistiche::Elemento;
     if (const auto ordina = opzioni.valore("ordina")) {
-        const auto scelta = colonnaStatistiche(*ordina);
-        if (!scelta) throw ErroreComando{EsitoInputErrato, "colonna sconosciuta: " + *ordina};
+        const auto scelta = colonnaStatistiche(*ordina, richiesta.tipo);
+        if (!scelta) {
+            std::string valide;
+            for (const std::string& nome : intestazioniStatistiche(richiesta.tipo))
+                valide += (valide.empty() ? "" : ", ") + nome;
+            throw ErroreComando{EsitoInputErrato,
+                                "--ordina: la tabella non ha la colonna " + *ordina + " (colonne: " + valide + ")"};
+        }
         colonna = *scelta;
     }
     Statistiche statistiche;

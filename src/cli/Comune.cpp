@@ -102,6 +102,8 @@ ArchivioEstrazioni caricaArchivio(const Opzioni& opzioni, int estrazioneIniziale
         case EsitoCaricamento::InizialeOltreArchivio:
             throw ErroreComando{EsitoInputErrato, "l'estrazione iniziale " + std::to_string(estrazioneIniziale) +
                                                       " è oltre l'ultima estrazione dell'archivio"};
+        case EsitoCaricamento::RuoteNonValide:
+            throw ErroreComando{EsitoInputErrato, motivoRuoteNonValide(*righe)};
     }
     return archivio;
 }
@@ -137,6 +139,8 @@ int estrazioneDa(const ArchivioEstrazioni& archivio, const std::string& testo) {
 
 std::array<bool, NumRuote> ruoteDaTesto(const std::string& testo) {
     std::array<bool, NumRuote> ruote{};
+    // No wheel is no choice: a command would otherwise fall back on its own default silently.
+    if (testo.empty()) throw ErroreComando{EsitoInputErrato, "nessuna ruota indicata: BA,CA,... o TU"};
     std::stringstream elenco(testo);
     std::string sigla;
     while (std::getline(elenco, sigla, ',')) {
@@ -160,20 +164,36 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
         throw ErroreComando{EsitoUsoErrato, "numero di argomenti errato per " + opzioni.comando};
 }
 
-std::string testoBreve(const std::string& messaggio) {
-    constexpr std::size_t Lungo = 120, Tenuti = 80;
-    const auto continua = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+namespace {
+constexpr std::size_t Lungo = 120, Tenuti = 80;
+
+bool continua(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// A text of more than Lungo characters as its first Tenuti and "…"; a shorter one as it is.
+std::string accorciato(std::string_view testo) {
+    std::size_t caratteri = 0, taglio = testo.size();
+    for (std::size_t j = 0; j < testo.size(); ++j) {
+        if (continua(testo[j])) continue;
+        if (caratteri++ == Tenuti) taglio = j;
+    }
+    return caratteri > Lungo ? std::string(testo.substr(0, taglio)) + "…" : std::string(testo);
+}
+}  // namespace
+
+std::string testoBreve(std::string messaggio, const std::vector<std::string>& argomenti) {
+    for (const std::string& argomento : argomenti) {
+        const std::string breve = accorciato(argomento);
+        if (breve.size() == argomento.size()) continue;
+        for (std::size_t i = messaggio.find(argomento); i != std::string::npos; i = messaggio.find(argomento, i))
+            messaggio.replace(i, argomento.size(), breve);
+    }
     std::string breve;
     std::size_t i = 0;
     while (i < messaggio.size()) {
         const std::size_t fine = std::min(messaggio.find_first_of(" \n", i), messaggio.size());
-        std::size_t caratteri = 0, taglio = fine;
-        for (std::size_t j = i; j < fine; ++j) {
-            if (continua(messaggio[j])) continue;
-            if (caratteri++ == Tenuti) taglio = j;
-        }
-        breve.append(messaggio, i, (caratteri > Lungo ? taglio : fine) - i);
-        if (caratteri > Lungo) breve += "…";
+        breve += accorciato(std::string_view(messaggio).substr(i, fine - i));
         if (fine < messaggio.size()) breve += messaggio[fine];
         i = fine + 1;
     }

@@ -93,9 +93,9 @@ void controllaOpzioni(const Opzioni& opzioni, std::initializer_list<const char*>
 void stampaControllo(const Opzioni& opzioni, const std::vector<RigaAggiornamento>& righe,
                      const std::vector<RigaArchivio>& memorizzate);
 
-// A message with every run of more than 120 characters without blanks (an argument echoed back,
-// however long) cut to its first 80 characters and "…".
-std::string testoBreve(const std::string& messaggio);
+// A message with every argument of the command line it echoes and every run without blanks of
+// more than 120 characters cut to its first 80 characters and "…".
+std::string testoBreve(std::string messaggio, const std::vector<std::string>& argomenti = {});
 
 // The commands of each part of the program.
 std::vector<Comando> comandiArchivio();

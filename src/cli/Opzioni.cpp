@@ -25,6 +25,11 @@ std::optional<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti, s
         } else if (i + 1 >= argomenti.size()) {
             *errore = "manca il valore dell'opzione " + a;
             return std::nullopt;
+        } else if ((nome == "archivio" && opzioni.archivio) ||
+                   (opzioni.valori.count(nome) && !Ripetibili.count(nome))) {
+            // Keeping the last would act silently on another file or choice than the user read.
+            *errore = "l'opzione " + a + " è data più volte: ne vale una sola";
+            return std::nullopt;
         } else if (nome == "archivio") {
             opzioni.archivio = argomenti[++i];
         } else {

@@ -9,8 +9,12 @@
 namespace quorvane::cli {
 
 // Options that take no value.
-inline const std::set<std::string> Segnali = {"json",           "forza-ultima", "fine-ricerca", "veloce", "correggi",
-                                              "con-estrazione", "controlla",    "lettere",      "ambi",   "aggiorna"};
+inline const std::set<std::string> Segnali = {
+    "json",      "forza-ultima", "fine-ricerca", "veloce",   "correggi", "con-estrazione",
+    "controlla", "lettere",      "ambi",         "aggiorna", "si"};
+
+// Options that may be given more than once, each time adding a value; any other is given once.
+inline const std::set<std::string> Ripetibili = {"previsione", "confronta", "gruppo"};
 
 struct Opzioni {
     std::optional<std::string> archivio;  // --archivio FILE
@@ -25,7 +29,8 @@ struct Opzioni {
     bool segnale(const std::string& nome) const { return segnali.count(nome) > 0; }
 };
 
-// Bad usage (unknown option, missing value) is reported as an Italian message.
+// Bad usage (missing value, an option given twice that takes one value) is reported as an
+// Italian message.
 std::optional<Opzioni> leggiOpzioni(const std::vector<std::string>& argomenti, std::string* errore);
 
 }  // namespace quorvane::cli

@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QLocale>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 
@@ -78,8 +82,10 @@ std::optional<std::vector<std::string>> leggiArgomenti(char** argv, std::string*
 
 // The error on one line of standard error and, under --json, as {"errore": ...} on standard
 // output, so that a script reading the JSON is told too; the exit status is the error's.
-int segnala(bool json, const ErroreComando& e, bool conAiuto) {
-    const std::string messaggio = testoBreve(e.messaggio);
+int segnala(bool json, const ErroreComando& e, bool conAiuto, const std::vector<std::string>& argomenti = {}) {
+    std::string messaggio = testoBreve(e.messaggio, argomenti);
+    // One line, whatever the message was made for (a window's box may take several).
+    std::replace(messaggio.begin(), messaggio.end(), '\n', ' ');
     std::cerr << "Errore: " << messaggio << (conAiuto ? " (quorvane-cli --help per l'uso)" : "") << "\n";
     if (json) {
         quorvane::CampiExtra campi = {{"errore", messaggio}};
@@ -89,10 +95,25 @@ int segnala(bool json, const ErroreComando& e, bool conAiuto) {
     return e.esito;
 }
 
+// A command's status once what it printed is written: output that could not be written (a full
+// disk, a file past the size limit) makes the run fail, named as a write error.
+int uscitaScritta(bool json, int esito, const std::vector<std::string>& argomenti) {
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) return esito;
+    const std::string motivo = errno == EFBIG    ? "il file supera la dimensione massima consentita"
+                               : errno == ENOSPC ? "spazio esaurito sul disco"
+                                                 : std::strerror(errno);
+    return segnala(json, {EsitoInputErrato, "scrittura dell'uscita non riuscita: " + motivo}, false, argomenti);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     preparaUscite();
+#ifdef SIGXFSZ
+    // Past the file size limit a write must fail and be reported, not end the program unheard.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
     // Texts as the windows show them, with the Italian decimal comma.
@@ -115,14 +136,14 @@ int main(int argc, char** argv) {
     // Asked for even when the rest of the line cannot be read: the error is then JSON too.
     const bool json = std::find(argomenti.begin(), argomenti.end(), "--json") != argomenti.end();
     auto opzioni = leggiOpzioni(argomenti, &errore);
-    if (!opzioni) return segnala(json, {EsitoUsoErrato, errore}, true);
+    if (!opzioni) return segnala(json, {EsitoUsoErrato, errore}, true, argomenti);
     for (const Comando& c : comandi) {
         if (c.nome != opzioni->comando) continue;
         try {
-            return c.esegui(*opzioni);
+            return uscitaScritta(json, c.esegui(*opzioni), argomenti);
         } catch (const ErroreComando& e) {
-            return segnala(json, e, false);
+            return segnala(json, e, false, argomenti);
         }
     }
-    return segnala(json, {EsitoUsoErrato, "comando sconosciuto: " + opzioni->comando}, true);
+    return segnala(json, {EsitoUsoErrato, "comando sconosciuto: " + opzioni->comando}, true, argomenti);
 }

@@ -100,11 +100,15 @@ TEST(Statistiche, OrdineEColonne) {
     const auto data = s.ordine(ColonnaStatistiche::DataUltima, true);
     EXPECT_EQ(s.figura(data.front()).ultima, 8);
 
-    EXPECT_EQ(colonnaStatistiche("Rit. attuale"), ColonnaStatistiche::RitardoAttuale);
-    EXPECT_EQ(colonnaStatistiche("ritattuale"), ColonnaStatistiche::RitardoAttuale);
-    EXPECT_EQ(colonnaStatistiche("AMBO"), ColonnaStatistiche::Elemento);
-    EXPECT_EQ(colonnaStatistiche("data ultima"), ColonnaStatistiche::DataUltima);
-    EXPECT_FALSE(colonnaStatistiche("Colpi"));
+    EXPECT_EQ(colonnaStatistiche("Rit. attuale", TipoStatistiche::Estratti), ColonnaStatistiche::RitardoAttuale);
+    EXPECT_EQ(colonnaStatistiche("ritattuale", TipoStatistiche::Estratti), ColonnaStatistiche::RitardoAttuale);
+    EXPECT_EQ(colonnaStatistiche("AMBO", TipoStatistiche::Ambi), ColonnaStatistiche::Elemento);
+    EXPECT_EQ(colonnaStatistiche("data ultima", TipoStatistiche::Estratti), ColonnaStatistiche::DataUltima);
+    EXPECT_FALSE(colonnaStatistiche("Colpi", TipoStatistiche::Estratti));
+    // Only the columns the table has: groups have their numbers and no wheels of the last exit.
+    EXPECT_EQ(colonnaStatistiche("Numeri", TipoStatistiche::Gruppi), ColonnaStatistiche::Numeri);
+    EXPECT_FALSE(colonnaStatistiche("Numeri", TipoStatistiche::Estratti));
+    EXPECT_FALSE(colonnaStatistiche("Ruote ultima", TipoStatistiche::Gruppi));
 }
 
 TEST(Statistiche, CasoCalcolatoAMano) {

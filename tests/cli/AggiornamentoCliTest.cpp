@@ -201,6 +201,7 @@ TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
             {"--archivio", db, "scarica-storico", "--indirizzo", url(guasto), "--aggiorna"}, dati);
         EXPECT_EQ(fallito.codice, 1) << guasto;
         EXPECT_TRUE(fallito.errori.startsWith("Errore: ")) << fallito.errori.toStdString();
+        EXPECT_EQ(fallito.errori.count('\n'), 1) << fallito.errori.toStdString();  // one line, as every error
         EXPECT_EQ(fallito.uscita, "") << guasto;
         EXPECT_EQ(test::leggiFile(cartella / "a.db"), prima) << guasto;
     }

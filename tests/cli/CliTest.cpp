@@ -109,3 +109,18 @@ TEST(RigaDiComando, ErroriInJsonBreviEConIlCodiceDelCaso) {
     EXPECT_EQ(anello.codice, 1);
     EXPECT_TRUE(anello.errori.contains("collegamenti simbolici formano un ciclo")) << anello.errori.toStdString();
 }
+
+// Past the file size limit the output cannot be written: a write error, exit 1, as a full disk
+// would give, not a program ended by a signal without a word.
+TEST(RigaDiComando, UnaScritturaOltreIlLimiteEUnErrore) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    const QString uscita = qpath(cartella / "uscita.tsv");
+    const auto esito = test::esegui("/bin/sh",
+                                    {"-c", "ulimit -f 1; exec \"$0\" --archivio \"$1\" estrazioni > \"$2\"",
+                                     QStringLiteral(QUORVANE_CLI), qpath(test::percorsoStorico()), uscita},
+                                    qpath(cartella / "dati"));
+    EXPECT_EQ(esito.codice, 1);
+    EXPECT_TRUE(esito.errori.startsWith("Errore: scrittura dell'uscita non riuscita: il file supera la dimensione"))
+        << esito.errori.toStdString();
+}

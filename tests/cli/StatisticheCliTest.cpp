@@ -102,7 +102,58 @@ TEST(RigaDiComandoStatistiche, PosizioneGruppiSpiaTabellone) {
         EXPECT_EQ(esito.uscita, "") << errato.join(' ').toStdString();
     }
     EXPECT_EQ(eseguiCli(archivio + QStringList{"spia", "5", "--ruota", "BA", "--colpi", "21"}, dati).errori,
-              "Errore: I colpi vanno da 1 a 20\n");
+              "Errore: --colpi deve essere tra 1 e 20: 21\n");
     EXPECT_EQ(eseguiCli(archivio + QStringList{"spia", "5"}, dati).codice, 2);
     EXPECT_EQ(eseguiCli(archivio + QStringList{"statistiche", "--ambi", "--posizione", "2"}, dati).codice, 2);
+}
+
+// What the user typed is checked as typed: an option of one value given twice, a number out of the
+// option's own range, a column the table has not, an empty list of wheels, a long argument echoed
+// back; a refusal, never a silent choice.
+TEST(RigaDiComandoStatistiche, OgniOpzioneControllataComeScritta) {
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    test::scriviFile(
+        cartella / "storico.txt",
+        "2024/02/27\tBA\t1\t2\t3\t4\t6\n2024/02/29\tBA\t5\t2\t3\t4\t6\n2024/03/02\tBA\t5\t22\t23\t24\t26\n");
+    const QStringList archivio = {"--archivio", qpath(cartella / "storico.txt")};
+    struct Caso {
+        QStringList argomenti;
+        int codice;
+        QString messaggio;
+    };
+    const QString enorme = "9223372036854775808";
+    const std::vector<Caso> casi = {
+        {archivio + QStringList{"statistiche", "--gruppi", "cadenze", "--gruppi", "figure"}, 2,
+         "l'opzione --gruppi è data più volte"},
+        {QStringList{"--archivio", "ra.db"} + archivio + QStringList{"estrazioni"}, 2,
+         "l'opzione --archivio è data più volte"},
+        {archivio + QStringList{"statistiche", "--posizione", enorme}, 1, "--posizione deve essere tra 1 e 5"},
+        {archivio + QStringList{"spia", enorme, "--ruota", "BA"}, 1, "il numero spia deve essere tra 1 e 90"},
+        {archivio + QStringList{"spia", "5", "--ruota", "BA", "--colpi", enorme}, 1, "--colpi deve essere tra 1 e 20"},
+        {archivio + QStringList{"spia", "5", "--ruota", "BA", "--ruote-bersaglio", ""}, 1, "nessuna ruota indicata"},
+        {archivio + QStringList{"verifica-storica", "--strategia", "frequenti", "--quanti", enorme}, 1,
+         "--quanti deve essere tra 1 e 8"},
+        {archivio + QStringList{"verifica-storica", "--strategia", "fissi", "--numeri", "5," + enorme}, 1,
+         "--numeri deve essere tra 1 e 90"},
+        {archivio + QStringList{"verifica-storica", "--confronta", "presenze=10," + enorme, "--prova-dal", "2"}, 1,
+         "--confronta presenze deve essere tra 5 e 200"},
+        {archivio + QStringList{"statistiche", "--gruppi", "decine", "--ordina", "Ruote ultima"}, 1,
+         "la tabella non ha la colonna Ruote ultima (colonne: Gruppo, Numeri, Presenze,"},
+        {archivio + QStringList{"verifica", "--previsione", "2:1,1"}, 1, "(il numero 1 è ripetuto)"},
+        {archivio + QStringList{"verifica", "--previsione", "3:1,2,3,4,5,6,7,8,9"}, 1, "(al massimo 8 numeri)"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.argomenti.join(' ').toStdString());
+        const auto esito = eseguiCli(c.argomenti, dati);
+        EXPECT_EQ(esito.codice, c.codice);
+        EXPECT_TRUE(esito.errori.contains(c.messaggio)) << esito.errori.toStdString();
+        EXPECT_TRUE(esito.uscita.isEmpty());
+    }
+    // A long argument with blanks comes back as its first 80 characters.
+    const QString lungo = QString("1 2 ").repeated(4000);
+    const auto esito = eseguiCli(archivio + QStringList{"statistiche", "--ruote", lungo}, dati);
+    EXPECT_EQ(esito.codice, 1);
+    EXPECT_TRUE(esito.errori.contains(lungo.left(80) + "…")) << esito.errori.left(300).toStdString();
+    EXPECT_LT(esito.errori.size(), 300);
 }

@@ -79,9 +79,9 @@ QString motivoErrore(QNetworkReply* risposta, qint64 ricevuti) {
 
 // Streams the body of `url` into `uscita` as it arrives, never more than the limit: the bytes
 // are counted as they come and the transfer stops at once past it. Empty when the whole body was
-// written; otherwise why not.
+// written; otherwise why not. `senzaCache` asks every cache on the way for the site's own copy.
 QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico& avanzamento,
-                    const LimitiScarico& limiti, VersioneFile* versione = nullptr) {
+                    const LimitiScarico& limiti, VersioneFile* versione = nullptr, bool senzaCache = false) {
     if (!indirizzoHttp(url))
         return QStringLiteral("L'indirizzo \"%1\" non è un indirizzo http o https.").arg(url.toString());
     QNetworkAccessManager rete;
@@ -90,6 +90,11 @@ QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico
     if (versione && !versione->etag.isEmpty()) richiesta.setRawHeader("If-None-Match", versione->etag.toUtf8());
     if (versione && !versione->ultimaModifica.isEmpty())
         richiesta.setRawHeader("If-Modified-Since", versione->ultimaModifica.toUtf8());
+    const bool condizionata = richiesta.hasRawHeader("If-None-Match") || richiesta.hasRawHeader("If-Modified-Since");
+    if (senzaCache) {
+        richiesta.setRawHeader("Cache-Control", "no-cache");
+        richiesta.setRawHeader("Pragma", "no-cache");
+    }
     // Qt follows only http and https, never from https down to http.
     richiesta.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     richiesta.setMaximumRedirectsAllowed(MassimoRinvii);
@@ -140,13 +145,31 @@ QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico
                        .arg(secondi)
                        .arg(scritti));
     });
+    QTimer controllo;
+    if (limiti.annulla) {
+        QObject::connect(&controllo, &QTimer::timeout, [&] {
+            if (limiti.annulla->load()) interrompi(QStringLiteral("annullato."));
+        });
+        controllo.start(100);
+    }
     QEventLoop attesa;
     QObject::connect(risposta, &QNetworkReply::finished, &attesa, &QEventLoop::quit);
     scadenza.start(limiti.tempoMassimoMs);
     if (!risposta->isFinished()) attesa.exec(QEventLoop::ExcludeUserInputEvents);
     scadenza.stop();
+    controllo.stop();
 
     const bool riuscito = motivo.isEmpty() && risposta->error() == QNetworkReply::NoError;
+    if (riuscito && !condizionata && risposta->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 304) {
+        // "Not modified" was not asked for: no copy is known to be current, so the file is asked
+        // for again, whole.
+        risposta->deleteLater();
+        if (!senzaCache) return trasferisci(url, uscita, avanzamento, limiti, versione, true);
+        return QStringLiteral(
+                   "Download di %1 non riuscito: il sito risponde 304 (non modificato) a una richiesta "
+                   "del file intero, senza inviarlo.")
+            .arg(url.toString());
+    }
     if (riuscito && versione) {
         versione->invariata = risposta->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 304;
         if (versione->invariata) {

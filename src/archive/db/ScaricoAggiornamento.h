@@ -3,6 +3,7 @@
 // "Estr_Agg.txt" in the data folder that the update check reads.
 #include <QString>
 #include <QUrl>
+#include <atomic>
 #include <functional>
 
 #include "archive/SorgenteAggiornamento.h"
@@ -26,6 +27,8 @@ QUrl urlFileAggiornamento(const QString& indirizzo);
 struct LimitiScarico {
     int tempoMassimoMs = 20000;  // the whole transfer
     qint64 byteMassimi = 10 * 1024 * 1024;
+    // When set, from any thread, the transfer stops within a tenth of a second.
+    const std::atomic<bool>* annulla = nullptr;
 };
 
 // The rows of a downloaded copy: every line with a date, whatever the first line looks like.

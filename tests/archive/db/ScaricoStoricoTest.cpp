@@ -104,3 +104,24 @@ TEST_F(ArchivioUfficiale, UnFileInvariatoCostaUnaRispostaVuota) {
         EXPECT_EQ(server.richieste().size(), 2u);
     }
 }
+
+// A 304 to a request that named no version (a cache on the way) says nothing of the copy the
+// program has: the file is asked for again, whole; a site that still will not send it is an error,
+// neither "unchanged" nor "an empty file".
+TEST_F(ArchivioUfficiale, Un304NonChiestoVuoleIlFileIntero) {
+    test::ServerHttp cache({.corpo = zip(Storico), .nonModificato = {"cache-control", ""}});
+    VersioneFile versione;
+    auto letto = scaricaArchivioUfficialeSeCambiato(url(cache), versione);
+    ASSERT_TRUE(letto && std::holds_alternative<std::vector<RigaAggiornamento>>(*letto));
+    EXPECT_EQ(std::get<std::vector<RigaAggiornamento>>(*letto).size(), 2u);
+    EXPECT_FALSE(versione.invariata);
+    EXPECT_EQ(cache.richieste().size(), 2u);
+
+    test::ServerHttp sempre({.stato = 304});
+    for (auto esito :
+         {scaricaArchivioUfficiale(url(sempre)), *scaricaArchivioUfficialeSeCambiato(url(sempre), versione)}) {
+        ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(esito));
+        EXPECT_NE(std::get<ErroreSorgente>(esito).messaggio.find("risponde 304"), std::string::npos)
+            << std::get<ErroreSorgente>(esito).messaggio;
+    }
+}
