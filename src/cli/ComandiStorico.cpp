@@ -4,6 +4,7 @@
 #include <charconv>
 #include <sstream>
 
+#include "cli/Avanzamento.h"
 #include "cli/OpzioniIndice.h"
 #include "index/ConfrontoStorico.h"
 #include "index/GiudizioVerifica.h"
@@ -15,10 +16,12 @@ namespace {
 
 // What every strategy takes; the draw, "Fine ricerca" and the forecasts are the test's own at
 // each point.
-const std::initializer_list<const char*> opzioniStorico = {
-    "mensile", "forza-ultima", "presenze", "colpi",     "ruote",  "qn",       "capogioco", "sorte",     "veloce",
-    "metodo",  "dal",          "al",       "strategia", "quanti", "finestra", "numeri",    "confronta", "prova-dal"};
-const std::vector<std::string> opzioniComuni = {"colpi", "ruote", "dal", "al", "strategia", "confronta", "prova-dal"};
+const std::initializer_list<const char*> opzioniStorico = {"mensile", "forza-ultima", "presenze",  "colpi",  "ruote",
+                                                           "qn",      "capogioco",    "sorte",     "veloce", "metodo",
+                                                           "dal",     "al",           "strategia", "quanti", "finestra",
+                                                           "numeri",  "confronta",    "prova-dal", "si"};
+const std::vector<std::string> opzioniComuni = {"colpi",     "ruote",     "dal",       "al",
+                                                "strategia", "confronta", "prova-dal", "si"};
 const std::vector<std::string> opzioniIndiceStorico = {"mensile",   "forza-ultima", "presenze", "qn",
                                                        "capogioco", "sorte",        "veloce",   "metodo"};
 
@@ -56,12 +59,13 @@ const NomeStrategia& strategiaDaRiga(const Opzioni& opzioni) {
 }
 
 // A list "v1,v2,...": one that holds anything but whole numbers is bad input, as its values are.
-std::vector<int> interiDaTesto(const std::string& testo, const std::string& cosa) {
+std::vector<int> interiDaTesto(const std::string& testo, const std::string& cosa, IntervalloOpzione intervallo) {
     std::vector<int> valori;
     std::stringstream elenco(testo);
     std::string pezzo;
     try {
-        while (std::getline(elenco, pezzo, ',')) valori.push_back(intero(pezzo, cosa));
+        while (std::getline(elenco, pezzo, ','))
+            valori.push_back(intero(pezzo, cosa, intervallo.minimo, intervallo.massimo));
     } catch (ErroreComando& errore) {
         errore.esito = EsitoInputErrato;
         throw;
@@ -76,8 +80,13 @@ int ruotaLetta(const Opzioni& opzioni) {
     return ruota && *ruota != RuotaTutte ? *ruota : 1;
 }
 
-OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& archivio) {
-    const NomeStrategia& strategia = strategiaDaRiga(opzioni);
+OpzioniStoriche opzioniDaRiga(const Opzioni& riga, const ArchivioEstrazioni& archivio) {
+    const NomeStrategia& strategia = strategiaDaRiga(riga);
+    // A compared option takes the compared values in every combination: its base value, whatever
+    // it is, is never used.
+    Opzioni opzioni = riga;
+    if (const auto confronto = riga.valori.find("confronta"); confronto != riga.valori.end())
+        for (const std::string& testo : confronto->second) opzioni.valori.erase(testo.substr(0, testo.find('=')));
     Opzioni indice = opzioni;
     if (strategia.strategia != Strategia::Indice) indice.valori.erase("sorte");  // estratto .. cinquina
     OpzioniStoriche o;
@@ -89,9 +98,11 @@ OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& 
         throw ErroreComando{EsitoInputErrato, "--metodo deve essere modalita2 o ciclo"};
     o.metodo = metodo && *metodo == "ciclo" ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
     o.ruotaLetta = ruotaLetta(opzioni);
-    if (auto quanti = opzioni.valore("quanti")) o.quanti = intero(*quanti, "--quanti");
-    if (auto finestra = opzioni.valore("finestra")) o.finestra = intero(*finestra, "--finestra");
-    if (auto numeri = opzioni.valore("numeri")) o.numeri = interiDaTesto(*numeri, "un numero di --numeri");
+    if (auto quanti = opzioni.valore("quanti")) o.quanti = intero(*quanti, "--quanti", 1, Previsione::MaxNumeri);
+    if (auto finestra = opzioni.valore("finestra"))
+        o.finestra = intero(*finestra, "--finestra", 1, OpzioniStoriche::FinestraMassima);
+    if (auto numeri = opzioni.valore("numeri"))
+        o.numeri = interiDaTesto(*numeri, "un numero di --numeri", {1, NumeroMassimo});
     if (auto sorte = opzioni.valore("sorte"); sorte && o.strategia != Strategia::Indice) {
         const auto s = std::find(std::begin(NomiSorte) + 1, std::end(NomiSorte), *sorte);
         if (s == std::end(NomiSorte))
@@ -100,7 +111,9 @@ OpzioniStoriche opzioniDaRiga(const Opzioni& opzioni, const ArchivioEstrazioni& 
     }
     if (auto dal = opzioni.valore("dal")) o.dal = estrazioneDa(archivio, *dal);
     if (auto al = opzioni.valore("al")) o.al = estrazioneDa(archivio, *al);
-    if (auto errore = erroreStorico(o, archivio)) throw ErroreComando{EsitoInputErrato, *errore};
+    // A comparison checks each combination once its values are in: the base alone may not run.
+    const bool confronto = riga.valori.count("confronta") || riga.valori.count("prova-dal");
+    if (auto errore = erroreStorico(o, archivio); errore && !confronto) throw ErroreComando{EsitoInputErrato, *errore};
     return o;
 }
 
@@ -116,6 +129,7 @@ JsonGrezzo numeroJson(std::optional<double> valore) {
 // The summary as the JSON gives it: integers, numbers, null where there is none.
 CampiExtra campiRiepilogo(const RiepilogoStorico& r) {
     return {{"Punti", static_cast<long long>(r.punti)},
+            {"Punti senza estrazioni sulle ruote in gioco", static_cast<long long>(r.senzaEstrazioni)},
             {"Giocate", static_cast<long long>(r.giocate)},
             {"Vincite", static_cast<long long>(r.vincite)},
             {"Attese", numeroJson(r.attese)},
@@ -152,7 +166,8 @@ std::vector<OpzioneConfronto> confrontoDaRiga(const Opzioni& opzioni) {
         if (uguale == std::string::npos || uguale == 0)
             throw ErroreComando{EsitoInputErrato, "--confronta vuole OPZIONE=v1,v2,...: " + testo};
         const std::string nome = testo.substr(0, uguale);
-        confronto.push_back({nome, interiDaTesto(testo.substr(uguale + 1), "un valore di --confronta " + nome)});
+        confronto.push_back({nome, interiDaTesto(testo.substr(uguale + 1), "un valore di --confronta " + nome,
+                                                 intervalloConfronto(nome).value_or(IntervalloOpzione{}))});
     }
     return confronto;
 }
@@ -165,7 +180,11 @@ int confrontoCmd(const Opzioni& opzioni, const ArchivioEstrazioni& archivio, con
         throw ErroreComando{EsitoInputErrato, "--confronta e --prova-dal vanno dati insieme"};
     const int provaDal = estrazioneDa(archivio, *testoProva);
     if (auto errore = erroreConfronto(o, confronto, provaDal, archivio)) throw ErroreComando{EsitoInputErrato, *errore};
-    const EsitoConfronto esito = confronta(o, confronto, provaDal, archivio);
+    AvanzamentoLungo avanzamento("combinazioni", static_cast<int>(combinazioniConfronto(o, confronto).size()),
+                                 opzioni.segnale("si"));
+    const EsitoConfronto esito = confronta(o, confronto, provaDal, archivio, &avanzamento.annulla(),
+                                           [&avanzamento](int fatti, int totale) { avanzamento(fatti, totale); });
+    if (auto rifiuto = avanzamento.rifiuto()) throw ErroreComando{EsitoInputErrato, *rifiuto};
     Griglia tabella("FgConfronto");
     riempiTabellaConfronto(tabella, confronto, esito, separatore);
     CampiExtra migliore;
@@ -218,7 +237,7 @@ std::vector<Comando> comandiStorico() {
              "[--ruote BA,CA,...|TU] [--dal N|GG/MM/AAAA] [--al N|GG/MM/AAAA] "
              "[--mensile U|1..31] [--forza-ultima] [--presenze N] [--qn N] [--capogioco N] [--sorte S] [--veloce] "
              "[--metodo modalita2|ciclo] [--quanti N] [--finestra L] [--numeri a,b,...] "
-             "[--confronta OPZIONE=v1,v2,...]... [--prova-dal N|GG/MM/AAAA]",
+             "[--confronta OPZIONE=v1,v2,...]... [--prova-dal N|GG/MM/AAAA] [--si]",
              "una strategia (il metodo dell'indice, il numero o l'ambo ritardatario, i numeri frequenti, numeri "
              "fissi) seguita nel passato contro il caso: giocate, riepilogo con p e giudizio (giocate_storiche); con "
              "--confronta e --prova-dal ogni combinazione di valori sugli anni di allenamento e la migliore per p "

@@ -50,6 +50,16 @@ std::string_view senzaSpazi(std::string_view testo) {
 
 }  // namespace
 
+std::optional<IntervalloOpzione> intervalloConfronto(std::string_view nome) {
+    if (nome == "colpi") return IntervalloOpzione{1, AnalisiIndice::ColpiMassimi};
+    if (nome == "presenze") return IntervalloOpzione{AnalisiIndice::PresenzeMinime, AnalisiIndice::PresenzeMassime};
+    if (nome == "mensile") return IntervalloOpzione{0, 31};
+    if (nome == "qn" || nome == "quanti") return IntervalloOpzione{1, Previsione::MaxNumeri};
+    if (nome == "capogioco") return IntervalloOpzione{0, NumeroMassimo};
+    if (nome == "finestra") return IntervalloOpzione{1, OpzioniStoriche::FinestraMassima};
+    return std::nullopt;
+}
+
 std::optional<std::vector<OpzioneConfronto>> leggiConfronto(std::string_view testo) {
     std::vector<OpzioneConfronto> opzioni;
     while (!testo.empty()) {
@@ -113,7 +123,8 @@ EsitoConfronto confronta(const OpzioniStoriche& base, const std::vector<OpzioneC
     esito.pAttesoMigliore = 1.0 / (quante + 1);
     for (int k = 0; k < quante; ++k) {
         EsitoStorico walk = VerificaStorica(allenamento(tutte[k], provaDal), archivio, annulla);
-        if (walk.annullato) {
+        // The strategies other than the index do not look at `annulla` while they walk.
+        if (walk.annullato || (annulla && annulla->load())) {
             esito.annullato = true;
             return esito;
         }

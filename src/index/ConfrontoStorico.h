@@ -2,6 +2,7 @@
 // The search for the best option set, tested honestly: every combination of the values given is
 // walked on the training years and ranked by p; only the best is then walked on the test years,
 // which no choice has seen.
+#include <climits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,15 @@ struct EsitoConfronto {
     double pAttesoMigliore = 0;
     bool annullato = false;
 };
+
+// The values an option takes, both included.
+struct IntervalloOpzione {
+    int minimo = INT_MIN;
+    int massimo = INT_MAX;
+};
+
+// The range of an option that can be compared, whatever the strategy; none for another name.
+std::optional<IntervalloOpzione> intervalloConfronto(std::string_view nome);
 
 // The options to vary as a player types them: "presenze = 50,100,150; qn = 2,3", one option per
 // line or after a semicolon; none when a piece has no name or a value is no whole number. The

@@ -33,8 +33,8 @@ TEST(StoricoDaRigaDiComando, RigheERiepilogoOppureErroreSenzaNullaEseguito) {
     auto tsv = eseguiCli(base + QStringList{"verifica-storica", "--dal", "7000", "--al", "7200"} + opzioni, dati);
     ASSERT_EQ(tsv.codice, 0);
     EXPECT_TRUE(tsv.uscita.startsWith("Estr\tData Estraz\tPrevisione\tSorte\tColpo"));
-    // The table, then the summary's twelve "name<TAB>value" lines ending with the verdict.
-    EXPECT_EQ(tsv.uscita.count('\n'), giocate + 1 + 12);
+    // The table, then the summary's thirteen "name<TAB>value" lines ending with the verdict.
+    EXPECT_EQ(tsv.uscita.count('\n'), giocate + 1 + 13);
     EXPECT_TRUE(tsv.uscita.contains("\nGiudizio\tIl metodo ha fatto ")) << tsv.uscita.toStdString();
 
     auto rovescio = eseguiCli(base + QStringList{"verifica-storica", "--dal", "7200", "--al", "7000"}, dati);
@@ -60,7 +60,7 @@ TEST(StoricoDaRigaDiComando, StrategieEConfrontiErratiRifiutati) {
         {{"--strategia", "gobbo"}, "strategia sconosciuta"},
         {{"--strategia", "ritardatario", "--qn", "3"}, "--qn non vale per la strategia ritardatario"},
         {{"--strategia", "frequenti", "--quanti", "9"}, "tra 1 e 8"},
-        {{"--strategia", "frequenti", "--finestra", "0"}, "tra 1 e 2000 estrazioni"},
+        {{"--strategia", "frequenti", "--finestra", "0"}, "--finestra deve essere tra 1 e 2000"},
         {{"--strategia", "fissi", "--numeri", "1,x"}, "non è un numero intero"},
         {QStringList{"--strategia", "ritardatario", "--prova-dal", "6000", "--confronta", "colpi=6,12"},
          "L'inizio della prova deve stare"},
@@ -109,4 +109,53 @@ TEST(StoricoDaRigaDiComando, ConfrontoInJson) {
     for (const char* tabella : {"tabella", "griglia", "intestazione", "colonne_nascoste", "righe"})
         attesa.remove(tabella);
     EXPECT_EQ(json["prova"].toObject(), attesa);
+}
+
+// A comparison checks the options once the compared values are in, and says on standard error
+// what it will cost once the first combination is done, then how far it is: never on the output,
+// which stays the JSON alone.
+TEST(StoricoDaRigaDiComando, ConfrontoControllaOgniCombinazioneEDiceIlCosto) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    const QStringList base = {"--json",
+                              "--archivio",
+                              qpath(test::percorsoStorico()),
+                              "verifica-storica",
+                              "--strategia",
+                              "frequenti",
+                              "--dal",
+                              "6800",
+                              "--prova-dal",
+                              "7100"};
+    for (const QStringList& confronto : {QStringList{"--sorte", "quaterna", "--confronta", "quanti=4,5,6"},
+                                         QStringList{"--finestra", "5000", "--confronta", "finestra=10,20,30"}}) {
+        SCOPED_TRACE(confronto.join(' ').toStdString());
+        const auto esito = eseguiCli(base + confronto, dati);
+        ASSERT_EQ(esito.codice, 0) << esito.errori.toStdString();
+        QJsonParseError errore;
+        const QJsonObject json = QJsonDocument::fromJson(esito.uscita.toUtf8(), &errore).object();
+        EXPECT_EQ(errore.error, QJsonParseError::NoError) << esito.uscita.left(200).toStdString();
+        EXPECT_EQ(json["righe"].toArray().size(), 3);
+        EXPECT_TRUE(esito.errori.startsWith("3 combinazioni, circa ")) << esito.errori.toStdString();
+        EXPECT_TRUE(esito.errori.endsWith("4 di 4, mancano circa 0 s\n")) << esito.errori.toStdString();
+    }
+}
+
+// A comparison that the first combination says will take over ten minutes runs only with --si.
+TEST(StoricoDaRigaDiComando, ConfrontoLungoSoloConIlConsenso) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    QStringList presenze;
+    for (int p = 200; p > 100; p -= 2) presenze << QString::number(p);
+    const auto esito = eseguiCli(
+        {"--archivio", qpath(test::percorsoStorico()), "verifica-storica", "--metodo", "ciclo", "--qn", "8", "--sorte",
+         "terno", "--ruote", "TU", "--dal", "1000", "--prova-dal", "7000", "--confronta",
+         "presenze=" + presenze.join(','), "--confronta", "colpi=3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"},
+        qpath(cartella / "dati"));
+    EXPECT_EQ(esito.codice, 1);
+    EXPECT_TRUE(esito.errori.startsWith("Errore: 900 combinazioni, circa ")) << esito.errori.toStdString();
+    EXPECT_TRUE(esito.errori.endsWith(": oltre 10 min; ripetere con --si per eseguirle\n"))
+        << esito.errori.toStdString();
+    EXPECT_TRUE(esito.uscita.isEmpty());
 }
