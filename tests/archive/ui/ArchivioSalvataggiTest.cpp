@@ -3,9 +3,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "archive/db/ScaricoStorico.h"
+#include "archive/ui/ControlloAvvio.h"
 #include "archive/ui/ProvaArchivio.h"
 #include "support/ScritturaZip.h"
 #include "support/ServerHttp.h"
@@ -272,4 +274,24 @@ TEST_F(SalvataggiArchivio, CalendarioDelleEstrazioni) {
     EXPECT_EQ(fg1()->griglia().testo(ultimaRiga, fg1()->griglia().colonnaCorrente()), "S");
     check2->click();
     EXPECT_EQ(fg1()->griglia().testo(ultimaRiga, fg1()->griglia().colonnaCorrente()), "7");
+}
+
+// The start-up check runs while the windows are in use: it returns at once even when the site
+// never answers, and its "Annulla" stops it.
+TEST_F(SalvataggiArchivio, IlControlloAllAvvioNonFermaLeFinestre) {
+    ServerHttp muto({.silenzio = true});
+    ASSERT_NE(muto.porta(), 0);
+    ASSERT_TRUE(sessione->programma().impostaParametro(ParametriControlloAvvio::Attivo, ParametriControlloAvvio::Si));
+    ASSERT_TRUE(sessione->programma().impostaParametro(Parametri::IndirizzoArchivioUfficiale,
+                                                       QString::fromStdString(muto.indirizzo()) + "/storico.zip"));
+    ASSERT_GT(container->estrazioniMancanti(), 0);
+    controlloArchivioAllAvvio(*container);
+    QStatusBar* stato = container->statusBar();
+    EXPECT_EQ(stato->currentMessage(), "Controllo dell'archivio ufficiale…");
+    auto* annulla = trova<QPushButton>(container.get(), "AnnullaControllo");
+    ASSERT_TRUE(annulla->isVisibleTo(container.get()));
+    QTest::mouseClick(annulla, Qt::LeftButton);
+    EXPECT_EQ(stato->currentMessage(), "Controllo dell'archivio ufficiale annullato.");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(container->findChild<QPushButton*>("AnnullaControllo"), nullptr);
 }
