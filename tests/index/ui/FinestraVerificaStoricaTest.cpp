@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QSpinBox>
 
+#include "core/ui/Grafico.h"
 #include "index/GiudizioVerifica.h"
 #include "index/ui/FinestraVerificaStorica.h"
 #include "index/ui/ProvaFinestraIndice.h"
@@ -114,6 +115,11 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
         EXPECT_EQ(fg.testo(static_cast<int>(i) + 1, 0), std::to_string(atteso.giocate[i].punto));
     EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
               giudizioVerifica(atteso.riepilogo, Strategia::Frequenti, sep));
+    // The balance chart ends at the summary's balance, chance's line at the balance it expects.
+    auto* saldo = storica->findChild<Grafico*>("GraficoSaldo");
+    ASSERT_EQ(saldo->dati().serie.size(), 2u);
+    EXPECT_NEAR(saldo->dati().serie[0].y.back(), atteso.riepilogo.incasso - atteso.riepilogo.puntata, 1e-9);
+    EXPECT_NEAR(saldo->dati().serie[1].y.back(), atteso.riepilogo.incassoAtteso - atteso.riepilogo.puntata, 1e-9);
 
     auto* confronto = storica->findChild<QLineEdit*>("TxtConfronto");
     storica->findChild<QSpinBox*>("SpinProvaDal")->setValue(250);
@@ -135,4 +141,8 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
               "Anni di prova: " + giudizioVerifica(migliore.prova, Strategia::Frequenti, sep));
     EXPECT_EQ(fg.righe() - 1, static_cast<int>(migliore.giocateAllenamento.size() + migliore.giocateProva.size()));
+    // The test years go on from where the training years ended.
+    const auto& parti = saldo->dati().serie;
+    ASSERT_EQ(parti.size(), 3u);
+    EXPECT_EQ(parti[1].y.front(), parti[0].y.back());
 }
