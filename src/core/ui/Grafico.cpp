@@ -78,6 +78,10 @@ void Grafico::disegna(QPainter& p, const QRectF& area, const QFont& carattere) c
         QPen penna(s.colore, 2);
         if (s.forma == SerieGrafico::Forma::LineaTratteggiata) penna.setStyle(Qt::DashLine);
         p.setPen(penna);
+        if (s.x.size() == 1) {  // a single point has no line to show it
+            p.drawEllipse(QPointF(imp.x(s.x[0]), imp.y(s.y[0])), 2, 2);
+            continue;
+        }
         QPainterPath linea;
         linea.moveTo(imp.x(s.x[0]), imp.y(s.y[0]));
         for (std::size_t i = 1; i < s.x.size(); ++i) linea.lineTo(imp.x(s.x[i]), imp.y(s.y[i]));
