@@ -50,17 +50,12 @@ std::pair<double, double> estremiY(const DatiGrafico& d) {
     return {basso, alto};
 }
 
-}  // namespace
-
-QFont carattereTesto(const QFont& base, const ImpaginazioneGrafico::Testo& testo) {
-    return variante(base, testo.grassetto, testo.piccolo);
-}
-
-ImpaginazioneGrafico impaginaGrafico(const DatiGrafico& dati, const QRectF& area, const QFont& carattere) {
-    ImpaginazioneGrafico imp;
+// The title and the legend (one entry per series, then the chance and its band, centred in
+// rows) from the top of `interno`; returns where the rest begins.
+double impaginaTitolo(const DatiGrafico& dati, ImpaginazioneGrafico& imp, const QRectF& interno,
+                      const QFont& carattere) {
     const QFontMetricsF fm(carattere);
     const double riga = fm.height();
-    const QRectF interno = area.adjusted(Margine, Margine, -Margine, -Margine);
     double alto = interno.top();
     if (!dati.titolo.isEmpty()) {
         const QFontMetricsF fg(variante(carattere, true, false));
@@ -68,8 +63,6 @@ ImpaginazioneGrafico impaginaGrafico(const DatiGrafico& dati, const QRectF& area
                              false, true, false});
         alto += fg.height() + 4;
     }
-
-    // The legend: one entry per series, then the chance and its band, centred in rows.
     struct Voce {
         QString testo;
         ImpaginazioneGrafico::Campione campione;
@@ -112,10 +105,72 @@ ImpaginazioneGrafico impaginaGrafico(const DatiGrafico& dati, const QRectF& area
         }
         alto += riga + 2;
     }
-    alto += riga / 2;  // room for the top tick's label
+    return alto + riga / 2;  // room for the top tick's label
+}
+
+// The names under the bars from `fondo` down: across when they fit, else turned upright, else
+// every k-th from the k-th (5, 10, ... for the 90 numbers). Returns the height they need.
+double impaginaNomi(const DatiGrafico& dati, ImpaginazioneGrafico& imp, double larghezza, const QFont& carattere,
+                    double fondo) {
+    const QFontMetricsF fp(variante(carattere, false, true));
+    const auto n = static_cast<int>(dati.elementi.size());
+    const double posto = larghezza / n;
+    double nomeMassimo = 0;
+    for (const QString& e : dati.elementi) nomeMassimo = std::max(nomeMassimo, fp.horizontalAdvance(e));
+    const bool verticali = nomeMassimo + 4 > posto;
+    int ogni = 1;
+    while (verticali && fp.height() + 1 > posto * ogni) ogni = ogni == 1 ? 2 : ogni == 2 ? 5 : ogni * 2;
+    for (int i = ogni - 1; i < n; i += ogni) {
+        const QString& e = dati.elementi[static_cast<std::size_t>(i)];
+        const double centro = imp.x(i);
+        const double w = fp.horizontalAdvance(e);
+        if (verticali)
+            imp.testi.push_back({QRectF(centro - fp.height() / 2, fondo, fp.height(), w), e,
+                                 Qt::AlignRight | Qt::AlignVCenter, true, false, true});
+        else
+            imp.testi.push_back(
+                {QRectF(centro - w / 2, fondo, w, fp.height()), e, Qt::AlignCenter, false, false, true});
+    }
+    return verticali ? nomeMassimo + 6 : fp.height() + 4;
+}
+
+// The horizontal scale of a line chart: the span of every series, ticks about SpazioTaccheX apart.
+void impaginaTaccheX(const DatiGrafico& dati, ImpaginazioneGrafico& imp, const QFont& carattere, double fondo) {
+    const QFontMetricsF fm(carattere);
+    bool primo = true;
+    for (const SerieGrafico& s : dati.serie) {
+        if (s.x.empty()) continue;
+        imp.minimoX = primo ? s.x.front() : std::min(imp.minimoX, s.x.front());
+        imp.massimoX = primo ? s.x.back() : std::max(imp.massimoX, s.x.back());
+        primo = false;
+    }
+    if (imp.massimoX <= imp.minimoX) imp.massimoX = imp.minimoX + 1;
+    imp.passoX = std::max(dati.passoMinimoX,
+                          passoLeggibile(imp.massimoX - imp.minimoX, imp.piano.width() / SpazioTaccheX));
+    const int decimaliX = decimaliPasso(imp.passoX);
+    for (double v = std::ceil(imp.minimoX / imp.passoX - 1e-9) * imp.passoX; v <= imp.massimoX + 1e-9;
+         v += imp.passoX) {
+        const QString t = testoValoreGrafico(v, decimaliX);
+        const double w = fm.horizontalAdvance(t);
+        imp.testi.push_back({QRectF(imp.x(v) - w / 2, fondo, w, fm.height()), t, Qt::AlignCenter});
+    }
+}
+
+}  // namespace
+
+QFont carattereTesto(const QFont& base, const ImpaginazioneGrafico::Testo& testo) {
+    return variante(base, testo.grassetto, testo.piccolo);
+}
+
+ImpaginazioneGrafico impaginaGrafico(const DatiGrafico& dati, const QRectF& area, const QFont& carattere) {
+    ImpaginazioneGrafico imp;
+    const QFontMetricsF fm(carattere);
+    const double riga = fm.height();
+    const QRectF interno = area.adjusted(Margine, Margine, -Margine, -Margine);
+    const double alto = impaginaTitolo(dati, imp, interno, carattere);
 
     // The vertical scale, ticks about SpazioTacche apart over the height left.
-    const bool barre = dati.aBarre();
+    const bool barre = dati.aBarre() && !dati.elementi.empty();
     const auto [basso, altoY] = estremiY(dati);
     const double altezzaStimata = std::max(40.0, interno.bottom() - alto - 3 * riga);
     double passo = passoLeggibile(altoY - basso, altezzaStimata / SpazioTacche);
@@ -134,67 +189,21 @@ ImpaginazioneGrafico impaginaGrafico(const DatiGrafico& dati, const QRectF& area
     const double larghezza = std::max(10.0,
                                       interno.right() - sinistra - fm.horizontalAdvance(QStringLiteral("0000")) / 2);
 
-    // The names under the bars: across when they fit, else turned upright, else every k-th.
-    const QFont piccolo = variante(carattere, false, true);
-    const QFontMetricsF fp(piccolo);
-    // Below the lowest value's label, so that the first tick of a line chart stays clear of it.
-    double sotto = riga * 1.5 + 4;
-    int ogni = 1;
-    bool verticali = false;
-    const auto n = static_cast<int>(dati.elementi.size());
-    const double posto = n > 0 ? larghezza / n : larghezza;
-    double nomeMassimo = 0;
-    if (barre && n > 0) {
-        for (const QString& e : dati.elementi) nomeMassimo = std::max(nomeMassimo, fp.horizontalAdvance(e));
-        if (nomeMassimo + 4 > posto) {
-            verticali = true;
-            const double serve = fp.height() + 1;
-            while (serve > posto * ogni) ogni = ogni == 1 ? 2 : ogni == 2 ? 5 : ogni * 2;
-            sotto = nomeMassimo + 6;
-        } else {
-            sotto = fp.height() + 4;
-        }
-    }
-    imp.piano = QRectF(sinistra, alto, larghezza, std::max(10.0, interno.bottom() - sotto - alto));
+    // The names go under the plot, whose height is what they leave; laid out first at the top
+    // and moved down once it is known.
+    imp.piano = QRectF(sinistra, alto, larghezza, 1);
+    imp.minimoX = -0.5;
+    imp.massimoX = static_cast<double>(dati.elementi.size()) - 0.5;
+    const std::size_t primoNome = imp.testi.size();
+    // A line chart's first tick stays clear of the lowest value's label.
+    const double sotto = barre ? impaginaNomi(dati, imp, larghezza, carattere, 0) : riga * 1.5 + 4;
+    imp.piano.setHeight(std::max(10.0, interno.bottom() - sotto - alto));
+    const double fondo = imp.piano.bottom() + (barre ? 3 : riga / 2 + 3);
+    for (std::size_t i = primoNome; i < imp.testi.size(); ++i) imp.testi[i].rettangolo.translate(0, fondo);
+    if (!barre) impaginaTaccheX(dati, imp, carattere, fondo);
     for (const auto& [v, t] : taccheY)
         imp.testi.push_back(
             {QRectF(interno.left(), imp.y(v) - riga / 2, larghezzaY, riga), t, Qt::AlignRight | Qt::AlignVCenter});
-
-    const double fondo = imp.piano.bottom() + (barre ? 3 : riga / 2 + 3);
-    if (barre) {
-        imp.minimoX = -0.5;
-        imp.massimoX = n - 0.5;
-        for (int i = 0; i < n; ++i) {
-            // Every k-th from the k-th, so that numbers 1..90 show 5, 10, ...; the first too when it fits.
-            if ((i + 1) % ogni != 0 && !(i == 0 && ogni > 2)) continue;
-            const QString& e = dati.elementi[static_cast<std::size_t>(i)];
-            const double centro = imp.x(i);
-            const double w = fp.horizontalAdvance(e);
-            if (verticali)
-                imp.testi.push_back({QRectF(centro - fp.height() / 2, fondo, fp.height(), w), e,
-                                     Qt::AlignRight | Qt::AlignVCenter, true, false, true});
-            else
-                imp.testi.push_back(
-                    {QRectF(centro - w / 2, fondo, w, fp.height()), e, Qt::AlignCenter, false, false, true});
-        }
-    } else {
-        bool primo = true;
-        for (const SerieGrafico& s : dati.serie) {
-            if (s.x.empty()) continue;
-            imp.minimoX = primo ? s.x.front() : std::min(imp.minimoX, s.x.front());
-            imp.massimoX = primo ? s.x.back() : std::max(imp.massimoX, s.x.back());
-            primo = false;
-        }
-        if (imp.massimoX <= imp.minimoX) imp.massimoX = imp.minimoX + 1;
-        imp.passoX = std::max(dati.passoMinimoX, passoLeggibile(imp.massimoX - imp.minimoX, larghezza / SpazioTaccheX));
-        const int decimaliX = decimaliPasso(imp.passoX);
-        for (double v = std::ceil(imp.minimoX / imp.passoX - 1e-9) * imp.passoX; v <= imp.massimoX + 1e-9;
-             v += imp.passoX) {
-            const QString t = testoValoreGrafico(v, decimaliX);
-            const double w = fm.horizontalAdvance(t);
-            imp.testi.push_back({QRectF(imp.x(v) - w / 2, fondo, w, riga), t, Qt::AlignCenter});
-        }
-    }
     return imp;
 }
 
