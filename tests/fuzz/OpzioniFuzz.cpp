@@ -4,6 +4,7 @@
 // message and the exit status of bad input or bad usage.
 #include "Fuzz.h"
 #include "cli/OpzioniIndice.h"
+#include "index/TavolaNumeri.h"
 
 using namespace quorvane;
 using namespace quorvane::cli;
