@@ -146,15 +146,14 @@ QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico
                        .arg(scritti));
     });
     QTimer controllo;
-    if (limiti.annulla) {
-        QObject::connect(&controllo, &QTimer::timeout, [&] {
-            if (limiti.annulla->load()) interrompi(QStringLiteral("annullato."));
-        });
-        controllo.start(100);
-    }
+    QObject::connect(&controllo, &QTimer::timeout, [&] {
+        if (limiti.annulla->load()) interrompi(QStringLiteral("annullato."));
+    });
+    // Timers start once the loop exists: on a thread not started by Qt it brings the dispatcher.
     QEventLoop attesa;
     QObject::connect(risposta, &QNetworkReply::finished, &attesa, &QEventLoop::quit);
     scadenza.start(limiti.tempoMassimoMs);
+    if (limiti.annulla) controllo.start(100);
     if (!risposta->isFinished()) attesa.exec(QEventLoop::ExcludeUserInputEvents);
     scadenza.stop();
     controllo.stop();
