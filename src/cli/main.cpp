@@ -13,7 +13,9 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 
@@ -63,7 +65,8 @@ void preparaUscite() {
 // The arguments as Qt reads them (on Windows from the wide command line), each in UTF-8.
 // Elsewhere an argument whose bytes are not text in the system's encoding would, once decoded,
 // name another file: it is refused rather than guessed.
-std::optional<std::vector<std::string>> leggiArgomenti(char** argv, std::string* errore) {
+std::optional<std::vector<std::string>> leggiArgomenti([[maybe_unused]] char** argv,
+                                                       [[maybe_unused]] std::string* errore) {
     const QStringList lista = QCoreApplication::arguments();
     std::vector<std::string> argomenti;
     for (qsizetype i = 1; i < lista.size(); ++i) {
