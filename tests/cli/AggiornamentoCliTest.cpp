@@ -147,6 +147,7 @@ TEST_F(AggiornamentoCli, DueAggiornamentiInsiemeNonPerdonoNulla) {
 
 // A disk that fills during a write, as the shell's limit on file sizes makes it: the update
 // leaves the archive as it was with no journal beside it, and an import leaves no file.
+#ifndef _WIN32  // the full disk is made with the shell's file size limit
 TEST_F(AggiornamentoCli, UnDiscoPienoNonLasciaNulla) {
     std::string storico, aggiornamento;
     for (int i = 0; i < 3000; ++i) {
@@ -177,6 +178,7 @@ TEST_F(AggiornamentoCli, UnDiscoPienoNonLasciaNulla) {
     EXPECT_TRUE(importa.errori.contains("nessuna estrazione è stata scritta")) << importa.errori.toStdString();
     EXPECT_FALSE(std::filesystem::exists(cartella / "nuovo.db"));
 }
+#endif
 
 TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
     // The stored two draws and a new one, zipped as published.

@@ -1,3 +1,5 @@
+#include <QDir>
+
 #include "archive/FileAggiornamento.h"
 #include "archive/db/ScaricoAggiornamento.h"
 #include "core/db/Sessione.h"
@@ -38,11 +40,13 @@ TEST_F(EsportazioneCli, EsportaNeiTreFormati) {
     const QString iii = qpath(cartella / "Dati.iii");
     test::EsitoCli dati3 = esegui({"esporta", "dati-iii", iii});
     ASSERT_EQ(dati3.codice, 0) << dati3.errori.toStdString();
-    EXPECT_EQ(dati3.uscita, "Fatto: " + iii + "\n");
+    EXPECT_EQ(dati3.uscita, "Fatto: " + QDir::toNativeSeparators(iii) + "\n");
     EXPECT_EQ(test::leggiFile(cartella / "Dati.iii").size(), 330u);
     ASSERT_EQ(esegui({"esporta", "nazionale", qpath(cartella / "Naz.Txt")}).codice, 0);
     EXPECT_EQ(test::leggiFile(cartella / "Naz.Txt"), "00002-0102030490\r\n");
 
+#ifndef _WIN32
+    // Zendravolta's folder on Linux is in Wine's C: drive; on Windows, C:\KVEL3 itself.
     test::VariabileAmbiente wine("WINEPREFIX", (cartella / "wine").string());
     test::EsitoCli assente = esegui({"esporta", "zendravolta"});
     EXPECT_EQ(assente.codice, 1);
@@ -50,6 +54,7 @@ TEST_F(EsportazioneCli, EsportaNeiTreFormati) {
     std::filesystem::create_directories(cartella / "wine" / "drive_c" / "KVEL3");
     ASSERT_EQ(esegui({"esporta", "zendravolta"}).codice, 0);
     EXPECT_EQ(test::leggiFile(cartella / "wine" / "drive_c" / "KVEL3" / "DATI32.III").size(), 3u * 114u);
+#endif
 
     EXPECT_EQ(esegui({"esporta", "access", iii}).codice, 2);
     EXPECT_EQ(esegui({"esporta", "dati-iii"}).codice, 2);
@@ -58,8 +63,12 @@ TEST_F(EsportazioneCli, EsportaNeiTreFormati) {
 
 TEST_F(EsportazioneCli, NonSiEsportaSullArchivioNeSulDatabaseDelProgramma) {
     const std::string originale = test::leggiFile(cartella / "storico.txt");
+    QStringList bersagli = {storico};
+#ifndef _WIN32  // symbolic links need a privilege on Windows
     std::filesystem::create_symlink(cartella / "storico.txt", cartella / "collegamento.txt");
-    for (const QString& bersaglio : {storico, qpath(cartella / "collegamento.txt")}) {
+    bersagli.append(qpath(cartella / "collegamento.txt"));
+#endif
+    for (const QString& bersaglio : bersagli) {
         test::EsitoCli esito = esegui({"esporta", "nazionale", bersaglio});
         EXPECT_EQ(esito.codice, 1);
         EXPECT_TRUE(esito.errori.contains("è l'archivio in uso")) << esito.errori.toStdString();
@@ -107,7 +116,7 @@ TEST_F(EsportazioneCli, ScaricaAggiornamentoDalServerDelProgramma) {
     indirizzo(server);
     test::EsitoCli scarica = eseguiCli({"scarica-aggiornamento"}, dati);
     ASSERT_EQ(scarica.codice, 0) << scarica.errori.toStdString();
-    EXPECT_EQ(scarica.uscita, "Fatto: " + cartellaProgramma + "/Estr_Agg.txt\n");
+    EXPECT_EQ(scarica.uscita, "Fatto: " + QDir::toNativeSeparators(cartellaProgramma + "/Estr_Agg.txt") + "\n");
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "Estr_Agg.txt"), testo + "\r\n");
 
     test::EsitoCli controlla = esegui({"scarica-aggiornamento", "--controlla"});

@@ -14,7 +14,11 @@ inline void scriviZip(const std::filesystem::path& zip, const std::string& conte
                       const char* nome = "storico.txt") {
     archive* a = archive_write_new();
     archive_write_set_format_zip(a);
+#ifdef _WIN32
+    ASSERT_EQ(archive_write_open_filename_w(a, zip.c_str()), ARCHIVE_OK);
+#else
     ASSERT_EQ(archive_write_open_filename(a, zip.c_str()), ARCHIVE_OK);
+#endif
     archive_entry* voce = archive_entry_new();
     archive_entry_set_pathname(voce, nome);
     archive_entry_set_size(voce, static_cast<la_int64_t>(contenuto.size()));

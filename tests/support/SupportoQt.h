@@ -8,9 +8,21 @@
 
 namespace test {
 
+// A path as Qt writes it: '/' between the names on every system.
 inline QString qpath(const std::filesystem::path& p) {
+#ifdef _WIN32
+    return QString::fromStdWString(p.generic_wstring());
+#else
     return QString::fromStdString(p.string());
+#endif
 }
+
+// The line end of a file written as text: "\r\n" on Windows.
+#ifdef _WIN32
+inline constexpr char FineRiga[] = "\r\n";
+#else
+inline constexpr char FineRiga[] = "\n";
+#endif
 
 // The child of `genitore` with that objectName; a missing control fails the test by its name.
 template <class T>

@@ -225,7 +225,7 @@ TEST(Sessione, PrimoAvvioCreaProgrammaEArchivioDimostrativo) {
     EXPECT_TRUE(s->programma().parametro("PercorsoDati.iii").has_value());
     EXPECT_EQ(s->archivio.EstrazioneIniziale(), 1);
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"),
-              QStringLiteral("\"%1\"\n").arg(demo).toStdString());
+              "\"" + QDir::toNativeSeparators(demo).toStdString() + "\"" + test::FineRiga);
 
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     const ArchivioEstrazioni& a = s->archivio;
@@ -257,7 +257,7 @@ TEST(Sessione, ArchivioSceltoInUnAltraCartella) {
     EXPECT_FALSE(s->archivioDimostrativo());
     EXPECT_EQ(s->programma().parametro("PercorsoArchivio").value_or(""), scelto);
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"),
-              QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
+              "\"" + QDir::toNativeSeparators(scelto).toStdString() + "\"" + test::FineRiga);
     ASSERT_TRUE(s->caricaArchivio(TipoCaricamento::Avvio, {}, &errore)) << errore.toStdString();
     EXPECT_EQ(s->archivio.NumEstrazioni(), 3);
 
