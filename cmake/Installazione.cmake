@@ -1,5 +1,5 @@
-# Install rules and the Debian package: the two programs, the desktop entry, the icon in the
-# hicolor theme, the AppStream metadata and the manual page of quorvane-cli.
+# Install rules and the Debian package: the two programs, the desktop entry, the copyright file,
+# the icon in the hicolor theme, the AppStream metadata and the manual page of quorvane-cli.
 include(GNUInstallDirs)
 
 # The icon's PNG sizes, the manual page and the package need rsvg-convert and help2man, which a
@@ -10,6 +10,7 @@ set(QUORVANE_INSTALLAZIONE "${PROJECT_SOURCE_DIR}/resources/installazione")
 
 install(TARGETS quorvane quorvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${QUORVANE_INSTALLAZIONE}/quorvane.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES "${QUORVANE_INSTALLAZIONE}/copyright" DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
 install(FILES "${QUORVANE_INSTALLAZIONE}/quorvane.svg"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

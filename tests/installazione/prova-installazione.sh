@@ -8,7 +8,7 @@ trap 'rm -rf "$radice"' EXIT
 
 DESTDIR="$radice" cmake --install "$build" --prefix /usr >/dev/null
 dati="$radice/usr/share"
-for f in bin/quorvane bin/quorvane-cli share/applications/quorvane.desktop \
+for f in bin/quorvane bin/quorvane-cli share/applications/quorvane.desktop share/doc/quorvane/copyright \
          share/icons/hicolor/scalable/apps/quorvane.svg share/icons/hicolor/48x48/apps/quorvane.png \
          share/metainfo/it.quorvane.Quorvane.metainfo.xml share/man/man1/quorvane-cli.1; do
     [ -s "$radice/usr/$f" ] || { echo "manca $f"; exit 1; }

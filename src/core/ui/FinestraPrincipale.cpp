@@ -19,6 +19,7 @@
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/Help.h"
+#include "core/ui/Informazioni.h"
 #include "core/ui/VistaGriglia.h"
 
 namespace quorvane {
@@ -135,10 +136,14 @@ FinestraPrincipale::FinestraPrincipale(Sessione& sessione, QWidget* padre) : QMa
     auto* help = new QPushButton(QStringLiteral("Help in linea"), pannelloModuli);
     help->setObjectName(QStringLiteral("Command33"));
     connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
+    auto* informazioni = new QPushButton(QStringLiteral("Informazioni"), pannelloModuli);
+    informazioni->setObjectName(QStringLiteral("CmdInformazioni"));
+    connect(informazioni, &QPushButton::clicked, this, [this] { mostraInformazioni(this); });
     auto* esci = new QPushButton(QStringLiteral("FINE"), pannelloModuli);
     esci->setObjectName(QStringLiteral("Command45"));
     connect(esci, &QPushButton::clicked, this, [this] { close(); });
     colonna->addWidget(help);
+    colonna->addWidget(informazioni);
     colonna->addWidget(esci);
 
     barraAvanzamento_ = new QProgressBar(centro);

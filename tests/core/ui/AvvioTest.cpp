@@ -274,6 +274,13 @@ TEST_F(Avvio, PulsantiETastoF1AprononoLArgomentoDellaFinestra) {
     ASSERT_NE(c, nullptr);
     clicca(c, "Command33");
     EXPECT_EQ(argomentoHelpMostrato(), 310);
+    // Beside the help: the version and the licences.
+    clicca(c, "CmdInformazioni");
+    ASSERT_FALSE(dialoghi.messaggi.empty());
+    EXPECT_EQ(dialoghi.messaggi.back().titolo, "Informazioni");
+    EXPECT_TRUE(dialoghi.messaggi.back().testo.contains("versione " QUORVANE_VERSIONE));
+    EXPECT_TRUE(dialoghi.messaggi.back().testo.contains("General Public License, versione 3 o"));
+    EXPECT_TRUE(dialoghi.messaggi.back().testo.contains("Lesser General Public License"));
     mostraHelp(300);
     c->activateWindow();
     QApplication::setActiveWindow(c);
