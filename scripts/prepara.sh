@@ -10,6 +10,10 @@ pacchetti=(cmake ninja-build g++ pkg-config
            qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
            qt6-qpa-plugins libgl-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
            help2man librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-dev clang-format)
+# The build for Windows (scripts/prova-windows.sh, ./pacchetto windows): cross compiler, zlib for the
+# static libarchive, the icon, the setup program, Qt's Italian texts, Wine inside Xvfb for the tests.
+pacchetti_windows=(cmake ninja-build ccache g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools
+                   librsvg2-bin icoutils nsis qt6-translations-l10n wine wine64 xvfb xauth x11-utils imagemagick)
 
 # The packages given, or all those the build needs.
 installa_mancanti() {
@@ -45,6 +49,16 @@ configura() { configura_da "$QUORVANE_DIR" "$@"; }
 compila() {
     configura "$QUORVANE_BUILD" "$@"
     cmake --build "$QUORVANE_BUILD" -j "$(nproc)"
+}
+
+# configura_windows FOLDER KIT [cmake options]: a build folder of the project for 64-bit Windows
+# against the kit of scripts/kit-windows.sh, with this system's Qt tools (moc, rcc, uic).
+configura_windows() {
+    local cartella=$1 kit=$2
+    shift 2
+    configura "$cartella" -DCMAKE_TOOLCHAIN_FILE="$QUORVANE_DIR/cmake/mingw-w64.cmake" \
+        -DCMAKE_PREFIX_PATH="$kit" -DCMAKE_FIND_ROOT_PATH="$kit" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "$@"
 }
 
 # The fuzz targets, built with clang into build-fuzz; `ctest` there replays their corpora.
