@@ -283,7 +283,7 @@ TEST_F(ProvaFinestraIndice, PrevisioneDallaTavolaFiltroEAbbinamento) {
     EXPECT_EQ(griglia("Fg_ZZ").righe(), 1);
     cliccaCella("Fg90", 0, 4);  // 5
     cliccaCella("Fg90", 2, 0);  // 21
-    QTest::mouseClick(trova<QRadioButton>("Option1"), Qt::LeftButton);
+    trova<QRadioButton>("Option1")->click();
     clicca("Command2");
     ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
     EXPECT_EQ(griglia("Fg_ZZ").testo(1, 1), "1");
@@ -385,7 +385,7 @@ TEST_F(ProvaFinestraIndice, SorteDigitataNellaLista) {
     clicca("Command13");
     trova<QTabWidget>("SSTab1")->setCurrentIndex(0);
     for (int colonna : {4, 9, 2}) cliccaCella("Fg90", colonna == 9 ? 1 : 0, colonna);  // 5, 20, 3
-    QTest::mouseClick(trova<QRadioButton>("Option2"), Qt::LeftButton);
+    trova<QRadioButton>("Option2")->click();
     clicca("Command2");
     ASSERT_EQ(griglia("Fg_ZZ").righe(), 2);
     test::DialoghiFinti dialoghi;
