@@ -2,6 +2,8 @@
 
 #include <bitset>
 
+#include "core/CalendarioEstrazioni.h"
+
 namespace quorvane {
 
 namespace {
@@ -76,20 +78,50 @@ std::vector<int> numeriDaAppunti(std::string_view appunti) {
             valore = std::min(valore * 10 + (c - '0'), 9999);
             inCorso = true;
         } else if (inCorso) {
-            if (numeri.size() < NumCaselle) numeri.push_back(valore);
+            numeri.push_back(valore);
             valore = 0;
             inCorso = false;
         }
     }
+    if (inCorso) numeri.push_back(valore);
     return numeri;
 }
 
-TestiCaselle caselleDaAppunti(std::string_view appunti) {
+CaselleIncollate caselleDaAppunti(std::string_view appunti) {
     const std::vector<int> numeri = numeriDaAppunti(appunti);
-    TestiCaselle caselle;
-    for (std::size_t i = 0; i < caselle.size(); ++i)
-        caselle[i] = i < numeri.size() ? filtraCasella(dueCifre(numeri[i])) : "00";
-    return caselle;
+    CaselleIncollate esito;
+    if (numeri.size() != static_cast<std::size_t>(NumCaselle)) {
+        esito.errore = "Il testo incollato contiene " + std::to_string(numeri.size()) +
+                       (numeri.size() == 1 ? " numero" : " numeri") + ": ne servono 55, 5 per ciascuna delle 11 ruote.";
+        return esito;
+    }
+    for (std::size_t i = 0; i < numeri.size(); ++i) {
+        if (numeri[i] < 1 || numeri[i] > NumeroMassimo) {
+            esito.errore = "Il testo incollato contiene " + std::to_string(numeri[i]) +
+                           ", che non è un numero da 1 a 90.";
+            return esito;
+        }
+        esito.caselle[i] = dueCifre(numeri[i]);
+    }
+    return esito;
+}
+
+std::vector<std::string> dubbiCalendario(const ArchivioEstrazioni& archivio, const Data& data, const Data& oggi,
+                                         int minuto) {
+    std::vector<std::string> dubbi;
+    const std::string giorno = data.testo();
+    if (!giornoEstrazioneLotto(data)) dubbi.push_back("Il " + giorno + " non è un giorno di estrazione");
+    if (data > oggi || (data == oggi && minuto < MinutoEstrazione))
+        dubbi.push_back("L'estrazione del " + giorno + " non si è ancora tenuta (le estrazioni sono alle 20:00)");
+    int prima = 0;  // the archive's last draw before `data`
+    while (prima < archivio.NumEstrazioni() && archivio.DataEstrazione(prima + 1) < data) ++prima;
+    if (prima > 0) {
+        const int mancanti = estrazioniInCalendarioTra(archivio.DataEstrazione(prima), data);
+        if (mancanti == 1) dubbi.push_back("Manca 1 estrazione prima del " + giorno);
+        else if (mancanti > 1)
+            dubbi.push_back("Mancano " + std::to_string(mancanti) + " estrazioni prima del " + giorno);
+    }
+    return dubbi;
 }
 
 RuoteInserite ruoteDaCaselle(const TestiCaselle& caselle) {

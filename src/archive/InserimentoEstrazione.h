@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ArchivioEstrazioni.h"
 #include "core/Ruote.h"
 
 namespace quorvane {
@@ -31,13 +32,23 @@ enum class Tasto { Invio, Destra, Sinistra, Su, Giu };
 // The box the focus moves to (1..55) from box i.
 int casellaDestinazione(int casella, Tasto tasto);
 
-// Up to 55 numbers of a clipboard text, in box order: each run of digits closed by another
-// character is a number; a run still open at the end is dropped.
+// The numbers of a clipboard text, in order: each run of digits is a number, the last one too
+// (with or without a space or a line end after it).
 std::vector<int> numeriDaAppunti(std::string_view appunti);
 
-// The 55 box texts after a paste: the numbers formatted "00" through the box filter, "00"
-// where there is no number.
-TestiCaselle caselleDaAppunti(std::string_view appunti);
+// The 55 box texts of a paste, formatted "00"; or, when the text does not hold exactly 55
+// numbers from 1 to 90, the reason in Italian and no box.
+struct CaselleIncollate {
+    TestiCaselle caselle;
+    std::string errore;  // empty when the boxes can be filled
+};
+CaselleIncollate caselleDaAppunti(std::string_view appunti);
+
+// What the calendar doubts of a draw dated `data` about to be stored, in Italian, one sentence
+// each: a day that is not a draw day, a draw not held yet (`oggi` at `minuto`, Italian time),
+// scheduled draws missing between the archive's draw before it and it. Empty when none.
+std::vector<std::string> dubbiCalendario(const ArchivioEstrazioni& archivio, const Data& data, const Data& oggi,
+                                         int minuto);
 
 // The eleven wheel texts to store, or the reason the boxes cannot be stored.
 struct RuoteInserite {

@@ -13,12 +13,17 @@ bool giornoEstrazioneLotto(const Data& giorno) {
     return false;
 }
 
+int estrazioniInCalendarioTra(const Data& prima, const Data& dopo) {
+    int estrazioni = 0;
+    for (long giorno = prima.giorniDaEpoca() + 1; giorno < dopo.giorniDaEpoca(); ++giorno)
+        if (giornoEstrazioneLotto(Data::daGiorniDaEpoca(giorno))) ++estrazioni;
+    return estrazioni;
+}
+
 int estrazioniMancanti(const Data& ultima, const Data& oggi, int minuto) {
-    int mancanti = 0;
-    const long fine = oggi.giorniDaEpoca() - (minuto < MinutoEstrazione ? 1 : 0);
-    for (long giorno = ultima.giorniDaEpoca() + 1; giorno <= fine; ++giorno)
-        if (giornoEstrazioneLotto(Data::daGiorniDaEpoca(giorno))) ++mancanti;
-    return mancanti;
+    // Today's draw counts once it has been held.
+    const long dopo = oggi.giorniDaEpoca() + (minuto < MinutoEstrazione ? 0 : 1);
+    return estrazioniInCalendarioTra(ultima, Data::daGiorniDaEpoca(dopo));
 }
 
 }  // namespace quorvane

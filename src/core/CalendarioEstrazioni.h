@@ -17,6 +17,9 @@ inline constexpr int MinutoEstrazione = 20 * 60;
 // from 7 July 2023. A holiday moves its draw to another day, which this calendar does not know.
 bool giornoEstrazioneLotto(const Data& giorno);
 
+// The draws of the calendar held on the days strictly between `prima` and `dopo`.
+int estrazioniInCalendarioTra(const Data& prima, const Data& dopo);
+
 // The draws of the calendar held after the day `ultima` up to `oggi` at `minuto` (minutes past
 // midnight, Italian time): today's counts from 20:00.
 int estrazioniMancanti(const Data& ultima, const Data& oggi, int minuto);

@@ -1,6 +1,7 @@
 #include "core/SceltaEstrazione.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/GrigliaTesto.h"
 
@@ -32,6 +33,20 @@ std::optional<int> estrazioneDellaData(const ArchivioEstrazioni& archivio, std::
     for (int i = 1; i <= ultima; ++i)
         if (archivio.DateEstrazioni(i) == testo) return i;
     return std::nullopt;
+}
+
+int estrazionePiuVicina(const ArchivioEstrazioni& archivio, const Data& data) {
+    const long giorno = data.giorniDaEpoca();
+    int migliore = 0;
+    long distanza = 0;
+    for (int d = 1; d <= archivio.NumEstrazioni(); ++d) {
+        const long x = std::labs(archivio.DataEstrazione(d).giorniDaEpoca() - giorno);
+        if (migliore == 0 || x < distanza) {
+            migliore = d;
+            distanza = x;
+        }
+    }
+    return migliore;
 }
 
 int estrazioneRitrovata(const ArchivioEstrazioni& archivio, std::string_view data) {

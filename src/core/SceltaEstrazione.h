@@ -19,6 +19,9 @@ std::optional<int> indiceDigitato(const ArchivioEstrazioni& archivio, std::strin
 // After a reload: the draw of date `data` when the archive still holds it, else the last draw.
 int estrazioneRitrovata(const ArchivioEstrazioni& archivio, std::string_view data);
 
+// The draw whose date is nearest to `data` (the earlier of two as near); 0 in an empty archive.
+int estrazionePiuVicina(const ArchivioEstrazioni& archivio, const Data& data);
+
 // The first draw whose date text is exactly `testo` ("GG/MM/AAAA": 1/3/2024 is not 01/03/2024).
 std::optional<int> estrazioneDellaData(const ArchivioEstrazioni& archivio, std::string_view testo);
 

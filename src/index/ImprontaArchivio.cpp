@@ -1,8 +1,5 @@
 #include "index/ImprontaArchivio.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace quorvane {
 
 namespace {
@@ -28,20 +25,6 @@ std::vector<std::uint64_t> improntePrefissi(const ArchivioEstrazioni& archivio) 
         impronte[d] = h;
     }
     return impronte;
-}
-
-int estrazionePiuVicina(const ArchivioEstrazioni& archivio, const Data& data) {
-    const long giorno = data.giorniDaEpoca();
-    int migliore = 0;
-    long distanza = 0;
-    for (int d = 1; d <= archivio.NumEstrazioni(); ++d) {
-        const long x = std::labs(archivio.DataEstrazione(d).giorniDaEpoca() - giorno);
-        if (migliore == 0 || x < distanza) {
-            migliore = d;
-            distanza = x;
-        }
-    }
-    return migliore;
 }
 
 }  // namespace quorvane

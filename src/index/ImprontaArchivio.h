@@ -12,7 +12,4 @@ namespace quorvane {
 // equal hold the same first i draws.
 std::vector<std::uint64_t> improntePrefissi(const ArchivioEstrazioni& archivio);
 
-// The draw whose date is nearest to `data` (the earlier of two as near); 0 in an empty archive.
-int estrazionePiuVicina(const ArchivioEstrazioni& archivio, const Data& data);
-
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/SceltaEstrazione.h"
 #include "index/FinestreModello.h"
 #include "index/ImprontaArchivio.h"
 #include "index/Modalita2.h"

@@ -1,4 +1,5 @@
 #include "archive/InserimentoEstrazione.h"
+#include "support/ArchivioProva.h"
 #include "support/Supporto.h"
 
 using namespace quorvane;
@@ -14,26 +15,42 @@ void compila(TestiCaselle& c, int ruota, std::array<const char*, 5> numeri) {
 }  // namespace
 
 TEST(InserimentoEstrazione, NumeriDagliAppunti) {
-    // The last number is kept only when something follows it.
+    // The last number counts with or without anything after it.
     EXPECT_EQ(numeriDaAppunti("1 2 3\n"), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(numeriDaAppunti("1 2 3"), (std::vector<int>{1, 2}));
+    EXPECT_EQ(numeriDaAppunti("1 2 3"), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(numeriDaAppunti("14/01/2023\tBA 5-12\r"), (std::vector<int>{14, 1, 2023, 5, 12}));
 
-    TestiCaselle c = caselleDaAppunti("1 2 3 ");
-    EXPECT_EQ(c[0], "01");
-    EXPECT_EQ(c[2], "03");
-    for (int i = 3; i < 55; ++i) EXPECT_EQ(c[i], "00") << i;
+    // Exactly 55 numbers from 1 to 90, or the reason and no box.
+    std::string testo;
+    for (int i = 1; i <= 55; ++i) testo += std::to_string(i) + (i % 5 == 0 ? "\r\n" : "\t");
+    testo.resize(testo.size() - 2);  // no line end after the last
+    CaselleIncollate c = caselleDaAppunti(testo);
+    EXPECT_EQ(c.errore, "");
+    EXPECT_EQ(c.caselle[0], "01");
+    EXPECT_EQ(c.caselle[54], "55");
+    EXPECT_EQ(caselleDaAppunti("1 2 3 ").errore,
+              "Il testo incollato contiene 3 numeri: ne servono 55, 5 per ciascuna delle 11 ruote.");
+    EXPECT_EQ(caselleDaAppunti(testo + " 56").errore,
+              "Il testo incollato contiene 56 numeri: ne servono 55, 5 per ciascuna delle 11 ruote.");
+    testo.replace(0, 1, "95");
+    EXPECT_EQ(caselleDaAppunti(testo).errore, "Il testo incollato contiene 95, che non è un numero da 1 a 90.");
+    EXPECT_EQ(caselleDaAppunti(testo).caselle[1], "");
+}
 
-    c = caselleDaAppunti("95 99 2023 7 ");
-    EXPECT_EQ(c[0], "");  // above 90: the box filter empties it
-    EXPECT_EQ(c[1], "99");
-    EXPECT_EQ(c[2], "");
-    EXPECT_EQ(c[3], "07");
-
-    std::string tanti;
-    for (int i = 1; i <= 60; ++i) tanti += std::to_string(i) + " ";
-    c = caselleDaAppunti(tanti);
-    EXPECT_EQ(c[54], "55");
+// A draw about to be stored, checked against the calendar: the eight weekly draws of the small
+// archive are Mondays of 2000, when only Wednesdays and Saturdays were draw days.
+TEST(InserimentoEstrazione, DubbiDelCalendario) {
+    const ArchivioEstrazioni archivio = test::archivioDiProva();
+    const Data oggi{2000, 4, 1};
+    EXPECT_TRUE(dubbiCalendario(archivio, Data{2000, 3, 22}, oggi, 0).empty());  // Wednesday after the last
+    EXPECT_EQ(dubbiCalendario(archivio, Data{2000, 3, 25}, oggi, 0),
+              std::vector<std::string>{"Manca 1 estrazione prima del 25/03/2000"});
+    EXPECT_EQ(dubbiCalendario(archivio, Data{2000, 4, 1}, oggi, 19 * 60 + 59),
+              (std::vector<std::string>{"L'estrazione del 01/04/2000 non si è ancora tenuta (le estrazioni sono alle "
+                                        "20:00)",
+                                        "Mancano 3 estrazioni prima del 01/04/2000"}));
+    EXPECT_EQ(dubbiCalendario(archivio, Data{2000, 1, 4}, oggi, 0),
+              std::vector<std::string>{"Il 04/01/2000 non è un giorno di estrazione"});
 }
 
 TEST(InserimentoEstrazione, RuoteDaSalvare) {

@@ -12,8 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     fuzz::richiedi(filtraCasella(filtrato) == filtrato, "un testo filtrato resta com'è");
     (void)valoreCasella(formattaCasella(filtrato));
 
-    fuzz::richiedi(numeriDaAppunti(testo).size() <= static_cast<std::size_t>(NumCaselle), "al più 55 numeri");
-    const RuoteInserite incollate = ruoteDaCaselle(caselleDaAppunti(testo));
+    const CaselleIncollate caselleIncollate = caselleDaAppunti(testo);
+    if (caselleIncollate.errore.empty()) {
+        fuzz::richiedi(numeriDaAppunti(testo).size() == static_cast<std::size_t>(NumCaselle), "si incollano 55 numeri");
+        for (const std::string& c : caselleIncollate.caselle)
+            fuzz::richiedi(c.size() == 2 && valoreCasella(c) >= 1 && valoreCasella(c) <= NumeroMassimo,
+                           "ogni casella incollata ha un numero da 01 a 90");
+    }
+    const RuoteInserite incollate = ruoteDaCaselle(caselleIncollate.caselle);
 
     // The boxes typed one by one: each line of the input is the text of a box, as typed.
     TestiCaselle caselle;

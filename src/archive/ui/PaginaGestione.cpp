@@ -46,6 +46,7 @@ PaginaGestione::PaginaGestione(FinestraPrincipale& principale, QWidget* padre)
 
 QLayout* PaginaGestione::creaEstrazioneCorrente() {
     auto* corrente = new QGroupBox(QStringLiteral("Estrazione corrente"), this);
+    riquadroCorrente_ = corrente;
     auto* griglia = new QGridLayout(corrente);
     etichettaIndice_ = etichettaIncorniciata("pAN_DC", corrente);
     etichettaIndice_->setCursor(Qt::PointingHandCursor);
@@ -205,6 +206,8 @@ void PaginaGestione::cambioSlider(int valore) {
     const ArchivioEstrazioni& a = sessione_.archivio;
     if (valore < 1 || valore > a.NumEstrazioni()) return;
     estrazioneCorrente_ = valore;
+    inInserimento_ = false;
+    riquadroCorrente_->setTitle(QStringLiteral("Estrazione corrente"));
     etichettaIndice_->setText(QString::number(valore));
     dataCorrente_ = a.DateEstrazioni(valore);
     etichettaData_->setText(qtesto(dataCorrente_));
@@ -266,6 +269,7 @@ void PaginaGestione::impostaCalendario(const Data& data) {
     calendarioData_->setSelectedDate(QDate(data.anno, data.mese, data.giorno));
     // Also when the calendar already stood on that day and signalled nothing.
     dataSelezionata_->setText(qtesto(dataCalendario().testo()));
+    if (inInserimento_) etichettaData_->setText(qtesto(dataCalendario().testo()));
 }
 
 Data PaginaGestione::dataCalendario() const {

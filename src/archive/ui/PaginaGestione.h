@@ -12,6 +12,7 @@
 #include "core/Data.h"
 
 class QCalendarWidget;
+class QGroupBox;
 class QLayout;
 class QLabel;
 class QLineEdit;
@@ -78,6 +79,8 @@ private:
 
     std::array<CasellaNumero*, NumCaselle> caselle_{};  // txtin_1 .. txtin_55
     QScrollBar* sceltaEstrazione_;                      // HScrestrazione
+    QGroupBox* riquadroCorrente_;                       // the draw shown, or the one being entered
+    bool inInserimento_ = false;                        // the boxes hold a pasted draw, not the current one
     QLabel* etichettaIndice_;                           // pAN_DC: a click asks for an index
     QLabel* etichettaData_;                             // LBLESTRAZIONE: shows dataCorrente_
     QLabel* etichettaNumEstrazioni_;                    // Label2

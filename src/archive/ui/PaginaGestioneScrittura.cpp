@@ -1,6 +1,8 @@
 // The writes of the page "Gestione estrazioni": a draw typed or pasted in the boxes saved,
 // corrected or deleted, then the archive reloaded.
 #include <QClipboard>
+#include <QDateTime>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
@@ -10,7 +12,9 @@
 #include "archive/ui/CasellaNumero.h"
 #include "archive/ui/ControlliArchivio.h"
 #include "archive/ui/PaginaGestione.h"
+#include "core/SceltaEstrazione.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/FinestraPrincipale.h"
 
@@ -53,10 +57,21 @@ std::optional<std::array<std::string, NumRuote>> PaginaGestione::ruoteDaSalvare(
 // ---------------------------------------------------------------------------------------------
 // Draw entry and editing.
 
+// The boxes then hold the draw being entered: the header names the date it will be saved under.
 void PaginaGestione::incollaEstrazione() {
-    const TestiCaselle caselle = caselleDaAppunti(
-        QStringLiteral(" ").append(QGuiApplication::clipboard()->text()).toStdString());
-    for (int i = 0; i < NumCaselle; ++i) caselle_[i]->setText(qtesto(caselle[i]));
+    const CaselleIncollate incollate = caselleDaAppunti(QGuiApplication::clipboard()->text().toStdString());
+    if (!incollate.errore.empty()) {
+        messaggio(this, QMessageBox::Warning, QStringLiteral("INCOLLA ESTRAZIONE"),
+                  qtesto(incollate.errore) + QStringLiteral("\nLe caselle restano come erano."));
+        return;
+    }
+    for (int i = 0; i < NumCaselle; ++i) caselle_[i]->setText(qtesto(incollate.caselle[i]));
+    inInserimento_ = true;
+    riquadroCorrente_->setTitle(QStringLiteral("Estrazione da inserire"));
+    etichettaIndice_->clear();
+    etichettaData_->setText(qtesto(dataCalendario().testo()));
+    etichettaMensile_->clear();
+    etichettaAnnuale_->clear();
 }
 
 void PaginaGestione::salvaEstrazione() {
@@ -64,10 +79,27 @@ void PaginaGestione::salvaEstrazione() {
     if (!ruote) return;
     const Data data = dataCalendario();
     const QString testoData = qtesto(data.testo());
-    if (!Dialoghi::correnti().conferma(
-            this, TitoloSalvataggio,
-            QStringLiteral("Confermi il salvataggio dell'estrazione del ") + testoData + QStringLiteral(" ?")))
+    if (estrazioneDellaData(sessione_.archivio, data.testo())) {
+        messaggioErrore(
+            this, QStringLiteral("Anomalia archivio"),
+            DataGiaMemorizzata + QStringLiteral("\nL'estrazione del %1 è già in archivio: per correggerla usare "
+                                                "MODIFICA ESTRAZIONE.")
+                                     .arg(testoData));
         return;
+    }
+    // A doubt of the calendar is the question; otherwise the usual confirmation.
+    const QDateTime adesso = oraItaliana();
+    const QDate giorno = adesso.date();
+    const std::vector<std::string> dubbi = dubbiCalendario(sessione_.archivio, data,
+                                                           Data{giorno.year(), giorno.month(), giorno.day()},
+                                                           adesso.time().hour() * 60 + adesso.time().minute());
+    QStringList motivi;
+    for (const std::string& d : dubbi) motivi << qtesto(d);
+    const QString domanda = motivi.isEmpty()
+                                ? QStringLiteral("Confermi il salvataggio dell'estrazione del ") + testoData +
+                                      QStringLiteral(" ?")
+                                : motivi.join(QStringLiteral("; ")) + QStringLiteral(": salvare lo stesso?");
+    if (!Dialoghi::correnti().conferma(this, TitoloSalvataggio, domanda)) return;
     auto db = apriArchivio(QStringLiteral("Anomalia archivio"));
     if (!db) return;
     QString errore;

@@ -2,12 +2,19 @@
 
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTimeZone>
 
 #include "core/SceltaEstrazione.h"
 #include "core/ui/Dialoghi.h"
 #include "core/ui/VistaGriglia.h"
 
 namespace quorvane {
+
+QDateTime oraItaliana() {
+    const QTimeZone italia(QByteArrayLiteral("Europe/Rome"));
+    const QDateTime adesso = QDateTime::currentDateTime();
+    return italia.isValid() ? adesso.toTimeZone(italia) : adesso;
+}
 
 QLabel* avvisoDimostrativo(QWidget* padre) {
     auto* l = etichetta(

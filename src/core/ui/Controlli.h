@@ -2,6 +2,7 @@
 // Small builders and boxes shared by every window: named buttons and labels, coloured labels,
 // the notice of the demonstration archive,
 // and the two ways to choose a draw (by typed index, by typed date).
+#include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
 #include <optional>
@@ -13,6 +14,9 @@ class QProgressBar;
 class QScrollBar;
 
 namespace quorvane {
+
+// Now in Italy, where the draws are held at 20:00, wherever the program runs.
+QDateTime oraItaliana();
 
 inline QPushButton* pulsante(QWidget* padre, const char* nome, const QString& testo) {
     auto* p = new QPushButton(testo, padre);

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimeZone>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -51,13 +50,6 @@ QLabel* etichettaPeriodo(QWidget* padre, const char* nome, const QString& testo)
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(90);
     return l;
-}
-
-// The draws are held at 20:00 in Italy, wherever the program runs.
-QDateTime oraItaliana() {
-    const QTimeZone italia(QByteArrayLiteral("Europe/Rome"));
-    const QDateTime adesso = QDateTime::currentDateTime();
-    return italia.isValid() ? adesso.toTimeZone(italia) : adesso;
 }
 
 QString coloreCss(Colore c) {
@@ -198,9 +190,17 @@ void FinestraPrincipale::mostraUltimaEstrazione(const QDateTime& adesso) {
     const QDate oggi = adesso.date();
     mancanti_ = quorvane::estrazioniMancanti(ultima, Data{oggi.year(), oggi.month(), oggi.day()},
                                              adesso.time().hour() * 60 + adesso.time().minute());
-    const QString stato = mancanti_ == 0   ? QStringLiteral("l'archivio è aggiornato al calendario")
-                          : mancanti_ == 1 ? QStringLiteral("manca 1 estrazione in calendario")
-                                           : QStringLiteral("mancano %1 estrazioni in calendario").arg(mancanti_);
+    // Draws missing before the last one (tonight's entered first) leave the archive behind too.
+    const int n = archivio.NumEstrazioni();
+    const int buchi = n > 1 ? estrazioniInCalendarioTra(archivio.DataEstrazione(n - 1), ultima) : 0;
+    QString stato = mancanti_ == 0   ? QString()
+                    : mancanti_ == 1 ? QStringLiteral("manca 1 estrazione in calendario")
+                                     : QStringLiteral("mancano %1 estrazioni in calendario").arg(mancanti_);
+    if (buchi > 0)
+        stato += (stato.isEmpty() ? QString() : QStringLiteral("; ")) +
+                 (buchi == 1 ? QStringLiteral("manca 1 estrazione prima dell'ultima")
+                             : QStringLiteral("mancano %1 estrazioni prima dell'ultima").arg(buchi));
+    if (stato.isEmpty()) stato = QStringLiteral("l'archivio è aggiornato al calendario");
     etichettaUltima_->setText(
         QStringLiteral("Ultima estrazione in archivio: %1 — %2").arg(QString::fromStdString(ultima.testo()), stato));
 }

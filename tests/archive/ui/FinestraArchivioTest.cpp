@@ -147,10 +147,25 @@ TEST_F(ProvaArchivio, CaselleGuidateDallaTastiera) {
 
     clicca("Command1");
     for (int i = 1; i <= 55; ++i) EXPECT_EQ(casella(i)->text(), "") << i;
+    // A paste holds the 55 numbers or changes nothing; the last one counts without a line end.
     QGuiApplication::clipboard()->setText("1 2 3\r\n");
     clicca("Command12");
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].testo,
+              "Il testo incollato contiene 3 numeri: ne servono 55, 5 per ciascuna delle "
+              "11 ruote.\nLe caselle restano come erano.");
+    EXPECT_EQ(casella(3)->text(), "");
+    QString incollato;
+    for (int i = 1; i <= 55; ++i) incollato += QString::number(i) + (i % 5 ? "\t" : "\r\n");
+    incollato.chop(2);
+    QGuiApplication::clipboard()->setText(incollato);
+    impostaData(Data{2023, 2, 2});
+    clicca("Command12");
     EXPECT_EQ(casella(3)->text(), "03");
-    EXPECT_EQ(casella(55)->text(), "00");
+    EXPECT_EQ(casella(55)->text(), "55");
+    // The header names the date the boxes will be saved under.
+    EXPECT_EQ(etichetta("LBLESTRAZIONE"), "02/02/2023");
+    EXPECT_EQ(etichetta("pAN_DC"), "");
 }
 
 TEST_F(ProvaArchivio, SalvaUnEstrazione) {
@@ -161,7 +176,7 @@ TEST_F(ProvaArchivio, SalvaUnEstrazione) {
     griglia("FgImporta").impostaRighe(5);
     clicca("Command8");
     ASSERT_EQ(dialoghi.domande.size(), 1u);
-    EXPECT_EQ(dialoghi.domande[0].testo, "Confermi il salvataggio dell'estrazione del 25/12/2022 ?");
+    EXPECT_EQ(dialoghi.domande[0].testo, "Il 25/12/2022 non è un giorno di estrazione: salvare lo stesso?");
     ASSERT_EQ(dialoghi.messaggi.size(), 1u);
     EXPECT_EQ(dialoghi.messaggi[0].testo, "Dati salvati correttamente. Ricarico archivio.");
     EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Information);
@@ -185,9 +200,30 @@ TEST_F(ProvaArchivio, SalvaUnEstrazione) {
     compilaRuote(11);
     clicca("Command8");
     ASSERT_EQ(dialoghi.messaggi.size(), 2u);
-    EXPECT_EQ(dialoghi.messaggi[1].testo, "Attenzione probabilmente hai inserito una data già memorizzata...");
+    EXPECT_EQ(dialoghi.messaggi[1].testo,
+              "Attenzione probabilmente hai inserito una data già memorizzata...\n"
+              "L'estrazione del 25/12/2022 è già in archivio: per correggerla usare "
+              "MODIFICA ESTRAZIONE.");
     EXPECT_EQ(dialoghi.messaggi[1].titolo, "Anomalia archivio");
     EXPECT_EQ(memorizzate().size(), 61u);
+}
+
+// Tonight's draw entered while earlier scheduled draws are missing: asked, and the main window
+// does not call the archive up to date afterwards.
+TEST_F(ProvaArchivio, EstrazioniMancantiPrimaChiedonoConferma) {
+    ASSERT_EQ(estrazioni.back().data, (Data{2023, 1, 31}));
+    compilaRuote(11);
+    impostaData(Data{2023, 2, 11});  // Thursday 2, Saturday 4, Tuesday 7, Thursday 9 before it
+    dialoghi.risposteSi = false;
+    clicca("Command8");
+    ASSERT_EQ(dialoghi.domande.size(), 1u);
+    EXPECT_EQ(dialoghi.domande[0].testo, "Mancano 4 estrazioni prima del 11/02/2023: salvare lo stesso?");
+    EXPECT_EQ(memorizzate().size(), 60u);
+    dialoghi.risposteSi = true;
+    clicca("Command8");
+    EXPECT_EQ(memorizzate().size(), 61u);
+    EXPECT_TRUE(etichettaPrincipale("LblUltimaEstrazione").endsWith("mancano 4 estrazioni prima dell'ultima"))
+        << etichettaPrincipale("LblUltimaEstrazione").toStdString();
 }
 
 TEST_F(ProvaArchivio, RuoteIncompleteORipetuteNonSiSalvano) {
