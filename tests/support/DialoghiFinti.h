@@ -51,6 +51,13 @@ public:
             testi.pop_front();
             return t;
         };
+        d.scegli = [this](QWidget*, const QString& titolo, const QString& etichetta,
+                          const QStringList& voci) -> std::optional<QString> {
+            domande.push_back({titolo, etichetta, {}});
+            vociOfferte = voci;
+            if (sceltaVoce < 0 || sceltaVoce >= voci.size()) return std::nullopt;
+            return voci[sceltaVoce];
+        };
     }
     ~DialoghiFinti() { quorvane::Dialoghi::correnti() = originali_; }
     DialoghiFinti(const DialoghiFinti&) = delete;
@@ -62,6 +69,8 @@ public:
     QString fileScelto;         // empty: the user cancels the file dialog
     std::deque<QString> testi;  // answers of the input boxes; none left: cancelled
     QString fileDaSalvare;      // empty: the user cancels the save dialog
+    int sceltaVoce = -1;        // the item chosen from a list; -1: cancelled
+    QStringList vociOfferte;    // the items the last list offered
     std::vector<QUrl> indirizziAperti;
 
 private:

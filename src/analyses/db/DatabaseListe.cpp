@@ -5,6 +5,7 @@
 
 #include "core/db/DatabaseProgramma.h"
 #include "core/db/ErroreSql.h"
+#include "core/db/NomiGiocatore.h"
 
 namespace quorvane {
 
@@ -30,11 +31,34 @@ std::optional<std::vector<GruppoNumeri>> leggiListe(QSqlDatabase& db, QString* e
     return liste;
 }
 
-bool salvaLista(QSqlDatabase& db, const GruppoNumeri& lista, QString* errore) {
-    Transazione t(db);
+std::optional<QStringList> nomiListe(QSqlDatabase& db, QString* errore) {
     QSqlQuery q(db);
-    t.prepara(q, QStringLiteral("INSERT OR REPLACE INTO ListeNumeri (Nome, Numeri) VALUES (?, ?)"));
-    q.addBindValue(QString::fromStdString(lista.nome));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT Nome FROM ListeNumeri ORDER BY Nome"))) {
+        *errore = descriviErrore(q.lastError());
+        return std::nullopt;
+    }
+    QStringList nomi;
+    while (q.next()) nomi << q.value(0).toString();
+    return nomi;
+}
+
+bool salvaLista(QSqlDatabase& db, const GruppoNumeri& lista, QString* errore) {
+    const QString nome = QString::fromStdString(lista.nome);
+    Transazione t(db, Transazione::Inizio::Immediata);
+    QSqlQuery nomi(db), via(db), q(db);
+    t.esegui(nomi, QStringLiteral("SELECT Nome FROM ListeNumeri"));
+    QStringList stessoNome;
+    while (t.riuscita() && nomi.next())
+        if (chiaveNome(nomi.value(0).toString()) == chiaveNome(nome)) stessoNome << nomi.value(0).toString();
+    nomi.finish();
+    t.prepara(via, QStringLiteral("DELETE FROM ListeNumeri WHERE Nome = ?"));
+    for (const QString& vecchio : stessoNome) {
+        via.addBindValue(vecchio);
+        t.esegui(via);
+    }
+    t.prepara(q, QStringLiteral("INSERT INTO ListeNumeri (Nome, Numeri) VALUES (?, ?)"));
+    q.addBindValue(nome);
     q.addBindValue(QString::fromStdString(testoNumeri(lista)));
     if (t.esegui(q) && t.conferma()) return true;
     *errore = t.errore();

@@ -14,7 +14,9 @@ void registraTabelleListe();
 
 // The lists by name.
 std::optional<std::vector<GruppoNumeri>> leggiListe(QSqlDatabase& db, QString* errore);
-// Saves a list under its name, in place of one of the same name.
+// Every stored name, as stored, in order.
+std::optional<QStringList> nomiListe(QSqlDatabase& db, QString* errore);
+// Saves a list under its name, in place of any list whose name reads the same (chiaveNome).
 bool salvaLista(QSqlDatabase& db, const GruppoNumeri& lista, QString* errore);
 bool eliminaLista(QSqlDatabase& db, const QString& nome, QString* errore);
 

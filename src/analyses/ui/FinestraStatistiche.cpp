@@ -12,6 +12,7 @@
 #include "analyses/db/DatabaseListe.h"
 #include "analyses/ui/GraficoStatistiche.h"
 #include "analyses/ui/SceltaPeriodo.h"
+#include "core/db/NomiGiocatore.h"
 #include "core/db/Sessione.h"
 #include "core/ui/Controlli.h"
 #include "core/ui/Dialoghi.h"
@@ -247,31 +248,45 @@ void FinestraStatistiche::mostraNumero(int numero, const std::array<bool, NumRuo
     selezionaElemento(numero - 1);
 }
 
+// A name already used (as the player reads it) is replaced only on a Yes.
 void FinestraStatistiche::salvaLista() {
     Dialoghi& d = Dialoghi::correnti();
-    const auto nome = d.chiediTesto(this, Titolo, QStringLiteral("Nome della lista"), {});
-    if (!nome || nome->trimmed().isEmpty()) return;
+    const auto digitato = d.chiediTesto(this, Titolo, QStringLiteral("Nome della lista"), {});
+    if (!digitato || digitato->trimmed().isEmpty()) return;
+    const auto nome = nomeVisibile(*digitato);
+    if (!nome)
+        return d.messaggio(this, QMessageBox::Warning, Titolo,
+                           QStringLiteral("Il nome della lista non ha caratteri visibili."));
     const auto testo = d.chiediTesto(this, Titolo, QStringLiteral("Numeri della lista (per esempio 5 17 48)"), {});
     if (!testo) return;
     const auto numeri = leggiNumeri(testo->toStdString());
-    GruppoNumeri lista{nome->trimmed().toStdString(), numeri.value_or(std::vector<int>{})};
+    GruppoNumeri lista{nome->toStdString(), numeri.value_or(std::vector<int>{})};
     ErroreStatistiche errore = numeri ? controllaGruppi({lista}) : ErroreStatistiche::NumeroFuoriGruppo;
     if (errore != ErroreStatistiche::Nessuno)
         return d.messaggio(this, QMessageBox::Warning, Titolo,
                            QString::fromStdString(messaggioStatistiche(errore, sessione_.archivio)));
     QString motivo;
+    for (const QString& usato : nomiListe(sessione_.programma().db(), &motivo).value_or(QStringList{}))
+        if (chiaveNome(usato) == chiaveNome(*nome) &&
+            !d.conferma(this, Titolo, QStringLiteral("Esiste già la lista \"%1\": sostituirla?").arg(usato)))
+            return;
     if (!quorvane::salvaLista(sessione_.programma().db(), lista, &motivo))
         return d.messaggio(this, QMessageBox::Warning, Titolo, QStringLiteral("Lista non salvata: ") + motivo);
     sceltaGruppi_->setCurrentIndex(ListeProprie);
     calcola();
 }
 
+// The stored lists are offered to choose from; the one chosen goes after a Yes.
 void FinestraStatistiche::eliminaLista() {
     Dialoghi& d = Dialoghi::correnti();
-    const auto nome = d.chiediTesto(this, Titolo, QStringLiteral("Nome della lista da eliminare"), {});
-    if (!nome || nome->trimmed().isEmpty()) return;
     QString motivo;
-    if (!quorvane::eliminaLista(sessione_.programma().db(), nome->trimmed(), &motivo))
+    const auto nomi = nomiListe(sessione_.programma().db(), &motivo);
+    if (!nomi) return d.messaggio(this, QMessageBox::Warning, Titolo, QStringLiteral("Liste non lette: ") + motivo);
+    if (nomi->isEmpty())
+        return d.messaggio(this, QMessageBox::Information, Titolo, QStringLiteral("Non ci sono liste salvate."));
+    const auto nome = d.scegli(this, Titolo, QStringLiteral("Lista da eliminare"), *nomi);
+    if (!nome || !d.conferma(this, Titolo, QStringLiteral("Eliminare la lista \"%1\"?").arg(*nome))) return;
+    if (!quorvane::eliminaLista(sessione_.programma().db(), *nome, &motivo))
         return d.messaggio(this, QMessageBox::Warning, Titolo, QStringLiteral("Lista non eliminata: ") + motivo);
     if (sceltaGruppi_->currentIndex() == ListeProprie) calcola();
 }

@@ -62,6 +62,13 @@ Dialoghi Dialoghi::veri() {
         if (!ok) return std::nullopt;
         return testo;
     };
+    d.scegli = [](QWidget* padre, const QString& titolo, const QString& etichetta,
+                  const QStringList& voci) -> std::optional<QString> {
+        bool ok = false;
+        QString scelta = QInputDialog::getItem(padre, titolo, etichetta, voci, 0, false, &ok);
+        if (!ok) return std::nullopt;
+        return scelta;
+    };
     return d;
 }
 

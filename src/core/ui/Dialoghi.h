@@ -2,6 +2,7 @@
 // Every modal box the windows show goes through here, so that tests can answer them.
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -25,6 +26,10 @@ struct Dialoghi {
     std::function<std::optional<QString>(QWidget*, const QString& titolo, const QString& etichetta,
                                          const QString& iniziale)>
         chiediTesto;
+    // One of `voci`, chosen from a list (no typing); nullopt when cancelled.
+    std::function<std::optional<QString>(QWidget*, const QString& titolo, const QString& etichetta,
+                                         const QStringList& voci)>
+        scegli;
 
     // The boxes in use: the real ones unless a test put others in their place.
     static Dialoghi& correnti();

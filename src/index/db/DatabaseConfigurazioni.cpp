@@ -7,6 +7,7 @@
 
 #include "core/db/DatabaseProgramma.h"
 #include "core/db/ErroreSql.h"
+#include "core/db/NomiGiocatore.h"
 
 namespace quorvane {
 
@@ -39,13 +40,12 @@ bool fallito(const QSqlQuery& query, QString* errore) {
 // Everything the save writes; a failed step leaves the reason in the transaction.
 std::optional<long long> scrivi(Transazione& t, QSqlDatabase& db, const Configurazione& c,
                                 const std::vector<PrevisioneSalvata>& righe, QString* errore) {
-    QSqlQuery doppione(db);
-    // Names differing only in letter case are the same name to the user.
-    t.prepara(doppione, QStringLiteral("SELECT 1 FROM Configurazioni WHERE Configurazione = ? COLLATE NOCASE"));
-    doppione.addBindValue(q(c.nome));
-    if (!t.esegui(doppione)) return std::nullopt;
-    if (doppione.next()) {
-        *errore = QStringLiteral("la denominazione \"%1\" è già presente").arg(q(c.nome));
+    QSqlQuery nomi(db);
+    // Names that read the same (spaces around, letter case, Unicode form) are the same name.
+    if (!t.esegui(nomi, QStringLiteral("SELECT Configurazione FROM Configurazioni"))) return std::nullopt;
+    while (nomi.next()) {
+        if (chiaveNome(nomi.value(0).toString()) != chiaveNome(q(c.nome))) continue;
+        *errore = QStringLiteral("la denominazione \"%1\" è già presente").arg(nomi.value(0).toString());
         return std::nullopt;
     }
     QSqlQuery testata(db);
@@ -90,22 +90,25 @@ std::optional<long long> salvaConfigurazione(QSqlDatabase& db, const Configurazi
                                              const std::vector<PrevisioneSalvata>& righe, QString* errore,
                                              bool* nomePresente) {
     errore->clear();
-    const QString nome = q(c.nome);
-    if (nome.trimmed().isEmpty()) {
-        *errore = QStringLiteral("la denominazione è vuota");
-        return std::nullopt;
-    }
-    if (haCaratteriDiControllo(nome)) {
+    if (haCaratteriDiControllo(q(c.nome))) {
         *errore = QStringLiteral("la denominazione contiene caratteri di controllo (tabulazioni, a capo, escape)");
         return std::nullopt;
     }
+    const auto nome = nomeVisibile(q(c.nome));
+    if (!nome) {
+        *errore = q(c.nome).trimmed().isEmpty() ? QStringLiteral("la denominazione è vuota")
+                                                : QStringLiteral("la denominazione non ha caratteri visibili");
+        return std::nullopt;
+    }
     // Characters, not UTF-16 units: the column's limit counts what the user typed.
-    if (nome.toUcs4().size() > Configurazione::MaxNome) {
+    if (nome->toUcs4().size() > Configurazione::MaxNome) {
         *errore = QStringLiteral("la denominazione supera i %1 caratteri").arg(Configurazione::MaxNome);
         return std::nullopt;
     }
+    Configurazione memorizzata = c;
+    memorizzata.nome = nome->toStdString();
     Transazione t(db);
-    const auto id = scrivi(t, db, c, righe, errore);
+    const auto id = scrivi(t, db, memorizzata, righe, errore);
     if (id && t.conferma()) return id;
     if (nomePresente) *nomePresente = !errore->isEmpty() && t.riuscita();
     if (errore->isEmpty()) *errore = t.errore();

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "analyses/db/DatabaseListe.h"
 #include "analyses/ui/FinestraSpia.h"
 #include "analyses/ui/FinestraStatistiche.h"
 #include "analyses/ui/FinestraTabellone.h"
@@ -159,4 +160,33 @@ TEST_F(ProvaViste, StatisticheDiPosizioneEListeSalvate) {
     trova<QComboBox>(&seconda, "ComboGruppi")->setCurrentIndex(FinestraStatistiche::ListeProprie);
     clicca(&seconda, "CmdCalcola");
     EXPECT_EQ(trova<VistaGriglia>(&seconda, "FgStatistiche")->griglia().testo(1, 1), "5 17 48");
+}
+
+// A list saved under a name already used (as the player reads it) asks before replacing it;
+// "Elimina lista..." offers the stored lists and asks before deleting.
+TEST_F(ProvaViste, ListaConUnNomeGiaUsatoEdEliminazione) {
+    FinestraStatistiche finestra(*sessione);
+    finestra.show();
+    trova<QComboBox>(&finestra, "ComboTipo")->setCurrentIndex(FinestraStatistiche::TipoGruppi);
+    const Griglia& fg = trova<VistaGriglia>(&finestra, "FgStatistiche")->griglia();
+    dialoghi.testi = {"Mia", "5 17", " MIA ", "8 9"};
+    clicca(&finestra, "CmdSalvaLista");
+    dialoghi.risposteSi = false;
+    clicca(&finestra, "CmdSalvaLista");
+    EXPECT_EQ(dialoghi.domande.back().testo, "Esiste già la lista \"Mia\": sostituirla?");
+    ASSERT_EQ(fg.righe(), 2);
+    EXPECT_EQ(fg.testo(1, 1), "5 17");
+    dialoghi.risposteSi = true;
+    dialoghi.testi = {"mia", "8 9"};
+    clicca(&finestra, "CmdSalvaLista");
+    ASSERT_EQ(fg.righe(), 2);
+    EXPECT_EQ(fg.testo(1, 0), "mia");
+    EXPECT_EQ(fg.testo(1, 1), "8 9");
+
+    dialoghi.sceltaVoce = 0;
+    clicca(&finestra, "CmdEliminaLista");
+    EXPECT_EQ(dialoghi.vociOfferte, QStringList{"mia"});
+    EXPECT_EQ(dialoghi.domande.back().testo, "Eliminare la lista \"mia\"?");
+    QString errore;
+    EXPECT_EQ(nomiListe(sessione->programma().db(), &errore), QStringList{});
 }

@@ -102,6 +102,11 @@ TEST(DatabaseConfigurazioni, DenominazioniRifiutateLascianoTuttoComEra) {
     EXPECT_FALSE(errore.isEmpty());
     EXPECT_FALSE(salvaConfigurazione(db->db(), configurazione(""), giocate(1), &errore));
     EXPECT_FALSE(salvaConfigurazione(db->db(), configurazione("   "), giocate(1), &errore));
+    // Names are compared as the player reads them: spaces around, letter case, Unicode form.
+    for (const char* uguale : {" prova", "prova ", "PRO\u200BVA", "Prov\u0061"})
+        EXPECT_FALSE(salvaConfigurazione(db->db(), configurazione(uguale), giocate(1), &errore)) << uguale;
+    EXPECT_FALSE(salvaConfigurazione(db->db(), configurazione("\u200B\u00A0"), giocate(1), &errore));
+    EXPECT_EQ(errore, "la denominazione non ha caratteri visibili");
     // Sixty characters, accented ones counted once, are allowed; sixty-one are not.
     std::string sessanta;
     for (int i = 0; i < 60; ++i) sessanta += "è";
