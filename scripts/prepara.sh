@@ -8,7 +8,7 @@ QUORVANE_BUILD="$QUORVANE_DIR/build"
 
 pacchetti=(cmake ninja-build g++ pkg-config
            qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
-           qt6-qpa-plugins libgl-dev libarchive-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
+           qt6-qpa-plugins libgl-dev libarchive-dev liblua5.4-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
            help2man librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-dev clang-format)
 # The build for Windows (scripts/prova-windows.sh, ./pacchetto windows): cross compiler, zlib for the
 # static libarchive, the icon, the setup program, Qt's Italian texts, Wine inside Xvfb for the tests.

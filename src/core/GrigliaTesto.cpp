@@ -21,7 +21,8 @@ void aggiungiCella(std::string& out, std::string_view t) {
     }
 }
 
-// Length of the well-formed UTF-8 sequence at the start of t, 0 when there is none.
+}  // namespace
+
 std::size_t sequenzaUtf8(std::string_view t) {
     const auto b = [&t](std::size_t i) { return static_cast<unsigned char>(t[i]); };
     const unsigned char c = b(0);
@@ -45,7 +46,6 @@ std::size_t sequenzaUtf8(std::string_view t) {
         if (b(i) < 0x80 || b(i) > 0xBF) return 0;
     return n;
 }
-}  // namespace
 
 std::string grigliaTsv(const Griglia& g) {
     std::string out;

@@ -35,6 +35,9 @@ std::string oggettoJson(const CampiExtra& campi);
 // other byte becomes U+FFFD.
 std::string stringaJson(std::string_view testo);
 
+// Length of the well-formed UTF-8 sequence at the start of t (not empty), 0 when there is none.
+std::size_t sequenzaUtf8(std::string_view t);
+
 // Spaces and tabs removed from both ends.
 std::string_view senzaSpazi(std::string_view testo);
 

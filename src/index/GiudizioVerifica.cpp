@@ -65,9 +65,9 @@ std::string giudizioVerifica(const DatiGiudizio& d, std::string_view separatore)
 }
 
 std::string giudizioVerifica(const RiepilogoStorico& r, Strategia strategia, std::string_view separatore) {
-    return giudizioVerifica(
-        {r.vincite, r.attese, r.z(), r.p, r.resa(), r.resaAttesa(), r.pInferiore, strategia == Strategia::Indice},
-        separatore);
+    return giudizioVerifica({r.vincite, r.attese, r.z(), r.p, r.resa(), r.resaAttesa(), r.pInferiore,
+                             strategia == Strategia::Indice || strategia == Strategia::Metodo},
+                            separatore);
 }
 
 }  // namespace quorvane

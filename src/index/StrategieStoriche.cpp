@@ -111,6 +111,7 @@ std::vector<Previsione> sceltePunti(const OpzioniStoriche& o, const ArchivioEstr
         case Strategia::Fissi:
             return std::vector<Previsione>(punti.size(), previsione(sorteGiocata(o), o.numeri));
         case Strategia::Indice:
+        case Strategia::Metodo:
             break;
     }
     return {};

@@ -38,19 +38,17 @@ std::vector<Previsione> previsioniPunto(MetodoIndice& metodo, const OpzioniStori
     return {previsioneDaFormazione(metodo.formazioni[0], metodo.analisi.SorteElaborazione)};
 }
 
-// The forecast played on draws t+1 .. t+NumeroColpi until its first hit.
-GiocataStorica gioca(const Previsione& p, int t, const AnalisiIndice& a, const ArchivioEstrazioni& archivio) {
+// The numbers played with `sorte` on draws t+1 .. t+NumeroColpi until their first hit.
+GiocataStorica gioca(int sorte, const Maschera90& numeri, int t, const AnalisiIndice& a,
+                     const ArchivioEstrazioni& archivio) {
     GiocataStorica g;
     g.punto = t;
-    g.sorte = p.sorte;
-    for (int n : p.numeri)
-        if (n != 0) g.numeri.push_back(n);
-    std::sort(g.numeri.begin(), g.numeri.end());
-    const Maschera90 numeri = p.maschera();
+    g.sorte = sorte;
+    numeri.perOgni([&](int n) { g.numeri.push_back(n); });
     const int quanti = numeri.conta();
     const int ruote = ruoteInGioco(a);
-    const double mancataRuota = 1 - probabilitaRuota(quanti, p.sorte);
-    const double resa = resaAttesa(p.sorte);
+    const double mancataRuota = 1 - probabilitaRuota(quanti, sorte);
+    const double resa = resaAttesa(sorte);
     double mancata = 1;
     for (int d = t + 1; d <= t + a.NumeroColpi; ++d) {
         int estratte = 0;  // wheels in play drawn in d
@@ -64,9 +62,9 @@ GiocataStorica gioca(const Previsione& p, int t, const AnalisiIndice& a, const A
         for (int w = 1; w <= NumRuote; ++w) {
             if (!a.ruoteInGioco[w - 1]) continue;
             const int presi = (archivio.NumeriRuota(d, w) & numeri).conta();
-            if (presi < p.sorte) continue;
+            if (presi < sorte) continue;
             g.colpo = d - t;
-            g.vincita += vincitaRuota(quanti, p.sorte, presi, ruote);
+            g.vincita += vincitaRuota(quanti, sorte, presi, ruote);
             if (!g.presi.empty()) g.presi += " / ";
             g.presi += SiglaRuota[w];
             for (int k = 1; k <= NumPosizioni; ++k) {
@@ -123,6 +121,8 @@ std::optional<std::string> erroreStrategia(const OpzioniStoriche& o) {
         }
         numeri = n;
     }
+    if (o.strategia == Strategia::Metodo)
+        return o.metodoProprio ? std::nullopt : std::optional<std::string>("Nessun metodo da provare.");
     const bool conSorte = o.strategia == Strategia::Frequenti || o.strategia == Strategia::Fissi;
     if (conSorte && (sorteGiocata(o) < 1 || sorteGiocata(o) > std::min(numeri, NumPosizioni)))
         return "La sorte non può superare i numeri giocati (" + std::to_string(numeri) + ").";
@@ -145,16 +145,44 @@ RiepilogoStorico riassumi(const std::vector<GiocataStorica>& giocate, int punti,
     return r;
 }
 
+EsitoStorico concludi(EsitoStorico esito, const OpzioniStoriche& o, std::size_t punti, int senzaEstrazioni) {
+    esito.riepilogo = riassumi(esito.giocate, static_cast<int>(punti), senzaEstrazioni);
+    aggiungiP(esito.riepilogo, esito.giocate, o.seme);
+    return esito;
+}
+
 // The strategies other than the index choose in one pass over the draws: cheap, so no threads.
 EsitoStorico giocaStrategia(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio, const std::vector<int>& punti,
                             int senzaEstrazioni) {
     const std::vector<Previsione> scelte = sceltePunti(o, archivio, punti);
     EsitoStorico esito;
     for (std::size_t i = 0; i < punti.size(); ++i)
-        esito.giocate.push_back(gioca(scelte[i], punti[i], o.analisi, archivio));
-    esito.riepilogo = riassumi(esito.giocate, static_cast<int>(punti.size()), senzaEstrazioni);
-    aggiungiP(esito.riepilogo, esito.giocate, o.seme);
-    return esito;
+        esito.giocate.push_back(gioca(scelte[i].sorte, scelte[i].maschera(), punti[i], o.analisi, archivio));
+    return concludi(std::move(esito), o, punti.size(), senzaEstrazioni);
+}
+
+// The player's method chooses, in one thread (a run of the comparison is one of many); each play
+// is judged on its own wheels.
+EsitoStorico giocaMetodo(const OpzioniStoriche& o, const ArchivioEstrazioni& archivio, const std::vector<int>& punti,
+                         const std::atomic<bool>* annulla, int senzaEstrazioni) {
+    SceltePunti scelte = o.metodoProprio->scegli(
+        {archivio, punti, o.analisi.ruoteInGioco, o.ruotaLetta, o.parametri, o.seme, annulla});
+    EsitoStorico esito;
+    esito.registro = std::move(scelte.registro);
+    if (scelte.annullato) {
+        esito.annullato = true;
+        return esito;
+    }
+    AnalisiIndice analisi = o.analisi;
+    for (std::size_t i = 0; i < punti.size(); ++i) {
+        if (!scelte.perPunto[i]) continue;
+        const SceltaMetodo& s = *scelte.perPunto[i];
+        analisi.ruoteInGioco = s.ruote;
+        Maschera90 numeri;
+        for (int n : s.numeri) numeri.aggiungi(n);
+        esito.giocate.push_back(gioca(s.sorte, numeri, punti[i], analisi, archivio));
+    }
+    return concludi(std::move(esito), o, punti.size(), senzaEstrazioni);
 }
 
 }  // namespace
@@ -223,6 +251,7 @@ EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni&
     int senzaEstrazioni = 0;
     const std::vector<int> punti = puntiStorici(o, archivio, &senzaEstrazioni);
     const int quanti = static_cast<int>(punti.size());
+    if (o.strategia == Strategia::Metodo) return giocaMetodo(o, archivio, punti, annulla, senzaEstrazioni);
     if (o.strategia != Strategia::Indice) return giocaStrategia(o, archivio, punti, senzaEstrazioni);
     std::vector<std::vector<GiocataStorica>> perPunto(punti.size());
     std::atomic<int> prossimo{0};
@@ -244,7 +273,7 @@ EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni&
             for (int i; !interrotto && (i = prossimo++) < quanti;) {
                 if (annullato()) throw Annullato{};
                 for (const Previsione& p : previsioniPunto(metodo, o, punti[i], controllo))
-                    perPunto[i].push_back(gioca(p, punti[i], o.analisi, copia));
+                    perPunto[i].push_back(gioca(p.sorte, p.maschera(), punti[i], o.analisi, copia));
                 std::lock_guard blocco(mutex);
                 ++fatti;
                 if (avanzamento) avanzamento(fatti, quanti);
@@ -274,9 +303,7 @@ EsitoStorico VerificaStorica(const OpzioniStoriche& o, const ArchivioEstrazioni&
     }
     for (auto& giocate : perPunto)
         for (GiocataStorica& g : giocate) esito.giocate.push_back(std::move(g));
-    esito.riepilogo = riassumi(esito.giocate, quanti, senzaEstrazioni);
-    aggiungiP(esito.riepilogo, esito.giocate, o.seme);
-    return esito;
+    return concludi(std::move(esito), o, punti.size(), senzaEstrazioni);
 }
 
 }  // namespace quorvane

@@ -6,11 +6,14 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "index/AnalisiIndice.h"
+#include "index/MetodoProprio.h"
 
 namespace quorvane {
 
@@ -26,6 +29,7 @@ enum class Strategia {
     AmboRitardatario,  // the most delayed pair of the wheel read, for ambo
     Frequenti,         // the `quanti` numbers drawn most often in the wheel's last `finestra` draws
     Fissi,             // `numeri`, at every point
+    Metodo,            // the player's own method (`metodoProprio`), on the wheels it names
 };
 
 struct OpzioniStoriche {
@@ -43,7 +47,10 @@ struct OpzioniStoriche {
     // with two numbers or more, else estratto (so that a comparison over `quanti` keeps a sorte).
     int sorte = 0;
     std::vector<int> numeri;  // Fissi
-    int dal = 0;              // first and last draw of the period, both included
+    // Metodo: the method and the values of its parameters by name.
+    std::shared_ptr<const MetodoProprio> metodoProprio;
+    std::map<std::string, std::string> parametri;
+    int dal = 0;  // first and last draw of the period, both included
     int al = 0;
     std::uint64_t seme = 1;  // the simulations of chance that give p for several plays per point
 };
@@ -91,7 +98,8 @@ struct RiepilogoStorico {
 struct EsitoStorico {
     std::vector<GiocataStorica> giocate;  // by point, then in the order the method gave them
     RiepilogoStorico riepilogo;
-    bool annullato = false;  // stopped early: the results are incomplete and left empty
+    bool annullato = false;             // stopped early: the results are incomplete and left empty
+    std::vector<std::string> registro;  // Metodo: the lines the method wrote
 };
 
 // The period of the last twenty years of the archive: from the first draw after the same day
@@ -116,7 +124,7 @@ using AvanzamentoStorico = std::function<void(int, int)>;
 
 // Runs the points on `thread` threads (0: one per core), each with its own copy of the archive
 // and its own analysis. `annulla`, when set, stops the run within one seed of the search. The
-// options must pass erroreStorico.
+// options must pass erroreStorico. A player's method that stops throws ErroreMetodo.
 EsitoStorico VerificaStorica(const OpzioniStoriche& opzioni, const ArchivioEstrazioni& archivio,
                              const std::atomic<bool>* annulla = nullptr, const AvanzamentoStorico& avanzamento = {},
                              int thread = 0);
