@@ -1,8 +1,12 @@
 #include "index/ConfrontoStorico.h"
 
 #include <algorithm>
+#include <cmath>
+#include <mutex>
 
 #include "core/LetturaNumeri.h"
+#include "core/Parallelo.h"
+#include "index/ArchivioCaso.h"
 
 namespace quorvane {
 
@@ -22,6 +26,28 @@ int* campo(OpzioniStoriche& o, const std::string& nome) {
         if (nome == "finestra") return &o.finestra;
     }
     return nullptr;
+}
+
+// Sets an option to a value; false when the strategy has no option of that name. Any name other
+// than "colpi" is a parameter of a player's method.
+bool imposta(OpzioniStoriche& o, const std::string& nome, int valore) {
+    if (int* c = campo(o, nome)) {
+        *c = valore;
+        return true;
+    }
+    if (o.strategia != Strategia::Metodo) return false;
+    o.parametri[nome] = std::to_string(valore);
+    return true;
+}
+
+// The values of combination k, the first option's changing slowest.
+std::vector<int> valoriCombinazione(const std::vector<OpzioneConfronto>& opzioni, std::size_t k) {
+    std::vector<int> valori(opzioni.size());
+    for (std::size_t i = opzioni.size(); i-- > 0;) {
+        valori[i] = opzioni[i].valori[k % opzioni[i].valori.size()];
+        k /= opzioni[i].valori.size();
+    }
+    return valori;
 }
 
 long long quanteCombinazioni(const std::vector<OpzioneConfronto>& opzioni) {
@@ -85,7 +111,7 @@ std::vector<OpzioniStoriche> combinazioniConfronto(const OpzioniStoriche& base,
         for (const OpzioniStoriche& o : tutte)
             for (int v : opzione.valori) {
                 prossime.push_back(o);
-                if (int* c = campo(prossime.back(), opzione.nome)) *c = v;
+                imposta(prossime.back(), opzione.nome, v);
             }
         tutte = std::move(prossime);
     }
@@ -97,7 +123,7 @@ std::optional<std::string> erroreConfronto(const OpzioniStoriche& base, const st
     OpzioniStoriche letta = base;
     for (std::size_t k = 0; k < opzioni.size(); ++k) {
         const OpzioneConfronto& o = opzioni[k];
-        if (!campo(letta, o.nome)) return "L'opzione " + o.nome + " non si può confrontare per questa strategia.";
+        if (!imposta(letta, o.nome, 0)) return "L'opzione " + o.nome + " non si può confrontare per questa strategia.";
         if (o.valori.empty()) return "Nessun valore da confrontare per " + o.nome + ".";
         for (std::size_t j = 0; j < k; ++j)
             if (opzioni[j].nome == o.nome) return "L'opzione " + o.nome + " è confrontata due volte.";
@@ -121,34 +147,70 @@ EsitoConfronto confronta(const OpzioniStoriche& base, const std::vector<OpzioneC
     const int quante = static_cast<int>(tutte.size());
     EsitoConfronto esito;
     esito.pAttesoMigliore = 1.0 / (quante + 1);
+
+    // The combinations run side by side, one walk per core, each walk on one thread.
+    std::vector<EsitoStorico> walks(tutte.size());
+    std::mutex mutex;  // guards fatte and the progress calls
+    int fatte = 0;
+    inParallelo(quante, [&](int k) {
+        walks[k] = VerificaStorica(allenamento(tutte[k], provaDal), archivio, annulla, {}, 1);
+        if (walks[k].annullato) return false;
+        std::lock_guard blocco(mutex);
+        if (avanzamento) avanzamento(++fatte, quante + 1);
+        return true;
+    });
+    if (annulla && *annulla) {
+        esito.annullato = true;
+        return esito;
+    }
+
     for (int k = 0; k < quante; ++k) {
-        EsitoStorico walk = VerificaStorica(allenamento(tutte[k], provaDal), archivio, annulla);
-        // The strategies other than the index do not look at `annulla` while they walk.
-        if (walk.annullato || (annulla && annulla->load())) {
-            esito.annullato = true;
-            return esito;
-        }
-        OpzioniStoriche letta = tutte[k];
-        RigaConfronto riga;
-        for (const OpzioneConfronto& o : opzioni) riga.valori.push_back(*campo(letta, o.nome));
-        riga.allenamento = walk.riepilogo;
-        const auto& migliore = esito.combinazioni.empty() ? riga.allenamento.p
-                                                          : esito.combinazioni[esito.migliore].allenamento.p;
-        if (riga.allenamento.p && (!migliore || *riga.allenamento.p < *migliore)) {
-            esito.migliore = k;
-            esito.giocateAllenamento = std::move(walk.giocate);
-        } else if (k == 0) {
-            esito.giocateAllenamento = std::move(walk.giocate);
+        RigaConfronto riga{valoriCombinazione(opzioni, static_cast<std::size_t>(k)), walks[k].riepilogo};
+        if (k > 0) {
+            const auto& migliore = esito.combinazioni[esito.migliore].allenamento.p;
+            if (riga.allenamento.p && (!migliore || *riga.allenamento.p < *migliore)) esito.migliore = k;
         }
         esito.combinazioni.push_back(std::move(riga));
-        if (avanzamento) avanzamento(k + 1, quante + 1);
     }
+    esito.giocateAllenamento = std::move(walks[esito.migliore].giocate);
     EsitoStorico test = VerificaStorica(prova(tutte[esito.migliore], provaDal), archivio, annulla);
     esito.annullato = test.annullato;
     esito.prova = test.riepilogo;
     esito.giocateProva = std::move(test.giocate);
     if (avanzamento) avanzamento(quante + 1, quante + 1);
     return esito;
+}
+
+SimulazioneConfronto simulaConfronto(const OpzioniStoriche& base, const std::vector<OpzioneConfronto>& opzioni,
+                                     int provaDal, const ArchivioEstrazioni& archivio, double pMigliore, int quante,
+                                     const std::atomic<bool>* annulla, const AvanzamentoStorico& avanzamento) {
+    const std::vector<OpzioniStoriche> tutte = combinazioniConfronto(base, opzioni);
+    std::vector<char> almenoCosi(static_cast<std::size_t>(quante), 0);
+    std::mutex mutex;  // guards fatte and the progress calls
+    int fatte = 0;
+    inParallelo(quante, [&](int k) {
+        const ArchivioEstrazioni caso = archivioCaso(archivio, base.seme * 0x9E3779B97F4A7C15ull + k);
+        double migliore = 1;
+        for (const OpzioniStoriche& o : tutte) {
+            const EsitoStorico walk = VerificaStorica(allenamento(o, provaDal), caso, annulla, {}, 1);
+            if (walk.annullato) return false;
+            if (walk.riepilogo.p) migliore = std::min(migliore, *walk.riepilogo.p);
+        }
+        almenoCosi[k] = migliore <= pMigliore;
+        std::lock_guard blocco(mutex);
+        if (avanzamento) avanzamento(++fatte, quante);
+        return true;
+    });
+    SimulazioneConfronto s;
+    if (annulla && *annulla) {
+        s.annullato = true;
+        return s;
+    }
+    s.simulazioni = quante;
+    s.almenoCosi = static_cast<int>(std::count(almenoCosi.begin(), almenoCosi.end(), 1));
+    s.p = static_cast<double>(s.almenoCosi) / quante;
+    s.erroreP = std::sqrt(s.p * (1 - s.p) / quante);
+    return s;
 }
 
 }  // namespace quorvane
