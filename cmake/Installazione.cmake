@@ -17,6 +17,8 @@ install(FILES "${QUORVANE_INSTALLAZIONE}/quorvane.svg"
 configure_file("${QUORVANE_INSTALLAZIONE}/it.quorvane.Quorvane.metainfo.xml"
                "${PROJECT_BINARY_DIR}/it.quorvane.Quorvane.metainfo.xml" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/it.quorvane.Quorvane.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The example methods, for players who work from the command line.
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/resources/metodi/" DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvane/metodi)
 
 if(NOT QUORVANE_PACCHETTO)
   return()

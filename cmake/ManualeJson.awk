@@ -1,6 +1,7 @@
-# Turns the README's section "JSON della riga di comando" into a help2man include file, so that
-# the manual page lists the same tables and keys as the README, which a test checks.
-# Handles what the section uses: paragraphs, "###" headings, nested "- " lists, `code`.
+# Turns the README's sections "JSON della riga di comando" and "Scrivere un metodo" into a
+# help2man include file, so that the manual page lists the same tables, keys and functions as the
+# README, which a test checks. Handles what the sections use: paragraphs, "###" headings, nested
+# "- " lists, `code`, fenced code blocks.
 
 function inlinea(testo,    fuori, codice) {
     fuori = ""
@@ -22,10 +23,28 @@ function chiudiElenchi() {
     }
 }
 
-BEGIN { print "[JSON DELLA RIGA DI COMANDO]" }
-
-/^## / { dentro = ($0 == "## JSON della riga di comando"); next }
+/^## / {
+    chiudiElenchi()
+    dentro = ($0 == "## JSON della riga di comando" || $0 == "## Scrivere un metodo")
+    if (dentro) print "[" toupper(substr($0, 4)) "]"
+    next
+}
 !dentro { next }
+
+/^```/ {
+    chiudiElenchi()
+    blocco = !blocco
+    print blocco ? ".nf" : ".fi"
+    next
+}
+blocco {
+    riga = $0
+    gsub(/\\/, "\\e", riga)
+    gsub(/-/, "\\-", riga)
+    if (riga ~ /^[.']/) riga = "\\&" riga
+    print riga
+    next
+}
 
 /^### / {
     chiudiElenchi()

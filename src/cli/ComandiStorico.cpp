@@ -2,6 +2,8 @@
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
+#include <iostream>
+#include <memory>
 #include <sstream>
 
 #include "cli/Avanzamento.h"
@@ -9,6 +11,8 @@
 #include "index/ConfrontoStorico.h"
 #include "index/GiudizioVerifica.h"
 #include "index/GrigliaStorico.h"
+#include "metodo/FileMetodo.h"
+#include "metodo/MetodoLua.h"
 
 namespace quorvane::cli {
 
@@ -16,12 +20,12 @@ namespace {
 
 // What every strategy takes; the draw, "Fine ricerca" and the forecasts are the test's own at
 // each point.
-const std::initializer_list<const char*> opzioniStorico = {"mensile", "forza-ultima", "presenze",  "colpi",  "ruote",
-                                                           "qn",      "capogioco",    "sorte",     "veloce", "metodo",
-                                                           "dal",     "al",           "strategia", "quanti", "finestra",
-                                                           "numeri",  "confronta",    "prova-dal", "si"};
-const std::vector<std::string> opzioniComuni = {"colpi",     "ruote",     "dal",       "al",
-                                                "strategia", "confronta", "prova-dal", "si"};
+const std::initializer_list<const char*> opzioniStorico = {
+    "mensile",   "forza-ultima", "presenze", "colpi", "ruote",     "qn",     "capogioco", "sorte",
+    "veloce",    "metodo",       "dal",      "al",    "strategia", "quanti", "finestra",  "numeri",
+    "confronta", "prova-dal",    "si",       "file",  "parametro", "simula"};
+const std::vector<std::string> opzioniComuni = {"colpi",     "ruote",     "dal", "al",    "strategia",
+                                                "confronta", "prova-dal", "si",  "simula"};
 const std::vector<std::string> opzioniIndiceStorico = {"mensile",   "forza-ultima", "presenze", "qn",
                                                        "capogioco", "sorte",        "veloce",   "metodo"};
 
@@ -36,6 +40,7 @@ const std::vector<NomeStrategia> strategie = {
     {"ambo-ritardatario", Strategia::AmboRitardatario, {}},
     {"frequenti", Strategia::Frequenti, {"quanti", "finestra", "sorte"}},
     {"fissi", Strategia::Fissi, {"numeri", "sorte"}},
+    {"metodo", Strategia::Metodo, {"file", "parametro"}},
 };
 constexpr std::string_view NomiSorte[] = {"", "estratto", "ambo", "terno", "quaterna", "cinquina"};
 
@@ -55,7 +60,7 @@ const NomeStrategia& strategiaDaRiga(const Opzioni& opzioni) {
         return s;
     }
     throw ErroreComando{EsitoInputErrato, "strategia sconosciuta: " + nome +
-                                              " (indice, ritardatario, ambo-ritardatario, frequenti, fissi)"};
+                                              " (indice, ritardatario, ambo-ritardatario, frequenti, fissi, metodo)"};
 }
 
 // A list "v1,v2,...": one that holds anything but whole numbers is bad input, as its values are.
@@ -80,6 +85,27 @@ int ruotaLetta(const Opzioni& opzioni) {
     return ruota && *ruota != RuotaTutte ? *ruota : 1;
 }
 
+// The player's method of --file, compiled, and its --parametro nome=valore.
+void metodoDaRiga(const Opzioni& opzioni, OpzioniStoriche& o) {
+    const auto percorso = opzioni.valore("file");
+    if (!percorso) throw ErroreComando{EsitoInputErrato, "--strategia metodo vuole --file FILE.lua"};
+    FileMetodo file = leggiFileMetodo(*percorso);
+    if (!file.errore.empty()) throw ErroreComando{EsitoInputErrato, file.errore};
+    try {
+        o.metodoProprio = std::make_shared<MetodoLua>(std::move(file.testo));
+    } catch (const ErroreMetodo& e) {
+        throw ErroreComando{EsitoInputErrato, e.what()};
+    }
+    auto parametri = opzioni.valori.find("parametro");
+    if (parametri == opzioni.valori.end()) return;
+    for (const std::string& testo : parametri->second) {
+        const auto uguale = testo.find('=');
+        if (uguale == std::string::npos || uguale == 0)
+            throw ErroreComando{EsitoInputErrato, "--parametro vuole nome=valore: " + testo};
+        o.parametri[testo.substr(0, uguale)] = testo.substr(uguale + 1);
+    }
+}
+
 OpzioniStoriche opzioniDaRiga(const Opzioni& riga, const ArchivioEstrazioni& archivio) {
     const NomeStrategia& strategia = strategiaDaRiga(riga);
     // A compared option takes the compared values in every combination: its base value, whatever
@@ -98,6 +124,7 @@ OpzioniStoriche opzioniDaRiga(const Opzioni& riga, const ArchivioEstrazioni& arc
         throw ErroreComando{EsitoInputErrato, "--metodo deve essere modalita2 o ciclo"};
     o.metodo = metodo && *metodo == "ciclo" ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
     o.ruotaLetta = ruotaLetta(opzioni);
+    if (o.strategia == Strategia::Metodo) metodoDaRiga(opzioni, o);
     if (auto quanti = opzioni.valore("quanti")) o.quanti = intero(*quanti, "--quanti", 1, Previsione::MaxNumeri);
     if (auto finestra = opzioni.valore("finestra"))
         o.finestra = intero(*finestra, "--finestra", 1, OpzioniStoriche::FinestraMassima);
@@ -157,6 +184,12 @@ CampiExtra etichetteRiepilogo(const Opzioni& opzioni, const RiepilogoStorico& r,
     return testi;
 }
 
+// A figure as the JSON gives it, or as the window shows it.
+ValoreExtra numeroOTesto(const Opzioni& opzioni, double valore, const std::string& separatore) {
+    if (opzioni.json) return numeroJson(valore);
+    return testoDecimale(valore, 4, separatore);
+}
+
 std::vector<OpzioneConfronto> confrontoDaRiga(const Opzioni& opzioni) {
     std::vector<OpzioneConfronto> confronto;
     auto testi = opzioni.valori.find("confronta");
@@ -180,6 +213,9 @@ int confrontoCmd(const Opzioni& opzioni, const ArchivioEstrazioni& archivio, con
         throw ErroreComando{EsitoInputErrato, "--confronta e --prova-dal vanno dati insieme"};
     const int provaDal = estrazioneDa(archivio, *testoProva);
     if (auto errore = erroreConfronto(o, confronto, provaDal, archivio)) throw ErroreComando{EsitoInputErrato, *errore};
+    int simulazioni = 0;
+    if (auto testo = opzioni.valore("simula"))
+        simulazioni = intero(*testo, "--simula", 1, SimulazioneConfronto::Massime);
     AvanzamentoLungo avanzamento("combinazioni", static_cast<int>(combinazioniConfronto(o, confronto).size()),
                                  opzioni.segnale("si"));
     const EsitoConfronto esito = confronta(o, confronto, provaDal, archivio, &avanzamento.annulla(),
@@ -195,22 +231,51 @@ int confrontoCmd(const Opzioni& opzioni, const ArchivioEstrazioni& archivio, con
         testoMigliore += (k ? " " : "") + confronto[k].nome + "=" + std::to_string(v);
     }
     const std::string nota =
-        "p atteso del migliore per solo caso: 1/(N+1) con N combinazioni indipendenti; combinazioni "
-        "correlate lo rendono un'approssimazione";
+        "p del migliore per solo caso: mediana circa 1/(N+1) con N combinazioni; la media è più alta, perché "
+        "combinazioni simili si muovono insieme";
+    CampiExtra simulato;
+    if (simulazioni > 0) {
+        AvanzamentoLungo avanzamentoCaso("archivi del caso", simulazioni, opzioni.segnale("si"));
+        const SimulazioneConfronto s = simulaConfronto(
+            o, confronto, provaDal, archivio, esito.combinazioni[esito.migliore].allenamento.p.value_or(1), simulazioni,
+            &avanzamentoCaso.annulla(), [&avanzamentoCaso](int fatti, int totale) { avanzamentoCaso(fatti, totale); });
+        if (auto rifiuto = avanzamentoCaso.rifiuto()) throw ErroreComando{EsitoInputErrato, *rifiuto};
+        simulato = {{"Simulazioni", static_cast<long long>(s.simulazioni)},
+                    {"p del migliore per caso", numeroOTesto(opzioni, s.p, separatore)},
+                    {"Errore p del migliore per caso", numeroOTesto(opzioni, s.erroreP, separatore)}};
+    }
     const CampiExtra prova = etichetteRiepilogo(opzioni, esito.prova, o.strategia, separatore);
     if (opzioni.json) {
-        stampa(opzioni, tabelle::Combinazioni, tabella,
-               {{std::string(chiavi::Migliore), JsonGrezzo{oggettoJson(migliore)}},
-                {std::string(chiavi::Prova), JsonGrezzo{oggettoJson(prova)}},
-                {"p atteso del migliore", numeroJson(esito.pAttesoMigliore)},
-                {"nota", nota}});
+        CampiExtra campi = {{std::string(chiavi::Migliore), JsonGrezzo{oggettoJson(migliore)}},
+                            {std::string(chiavi::Prova), JsonGrezzo{oggettoJson(prova)}},
+                            {"p atteso del migliore", numeroJson(esito.pAttesoMigliore)},
+                            {"nota", nota}};
+        campi.insert(campi.end(), simulato.begin(), simulato.end());
+        stampa(opzioni, tabelle::Combinazioni, tabella, campi);
         return 0;
     }
     CampiExtra etichette = {{"Migliore", testoMigliore}};
     for (const auto& [nome, testo] : prova) etichette.emplace_back("Prova " + nome, testo);
     etichette.emplace_back("p atteso del migliore", testoDecimale(esito.pAttesoMigliore, 4, separatore));
     etichette.emplace_back("Nota", nota);
+    etichette.insert(etichette.end(), simulato.begin(), simulato.end());
     stampaConEtichette(opzioni, tabelle::Combinazioni, tabella, etichette);
+    return 0;
+}
+
+// The log of a player's method goes to the standard error, apart from the results.
+void scriviRegistro(const std::vector<std::string>& registro) {
+    for (const std::string& riga : registro) std::cerr << riga << '\n';
+}
+
+int verificaCmd(const Opzioni& opzioni, const ArchivioEstrazioni& archivio, const OpzioniStoriche& o,
+                const std::string& separatore) {
+    const EsitoStorico esito = VerificaStorica(o, archivio);
+    scriviRegistro(esito.registro);
+    Griglia giocate("FgStorico");
+    riempiTabellaStorico(giocate, esito.giocate, archivio, separatore);
+    stampaConEtichette(opzioni, tabelle::GiocateStoriche, giocate,
+                       etichetteRiepilogo(opzioni, esito.riepilogo, o.strategia, separatore));
     return 0;
 }
 
@@ -219,29 +284,31 @@ int verificaStoricaCmd(const Opzioni& opzioni) {
     const ArchivioEstrazioni archivio = caricaArchivio(opzioni);
     const OpzioniStoriche o = opzioniDaRiga(opzioni, archivio);
     const std::string separatore = QLocale().decimalPoint().toStdString();
-    if (opzioni.valori.count("confronta") || opzioni.valori.count("prova-dal"))
-        return confrontoCmd(opzioni, archivio, o, separatore);
-    const EsitoStorico esito = VerificaStorica(o, archivio);
-    Griglia giocate("FgStorico");
-    riempiTabellaStorico(giocate, esito.giocate, archivio, separatore);
-    stampaConEtichette(opzioni, tabelle::GiocateStoriche, giocate,
-                       etichetteRiepilogo(opzioni, esito.riepilogo, o.strategia, separatore));
-    return 0;
+    try {
+        if (opzioni.valori.count("confronta") || opzioni.valori.count("prova-dal") || opzioni.valori.count("simula"))
+            return confrontoCmd(opzioni, archivio, o, separatore);
+        return verificaCmd(opzioni, archivio, o, separatore);
+    } catch (const ErroreMetodo& e) {
+        scriviRegistro(e.registro());
+        throw ErroreComando{EsitoInputErrato, e.what()};
+    }
 }
 
 }  // namespace
 
 std::vector<Comando> comandiStorico() {
     return {{"verifica-storica",
-             "[--strategia indice|ritardatario|ambo-ritardatario|frequenti|fissi] [--colpi N] "
+             "[--strategia indice|ritardatario|ambo-ritardatario|frequenti|fissi|metodo] [--colpi N] "
              "[--ruote BA,CA,...|TU] [--dal N|GG/MM/AAAA] [--al N|GG/MM/AAAA] "
              "[--mensile U|1..31] [--forza-ultima] [--presenze N] [--qn N] [--capogioco N] [--sorte S] [--veloce] "
              "[--metodo modalita2|ciclo] [--quanti N] [--finestra L] [--numeri a,b,...] "
-             "[--confronta OPZIONE=v1,v2,...]... [--prova-dal N|GG/MM/AAAA] [--si]",
+             "[--confronta OPZIONE=v1,v2,...]... [--prova-dal N|GG/MM/AAAA] [--si] "
+             "[--simula K] [--file METODO.lua] [--parametro NOME=VALORE]...",
              "una strategia (il metodo dell'indice, il numero o l'ambo ritardatario, i numeri frequenti, numeri "
              "fissi) seguita nel passato contro il caso: giocate, riepilogo con p e giudizio (giocate_storiche); con "
+             "--strategia metodo il metodo proprio scritto in Lua nel file; con "
              "--confronta e --prova-dal ogni combinazione di valori sugli anni di allenamento e la migliore per p "
-             "sugli anni di prova (combinazioni)",
+             "sugli anni di prova (combinazioni), con --simula K la stessa ricerca su K archivi del caso",
              verificaStoricaCmd}};
 }
 

@@ -1,6 +1,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <fstream>
 
 #include "support/RigaDiComando.h"
 #include "support/Supporto.h"
@@ -158,4 +159,45 @@ TEST(StoricoDaRigaDiComando, ConfrontoLungoSoloConIlConsenso) {
     EXPECT_TRUE(esito.errori.endsWith(": oltre 10 min; ripetere con --si per eseguirle\n"))
         << esito.errori.toStdString();
     EXPECT_TRUE(esito.uscita.isEmpty());
+}
+
+// A player's method from its file: its parameters, its log on the standard error apart from the
+// results, and each bad file or script refused with exit 1 and nothing printed.
+TEST(StoricoDaRigaDiComando, MetodoProprioDaFile) {
+    RICHIEDE_STORICO();
+    test::CartellaTemporanea cartella;
+    const QString dati = qpath(cartella / "dati");
+    auto file = [&](const std::string& nome, const std::string& testo) {
+        std::ofstream(cartella / nome, std::ios::binary) << testo;
+        return qpath(cartella / nome);
+    };
+    const QStringList base = {
+        "--archivio", qpath(test::percorsoStorico()), "verifica-storica", "--dal", "7000", "--strategia", "metodo"};
+    const QString fisso = file("fisso.lua",
+                               "local n = parametro('numero', 1)\n"
+                               "function metodo(t)\n  if t == 7000 then scrivi('gioco', n) end\n"
+                               "  return {numeri = {n}}\nend\n");
+    const auto esito = eseguiCli(base + QStringList{"--file", fisso, "--parametro", "numero=45", "--colpi", "6"}, dati);
+    ASSERT_EQ(esito.codice, 0) << esito.errori.toStdString();
+    EXPECT_EQ(esito.errori, "gioco\t45\n");
+    EXPECT_TRUE(esito.uscita.contains("\t45\tAmbata\t")) << esito.uscita.toStdString();
+    EXPECT_TRUE(esito.uscita.contains("\nGiudizio\tIl metodo ha fatto ")) << esito.uscita.toStdString();
+
+    const std::vector<std::pair<QStringList, QString>> casi = {
+        {{"--file", qpath(cartella / "manca.lua")}, "non esiste"},
+        {{"--file", file("latino.lua", "-- gi\xE0\n")}, "non è un testo UTF-8"},
+        {{"--file", file("sintassi.lua", "function metodo(t)\n  return {\nend\n")},
+         "Metodo non valido (riga 3): errore di sintassi"},
+        {{"--file", file("numeri.lua", "function metodo(t)\n  return {numeri = {0}}\nend\n")},
+         "Metodo interrotto all'estrazione 7000 (riga 2): il numero giocato 0 non è tra 1 e 90"},
+        {{"--file", fisso, "--parametro", "numero"}, "--parametro vuole nome=valore"},
+        {{"--file", fisso, "--quanti", "3"}, "--quanti non vale per la strategia metodo"},
+    };
+    for (const auto& [argomenti, messaggio] : casi) {
+        SCOPED_TRACE(argomenti.join(' ').toStdString());
+        const auto rifiuto = eseguiCli(base + argomenti, dati);
+        EXPECT_EQ(rifiuto.codice, 1);
+        EXPECT_TRUE(rifiuto.errori.contains(messaggio)) << rifiuto.errori.toStdString();
+        EXPECT_TRUE(rifiuto.uscita.isEmpty());
+    }
 }
