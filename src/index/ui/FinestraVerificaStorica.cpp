@@ -26,6 +26,7 @@
 #include "index/GiudizioVerifica.h"
 #include "index/GrigliaStorico.h"
 #include "index/ImprontaArchivio.h"
+#include "index/ui/PaginaMetodoProprio.h"
 
 namespace quorvane {
 
@@ -53,8 +54,8 @@ QString testoOpzioni(const AnalisiIndice& a) {
 }
 
 // The strategies in the order of the choice box.
-constexpr Strategia Strategie[] = {Strategia::Indice, Strategia::Ritardatario, Strategia::AmboRitardatario,
-                                   Strategia::Frequenti, Strategia::Fissi};
+constexpr Strategia Strategie[] = {Strategia::Indice,    Strategia::Ritardatario, Strategia::AmboRitardatario,
+                                   Strategia::Frequenti, Strategia::Fissi,        Strategia::Metodo};
 
 // The first wheel in play: the one a strategy reads (Bari when none).
 int primaRuota(const AnalisiIndice& a) {
@@ -84,7 +85,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     sceltaStrategia_->setObjectName(QStringLiteral("ComboStrategia"));
     sceltaStrategia_->addItems({QStringLiteral("Metodo degli indici"), QStringLiteral("Numero ritardatario"),
                                 QStringLiteral("Ambo ritardatario"), QStringLiteral("Numeri più frequenti"),
-                                QStringLiteral("Numeri fissi")});
+                                QStringLiteral("Numeri fissi"), QStringLiteral("Metodo proprio")});
     sceltaStrategia_->setToolTip(
         QStringLiteral("Le strategie diverse dal metodo leggono la prima ruota in gioco e giocano per i colpi "
                        "dell'analisi sulle ruote in gioco"));
@@ -173,6 +174,8 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     tabellaConfronto_ = new VistaGriglia("FgConfronto", schede_);
     schede_->addTab(tabellaStorico_, QStringLiteral("Giocate"));
     schede_->addTab(tabellaConfronto_, QStringLiteral("Confronto"));
+    paginaMetodo_ = new PaginaMetodoProprio(sessione_, schede_);
+    schede_->addTab(paginaMetodo_, QStringLiteral("Metodo proprio"));
     auto* copia = pulsante(this, "CmdCopia", QStringLiteral("Copia tabella"));
     auto* stampa = pulsante(this, "CmdStampa", QStringLiteral("Stampa grid"));
     auto* help = pulsante(this, "CmdHelp", QStringLiteral("Help in linea"));
@@ -232,6 +235,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     connect(sceltaStrategia_, &QComboBox::currentIndexChanged, this, [this] {
         mostraOpzioniStrategia();
         mostraPunti();
+        if (Strategie[sceltaStrategia_->currentIndex()] == Strategia::Metodo) schede_->setCurrentWidget(paginaMetodo_);
     });
     connect(pulsanteAvvia_, &QPushButton::clicked, this, &FinestraVerificaStorica::avvia);
     connect(pulsanteAnnulla_, &QPushButton::clicked, this, &FinestraVerificaStorica::annulla);
@@ -346,7 +350,17 @@ void FinestraVerificaStorica::mostraData(QSpinBox* casella, QLabel* data) {
 
 void FinestraVerificaStorica::avvia() {
     if (inCorso()) return;
-    const OpzioniStoriche o = opzioniScelte();
+    OpzioniStoriche o = opzioniScelte();
+    if (o.strategia == Strategia::Metodo) {
+        QString errore;
+        o.metodoProprio = paginaMetodo_->metodo(&errore);
+        o.parametri = paginaMetodo_->parametri();
+        if (!o.metodoProprio) {
+            schede_->setCurrentWidget(paginaMetodo_);
+            stato_->setText(errore);
+            return;
+        }
+    }
     const auto opzioni = confrontoScelto();
     const int provaDal = casellaProvaDal_->value();
     std::optional<std::string> errore = erroreStorico(o, sessione_.archivio);
@@ -362,6 +376,8 @@ void FinestraVerificaStorica::avvia() {
         return;
     }
     archivio_ = std::make_shared<const ArchivioEstrazioni>(sessione_.archivio);
+    for (const OpzioniStoriche& tentata : opzioni->empty() ? std::vector{o} : combinazioniConfronto(o, *opzioni))
+        tentativo_ = tentativi_.registra(tentata);
     eseguite_ = o;
     confrontate_ = *opzioni;
     provaDal_ = provaDal;
@@ -387,11 +403,18 @@ void FinestraVerificaStorica::avvia() {
                 avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); }, Qt::QueuedConnection);
         };
         auto fatto = std::make_shared<std::pair<EsitoStorico, EsitoConfronto>>();
-        if (confrontate.empty()) {
-            fatto->first = VerificaStorica(o, *archivio, &annullata_, passo);
-        } else {
-            fatto->second = confronta(o, confrontate, provaDal, *archivio, &annullata_, passo);
-            fatto->first.annullato = fatto->second.annullato;
+        try {
+            if (confrontate.empty()) {
+                fatto->first = VerificaStorica(o, *archivio, &annullata_, passo);
+            } else {
+                fatto->second = confronta(o, confrontate, provaDal, *archivio, &annullata_, passo);
+                fatto->first.annullato = fatto->second.annullato;
+            }
+        } catch (const ErroreMetodo& e) {
+            QMetaObject::invokeMethod(
+                this, [this, errore = std::make_shared<ErroreMetodo>(e)] { metodoInterrotto(*errore); },
+                Qt::QueuedConnection);
+            return;
         }
         QMetaObject::invokeMethod(
             this, [this, fatto] { concludi(std::move(fatto->first), std::move(fatto->second)); }, Qt::QueuedConnection);
@@ -423,6 +446,23 @@ void FinestraVerificaStorica::concludi(EsitoStorico esito, EsitoConfronto confro
     premessa_.clear();
     // The strategies other than the method choose in one pass and report no progress on the way.
     avanzamento_->setValue(esito_.annullato ? 0 : avanzamento_->maximum());
+    if (eseguite_.strategia == Strategia::Metodo) paginaMetodo_->mostraEsito(esito_.registro);
+    mostraRisultati();
+}
+
+void FinestraVerificaStorica::metodoInterrotto(const ErroreMetodo& errore) {
+    if (lavoro_.joinable()) lavoro_.join();
+    rifai_ = false;
+    premessa_.clear();
+    esito_ = {};
+    confronto_ = {};
+    aggiornaComandi();
+    avanzamento_->setValue(0);
+    stato_->setText(QString::fromStdString(errore.what()));
+    std::vector<std::string> registro = errore.registro();
+    registro.push_back(errore.what());
+    paginaMetodo_->mostraEsito(registro, errore.riga());
+    schede_->setCurrentWidget(paginaMetodo_);
     mostraRisultati();
 }
 
@@ -469,16 +509,17 @@ void FinestraVerificaStorica::mostraRisultati() {
                          QString::fromStdString(archivio.DateEstrazioni(provaDal_))) +
                 tabellaRiepilogo(confronto_.prova) +
                 QStringLiteral(
-                    "Il solo caso darebbe alla migliore di %1 combinazioni un p di %2 in media (1/(N+1): "
-                    "esatto per combinazioni indipendenti, approssimato per combinazioni simili).")
+                    "Il solo caso darebbe alla migliore di %1 combinazioni un p con mediana circa 1/(N+1) = %2 (la "
+                    "media è più alta: combinazioni simili si muovono insieme).")
                     .arg(confronto_.combinazioni.size())
                     .arg(QString::fromStdString(testoDecimale(confronto_.pAttesoMigliore, 4, separatore())));
         if (confronto_.prova.giocate > 0)
-            giudizio = QStringLiteral("Anni di prova: ") +
+            giudizio = QStringLiteral("%1° tentativo su questo periodo. Anni di prova: ").arg(tentativo_) +
                        QString::fromStdString(giudizioVerifica(confronto_.prova, eseguite_.strategia, separatore()));
     } else if (!esito_.giocate.empty()) {
         righe = tabellaRiepilogo(esito_.riepilogo);
-        giudizio = QString::fromStdString(giudizioVerifica(esito_.riepilogo, eseguite_.strategia, separatore()));
+        giudizio = QStringLiteral("%1° tentativo su questo periodo: ").arg(tentativo_) +
+                   QString::fromStdString(giudizioVerifica(esito_.riepilogo, eseguite_.strategia, separatore()));
     }
     riepilogo_->setText(righe);
     giudizio_->setText(giudizio);

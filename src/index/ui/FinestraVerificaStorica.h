@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "index/ConfrontoStorico.h"
+#include "index/TentativiStorici.h"
 
 class QComboBox;
 class QLabel;
@@ -24,6 +25,7 @@ class QSpinBox;
 namespace quorvane {
 
 class Grafico;
+class PaginaMetodoProprio;
 class Sessione;
 class VistaGriglia;
 
@@ -61,6 +63,8 @@ private:
     void archivioCambiato();
     void mostraData(QSpinBox* casella, QLabel* data);
     void concludi(EsitoStorico esito, EsitoConfronto confronto);
+    // A player's method stopped the run: its message, its log and its line.
+    void metodoInterrotto(const ErroreMetodo& errore);
     void mostraConfronto();
     void mostraRisultati();
     // A named run of plays on the balance chart.
@@ -84,6 +88,8 @@ private:
     bool rifai_ = false;  // a reload stopped the run: it starts again on the new archive
     QString premessa_;    // said before the outcome of a run started by a reload
     std::thread lavoro_;
+    TentativiStorici tentativi_;
+    int tentativo_ = 0;  // of the results shown, among the different runs on their period
 
     QComboBox* sceltaStrategia_;
     QComboBox* sceltaMetodo_;
@@ -105,6 +111,7 @@ private:
     QTabWidget* schede_;
     VistaGriglia* tabellaStorico_;
     VistaGriglia* tabellaConfronto_;
+    PaginaMetodoProprio* paginaMetodo_;
     QLabel* riepilogo_;
     QLabel* giudizio_;
     QLabel* opzioniTesto_;

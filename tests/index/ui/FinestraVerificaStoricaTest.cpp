@@ -2,13 +2,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSpinBox>
 
 #include "core/ui/Grafico.h"
 #include "index/GiudizioVerifica.h"
+#include "index/ui/EditorLua.h"
 #include "index/ui/FinestraVerificaStorica.h"
 #include "index/ui/ProvaFinestraIndice.h"
+#include "metodo/MetodoLua.h"
 #include "support/DialoghiFinti.h"
 
 using namespace quorvane;
@@ -64,7 +67,8 @@ TEST_F(ProvaFinestraIndice, VerificaStoricaDallaFinestraDellIndice) {
     EXPECT_TRUE(riepilogo.contains("Resa attesa"));
     const RiepilogoStorico& r = atteso.riepilogo;
     EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
-              giudizioVerifica(r, Strategia::Indice, QLocale().decimalPoint().toStdString()));
+              "1° tentativo su questo periodo: " +
+                  giudizioVerifica(r, Strategia::Indice, QLocale().decimalPoint().toStdString()));
 
     // The button again brings this window forward, results and all.
     clicca("CmdStorica");
@@ -114,7 +118,7 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     for (std::size_t i = 0; i < atteso.giocate.size(); ++i)
         EXPECT_EQ(fg.testo(static_cast<int>(i) + 1, 0), std::to_string(atteso.giocate[i].punto));
     EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
-              giudizioVerifica(atteso.riepilogo, Strategia::Frequenti, sep));
+              "1° tentativo su questo periodo: " + giudizioVerifica(atteso.riepilogo, Strategia::Frequenti, sep));
     // The balance chart ends at the summary's balance, chance's line at the balance it expects.
     auto* saldo = storica->findChild<Grafico*>("GraficoSaldo");
     ASSERT_EQ(saldo->dati().serie.size(), 2u);
@@ -138,11 +142,71 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     ASSERT_EQ(fc.righe() - 1, 4);
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(fc.testo(k + 1, 4), std::to_string(migliore.combinazioni[k].allenamento.vincite));
+    // Three of the four combinations are new on this period; colpi 5 with quanti 3 was the walk above.
     EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
-              "Anni di prova: " + giudizioVerifica(migliore.prova, Strategia::Frequenti, sep));
+              "4° tentativo su questo periodo. Anni di prova: " +
+                  giudizioVerifica(migliore.prova, Strategia::Frequenti, sep));
     EXPECT_EQ(fg.righe() - 1, static_cast<int>(migliore.giocateAllenamento.size() + migliore.giocateProva.size()));
     // The test years go on from where the training years ended.
     const auto& parti = saldo->dati().serie;
     ASSERT_EQ(parti.size(), 3u);
     EXPECT_EQ(parti[1].y.front(), parti[0].y.back());
+}
+
+// "Metodo proprio": the script in the editor with the value typed in its parameter's field gives
+// what the engine gives; its log is shown; a script that fails marks its line and says why; the
+// text is saved to a file and opened again.
+TEST_F(ProvaFinestraIndice, LaboratorioMetodoProprio) {
+    apri(400);
+    trova<QComboBox>("ComboC")->setCurrentText("5");
+    clicca("CmdStorica");
+    auto* storica = finestra->findChild<FinestraVerificaStorica*>();
+    ASSERT_NE(storica, nullptr);
+    const std::string testo =
+        "local n = parametro('numero', 1)\n"
+        "function metodo(t)\n  if t == 1 then scrivi('gioco', n) end\n  return {numeri = {n, 90}}\nend\n";
+    storica->findChild<QComboBox*>("ComboStrategia")->setCurrentIndex(5);
+    storica->findChild<QSpinBox*>("SpinDal")->setValue(1);
+    storica->findChild<QSpinBox*>("SpinAl")->setValue(400);
+    auto* editor = storica->findChild<EditorLua*>("TxtMetodo");
+    ASSERT_NE(editor, nullptr);
+    editor->setPlainText(QString::fromStdString(testo));
+    auto* numero = storica->findChild<QLineEdit*>("TxtParametro_numero");
+    ASSERT_NE(numero, nullptr);
+    EXPECT_EQ(numero->placeholderText(), "1");
+    numero->setText("7");
+    storica->avvia();
+    QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
+    OpzioniStoriche o;
+    o.analisi = finestra->analisi();
+    o.analisi.NumeroColpi = 5;
+    o.strategia = Strategia::Metodo;
+    o.metodoProprio = std::make_shared<MetodoLua>(testo);
+    o.parametri = {{"numero", "7"}};
+    o.dal = 1;
+    o.al = 400;
+    const EsitoStorico atteso = VerificaStorica(o, archivio());
+    ASSERT_FALSE(atteso.giocate.empty());
+    EXPECT_EQ(storica->esito().riepilogo.vincite, atteso.riepilogo.vincite);
+    EXPECT_EQ(storica->esito().giocate.size(), atteso.giocate.size());
+    EXPECT_EQ(storica->findChild<QPlainTextEdit*>("TxtRegistro")->toPlainText(), "gioco\t7");
+
+    editor->setPlainText("function metodo(t)\n  return {numeri = {t % 90 + 1, 91}}\nend\n");
+    storica->avvia();
+    QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
+    EXPECT_EQ(storica->findChild<QLabel*>("LblStato")->text(),
+              "Metodo interrotto all'estrazione 1 (riga 2): il numero giocato 91 non è tra 1 e 90");
+    EXPECT_EQ(editor->rigaSegnata(), 2);
+    EXPECT_TRUE(storica->esito().giocate.empty());
+
+    test::DialoghiFinti dialoghi;
+    dialoghi.fileDaSalvare = test::qpath(cartella / "mio.lua");
+    QTest::mouseClick(storica->findChild<QPushButton*>("CmdSalvaMetodo"), Qt::LeftButton);
+    editor->setPlainText("function metodo(t) end\n");
+    dialoghi.risposteSi = true;
+    dialoghi.fileScelto = dialoghi.fileDaSalvare;
+    QTest::mouseClick(storica->findChild<QPushButton*>("CmdApriMetodo"), Qt::LeftButton);
+    EXPECT_EQ(dialoghi.domande.size(), 2u);  // where to save, then whether to drop the edit
+    EXPECT_TRUE(editor->toPlainText().contains("91"));
+    EXPECT_TRUE(dialoghi.messaggi.empty());
 }
