@@ -1,5 +1,7 @@
 #include <QString>
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <tuple>
 
 #include "archive/db/ScaricoStorico.h"
@@ -124,4 +126,18 @@ TEST_F(ArchivioUfficiale, Un304NonChiestoVuoleIlFileIntero) {
         EXPECT_NE(std::get<ErroreSorgente>(esito).messaggio.find("risponde 304"), std::string::npos)
             << std::get<ErroreSorgente>(esito).messaggio;
     }
+}
+
+// On a thread of its own, as the start-up check runs it, a transfer stops when told to, whatever
+// the site does: not at its time limit.
+TEST_F(ArchivioUfficiale, UnTrasferimentoSuUnAltroFiloSiAnnulla) {
+    test::ServerHttp muto({.silenzio = true});
+    std::atomic<bool> annulla{true};
+    LimitiScarico limiti = LimitiArchivioUfficiale;
+    limiti.annulla = &annulla;
+    EsitoSorgente esito;
+    std::thread([&] { esito = scaricaArchivioUfficiale(url(muto), {}, limiti); }).join();
+    ASSERT_TRUE(std::holds_alternative<ErroreSorgente>(esito));
+    EXPECT_NE(std::get<ErroreSorgente>(esito).messaggio.find("annullato"), std::string::npos)
+        << std::get<ErroreSorgente>(esito).messaggio;
 }
