@@ -102,9 +102,7 @@ MetodoIndice metodoDaOpzioni(const Opzioni& opzioni, const ArchivioEstrazioni& a
                                                           ": la previsione è già nell'elenco, alla riga " +
                                                           std::to_string(riga) + "."};
             if (!metodo.AggiungiDaTavola(sorte, numeri))
-                throw ErroreComando{EsitoInputErrato, "--previsione " + testo +
-                                                          ": l'elenco delle previsioni è pieno (" +
-                                                          std::to_string(AnalisiIndice::MaxPrevisioni) + " righe)."};
+                throw ErroreComando{EsitoInputErrato, "--previsione " + testo + ": " + testoListaPiena()};
         }
     }
     return metodo;

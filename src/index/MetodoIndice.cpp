@@ -24,6 +24,10 @@ Previsione previsioneDaNumeri(int sorte, const std::vector<int>& numeri) {
     return p;
 }
 
+std::string testoListaPiena() {
+    return "l'elenco delle previsioni è pieno (" + std::to_string(AnalisiIndice::MaxPrevisioni) + " righe).";
+}
+
 std::optional<std::string> erroreSorte(int sorte, int quanti) {
     const int massima = std::min(quanti, 5);
     const std::string ammesse = massima <= 1 ? "la sorte può essere solo 1"

@@ -28,6 +28,9 @@ Previsione previsioneDaNumeri(int sorte, const std::vector<int>& numeri);
 // numbers), in Italian; nothing when it can. 0 stands for a text that is no number.
 std::optional<std::string> erroreSorte(int sorte, int quanti);
 
+// Why no forecast can join a full list (the command line's words, also the window's).
+std::string testoListaPiena();
+
 // What a reload of the archive did to the analysis.
 enum class EsitoRicarica {
     Tenuta,   // the draws it read are unchanged: kept as it was
@@ -94,6 +97,7 @@ public:
     // "Visualizza sfaldamenti", with the wheels of the board and the delays refreshed.
     void VisualizzaSfaldamenti();
 
+    bool listaPiena() const { return static_cast<int>(analisi.previsioni.size()) >= AnalisiIndice::MaxPrevisioni; }
     // The row (1-based) of the list that holds a forecast of the same numbers and sorte; 0 when none.
     int rigaInLista(const Previsione& previsione) const;
     // The sorte of list row `indice` (0-based) changed; every forecast is credited again in
@@ -120,7 +124,6 @@ private:
     // Every command starts here: an analysis whose draws the archive no longer holds (it shrank
     // under it) is emptied, so that no stale draw index reaches the tables.
     void controllaArchivio();
-    bool listaPiena() const { return static_cast<int>(analisi.previsioni.size()) >= AnalisiIndice::MaxPrevisioni; }
     void accredita(Previsione previsione);
     // The rows won by the forecast among the uncovered ones (RuoteSel as it is), into "Esiti"
     // and "Pr"; the forecast joins the list.

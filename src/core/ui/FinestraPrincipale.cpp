@@ -209,6 +209,8 @@ void FinestraPrincipale::riempiElenco() {
     riempiElencoEstrazioni(tabellaEstrazioni_->griglia(), sessione_.archivio);
     tabellaEstrazioni_->adattaColonne(1, 4);
     tabellaEstrazioni_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The latest draws are the ones the player looks at; scrolled once the view is laid out.
+    QMetaObject::invokeMethod(tabellaEstrazioni_, &QTableView::scrollToBottom, Qt::QueuedConnection);
 }
 
 void FinestraPrincipale::mostraPeriodoModello() {

@@ -51,7 +51,8 @@ QPushButton* pulsanteHelp(QWidget* padre, const char* nome) {
 
 bool previsioneRifiutata(QWidget* padre, const MetodoIndice& metodo, const Previsione& p) {
     QString motivo;
-    if (const int riga = metodo.rigaInLista(p))
+    if (metodo.listaPiena()) motivo = QString::fromStdString(testoListaPiena());
+    else if (const int riga = metodo.rigaInLista(p))
         motivo = QStringLiteral("La previsione è già nell'elenco, alla riga %1: non viene aggiunta di nuovo.").arg(riga);
     else if (const auto errore = erroreSorte(p.sorte, p.quanti())) motivo = QString::fromStdString(*errore);
     if (motivo.isEmpty()) return false;

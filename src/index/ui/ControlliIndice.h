@@ -24,8 +24,8 @@ QStringList numeri(int da, int a);
 void dimensionaTavola(VistaGriglia* vista, int larghezzaCella);
 // Exactly as high as its rows.
 void adattaAltezza(VistaGriglia* vista);
-// Says why `previsione` cannot join the list (already there, or a sorte its numbers cannot
-// make) and returns true; false when it can.
+// Says why `previsione` cannot join the list (the list full, the forecast already there, or a
+// sorte its numbers cannot make) and returns true; false when it can.
 bool previsioneRifiutata(QWidget* padre, const MetodoIndice& metodo, const Previsione& previsione);
 // "Help in linea", opening the topic of the index window.
 QPushButton* pulsanteHelp(QWidget* padre, const char* nome);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/db/Sessione.h"
+#include "core/ui/Dialoghi.h"
 #include "core/ui/Help.h"
 #include "index/Verifica.h"
 #include "index/db/DatabaseLavoro.h"
@@ -207,6 +208,9 @@ void FinestraIndice::mostraSelezione() {
 }
 
 void FinestraIndice::aggiungiCoppia(int primo, int secondo) {
+    if (metodo_.listaPiena())
+        return Dialoghi::correnti().messaggio(this, QMessageBox::Information, QStringLiteral("Previsioni"),
+                                              QString::fromStdString(testoListaPiena()));
     formazioni_->scegliQuantita(1);
     leggiOpzioniElaborazione();
     metodo_.AggiungiCoppia(primo, secondo);
