@@ -462,8 +462,8 @@ void FinestraVerificaStorica::metodoInterrotto(const ErroreMetodo& errore) {
     std::vector<std::string> registro = errore.registro();
     registro.push_back(errore.what());
     paginaMetodo_->mostraEsito(registro, errore.riga());
-    schede_->setCurrentWidget(paginaMetodo_);
     mostraRisultati();
+    schede_->setCurrentWidget(paginaMetodo_);  // the editor with the line marked, not the empty plays
 }
 
 namespace {

@@ -197,6 +197,7 @@ TEST_F(ProvaFinestraIndice, LaboratorioMetodoProprio) {
     EXPECT_EQ(storica->findChild<QLabel*>("LblStato")->text(),
               "Metodo interrotto all'estrazione 1 (riga 2): il numero giocato 91 non è tra 1 e 90");
     EXPECT_EQ(editor->rigaSegnata(), 2);
+    EXPECT_EQ(storica->findChild<QTabWidget*>()->currentWidget()->objectName(), "PaginaMetodoProprio");
     EXPECT_TRUE(storica->esito().giocate.empty());
 
     test::DialoghiFinti dialoghi;
