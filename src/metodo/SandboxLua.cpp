@@ -7,6 +7,7 @@
 #include <new>
 
 #include "metodo/MessaggiLua.h"
+#include "metodo/RicercheLua.h"
 
 namespace quorvane {
 
@@ -93,6 +94,7 @@ void SandboxLua::apriLibrerie(std::uint64_t seme) {
     lua_pushnil(stato_);
     lua_setfield(stato_, -2, "dump");
     lua_pop(stato_, 1);
+    registraRicerche(stato_);
     // math.random repeats with the run's seed.
     lua_getglobal(stato_, LUA_MATHLIBNAME);
     lua_getfield(stato_, -1, "randomseed");
@@ -138,13 +140,14 @@ void SandboxLua::gancio(lua_State* stato, lua_Debug* ar) {
             s.rigaRitorno_ = ar->currentline;
         return;
     }
-    s.istruzioni_ += Passo;
     if (s.fatale_) s.interrompi(nullptr);
-    if (s.annulla_ && s.annulla_->load(std::memory_order_relaxed)) {
-        s.annullato_ = true;
-        s.interrompi(MessaggioAnnullata);
-    }
-    if (s.istruzioni_ > s.istruzioniMassime_) s.interrompi(MessaggioIstruzioni);
+    if (!s.lavora(Passo)) s.interrompi(s.annullato_ ? MessaggioAnnullata : MessaggioIstruzioni);
+}
+
+bool SandboxLua::lavora(long long passi) {
+    istruzioni_ += passi;
+    if (annulla_ && annulla_->load(std::memory_order_relaxed)) annullato_ = true;
+    return !annullato_ && istruzioni_ <= istruzioniMassime_;
 }
 
 void SandboxLua::interrompi(const char* motivo, int riga) {

@@ -46,6 +46,9 @@ public:
     // results. Throws ErroreLua.
     void chiama(int argomenti, int risultati);
     bool annullato() const { return annullato_; }
+    // Counts `passi` of work done inside a C function (a pattern's steps) against the budget:
+    // false when the run must stop, for the budget or for "Annulla".
+    bool lavora(long long passi);
 
     // From a C function or the hook: stops the run for `motivo` at `riga` (the current line when
     // negative). Never returns.

@@ -109,6 +109,13 @@ TEST(MetodoLua, CopioniOstiliFermatiConIlMotivo) {
          "(riga 2): superato il limite di istruzioni per prova (un ciclo senza fine?)", 100000},
         {"function metodo(t)\n  while true do pcall(function() while true do end end) end\nend",
          "(riga 2): superato il limite di istruzioni", 100000},
+        {"function metodo(t)\n  return string.find(string.rep('a', 50000), string.rep('.-', 30) .. 'b')\nend",
+         "(riga 2): string.find: lo schema \".-.-.-.-.-.-.-.-.-.-.-.-…\" richiede troppi passi su un testo di 50000 "
+         "caratteri",
+         100000},
+        {"function metodo(t)\n  local s = string.rep('(a*)', 8)\n  pcall(string.gsub, string.rep('a', 9000), s .. 'b', "
+         "'')\nend",
+         "(riga 3): string.gsub: lo schema \"(a*)(a*)(a*)(a*)(a*)(a*)…\" richiede troppi passi", 100000},
         {"function metodo(t)\n  local s = string.rep('x', 1 << 30)\nend",
          "(riga 2): memoria esaurita: un metodo può usare al massimo 64 MB"},
         {"function metodo(t)\n  local a = {}\n  for i = 1, 1e9 do a[i] = i end\nend", "(riga 3): memoria esaurita"},
@@ -155,19 +162,24 @@ TEST(MetodoLua, CopioniOstiliFermatiConIlMotivo) {
     }
 }
 
-// "Annulla" stops an endless loop long before its budget; the log written so far is kept.
+// "Annulla" stops an endless loop, or a pattern backtracking without end inside C, long before
+// the budget; the log written so far is kept.
 TEST(MetodoLua, AnnullaFermaUnCicloSenzaFine) {
-    const OpzioniStoriche o = opzioni("function metodo(t)\n  scrivi('inizio')\n  while true do end\nend");
-    std::atomic<bool> annulla{false};
-    std::thread annullatore([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        annulla = true;
-    });
-    const EsitoStorico esito = VerificaStorica(o, archivio(), &annulla);
-    annullatore.join();
-    EXPECT_TRUE(esito.annullato);
-    EXPECT_TRUE(esito.giocate.empty());
-    EXPECT_EQ(esito.registro, std::vector<std::string>{"inizio"});
+    for (const char* senzaFine :
+         {"while true do end", "string.find(string.rep('a', 50000), string.rep('.-', 30) .. 'b')"}) {
+        const OpzioniStoriche o = opzioni(std::string("function metodo(t)\n  scrivi('inizio')\n  ") + senzaFine +
+                                          "\nend");
+        std::atomic<bool> annulla{false};
+        std::thread annullatore([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            annulla = true;
+        });
+        const EsitoStorico esito = VerificaStorica(o, archivio(), &annulla);
+        annullatore.join();
+        EXPECT_TRUE(esito.annullato) << senzaFine;
+        EXPECT_TRUE(esito.giocate.empty());
+        EXPECT_EQ(esito.registro, std::vector<std::string>{"inizio"});
+    }
 }
 
 // math.random repeats with the run's seed; the log keeps its first 1,000 lines and says so.
