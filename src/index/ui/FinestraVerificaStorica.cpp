@@ -270,7 +270,8 @@ void FinestraVerificaStorica::seguiOpzioni(const AnalisiIndice& opzioni) {
 }
 
 OpzioniStoriche FinestraVerificaStorica::opzioniScelte() const {
-    OpzioniStoriche o{opzioni_};
+    OpzioniStoriche o;
+    o.analisi = opzioni_;
     o.strategia = Strategie[std::max(sceltaStrategia_->currentIndex(), 0)];
     o.metodo = sceltaMetodo_->currentIndex() == 1 ? MetodoStorico::Ciclo : MetodoStorico::Modalita2;
     o.ruotaLetta = primaRuota(opzioni_);

@@ -80,7 +80,7 @@ TEST(Grafico, BarreDaZeroConIlCasoELaSuaFascia) {
     barre.nome = QStringLiteral("Presenze");
     barre.y = valori;
     dati.serie.push_back(barre);
-    dati.caso = CasoGrafico{22, 3};
+    dati.caso = CasoGrafico{22, 3, std::nullopt};
     g.mostra(dati);
     const QImage img = g.immagine();
     const ImpaginazioneGrafico imp = g.impagina(g.rect(), g.font());
