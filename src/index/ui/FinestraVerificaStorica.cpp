@@ -115,6 +115,13 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     casellaProvaDal_ = new QSpinBox(scelte);
     casellaProvaDal_->setObjectName(QStringLiteral("SpinProvaDal"));
     dataProvaDal_ = new QLabel(scelte);
+    casellaSimula_ = new QSpinBox(scelte);
+    casellaSimula_->setObjectName(QStringLiteral("SpinSimula"));
+    casellaSimula_->setRange(0, SimulazioneConfronto::Massime);
+    casellaSimula_->setSpecialValueText(QStringLiteral("nessuno"));
+    casellaSimula_->setToolTip(
+        QStringLiteral("Con un confronto: la stessa ricerca ripetuta su altrettanti archivi estratti a caso sul "
+                       "calendario vero, per sapere quanto spesso il solo caso trova un migliore così buono"));
     sceltaMetodo_ = new QComboBox(scelte);
     sceltaMetodo_->setObjectName(QStringLiteral("ComboMetodo"));
     sceltaMetodo_->addItems(
@@ -157,6 +164,8 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     rigaConfronto->addWidget(new QLabel(QStringLiteral("prova dall'estrazione"), scelte));
     rigaConfronto->addWidget(casellaProvaDal_);
     rigaConfronto->addWidget(dataProvaDal_);
+    rigaConfronto->addWidget(new QLabel(QStringLiteral("archivi del caso"), scelte));
+    rigaConfronto->addWidget(casellaSimula_);
     ls->addLayout(rigaConfronto, 4, 0, 1, 9);
     ls->setColumnStretch(8, 1);
 
@@ -246,7 +255,9 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
     connect(help, &QPushButton::clicked, this, [] { mostraHelp(ArgomentoHelp); });
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraVerificaStorica::archivioCambiato);
     adattaPeriodo();
-    const OpzioniStoriche periodo = periodoPredefinito({opzioni_}, sessione_.archivio);
+    OpzioniStoriche analisi;
+    analisi.analisi = opzioni_;
+    const OpzioniStoriche periodo = periodoPredefinito(analisi, sessione_.archivio);
     casellaDal_->setValue(periodo.dal);
     casellaAl_->setValue(periodo.al);
     // The last ten years of the period for the test of a comparison's best.
@@ -384,6 +395,7 @@ void FinestraVerificaStorica::avvia() {
     provaDal_ = provaDal;
     esito_ = {};
     confronto_ = {};
+    simulazione_ = {};
     mostraRisultati();
     annullata_ = false;
     const bool confronto = !confrontate_.empty();
@@ -392,7 +404,8 @@ void FinestraVerificaStorica::avvia() {
                                         : static_cast<int>(puntiStorici(o, *archivio_).size()));
     avanzamento_->setValue(0);
     stato_->setText(premessa_ + QStringLiteral("Verifica in corso..."));
-    lavoro_ = std::thread([this, o, confrontate = confrontate_, provaDal, archivio = archivio_] {
+    const int simulazioni = confronto ? casellaSimula_->value() : 0;
+    lavoro_ = std::thread([this, o, confrontate = confrontate_, provaDal, simulazioni, archivio = archivio_] {
         // A few updates a second: each one repaints the bar in the window's thread, which would
         // otherwise take a core from the run.
         auto mostrato = std::chrono::steady_clock::now();
@@ -403,13 +416,21 @@ void FinestraVerificaStorica::avvia() {
             QMetaObject::invokeMethod(
                 avanzamento_, [barra = avanzamento_, fatti] { barra->setValue(fatti); }, Qt::QueuedConnection);
         };
-        auto fatto = std::make_shared<std::pair<EsitoStorico, EsitoConfronto>>();
+        auto fatto = std::make_shared<EsitoLavoro>();
         try {
             if (confrontate.empty()) {
-                fatto->first = VerificaStorica(o, *archivio, &annullata_, passo);
+                fatto->storico = VerificaStorica(o, *archivio, &annullata_, passo);
             } else {
-                fatto->second = confronta(o, confrontate, provaDal, *archivio, &annullata_, passo);
-                fatto->first.annullato = fatto->second.annullato;
+                EsitoConfronto& c = fatto->confronto;
+                c = confronta(o, confrontate, provaDal, *archivio, &annullata_, passo);
+                fatto->storico.annullato = c.annullato;
+                if (simulazioni > 0 && !c.annullato) {
+                    QMetaObject::invokeMethod(
+                        this, [this, simulazioni] { avviaSimulazione(simulazioni); }, Qt::QueuedConnection);
+                    fatto->simulazione = simulaConfronto(o, confrontate, provaDal, *archivio,
+                                                         c.combinazioni[c.migliore].allenamento.p.value_or(1),
+                                                         simulazioni, &annullata_, passo);
+                }
             }
         } catch (const ErroreMetodo& e) {
             QMetaObject::invokeMethod(
@@ -418,7 +439,7 @@ void FinestraVerificaStorica::avvia() {
             return;
         }
         QMetaObject::invokeMethod(
-            this, [this, fatto] { concludi(std::move(fatto->first), std::move(fatto->second)); }, Qt::QueuedConnection);
+            this, [this, fatto] { concludi(std::move(*fatto)); }, Qt::QueuedConnection);
     });
     aggiornaComandi();
 }
@@ -427,28 +448,43 @@ void FinestraVerificaStorica::annulla() {
     annullata_ = true;
 }
 
-void FinestraVerificaStorica::concludi(EsitoStorico esito, EsitoConfronto confronto) {
+void FinestraVerificaStorica::avviaSimulazione(int quante) {
+    avanzamento_->setFormat(QStringLiteral("%v di %m archivi del caso"));
+    avanzamento_->setRange(0, quante);
+    avanzamento_->setValue(0);
+    stato_->setText(premessa_ + QStringLiteral("Confronto completato: la stessa ricerca sugli archivi del caso..."));
+}
+
+void FinestraVerificaStorica::concludi(EsitoLavoro esito) {
     if (lavoro_.joinable()) lavoro_.join();
-    esito_ = std::move(esito);
-    confronto_ = esito_.annullato ? EsitoConfronto{} : std::move(confronto);
+    esito_ = std::move(esito.storico);
+    confronto_ = esito_.annullato ? EsitoConfronto{} : std::move(esito.confronto);
+    simulazione_ = esito.simulazione;
     aggiornaComandi();
     if (std::exchange(rifai_, false)) {
         premessa_ = QStringLiteral("Archivio cambiato: verifica ripresa. ");
         avvia();
         return;
     }
-    stato_->setText(premessa_ +
-                    (esito_.annullato ? QStringLiteral("Verifica annullata: nessun risultato.")
-                     : !confronto_.combinazioni.empty()
-                         ? QStringLiteral("Confronto completato: %1 combinazioni.").arg(confronto_.combinazioni.size())
-                         : QStringLiteral("Verifica completata: %1 punti, %2 giocate.")
-                               .arg(esito_.riepilogo.punti)
-                               .arg(esito_.riepilogo.giocate)));
+    stato_->setText(premessa_ + testoConcluso());
     premessa_.clear();
     // The strategies other than the method choose in one pass and report no progress on the way.
-    avanzamento_->setValue(esito_.annullato ? 0 : avanzamento_->maximum());
+    avanzamento_->setValue(esito_.annullato || simulazione_.annullato ? 0 : avanzamento_->maximum());
     if (eseguite_.strategia == Strategia::Metodo) paginaMetodo_->mostraEsito(esito_.registro);
     mostraRisultati();
+}
+
+QString FinestraVerificaStorica::testoConcluso() const {
+    if (esito_.annullato) return QStringLiteral("Verifica annullata: nessun risultato.");
+    if (confronto_.combinazioni.empty())
+        return QStringLiteral("Verifica completata: %1 punti, %2 giocate.")
+            .arg(esito_.riepilogo.punti)
+            .arg(esito_.riepilogo.giocate);
+    const QString fatto = QStringLiteral("Confronto completato: %1 combinazioni").arg(confronto_.combinazioni.size());
+    if (simulazione_.annullato) return fatto + QStringLiteral("; simulazione annullata.");
+    if (simulazione_.simulazioni > 0)
+        return fatto + QStringLiteral(", ricerca ripetuta su %1 archivi del caso.").arg(simulazione_.simulazioni);
+    return fatto + QLatin1Char('.');
 }
 
 void FinestraVerificaStorica::metodoInterrotto(const ErroreMetodo& errore) {
@@ -457,6 +493,7 @@ void FinestraVerificaStorica::metodoInterrotto(const ErroreMetodo& errore) {
     premessa_.clear();
     esito_ = {};
     confronto_ = {};
+    simulazione_ = {};
     aggiornaComandi();
     avanzamento_->setValue(0);
     stato_->setText(QString::fromStdString(errore.what()));
@@ -508,12 +545,7 @@ void FinestraVerificaStorica::mostraRisultati() {
         righe = QStringLiteral("Migliore sugli anni di allenamento: <b>%1</b>; sugli anni di prova, dal %2:")
                     .arg(valori.join(QStringLiteral(", ")),
                          QString::fromStdString(archivio.DateEstrazioni(provaDal_))) +
-                tabellaRiepilogo(confronto_.prova) +
-                QStringLiteral(
-                    "Il solo caso darebbe alla migliore di %1 combinazioni un p con mediana circa 1/(N+1) = %2 (la "
-                    "media è più alta: combinazioni simili si muovono insieme).")
-                    .arg(confronto_.combinazioni.size())
-                    .arg(QString::fromStdString(testoDecimale(confronto_.pAttesoMigliore, 4, separatore())));
+                tabellaRiepilogo(confronto_.prova) + testoCasoMigliore();
         if (confronto_.prova.giocate > 0)
             giudizio = QStringLiteral("%1° tentativo su questo periodo. Anni di prova: ").arg(tentativo_) +
                        QString::fromStdString(giudizioVerifica(confronto_.prova, eseguite_.strategia, separatore()));
@@ -528,6 +560,22 @@ void FinestraVerificaStorica::mostraRisultati() {
         mostraGrafico({{QStringLiteral("Migliore, anni di allenamento"), &confronto_.giocateAllenamento},
                        {QStringLiteral("Migliore, anni di prova"), &confronto_.giocateProva}});
     else mostraGrafico({{QStringLiteral("Saldo della strategia"), &esito_.giocate}});
+}
+
+QString FinestraVerificaStorica::testoCasoMigliore() const {
+    if (simulazione_.simulazioni > 0)
+        return QStringLiteral(
+                   "Su %1 archivi del caso la stessa ricerca ha trovato in %2 una migliore almeno così buona: p del "
+                   "migliore per caso = %3 ± %4.")
+            .arg(simulazione_.simulazioni)
+            .arg(simulazione_.almenoCosi)
+            .arg(QString::fromStdString(testoDecimale(simulazione_.p, 3, separatore())),
+                 QString::fromStdString(testoDecimale(simulazione_.erroreP, 3, separatore())));
+    return QStringLiteral(
+               "Il solo caso darebbe alla migliore di %1 combinazioni un p con mediana circa 1/(N+1) = %2 (la media è "
+               "più alta: combinazioni simili si muovono insieme).")
+        .arg(confronto_.combinazioni.size())
+        .arg(QString::fromStdString(testoDecimale(confronto_.pAttesoMigliore, 4, separatore())));
 }
 
 // The running balance of each part of the plays, one after the other, and the one chance would
@@ -579,7 +627,7 @@ void FinestraVerificaStorica::aggiornaComandi() {
     pulsanteAvvia_->setEnabled(!inCorso());
     pulsanteAnnulla_->setEnabled(inCorso());
     for (QWidget* w : std::initializer_list<QWidget*>{sceltaStrategia_, casellaDal_, casellaAl_, opzioniConfronto_,
-                                                      casellaProvaDal_})
+                                                      casellaProvaDal_, casellaSimula_})
         w->setEnabled(!inCorso());
     mostraOpzioniStrategia();
 }

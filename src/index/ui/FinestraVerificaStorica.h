@@ -2,8 +2,9 @@
 // "Verifica storica", the method laboratory: the method of the index window, or another belief a
 // player follows, followed over a period, each time with only the draws known then, against what
 // chance gives the same plays; or the search for its best options, trained on the first years
-// and tested on the last. The run works on worker threads over a copy of the archive; the window
-// shows progress, the plays or the combinations, the summary, the verdict and the running balance.
+// and tested on the last, and that search run again on archives of chance. The run works on worker
+// threads over a copy of the archive; the window shows progress, the plays or the combinations, the
+// summary, the verdict and the running balance.
 #include <QWidget>
 #include <atomic>
 #include <memory>
@@ -43,6 +44,7 @@ public:
     void seguiOpzioni(const AnalisiIndice& opzioni);
     const EsitoStorico& esito() const { return esito_; }
     const EsitoConfronto& confronto() const { return confronto_; }
+    const SimulazioneConfronto& simulazione() const { return simulazione_; }
 
     void avvia();
     void annulla();
@@ -62,10 +64,22 @@ private:
     bool risultatiAncoraVeri() const;
     void archivioCambiato();
     void mostraData(QSpinBox* casella, QLabel* data);
-    void concludi(EsitoStorico esito, EsitoConfronto confronto);
+    // What a run gives: the walk, or the comparison with its simulation when one was asked.
+    struct EsitoLavoro {
+        EsitoStorico storico;
+        EsitoConfronto confronto;
+        SimulazioneConfronto simulazione;
+    };
+    void concludi(EsitoLavoro esito);
+    // The status line after a run.
+    QString testoConcluso() const;
+    // The comparison is done: the bar counts the archives of chance from here.
+    void avviaSimulazione(int quante);
     // A player's method stopped the run: its message, its log and its line.
     void metodoInterrotto(const ErroreMetodo& errore);
-    void mostraConfronto();
+    // What chance alone gives the best combination: the simulation when one ran, else the median
+    // 1/(N+1).
+    QString testoCasoMigliore() const;
     void mostraRisultati();
     // A named run of plays on the balance chart.
     struct ParteSaldo {
@@ -81,6 +95,7 @@ private:
     std::shared_ptr<const ArchivioEstrazioni> archivio_;
     EsitoStorico esito_;
     EsitoConfronto confronto_;
+    SimulazioneConfronto simulazione_;           // of confronto_; none when simulazioni is 0
     std::vector<OpzioneConfronto> confrontate_;  // the options varied in confronto_
     int provaDal_ = 0;                           // the first test draw of confronto_
     OpzioniStoriche eseguite_;                   // the options of the results shown
@@ -99,6 +114,7 @@ private:
     QComboBox* sceltaSorte_;
     QLineEdit* opzioniConfronto_;
     QSpinBox* casellaProvaDal_;
+    QSpinBox* casellaSimula_;
     QLabel* dataProvaDal_;
     QSpinBox* casellaDal_;
     QSpinBox* casellaAl_;

@@ -8,6 +8,7 @@
 
 #include "core/ui/Grafico.h"
 #include "index/GiudizioVerifica.h"
+#include "index/GrigliaStorico.h"
 #include "index/ui/EditorLua.h"
 #include "index/ui/FinestraVerificaStorica.h"
 #include "index/ui/ProvaFinestraIndice.h"
@@ -151,6 +152,38 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     const auto& parti = saldo->dati().serie;
     ASSERT_EQ(parti.size(), 3u);
     EXPECT_EQ(parti[1].y.front(), parti[0].y.back());
+
+    // The same search on archives of chance: the engine's figure beside the best; "Annulla" during
+    // it keeps the comparison.
+    auto* simula = storica->findChild<QSpinBox*>("SpinSimula");
+    simula->setValue(3);
+    storica->avvia();
+    QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
+    const SimulazioneConfronto caso = simulaConfronto(
+        o, {{"colpi", {3, 5}}, {"quanti", {2, 3}}}, 250, archivio(),
+        migliore.combinazioni[migliore.migliore].allenamento.p.value_or(1), 3);
+    const std::string riepilogo = storica->findChild<QLabel*>("LblRiepilogo")->text().toStdString();
+    EXPECT_NE(
+        riepilogo.find("Su 3 archivi del caso la stessa ricerca ha trovato in " + std::to_string(caso.almenoCosi) +
+                       " una migliore almeno così buona: p del migliore per "
+                       "caso = " +
+                       testoDecimale(caso.p, 3, sep) + " ± " + testoDecimale(caso.erroreP, 3, sep)),
+        std::string::npos)
+        << riepilogo;
+    EXPECT_EQ(storica->findChild<QLabel*>("LblStato")->text().toStdString(),
+              "Confronto completato: 4 combinazioni, ricerca ripetuta su 3 archivi del caso.");
+
+    simula->setValue(SimulazioneConfronto::Massime);
+    auto* barra = storica->findChild<QProgressBar*>("Avanzamento");
+    storica->avvia();
+    QTRY_VERIFY_WITH_TIMEOUT(barra->maximum() == SimulazioneConfronto::Massime, 60000);
+    EXPECT_TRUE(barra->format().contains("archivi del caso"));
+    storica->annulla();
+    QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
+    EXPECT_EQ(storica->findChild<QLabel*>("LblStato")->text().toStdString(),
+              "Confronto completato: 4 combinazioni; simulazione annullata.");
+    EXPECT_EQ(fc.righe() - 1, 4);
+    EXPECT_TRUE(storica->simulazione().annullato);
 }
 
 // "Metodo proprio": the script in the editor with the value typed in its parameter's field gives
