@@ -9,6 +9,7 @@
 #include "archive/ui/PaginaGestione.h"
 #include "archive/ui/PaginaSalvataggi.h"
 #include "core/db/Sessione.h"
+#include "core/ui/Dialoghi.h"
 #include "core/ui/FinestraPrincipale.h"
 #include "core/ui/Help.h"
 
@@ -58,7 +59,11 @@ bool FinestraArchivio::caricaArchivioExNovo() {
 
 void FinestraArchivio::caricaGrigliaArchivio() {
     QString errore;
-    sessione_.caricaArchivio(TipoCaricamento::SoloEstratti, {}, &errore);
+    if (!sessione_.caricaArchivio(TipoCaricamento::SoloEstratti, {}, &errore))
+        Dialoghi::correnti().messaggio(
+            this, QMessageBox::Warning, QStringLiteral("Avviso"),
+            QStringLiteral("Le estrazioni dell'archivio non sono state rilette: restano quelle già caricate.\n") +
+                errore);
 }
 
 void FinestraArchivio::archivioRicaricato() {

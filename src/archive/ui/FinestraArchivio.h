@@ -33,7 +33,7 @@ public:
     void mostraAggiornamenti();
 
 private:
-    // Reads the stored draws again, for the list.
+    // Reads the stored draws again, for the list; a failure is said and the draws in memory stay.
     void caricaGrigliaArchivio();
     // Every reload, whoever asked for it: the list, the summary, the current draw (kept when it
     // still exists) and the calendar of the year chosen.

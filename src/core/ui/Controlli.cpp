@@ -75,11 +75,23 @@ std::optional<int> chiediData(QWidget* padre, const ArchivioEstrazioni& archivio
     const auto risposta = Dialoghi::correnti().chiediTesto(padre, QStringLiteral("Ricerca per data GG/MM/AAAA"),
                                                            QStringLiteral("Data ?"), QString());
     if (!risposta) return std::nullopt;
-    const auto trovata = estrazioneDellaData(archivio, risposta->trimmed().toStdString());
-    if (!trovata)
+    const std::string testo = risposta->trimmed().toStdString();
+    if (const auto trovata = estrazioneDellaData(archivio, testo)) return trovata;
+    const auto data = Data::daTesto(testo);
+    const int ultima = ultimaEstrazione(archivio);
+    if (!data || ultima < 1) {
         Dialoghi::correnti().messaggio(padre, QMessageBox::Information, QStringLiteral("Cerca data"),
                                        QStringLiteral("Data non trovata"));
-    return trovata;
+        return std::nullopt;
+    }
+    // A day without a draw: the draw nearest to it, if the player wants it.
+    const int vicina = std::min(estrazionePiuVicina(archivio, *data), ultima);
+    if (!Dialoghi::correnti().conferma(
+            padre, QStringLiteral("Cerca data"),
+            QStringLiteral("Il %1 non c'è estrazione: andare alla più vicina, del %2?")
+                .arg(QString::fromStdString(data->testo()), QString::fromStdString(archivio.DateEstrazioni(vicina)))))
+        return std::nullopt;
+    return vicina;
 }
 
 }  // namespace quorvane

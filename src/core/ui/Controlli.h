@@ -66,8 +66,9 @@ private:
 // "Seleziona per numero indice": the draw whose index the user types. A whole number outside
 // the archive is answered with the range; any other answer or a cancelled box gives nothing.
 std::optional<int> chiediIndice(QWidget* padre, const ArchivioEstrazioni& archivio);
-// "Seleziona per data": the first draw of the typed date; "Data non trovata" when there is
-// none; nothing for a cancelled box.
+// "Seleziona per data": the first draw of the typed date; for a day without a draw, the nearest
+// draw when the player accepts it; "Data non trovata" for a text that is no date; nothing for a
+// cancelled box.
 std::optional<int> chiediData(QWidget* padre, const ArchivioEstrazioni& archivio);
 
 }  // namespace quorvane

@@ -88,6 +88,22 @@ TEST_F(ProvaArchivio, RicercheEScorrimento) {
 
     clicca("Command4");
     EXPECT_EQ(slider()->value(), 60);
+
+    // The day after a draw has none: the nearest draw is offered by its date, and taken on Sì.
+    const std::string giorno = Data::daGiorniDaEpoca(estrazioni[10].data.giorniDaEpoca() + 1).testo();
+    ASSERT_NE(giorno, estrazioni[11].data.testo());
+    dialoghi.testi = {QString::fromStdString(giorno), QString::fromStdString(giorno)};
+    dialoghi.risposteSi = false;
+    clicca("Command59");
+    EXPECT_EQ(slider()->value(), 60);
+    ASSERT_FALSE(dialoghi.domande.empty());
+    EXPECT_EQ(dialoghi.domande.back().testo,
+              QString::fromStdString("Il " + giorno + " non c'è estrazione: andare alla più vicina, del " +
+                                     estrazioni[10].data.testo() + "?"));
+    dialoghi.risposteSi = true;
+    clicca("Command59");
+    EXPECT_EQ(slider()->value(), 11);
+    EXPECT_EQ(dialoghi.messaggi.size(), 1u);
 }
 
 TEST_F(ProvaArchivio, ElencoESelezioneDellEstrazione) {
@@ -286,6 +302,23 @@ TEST_F(ProvaArchivio, UnErroreDelDatabaseNelCancellareSiDiceENonPerdeNulla) {
     EXPECT_TRUE(dialoghi.messaggi[0].testo.contains("bloccata"));
     EXPECT_EQ(memorizzate().size(), 60u);
     EXPECT_EQ(sessione->archivio.NumEstrazioni(), 60);
+}
+
+// The window opened on an archive that someone spoiled since the last load: the reason is said,
+// and the draws in memory and their list stay as they were.
+TEST_F(ProvaArchivio, UnArchivioIlleggibileAllAperturaSiDiceETieneLeEstrazioni) {
+    sql("UPDATE EstrazioniLotto SET Ca = '99-95-00-91-92' WHERE DataEstrazione = '" +
+        QString::fromStdString(estrazioni[5].data.testoIso()) + "'");
+    ASSERT_TRUE(dialoghi.messaggi.empty());
+    finestra = std::make_unique<FinestraArchivio>(*container);
+    ASSERT_EQ(dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(dialoghi.messaggi[0].icona, QMessageBox::Warning);
+    EXPECT_TRUE(dialoghi.messaggi[0].testo.startsWith(
+        "Le estrazioni dell'archivio non sono state rilette: restano quelle già caricate.\n"));
+    EXPECT_TRUE(dialoghi.messaggi[0].testo.contains("Cagliari «99-95-00-91-92»"));
+    EXPECT_EQ(sessione->archivio.NumEstrazioni(), 60);
+    EXPECT_EQ(etichetta("Label9"), "60");
+    EXPECT_EQ(slider()->value(), 60);
 }
 
 TEST_F(ProvaArchivio, AggiornaDaFileSegnaEScrive) {

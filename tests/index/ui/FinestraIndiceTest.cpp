@@ -41,11 +41,16 @@ struct Risposte {
         };
         Dialoghi::correnti().messaggio = [this](QWidget*, QMessageBox::Icon, const QString& titolo,
                                                 const QString& testo) { messaggi.push_back(titolo + ": " + testo); };
+        Dialoghi::correnti().conferma = [this](QWidget*, const QString& titolo, const QString& testo) {
+            domande.push_back(titolo + ": " + testo);
+            return false;
+        };
     }
     ~Risposte() { Dialoghi::correnti() = originali; }
     Dialoghi originali;
     std::vector<QString> titoli;
     std::vector<QString> messaggi;
+    std::vector<QString> domande;  // Yes/No boxes, all answered No
 };
 
 }  // namespace
@@ -115,9 +120,14 @@ TEST_F(ProvaFinestraIndice, SceltaPerIndiceEPerData) {
     }
     {
         const QString data = QString::fromStdString(archivio().DateEstrazioni(40));
-        Risposte r({QString("31/12/1999"), data, std::nullopt});
+        // A day without a draw offers the nearest one; declined, nothing moves.
+        Risposte r({QString("31/12/1999"), QString("31-12-1999"), data, std::nullopt});
         clicca("Command24");
         EXPECT_EQ(hFine->value(), 25);
+        EXPECT_EQ(r.domande, std::vector<QString>{"Cerca data: Il 31/12/1999 non c'è estrazione: andare alla più "
+                                                  "vicina, del " +
+                                                  QString::fromStdString(archivio().DateEstrazioni(60)) + "?"});
+        clicca("Command24");
         ASSERT_EQ(r.messaggi.size(), 1u);
         EXPECT_EQ(r.messaggi[0], "Cerca data: Data non trovata");
         clicca("Command24");
@@ -344,7 +354,7 @@ TEST_F(ProvaFinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     EXPECT_EQ(griglia("FgV").testo(1, 1), "61");
 
     // The selected last draw deleted: the analysis is redone at the nearest draw, the window
-    // says so and moves there; the deleted date is not found any more.
+    // says so and moves there; the deleted date now offers the nearest draw left.
     ASSERT_EQ(eliminaEstrazione(*db, nuova.data, &errore), EsitoScrittura::Fatta) << errore.toStdString();
     ricarica();
     EXPECT_EQ(hFine->maximum(), 60);
@@ -362,9 +372,11 @@ TEST_F(ProvaFinestraIndice, SegueLArchivioCheCambiaSottoDiLei) {
     clicca("Command24");
     clicca("Command23");
     EXPECT_EQ(hFine->value(), 60);
+    EXPECT_EQ(r.domande, std::vector<QString>{"Cerca data: Il " + QString::fromStdString(nuova.data.testo()) +
+                                              " non c'è estrazione: andare alla più vicina, del " +
+                                              QString::fromStdString(archivio().DateEstrazioni(60)) + "?"});
     EXPECT_EQ(r.messaggi,
-              (std::vector<QString>{"Cerca data: Data non trovata",
-                                    "Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."}));
+              std::vector<QString>{"Scelta estrazione: Indice fuori archivio: digitare un numero da 1 a 60."});
 }
 
 // The list as the engine builds it on the archive of the session, from the window's options.
