@@ -286,6 +286,33 @@ std::vector<Formazione> ElaborazioneModalita2(const AnalisiIndice& analisi, cons
     return {};
 }
 
+std::optional<std::string> motivoModalita2Vuota(const AnalisiIndice& a, const std::vector<Formazione>& formazioni) {
+    if (a.modello.empty()) return "nessuna estrazione modello: prima RICAVA BASE DATI.";
+    if (a.SorteElaborazione == 3 && a.QuantitaNumeri < 3)
+        return "il terno vuole almeno 3 numeri (QN): nulla elaborato.";
+    if (!formazioni.empty()) return std::nullopt;
+    const auto scoperte = std::count_if(a.modello.begin(), a.modello.end(),
+                                        [](const RigaModello& r) { return !r.coperta; });
+    const std::string nessuna = "nessuna formazione da proporre: ";
+    if (scoperte == 0)
+        return nessuna + "le " + std::to_string(a.modello.size()) + " estrazioni modello sono tutte coperte.";
+    const bool vuote = std::all_of(a.modello.begin(), a.modello.end(),
+                                   [](const RigaModello& r) { return r.coperta || r.inizio > r.end; });
+    if (vuote)
+        return nessuna + (scoperte == 1 ? "la finestra dell'estrazione modello scoperta non ha ancora estrazioni."
+                                        : "le finestre delle " + std::to_string(scoperte) +
+                                              " estrazioni modello scoperte non hanno ancora estrazioni.");
+    const std::string righe = scoperte == 1 ? "dell'estrazione modello scoperta"
+                                            : "delle " + std::to_string(scoperte) + " estrazioni modello scoperte";
+    const std::string sorte = a.QuantitaNumeri == 1      ? "alcun numero"
+                              : a.SorteElaborazione == 3 ? "alcun terno"
+                                                         : "alcun ambo";
+    const std::string capogioco = a.Capogioco > 0 && a.QuantitaNumeri > 1
+                                      ? " con il capogioco " + std::to_string(a.Capogioco)
+                                      : "";
+    return nessuna + "nelle finestre " + righe + " non esce " + sorte + capogioco + " sulle ruote in gioco.";
+}
+
 int GetFrequenzaFormazioneDinamica(const std::vector<int>& f, const TabelleConteggio& t) {
     int s = 0;
     for (std::size_t i = 0; i < f.size(); ++i) {

@@ -2,6 +2,8 @@
 // "Elaborazione modalità 2", the most frequent formation: the pairs (or triples) drawn together
 // most often in the windows of the uncovered model draws are grown greedily into formations of
 // N numbers, which are then ranked by the model rows they cover.
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "index/AnalisiIndice.h"
@@ -25,6 +27,12 @@ struct FormazionePiuFrequente {
 // `avanzamento` gets (a, 89) or (a, 88) while the seeds are ranked, then (seed, seeds).
 std::vector<Formazione> ElaborazioneModalita2(const AnalisiIndice& analisi, const ArchivioEstrazioni& archivio,
                                               TabelleConteggio& tabelle, const Avanzamento& avanzamento = {});
+
+// Why mode 2 left `formazioni` without a row to offer, in the window's words: no model draw, a
+// terno with N < 3 (nothing run), every model draw covered, or nothing drawn that a formation
+// could cover in the windows of the uncovered ones. Nothing when there are rows.
+std::optional<std::string> motivoModalita2Vuota(const AnalisiIndice& analisi,
+                                                const std::vector<Formazione>& formazioni);
 
 // Sum of the pair counts over every two positions of the formation (0 below two numbers).
 int GetFrequenzaFormazioneDinamica(const std::vector<int>& formazione, const TabelleConteggio& tabelle);

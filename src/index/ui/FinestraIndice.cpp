@@ -105,6 +105,7 @@ void FinestraIndice::collegaPagine() {
     connect(previsioni_, &PaginaPrevisioni::numeriInSelezione, this, &FinestraIndice::mostraSelezione);
     connect(memo_, &PaginaMemo::numeriInSelezione, this, &FinestraIndice::mostraSelezione);
     connect(formazioni_, &PaginaFormazioni::rigaPerMemo, memo_, &PaginaMemo::aggiungi);
+    connect(formazioni_, &PaginaFormazioni::avviso, this, &FinestraIndice::avvisa);
     connect(coppie_, &PaginaCoppie::coppiaScelta, this, &FinestraIndice::aggiungiCoppia);
     connect(coppie_, &PaginaCoppie::abbinamentoRichiesto, this, &FinestraIndice::cercaNumeroConMaggioreAbbinamento);
     // An open historical test shows the options as they are set.

@@ -81,7 +81,9 @@ private:
     PaginaMemo* memo_;
     PaginaPrevisioni* previsioni_;
     QTabWidget* schedeElaborazioni_;  // SSTab1
-    QLabel* avvisoArchivio_;          // what a reload of the archive did to the analysis, until the next action
+    // The message line: what a reload of the archive did to the analysis, or why an elaboration
+    // has nothing to offer, until the next action.
+    QLabel* avvisoArchivio_;
 };
 
 }  // namespace quorvane

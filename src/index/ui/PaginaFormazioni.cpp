@@ -14,6 +14,7 @@
 #include "core/ui/VistaGriglia.h"
 #include "index/GriglieIndice.h"
 #include "index/MetodoIndice.h"
+#include "index/Modalita2.h"
 #include "index/TavolaNumeri.h"
 #include "index/ui/ControlliIndice.h"
 
@@ -97,6 +98,8 @@ void PaginaFormazioni::elaborazioneModalita2() {
     const BarraLavoro barra(contesto_.avanzamento);
     contesto_.metodo.Modalita2(barra.avanzamento());
     mostra();
+    if (const auto motivo = motivoModalita2Vuota(contesto_.metodo.analisi, contesto_.metodo.formazioni))
+        emit avviso(QStringLiteral("Elaborazione modalità 2: ") + QString::fromStdString(*motivo));
 }
 
 void PaginaFormazioni::aggiungePrevisione() {

@@ -35,6 +35,8 @@ public:
 
 signals:
     void previsioniCambiate();
+    // For the window's message line: why an elaboration has nothing to offer.
+    void avviso(const QString& testo);
     // The cells of a formation row, coverage first, for "Memo serie".
     void rigaPerMemo(const std::vector<std::string>& celle);
 

@@ -219,6 +219,43 @@ TEST_F(ProvaFinestraIndice, TavolaDeiNumeriEMemoSerie) {
     EXPECT_EQ(griglia("FgSerie").righe(), 1);
 }
 
+// "Elaborazione modalità 2" with nothing to offer says why on the message line.
+TEST_F(ProvaFinestraIndice, Modalita2SenzaNullaDaProporreLoDice) {
+    apri(60);
+    auto* messaggio = trova<QLabel>("LblArchivio");
+    trova<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    clicca("Command44");
+    EXPECT_EQ(messaggio->text(), "Elaborazione modalità 2: nessuna estrazione modello: prima RICAVA BASE DATI.");
+    EXPECT_TRUE(messaggio->isVisible());
+    clicca("Command13");
+    EXPECT_FALSE(messaggio->isVisible());
+
+    QTest::mouseClick(trova<QRadioButton>("Option4"), Qt::LeftButton);
+    trova<QComboBox>("ComboN")->setCurrentText("2");
+    clicca("Command44");
+    EXPECT_EQ(messaggio->text(), "Elaborazione modalità 2: il terno vuole almeno 3 numeri (QN): nulla elaborato.");
+
+    // The best formation joins the list round after round, until mode 2 finds none left.
+    QTest::mouseClick(trova<QRadioButton>("Option3"), Qt::LeftButton);
+    trova<QComboBox>("ComboN")->setCurrentText("8");
+    for (int giro = 0; giro < AnalisiIndice::MaxPrevisioni; ++giro) {
+        clicca("Command44");
+        if (griglia("Fg_CC").righe() == 1) break;
+        EXPECT_FALSE(messaggio->isVisible());
+        cliccaCella("Fg_CC", 1, 1);
+        clicca("Cmd_aggiunge");
+    }
+    // Left uncovered: the model draw at the end of the archive, whose window holds no draw yet.
+    ASSERT_EQ(griglia("Fg_CC").righe(), 1);
+    const auto& modello = finestra->analisi().modello;
+    ASSERT_EQ(std::count_if(modello.begin(), modello.end(), [](const RigaModello& r) { return !r.coperta; }), 1);
+    EXPECT_FALSE(modello.front().coperta);
+    EXPECT_EQ(modello.front().estr, 60);
+    EXPECT_EQ(messaggio->text(),
+              "Elaborazione modalità 2: nessuna formazione da proporre: la finestra dell'estrazione modello "
+              "scoperta non ha ancora estrazioni.");
+}
+
 TEST_F(ProvaFinestraIndice, CicloDiCoperturaDallaFinestra) {
     apri(400);
     trova<QComboBox>("ComboMensile")->setCurrentIndex(0);
