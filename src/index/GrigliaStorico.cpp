@@ -1,7 +1,9 @@
 #include "index/GrigliaStorico.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 
 #include "core/Colori.h"
 
@@ -9,6 +11,19 @@ namespace quorvane {
 
 namespace {
 constexpr std::string_view NomeSorte[] = {"", "Ambata", "Ambo", "Terno", "Quaterna", "Cinquina"};
+
+// The combinations by their training p, the smallest first: equal p in the order listed (so the
+// best comes first), those without p last. By the number, never by its text ("< 0,001").
+std::vector<std::size_t> ordinePerP(const EsitoConfronto& esito) {
+    std::vector<std::size_t> ordine(esito.combinazioni.size());
+    std::iota(ordine.begin(), ordine.end(), std::size_t{0});
+    std::stable_sort(ordine.begin(), ordine.end(), [&esito](std::size_t a, std::size_t b) {
+        const auto& pa = esito.combinazioni[a].allenamento.p;
+        const auto& pb = esito.combinazioni[b].allenamento.p;
+        return pa && (!pb || *pa < *pb);
+    });
+    return ordine;
+}
 }  // namespace
 
 std::string testoDecimale(double valore, int decimali, std::string_view separatore) {
@@ -88,7 +103,7 @@ void riempiTabellaConfronto(Griglia& g, const std::vector<OpzioneConfronto>& opz
     for (int c = 0; c < prima + 8; ++c) g.impostaAllineamentoColonna(c, Allineamento::Destra);
     g.impostaRighe(1);
     g.riserva(static_cast<int>(esito.combinazioni.size()) + 1);
-    for (std::size_t k = 0; k < esito.combinazioni.size(); ++k) {
+    for (const std::size_t k : ordinePerP(esito)) {
         const RigaConfronto& riga = esito.combinazioni[k];
         const RiepilogoStorico& a = riga.allenamento;
         const int r = g.aggiungiRiga();

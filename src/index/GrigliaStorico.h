@@ -21,7 +21,7 @@ std::vector<std::pair<std::string, std::string>> testiRiepilogoStorico(const Rie
                                                                        std::string_view separatore);
 
 // The combinations of a comparison (FgConfronto): the options' values, then the training
-// figures; the best row is green.
+// figures; by p, the smallest first (equal p as listed, no p last), so the best, green, leads.
 void riempiTabellaConfronto(Griglia& g, const std::vector<OpzioneConfronto>& opzioni, const EsitoConfronto& esito,
                             std::string_view separatore);
 

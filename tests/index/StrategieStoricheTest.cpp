@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "core/CodaBernoulli.h"
+#include "core/Colori.h"
 #include "index/CasoStorico.h"
 #include "index/ConfrontoStorico.h"
+#include "index/GrigliaStorico.h"
 #include "index/Probabilita.h"
 #include "support/ArchivioProva.h"
 #include "support/Supporto.h"
@@ -214,6 +216,31 @@ TEST(StrategieStoriche, ConfrontoSceglieSuGliAnniDiAllenamentoEProvaSugliAltri) 
     EXPECT_TRUE(erroreConfronto(o, {{"colpi", {1}}, {"colpi", {2}}}, 9, archivio));
     const std::vector<int> mille(1001, 1);
     EXPECT_TRUE(erroreConfronto(o, {{"colpi", mille}}, 9, archivio));
+}
+
+// The table of combinations is in order of p as a number, the best first: "< 0,001" before
+// "0,0200", equal p as listed, a combination without p last.
+TEST(StrategieStoriche, LeCombinazioniInOrdineDiP) {
+    EsitoConfronto esito;
+    for (const std::optional<double> p : {std::optional(0.5), std::optional(0.0004), std::optional<double>(),
+                                          std::optional(0.02), std::optional(0.0004)}) {
+        RigaConfronto riga{{static_cast<int>(esito.combinazioni.size()) + 1}, {}};
+        riga.allenamento.p = p;
+        esito.combinazioni.push_back(riga);
+    }
+    esito.migliore = 1;
+    Griglia g;
+    riempiTabellaConfronto(g, {{"colpi", {1, 2, 3, 4, 5}}}, esito, ",");
+    ASSERT_EQ(g.righe(), 6);
+    std::vector<std::string> colpi, p;
+    for (int r = 1; r < g.righe(); ++r) {
+        colpi.push_back(g.testo(r, 0));
+        p.push_back(g.testo(r, 6));
+    }
+    EXPECT_EQ(colpi, (std::vector<std::string>{"2", "5", "4", "1", "3"}));
+    EXPECT_EQ(p, (std::vector<std::string>{"< 0,001", "< 0,001", "0,020", "0,500", ""}));
+    EXPECT_EQ(g.sfondo(1, 0), VerdeMedio);
+    EXPECT_FALSE(g.sfondo(2, 0));
 }
 
 // Nazionale is drawn from 04/05/2005 only. A point whose colpi hold no draw of the wheels in play

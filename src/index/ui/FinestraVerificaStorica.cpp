@@ -36,16 +36,25 @@ std::string separatore() {
     return QLocale().decimalPoint().toStdString();
 }
 
-// The options taken from the index window, on one line.
-QString testoOpzioni(const AnalisiIndice& a) {
+QString sigla(int ruota) {
+    return QString::fromUtf8(SiglaRuota[ruota].data(), SiglaRuota[ruota].size());
+}
+
+// The options taken from the index window that the strategy reads, on one line: all of them for
+// the method, the colpi and the wheels (and the wheel read) for the others.
+QString testoOpzioni(const AnalisiIndice& a, Strategia strategia, int ruotaLetta) {
     QStringList ruote;
     for (int w = 1; w <= NumRuote; ++w)
-        if (a.ruoteInGioco[w - 1]) ruote << QString::fromUtf8(SiglaRuota[w].data(), SiglaRuota[w].size());
-    return QStringLiteral("Mensile %1 · Presenze %2 · Colpi %3 · Ruote %4 · QN %5 · %6 · Capogioco %7%8%9")
+        if (a.ruoteInGioco[w - 1]) ruote << sigla(w);
+    const QString colpiERuote = QStringLiteral("Colpi %1 · Ruote %2")
+                                    .arg(a.NumeroColpi)
+                                    .arg(ruote.isEmpty() ? QStringLiteral("nessuna") : ruote.join(QLatin1Char(' ')));
+    if (strategia == Strategia::Fissi || strategia == Strategia::Metodo) return colpiERuote;
+    if (strategia != Strategia::Indice) return colpiERuote + QStringLiteral(" · ruota letta ") + sigla(ruotaLetta);
+    return QStringLiteral("Mensile %1 · Presenze %2 · %3 · QN %4 · %5 · Capogioco %6%7%8")
         .arg(a.Mensile == 0 ? QStringLiteral("U") : QString::number(a.Mensile))
         .arg(a.Presenze)
-        .arg(a.NumeroColpi)
-        .arg(ruote.isEmpty() ? QStringLiteral("nessuna") : ruote.join(QLatin1Char(' ')))
+        .arg(colpiERuote)
         .arg(a.QuantitaNumeri)
         .arg(a.SorteElaborazione == 3 ? QStringLiteral("Terno") : QStringLiteral("Ambata e Ambo"))
         .arg(a.Capogioco == 0 ? QStringLiteral("No") : QString::number(a.Capogioco))
@@ -79,7 +88,7 @@ FinestraVerificaStorica::FinestraVerificaStorica(Sessione& sessione, const Anali
 
     auto* scelte = new QGroupBox(QStringLiteral("Strategia, periodo e confronto"), this);
     auto* ls = new QGridLayout(scelte);
-    opzioniTesto_ = new QLabel(testoOpzioni(opzioni_), scelte);
+    opzioniTesto_ = new QLabel(scelte);
     opzioniTesto_->setObjectName(QStringLiteral("LblOpzioni"));
     sceltaStrategia_ = new QComboBox(scelte);
     sceltaStrategia_->setObjectName(QStringLiteral("ComboStrategia"));
@@ -274,7 +283,7 @@ FinestraVerificaStorica::~FinestraVerificaStorica() {
 
 void FinestraVerificaStorica::seguiOpzioni(const AnalisiIndice& opzioni) {
     opzioni_ = opzioni;
-    opzioniTesto_->setText(testoOpzioni(opzioni_));
+    mostraOpzioniStrategia();
     mostraPunti();
     if (risultatiMostrati() && !inCorso())
         stato_->setText(QStringLiteral("Opzioni cambiate: i risultati mostrati sono delle opzioni precedenti."));
@@ -308,6 +317,7 @@ void FinestraVerificaStorica::mostraOpzioniStrategia() {
     casellaFinestra_->setEnabled(libero && s == Strategia::Frequenti);
     numeriFissi_->setEnabled(libero && s == Strategia::Fissi);
     sceltaSorte_->setEnabled(libero && (s == Strategia::Frequenti || s == Strategia::Fissi));
+    opzioniTesto_->setText(testoOpzioni(opzioni_, s, primaRuota(opzioni_)));
 }
 
 void FinestraVerificaStorica::adattaPeriodo() {

@@ -102,8 +102,12 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     o.finestra = 50;
     o.dal = 1;
     o.al = 400;
+    auto* opzioniAnalisi = storica->findChild<QLabel*>("LblOpzioni");
+    EXPECT_TRUE(opzioniAnalisi->text().startsWith("Mensile "));
     storica->findChild<QComboBox*>("ComboStrategia")->setCurrentIndex(3);
     EXPECT_FALSE(storica->findChild<QComboBox*>("ComboMetodo")->isEnabled());
+    // The most frequent numbers read none of the index method's own options.
+    EXPECT_EQ(opzioniAnalisi->text(), "Colpi 5 · Ruote BA · ruota letta BA");
     storica->findChild<QSpinBox*>("SpinQuanti")->setValue(o.quanti);
     storica->findChild<QSpinBox*>("SpinFinestra")->setValue(o.finestra);
     storica->findChild<QSpinBox*>("SpinDal")->setValue(o.dal);
@@ -141,8 +145,18 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     const EsitoConfronto migliore = confronta(o, {{"colpi", {3, 5}}, {"quanti", {2, 3}}}, 250, archivio());
     const Griglia& fc = storica->findChild<VistaGriglia*>("FgConfronto")->griglia();
     ASSERT_EQ(fc.righe() - 1, 4);
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(fc.testo(k + 1, 4), std::to_string(migliore.combinazioni[k].allenamento.vincite));
+    // In order of p, the best first.
+    std::vector<std::size_t> perP = {0, 1, 2, 3};
+    std::stable_sort(perP.begin(), perP.end(), [&migliore](std::size_t a, std::size_t b) {
+        return *migliore.combinazioni[a].allenamento.p < *migliore.combinazioni[b].allenamento.p;
+    });
+    EXPECT_EQ(perP.front(), static_cast<std::size_t>(migliore.migliore));
+    for (int r = 1; r <= 4; ++r) {
+        const RigaConfronto& riga = migliore.combinazioni[perP[r - 1]];
+        EXPECT_EQ(fc.testo(r, 0), std::to_string(riga.valori[0]));
+        EXPECT_EQ(fc.testo(r, 1), std::to_string(riga.valori[1]));
+        EXPECT_EQ(fc.testo(r, 4), std::to_string(riga.allenamento.vincite));
+    }
     // Three of the four combinations are new on this period; colpi 5 with quanti 3 was the walk above.
     EXPECT_EQ(storica->findChild<QLabel*>("LblGiudizio")->text().toStdString(),
               "4° tentativo su questo periodo. Anni di prova: " +
