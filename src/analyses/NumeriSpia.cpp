@@ -103,6 +103,21 @@ VerdettoSpia NumeriSpia::verdetto() const {
     return {pCorretto < SogliaSpia, primo, pCorretto};
 }
 
+std::string NumeriSpia::fraseRichiesta() const {
+    const RichiestaSpia& r = richiesta_;
+    std::string frase = "Spia " + std::to_string(r.numero) + " su " +
+                        std::string(NomeRuota[static_cast<std::size_t>(r.ruota)]);
+    if (r.posizione > 0) frase += " (" + std::to_string(r.posizione) + "° estratto)";
+    frase += ", " + std::to_string(r.colpi) + (r.colpi == 1 ? " colpo" : " colpi");
+    std::string bersaglio;
+    for (int w = 1; w <= NumRuote; ++w)
+        if (r.bersaglio[static_cast<std::size_t>(w - 1)]) (bersaglio += ' ') += SiglaRuota[static_cast<std::size_t>(w)];
+    // The followers' wheels are named only when they are not the spy's own.
+    if (!bersaglio.empty() && bersaglio != ' ' + std::string(SiglaRuota[static_cast<std::size_t>(r.ruota)]))
+        frase += ", seguenti su" + bersaglio;
+    return frase;
+}
+
 std::string NumeriSpia::fraseVerdetto() const {
     const VerdettoSpia v = verdetto();
     const FiguraSpia& f = figura(v.numero);
@@ -114,10 +129,11 @@ std::string NumeriSpia::fraseVerdetto() const {
                                   ? std::string()
                                   : " Finestre senza estrazioni sulle ruote bersaglio, lasciate fuori: " +
                                         std::to_string(senzaEstrazioni_) + ".";
+    const std::string richiesta = fraseRichiesta() + ". ";
     if (v.spicca)
-        return "Spicca " + numero + ": " + corretto +
+        return richiesta + "Spicca " + numero + ": " + corretto +
                ", sotto 0,05 anche tenendo conto dei 90 numeri provati insieme." + senza;
-    return "Nessun numero spicca: il più lontano dal caso, " + numero + ", ha " + corretto +
+    return richiesta + "Nessun numero spicca: il più lontano dal caso, " + numero + ", ha " + corretto +
            ", non sotto 0,05 una volta tenuto conto dei 90 numeri provati insieme; ciò che si vede è quanto dà il "
            "caso." +
            senza;

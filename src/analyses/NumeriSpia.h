@@ -64,7 +64,10 @@ public:
     // The 90 followers by p, lowest first; equal p by number.
     std::vector<int> ordine() const;
     VerdettoSpia verdetto() const;
-    // The verdict in one Italian sentence, to show under the table.
+    // What was asked, e.g. "Spia 90 su Bari, 5 colpi": it heads the verdict, the chart and the
+    // printout, so that none of them is read apart from its spy.
+    std::string fraseRichiesta() const;
+    // The verdict in Italian after the request, to show under the table.
     std::string fraseVerdetto() const;
 
     std::string testo(int numero, ColonnaSpia colonna) const;

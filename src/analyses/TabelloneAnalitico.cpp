@@ -1,7 +1,6 @@
 #include "analyses/TabelloneAnalitico.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "analyses/Statistiche.h"
 #include "core/Colori.h"
@@ -61,14 +60,13 @@ ErroreStatistiche TabelloneAnalitico::calcola(const ArchivioEstrazioni& archivio
 }
 
 std::array<FasciaTabellone, NumFasceTabellone> fasceTabellone(const TabelloneAnalitico& tabellone,
-                                                              ValoreTabellone quale) {
+                                                              ValoreTabellone quale, int colonna) {
     constexpr std::array<Colore, NumFasceTabellone> colori = {CelesteChiaro, GialloChiaro, ArancioMedio, Arancio};
-    std::vector<int> valori;
-    for (int c = 0; c < NumColonneTabellone; ++c)
-        if (tabellone.colonnaPresente(c))
-            for (int n = 1; n <= NumeroMassimo; ++n) valori.push_back(tabellone.valore(n, c, quale));
     std::array<FasciaTabellone, NumFasceTabellone> fasce{};
-    if (valori.empty()) return fasce;
+    if (!tabellone.colonnaPresente(colonna)) return fasce;
+    std::array<int, NumeroMassimo> valori;
+    for (int n = 1; n <= NumeroMassimo; ++n)
+        valori[static_cast<std::size_t>(n - 1)] = tabellone.valore(n, colonna, quale);
     std::sort(valori.begin(), valori.end());
     for (std::size_t i = 0; i < fasce.size(); ++i) {
         fasce[i].da = valori[i * valori.size() / fasce.size()];
@@ -87,11 +85,11 @@ void riempiTabellone(Griglia& tabella, const TabelloneAnalitico& tabellone, Valo
     tabella.impostaRighe(NumeroMassimo + 1);
     tabella.impostaAllineamentoColonna(0, Allineamento::Centro);
     for (int c = 0; c < NumColonneTabellone; ++c) tabella.impostaAllineamentoColonna(c + 1, Allineamento::Destra);
-    const auto fasce = fasceTabellone(tabellone, quale);
-    for (int n = 1; n <= NumeroMassimo; ++n) {
-        tabella.impostaTesto(n, 0, std::to_string(n));
-        for (int c = 0; c < NumColonneTabellone; ++c) {
-            if (!tabellone.colonnaPresente(c)) continue;
+    for (int n = 1; n <= NumeroMassimo; ++n) tabella.impostaTesto(n, 0, std::to_string(n));
+    for (int c = 0; c < NumColonneTabellone; ++c) {
+        if (!tabellone.colonnaPresente(c)) continue;
+        const auto fasce = fasceTabellone(tabellone, quale, c);
+        for (int n = 1; n <= NumeroMassimo; ++n) {
             const int v = tabellone.valore(n, c, quale);
             tabella.impostaTesto(n, c + 1, std::to_string(v));
             // The highest band that starts at or below the figure: equal figures share a band.

@@ -42,18 +42,21 @@ private:
     std::array<Colonne, 3> valori_{};
 };
 
-// The shading of the board: the figures split in four bands by their quartiles over every cell
-// shown, each band the figures da..a. A band can be empty (a < da) when many cells are equal.
+// The shading of one column of the board: its 90 figures split in four bands by their quartiles,
+// each band the figures da..a. Each column has its own, because the columns have scales of their
+// own: NZ is drawn only since 2005, TT sums ten wheels. A band can be empty (a < da) when many
+// figures are equal; every band is empty in a column without draws.
 inline constexpr int NumFasceTabellone = 4;
 struct FasciaTabellone {
     int da = 0;
-    int a = 0;
+    int a = -1;
     Colore sfondo = 0;
 };
 std::array<FasciaTabellone, NumFasceTabellone> fasceTabellone(const TabelloneAnalitico& tabellone,
-                                                              ValoreTabellone quale);
+                                                              ValoreTabellone quale, int colonna);
 
-// FgTabellone: 90 rows, the number then one column per wheel and "TT"; each cell shaded by its band.
+// FgTabellone: 90 rows, the number then one column per wheel and "TT"; each cell shaded by its
+// column's band.
 void riempiTabellone(Griglia& tabella, const TabelloneAnalitico& tabellone, ValoreTabellone quale);
 
 }  // namespace quorvane

@@ -6,6 +6,7 @@
 #include "analyses/NumeriSpia.h"
 #include "analyses/Statistiche.h"
 #include "analyses/TabelloneAnalitico.h"
+#include "core/Colori.h"
 #include "support/ArchivioProva.h"
 #include "support/Supporto.h"
 
@@ -112,7 +113,8 @@ TEST(VisteStatistiche, SpiaCalcolataAMano) {
     EXPECT_FALSE(verdetto.spicca);
     EXPECT_EQ(verdetto.numero, 1);
     EXPECT_EQ(spia.fraseVerdetto(),
-              "Nessun numero spicca: il più lontano dal caso, il numero 1 (uscito in 2 finestre su 2; il caso ne dà "
+              "Spia 1 su Bari, 2 colpi, seguenti su BA CA. Nessun numero spicca: il più lontano dal caso, il numero 1 "
+              "(uscito in 2 finestre su 2; il caso ne dà "
               "0,36), ha p corretto 1, non sotto 0,05 una volta tenuto conto dei 90 numeri provati insieme; ciò che si "
               "vede è quanto dà il caso.");
 
@@ -135,6 +137,28 @@ TEST(VisteStatistiche, TabelloneCalcolatoAMano) {
     EXPECT_EQ(t.valore(30, 1, ValoreTabellone::Ritardo), 4);
     EXPECT_EQ(t.valore(30, ColonnaTutteRegionali, ValoreTabellone::Presenze), 4);
     EXPECT_FALSE(t.colonnaPresente(2));
+
+    // Presences, each column banded by its own 90 figures: Bari holds 54 zeros, 34 ones, a 2 (30)
+    // and a 4 (1); Cagliari 56 zeros, 33 ones and a 2 (30); TT 21 zeros, 67 ones and two 4s.
+    // The quartiles fall at the 1st, 23rd, 46th and 68th figure.
+    const auto fasce = [&](int colonna) {
+        std::vector<std::pair<int, int>> da_a;
+        for (const FasciaTabellone& f : fasceTabellone(t, ValoreTabellone::Presenze, colonna))
+            da_a.emplace_back(f.da, f.a);
+        return da_a;
+    };
+    using Fasce = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(fasce(0), (Fasce{{0, -1}, {0, -1}, {0, 0}, {1, 4}}));
+    EXPECT_EQ(fasce(1), (Fasce{{0, -1}, {0, -1}, {0, 0}, {1, 2}}));
+    EXPECT_EQ(fasce(ColonnaTutteRegionali), (Fasce{{0, 0}, {1, 0}, {1, 0}, {1, 4}}));
+    EXPECT_EQ(fasce(2), (Fasce{{0, -1}, {0, -1}, {0, -1}, {0, -1}}));
+    riempiTabellone(fg, t, ValoreTabellone::Presenze);
+    // 6 is never drawn: the lowest band of TT, but the third of Bari, where most numbers are 0.
+    EXPECT_EQ(fg.sfondo(6, 12), CelesteChiaro);
+    EXPECT_EQ(fg.sfondo(6, 1), ArancioMedio);
+    // 10, drawn once on Cagliari, is in the top band of Cagliari and of TT.
+    EXPECT_EQ(fg.sfondo(10, 2), Arancio);
+    EXPECT_EQ(fg.sfondo(10, 12), Arancio);
 }
 
 TEST(VisteStatistiche, RichiesteRifiutate) {

@@ -79,7 +79,8 @@ TEST(RigaDiComandoStatistiche, PosizioneGruppiSpiaTabellone) {
     EXPECT_EQ(spia[1], "5\t1\t1\t0,06\t0,06\t0,0556\t1");
     EXPECT_EQ(spia[6], "1\t0\t0\t0,06\t0,06\t1\t1");
     EXPECT_EQ(spia[91], "Finestre\t1");
-    EXPECT_TRUE(spia[92].startsWith("Verdetto\tNessun numero spicca")) << spia[92].toStdString();
+    EXPECT_TRUE(spia[92].startsWith("Verdetto\tSpia 5 su Bari, 1 colpo. Nessun numero spicca"))
+        << spia[92].toStdString();
     // Wheels with no draw stay empty; TT is the ten regional wheels together.
     EXPECT_EQ(righe({"tabellone"}).value(5), "5\t0\t\t\t\t\t\t\t1\t\t\t0\t0");
     EXPECT_EQ(righe({"tabellone", "--valore", "presenze"}).value(5), "5\t2\t\t\t\t\t\t\t0\t\t\t1\t2");

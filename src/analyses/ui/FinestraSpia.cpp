@@ -47,13 +47,13 @@ FinestraSpia::FinestraSpia(Sessione& sessione, QWidget* padre) : QWidget(padre),
     sceltaColpi_->setRange(1, ColpiSpiaMassimi);
     sceltaColpi_->setValue(RichiestaSpia{}.colpi);
     auto* richiesta = new QHBoxLayout;
-    richiesta->addWidget(new QLabel(QStringLiteral("Numero spia"), this));
+    richiesta->addWidget(etichettaPer(sceltaNumero_, QStringLiteral("Numero spia")));
     richiesta->addWidget(sceltaNumero_);
-    richiesta->addWidget(new QLabel(QStringLiteral("sulla ruota di"), this));
+    richiesta->addWidget(etichettaPer(sceltaRuota_, QStringLiteral("sulla ruota di")));
     richiesta->addWidget(sceltaRuota_);
-    richiesta->addWidget(new QLabel(QStringLiteral("in posizione"), this));
+    richiesta->addWidget(etichettaPer(sceltaPosizione_, QStringLiteral("in posizione")));
     richiesta->addWidget(sceltaPosizione_);
-    richiesta->addWidget(new QLabel(QStringLiteral("Colpi"), this));
+    richiesta->addWidget(etichettaPer(sceltaColpi_, QStringLiteral("Colpi")));
     richiesta->addWidget(sceltaColpi_);
     richiesta->addStretch(1);
 
@@ -84,7 +84,7 @@ FinestraSpia::FinestraSpia(Sessione& sessione, QWidget* padre) : QWidget(padre),
     auto* periodo = new QHBoxLayout;
     periodo->addWidget(periodo_);
     periodo->addStretch(1);
-    periodo->addWidget(new QLabel(QStringLiteral("Grafico"), this));
+    periodo->addWidget(etichettaPer(sceltaGrafico_, QStringLiteral("Grafico")));
     periodo->addWidget(sceltaGrafico_);
     periodo->addWidget(calcolaP);
     periodo->addWidget(copia);
@@ -94,7 +94,7 @@ FinestraSpia::FinestraSpia(Sessione& sessione, QWidget* padre) : QWidget(padre),
     tabella_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(copia, &QPushButton::clicked, tabella_, &VistaGriglia::copiaTabella);
-    connect(stampa, &QPushButton::clicked, this, [this] { tabella_->stampaConDialogo(Titolo); });
+    connect(stampa, &QPushButton::clicked, this, [this] { tabella_->stampaConDialogo(titoloStampa()); });
     verdetto_ = etichetta(this, "LblVerdetto");
     verdetto_->setWordWrap(true);
     grafico_ = new Grafico(this);
@@ -116,6 +116,7 @@ FinestraSpia::FinestraSpia(Sessione& sessione, QWidget* padre) : QWidget(padre),
     layout->addWidget(divisore, 1);
     resize(1000, 820);
     installaHelp(this, ArgomentoHelp);
+    invioPremePulsante(this, calcolaP);
 
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraSpia::archivioRicaricato);
     calcola();
@@ -147,22 +148,28 @@ void FinestraSpia::calcola() {
                                        QString::fromStdString(messaggioStatistiche(errore, sessione_.archivio)));
 }
 
+QString FinestraSpia::titoloStampa() const {
+    return calcolata_ ? Titolo + QStringLiteral(" – ") + QString::fromStdString(spia_.fraseRichiesta()) : Titolo;
+}
+
 void FinestraSpia::mostraGrafico() {
     if (!calcolata_) return grafico_->svuota();
-    const QString finestre = QStringLiteral("su %1 finestre").arg(spia_.occorrenze().size());
+    const bool scarto = sceltaGrafico_->currentIndex() == 1;
+    const QString titolo = QStringLiteral("%1: %2 dei 90 numeri su %3 finestre")
+                               .arg(QString::fromStdString(spia_.fraseRichiesta()),
+                                    scarto ? QStringLiteral("scarto dal caso") : QStringLiteral("casi"),
+                                    QString::number(spia_.occorrenze().size()));
     std::vector<QString> numeri;
     std::vector<double> valori;
-    const bool scarto = sceltaGrafico_->currentIndex() == 1;
     for (int n = 1; n <= NumeroMassimo; ++n) {
         numeri.push_back(QString::number(n));
         valori.push_back(scarto ? spia_.scartoDalCaso(n) : spia_.figura(n).casi);
     }
     if (scarto)
-        return grafico_->mostra(datiScarto(
-            QStringLiteral("Scarto dal caso dei 90 numeri %1 (casi meno attesi, in deviazioni standard)").arg(finestre),
-            std::move(numeri), std::move(valori)));
+        return grafico_->mostra(datiScarto(titolo + QStringLiteral(" (casi meno attesi, in deviazioni standard)"),
+                                           std::move(numeri), std::move(valori)));
     DatiGrafico dati;
-    dati.titolo = QStringLiteral("Casi dei 90 numeri %1").arg(finestre);
+    dati.titolo = titolo;
     dati.elementi = std::move(numeri);
     SerieGrafico casi;
     casi.nome = QStringLiteral("Casi");

@@ -27,6 +27,8 @@ public:
     // window empty.
     void calcola();
     const NumeriSpia& spia() const { return spia_; }
+    // The title of the printout: the window's, with the spy once computed.
+    QString titoloStampa() const;
     Grafico* grafico() const { return grafico_; }
 
 private:

@@ -45,6 +45,7 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
     sceltaPosizione_->setObjectName(QStringLiteral("SpinPosizione"));
     sceltaPosizione_->setRange(1, NumPosizioni);
     sceltaPosizione_->setPrefix(QStringLiteral("posizione "));
+    sceltaPosizione_->setAccessibleName(QStringLiteral("Posizione"));
     sceltaGruppi_ = new QComboBox(this);
     sceltaGruppi_->setObjectName(QStringLiteral("ComboGruppi"));
     sceltaGruppi_->addItems({QStringLiteral("Decine"), QStringLiteral("Cadenze"), QStringLiteral("Figure"),
@@ -55,7 +56,7 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
     connect(salvaLista_, &QPushButton::clicked, this, &FinestraStatistiche::salvaLista);
     connect(eliminaLista_, &QPushButton::clicked, this, &FinestraStatistiche::eliminaLista);
     auto* richiesta = new QHBoxLayout;
-    richiesta->addWidget(new QLabel(QStringLiteral("Tipo"), this));
+    richiesta->addWidget(etichettaPer(sceltaTipo_, QStringLiteral("Tipo")));
     richiesta->addWidget(sceltaTipo_);
     richiesta->addWidget(sceltaPosizione_);
     richiesta->addWidget(sceltaGruppi_);
@@ -125,6 +126,7 @@ FinestraStatistiche::FinestraStatistiche(Sessione& sessione, QWidget* padre) : Q
     layout->addWidget(divisore, 1);
     resize(1100, 820);
     installaHelp(this, ArgomentoHelp);
+    invioPremePulsante(this, calcolaP);
 
     connect(&sessione_, &Sessione::archivioRicaricato, this, &FinestraStatistiche::archivioRicaricato);
     mostraScelte();

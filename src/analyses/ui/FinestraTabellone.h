@@ -32,6 +32,8 @@ private:
     void archivioRicaricato();
     void riempi();
     void cellaCliccata(int riga, int colonna);
+    // The bands of a grid column (1..12): the column of the cell last chosen.
+    void mostraLegenda(int colonna);
 
     Sessione& sessione_;
     TabelloneAnalitico tabellone_;
@@ -40,7 +42,9 @@ private:
     QComboBox* sceltaValore_;
     SceltaPeriodo* periodo_;
     VistaGriglia* tabella_;  // FgTabellone
+    QLabel* titoloLegenda_;  // LblLegenda
     std::array<QLabel*, NumFasceTabellone> legenda_{};
+    int colonnaLegenda_ = 1;
 };
 
 }  // namespace quorvane

@@ -24,10 +24,10 @@ SceltaPeriodo::SceltaPeriodo(const ArchivioEstrazioni& archivio, QWidget* padre)
     connect(al_, &QSpinBox::valueChanged, this, &SceltaPeriodo::mostraDate);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Dall'estrazione"), this));
+    layout->addWidget(etichettaPer(dal_, QStringLiteral("Dall'estrazione")));
     layout->addWidget(dal_);
     layout->addWidget(dataDal_);
-    layout->addWidget(new QLabel(QStringLiteral("all'estrazione"), this));
+    layout->addWidget(etichettaPer(al_, QStringLiteral("all'estrazione")));
     layout->addWidget(al_);
     layout->addWidget(dataAl_);
     layout->addWidget(tutto);

@@ -1,5 +1,9 @@
 #include "core/ui/Controlli.h"
 
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTimeZone>
@@ -14,6 +18,44 @@ QDateTime oraItaliana() {
     const QTimeZone italia(QByteArrayLiteral("Europe/Rome"));
     const QDateTime adesso = QDateTime::currentDateTime();
     return italia.isValid() ? adesso.toTimeZone(italia) : adesso;
+}
+
+QLabel* etichettaPer(QWidget* controllo, const QString& testo) {
+    auto* l = new QLabel(testo, controllo->parentWidget());
+    l->setBuddy(controllo);
+    controllo->setAccessibleName(testo);
+    return l;
+}
+
+namespace {
+// Sees the Enter that an input left unused on its way up to the window.
+class InvioPremePulsante : public QObject {
+public:
+    InvioPremePulsante(QWidget* finestra, QPushButton* pulsante)
+        : QObject(finestra), finestra_(finestra), pulsante_(pulsante) {}
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (oggetto != finestra_ || evento->type() != QEvent::KeyPress) return false;
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->key() != Qt::Key_Return && tasto->key() != Qt::Key_Enter) return false;
+        if ((tasto->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        const QWidget* fuoco = finestra_->focusWidget();
+        const bool inInput = qobject_cast<const QAbstractSpinBox*>(fuoco) || qobject_cast<const QComboBox*>(fuoco) ||
+                             qobject_cast<const QCheckBox*>(fuoco);
+        if (!inInput || !pulsante_->isEnabled()) return false;
+        pulsante_->click();
+        return true;
+    }
+
+private:
+    QWidget* finestra_;
+    QPushButton* pulsante_;
+};
+}  // namespace
+
+void invioPremePulsante(QWidget* finestra, QPushButton* pulsante) {
+    finestra->installEventFilter(new InvioPremePulsante(finestra, pulsante));
 }
 
 QLabel* avvisoDimostrativo(QWidget* padre) {

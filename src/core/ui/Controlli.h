@@ -30,6 +30,14 @@ inline QLabel* etichetta(QWidget* padre, const char* nome, const QString& testo 
     return l;
 }
 
+// A label that names `controllo` beside it, for the eye and for screen readers: the control
+// takes the text as its accessible name and becomes the label's buddy.
+QLabel* etichettaPer(QWidget* controllo, const QString& testo);
+
+// Enter in one of the window's inputs (a number box, a list, a tick box) presses `pulsante`:
+// the player who has just typed a request has it computed without reaching for the mouse.
+void invioPremePulsante(QWidget* finestra, QPushButton* pulsante);
+
 // "LblDimostrativo": says that the draws are simulated and how to get the real ones; the
 // windows show it while the archive in use is the demonstration one.
 QLabel* avvisoDimostrativo(QWidget* padre);

@@ -140,12 +140,16 @@ void FinestraInizio::mostraParametri() {
     const auto parametri = sessione_.programma().parametri();
     g.impostaRighe(1);
     g.impostaRighe(static_cast<int>(parametri.size()) + 1);
+    bool valore2 = false;
     for (int i = 0; i < parametri.size(); ++i) {
+        valore2 = valore2 || !parametri[i].valore2.isEmpty();
         g.impostaTesto(i + 1, 1, parametri[i].nome.toStdString());
         g.impostaTesto(i + 1, 2, descrizioneParametro(parametri[i].nome).toStdString());
         g.impostaTesto(i + 1, 3, parametri[i].valore1.toStdString());
         g.impostaTesto(i + 1, 4, parametri[i].valore2.toStdString());
     }
+    // An empty column would only take room from the paths.
+    g.nascondiColonna(4, !valore2);
     tabellaParametri_->adattaColonne(1, 4);
     // Valore1 takes what the other columns leave, so that Valore2 stays in sight: a long path
     // is shortened in its cell and shown whole in the tooltip.

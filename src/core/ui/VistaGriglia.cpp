@@ -243,6 +243,8 @@ void VistaGriglia::prepara() {
     setWordWrap(false);
     viewport()->installEventFilter(new TestoTroncato(this));
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
+    // Tab moves between the window's controls; the arrow keys walk the cells.
+    setTabKeyNavigation(false);
 
     // Fixed row heights keep 10,000 rows as cheap as 10: no row is ever measured.
     auto* vh = verticalHeader();
@@ -283,6 +285,14 @@ void VistaGriglia::aggiornaCambi() {
             aggiorna();
             return;
     }
+}
+
+void VistaGriglia::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) {
+    // Tab in a cell being edited keeps what was typed and leaves the grid, as Tab does elsewhere.
+    const bool tab = suggerimento == QAbstractItemDelegate::EditNextItem ||
+                     suggerimento == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : suggerimento);
+    if (tab) focusNextPrevChild(suggerimento == QAbstractItemDelegate::EditNextItem);
 }
 
 void VistaGriglia::seguiCorrente(const QModelIndex& corrente) {

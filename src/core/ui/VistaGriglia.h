@@ -108,6 +108,9 @@ signals:
     void doppioClic(int riga, int colonna);
     void cellaModificata(int riga, int colonna);
 
+protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
+
 private:
     void prepara();
     void seguiCorrente(const QModelIndex& corrente);

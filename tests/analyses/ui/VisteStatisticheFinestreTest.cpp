@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <set>
 
 #include "analyses/db/DatabaseListe.h"
 #include "analyses/ui/FinestraSpia.h"
@@ -47,15 +48,19 @@ protected:
 
 }  // namespace
 
+// The request is typed and sent with Enter; what is shown names the spy it belongs to.
 TEST_F(ProvaViste, NumeriSpiaComeIlMotore) {
     FinestraSpia finestra(*sessione);
     finestra.show();
-    trova<QSpinBox>(&finestra, "SpinNumero")->setValue(17);
     trova<QComboBox>(&finestra, "ComboRuota")->setCurrentIndex(2);
     trova<QSpinBox>(&finestra, "SpinColpi")->setValue(3);
     trova<QCheckBox>(&finestra, "ChkBersaglio_RO")->setChecked(true);
     trova<QCheckBox>(&finestra, "ChkBersaglio_FI")->setChecked(true);
-    clicca(&finestra, "CmdCalcola");
+    auto* numero = trova<QSpinBox>(&finestra, "SpinNumero");
+    numero->setFocus();
+    numero->selectAll();
+    QTest::keyClicks(numero, "17");
+    QTest::keyClick(numero, Qt::Key_Return);
 
     RichiestaSpia r;
     r.numero = 17;
@@ -68,6 +73,12 @@ TEST_F(ProvaViste, NumeriSpiaComeIlMotore) {
     riempiNumeriSpia(g, atteso, atteso.ordine());
     EXPECT_EQ(testo(trova<VistaGriglia>(&finestra, "FgSpia")->griglia()), testo(g));
     EXPECT_EQ(trova<QLabel>(&finestra, "LblVerdetto")->text().toStdString(), atteso.fraseVerdetto());
+    const QString spia = QStringLiteral("Spia 17 su Firenze, 3 colpi, seguenti su FI RO");
+    EXPECT_TRUE(trova<QLabel>(&finestra, "LblVerdetto")->text().startsWith(spia + ". "));
+    EXPECT_TRUE(finestra.grafico()->dati().titolo.startsWith(spia + ": casi dei 90 numeri su "));
+    EXPECT_EQ(finestra.titoloStampa(), "Numeri spia – " + spia);
+    for (const QAbstractSpinBox* casella : finestra.findChildren<QAbstractSpinBox*>())
+        EXPECT_FALSE(casella->accessibleName().isEmpty()) << casella->objectName().toStdString();
     // The chance line is what chance gives every follower.
     const DatiGrafico& dati = finestra.grafico()->dati();
     ASSERT_EQ(dati.serie.size(), 1u);
@@ -103,6 +114,11 @@ TEST_F(ProvaViste, TabelloneApreLeStatisticheDelNumero) {
     auto* vista = trova<VistaGriglia>(&tabellone, "FgTabellone");
     EXPECT_EQ(testo(vista->griglia()), testo(g));
     EXPECT_EQ(vista->griglia().sfondo(7, 3), g.sfondo(7, 3));
+    // TT, ten wheels together, has far shorter longest delays than one wheel: banded on its own,
+    // its cells span the four bands rather than sit all in the lowest.
+    std::set<Colore> bandeTT;
+    for (int n = 1; n <= NumeroMassimo; ++n) bandeTT.insert(*vista->griglia().sfondo(n, ColonnaTutteRegionali + 1));
+    EXPECT_EQ(bandeTT.size(), std::size_t{NumFasceTabellone});
 
     // The cell of 7 on Firenze: the statistics of the numbers of Firenze over the same period.
     QCoreApplication::processEvents();
@@ -121,6 +137,10 @@ TEST_F(ProvaViste, TabelloneApreLeStatisticheDelNumero) {
     const int riga = vistaStatistiche->modello()->rigaGriglia(righe[0].row());
     EXPECT_EQ(fg.testo(riga, 0), "7");
     EXPECT_EQ(fg.testo(riga, 5), vista->griglia().testo(7, 3));  // Rit. massimo
+    // The legend shows the bands of the column chosen.
+    EXPECT_EQ(trova<QLabel>(&tabellone, "LblLegenda")->text(), "Legenda di FI:");
+    const FasciaTabellone prima = fasceTabellone(atteso, ValoreTabellone::Massimo, 2)[0];
+    EXPECT_TRUE(trova<QLabel>(&tabellone, "LblFascia1")->text().startsWith(QString::number(prima.da)));
 }
 
 TEST_F(ProvaViste, StatisticheDiPosizioneEListeSalvate) {

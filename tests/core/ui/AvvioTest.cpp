@@ -202,6 +202,8 @@ TEST_F(Avvio, ArchivioDimostrativoAlPrimoAvvio) {
     EXPECT_EQ(fgP.testo(3, 3), "1");
     EXPECT_EQ(fgP.testo(5, 1), "IndirizzoAggiornamenti");
     EXPECT_EQ(fgP.testo(6, 1), "IndirizzoArchivioUfficiale");
+    // No parameter has a second value: its column is not shown.
+    EXPECT_TRUE(trova<VistaGriglia>(programma->inizio(), "FgP")->isColumnHidden(4));
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(testo(programma->finestraPrincipale(), "Lbl_inizioNE"), "1");
     EXPECT_TRUE(trova<QLabel>(programma->finestraPrincipale(), "LblDimostrativo")->isVisible());

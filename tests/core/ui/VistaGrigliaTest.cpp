@@ -4,11 +4,14 @@
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +160,48 @@ TEST(VistaGriglia, ElencoDiModificaOffreUnaCombo) {
     v.edit(j);
     ASSERT_NE(v.indexWidget(j), nullptr);
     EXPECT_EQ(qobject_cast<QComboBox*>(v.indexWidget(j)), nullptr);
+}
+
+// Tab goes from a grid to the next control, also from a cell being edited (what was typed is
+// kept); the arrow keys walk the cells.
+TEST(VistaGriglia, TabPassaAlControlloSeguente) {
+    QWidget finestra;
+    auto* prima = new QLineEdit(&finestra);
+    auto* v = new VistaGriglia("FgV", &finestra);
+    auto* dopo = new QPushButton(QStringLiteral("dopo"), &finestra);
+    auto* layout = new QVBoxLayout(&finestra);
+    layout->addWidget(prima);
+    layout->addWidget(v);
+    layout->addWidget(dopo);
+    riempi(v->griglia(), 3);
+    v->aggiorna();
+    finestra.show();
+    finestra.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&finestra));
+
+    v->setFocus();
+    v->setCurrentIndex(v->model()->index(0, 1));
+    QTest::keyClick(v, Qt::Key_Right);
+    EXPECT_EQ(v->currentIndex().column(), 2);
+    QTest::keyClick(v, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dopo);
+    EXPECT_EQ(v->currentIndex().column(), 2);
+    v->setFocus();
+    QTest::keyClick(v, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), prima);
+
+    v->griglia().impostaModificabile(true);
+    const QModelIndex cella = v->model()->index(1, 3);
+    v->setCurrentIndex(cella);
+    v->edit(cella);
+    QWidget* editor = v->indexWidget(cella);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "7");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v->griglia().testo(2, 3), "7");
+    EXPECT_EQ(QApplication::focusWidget(), dopo);
+    EXPECT_EQ(v->currentIndex(), cella);
 }
 
 TEST(VistaGriglia, RigheEColonneNascosteEPrimaRigaMostrata) {
