@@ -116,7 +116,7 @@ void Grafico::disegna(QPainter& p, const QRectF& area, const QFont& carattere) c
     for (const auto& t : imp.testi) {
         p.setFont(carattereTesto(carattere, t));
         if (!t.verticale) {
-            p.drawText(t.rettangolo, static_cast<int>(t.allineamento), t.testo);
+            p.drawText(t.rettangolo, static_cast<int>(t.allineamento) | (t.aCapo ? Qt::TextWordWrap : 0), t.testo);
             continue;
         }
         // Turned a quarter left, reading upwards, its end against the axis.

@@ -59,9 +59,12 @@ double impaginaTitolo(const DatiGrafico& dati, ImpaginazioneGrafico& imp, const 
     double alto = interno.top();
     if (!dati.titolo.isEmpty()) {
         const QFontMetricsF fg(variante(carattere, true, false));
-        imp.testi.push_back({QRectF(interno.left(), alto, interno.width(), fg.height()), dati.titolo, Qt::AlignCenter,
-                             false, true, false});
-        alto += fg.height() + 4;
+        const double altezza = fg.boundingRect(QRectF(interno.left(), alto, interno.width(), interno.height()),
+                                               Qt::AlignHCenter | Qt::TextWordWrap, dati.titolo)
+                                   .height();
+        imp.testi.push_back({QRectF(interno.left(), alto, interno.width(), altezza), dati.titolo, Qt::AlignCenter,
+                             false, true, false, true});
+        alto += altezza + 4;
     }
     struct Voce {
         QString testo;

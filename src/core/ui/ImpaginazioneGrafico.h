@@ -20,6 +20,7 @@ struct ImpaginazioneGrafico {
         bool verticale = false;
         bool grassetto = false;
         bool piccolo = false;
+        bool aCapo = false;  // a text too long for the width goes on between words
     };
     enum class Campione { Barra, Linea, Tratteggio, Fascia };
     struct VoceLegenda {
