@@ -1,8 +1,10 @@
 // A player's method in Lua on the real archive: the most-delayed-number example over twenty years
 // against the built-in strategy it equals; a method reading the 90 delays at every draw of the
-// archive against one that reads nothing (what the reads add per point); how long "Annulla" takes
-// to stop an endless loop.
+// archive against one that reads nothing (what the reads add per point); Lua's patterns at their
+// usual work on the sandbox's matcher, which counts its steps, and on Lua's own; how long "Annulla"
+// takes to stop an endless loop and a pattern backtracking without end.
 #include <chrono>
+#include <lua.hpp>
 #include <thread>
 
 #include <benchmark/benchmark.h>
@@ -67,12 +69,41 @@ void BM_NienteOgniEstrazione(benchmark::State& state) {
     ogniEstrazione(state, "function metodo(t) end\n");
 }
 
-// From the cancel to the return of a run stuck in an endless loop.
-void BM_AnnullaCicloSenzaFine(benchmark::State& state) {
+// A date read, a play cut and joined again, numbers listed, a number at the end of a text.
+const char* const Schemi = R"lua(
+local n = 0
+for i = 1, 20000 do
+  local g, m, a = string.match("07/02/2000", "(%d+)/(%d+)/(%d+)")
+  local s = string.gsub("BA 12 45 78", "%s+", ",")
+  for x in string.gmatch("1,22,33,45,90", "%d+") do n = n + 1 end
+  if string.find("ritardo massimo 120", "%d+$") then n = n + 1 end
+end
+return n
+)lua";
+
+void BM_SchemiNelRecinto(benchmark::State& state) {
+    for (auto _ : state) {
+        SandboxLua sandbox(1, nullptr);
+        sandbox.compila(Schemi);
+        sandbox.chiama(0, 1);
+    }
+}
+
+void BM_SchemiDiLua(benchmark::State& state) {
+    for (auto _ : state) {
+        lua_State* stato = luaL_newstate();
+        luaL_openlibs(stato);
+        if (luaL_dostring(stato, Schemi) != LUA_OK) state.SkipWithError(lua_tostring(stato, -1));
+        lua_close(stato);
+    }
+}
+
+// From the cancel to the return of a run stuck in `senzaFine`.
+void annulla(benchmark::State& state, const char* senzaFine) {
     const ArchivioEstrazioni* archivio = archivioReale();
     if (!archivio) return state.SkipWithError("archivio reale assente");
     OpzioniStoriche o = ventiAnni(*archivio, Strategia::Metodo);
-    o.metodoProprio = std::make_shared<MetodoLua>("function metodo(t)\n  while true do end\nend\n");
+    o.metodoProprio = std::make_shared<MetodoLua>(std::string("function metodo(t)\n  ") + senzaFine + "\nend\n");
     for (auto _ : state) {
         std::atomic<bool> annulla{false};
         std::thread lavoro([&] { VerificaStorica(o, *archivio, &annulla); });
@@ -83,12 +114,21 @@ void BM_AnnullaCicloSenzaFine(benchmark::State& state) {
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count());
     }
 }
+void BM_AnnullaCicloSenzaFine(benchmark::State& state) {
+    annulla(state, "while true do end");
+}
+void BM_AnnullaSchemaSenzaFine(benchmark::State& state) {
+    annulla(state, "string.find(string.rep('a', 50000), string.rep('.-', 30) .. 'b')");
+}
 
 BENCHMARK(BM_RitardatarioLua)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RitardatarioProgramma)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NovantaRitardiOgniEstrazione)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_NienteOgniEstrazione)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SchemiNelRecinto)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SchemiDiLua)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnnullaCicloSenzaFine)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_AnnullaSchemaSenzaFine)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 }  // namespace
 
