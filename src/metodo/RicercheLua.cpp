@@ -27,21 +27,12 @@ struct Budget final : SchemaLua::Controllo {
     SandboxLua& sandbox;
 };
 
-// A match [da, a) with the pattern's captures as it left them.
+// A match [da, a); its captures are the pattern's until it is tried again.
 struct Trovato {
     bool trovato = false;
     std::size_t da = 0;
     std::size_t a = 0;
-    int livello = 0;
-    SchemaLua::Cattura catture[SchemaLua::MaxCatture];
 };
-static_assert(std::is_trivially_destructible_v<Trovato>);
-
-Trovato trovato(const SchemaLua& schema, std::size_t da, std::size_t a) {
-    Trovato t{true, da, a, schema.catture(), {}};
-    for (int i = 0; i < t.livello; ++i) t.catture[i] = schema.cattura(i);
-    return t;
-}
 
 [[noreturn]] void fermaLavoro(lua_State* stato, const char* funzione, std::string_view schema, std::size_t testo) {
     SandboxLua& sandbox = SandboxLua::daStato(stato);
@@ -50,9 +41,10 @@ Trovato trovato(const SchemaLua& schema, std::size_t da, std::size_t a) {
     while (mostrato < schema.size() && (static_cast<unsigned char>(schema[mostrato]) & 0xC0) == 0x80) --mostrato;
     char motivo[256];
     std::snprintf(motivo, sizeof motivo,
-                  "%s: lo schema \"%.*s%s\" richiede troppi passi su un testo di %zu caratteri (superato il limite "
+                  "%s: lo schema \"%.*s%s\" richiede troppi passi su un testo di %llu caratteri (superato il limite "
                   "di lavoro per prova)",
-                  funzione, static_cast<int>(mostrato), schema.data(), mostrato < schema.size() ? "…" : "", testo);
+                  funzione, static_cast<int>(mostrato), schema.data(), mostrato < schema.size() ? "…" : "",
+                  static_cast<unsigned long long>(testo));
     sandbox.interrompi(motivo);
 }
 
@@ -75,26 +67,27 @@ auto protetto(lua_State* stato, const char* funzione, std::string_view schema, s
 }
 
 // Capture i of a match as Lua reads it: with no captures, capture 0 is the whole match.
-SchemaLua::Cattura cattura(lua_State* stato, const Trovato& t, int i) {
-    if (i >= t.livello) {
+SchemaLua::Cattura cattura(lua_State* stato, const SchemaLua& schema, const Trovato& t, int i) {
+    if (i >= schema.catture()) {
         if (i != 0) luaL_error(stato, "indice di cattura %%%d non valido", i + 1);
         return {t.da, static_cast<std::ptrdiff_t>(t.a - t.da)};
     }
-    if (t.catture[i].lunghezza == SchemaLua::Aperta) luaL_error(stato, "cattura non chiusa");
-    return t.catture[i];
+    const SchemaLua::Cattura c = schema.cattura(i);
+    if (c.lunghezza == SchemaLua::Aperta) luaL_error(stato, "cattura non chiusa");
+    return c;
 }
 
-void spingiCattura(lua_State* stato, const char* testo, const Trovato& t, int i) {
-    const SchemaLua::Cattura c = cattura(stato, t, i);
+void spingiCattura(lua_State* stato, const char* testo, const SchemaLua& schema, const Trovato& t, int i) {
+    const SchemaLua::Cattura c = cattura(stato, schema, t, i);
     if (c.lunghezza == SchemaLua::Posizione) lua_pushinteger(stato, static_cast<lua_Integer>(c.inizio) + 1);
     else lua_pushlstring(stato, testo + c.inizio, static_cast<std::size_t>(c.lunghezza));
 }
 
 // The captures, or the whole match when the pattern has none and `intera`.
-int spingiCatture(lua_State* stato, const char* testo, const Trovato& t, bool intera) {
-    const int quante = t.livello == 0 && intera ? 1 : t.livello;
+int spingiCatture(lua_State* stato, const char* testo, const SchemaLua& schema, const Trovato& t, bool intera) {
+    const int quante = schema.catture() == 0 && intera ? 1 : schema.catture();
     luaL_checkstack(stato, quante, "troppe catture");
-    for (int i = 0; i < quante; ++i) spingiCattura(stato, testo, t, i);
+    for (int i = 0; i < quante; ++i) spingiCattura(stato, testo, schema, t, i);
     return quante;
 }
 
@@ -134,7 +127,7 @@ int cerca(lua_State* stato, bool trova) {
     const Trovato t = protetto(stato, funzione, schema, lt, [&] {
         std::size_t i = da;
         do {
-            if (const auto fine = confronto.confronta(i)) return trovato(confronto, i, *fine);
+            if (const auto fine = confronto.confronta(i)) return Trovato{true, i, *fine};
         } while (i++ < lt && !confronto.ancorato());
         return Trovato{};
     });
@@ -142,10 +135,10 @@ int cerca(lua_State* stato, bool trova) {
         luaL_pushfail(stato);
         return 1;
     }
-    if (!trova) return spingiCatture(stato, testo, t, true);
+    if (!trova) return spingiCatture(stato, testo, confronto, t, true);
     lua_pushinteger(stato, static_cast<lua_Integer>(t.da) + 1);
     lua_pushinteger(stato, static_cast<lua_Integer>(t.a));
-    return spingiCatture(stato, testo, t, false) + 2;
+    return spingiCatture(stato, testo, confronto, t, false) + 2;
 }
 
 int find(lua_State* stato) {
@@ -169,7 +162,7 @@ int prossimo(lua_State* stato) {
     const Trovato t = protetto(stato, "string.gmatch", {s, ls}, lt, [&] {
         for (std::size_t i = da; i <= lt; ++i) {
             const auto fine = confronto.confronta(i);
-            if (fine && static_cast<lua_Integer>(*fine) != ultima) return trovato(confronto, i, *fine);
+            if (fine && static_cast<lua_Integer>(*fine) != ultima) return Trovato{true, i, *fine};
         }
         return Trovato{};
     });
@@ -177,7 +170,7 @@ int prossimo(lua_State* stato) {
     lua_pushinteger(stato, static_cast<lua_Integer>(t.a));
     lua_copy(stato, -1, lua_upvalueindex(3));
     lua_replace(stato, lua_upvalueindex(4));
-    return spingiCatture(stato, testo, t, true);
+    return spingiCatture(stato, testo, confronto, t, true);
 }
 
 int gmatch(lua_State* stato) {
@@ -193,7 +186,7 @@ int gmatch(lua_State* stato) {
 }
 
 // A replacement text: "%0" the match, "%1".."%9" its captures, "%%" a '%'.
-void aggiungiTesto(lua_State* stato, luaL_Buffer* b, const char* testo, const Trovato& t) {
+void aggiungiTesto(lua_State* stato, luaL_Buffer* b, const char* testo, const SchemaLua& schema, const Trovato& t) {
     std::size_t l = 0;
     const char* nuovo = lua_tolstring(stato, 3, &l);
     const char* p = nullptr;
@@ -205,7 +198,7 @@ void aggiungiTesto(lua_State* stato, luaL_Buffer* b, const char* testo, const Tr
         } else if (*p == '0') {
             luaL_addlstring(b, testo + t.da, t.a - t.da);
         } else if (std::isdigit(static_cast<unsigned char>(*p))) {
-            const SchemaLua::Cattura c = cattura(stato, t, *p - '1');
+            const SchemaLua::Cattura c = cattura(stato, schema, t, *p - '1');
             if (c.lunghezza == SchemaLua::Posizione) {
                 lua_pushinteger(stato, static_cast<lua_Integer>(c.inizio) + 1);
                 luaL_addvalue(b);
@@ -222,16 +215,17 @@ void aggiungiTesto(lua_State* stato, luaL_Buffer* b, const char* testo, const Tr
 }
 
 // Adds what replaces a match; false when it is kept as it is (the function or table gave false or nil).
-bool aggiungiSostituto(lua_State* stato, luaL_Buffer* b, const char* testo, const Trovato& t, int tipo) {
+bool aggiungiSostituto(lua_State* stato, luaL_Buffer* b, const char* testo, const SchemaLua& schema, const Trovato& t,
+                       int tipo) {
     if (tipo == LUA_TFUNCTION) {
         lua_pushvalue(stato, 3);
-        const int n = spingiCatture(stato, testo, t, true);
+        const int n = spingiCatture(stato, testo, schema, t, true);
         lua_call(stato, n, 1);
     } else if (tipo == LUA_TTABLE) {
-        spingiCattura(stato, testo, t, 0);
+        spingiCattura(stato, testo, schema, t, 0);
         lua_gettable(stato, 3);
     } else {
-        aggiungiTesto(stato, b, testo, t);
+        aggiungiTesto(stato, b, testo, schema, t);
         return true;
     }
     if (!lua_toboolean(stato, -1)) {
@@ -265,11 +259,11 @@ int gsub(lua_State* stato) {
     while (n < massimo) {
         const Trovato t = protetto(stato, "string.gsub", {s, ls}, lt, [&] {
             const auto fine = confronto.confronta(da);
-            return fine && *fine != ultima ? trovato(confronto, da, *fine) : Trovato{};
+            return fine && *fine != ultima ? Trovato{true, da, *fine} : Trovato{};
         });
         if (t.trovato) {
             ++n;
-            cambiato = aggiungiSostituto(stato, &b, testo, t, tipo) || cambiato;
+            cambiato = aggiungiSostituto(stato, &b, testo, confronto, t, tipo) || cambiato;
             da = ultima = t.a;
         } else if (da < lt) {
             luaL_addchar(&b, testo[da++]);
