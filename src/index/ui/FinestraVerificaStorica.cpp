@@ -436,7 +436,11 @@ void FinestraVerificaStorica::avvia() {
                 fatto->storico.annullato = c.annullato;
                 if (simulazioni > 0 && !c.annullato) {
                     QMetaObject::invokeMethod(
-                        this, [this, simulazioni] { avviaSimulazione(simulazioni); }, Qt::QueuedConnection);
+                        this,
+                        [this, simulazioni, fatto = std::make_shared<EsitoConfronto>(c)] {
+                            avviaSimulazione(std::move(*fatto), simulazioni);
+                        },
+                        Qt::QueuedConnection);
                     fatto->simulazione = simulaConfronto(o, confrontate, provaDal, *archivio,
                                                          c.combinazioni[c.migliore].allenamento.p.value_or(1),
                                                          simulazioni, &annullata_, passo);
@@ -458,7 +462,9 @@ void FinestraVerificaStorica::annulla() {
     annullata_ = true;
 }
 
-void FinestraVerificaStorica::avviaSimulazione(int quante) {
+void FinestraVerificaStorica::avviaSimulazione(EsitoConfronto confronto, int quante) {
+    confronto_ = std::move(confronto);
+    mostraRisultati();
     avanzamento_->setFormat(QStringLiteral("%v di %m archivi del caso"));
     avanzamento_->setRange(0, quante);
     avanzamento_->setValue(0);

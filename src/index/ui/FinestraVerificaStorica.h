@@ -73,8 +73,8 @@ private:
     void concludi(EsitoLavoro esito);
     // The status line after a run.
     QString testoConcluso() const;
-    // The comparison is done: the bar counts the archives of chance from here.
-    void avviaSimulazione(int quante);
+    // The comparison is done: it is shown, and the bar counts the archives of chance from here.
+    void avviaSimulazione(EsitoConfronto confronto, int quante);
     // A player's method stopped the run: its message, its log and its line.
     void metodoInterrotto(const ErroreMetodo& errore);
     // What chance alone gives the best combination: the simulation when one ran, else the median

@@ -167,8 +167,8 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     ASSERT_EQ(parti.size(), 3u);
     EXPECT_EQ(parti[1].y.front(), parti[0].y.back());
 
-    // The same search on archives of chance: the engine's figure beside the best; "Annulla" during
-    // it keeps the comparison.
+    // The same search on archives of chance: the engine's figure beside the best; the comparison
+    // is shown while it runs, and "Annulla" during it keeps the comparison.
     auto* simula = storica->findChild<QSpinBox*>("SpinSimula");
     simula->setValue(3);
     storica->avvia();
@@ -192,6 +192,7 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     storica->avvia();
     QTRY_VERIFY_WITH_TIMEOUT(barra->maximum() == SimulazioneConfronto::Massime, 60000);
     EXPECT_TRUE(barra->format().contains("archivi del caso"));
+    EXPECT_EQ(fc.righe() - 1, 4);  // shown while chance searches
     storica->annulla();
     QTRY_VERIFY_WITH_TIMEOUT(!storica->inCorso(), 60000);
     EXPECT_EQ(storica->findChild<QLabel*>("LblStato")->text().toStdString(),
