@@ -201,8 +201,12 @@ void FinestraStatistiche::riempi() {
     Griglia& g = tabella_->griglia();
     riempiStatistiche(g, statistiche_, sessione_.archivio, ordine_);
     const auto colonne = colonneStatistiche(statistiche_.richiesta().tipo);
+    // Each column as wide as its texts ("Ruote ultima" may hold all 11 wheels), never narrower
+    // than its own width, which leaves room for the sort arrow.
+    tabella_->adattaColonne();
     for (std::size_t c = 0; c < colonne.size(); ++c)
-        g.impostaLarghezzaColonna(static_cast<int>(c), Larghezze[static_cast<std::size_t>(colonne[c])]);
+        g.impostaLarghezzaColonna(static_cast<int>(c), std::max(Larghezze[static_cast<std::size_t>(colonne[c])],
+                                                                tabella_->columnWidth(static_cast<int>(c))));
     const auto posto = std::find(colonne.begin(), colonne.end(), colonna_);
     tabella_->horizontalHeader()->setSortIndicator(static_cast<int>(posto - colonne.begin()),
                                                    discendente_ ? Qt::DescendingOrder : Qt::AscendingOrder);

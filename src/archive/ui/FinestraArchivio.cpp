@@ -1,5 +1,7 @@
 #include "archive/ui/FinestraArchivio.h"
 
+#include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -14,6 +16,11 @@
 #include "core/ui/Help.h"
 
 namespace quorvane {
+
+namespace {
+// Room left for the window's frame beside a window as wide as the screen.
+constexpr int MargineSchermo = 16;
+}  // namespace
 
 FinestraArchivio::FinestraArchivio(FinestraPrincipale& principale, QWidget* padre)
     : QWidget(padre), principale_(principale), sessione_(principale.sessione()) {
@@ -51,6 +58,14 @@ FinestraArchivio::FinestraArchivio(FinestraPrincipale& principale, QWidget* padr
     archivioRicaricato();
     gestione_->aggiornaRiepilogoArchivio();
     elenco_->adattaColonne();
+    // Wide enough for the whole list where the screen has room; on a narrower screen as wide as
+    // it allows, and the list scrolls to the last wheels.
+    if (const QScreen* schermo = screen()) {
+        const QMargins margini = layout->contentsMargins();
+        const int piena = elenco_->larghezzaPiena() + margini.left() + margini.right() +
+                          2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, pagine_);
+        resize(std::max(width(), std::min(piena, schermo->availableGeometry().width() - MargineSchermo)), height());
+    }
 }
 
 bool FinestraArchivio::caricaArchivioExNovo() {

@@ -1,7 +1,9 @@
 #include "archive/ui/PaginaElenco.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "archive/GrigliaArchivio.h"
@@ -48,6 +50,13 @@ void PaginaElenco::mostraEstrazioni(const std::vector<RigaArchivio>& righe) {
 
 void PaginaElenco::adattaColonne() {
     tabellaEstrazioni_->adattaColonne(1, -1);
+}
+
+int PaginaElenco::larghezzaPiena() const {
+    const QMargins margini = layout()->contentsMargins();
+    return tabellaEstrazioni_->horizontalHeader()->length() +
+           tabellaEstrazioni_->verticalScrollBar()->sizeHint().width() + 2 * tabellaEstrazioni_->frameWidth() +
+           margini.left() + margini.right();
 }
 
 void PaginaElenco::selezionaEstrazione() {

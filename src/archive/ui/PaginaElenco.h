@@ -20,6 +20,8 @@ public:
     // The stored draws, shown up to the newest.
     void mostraEstrazioni(const std::vector<RigaArchivio>& righe);
     void adattaColonne();
+    // The page's width that shows every column of the list, the date and the 11 wheels.
+    int larghezzaPiena() const;
 
 signals:
     // "Selezione estrazione": the draw of the row chosen and its date text.
