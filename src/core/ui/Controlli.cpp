@@ -121,13 +121,15 @@ std::optional<int> chiediData(QWidget* padre, const ArchivioEstrazioni& archivio
     if (const auto trovata = estrazioneDellaData(archivio, testo)) return trovata;
     const auto data = Data::daTesto(testo);
     const int ultima = ultimaEstrazione(archivio);
-    if (!data || ultima < 1) {
+    int vicina = data && ultima >= 1 ? estrazionePiuVicina(archivio, *data) : 0;
+    // Not a date, or a draw past those a window may move to (a reload still under way).
+    if (vicina == 0 || archivio.DataEstrazione(vicina) == *data) {
         Dialoghi::correnti().messaggio(padre, QMessageBox::Information, QStringLiteral("Cerca data"),
                                        QStringLiteral("Data non trovata"));
         return std::nullopt;
     }
     // A day without a draw: the draw nearest to it, if the player wants it.
-    const int vicina = std::min(estrazionePiuVicina(archivio, *data), ultima);
+    vicina = std::min(vicina, ultima);
     if (!Dialoghi::correnti().conferma(
             padre, QStringLiteral("Cerca data"),
             QStringLiteral("Il %1 non c'è estrazione: andare alla più vicina, del %2?")
