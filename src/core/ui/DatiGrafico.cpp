@@ -33,7 +33,7 @@ DatiGrafico datiScarto(const QString& titolo, std::vector<QString> elementi, std
     barre.nome = QStringLiteral("Scarto dal caso (σ)");
     barre.y = std::move(scarti);
     dati.serie.push_back(std::move(barre));
-    dati.caso = CasoGrafico{0, 1};
+    dati.caso = CasoGrafico{0, 1, std::nullopt};
     dati.decimali = 2;
     return dati;
 }
