@@ -124,7 +124,7 @@ TEST_F(Avvio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
     EXPECT_EQ(dialoghi.cartelleProposte[0], dati());
     EXPECT_EQ(testo(inizio, "Lbl_Archivio"), "Database: " + scelto);
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"),
-              QStringLiteral("\"%1\"\n").arg(scelto).toStdString());
+              "\"" + QDir::toNativeSeparators(scelto).toStdString() + "\"" + test::FineRiga);
     EXPECT_FALSE(trova<QLabel>(inizio, "LblDimostrativo")->isVisible());
 
     ASSERT_NE(procedi(), nullptr);

@@ -56,10 +56,12 @@ bool scritto(const ImpaginazioneGrafico& imp, const QString& testo) {
     return std::any_of(imp.testi.begin(), imp.testi.end(), [&](const Testo& t) { return t.testo == testo; });
 }
 
-// The rows of one column painted in `colore`, from the first to the last.
-int altezza(const QImage& img, int x, QColor colore, int tolleranza = 0) {
+// The rows of one column of the plot painted in `colore`, from the first to the last (the
+// legend's swatch of the same colour may stand above the column).
+int altezza(const QImage& img, const ImpaginazioneGrafico& imp, int x, QColor colore, int tolleranza = 0) {
     int primo = -1, ultimo = -1;
-    for (int y = 0; y < img.height(); ++y)
+    const QRect piano = imp.piano.toAlignedRect() & img.rect();
+    for (int y = piano.top(); y <= piano.bottom(); ++y)
         if (colorato(img, x, y, colore, tolleranza)) {
             if (primo < 0) primo = y;
             ultimo = y;
@@ -88,10 +90,11 @@ TEST(Grafico, BarreDaZeroConIlCasoELaSuaFascia) {
     // Counts from 0; the bars, as high as their values, stand on it.
     EXPECT_EQ(imp.minimoY, 0);
     EXPECT_GE(imp.massimoY, 45);
-    const double unita = altezza(img, static_cast<int>(imp.x(0)), barre.colore) / 10.0;
+    // Pixels per unit from the tallest bar, where a pixel of rounding weighs least.
+    const double unita = altezza(img, imp, static_cast<int>(imp.x(8)), barre.colore) / 45.0;
     EXPECT_GT(unita, 2);
     for (std::size_t i = 0; i < valori.size(); ++i) {
-        const int h = altezza(img, static_cast<int>(imp.x(static_cast<double>(i))), barre.colore);
+        const int h = altezza(img, imp, static_cast<int>(imp.x(static_cast<double>(i))), barre.colore);
         EXPECT_NEAR(h, valori[i] * unita, 2) << i;
         EXPECT_NEAR(h, imp.y(0) - imp.y(valori[i]), 2) << i;
     }
@@ -148,7 +151,7 @@ TEST(Grafico, LineeSuUnAsseDiAnni) {
     for (const char* anno : {"2000", "2001", "2002", "2003"}) EXPECT_TRUE(scritto(imp, QString::fromLatin1(anno)));
     testiLeggibili(img, imp);
     // The line reaches its lowest point, and only inside the plot.
-    EXPECT_GT(altezza(img, static_cast<int>(imp.x(2001.5)), saldo.colore, 60), 0);
+    EXPECT_GT(altezza(img, imp, static_cast<int>(imp.x(2001.5)), saldo.colore, 60), 0);
     EXPECT_EQ(fuoriDalPiano(img, imp, saldo.colore, 60), 0);
     EXPECT_EQ(g.testoSotto(QPointF(imp.x(2001.4), imp.piano.center().y())),
               QStringLiteral("02/07/2001\nSaldo: -10,00"));
