@@ -107,6 +107,12 @@ private:
         altri();
     }
 
+    // Ends the reply as a server does: once every byte is sent, nothing more is sent (the client
+    // reads the end after the last byte) and the client closes the connection. A socket closed
+    // at once may lose what is still on its way: under Wine the client then sometimes saw the
+    // close before a redirect, and asked again, or neither the rest of a body nor the close.
+    static void termina(QTcpSocket* c);
+
     void rispondi(QTcpSocket* c, const std::string& richiesta) {
         const auto inizio = richiesta.find(' ') + 1;
         const std::string percorso = richiesta.substr(inizio, richiesta.find(' ', inizio) - inizio);
@@ -130,8 +136,7 @@ private:
         if (invariato) {
             testo += "\r\n";
             c->write(testo.data(), static_cast<qint64>(testo.size()));
-            c->disconnectFromHost();
-            return;
+            return termina(c);
         }
         if (r.senzaFine) {
             testo += "Transfer-Encoding: chunked\r\n\r\n";
@@ -143,7 +148,7 @@ private:
         const bool tronca = r.interrotto || r.lento;
         testo += "\r\n" + (tronca ? r.corpo.substr(0, r.corpo.size() / 2) : r.corpo);
         c->write(testo.data(), static_cast<qint64>(testo.size()));
-        if (!r.lento) c->disconnectFromHost();
+        if (!r.lento) termina(c);
     }
 
     RispostaHttp risposta_;
