@@ -11,9 +11,11 @@ pacchetti=(cmake ninja-build g++ pkg-config
            qt6-qpa-plugins libgl-dev libarchive-dev liblua5.4-dev libgtest-dev libbenchmark-dev xvfb xauth ccache
            help2man librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-dev clang-format)
 # The build for Windows (scripts/prova-windows.sh, ./pacchetto windows): cross compiler, zlib for the
-# static libarchive, the icon, the setup program, Qt's Italian texts, Wine inside Xvfb for the tests.
+# static libarchive, the icon, the setup program, Qt's Italian texts, Wine with its fonts inside Xvfb
+# for the tests.
 pacchetti_windows=(cmake ninja-build ccache g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools
-                   librsvg2-bin icoutils nsis qt6-translations-l10n wine wine64 xvfb xauth x11-utils imagemagick)
+                   librsvg2-bin icoutils nsis qt6-translations-l10n wine wine64 fonts-wine xvfb xauth x11-utils
+                   imagemagick)
 
 # The packages given, or all those the build needs.
 installa_mancanti() {

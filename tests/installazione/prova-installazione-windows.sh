@@ -13,6 +13,8 @@ storico=$(realpath -m "$(dirname "$0")/../../../shared/data/storico-lotto.txt")
 export USER=Niccolò WINEPREFIX="$cartella/wine-utente"
 mkdir -p "$WINEPREFIX" "$cartella/schermate"
 [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
+# The dialog font as Wine maps it (Tahoma, from fonts-wine), which it loads only from the prefix.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts" && ln -sf /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 unix() { winepath -u "$1"; }
 utente='C:\users\Niccolò'
 istdir="$utente\\AppData\\Local\\Programs\\Quorvane"
