@@ -187,7 +187,9 @@ TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
     test::scriviZip(cartella / "leggimi.zip", "Il file arriverà presto.\n", "LEGGIMI.txt");
     test::ServerHttp server({.stato = 404}, {{"/storico.zip", {.corpo = test::leggiFile(cartella / "storico.zip")}},
                                              {"/leggimi.zip", {.corpo = test::leggiFile(cartella / "leggimi.zip")}},
-                                             {"/rinvio.zip", {.stato = 302, .rinvio = "file:///etc/passwd"}}});
+                                             {"/rinvio.zip", {.stato = 302, .rinvio = "file:///etc/passwd"}},
+                                             {"http://quorvane.invalid/storico.zip",
+                                              {.corpo = test::leggiFile(cartella / "storico.zip")}}});
     const auto url = [&](const char* percorso) { return QString::fromStdString(server.indirizzo()) + percorso; };
     const std::string prima = test::leggiFile(cartella / "a.db");
 
@@ -212,6 +214,15 @@ TEST_F(AggiornamentoCli, ScaricaStoricoScriveSoloUnFileUfficialeIntero) {
         {"--archivio", db, "scarica-storico", "--indirizzo", url("/storico.zip"), "--aggiorna"}, dati);
     ASSERT_EQ(aggiorna.codice, 0) << aggiorna.errori.toStdString();
     EXPECT_EQ(aggiorna.uscita, "Aggiunta estrazione del 07/01/2023\naggiunti N° 1 record\n");
+
+    // Through the system's proxy, which is asked for the whole address.
+    {
+        test::ProxyDiSistema proxy(server);
+        test::EsitoCli perProxy = test::eseguiCli(
+            {"--archivio", db, "scarica-storico", "--indirizzo", "http://quorvane.invalid/storico.zip"}, dati);
+        EXPECT_EQ(perProxy.codice, 0) << perProxy.errori.toStdString();
+    }
+    EXPECT_EQ(server.richieste().back(), "http://quorvane.invalid/storico.zip");
 
     // Usage is checked before any transfer.
     EXPECT_EQ(test::eseguiCli({"scarica-storico", "--indirizzo", url("/storico.zip"), "--aggiorna"}, dati).codice, 2);

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Supporto.h"
+
 namespace test {
 
 struct RispostaHttp {
@@ -159,6 +161,26 @@ private:
     int porta_ = 0;
     mutable std::mutex mutex_;
     std::vector<std::string> richieste_;
+};
+
+// While it lives, the system's proxy is `server` (http_proxy on Linux, the user's Internet
+// settings on Windows) for the programs started meanwhile; then it is what it was.
+class ProxyDiSistema {
+public:
+#ifdef _WIN32
+    explicit ProxyDiSistema(const ServerHttp& server);
+    ~ProxyDiSistema();
+    ProxyDiSistema(const ProxyDiSistema&) = delete;
+    ProxyDiSistema& operator=(const ProxyDiSistema&) = delete;
+
+private:
+    std::optional<std::string> prima_;  // the user's own setting
+#else
+    explicit ProxyDiSistema(const ServerHttp& server) : variabile_("http_proxy", server.indirizzo()) {}
+
+private:
+    VariabileAmbiente variabile_;
+#endif
 };
 
 }  // namespace test

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
@@ -84,6 +85,9 @@ QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico
                     const LimitiScarico& limiti, VersioneFile* versione = nullptr, bool senzaCache = false) {
     if (!indirizzoHttp(url))
         return QStringLiteral("L'indirizzo \"%1\" non è un indirizzo http o https.").arg(url.toString());
+    // Through the proxy the system is set up with (the Internet settings on Windows, http_proxy
+    // and its kin on Linux), as the browser goes.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
     QNetworkAccessManager rete;
     QNetworkRequest richiesta(url);
     if (versione) versione->invariata = false;
