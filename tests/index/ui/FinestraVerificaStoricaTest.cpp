@@ -94,6 +94,8 @@ TEST_F(ProvaFinestraIndice, LaboratorioStrategiaEConfronto) {
     clicca("CmdStorica");
     auto* storica = finestra->findChild<FinestraVerificaStorica*>();
     ASSERT_NE(storica, nullptr);
+    for (const QAbstractSpinBox* casella : storica->findChildren<QAbstractSpinBox*>())
+        EXPECT_FALSE(casella->accessibleName().isEmpty()) << casella->objectName().toStdString();
     OpzioniStoriche o;
     o.analisi = finestra->analisi();
     o.analisi.NumeroColpi = 5;
