@@ -17,6 +17,26 @@
 namespace quorvane {
 
 namespace {
+// `testo` turned a quarter left in `r`, reading upwards; `allineamento` as for the level text.
+// Written level into an image at the device's resolution and the image turned: the glyphs that
+// the font engine turns itself came out clipped on one side under Wine.
+void testoVerticale(QPainter& p, const QRectF& r, Qt::Alignment allineamento, const QString& testo) {
+    const QSizeF livello(r.height(), r.width());
+    const qreal scala = std::max(1.0, std::sqrt(std::abs(p.deviceTransform().determinant())));
+    QImage img((livello * scala).toSize(), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scala);
+    img.fill(Qt::transparent);
+    QPainter q(&img);
+    q.setFont(p.font());
+    q.setPen(p.pen());
+    q.drawText(QRectF(QPointF(0, 0), livello), static_cast<int>(allineamento), testo);
+    q.end();
+    p.save();
+    p.translate(r.left(), r.top());
+    p.rotate(-90);
+    p.drawImage(QRectF(QPointF(-livello.width(), 0), livello), img);
+    p.restore();
+}
 
 const QColor ColoreGriglia(225, 225, 225);
 const QColor ColoreAssi(90, 90, 90);
@@ -120,12 +140,7 @@ void Grafico::disegna(QPainter& p, const QRectF& area, const QFont& carattere) c
             continue;
         }
         // Turned a quarter left, reading upwards, its end against the axis.
-        p.save();
-        p.translate(t.rettangolo.left(), t.rettangolo.top());
-        p.rotate(-90);
-        p.drawText(QRectF(-t.rettangolo.height(), 0, t.rettangolo.height(), t.rettangolo.width()),
-                   static_cast<int>(t.allineamento), t.testo);
-        p.restore();
+        testoVerticale(p, t.rettangolo, t.allineamento, t.testo);
     }
     p.restore();
 }
