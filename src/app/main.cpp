@@ -6,6 +6,7 @@
 #include "app/Moduli.h"
 #include "app/db/Funzionalita.h"
 #include "core/db/CartellaDati.h"
+#include "core/ui/FinestreNelloSchermo.h"
 #include "core/ui/Programma.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     quorvane::Programma::preparaApplicazione(app);
+    app.installEventFilter(new quorvane::FinestreNelloSchermo(&app));
     quorvane::registraModuli();
     quorvane::registraControlliAvvio();
     quorvane::registraFunzionalita();

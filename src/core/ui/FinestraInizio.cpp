@@ -80,7 +80,8 @@ FinestraInizio::FinestraInizio(Sessione& sessione, QWidget* padre) : QWidget(pad
 }
 
 void FinestraInizio::avvia() {
-    etichettaArchivio_->setText(sessione_.percorsoArchivio());
+    // The path as the system writes it: C:\... on Windows.
+    etichettaArchivio_->setText(QDir::toNativeSeparators(sessione_.percorsoArchivio()));
     mostraParametri();
     mostraArchivio();
     show();
@@ -106,7 +107,7 @@ void FinestraInizio::selezionaArchivio() {
         return;
     }
     sessione_.selezionaArchivio(scelto);
-    etichettaArchivio_->setText(QStringLiteral("Database: ") + scelto);
+    etichettaArchivio_->setText(QStringLiteral("Database: ") + QDir::toNativeSeparators(scelto));
     mostraArchivio();
     mostraParametri();
 }

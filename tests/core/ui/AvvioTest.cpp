@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "archive/ArchivioDemo.h"
@@ -12,6 +13,7 @@
 #include "core/ui/Dialoghi.h"
 #include "core/ui/FinestraInizio.h"
 #include "core/ui/FinestraPrincipale.h"
+#include "core/ui/FinestreNelloSchermo.h"
 #include "core/ui/Help.h"
 #include "core/ui/Programma.h"
 #include "core/ui/VistaGriglia.h"
@@ -122,9 +124,9 @@ TEST_F(Avvio, PrimoAvvioSenzaArchivioChiedeIlFileUnaVolta) {
               "Attenzione, la prima volta è necessario configurare l'origine dell'archivio");
     ASSERT_EQ(dialoghi.cartelleProposte.size(), 1u);
     EXPECT_EQ(dialoghi.cartelleProposte[0], dati());
-    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), "Database: " + scelto);
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), "Database: " + QDir::toNativeSeparators(scelto));
     EXPECT_EQ(test::leggiFile(cartella / "dati" / "PercorsoDatabase.txt"),
-              "\"" + QDir::toNativeSeparators(scelto).toStdString() + "\"" + test::FineRiga);
+              QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(scelto)).toStdString() + test::FineRiga);
     EXPECT_FALSE(trova<QLabel>(inizio, "LblDimostrativo")->isVisible());
 
     ASSERT_NE(procedi(), nullptr);
@@ -143,10 +145,10 @@ TEST_F(Avvio, AnnullareOScegliereIlDatabaseDelProgrammaNonCambiaNulla) {
     FinestraInizio* inizio = avvia();
     ASSERT_TRUE(inizio);
     EXPECT_TRUE(dialoghi.messaggi.empty());
-    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), QDir::toNativeSeparators(archivio));
     clicca(inizio, "Command4");
     EXPECT_EQ(dialoghi.cartelleProposte.size(), 1u);
-    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), QDir::toNativeSeparators(archivio));
     EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), archivio);
     EXPECT_TRUE(dialoghi.messaggi.empty());
 
@@ -156,7 +158,7 @@ TEST_F(Avvio, AnnullareOScegliereIlDatabaseDelProgrammaNonCambiaNulla) {
     EXPECT_EQ(dialoghi.messaggi[0].testo,
               "DbQuorvane.db è il database del programma, non un archivio delle "
               "estrazioni: l'archivio resta quello di prima.");
-    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), archivio);
+    EXPECT_EQ(testo(inizio, "Lbl_Archivio"), QDir::toNativeSeparators(archivio));
     EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), archivio);
 }
 
@@ -168,7 +170,7 @@ TEST_F(Avvio, UnAltroArchivioSceltoVieneCaricato) {
     dialoghi.fileScelto = secondo;
     ASSERT_TRUE(avvia());
     clicca(programma->inizio(), "Command4");
-    EXPECT_EQ(testo(programma->inizio(), "Lbl_Archivio"), "Database: " + secondo);
+    EXPECT_EQ(testo(programma->inizio(), "Lbl_Archivio"), "Database: " + QDir::toNativeSeparators(secondo));
     EXPECT_EQ(programma->sessione().programma().parametro("PercorsoArchivio").value_or(""), secondo);
     ASSERT_NE(procedi(), nullptr);
     EXPECT_EQ(programma->sessione().archivio.NumEstrazioni(), 35);
@@ -297,4 +299,30 @@ TEST(Programma, PulsantiStandardInItaliano) {
     QMessageBox box(QMessageBox::Question, "Avviso", "Procedere?", QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Sì");
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "No");
+}
+
+// A window larger than the screen opens within its free area, one already inside stays as it is,
+// and none is made smaller than its layout allows.
+TEST(Programma, OgniFinestraSiApreDentroLoSchermo) {
+    FinestreNelloSchermo filtro;
+    qApp->installEventFilter(&filtro);
+    const QRect libero = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget grande;
+    grande.resize(libero.width() + 300, libero.height() + 200);
+    grande.move(libero.left() + 50, libero.top() + 40);
+    grande.show();
+    EXPECT_TRUE(libero.contains(grande.frameGeometry())) << grande.frameGeometry().width();
+
+    QWidget piccola;
+    piccola.resize(200, 100);
+    piccola.move(libero.left() + 10, libero.top() + 10);
+    piccola.show();
+    EXPECT_EQ(piccola.size(), QSize(200, 100));
+    EXPECT_EQ(piccola.pos(), libero.topLeft() + QPoint(10, 10));
+
+    QWidget rigida;
+    rigida.setMinimumSize(libero.width() + 100, 50);
+    rigida.show();
+    EXPECT_EQ(rigida.width(), libero.width() + 100);
+    qApp->removeEventFilter(&filtro);
 }
