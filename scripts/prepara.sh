@@ -12,10 +12,10 @@ pacchetti=(cmake ninja-build g++ pkg-config
            help2man librsvg2-bin desktop-file-utils appstream dpkg-dev clang libclang-rt-dev clang-format)
 # The build for Windows (scripts/prova-windows.sh, ./pacchetto windows): cross compiler, zlib for the
 # static libarchive, the icon, the setup program, Qt's Italian texts, Wine with its fonts inside Xvfb
-# for the tests.
+# for the tests, a hand on the keyboard and mouse for the screenshots.
 pacchetti_windows=(cmake ninja-build ccache g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools
                    librsvg2-bin icoutils nsis qt6-translations-l10n wine wine64 fonts-wine xvfb xauth x11-utils
-                   imagemagick)
+                   imagemagick xdotool)
 
 # The packages given, or all those the build needs.
 installa_mancanti() {
