@@ -70,8 +70,10 @@ done
 # Wine hands no QT_* variable of Linux to Windows programs; WINEQT_X reaches them as QT_X.
 export WINEQT_QPA_PLATFORM=windows
 # Left out under Wine: the print dialog is Windows' own, which Qt cannot answer from a test (and
-# which under Wine, without a printer, does not open at all).
-esclusi=VistaGriglia.StampaAnnullataNonFaNulla
+# which under Wine, without a printer, does not open at all); the test's own https site needs
+# Schannel on the server's side, where under Wine it closes every connection (the program's side,
+# the client, is what runs, and was tried against another https server).
+esclusi=VistaGriglia.StampaAnnullataNonFaNulla:Scarico.UnCertificatoNonFidatoSiDiceInItaliano
 for prova in test_engine test_metodo test_storage test_ui; do
     wine "$PROGRAMMA/tests/$prova.exe" --gtest_brief=1 --gtest_filter="-$esclusi"
 done

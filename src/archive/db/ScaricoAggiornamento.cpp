@@ -7,6 +7,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
+#include <QSslError>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <algorithm>
@@ -47,14 +48,49 @@ constexpr int MassimoRinvii = 10;
 // What is read from the network at a time, and all Qt may hold unread.
 constexpr qint64 BloccoLettura = 64 * 1024;
 
+// Why the site's certificate was refused, in words a player can act on; `altrimenti` when no
+// certificate is to blame.
+QString motivoCertificato(const QList<QSslError>& errori, const QString& altrimenti) {
+    for (const QSslError& e : errori) {
+        switch (e.error()) {
+            case QSslError::SelfSignedCertificate:
+            case QSslError::SelfSignedCertificateInChain:
+            case QSslError::UnableToGetLocalIssuerCertificate:
+            case QSslError::UnableToGetIssuerCertificate:
+            case QSslError::UnableToVerifyFirstCertificate:
+            case QSslError::CertificateUntrusted:
+            case QSslError::CertificateRejected:
+            case QSslError::InvalidCaCertificate:
+                return QStringLiteral(
+                    "il certificato del sito non viene da un'autorità di cui il sistema si fida (su una rete che "
+                    "controlla le connessioni sicure, il suo certificato va aggiunto a quelli del sistema)");
+            case QSslError::HostNameMismatch:
+                return QStringLiteral("il certificato presentato è di un altro sito");
+            case QSslError::CertificateExpired:
+                return QStringLiteral("il certificato del sito è scaduto (o la data del computer è sbagliata)");
+            case QSslError::CertificateNotYetValid:
+                return QStringLiteral(
+                    "il certificato del sito non è ancora valido (o la data del computer è sbagliata)");
+            case QSslError::CertificateRevoked:
+                return QStringLiteral("il certificato del sito è stato revocato");
+            default:
+                break;
+        }
+    }
+    return altrimenti;
+}
+
 // Why a transfer that Qt ended with an error failed, named for what it is.
-QString motivoErrore(QNetworkReply* risposta, qint64 ricevuti) {
+QString motivoErrore(QNetworkReply* risposta, qint64 ricevuti, const QList<QSslError>& erroriCertificato) {
     const QVariant stato = risposta->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const int codice = stato.isValid() ? stato.toInt() : 0;
     switch (risposta->error()) {
         case QNetworkReply::TooManyRedirectsError:
             return QStringLiteral("il sito rinvia da un indirizzo all'altro più di %1 volte: rinvio rifiutato.")
                 .arg(MassimoRinvii);
+        case QNetworkReply::SslHandshakeFailedError:
+            return QStringLiteral("la connessione sicura (https) con il sito non è riuscita: %1.")
+                .arg(motivoCertificato(erroriCertificato, risposta->errorString()));
         case QNetworkReply::InsecureRedirectError:
             return QStringLiteral("il sito rinvia da https a un indirizzo http, meno sicuro: rinvio rifiutato.");
         case QNetworkReply::ProtocolUnknownError:
@@ -139,6 +175,9 @@ QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico
         }
     };
     QObject::connect(risposta, &QNetworkReply::readyRead, leggi);
+    QList<QSslError> erroriCertificato;
+    QObject::connect(risposta, &QNetworkReply::sslErrors,
+                     [&erroriCertificato](const QList<QSslError>& errori) { erroriCertificato = errori; });
     QTimer scadenza;
     scadenza.setSingleShot(true);
     QObject::connect(&scadenza, &QTimer::timeout, [&] {
@@ -193,7 +232,8 @@ QString trasferisci(const QUrl& url, QIODevice& uscita, const AvanzamentoScarico
             motivo = QStringLiteral("il sito ha inviato un file vuoto.");
         }
     }
-    if (motivo.isEmpty() && risposta->error() != QNetworkReply::NoError) motivo = motivoErrore(risposta, scritti);
+    if (motivo.isEmpty() && risposta->error() != QNetworkReply::NoError)
+        motivo = motivoErrore(risposta, scritti, erroriCertificato);
     risposta->deleteLater();
     if (motivo.isEmpty()) return {};
     return QStringLiteral("Download di %1 non riuscito: %2").arg(url.toString(), motivo);
