@@ -151,10 +151,13 @@ qt() {
         -DFEATURE_openssl=OFF -DFEATURE_schannel=ON -DFEATURE_tabletevent=OFF >/dev/null
     cmake --build "$SORGENTI/qt6-base-build" -j "$(nproc)"
     cmake --install "$SORGENTI/qt6-base-build" >/dev/null
+    # The MinGW runtime the DLLs were built with, shipped beside them. The compiler names its own
+    # files: its version folder ("12-posix") is not its -dumpversion plus a suffix.
+    local dll
+    for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+        cp "$($MINGW-g++-posix -print-file-name=$dll)" "$KIT/bin/"
+    done
     find "$KIT/bin" "$KIT/plugins" -name '*.dll' -exec $MINGW-strip --strip-unneeded {} +
-    # The MinGW runtime the DLLs were built with, shipped beside them.
-    cp "/usr/lib/gcc/$MINGW/$($MINGW-gcc-posix -dumpversion)-posix"/{libstdc++-6.dll,libgcc_s_seh-1.dll} \
-        "/usr/$MINGW/lib/libwinpthread-1.dll" "$KIT/bin/"
 }
 
 # Qt for Windows is built with this system's Qt tools: the two versions must be the same.
